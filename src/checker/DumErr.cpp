@@ -1,0 +1,6 @@
+#include "DumErr.h"
+
+DumErr::~DumErr()
+{
+    emit doRemErr(errIds);
+}
