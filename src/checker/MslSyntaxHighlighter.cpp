@@ -1,0 +1,98 @@
+#include "MslSyntaxHighlighter.h"
+
+#include "CBlockData.h"
+#include "TextFormats.h"
+
+MslSyntaxHighlighter::MslSyntaxHighlighter(QTextDocument* document)
+    : QSyntaxHighlighter(document)
+{
+}
+
+void MslSyntaxHighlighter::setFileName(const QString& name)
+{
+    fileName = name;
+}
+
+void MslSyntaxHighlighter::pauseHighlighting()
+{
+    paused = true;
+}
+
+void MslSyntaxHighlighter::resumeHighlighting()
+{
+    paused = false;
+}
+
+void MslSyntaxHighlighter::remError(QVector<int>& errIds)
+{
+    emit removeError(errIds);
+}
+
+CBlockData* MslSyntaxHighlighter::blockData()
+{
+    auto* data = static_cast<CBlockData*>(currentBlockUserData());
+    if (!data) {
+        data = new CBlockData;
+        setCurrentBlockUserData(data);
+    }
+    return data;
+}
+
+void MslSyntaxHighlighter::resetBlockData()
+{
+    CBlockData* data = blockData();
+    data->blockKind = 0;
+    data->blockName.clear();
+    data->namePos = -1;
+    data->opensBlock = false;
+    data->groupMark = false;
+    data->groupMarkKind = 0;
+    data->isLocal = false;
+    data->identifiers.clear();
+    emit data->errorCarrier.doRemErr(data->errorCarrier.errIds);
+    data->errorCarrier.errIds.clear();
+}
+
+void MslSyntaxHighlighter::addError(int type, int linePos, const QString& block, const QString& message)
+{
+    int errId = 0;
+    emit updateError(currentBlock().blockNumber() + 1, linePos, fileName, block, QStringLiteral("???"),
+                     type, message, errId);
+    CBlockData* data = blockData();
+    if (!data->carrierConnected) {
+        connect(&data->errorCarrier, &DumErr::doRemErr, this, &MslSyntaxHighlighter::remError);
+        data->carrierConnected = true;
+    }
+    data->errorCarrier.errIds.append(errId);
+}
+
+void MslSyntaxHighlighter::highlightBlock(const QString& text)
+{
+    if (paused)
+        return;
+    setCurrentBlockState(1);
+    resetBlockData();
+
+    checker.checkLine(text.toLower(), previousBlockState(), result);
+
+    for (const FormatSpan& span : result.spans())
+        setFormat(span.start, span.length, TextFormats::format(span.format));
+
+    CBlockData* data = blockData();
+    const HeaderRecord& header = result.header;
+    data->blockKind = header.blockKind;
+    data->blockName = header.blockName;
+    if (header.detailSet)
+        data->blockDetail = header.blockDetail;
+    data->namePos = header.namePos;
+    data->isLocal = header.isLocal;
+    data->opensBlock = header.opensBlock;
+    data->groupMark = header.groupMark;
+    data->groupMarkKind = header.groupMarkKind;
+    data->identifiers = result.identifiers;
+
+    for (const LineDiagnostic& d : result.diagnostics)
+        addError(d.type, d.pos, d.block, d.message);
+
+    setCurrentBlockState(result.state);
+}
