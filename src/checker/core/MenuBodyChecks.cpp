@@ -1,0 +1,7 @@
+#include "MslChecker.h"
+
+// Placeholder until the menu body checks land.
+void MslChecker::checkMenuLine(const QString& text, int& pos, int& depth)
+{
+    checkStatement(text, pos, depth);
+}

@@ -1,0 +1,121 @@
+#include "MslChecker.h"
+
+// The recording side of the checker: everything a check writes ends up in
+// the LineCheckResult of the line being checked.
+
+void MslChecker::setFormat(int start, int count, FormatId format)
+{
+    QVector<FormatId>& formats = out->formats;
+    const int length = formats.size();
+    if (start < 0) {
+        count += start;
+        start = 0;
+    }
+    const int end = count > length - start ? length : start + count;
+    for (int i = start; i < end; ++i)
+        formats[i] = format;
+}
+
+void MslChecker::addError(int type, int linePos, const QString& block, const QString& message)
+{
+    out->diagnostics.append({type, linePos, block, message});
+}
+
+void MslChecker::addError(int type, int linePos, const QString& message)
+{
+    addError(type, linePos, QString(), message);
+}
+
+void MslChecker::setAliasBlock(const QString& name, int namePos, bool isLocal)
+{
+    HeaderRecord& h = out->header;
+    h.blockKind = 1;
+    h.blockName = name;
+    h.namePos = namePos;
+    h.isLocal = isLocal;
+}
+
+void MslChecker::setDialogBlock(const QString& name, int namePos, bool isLocal)
+{
+    HeaderRecord& h = out->header;
+    h.blockKind = 2;
+    h.blockName = name;
+    h.namePos = namePos;
+    h.isLocal = isLocal;
+}
+
+void MslChecker::setEventBlock(const QString& name, const QString& detail, int namePos)
+{
+    HeaderRecord& h = out->header;
+    h.blockKind = 3;
+    h.blockName = name;
+    h.blockDetail = detail;
+    h.detailSet = true;
+    h.namePos = namePos;
+    h.isLocal = false;
+}
+
+void MslChecker::setMenuBlock(int namePos)
+{
+    HeaderRecord& h = out->header;
+    h.blockKind = 4;
+    h.blockName = QStringLiteral("Menu");
+    h.namePos = namePos;
+    h.isLocal = false;
+}
+
+void MslChecker::markGroupLine(int kind)
+{
+    out->header.groupMark = true;
+    out->header.groupMarkKind = kind;
+}
+
+void MslChecker::setOpensBlock(bool opens)
+{
+    out->header.opensBlock = opens;
+}
+
+void MslChecker::addIdentifierRecord(const QString& name, int start, int end, int propertyPos, bool hasParens,
+                                     const QVector<int>& commaPositions)
+{
+    out->identifiers.append({name, start, end, propertyPos, hasParens, commaPositions, 0});
+}
+
+void MslChecker::addIdentifierBreak(int pos)
+{
+    out->identifiers.append({QString(), pos, 0, -1, false, {}, 1});
+}
+
+void MslChecker::skipSpaces(const QString& text, int& pos)
+{
+    const int length = text.size();
+    while (pos < length && text[pos] == QLatin1Char(' '))
+        ++pos;
+}
+
+void MslChecker::skipWord(const QString& text, int& pos)
+{
+    const int length = text.size();
+    while (pos < length && text[pos] != QLatin1Char(' '))
+        ++pos;
+}
+
+bool MslChecker::startsWithKeyword(const QString& text, const char* keyword)
+{
+    int pos = 0;
+    skipSpaces(text, pos);
+    const int length = text.size();
+    for (; *keyword; ++keyword, ++pos) {
+        if (pos >= length || text[pos].toLower() != QLatin1Char(*keyword))
+            return false;
+    }
+    return true;
+}
+
+bool MslChecker::isAllDigits(const QString& text)
+{
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "FormatId.h"
+#include "LineCheckResult.h"
+
+#include <QString>
+#include <QVector>
+
+// The script checker: colours and checks one line of mSL at a time.
+//
+// Checking a line is a function of the lower-cased line and the state the
+// previous line ended in. It yields the line's end state, the final format of
+// every character, the diagnostics in raising order, the header record and
+// the identifier occurrences (all in a LineCheckResult). Nothing here knows
+// about documents: the highlighter applies the result to a QTextDocument, and
+// korvel-check, the fuzzer and the benchmarks use the same object directly.
+//
+// The operations are grouped by concern, one source file each:
+//   RootScanner.cpp         the dispatcher and the root level
+//   HeaderChecks.cpp        alias, dialog, menu, on, ctcp and raw headers
+//   DialogTableChecks.cpp   lines inside a dialog table
+//   MenuBodyChecks.cpp      lines inside a menu body
+//   StatementChecks.cpp     code lines: statements, comments, task markers
+//   ConditionChecks.cpp     if/elseif/while conditions, else
+//   IdentifierChecks.cpp    identifiers, var, variables
+//
+// Every operation takes the lower-cased line and the scan position (and the
+// brace depth) by reference and leaves the position where it stopped. Every
+// loop is bounded by the line's length.
+class MslChecker
+{
+public:
+    // Checks `lower` (a lower-cased line) that follows a line which ended in
+    // `previousState` (-1 for the first line counts as the root). `result` is
+    // overwritten; pass the same object line after line to spare allocations.
+    void checkLine(const QString& lower, int previousState, LineCheckResult& result);
+
+    // What validateIdentifier concludes about one identifier occurrence.
+    enum IdentifierResult {
+        UnknownIdentifier = 0,
+        ValidIdentifier = 1,
+        TooFewParameters = 2,
+        TooManyParameters = 3,
+        WrongParity = 4,
+        UnknownProperty = 5,
+    };
+    // Looks an identifier ("$name", without parentheses) up in the parameter
+    // table. Public: the editor and the tests use it too.
+    static IdentifierResult validateIdentifier(QString& name, unsigned paramCount, const QString& property);
+    static bool isKnownOperator(const QString& op);
+    static bool isAllDigits(const QString& text);
+
+    // Scanning helpers shared by every part of the checker.
+    static void skipSpaces(const QString& text, int& pos);
+    static void skipWord(const QString& text, int& pos);
+    static bool startsWithKeyword(const QString& text, const char* keyword);
+
+private:
+    // ---- Recording: what the highlighter turns into formats, block data and
+    // diagnostics. A later paint overwrites an earlier one.
+    void setFormat(int start, int count, FormatId format);
+    void addError(int type, int linePos, const QString& block, const QString& message);
+    void addError(int type, int linePos, const QString& message);
+    void setAliasBlock(const QString& name, int namePos, bool isLocal);
+    void setDialogBlock(const QString& name, int namePos, bool isLocal);
+    void setEventBlock(const QString& name, const QString& detail, int namePos);
+    void setMenuBlock(int namePos);
+    void markGroupLine(int kind);
+    void setOpensBlock(bool opens);
+    void addIdentifierRecord(const QString& name, int start, int end, int propertyPos, bool hasParens,
+                             const QVector<int>& commaPositions);
+    void addIdentifierBreak(int pos);
+
+    // ---- The root level and the dispatcher (RootScanner.cpp).
+    bool takeOpeningBrace(const QString& text, int& pos, int& depth);
+
+    // ---- Headers (HeaderChecks.cpp).
+    void checkAliasHeader(const QString& text, int& pos);
+    void checkDialogHeader(const QString& text, int& pos);
+    void checkMenuHeader(const QString& text, int& pos);
+    bool checkAccessLevel(const QString& text, int& pos);
+    bool checkEventHeader(const QString& text, int& pos);
+    void checkCtcpHeader(const QString& text, int& pos);
+    void checkRawHeader(const QString& text, int& pos);
+
+    // ---- Dialog tables (DialogTableChecks.cpp): returns the next state
+    // without the group offset (1, 0x100 or 0x101).
+    int checkDialogLine(const QString& text);
+
+    // ---- Menu bodies (MenuBodyChecks.cpp).
+    void checkMenuLine(const QString& text, int& pos, int& depth);
+
+    // ---- Code lines (StatementChecks.cpp).
+    void checkStatement(const QString& text, int& pos, int& depth);
+    void checkExpression(const QString& text, int& pos, int& depth);
+    void checkLineComment(const QString& text, int& pos, int& depth);
+    void checkInlineComment(const QString& text, int& pos, int& depth);
+    void markTasks(const QString& text, int pos, int mode);
+
+    // ---- Conditions (ConditionChecks.cpp).
+    void checkIfStatement(const QString& text, int& pos, int& depth);
+    void checkElse(const QString& text, int& pos, int& depth);
+    void checkCondition(const QString& text, int& pos, int& depth, bool nested);
+
+    // ---- Identifiers, var and variables (IdentifierChecks.cpp).
+    void checkVarCommand(const QString& text, int& pos, int& depth);
+    void checkIdentifier(const QString& text, int& pos, int& depth, int mode);
+    void paintVariable(const QString& text, int& pos);
+    void paintVarName(const QString& text, int& pos);
+    void paintParamVariable(const QString& text, int& pos);
+
+    LineCheckResult* out = nullptr;
+    // Set by a check when the rest of the line must not be scanned.
+    bool stopLine = false;
+    // Set while the parameters of $calc are scanned.
+    bool inCalc = false;
+};
