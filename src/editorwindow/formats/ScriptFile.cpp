@@ -1,0 +1,72 @@
+#include "ScriptFile.h"
+
+#include "ScriptLayout.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ScriptFile {
+
+bool isIniScript(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return name.size() >= 4 && name.right(4).toLower() == QLatin1String(".ini");
+}
+
+LoadedScript load(const QString& path)
+{
+    LoadedScript loaded;
+    // Only regular files: a device or a pipe could be endless.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        loaded.error = info.isDir() ? QCoreApplication::translate("ScriptFile", "Is a folder, not a file")
+                                    : QCoreApplication::translate("ScriptFile", "Not a regular file");
+        return loaded;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        loaded.error = file.errorString();
+        return loaded;
+    }
+    if (file.size() > maximumFileSize) {
+        loaded.error = QCoreApplication::translate("ScriptFile", "Too large (%1 MB; at most %2 MB can be opened)")
+                           .arg(file.size() / (1024 * 1024))
+                           .arg(maximumFileSize / (1024 * 1024));
+        return loaded;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        loaded.error = file.errorString();
+        return loaded;
+    }
+    DecodedScript decoded = decodeScriptBytes(bytes);
+    loaded.text = isIniScript(path) ? ScriptLayout::iniTextFromFile(decoded.text)
+                                    : ScriptLayout::plainTextFromFile(decoded.text);
+    loaded.encoding = decoded.encoding;
+    loaded.ok = true;
+    return loaded;
+}
+
+bool save(const QString& path, const QString& text, ScriptEncoding encoding, QString* error)
+{
+    const QString fileText = isIniScript(path) ? ScriptLayout::iniFileFromText(text)
+                                               : ScriptLayout::plainFileFromText(text);
+    const QByteArray bytes = encodeScriptText(fileText, encoding);
+
+    // QSaveFile writes beside the file and renames over it only after a
+    // complete write: a full disk or a vanished folder leaves the old file.
+    // Writing in place when the folder forbids new files is not allowed for
+    // the same reason (a failed write would leave a truncated script).
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    file.cancelWriting();
+    return false;
+}
+
+} // namespace ScriptFile

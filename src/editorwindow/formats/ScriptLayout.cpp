@@ -1,0 +1,76 @@
+#include "ScriptLayout.h"
+
+namespace ScriptLayout {
+
+QString toEditorLineEnds(const QString& fileText)
+{
+    if (!fileText.contains(QLatin1Char('\r')))
+        return fileText;
+    QString text;
+    text.reserve(fileText.size());
+    const int length = fileText.size();
+    for (int i = 0; i < length; ++i) {
+        const QChar c = fileText[i];
+        if (c != QLatin1Char('\r')) {
+            text.append(c);
+            continue;
+        }
+        text.append(QLatin1Char('\n'));
+        if (i + 1 < length && fileText[i + 1] == QLatin1Char('\n'))
+            ++i;
+    }
+    return text;
+}
+
+QStringList lines(const QString& editorText)
+{
+    QStringList result = editorText.split(QLatin1Char('\n'));
+    // split() yields an empty piece after a final line end (and for an
+    // empty text), which is not a line of the script.
+    if (result.last().isEmpty())
+        result.removeLast();
+    return result;
+}
+
+QString plainTextFromFile(const QString& fileText)
+{
+    return toEditorLineEnds(fileText);
+}
+
+QString plainFileFromText(const QString& editorText)
+{
+    QString text = toEditorLineEnds(editorText);
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+QString iniTextFromFile(const QString& fileText)
+{
+    QString text;
+    text.reserve(fileText.size());
+    for (const QString& line : lines(toEditorLineEnds(fileText))) {
+        if (line.startsWith(QLatin1Char('[')))
+            continue;
+        const int equals = line.indexOf(QLatin1Char('='));
+        text.append(QStringView(line).mid(equals + 1));
+        text.append(QLatin1Char('\n'));
+    }
+    return text;
+}
+
+QString iniFileFromText(const QString& editorText)
+{
+    QString file = QStringLiteral("[script]\r\n");
+    file.reserve(editorText.size() + editorText.size() / 4 + 16);
+    int number = 0;
+    for (const QString& line : lines(toEditorLineEnds(editorText))) {
+        file.append(QLatin1Char('n'));
+        file.append(QString::number(number++));
+        file.append(QLatin1Char('='));
+        file.append(line);
+        file.append(QLatin1String("\r\n"));
+    }
+    return file;
+}
+
+} // namespace ScriptLayout

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The line structure of the two script file formats, between the decoded
+// file contents and the text the editor shows (which has "\n" line ends).
+namespace ScriptLayout {
+
+// CR LF, LF and a lone CR all end a line in a script file (files come from
+// every platform and mixed editors); in the editor each becomes "\n".
+QString toEditorLineEnds(const QString& fileText);
+
+// The lines of an editor text; a text ending in "\n" (or an empty text)
+// has no extra empty line after its last line end.
+QStringList lines(const QString& editorText);
+
+// Plain scripts: the file holds the text itself, with CR LF line ends.
+QString plainTextFromFile(const QString& fileText);
+QString plainFileFromText(const QString& editorText);
+
+// INI scripts: each line of the text is the value of one numbered key. On
+// loading, every section header line ("[...]", whatever the section) is
+// dropped and every other line loses everything up to its first "="; each
+// kept line ends in "\n", so the text ends in one. On saving, the file gets
+// exactly one "[script]" section with the keys n0, n1, ... in order.
+QString iniTextFromFile(const QString& fileText);
+QString iniFileFromText(const QString& editorText);
+
+} // namespace ScriptLayout

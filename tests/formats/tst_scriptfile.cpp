@@ -1,0 +1,306 @@
+#include "ScriptFile.h"
+#include "ScriptLayout.h"
+#include "Windows1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Loading and saving the two script formats: what the editor shows, what
+// reaches the disk, and that no character and no old file is ever lost.
+class TestScriptFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void iniDetection_data();
+    void iniDetection();
+    void loadsText_data();
+    void loadsText();
+    void savesBytes_data();
+    void savesBytes();
+    void reloadAndSaveKeepsBytes_data();
+    void reloadAndSaveKeepsBytes();
+    void windows1252CoversEveryByte();
+    void untypableCharacterSwitchesToUtf8();
+    void unreadableFilesReportWhy();
+    void failedSaveKeepsOldFile_data();
+    void failedSaveKeepsOldFile();
+    void corpusRoundTrips();
+
+private:
+    QString writeFile(const QString& name, const QByteArray& bytes);
+    static QByteArray readFile(const QString& path);
+
+    QTemporaryDir dir;
+};
+
+QString TestScriptFile::writeFile(const QString& name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test file %s", qPrintable(path));
+    return path;
+}
+
+QByteArray TestScriptFile::readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+void TestScriptFile::iniDetection_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("ini");
+    QTest::newRow("lower") << "/x/script.ini" << true;
+    QTest::newRow("upper") << "C:/mirc/SCRIPT.INI" << true;
+    QTest::newRow("only the extension") << ".ini" << true;
+    QTest::newRow("three characters") << "ini" << false;
+    QTest::newRow("mrc") << "/x/script.mrc" << false;
+    QTest::newRow("ini folder, mrc file") << "/x.ini/script.mrc" << false;
+    QTest::newRow("ini in the middle") << "/x/a.ini.mrc" << false;
+}
+
+void TestScriptFile::iniDetection()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, ini);
+    QCOMPARE(ScriptFile::isIniScript(path), ini);
+}
+
+void TestScriptFile::loadsText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("encoding");
+
+    const int utf8 = int(ScriptEncoding::Utf8);
+    QTest::newRow("plain CR LF") << "a.mrc" << QByteArray("echo a\r\necho b\r\n") << "echo a\necho b\n" << utf8;
+    QTest::newRow("plain LF, no last line end") << "a.mrc" << QByteArray("echo a\necho b") << "echo a\necho b" << utf8;
+    QTest::newRow("plain mixed and lone CR") << "a.mrc" << QByteArray("a\r\nb\nc\rd\r\r\n") << "a\nb\nc\nd\n\n" << utf8;
+    QTest::newRow("plain empty") << "a.mrc" << QByteArray() << "" << utf8;
+    QTest::newRow("plain control codes stay") << "a.mrc" << QByteArray("echo \x02" "b\x03" "4,1c\x0f\r\n")
+                                              << "echo \x02" "b\x03" "4,1c\x0f\n" << utf8;
+    QTest::newRow("utf-8") << "a.mrc" << QByteArray("echo gr\xC3\xBC\xC3\x9F\r\n") << QString::fromUtf8("echo grüß\n") << utf8;
+    QTest::newRow("utf-8 with bom") << "a.mrc" << QByteArray("\xEF\xBB\xBF" "echo \xE2\x82\xAC") << QString::fromUtf8("echo €")
+                                    << int(ScriptEncoding::Utf8WithBom);
+    QTest::newRow("windows-1252") << "a.mrc" << QByteArray("echo gr\xFC\xDF \x80 \x93q\x94\r\n")
+                                  << QString::fromUtf8("echo grüß € “q”\n") << int(ScriptEncoding::Windows1252);
+    QTest::newRow("truncated utf-8 is 1252") << "a.mrc" << QByteArray("echo \xC3") << QString::fromUtf8("echo Ã")
+                                             << int(ScriptEncoding::Windows1252);
+
+    QTest::newRow("ini example") << "a.ini" << QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n")
+                                 << "a\nb=c\nplain\n" << utf8;
+    QTest::newRow("ini LF, no last line end") << "a.ini" << QByteArray("[script]\nn0=a\nn1=") << "a\n\n" << utf8;
+    QTest::newRow("ini empty lines stay") << "a.ini" << QByteArray("[script]\r\n\r\nn1=x\r\n") << "\nx\n" << utf8;
+    QTest::newRow("ini empty") << "a.ini" << QByteArray() << "" << utf8;
+    QTest::newRow("ini only header") << "b.INI" << QByteArray("[script]\r\n") << "" << utf8;
+    QTest::newRow("ini key without value") << "a.ini" << QByteArray("n0=\r\n=x\r\n") << "\nx\n" << utf8;
+    QTest::newRow("ini windows-1252") << "a.ini" << QByteArray("[script]\r\nn0=echo \xE9\r\n") << QString::fromUtf8("echo é\n")
+                                      << int(ScriptEncoding::Windows1252);
+}
+
+void TestScriptFile::loadsText()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(int, encoding);
+
+    const LoadedScript loaded = ScriptFile::load(writeFile(name, bytes));
+    QVERIFY(loaded.ok);
+    QVERIFY(loaded.error.isEmpty());
+    QCOMPARE(loaded.text, text);
+    QCOMPARE(int(loaded.encoding), encoding);
+}
+
+void TestScriptFile::savesBytes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QByteArray>("bytes");
+
+    const int utf8 = int(ScriptEncoding::Utf8);
+    QTest::newRow("plain gets CR LF") << "a.mrc" << "echo a\n\necho b\n" << utf8 << QByteArray("echo a\r\n\r\necho b\r\n");
+    QTest::newRow("plain keeps a missing last line end") << "a.mrc" << "echo a" << utf8 << QByteArray("echo a");
+    QTest::newRow("plain empty") << "a.mrc" << "" << utf8 << QByteArray();
+    QTest::newRow("plain utf-8 without bom") << "a.mrc" << QString::fromUtf8("€") << utf8 << QByteArray("\xE2\x82\xAC");
+    QTest::newRow("plain utf-8 keeps its bom") << "a.mrc" << QString::fromUtf8("€") << int(ScriptEncoding::Utf8WithBom)
+                                               << QByteArray("\xEF\xBB\xBF\xE2\x82\xAC");
+    QTest::newRow("plain windows-1252") << "a.mrc" << QString::fromUtf8("é€\n") << int(ScriptEncoding::Windows1252)
+                                        << QByteArray("\xE9\x80\r\n");
+
+    QTest::newRow("ini three lines") << "a.ini" << "echo a\n\necho b" << utf8
+                                     << QByteArray("[script]\r\nn0=echo a\r\nn1=\r\nn2=echo b\r\n");
+    QTest::newRow("ini last line end adds no key") << "a.ini" << "echo a\n\necho b\n" << utf8
+                                                   << QByteArray("[script]\r\nn0=echo a\r\nn1=\r\nn2=echo b\r\n");
+    QTest::newRow("ini empty text") << "a.ini" << "" << utf8 << QByteArray("[script]\r\n");
+    QTest::newRow("ini one empty line") << "a.ini" << "\n" << utf8 << QByteArray("[script]\r\nn0=\r\n");
+    QTest::newRow("ini example") << "a.ini" << "a\nb=c\nplain\n" << utf8
+                                 << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
+    QTest::newRow("ini windows-1252") << "a.ini" << QString::fromUtf8("ä") << int(ScriptEncoding::Windows1252)
+                                      << QByteArray("[script]\r\nn0=\xE4\r\n");
+}
+
+void TestScriptFile::savesBytes()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(int, encoding);
+    QFETCH(QByteArray, bytes);
+
+    const QString path = dir.filePath(name);
+    QString error;
+    QVERIFY(ScriptFile::save(path, text, ScriptEncoding(encoding), &error));
+    QVERIFY(error.isEmpty());
+    QCOMPARE(readFile(path), bytes);
+}
+
+void TestScriptFile::reloadAndSaveKeepsBytes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("saved");
+
+    QTest::newRow("plain CR LF") << "a.mrc" << QByteArray("on *:text:*:#:{\r\n  echo a\r\n}\r\n") << QByteArray();
+    QTest::newRow("plain LF becomes CR LF") << "a.mrc" << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("plain utf-8 with bom") << "a.mrc" << QByteArray("\xEF\xBB\xBFgr\xC3\xBC\xC3\x9F\r\n") << QByteArray();
+    QTest::newRow("bom twice") << "a.mrc" << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << QByteArray();
+    QTest::newRow("plain windows-1252") << "a.mrc" << QByteArray("echo \xFC\xE9\x80\x81\x8D\x8F\x90\x9D\xFF\r\n") << QByteArray();
+    QTest::newRow("bom then invalid bytes") << "a.mrc" << QByteArray("\xEF\xBB\xBF\xFF\r\n") << QByteArray();
+    QTest::newRow("overlong utf-8 is not utf-8") << "a.mrc" << QByteArray("\xC0\xAF\r\n") << QByteArray();
+    QTest::newRow("encoded surrogate is not utf-8") << "a.mrc" << QByteArray("\xED\xA0\x80\r\n") << QByteArray();
+    QTest::newRow("nul and controls") << "a.mrc" << QByteArray("a\0b\x01\x1f\r\n", 8) << QByteArray();
+    QTest::newRow("ini example") << "a.ini" << QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n")
+                                 << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
+    QTest::newRow("ini windows-1252") << "a.ini" << QByteArray("[script]\r\nn0=\xA9 \x99\r\nn1=\r\n") << QByteArray();
+}
+
+// A file loaded and saved unchanged keeps its bytes (when it was already in
+// the program's layout), and a second save changes nothing more.
+void TestScriptFile::reloadAndSaveKeepsBytes()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, saved);
+    if (saved.isNull())
+        saved = bytes;
+
+    const QString path = writeFile(name, bytes);
+    for (int round = 0; round < 2; ++round) {
+        const LoadedScript loaded = ScriptFile::load(path);
+        QVERIFY(loaded.ok);
+        QVERIFY(ScriptFile::save(path, loaded.text, loaded.encoding, nullptr));
+        QCOMPARE(readFile(path), saved);
+    }
+}
+
+void TestScriptFile::windows1252CoversEveryByte()
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = Windows1252::decode(all);
+    QCOMPARE(text.size(), 256);
+    QCOMPARE(QSet<QChar>(text.begin(), text.end()).size(), 256);
+    QCOMPARE(text.at(0x80), QChar(0x20AC));
+    QCOMPARE(text.at(0x9F), QChar(0x0178));
+    QCOMPARE(text.at(0xE9), QChar(0xE9));
+    QByteArray back;
+    QVERIFY(Windows1252::encode(text, back));
+    QCOMPARE(back, all);
+    // U+0080 has no byte: 0x80 is the euro sign.
+    QVERIFY(!Windows1252::encode(QString(QChar(0x80)), back));
+}
+
+void TestScriptFile::untypableCharacterSwitchesToUtf8()
+{
+    const QString path = writeFile("polish.mrc", QByteArray("echo \xE9\r\n"));
+    LoadedScript loaded = ScriptFile::load(path);
+    QCOMPARE(loaded.encoding, ScriptEncoding::Windows1252);
+
+    const QString typed = loaded.text + QString::fromUtf8("echo ł\n");
+    QCOMPARE(ScriptFile::encodingForSave(typed, loaded.encoding), ScriptEncoding::Utf8);
+    QCOMPARE(ScriptFile::encodingForSave(loaded.text, loaded.encoding), ScriptEncoding::Windows1252);
+    QVERIFY(ScriptFile::save(path, typed, loaded.encoding, nullptr));
+    QCOMPARE(readFile(path), QByteArray("echo \xC3\xA9\r\necho \xC5\x82\r\n"));
+
+    loaded = ScriptFile::load(path);
+    QCOMPARE(loaded.text, typed);
+    QCOMPARE(loaded.encoding, ScriptEncoding::Utf8);
+}
+
+void TestScriptFile::unreadableFilesReportWhy()
+{
+    const QStringList paths = {dir.filePath("missing.mrc"), dir.path(), QStringLiteral("/dev/zero")};
+    for (const QString& path : paths) {
+        const LoadedScript loaded = ScriptFile::load(path);
+        QVERIFY2(!loaded.ok, qPrintable(path));
+        QVERIFY2(!loaded.error.isEmpty(), qPrintable(path));
+        QVERIFY(loaded.text.isEmpty());
+    }
+}
+
+void TestScriptFile::failedSaveKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("target");
+    // A path whose parent is a file cannot be created by anyone, root included.
+    QTest::newRow("parent is a file") << "blocker/inner.mrc";
+    QTest::newRow("target is a folder") << "folder.mrc";
+}
+
+void TestScriptFile::failedSaveKeepsOldFile()
+{
+    QFETCH(QString, target);
+    QTemporaryDir own;
+    const QByteArray old("echo old\r\n");
+    const QString blocker = own.filePath("blocker");
+    QFile blockerFile(blocker);
+    QVERIFY(blockerFile.open(QIODevice::WriteOnly) && blockerFile.write(old) == old.size());
+    blockerFile.close();
+    QVERIFY(QDir(own.path()).mkpath("folder.mrc"));
+
+    QString error;
+    QVERIFY(!ScriptFile::save(own.filePath(target), "echo new\n", ScriptEncoding::Utf8, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readFile(blocker), old);
+    QVERIFY(QFileInfo(own.filePath("folder.mrc")).isDir());
+    // No temporary file is left behind.
+    QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"blocker"});
+}
+
+// Real scripts in every encoding and line-end mix: a plain script comes back
+// byte for byte apart from its line ends, an INI script with the same text.
+void TestScriptFile::corpusRoundTrips()
+{
+    const QString corpus = qEnvironmentVariable("KORVEL_CORPUS");
+    if (corpus.isEmpty())
+        QSKIP("KORVEL_CORPUS is not set");
+    const QFileInfoList files = QDir(corpus).entryInfoList({"*.mrc", "*.ini"}, QDir::Files);
+    QVERIFY(!files.isEmpty());
+    QTemporaryDir own;
+    for (const QFileInfo& info : files) {
+        const LoadedScript loaded = ScriptFile::load(info.filePath());
+        QVERIFY2(loaded.ok, qPrintable(info.fileName()));
+        const QString copy = own.filePath(info.fileName());
+        QVERIFY(ScriptFile::save(copy, loaded.text, loaded.encoding, nullptr));
+        const LoadedScript reloaded = ScriptFile::load(copy);
+        QVERIFY2(reloaded.text == loaded.text, qPrintable(info.fileName()));
+        QCOMPARE(reloaded.encoding, loaded.encoding);
+        if (!ScriptFile::isIniScript(copy)) {
+            QByteArray expected = readFile(info.filePath());
+            expected.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
+            QVERIFY2(readFile(copy) == expected, qPrintable(info.fileName()));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestScriptFile)
+#include "tst_scriptfile.moc"
