@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include <functional>
+
 class LineNumberBar;
 class MslSyntaxHighlighter;
 class QMouseEvent;
@@ -53,32 +55,38 @@ public slots:
     void insertColors();
     void insertPlainCode();
 
+    // Also to be called after the read-only flag changed: a read-only editor
+    // has no caret-line highlight.
+    void highlightCurrentLine();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 protected slots:
     void updatelineNumberWidth(int newBlockCount);
-    void highlightCurrentLine();
     void updatelineNumber(const QRect& rect, int dy);
     void showContextMenu(const QPoint& point);
     void scrollBarValueChanged(int value);
 
 private:
-    // Walks the blocks from the first one shown in the viewport down to
-    // untilY (viewport coordinates), handing each block with its top and
-    // bottom edge to visit; visit returns false to end the walk.
-    template <typename Visit>
-    void forEachBlockRow(int untilY, Visit visit) const;
+    // Walks the blocks from the first one shown in the viewport until a
+    // block's top passes untilY (viewport coordinates), handing each block
+    // with its top and bottom edge to visit; visit returns false to end the
+    // walk early.
+    using BlockRowVisitor = std::function<bool(const QTextBlock& block, int top, int bottom)>;
+    void forEachBlockRow(int untilY, const BlockRowVisitor& visit) const;
 
     void insertControlCode(QChar code);
     // Lays out the blocks from..to again so that changed visibility shows at
     // once: hidden lines vanish and the scroll range follows.
     void relayoutBlocks(const QTextBlock& from, const QTextBlock& to);
-    void refreshAfterFolding();
+    void placeGutter();
 
     LineNumberBar* lineNumberBar = nullptr;
     int lastScrollValue = 0;
+    // The scroll correction sets the scroll bar itself; the value change that
+    // causes must not be corrected again.
     bool correctingScroll = false;
     MslSyntaxHighlighter* highlighter = nullptr;
 };

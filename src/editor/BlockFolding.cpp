@@ -1,0 +1,102 @@
+#include "BlockFolding.h"
+
+#include "CBlockData.h"
+#include "core/BlockState.h"
+
+namespace BlockFolding {
+
+namespace {
+
+const CBlockData* dataOf(const QTextBlock& block)
+{
+    return dynamic_cast<const CBlockData*>(block.userData());
+}
+
+bool isLastBlock(const QTextBlock& block)
+{
+    return !block.next().isValid();
+}
+
+// Hides the lines after the header until stop says a hidden line was the last
+// of the fold; never hides the document's last line.
+template <typename Stop>
+QTextBlock hideAfter(const QTextBlock& header, Stop stop)
+{
+    if (isFolded(header))
+        return header;
+    QTextBlock last = header;
+    for (QTextBlock b = header.next(); b.isValid() && !isLastBlock(b); b = b.next()) {
+        b.setVisible(false);
+        last = b;
+        if (stop(b))
+            break;
+    }
+    return last;
+}
+
+} // namespace
+
+bool isComponentHeader(const QTextBlock& block)
+{
+    const CBlockData* data = dataOf(block);
+    return data && !data->blockName.isEmpty() && data->opensBlock;
+}
+
+bool isGroupStart(const QTextBlock& block)
+{
+    const CBlockData* data = dataOf(block);
+    return data && data->groupMark && data->groupMarkKind == 1;
+}
+
+bool isRootEnd(int state)
+{
+    const int inGroup = state - BlockState::groupOffset;
+    return state < 2 || inGroup == 0 || inGroup == 1;
+}
+
+int foldLevel(int state)
+{
+    return state >= BlockState::groupOffset ? state - BlockState::groupOffset : state;
+}
+
+bool isFolded(const QTextBlock& header)
+{
+    const QTextBlock next = header.next();
+    return next.isValid() && !next.isVisible();
+}
+
+QTextBlock foldComponent(const QTextBlock& header)
+{
+    return hideAfter(header, [](const QTextBlock& b) { return isRootEnd(b.userState()); });
+}
+
+QTextBlock foldGroup(const QTextBlock& start)
+{
+    return hideAfter(start, [](const QTextBlock& b) { return b.userState() == BlockState::root; });
+}
+
+QTextBlock unfoldHidden(const QTextBlock& header)
+{
+    QTextBlock last = header;
+    for (QTextBlock b = header.next(); b.isValid() && !b.isVisible(); b = b.next()) {
+        b.setVisible(true);
+        last = b;
+    }
+    return last;
+}
+
+QTextBlock unfoldComponentBody(const QTextBlock& header)
+{
+    if (!isFolded(header))
+        return header;
+    QTextBlock last = header;
+    for (QTextBlock b = header.next(); b.isValid() && !isLastBlock(b); b = b.next()) {
+        b.setVisible(true);
+        last = b;
+        if (isRootEnd(b.userState()))
+            break;
+    }
+    return last;
+}
+
+} // namespace BlockFolding

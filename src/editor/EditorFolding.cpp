@@ -1,0 +1,97 @@
+// Folding operations of the editor: the fold rules themselves are in
+// BlockFolding; here they are applied from the menus, the caret and the
+// gutter, and the view is made to follow.
+#include "MslTextEditor.h"
+
+#include "BlockFolding.h"
+#include "GutterGeometry.h"
+#include "LineNumberBar.h"
+
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextDocument>
+
+using namespace GutterGeometry;
+
+void MslTextEditor::relayoutBlocks(const QTextBlock& from, const QTextBlock& to)
+{
+    if (!from.isValid() || !to.isValid())
+        return;
+    const int start = from.position();
+    document()->markContentsDirty(start, to.position() + to.length() - start);
+    viewport()->update();
+    lineNumberBar->update();
+}
+
+void MslTextEditor::foldAll()
+{
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        if (!BlockFolding::isComponentHeader(block) || BlockFolding::isFolded(block))
+            continue;
+        const QTextBlock stop = BlockFolding::foldComponent(block);
+        relayoutBlocks(block, stop);
+        block = stop;
+    }
+}
+
+void MslTextEditor::unfoldAll()
+{
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        // A header hidden by a folded group stays folded with the group:
+        // groups are opened only from their marker.
+        if (!block.isVisible() || !BlockFolding::isComponentHeader(block) || !BlockFolding::isFolded(block))
+            continue;
+        const QTextBlock stop = BlockFolding::unfoldHidden(block);
+        relayoutBlocks(block, stop);
+        block = stop;
+    }
+}
+
+void MslTextEditor::foldCurrent()
+{
+    QTextCursor cursor = textCursor();
+    QTextBlock header = cursor.block();
+    while (header.isValid() && !BlockFolding::isComponentHeader(header))
+        header = header.previous();
+
+    // The caret goes to the start of the header it folds; without any header
+    // above it, the search has walked it up to the first line.
+    if (header.isValid() && header != cursor.block())
+        cursor.setPosition(header.position());
+    else if (!header.isValid() && cursor.block() != document()->firstBlock())
+        cursor.setPosition(0);
+    setTextCursor(cursor);
+
+    if (header.isValid())
+        relayoutBlocks(header, BlockFolding::foldComponent(header));
+}
+
+void MslTextEditor::unfoldCurrent()
+{
+    const QTextBlock block = textCursor().block();
+    if (!BlockFolding::isComponentHeader(block))
+        return;
+    relayoutBlocks(block, BlockFolding::unfoldComponentBody(block));
+}
+
+void MslTextEditor::toggleFoldAt(QMouseEvent* event)
+{
+    const int width = gutterWidth();
+    const QPoint click = event->position().toPoint();
+    forEachBlockRow(lineNumberBar->height(), [&](const QTextBlock& block, int top, int bottom) {
+        if (!block.isVisible() || bottom < 0)
+            return true;
+        if (!QRect(width - foldColumnWidth, top, markerSize, markerSize).contains(click))
+            return true;
+        const bool header = BlockFolding::isComponentHeader(block);
+        if (!header && !BlockFolding::isGroupStart(block))
+            return true;
+        QTextBlock stop;
+        if (BlockFolding::isFolded(block))
+            stop = BlockFolding::unfoldHidden(block);
+        else
+            stop = header ? BlockFolding::foldComponent(block) : BlockFolding::foldGroup(block);
+        relayoutBlocks(block, stop);
+        return false;   // no other marker square holds the same point
+    });
+}

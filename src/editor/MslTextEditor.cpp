@@ -1,0 +1,248 @@
+#include "MslTextEditor.h"
+
+#include "BlockFolding.h"
+#include "FoldMarkerIcons.h"
+#include "GutterGeometry.h"
+#include "LineNumberBar.h"
+
+#include <QMenu>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <memory>
+
+using namespace GutterGeometry;
+
+namespace {
+
+// Fold levels above this end inside a component body.
+constexpr int bodyLevel = 10;
+
+} // namespace
+
+MslTextEditor::MslTextEditor(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    QFont editorFont(QStringLiteral("Courier"));
+    editorFont.setFixedPitch(true);
+    editorFont.setStyleHint(QFont::TypeWriter);   // a monospaced fallback where Courier is absent
+    editorFont.setPointSize(10);
+    setFont(editorFont);
+
+    lineNumberBar = new LineNumberBar(this);
+
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &MslTextEditor::updatelineNumberWidth);
+    connect(this, &QPlainTextEdit::updateRequest, this, &MslTextEditor::updatelineNumber);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &MslTextEditor::highlightCurrentLine);
+    updatelineNumberWidth(0);
+    highlightCurrentLine();
+
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &MslTextEditor::scrollBarValueChanged);
+
+    viewport()->setMouseTracking(true);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, &MslTextEditor::showContextMenu);
+}
+
+void MslTextEditor::setHighlighter(MslSyntaxHighlighter* h)
+{
+    highlighter = h;
+}
+
+int MslTextEditor::lineNumberAreaWidth() const
+{
+    int digits = 1;
+    for (int n = qMax(1, blockCount()); n >= 10; n /= 10)
+        ++digits;
+    return 3 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
+}
+
+int MslTextEditor::gutterWidth() const
+{
+    return lineNumberAreaWidth() + foldColumnWidth;
+}
+
+void MslTextEditor::placeGutter()
+{
+    const QRect contents = contentsRect();
+    lineNumberBar->setGeometry(QRect(contents.left(), contents.top(), gutterWidth(), contents.height()));
+}
+
+void MslTextEditor::updatelineNumberWidth(int /*newBlockCount*/)
+{
+    setViewportMargins(gutterWidth(), 0, 0, 0);
+    // The number column widens by one digit at 10, 100, ... lines.
+    placeGutter();
+}
+
+void MslTextEditor::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    placeGutter();
+}
+
+void MslTextEditor::updatelineNumber(const QRect& rect, int dy)
+{
+    if (dy != 0)
+        lineNumberBar->scroll(0, dy);
+    else
+        lineNumberBar->update(0, rect.y(), lineNumberBar->width(), rect.height());
+    if (rect.contains(viewport()->rect()))
+        updatelineNumberWidth(0);
+}
+
+void MslTextEditor::highlightCurrentLine()
+{
+    QList<QTextEdit::ExtraSelection> selections;
+    if (!isReadOnly()) {
+        QTextEdit::ExtraSelection caretLine;
+        caretLine.format.setBackground(QColor(Qt::green).lighter(170));
+        caretLine.format.setProperty(QTextFormat::FullWidthSelection, true);
+        caretLine.cursor = textCursor();
+        caretLine.cursor.clearSelection();
+        selections.append(caretLine);
+    }
+    setExtraSelections(selections);
+    // The caret line's number is bold; the line the caret left must lose it.
+    lineNumberBar->update();
+}
+
+void MslTextEditor::forEachBlockRow(int untilY, const BlockRowVisitor& visit) const
+{
+    QTextBlock block = firstVisibleBlock();
+    int top = int(blockBoundingGeometry(block).translated(contentOffset()).top());
+    int bottom = top + int(blockBoundingRect(block).height());
+    while (block.isValid() && top <= untilY) {
+        if (!visit(block, top, bottom))
+            return;
+        block = block.next();
+        top = bottom;
+        bottom = top + int(blockBoundingRect(block).height());
+    }
+}
+
+void MslTextEditor::paintLineNumbers(QPaintEvent* event)
+{
+    QPainter painter(lineNumberBar);
+    painter.fillRect(event->rect(), Qt::white);
+
+    const int width = gutterWidth();
+    const int lineHeight = fontMetrics().height();
+    const int guideX = width - guideOffset;
+    const QString maxText = QString::number(blockCount());
+    const QTextBlock caretBlock = textCursor().block();
+    QFont numberFont = font();
+    QFont caretNumberFont = numberFont;
+    caretNumberFont.setBold(true);
+    painter.setPen(QColor(160, 160, 160, 255));
+
+    forEachBlockRow(event->rect().bottom(), [&](const QTextBlock& block, int top, int bottom) {
+        if (!block.isVisible() || bottom < event->rect().top())
+            return true;
+
+        // Zero-padded to the width of the last line's number: 007 in a 120-line script.
+        const QString text = QString::number(block.blockNumber() + 1).rightJustified(maxText.size(), QLatin1Char('0'));
+        painter.setFont(block == caretBlock ? caretNumberFont : numberFont);
+        painter.drawText(0, top, width - foldColumnWidth, lineHeight, Qt::AlignRight, text);
+
+        const bool folded = BlockFolding::isFolded(block);
+        const bool header = BlockFolding::isComponentHeader(block);
+        if (header) {
+            painter.drawPixmap(width - markerOffset, top,
+                               QPixmap(folded ? FoldMarkerIcons::componentFolded : FoldMarkerIcons::componentOpen));
+            return true;   // a header's marker replaces its guide line
+        }
+        if (BlockFolding::isGroupStart(block))
+            painter.drawPixmap(width - markerOffset, top,
+                               QPixmap(folded ? FoldMarkerIcons::groupFolded : FoldMarkerIcons::groupOpen));
+
+        const QTextBlock previous = block.previous();
+        const int previousLevel = previous.isValid() ? BlockFolding::foldLevel(previous.userState()) : 0;
+        const int level = BlockFolding::foldLevel(block.userState());
+        if (level > bodyLevel) {
+            painter.drawLine(guideX, top, guideX, bottom);
+        } else if (previousLevel > bodyLevel) {
+            // The line that closes a body ends the guide with a tick.
+            const int middle = top + lineHeight / 2;
+            painter.drawLine(guideX, top, guideX, middle);
+            painter.drawLine(guideX, middle, guideX + guideTickLength, middle);
+        }
+        return true;
+    });
+}
+
+void MslTextEditor::paintEvent(QPaintEvent* event)
+{
+    QPlainTextEdit::paintEvent(event);
+
+    // A thin rule under every folded header shows where lines are hidden.
+    QPainter painter(viewport());
+    const int right = viewport()->width();
+    forEachBlockRow(event->rect().bottom(), [&](const QTextBlock& block, int top, int bottom) {
+        if (block.isVisible() && bottom >= event->rect().top() && BlockFolding::isFolded(block)
+            && (BlockFolding::isComponentHeader(block) || BlockFolding::isGroupStart(block)))
+            painter.drawLine(2, bottom, right, bottom);
+        return true;
+    });
+}
+
+void MslTextEditor::scrollBarValueChanged(int value)
+{
+    if (correctingScroll)
+        return;
+    // A step that lands on a hidden line whose layout still takes room is
+    // carried on past it, in the direction of the scroll.
+    const bool scrollingUp = lastScrollValue >= value;
+    QTextBlock block = firstVisibleBlock();
+    while (block.isValid() && !block.isVisible() && block.lineCount() != 0) {
+        if (scrollingUp) {
+            --value;
+            block = block.previous();
+        } else {
+            ++value;
+            block = block.next();
+        }
+    }
+    correctingScroll = true;
+    verticalScrollBar()->setValue(value);
+    correctingScroll = false;
+    viewport()->update();
+    update();
+    lastScrollValue = verticalScrollBar()->value();
+}
+
+void MslTextEditor::gotoLine(int n)
+{
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    if (n > 1)
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::MoveAnchor, n - 1);
+    setTextCursor(cursor);
+}
+
+void MslTextEditor::gotoOffset(int n)
+{
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    if (n > 1)
+        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, n - 1);
+    setTextCursor(cursor);
+}
+
+void MslTextEditor::gotoColumn(int n)
+{
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::StartOfBlock);
+    if (n > 1)
+        cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, n - 1);
+    setTextCursor(cursor);
+}
+
+void MslTextEditor::showContextMenu(const QPoint& point)
+{
+    // The request comes in viewport coordinates, as for every scroll area.
+    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    menu->exec(viewport()->mapToGlobal(point));
+}

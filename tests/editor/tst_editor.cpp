@@ -1,0 +1,390 @@
+#include "BlockFolding.h"
+#include "CBlockData.h"
+#include "KorvelResources.h"
+#include "LineNumberBar.h"
+#include "MslTextEditor.h"
+#include "core/BlockState.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+namespace {
+
+enum Mark { Plain, Header, GroupStart };
+
+// One line of a hand-made document: what the checker would have recorded.
+struct Line {
+    const char* text;
+    int state;
+    Mark mark;
+};
+
+constexpr int alias1 = BlockState::aliasBody + 1;
+constexpr int event1 = BlockState::eventBody + 1;
+constexpr int group = BlockState::groupOffset;
+
+// Two components at the root, one inside a script group, and the group.
+const Line script[] = {
+    {"alias a {", alias1, Header},                 // 0
+    {"  echo 1", alias1, Plain},                   // 1
+    {"}", BlockState::root, Plain},                // 2
+    {"; between", BlockState::root, Plain},        // 3
+    {"#grp on", group, GroupStart},                // 4
+    {"alias b {", group + alias1, Header},         // 5
+    {"  echo 2", group + alias1, Plain},           // 6
+    {"}", group, Plain},                           // 7
+    {"#grp end", BlockState::root, Plain},         // 8
+    {"on *:text:*:#:{", event1, Header},           // 9
+    {"  echo 3", event1, Plain},                   // 10
+    {"}", BlockState::root, Plain},                // 11: the last line
+};
+
+template <size_t N>
+void loadLines(MslTextEditor& editor, const Line (&lines)[N])
+{
+    QStringList texts;
+    for (const Line& l : lines)
+        texts << QString::fromLatin1(l.text);
+    editor.setPlainText(texts.join(QLatin1Char('\n')));
+    QTextBlock block = editor.document()->firstBlock();
+    for (const Line& l : lines) {
+        auto* data = new CBlockData;
+        if (l.mark == Header) {
+            data->blockName = QStringLiteral("name");
+            data->opensBlock = true;
+        } else if (l.mark == GroupStart) {
+            data->groupMark = true;
+            data->groupMarkKind = 1;
+        }
+        block.setUserData(data);
+        block.setUserState(l.state);
+        block = block.next();
+    }
+}
+
+QString hiddenLines(const MslTextEditor& editor)
+{
+    QStringList hidden;
+    for (QTextBlock b = editor.document()->firstBlock(); b.isValid(); b = b.next())
+        if (!b.isVisible())
+            hidden << QString::number(b.blockNumber());
+    return hidden.join(QLatin1Char(','));
+}
+
+QString numberedLines(int count)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("echo %1").arg(i);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class TestEditor : public QObject
+{
+    Q_OBJECT
+
+private:
+    void clickMarker(MslTextEditor& editor, int blockNumber)
+    {
+        QTextCursor c(editor.document()->findBlockByNumber(blockNumber));
+        const int top = editor.cursorRect(c).top();
+        auto* gutter = editor.findChild<LineNumberBar*>();
+        QTest::mousePress(gutter, Qt::LeftButton, {}, QPoint(editor.gutterWidth() - 10, top + 8));
+    }
+
+private slots:
+    void initTestCase() { initKorvelResources(); }
+
+    void gutterWidth_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("digits");
+        QTest::newRow("one line") << 1 << 1;
+        QTest::newRow("9 lines") << 9 << 1;
+        QTest::newRow("10 lines") << 10 << 2;
+        QTest::newRow("99 lines") << 99 << 2;
+        QTest::newRow("100 lines") << 100 << 3;
+    }
+
+    void gutterWidth()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, digits);
+        MslTextEditor editor;
+        editor.resize(400, 300);
+        editor.show();
+        // Start from the other side of the threshold, so that the width has to follow the count.
+        editor.setPlainText(numberedLines(lines == 1 ? 150 : lines + (digits == 1 ? 1 : -1)));
+        editor.setPlainText(numberedLines(lines));
+
+        const int expected = 3 + editor.fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
+        QCOMPARE(editor.lineNumberAreaWidth(), expected);
+        QCOMPARE(editor.viewport()->x() - editor.contentsRect().left(), expected + 18);
+        QCOMPARE(editor.findChild<LineNumberBar*>()->width(), expected + 18);
+    }
+
+    void typingTheHundredthLineWidensTheGutter()
+    {
+        MslTextEditor editor;
+        editor.setPlainText(numberedLines(99));
+        const int before = editor.gutterWidth();
+        editor.moveCursor(QTextCursor::End);
+        QTest::keyClick(editor.viewport(), Qt::Key_Return);
+        QCOMPARE(editor.blockCount(), 100);
+        QCOMPARE(editor.gutterWidth() - before, editor.fontMetrics().horizontalAdvance(QLatin1Char('9')));
+    }
+
+    void foldRules_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("hidden");
+        // Steps: A fold all, U unfold all, cN caret to line N then fold current,
+        // uN caret to line N then unfold current, kN click the marker of line N.
+        QTest::newRow("fold all keeps the last line and the group") << "A" << "1,2,6,7,10";
+        QTest::newRow("unfold all") << "A U" << "";
+        QTest::newRow("click folds a component") << "k0" << "1,2";
+        QTest::newRow("second click unfolds it") << "k0 k0" << "";
+        QTest::newRow("click folds a group with its end line") << "k4" << "5,6,7,8";
+        QTest::newRow("unfold all leaves a folded group") << "k4 A U" << "5,6,7,8";
+        QTest::newRow("a group folded over folded components") << "A k4 U" << "5,6,7,8";
+        QTest::newRow("click opens a folded group") << "k4 k4" << "";
+        QTest::newRow("fold current from the body") << "c1" << "1,2";
+        QTest::newRow("fold current below a closing brace") << "c3" << "1,2";
+        QTest::newRow("fold current inside a group") << "c7" << "6,7";
+        QTest::newRow("component ending on the last line") << "c10" << "10";
+        QTest::newRow("unfold current on a folded header") << "A u9" << "1,2,6,7";
+        QTest::newRow("unfold current off a header does nothing") << "A u3" << "1,2,6,7,10";
+        QTest::newRow("a click beside the markers does nothing") << "k1 k3" << "";
+    }
+
+    void foldRules()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, hidden);
+        MslTextEditor editor;
+        editor.resize(500, 400);
+        editor.show();
+        loadLines(editor, script);
+
+        for (const QString& step : steps.split(QLatin1Char(' '))) {
+            const int line = step.mid(1).toInt();
+            switch (step.at(0).toLatin1()) {
+            case 'A': editor.foldAll(); break;
+            case 'U': editor.unfoldAll(); break;
+            case 'c': editor.gotoLine(line + 1); editor.foldCurrent(); break;
+            case 'u': editor.gotoLine(line + 1); editor.unfoldCurrent(); break;
+            case 'k': clickMarker(editor, line); break;
+            }
+        }
+        QCOMPARE(hiddenLines(editor), hidden);
+    }
+
+    void foldCurrentMovesTheCaretToTheHeader_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("caretLine");
+        QTest::addColumn<int>("caretColumn");
+        QTest::addColumn<bool>("headerAbove");
+        QTest::newRow("on the header the caret stays") << 0 << 4 << 0 << 4 << true;
+        QTest::newRow("below the closing brace") << 3 << 3 << 0 << 0 << true;
+        QTest::newRow("no header above: first line") << 2 << 1 << 0 << 0 << false;
+        QTest::newRow("no header above, on the first line") << 0 << 2 << 0 << 2 << false;
+    }
+
+    void foldCurrentMovesTheCaretToTheHeader()
+    {
+        QFETCH(int, line);
+        QFETCH(int, column);
+        QFETCH(int, caretLine);
+        QFETCH(int, caretColumn);
+        QFETCH(bool, headerAbove);
+        static const Line withLeadingLines[] = {
+            {"; notes", BlockState::root, Plain},
+            {"; more", BlockState::root, Plain},
+            {"; and more", BlockState::root, Plain},
+            {"alias x {", alias1, Header},
+            {"}", BlockState::root, Plain},
+        };
+        MslTextEditor editor;
+        if (headerAbove)
+            loadLines(editor, script);
+        else
+            loadLines(editor, withLeadingLines);
+        editor.gotoLine(line + 1);
+        editor.gotoColumn(column + 1);
+        editor.foldCurrent();
+        QCOMPARE(hiddenLines(editor).isEmpty(), !headerAbove);
+        QCOMPARE(editor.textCursor().blockNumber(), caretLine);
+        QCOMPARE(editor.textCursor().positionInBlock(), caretColumn);
+    }
+
+    void foldingShrinksTheScrollRange()
+    {
+        QStringList lines{QStringLiteral("alias big {")};
+        for (int i = 0; i < 300; ++i)
+            lines << QStringLiteral("  echo %1").arg(i);
+        lines << QStringLiteral("}") << QStringLiteral("; end");
+        MslTextEditor editor;
+        editor.resize(400, 300);
+        editor.show();
+        editor.setPlainText(lines.join(QLatin1Char('\n')));
+        QTextBlock b = editor.document()->firstBlock();
+        auto* header = new CBlockData;
+        header->blockName = QStringLiteral("big");
+        header->opensBlock = true;
+        b.setUserData(header);
+        for (; b.isValid(); b = b.next())
+            b.setUserState(b.blockNumber() <= 300 ? alias1 : BlockState::root);
+
+        const int before = editor.verticalScrollBar()->maximum();
+        editor.foldAll();
+        QVERIFY(before > 250);
+        QCOMPARE(editor.verticalScrollBar()->maximum(), 0);
+        editor.unfoldAll();
+        QCOMPARE(editor.verticalScrollBar()->maximum(), before);
+    }
+
+    void ruleUnderFoldedHeader()
+    {
+        MslTextEditor editor;
+        editor.resize(500, 400);
+        editor.show();
+        loadLines(editor, script);
+        editor.gotoLine(4);   // keep the caret-line highlight away from the header
+        const int bottom = editor.cursorRect(QTextCursor(editor.document()->firstBlock())).bottom() + 1;
+        auto ruleDrawn = [&] {
+            const QImage image = editor.viewport()->grab().toImage();
+            return image.pixelColor(image.width() - 20, bottom) == QColor(Qt::black);
+        };
+        QVERIFY(!ruleDrawn());
+        editor.foldAll();
+        QVERIFY(ruleDrawn());
+    }
+
+    void gotoFunctions_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<int>("argument");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("column");
+        // Text: "ab" / "cdef" / "g"
+        QTest::newRow("line 1") << "line" << 1 << 0 << 0;
+        QTest::newRow("line 2") << "line" << 2 << 1 << 0;
+        QTest::newRow("line 0 stays at the start") << "line" << 0 << 0 << 0;
+        QTest::newRow("line past the end") << "line" << 99 << 2 << 0;
+        QTest::newRow("offset 1") << "offset" << 1 << 0 << 0;
+        QTest::newRow("offset 4 crosses the line end") << "offset" << 4 << 1 << 0;
+        QTest::newRow("offset past the end") << "offset" << 99 << 2 << 1;
+        QTest::newRow("column 3 of line 2") << "column" << 3 << 1 << 2;
+        QTest::newRow("column past the line end") << "column" << 6 << 2 << 0;
+    }
+
+    void gotoFunctions()
+    {
+        QFETCH(QString, call);
+        QFETCH(int, argument);
+        QFETCH(int, line);
+        QFETCH(int, column);
+        MslTextEditor editor;
+        editor.setPlainText(QStringLiteral("ab\ncdef\ng"));
+        if (call == QLatin1String("line")) {
+            editor.gotoLine(3);
+            editor.moveCursor(QTextCursor::EndOfBlock);
+            editor.gotoLine(argument);
+        } else if (call == QLatin1String("offset")) {
+            editor.gotoOffset(argument);
+        } else {
+            editor.gotoLine(2);
+            editor.moveCursor(QTextCursor::EndOfBlock);
+            editor.gotoColumn(argument);
+        }
+        QCOMPARE(editor.textCursor().blockNumber(), line);
+        QCOMPARE(editor.textCursor().positionInBlock(), column);
+    }
+
+    void caretLineHighlight()
+    {
+        MslTextEditor editor;
+        editor.setPlainText(QStringLiteral("one\ntwo"));
+        editor.gotoLine(2);
+        QCOMPARE(editor.extraSelections().size(), 1);
+        const QTextEdit::ExtraSelection line = editor.extraSelections().first();
+        QVERIFY(line.format.boolProperty(QTextFormat::FullWidthSelection));
+        QCOMPARE(line.cursor.blockNumber(), 1);
+        QVERIFY(!line.cursor.hasSelection());
+
+        editor.setReadOnly(true);
+        editor.highlightCurrentLine();
+        QVERIFY(editor.extraSelections().isEmpty());
+    }
+
+    void controlCodes_data()
+    {
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selEnd");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::newRow("at the caret") << 5 << 5 << QStringLiteral("echo \x02word") << 6;
+        QTest::newRow("around a selection") << 5 << 9 << QStringLiteral("echo \x02word\x02") << 6;
+        QTest::newRow("selection made backwards") << 9 << 5 << QStringLiteral("echo \x02word\x02") << 6;
+    }
+
+    void controlCodes()
+    {
+        QFETCH(int, selStart);
+        QFETCH(int, selEnd);
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        MslTextEditor editor;
+        editor.setPlainText(QStringLiteral("echo word"));
+        QTextCursor c = editor.textCursor();
+        c.setPosition(selStart);
+        c.setPosition(selEnd, QTextCursor::KeepAnchor);
+        editor.setTextCursor(c);
+        editor.insertBold();
+        QCOMPARE(editor.toPlainText(), text);
+        QCOMPARE(editor.textCursor().position(), caret);
+        QVERIFY(!editor.textCursor().hasSelection());
+    }
+
+    void eachControlCode()
+    {
+        MslTextEditor editor;
+        editor.insertBold();
+        editor.insertItalics();
+        editor.insertUnderline();
+        editor.insertReverse();
+        editor.insertColors();
+        editor.insertPlainCode();
+        QCOMPARE(editor.toPlainText(), QStringLiteral("\x02\x1d\x1f\x16\x03\x0f"));
+    }
+
+    void contextMenuIsTheStandardOne()
+    {
+        MslTextEditor editor;
+        editor.show();
+        editor.setPlainText(QStringLiteral("text"));
+        QStringList entries;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction* a : menu->actions())
+                if (!a->isSeparator())
+                    entries << a->text();
+            menu->close();
+        });
+        emit editor.customContextMenuRequested(QPoint(10, 10));
+        QVERIFY(entries.size() >= 5);
+        QVERIFY(entries.filter(QStringLiteral("Select All")).size() == 1);
+    }
+};
+
+QTEST_MAIN(TestEditor)
+#include "tst_editor.moc"
