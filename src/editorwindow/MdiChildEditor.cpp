@@ -1,0 +1,186 @@
+#include "MdiChildEditor.h"
+
+#include "MslSyntaxHighlighter.h"
+#include "MslTextEditor.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+const char* const saveIcon = ":/general/toolbar/resources/img_assets/options/main/save.png";
+const char* const scriptFilter = "mIRC Scripts File (*.mRC);;mIRC INI Script File (*.ini)";
+
+// The size of the text in characters, as the status line shows it.
+QString sizeText(qint64 characters)
+{
+    constexpr qint64 kilo = 1024;
+    constexpr qint64 mega = 1024 * 1024;
+    if (characters < kilo)
+        return QString::number(double(characters), 'g', 6) + QStringLiteral(" B");
+    if (characters < mega)
+        return QString::number(double(characters) / kilo, 'f', 2) + QStringLiteral(" KB");
+    return QString::number(double(characters) / mega, 'f', 2) + QStringLiteral(" MB");
+}
+
+} // namespace
+
+MdiChildEditor::MdiChildEditor(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    buildToolbar();
+
+    editor = new MslTextEditor(this);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    highlighter = new MslSyntaxHighlighter(editor->document());
+    editor->setHighlighter(highlighter);
+    setCentralWidget(editor);
+
+    buildStatusBar();
+
+    editor->document()->setModified(false);
+    editor->setWordWrapMode(QTextOption::NoWrap);
+    updateCursorStatus();
+
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, &MdiChildEditor::updateCursorStatus);
+    connect(editor, &QPlainTextEdit::modificationChanged, this, &MdiChildEditor::documentedModified);
+    connect(editor, &QPlainTextEdit::blockCountChanged, this, &MdiChildEditor::blocksChange);
+}
+
+MdiChildEditor::~MdiChildEditor()
+{
+    emit fclosing(file);
+    emit closing(this);
+}
+
+void MdiChildEditor::buildToolbar()
+{
+    auto* toolbar = new QToolBar(QStringLiteral("Editor Menubar"), this);
+    toolbar->setIconSize(QSize(16, 16));
+    addToolBar(Qt::TopToolBarArea, toolbar);
+
+    auto* save = new QAction(QIcon(QString::fromLatin1(saveIcon)), QStringLiteral("Save"), this);
+    save->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    connect(save, &QAction::triggered, this, &MdiChildEditor::saveFileClicked);
+    toolbar->addAction(save);
+}
+
+void MdiChildEditor::buildStatusBar()
+{
+    positionLabel = new QLabel(this);
+    sizeLabel = new QLabel(this);
+    statusBar()->addWidget(positionLabel);
+    statusBar()->addWidget(sizeLabel);
+}
+
+bool MdiChildEditor::isReadOnly() const
+{
+    return editor->isReadOnly();
+}
+
+void MdiChildEditor::loadDocument(const QFileInfo& fileToLoad, bool isNew, bool readOnly)
+{
+    file = fileToLoad;
+    setWindowTitle(file.fileName());
+    untitled = isNew;
+    if (isNew) {
+        editor->document()->setModified(false);
+        highlighter->setFileName(file.absoluteFilePath());
+        return;
+    }
+
+    const LoadedScript loaded = ScriptFile::load(file.absoluteFilePath());
+    bool protect = readOnly;
+    if (!loaded.ok && file.exists()) {
+        // The file is there but could not be read: saving the empty document
+        // over it would destroy it, so it opens read-only.
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Error opening file"),
+                        QStringLiteral("Error reading file `%1'").arg(file.absoluteFilePath()), QMessageBox::Ok,
+                        this);
+        box.setInformativeText(loaded.error);
+        box.exec();
+        protect = true;
+    }
+    encoding = loaded.encoding;
+    editor->setPlainText(loaded.text);
+    highlighter->setFileName(file.absoluteFilePath());
+    editor->document()->setModified(false);
+    if (protect) {
+        editor->setReadOnly(true);
+        editor->highlightCurrentLine();
+    }
+}
+
+bool MdiChildEditor::saveFileClicked()
+{
+    if (editor->isReadOnly())
+        return false;
+    if (untitled) {
+        const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Save File"), file.fileName(),
+                                                            QString::fromLatin1(scriptFilter));
+        if (chosen.isEmpty())
+            return false;
+        // The highlighter keeps the name it was given: the diagnostics it
+        // has raised so far are listed under that name.
+        file = QFileInfo(chosen);
+        untitled = false;
+        setWindowTitle(file.fileName());
+    }
+
+    const QString text = editor->toPlainText();
+    QString error;
+    if (!ScriptFile::save(file.absoluteFilePath(), text, encoding, &error)) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Error saving file"),
+                        QStringLiteral("Error accessing file `%1'").arg(file.absoluteFilePath()), QMessageBox::Ok,
+                        this);
+        box.setInformativeText(error);
+        box.exec();
+        return false;
+    }
+    encoding = ScriptFile::encodingForSave(text, encoding);
+    editor->document()->setModified(false);
+    return true;
+}
+
+void MdiChildEditor::documentedModified(bool changed)
+{
+    modified = changed;
+    emit titleChanged(this, file.fileName() + (changed ? QStringLiteral("*") : QString()));
+}
+
+void MdiChildEditor::blocksChange(int /*bcount*/)
+{
+    emit blocksChanged(file, this);
+}
+
+void MdiChildEditor::updateCursorStatus()
+{
+    const QTextCursor cursor = editor->textCursor();
+    positionLabel->setText(
+        QStringLiteral("Ln %1, Col %2").arg(cursor.blockNumber() + 1).arg(cursor.positionInBlock() + 1));
+    // characterCount() counts the paragraph separator after the last line,
+    // which the plain text does not have.
+    sizeLabel->setText(QStringLiteral("  Size: ") + sizeText(editor->document()->characterCount() - 1));
+}
+
+void MdiChildEditor::closeEvent(QCloseEvent* event)
+{
+    if (!modified) {
+        event->accept();
+        return;
+    }
+    const QMessageBox::StandardButton answer = QMessageBox::warning(
+        this, QStringLiteral("Save Changes?"),
+        QStringLiteral("Do you want to save changes you have made to %1?").arg(file.fileName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
+    if (answer == QMessageBox::Discard || (answer == QMessageBox::Save && saveFileClicked()))
+        event->accept();
+    else
+        event->ignore();
+}
