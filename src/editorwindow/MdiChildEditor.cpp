@@ -75,6 +75,8 @@ void MdiChildEditor::buildStatusBar()
 {
     positionLabel = new QLabel(this);
     sizeLabel = new QLabel(this);
+    positionLabel->setObjectName(QStringLiteral("positionLabel"));
+    sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
     statusBar()->addWidget(positionLabel);
     statusBar()->addWidget(sizeLabel);
 }

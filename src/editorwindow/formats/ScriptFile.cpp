@@ -61,7 +61,10 @@ bool save(const QString& path, const QString& text, ScriptEncoding encoding, QSt
     // the same reason (a failed write would leave a truncated script).
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // commit() ignores a failing flush of the buffered bytes (a short write
+    // on a full disk): the file would be renamed into place truncated. So the
+    // flush is made and checked first.
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
         return true;
     if (error)
         *error = file.errorString();

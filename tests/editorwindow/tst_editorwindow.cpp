@@ -1,0 +1,354 @@
+#include "KorvelResources.h"
+#include "MdiChildEditor.h"
+#include "ModalAnswer.h"
+#include "MslSyntaxHighlighter.h"
+#include "MslTextEditor.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QString labelText(const MdiChildEditor& win, const char* name)
+{
+    return win.findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
+
+void typeText(MdiChildEditor& win, const QString& text)
+{
+    win.getEditor()->moveCursor(QTextCursor::End);
+    win.getEditor()->insertPlainText(text);
+}
+
+// Lets the deferred delete of a closed window run.
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// While alive, files cannot grow beyond a few bytes: writes fail as on a
+// full disk, also for root, whom permissions do not stop.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit limited = previous;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit previous{};
+    void (*previousHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestEditorWindow : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        initKorvelResources();
+        QVERIFY(dir.isValid());
+    }
+
+    void statusLine_data()
+    {
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("empty") << 0 << "  Size: 0 B";
+        QTest::newRow("1023 characters") << 1023 << "  Size: 1023 B";
+        QTest::newRow("1024 characters") << 1024 << "  Size: 1.00 KB";
+        QTest::newRow("3502 characters") << 3502 << "  Size: 3.42 KB";
+        QTest::newRow("one mebi-character") << 1048576 << "  Size: 1.00 MB";
+    }
+
+    void statusLine()
+    {
+        QFETCH(int, characters);
+        QFETCH(QString, size);
+        MdiChildEditor win;
+        win.loadDocument(QFileInfo(QStringLiteral("Untitled1")), true, false);
+        // Characters, not bytes: "é" is two bytes in UTF-8 but counts once.
+        QString text(characters, QChar(0xE9));
+        for (int i = 40; i < characters; i += 41)
+            text[i] = QLatin1Char('\n');
+        typeText(win, text);
+        QCOMPARE(labelText(win, "sizeLabel"), size);
+    }
+
+    void caretPosition()
+    {
+        MdiChildEditor win;
+        win.loadDocument(QFileInfo(QStringLiteral("Untitled1")), true, false);
+        QCOMPARE(labelText(win, "positionLabel"), QStringLiteral("Ln 1, Col 1"));
+        typeText(win, QString(11, QLatin1Char('\n')) + QStringLiteral("echo x"));
+        win.getEditor()->gotoLine(12);
+        win.getEditor()->gotoColumn(5);
+        QCOMPARE(labelText(win, "positionLabel"), QStringLiteral("Ln 12, Col 5"));
+    }
+
+    void loadAndSave_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("ini sections and keys")
+            << "script.ini" << QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n")
+            << "a\nb=c\nplain\n" << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
+        QTest::newRow("ini name in capitals")
+            << "SCRIPT.INI" << QByteArray("[script]\nn0=echo a\nn1=\nn2=echo b\n") << "echo a\n\necho b\n"
+            << QByteArray("[script]\r\nn0=echo a\r\nn1=\r\nn2=echo b\r\n");
+        QTest::newRow("plain script with LF") << "a.mrc" << QByteArray("alias a {\n  echo 1\n}\n")
+                                              << "alias a {\n  echo 1\n}\n"
+                                              << QByteArray("alias a {\r\n  echo 1\r\n}\r\n");
+        QTest::newRow("a file named ini is plain") << "ini" << QByteArray("n0=x\r\n") << "n0=x\n"
+                                                   << QByteArray("n0=x\r\n");
+        QTest::newRow("UTF-8") << "u.mrc" << QByteArray("echo caf\xc3\xa9 \xe2\x82\xac\r\n")
+                               << QString::fromUtf8("echo caf\xc3\xa9 \xe2\x82\xac\n")
+                               << QByteArray("echo caf\xc3\xa9 \xe2\x82\xac\r\n");
+        QTest::newRow("not UTF-8 keeps its bytes") << "w.mrc" << QByteArray("echo caf\xe9 \x80\r\n")
+                                                   << QString::fromUtf8("echo caf\xc3\xa9 \xe2\x82\xac\n")
+                                                   << QByteArray("echo caf\xe9 \x80\r\n");
+    }
+
+    void loadAndSave()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, saved);
+        const QString filePath = path(name);
+        writeBytes(filePath, file);
+
+        MdiChildEditor win;
+        QSignalSpy titles(&win, &MdiChildEditor::titleChanged);
+        win.loadDocument(QFileInfo(filePath), false, false);
+        QCOMPARE(win.getEditor()->toPlainText(), text);
+        QVERIFY(!win.isModified());
+        QCOMPARE(win.getHighlighter()->getFileName(), QFileInfo(filePath).absoluteFilePath());
+        QCOMPARE(win.windowTitle(), name);
+
+        QVERIFY(win.saveFileClicked());
+        QCOMPARE(readBytes(filePath), saved);
+        QVERIFY(win.saveFileClicked());
+        QCOMPARE(readBytes(filePath), saved);
+        QVERIFY(!win.isModified());
+        QCOMPARE(titles.last().at(1).toString(), name);
+    }
+
+    void missingFileLoadsEmptyAndWritable()
+    {
+        MdiChildEditor win;
+        win.loadDocument(QFileInfo(path(QStringLiteral("absent.mrc"))), false, false);
+        QVERIFY(win.getEditor()->toPlainText().isEmpty());
+        QVERIFY(!win.isReadOnly());
+    }
+
+    void unreadableFileOpensReadOnly()
+    {
+        const QString folder = path(QStringLiteral("folder.mrc"));
+        QVERIFY(QDir().mkpath(folder));
+        MdiChildEditor win;
+        auto box = ModalAnswer::messageBoxes({QMessageBox::Ok});
+        win.loadDocument(QFileInfo(folder), false, false);
+        QCOMPARE(box->shown.size(), 1);
+        QCOMPARE(box->shown[0].title, QStringLiteral("Error opening file"));
+        QVERIFY(win.isReadOnly());
+        QVERIFY(!win.saveFileClicked());
+        QVERIFY(QFileInfo(folder).isDir());
+    }
+
+    void readOnlyDocument()
+    {
+        const QString filePath = path(QStringLiteral("ro.mrc"));
+        writeBytes(filePath, "echo 1\n");
+        MdiChildEditor win;
+        win.loadDocument(QFileInfo(filePath), false, true);
+        QVERIFY(win.isReadOnly());
+        QVERIFY(win.getEditor()->extraSelections().isEmpty());   // no caret-line highlight
+        QVERIFY(!win.saveFileClicked());
+        QCOMPARE(readBytes(filePath), QByteArray("echo 1\n"));
+    }
+
+    void failedSaveKeepsTheOldFile()
+    {
+        const QString filePath = path(QStringLiteral("keep.mrc"));
+        writeBytes(filePath, "echo old\r\n");
+        MdiChildEditor win;
+        win.loadDocument(QFileInfo(filePath), false, false);
+        typeText(win, QString(4000, QLatin1Char('x')));
+
+        auto box = ModalAnswer::messageBoxes({QMessageBox::Ok});
+        bool saved = true;
+        {
+            FileSizeLimit limit(64);
+            saved = win.saveFileClicked();
+        }
+        QVERIFY(!saved);
+        QCOMPARE(box->shown.size(), 1);
+        QCOMPARE(box->shown[0].title, QStringLiteral("Error saving file"));
+        QCOMPARE(box->shown[0].text,
+                 QStringLiteral("Error accessing file `%1'").arg(QFileInfo(filePath).absoluteFilePath()));
+        QCOMPARE(readBytes(filePath), QByteArray("echo old\r\n"));
+        QVERIFY(win.isModified());
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("keep.mrc*")}, QDir::Files),
+                 QStringList{QStringLiteral("keep.mrc")});   // no temporary file left behind
+    }
+
+    void untitledSaveAs_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("as a plain script") << "new.mrc" << QByteArray("echo a\r\necho b");
+        QTest::newRow("as an INI script") << "new.ini" << QByteArray("[script]\r\nn0=echo a\r\nn1=echo b\r\n");
+        QTest::newRow("dialog cancelled") << "" << QByteArray("<missing>");
+    }
+
+    void untitledSaveAs()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QByteArray, saved);
+        const QString chosenPath = chosen.isEmpty() ? QString() : path(chosen);
+        if (!chosenPath.isEmpty())
+            QFile::remove(chosenPath);
+
+        MdiChildEditor win;
+        QSignalSpy titles(&win, &MdiChildEditor::titleChanged);
+        win.loadDocument(QFileInfo(QStringLiteral("Untitled3")), true, false);
+        QCOMPARE(win.getHighlighter()->getFileName(), QFileInfo(QStringLiteral("Untitled3")).absoluteFilePath());
+        typeText(win, QStringLiteral("echo a\necho b"));
+        QCOMPARE(titles.last().at(1).toString(), QStringLiteral("Untitled3*"));
+
+        auto dialog = ModalAnswer::fileDialog(chosenPath);
+        const bool ok = win.saveFileClicked();
+        QCOMPARE(dialog->shown.size(), 1);
+        QCOMPARE(dialog->shown[0].title, QStringLiteral("Save File"));
+        QCOMPARE(dialog->shown[0].text, QStringLiteral("mIRC Scripts File (*.mRC);;mIRC INI Script File (*.ini)"));
+        QCOMPARE(ok, !chosen.isEmpty());
+        QCOMPARE(readBytes(chosenPath.isEmpty() ? path(QStringLiteral("Untitled3")) : chosenPath), saved);
+        QCOMPARE(win.isUntitled(), chosen.isEmpty());
+        QCOMPARE(win.isModified(), chosen.isEmpty());
+        if (!chosen.isEmpty()) {
+            QCOMPARE(titles.last().at(1).toString(), chosen);
+            QCOMPARE(win.fileInfo(), QFileInfo(chosenPath));
+        }
+    }
+
+    void closePrompt_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("failSave");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false << QByteArray("echo 1\r\n");
+        QTest::newRow("discard") << int(QMessageBox::Discard) << false << true << QByteArray("echo 1\r\n");
+        QTest::newRow("save") << int(QMessageBox::Save) << false << true << QByteArray("echo 1\r\necho 2");
+        QTest::newRow("save fails") << int(QMessageBox::Save) << true << false << QByteArray("echo 1\r\n");
+    }
+
+    void closePrompt()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, failSave);
+        QFETCH(bool, closed);
+        QFETCH(QByteArray, file);
+        const QString filePath = path(QStringLiteral("prompt.mrc"));
+        writeBytes(filePath, "echo 1\r\n");
+
+        QPointer<MdiChildEditor> win = new MdiChildEditor;
+        win->loadDocument(QFileInfo(filePath), false, false);
+        typeText(*win, QStringLiteral("echo 2"));
+        QStringList order;
+        connect(win, &MdiChildEditor::fclosing, this, [&](QFileInfo f) { order << QStringLiteral("fclosing ") + f.fileName(); });
+        connect(win, &MdiChildEditor::closing, this, [&](MdiChildEditor*) { order << QStringLiteral("closing"); });
+
+        // A failing save shows its error box after the prompt.
+        auto boxes = ModalAnswer::messageBoxes({QMessageBox::StandardButton(answer), QMessageBox::Ok});
+        bool accepted = false;
+        {
+            std::unique_ptr<FileSizeLimit> limit;
+            if (failSave)
+                limit = std::make_unique<FileSizeLimit>(4);
+            accepted = win->close();
+        }
+        flushDeletes();
+
+        QCOMPARE(boxes->shown.size(), failSave ? 2 : 1);
+        const ModalAnswer::Shown& prompt = boxes->shown[0];
+        QCOMPARE(prompt.title, QStringLiteral("Save Changes?"));
+        QCOMPARE(prompt.text, QStringLiteral("Do you want to save changes you have made to prompt.mrc?"));
+        QCOMPARE(prompt.buttons, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        if (failSave)
+            QCOMPARE(boxes->shown[1].title, QStringLiteral("Error saving file"));
+        QCOMPARE(accepted, closed);
+        QCOMPARE(win.isNull(), closed);
+        const QStringList destroyedInOrder{QStringLiteral("fclosing prompt.mrc"), QStringLiteral("closing")};
+        QCOMPARE(order, closed ? destroyedInOrder : QStringList());
+        QCOMPARE(readBytes(filePath), file);
+        delete win;
+    }
+
+    void unmodifiedClosesWithoutPrompt()
+    {
+        QPointer<MdiChildEditor> win = new MdiChildEditor;
+        win->loadDocument(QFileInfo(QStringLiteral("Untitled1")), true, false);
+        auto prompt = ModalAnswer::messageBoxes({QMessageBox::Cancel});
+        QVERIFY(win->close());
+        flushDeletes();
+        QVERIFY(win.isNull());
+        QVERIFY(prompt->shown.isEmpty());
+    }
+
+    void blocksChangedFollowsTheLineCount()
+    {
+        MdiChildEditor win;
+        win.loadDocument(QFileInfo(QStringLiteral("Untitled1")), true, false);
+        QSignalSpy blocks(&win, &MdiChildEditor::blocksChanged);
+        typeText(win, QStringLiteral("a"));
+        QCOMPARE(blocks.size(), 0);
+        typeText(win, QStringLiteral("\nb\nc"));
+        QVERIFY(blocks.size() >= 1);
+        QCOMPARE(blocks.last().at(0).value<QFileInfo>(), QFileInfo(QStringLiteral("Untitled1")));
+        QCOMPARE(blocks.last().at(1).value<MdiChildEditor*>(), &win);
+    }
+};
+
+QTEST_MAIN(TestEditorWindow)
+#include "tst_editorwindow.moc"
