@@ -251,6 +251,35 @@ private slots:
         QCOMPARE(editor.verticalScrollBar()->maximum(), before);
     }
 
+    void scrollStepsOverHiddenLines_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("landsOn");
+        QTest::newRow("down onto hidden lines") << 0 << 10 << 20;
+        QTest::newRow("up onto hidden lines") << 30 << 19 << 9;
+        QTest::newRow("onto a shown line") << 0 << 5 << 5;
+    }
+
+    // Lines hidden while their layout still takes room (the view has not
+    // been laid out again yet) must not become the top line.
+    void scrollStepsOverHiddenLines()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, landsOn);
+        MslTextEditor editor;
+        editor.resize(400, 200);
+        editor.show();
+        editor.setPlainText(numberedLines(200));
+        QScrollBar* bar = editor.verticalScrollBar();
+        bar->setValue(from);
+        for (int i = 10; i < 20; ++i)
+            editor.document()->findBlockByNumber(i).setVisible(false);
+        bar->setValue(to);
+        QCOMPARE(bar->value(), landsOn);
+    }
+
     void ruleUnderFoldedHeader()
     {
         MslTextEditor editor;
