@@ -44,7 +44,7 @@ const HoverEntry hoverTable[] = {
     {"$countcs", {"<string>", "<substring>", "[substring2]", "[...]"}},
     {"$crc", {"<filename/string/&binvar>", "[N]"}},
     {"$ctime", {"<date text>"}},
-    {"$date", {"<ctime/format>"}},
+    {"$date", {"[ctime]", "<format>"}},
     {"$dccignore", {"<Nth/filename>"}},
     {"$dde", {"<service>", "<topic>", "<item>", "[delay]"}},
     {"$decode", {"<text/&binvar>", "[bmu]"}},
