@@ -25,26 +25,36 @@ void MslTextEditor::relayoutBlocks(const QTextBlock& from, const QTextBlock& to)
 
 void MslTextEditor::foldAll()
 {
+    // The changed range is laid out once at the end: one layout per fold
+    // would make this quadratic in the number of components.
+    QTextBlock first;
+    QTextBlock last;
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
         if (!BlockFolding::isComponentHeader(block) || BlockFolding::isFolded(block))
             continue;
-        const QTextBlock stop = BlockFolding::foldComponent(block);
-        relayoutBlocks(block, stop);
-        block = stop;
+        if (!first.isValid())
+            first = block;
+        last = BlockFolding::foldComponent(block);
+        block = last;
     }
+    relayoutBlocks(first, last);
 }
 
 void MslTextEditor::unfoldAll()
 {
+    QTextBlock first;
+    QTextBlock last;
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
         // A header hidden by a folded group stays folded with the group:
         // groups are opened only from their marker.
         if (!block.isVisible() || !BlockFolding::isComponentHeader(block) || !BlockFolding::isFolded(block))
             continue;
-        const QTextBlock stop = BlockFolding::unfoldHidden(block);
-        relayoutBlocks(block, stop);
-        block = stop;
+        if (!first.isValid())
+            first = block;
+        last = BlockFolding::unfoldHidden(block);
+        block = last;
     }
+    relayoutBlocks(first, last);
 }
 
 void MslTextEditor::foldCurrent()
