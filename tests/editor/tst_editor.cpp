@@ -75,6 +75,20 @@ QString hiddenLines(const MslTextEditor& editor)
     return hidden.join(QLatin1Char(','));
 }
 
+// Dark pixels of the gutter's number column in the row of one line, within
+// the horizontal range [fromX, toX).
+int inkInRow(MslTextEditor& editor, int blockNumber, int fromX, int toX)
+{
+    const QImage image = editor.findChild<LineNumberBar*>()->grab().toImage();
+    const QRect row = editor.cursorRect(QTextCursor(editor.document()->findBlockByNumber(blockNumber)));
+    int ink = 0;
+    for (int y = row.top(); y <= row.bottom() && y < image.height(); ++y)
+        for (int x = fromX; x < toX; ++x)
+            if (qGray(image.pixel(x, y)) < 220)
+                ++ink;
+    return ink;
+}
+
 QString numberedLines(int count)
 {
     QStringList lines;
@@ -138,6 +152,35 @@ private slots:
         QTest::keyClick(editor.viewport(), Qt::Key_Return);
         QCOMPARE(editor.blockCount(), 100);
         QCOMPARE(editor.gutterWidth() - before, editor.fontMetrics().horizontalAdvance(QLatin1Char('9')));
+    }
+
+    void gutterNumbers()
+    {
+        MslTextEditor editor;
+        editor.resize(400, 300);
+        editor.show();
+        const int digit = editor.fontMetrics().horizontalAdvance(QLatin1Char('9'));
+        // Ink where the third digit from the right goes.
+        auto thirdDigit = [&] {
+            const int end = editor.lineNumberAreaWidth();
+            return inkInRow(editor, 0, qMax(0, end - 3 * digit), end - 2 * digit);
+        };
+
+        // Line 1 of 100 lines reads 001: its leading zeros are drawn.
+        editor.setPlainText(numberedLines(99));
+        QCOMPARE(thirdDigit(), 0);
+        editor.setPlainText(numberedLines(100));
+        QVERIFY(thirdDigit() > 0);
+
+        const int numbersEnd = editor.lineNumberAreaWidth();
+        // The caret line's number is bold: the same digits carry more ink.
+        editor.gotoLine(2);
+        const int plain = inkInRow(editor, 0, 0, numbersEnd);
+        editor.gotoLine(1);
+        const int bold = inkInRow(editor, 0, 0, numbersEnd);
+        QVERIFY2(bold > plain, qPrintable(QStringLiteral("bold %1, plain %2").arg(bold).arg(plain)));
+        // No marker and no guide in the fold column of plain lines.
+        QCOMPARE(inkInRow(editor, 0, numbersEnd, editor.gutterWidth()), 0);
     }
 
     void foldRules_data()
