@@ -1,0 +1,429 @@
+#include "CheckOptions.h"
+#include "DiagnosticKinds.h"
+#include "ReportFormat.h"
+#include "ScriptFile.h"
+#include "ScriptRun.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(HeaderRecord)
+
+// korvel-check: its report lines (exact, from made-up checker results), its
+// command line, and the real program run on fixture scripts, where the
+// reports must agree with each other and with the scripts whatever the
+// checker finds.
+class TestKorvelCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textDiagnostics_data();
+    void textDiagnostics();
+    void jsonDiagnostics_data();
+    void jsonDiagnostics();
+    void traceLines_data();
+    void traceLines();
+    void kindsAndSummary();
+    void commandLine_data();
+    void commandLine();
+    void documentLines_data();
+    void documentLines();
+
+    void usageErrors_data();
+    void usageErrors();
+    void unreadableFileIsNamedAndOthersChecked();
+    void traceCoversEveryDocumentLine_data();
+    void traceCoversEveryDocumentLine();
+    void reportsAgree_data();
+    void reportsAgree();
+
+private:
+    struct Run {
+        int exitCode = -1;
+        QStringList out;   // standard output, split into lines
+        QString err;
+    };
+    static Run runCheck(const QStringList& arguments);
+    static QString fixture(const char* name) { return QStringLiteral(KORVEL_TEST_DATA "/") + QLatin1String(name); }
+};
+
+TestKorvelCheck::Run TestKorvelCheck::runCheck(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(KORVEL_CHECK_BINARY), arguments);
+    Run run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    QString out = QString::fromUtf8(process.readAllStandardOutput());
+    if (out.endsWith(QLatin1Char('\n')))
+        out.chop(1);
+    run.out = out.isEmpty() ? QStringList() : out.split(QLatin1Char('\n'));
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+void TestKorvelCheck::textDiagnostics_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("pos");
+    QTest::addColumn<QString>("block");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("error with block") << "a.mrc" << "  bad text" << 3 << 2 << "root" << "Unexpected."
+                                      << "a.mrc:7:3: error: Unexpected. [root]\n  bad text\n  ^\n";
+    QTest::newRow("task without block") << "b.ini" << "; fixme later" << 15 << 2 << "" << "fixme later"
+                                        << "b.ini:7:3: fixme: fixme later\n; fixme later\n  ^\n";
+    QTest::newRow("tabs kept under the caret") << "a.mrc" << "\techo\tx" << 2 << 6 << "alias" << "W"
+                                               << "a.mrc:7:7: warning: W [alias]\n\techo\tx\n\t    \t^\n";
+    QTest::newRow("caret after the last character") << "a.mrc" << "menu x" << 3 << 6 << "Menu" << "M"
+                                                    << "a.mrc:7:7: error: M [Menu]\nmenu x\n      ^\n";
+    QTest::newRow("position past the end stays on the line") << "a.mrc" << "ab" << 1 << 9 << "" << "I"
+                                                             << "a.mrc:7:10: info: I\nab\n  ^\n";
+    QTest::newRow("percent signs are text") << "%2.mrc" << "%1" << 4 << 0 << "%3" << "var %x %1"
+                                            << "%2.mrc:7:1: note: var %x %1 [%3]\n%1\n^\n";
+}
+
+void TestKorvelCheck::textDiagnostics()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, line);
+    QFETCH(int, type);
+    QFETCH(int, pos);
+    QFETCH(QString, block);
+    QFETCH(QString, message);
+    QFETCH(QString, expected);
+    QCOMPARE(textDiagnostic(file, 7, line, {type, pos, block, message}), expected);
+}
+
+void TestKorvelCheck::jsonDiagnostics_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("block");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("plain") << "a.mrc" << "root" << "Unexpected."
+                           << R"({"file":"a.mrc","line":12,"pos":4,"type":3,"block":"root","message":"Unexpected."})";
+    QTest::newRow("escapes") << "C:\\x \"y\".mrc" << "" << QString("a\tb\x03" "c\x1f")
+                             << R"({"file":"C:\\x \"y\".mrc","line":12,"pos":4,"type":3,"block":"","message":"a\tb\u0003c\u001f"})";
+    QTest::newRow("non-ascii stays") << QString::fromUtf8("é.mrc") << "on text" << QString::fromUtf8("“€”")
+                                     << QString::fromUtf8(R"({"file":"é.mrc","line":12,"pos":4,"type":3,"block":"on text","message":"“€”"})");
+}
+
+void TestKorvelCheck::jsonDiagnostics()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, block);
+    QFETCH(QString, message);
+    QFETCH(QString, expected);
+
+    const QString json = jsonDiagnostic(file, 12, {3, 4, block, message});
+    QCOMPARE(json, expected + QLatin1Char('\n'));
+    QJsonParseError error;
+    const QJsonObject parsed = QJsonDocument::fromJson(json.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(parsed.value("file").toString(), file);
+    QCOMPARE(parsed.value("block").toString(), block);
+    QCOMPARE(parsed.value("message").toString(), message);
+}
+
+void TestKorvelCheck::traceLines_data()
+{
+    QTest::addColumn<QString>("formats");   // one letter per character: . none, c comment, e error, b brace
+    QTest::addColumn<int>("state");
+    QTest::addColumn<HeaderRecord>("header");
+    QTest::addColumn<QString>("expected");
+
+    HeaderRecord alias;
+    alias.blockKind = 1;
+    alias.blockName = "greet";
+    alias.namePos = 9;
+    alias.isLocal = true;
+    alias.opensBlock = true;
+    HeaderRecord event;
+    event.blockKind = 3;
+    event.blockName = "text";
+    event.blockDetail = "hi* #";
+    event.detailSet = true;
+    event.namePos = 5;
+    HeaderRecord staleDetail = event;
+    staleDetail.detailSet = false;
+    HeaderRecord group;
+    group.groupMark = true;
+    group.groupMarkKind = 2;
+
+    QTest::newRow("nothing") << "" << 1 << HeaderRecord() << "3\t1\t\t-";
+    QTest::newRow("runs") << "cc.eeb." << 0x20001 << HeaderRecord() << "3\t131073\t0+2=commentFormat 3+2=errorFormat 5+1=braceFormat\t-";
+    QTest::newRow("alias record") << ".." << 0x20001 << alias
+                                  << "3\t131073\t\tkind=1 name=greet detail= pos=9 local=1 opens=1 group=0";
+    QTest::newRow("event record") << "" << 1 << event << "3\t1\t\tkind=3 name=text detail=hi* # pos=5 local=0 opens=0 group=0";
+    QTest::newRow("detail not written") << "" << 1 << staleDetail << "3\t1\t\tkind=3 name=text detail= pos=5 local=0 opens=0 group=0";
+    QTest::newRow("group end") << "" << 1 << group << "3\t1\t\tkind=0 name= detail= pos=-1 local=0 opens=0 group=2";
+}
+
+void TestKorvelCheck::traceLines()
+{
+    QFETCH(QString, formats);
+    QFETCH(int, state);
+    QFETCH(HeaderRecord, header);
+    QFETCH(QString, expected);
+
+    LineCheckResult result;
+    result.reset(formats.size());
+    for (int i = 0; i < formats.size(); ++i) {
+        const char c = formats[i].toLatin1();
+        result.formats[i] = c == 'c' ? FormatId::commentFormat
+            : c == 'e'               ? FormatId::errorFormat
+            : c == 'b'               ? FormatId::braceFormat
+                                     : FormatId::None;
+    }
+    result.state = state;
+    result.header = header;
+    QCOMPARE(traceLine(3, result), expected + QLatin1Char('\n'));
+}
+
+void TestKorvelCheck::kindsAndSummary()
+{
+    const QStringList kinds = {"note", "info", "warning", "error", "note", "note", "task", "todo", "task", "hack", "xxx", "fixme", "task"};
+    const QList<int> types = {0, 1, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 16};
+    CheckSummary summary;
+    for (int i = 0; i < types.size(); ++i) {
+        QCOMPARE(QString(diagnosticKind(types[i])), kinds[i]);
+        summary.count({types[i], 0, QString(), QString()});
+    }
+    summary.files = 2;
+    QCOMPARE(summaryLine(summary), QStringLiteral("1 errors, 1 warnings, 1 infos, 7 tasks in 2 files\n"));
+}
+
+void TestKorvelCheck::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<bool>("json");
+    QTest::addColumn<bool>("trace");
+    QTest::addColumn<bool>("quiet");
+    QTest::addColumn<QStringList>("files");
+
+    const int run = int(ParsedCommandLine::Outcome::Run);
+    const int usage = int(ParsedCommandLine::Outcome::UsageError);
+    const int help = int(ParsedCommandLine::Outcome::Help);
+    QTest::newRow("defaults") << QStringList{"a.mrc"} << run << false << false << false << QStringList{"a.mrc"};
+    QTest::newRow("everything") << QStringList{"--format=json", "a", "--trace", "b", "--quiet"} << run << true << true << true
+                                << QStringList{"a", "b"};
+    QTest::newRow("last format wins") << QStringList{"--format=json", "--format=text", "a"} << run << false << false << false
+                                      << QStringList{"a"};
+    QTest::newRow("double dash ends options") << QStringList{"--", "--trace", "-x"} << run << false << false << false
+                                              << QStringList{"--trace", "-x"};
+    QTest::newRow("lone dash is a file") << QStringList{"-"} << run << false << false << false << QStringList{"-"};
+    QTest::newRow("no file") << QStringList{"--trace"} << usage << false << true << false << QStringList{};
+    QTest::newRow("unknown format") << QStringList{"--format=xml", "a"} << usage << false << false << false << QStringList{};
+    QTest::newRow("format without value") << QStringList{"--format", "a"} << usage << false << false << false << QStringList{};
+    QTest::newRow("unknown option") << QStringList{"a", "--verbose"} << usage << false << false << false << QStringList{"a"};
+    QTest::newRow("help") << QStringList{"a", "--help"} << help << false << false << false << QStringList{"a"};
+}
+
+void TestKorvelCheck::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, outcome);
+    QFETCH(bool, json);
+    QFETCH(bool, trace);
+    QFETCH(bool, quiet);
+    QFETCH(QStringList, files);
+
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    QCOMPARE(int(parsed.outcome), outcome);
+    QCOMPARE(parsed.error.isEmpty(), outcome != int(ParsedCommandLine::Outcome::UsageError));
+    QCOMPARE(parsed.options.format == CheckOptions::Format::Json, json);
+    QCOMPARE(parsed.options.trace, trace);
+    QCOMPARE(parsed.options.quiet, quiet);
+    QCOMPARE(parsed.options.files, files);
+}
+
+void TestKorvelCheck::documentLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("empty document has one line") << "" << QStringList{""};
+    QTest::newRow("no final line end") << "a\nb" << QStringList{"a", "b"};
+    QTest::newRow("final line end gives an empty last line") << "a\n" << QStringList{"a", ""};
+    QTest::newRow("empty lines") << "\n\n" << QStringList{"", "", ""};
+    QTest::newRow("paragraph separator") << QString("a") + QChar::ParagraphSeparator + "b" << QStringList{"a", "b"};
+    QTest::newRow("case kept for the report") << "ALIAS X" << QStringList{"ALIAS X"};
+}
+
+void TestKorvelCheck::documentLines()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+
+    QStringList seen;
+    checkScript(text, [&](int lineNumber, const QString& line, const LineCheckResult& result) {
+        QCOMPARE(lineNumber, seen.size() + 1);
+        QCOMPARE(result.formats.size(), line.size());
+        seen.append(line);
+    });
+    QCOMPARE(seen, lines);
+}
+
+void TestKorvelCheck::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no arguments") << QStringList{};
+    QTest::newRow("unknown option") << QStringList{"--bogus", fixture("mixed.mrc")};
+    QTest::newRow("unknown format") << QStringList{"--format=xml", fixture("mixed.mrc")};
+}
+
+void TestKorvelCheck::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = runCheck(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.startsWith("korvel-check: "));
+    QVERIFY(run.err.contains("usage: korvel-check"));
+
+    const Run help = runCheck({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.first().startsWith("usage: korvel-check"));
+}
+
+void TestKorvelCheck::unreadableFileIsNamedAndOthersChecked()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("missing.mrc");
+    const QString empty = dir.filePath("empty.mrc");
+    QVERIFY(ScriptFile::save(empty, QString(), ScriptEncoding::Utf8, nullptr));
+
+    const Run run = runCheck({missing, dir.path(), empty});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QStringList{"0 errors, 0 warnings, 0 infos, 0 tasks in 1 files"});
+    const QStringList complaints = run.err.trimmed().split('\n');
+    QCOMPARE(complaints.size(), 2);
+    QVERIFY(complaints[0].startsWith("korvel-check: cannot read " + missing + ": "));
+    QVERIFY(complaints[1].startsWith("korvel-check: cannot read " + dir.path() + ": "));
+
+    const Run quiet = runCheck({"--quiet", "--format=json", missing});
+    QCOMPARE(quiet.exitCode, 2);
+    QCOMPARE(quiet.out, QStringList{"0 errors, 0 warnings, 0 infos, 0 tasks in 0 files"});
+}
+
+void TestKorvelCheck::traceCoversEveryDocumentLine_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("lines");
+    // 21 lines, each ended by CR LF: the editor shows an empty 22nd line.
+    QTest::newRow("plain") << fixture("mixed.mrc") << 22;
+    // Six file lines, of which the two section headers are dropped.
+    QTest::newRow("ini") << fixture("numbered.ini") << 5;
+}
+
+void TestKorvelCheck::traceCoversEveryDocumentLine()
+{
+    QFETCH(QString, file);
+    QFETCH(int, lines);
+
+    static const QRegularExpression traceLine(
+        R"(^(\d+)\t-?\d+\t(\d+\+\d+=[a-zA-Z]+Format( \d+\+\d+=[a-zA-Z]+Format)*)?\t)"
+        R"((-|kind=[0-4] name=.* detail=.* pos=-?\d+ local=[01] opens=[01] group=[012])$)");
+    const Run run = runCheck({"--trace", "--format=json", file});
+    QVERIFY(run.exitCode == 0 || run.exitCode == 1);
+    int expectedLine = 1;
+    for (const QString& out : run.out) {
+        if (out.startsWith('{'))
+            continue;
+        const QRegularExpressionMatch match = traceLine.match(out);
+        QVERIFY2(match.hasMatch(), qPrintable(out));
+        QCOMPARE(match.captured(1).toInt(), expectedLine++);
+    }
+    QCOMPARE(expectedLine - 1, lines);
+}
+
+void TestKorvelCheck::reportsAgree_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("plain") << QStringList{fixture("mixed.mrc")};
+    QTest::newRow("ini") << QStringList{fixture("numbered.ini")};
+    QTest::newRow("both") << QStringList{fixture("mixed.mrc"), fixture("numbered.ini")};
+}
+
+// Whatever the checker finds, the text and JSON reports list the same
+// diagnostics, each text diagnostic shows its document line with the caret at
+// its column, the summary counts them, and the exit status follows the errors.
+void TestKorvelCheck::reportsAgree()
+{
+    QFETCH(QStringList, files);
+
+    QMap<QString, QStringList> documentLines;
+    for (const QString& file : files) {
+        const LoadedScript loaded = ScriptFile::load(file);
+        QVERIFY(loaded.ok);
+        documentLines[file] = loaded.text.split('\n');
+    }
+
+    const Run text = runCheck(files);
+    QVERIFY(!text.out.isEmpty());
+    static const QRegularExpression headLine(R"(^(.+):(\d+):(\d+): (info|warning|error|note|todo|hack|xxx|fixme|task): (.*)$)");
+    QMap<QString, int> kinds;
+    QStringList textPositions;
+    const int reportLines = text.out.size() - 1;
+    QCOMPARE(reportLines % 3, 0);
+    for (int i = 0; i < reportLines; i += 3) {
+        const QRegularExpressionMatch head = headLine.match(text.out[i]);
+        QVERIFY2(head.hasMatch(), qPrintable(text.out[i]));
+        const QString file = head.captured(1);
+        const int line = head.captured(2).toInt();
+        const int column = head.captured(3).toInt();
+        QVERIFY(documentLines.contains(file));
+        QCOMPARE(text.out[i + 1], documentLines[file].value(line - 1));
+        QCOMPARE(text.out[i + 2].size(), qMin(column, int(text.out[i + 1].size()) + 1));
+        QVERIFY(text.out[i + 2].endsWith('^'));
+        ++kinds[head.captured(4)];
+        textPositions.append(QStringLiteral("%1:%2:%3").arg(file).arg(line).arg(column - 1));
+    }
+    const int tasks = kinds.value("todo") + kinds.value("hack") + kinds.value("xxx") + kinds.value("fixme") + kinds.value("task");
+    QCOMPARE(text.out.last(), QStringLiteral("%1 errors, %2 warnings, %3 infos, %4 tasks in %5 files")
+                                  .arg(kinds.value("error"))
+                                  .arg(kinds.value("warning"))
+                                  .arg(kinds.value("info"))
+                                  .arg(tasks)
+                                  .arg(files.size()));
+    QCOMPARE(text.exitCode, kinds.value("error") > 0 ? 1 : 0);
+
+    const Run json = runCheck(QStringList{"--format=json"} + files);
+    QCOMPARE(json.exitCode, text.exitCode);
+    QStringList jsonPositions;
+    const QStringList keyOrder = {"file", "line", "pos", "type", "block", "message"};
+    for (const QString& out : json.out) {
+        QJsonParseError error;
+        const QJsonObject object = QJsonDocument::fromJson(out.toUtf8(), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        int from = 0;
+        for (const QString& key : keyOrder) {
+            from = out.indexOf('"' + key + "\":", from);
+            QVERIFY2(from > 0, qPrintable(out));
+        }
+        jsonPositions.append(QStringLiteral("%1:%2:%3")
+                                 .arg(object.value("file").toString())
+                                 .arg(object.value("line").toInt())
+                                 .arg(object.value("pos").toInt()));
+    }
+    QCOMPARE(jsonPositions, textPositions);
+
+    const Run quiet = runCheck(QStringList{"--quiet", "--trace"} + files);
+    QCOMPARE(quiet.exitCode, text.exitCode);
+    QCOMPARE(quiet.out, QStringList{text.out.last()});
+}
+
+QTEST_GUILESS_MAIN(TestKorvelCheck)
+#include "tst_korvelcheck.moc"

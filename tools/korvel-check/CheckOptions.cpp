@@ -1,0 +1,58 @@
+#include "CheckOptions.h"
+
+ParsedCommandLine parseCommandLine(const QStringList& arguments)
+{
+    ParsedCommandLine parsed;
+    CheckOptions& options = parsed.options;
+    bool optionsEnded = false;
+    for (const QString& argument : arguments) {
+        if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+            options.files.append(argument);
+        } else if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            parsed.outcome = ParsedCommandLine::Outcome::Help;
+            return parsed;
+        } else if (argument == QLatin1String("--format=text")) {
+            options.format = CheckOptions::Format::Text;
+        } else if (argument == QLatin1String("--format=json")) {
+            options.format = CheckOptions::Format::Json;
+        } else if (argument.startsWith(QLatin1String("--format"))) {
+            parsed.outcome = ParsedCommandLine::Outcome::UsageError;
+            parsed.error = QStringLiteral("unknown format in '%1' (use --format=text or --format=json)").arg(argument);
+            return parsed;
+        } else if (argument == QLatin1String("--trace")) {
+            options.trace = true;
+        } else if (argument == QLatin1String("--quiet")) {
+            options.quiet = true;
+        } else {
+            parsed.outcome = ParsedCommandLine::Outcome::UsageError;
+            parsed.error = QStringLiteral("unknown option '%1'").arg(argument);
+            return parsed;
+        }
+    }
+    if (options.files.isEmpty()) {
+        parsed.outcome = ParsedCommandLine::Outcome::UsageError;
+        parsed.error = QStringLiteral("no script file given");
+    }
+    return parsed;
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "usage: korvel-check [--format=text|json] [--trace] [--quiet] FILE...\n"
+        "\n"
+        "Checks mIRC scripts (plain .mrc scripts and [script] .ini files) line by line,\n"
+        "as the Korvel editor does, and prints what it finds.\n"
+        "\n"
+        "  --format=text  per diagnostic FILE:LINE:COL: KIND: MESSAGE [BLOCK], the source\n"
+        "                 line and a caret, then a summary line (the default)\n"
+        "  --format=json  one JSON object per diagnostic and line, no summary\n"
+        "  --trace        before a line's diagnostics, the line's number, end state,\n"
+        "                 format spans and header record, separated by tabs\n"
+        "  --quiet        print the summary line only (in either format)\n"
+        "\n"
+        "Exit status: 0 without errors, 1 when an error was found, 2 for a usage error\n"
+        "or a file that could not be read (the other files are still checked).\n");
+}

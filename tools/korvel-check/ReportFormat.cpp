@@ -1,0 +1,129 @@
+#include "ReportFormat.h"
+
+#include "DiagnosticKinds.h"
+
+namespace {
+
+QString caretLine(const QString& line, int pos)
+{
+    const int column = qBound(0, pos, int(line.size()));
+    QString caret;
+    caret.reserve(column + 2);
+    for (int i = 0; i < column; ++i)
+        caret.append(line[i] == QLatin1Char('\t') ? QLatin1Char('\t') : QLatin1Char(' '));
+    caret.append(QLatin1String("^\n"));
+    return caret;
+}
+
+// A JSON string literal. Control characters (mIRC's colour and style codes
+// among them) are escaped so every object stays on one line.
+QString jsonString(const QString& text)
+{
+    QString quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.append(QLatin1Char('"'));
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '"':
+            quoted.append(QLatin1String("\\\""));
+            break;
+        case '\\':
+            quoted.append(QLatin1String("\\\\"));
+            break;
+        case '\n':
+            quoted.append(QLatin1String("\\n"));
+            break;
+        case '\r':
+            quoted.append(QLatin1String("\\r"));
+            break;
+        case '\t':
+            quoted.append(QLatin1String("\\t"));
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                quoted.append(QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
+            else
+                quoted.append(c);
+        }
+    }
+    quoted.append(QLatin1Char('"'));
+    return quoted;
+}
+
+// Built by concatenation, never by chained QString::arg(): names, details
+// and messages often contain "%" (variables) that arg() would take for its
+// own markers.
+QString headerRecord(const HeaderRecord& header)
+{
+    if (header.isEmpty())
+        return QStringLiteral("-");
+    return QLatin1String("kind=") + QString::number(header.blockKind) + QLatin1String(" name=") + header.blockName
+        + QLatin1String(" detail=") + (header.detailSet ? header.blockDetail : QString())
+        + QLatin1String(" pos=") + QString::number(header.namePos) + QLatin1String(" local=")
+        + QString::number(int(header.isLocal)) + QLatin1String(" opens=") + QString::number(int(header.opensBlock))
+        + QLatin1String(" group=") + QString::number(header.groupMark ? header.groupMarkKind : 0);
+}
+
+} // namespace
+
+QString textDiagnostic(const QString& file, int lineNumber, const QString& line, const LineDiagnostic& diagnostic)
+{
+    QString text = file + QLatin1Char(':') + QString::number(lineNumber) + QLatin1Char(':')
+        + QString::number(diagnostic.pos + 1) + QLatin1String(": ") + diagnosticKind(diagnostic.type)
+        + QLatin1String(": ") + diagnostic.message;
+    if (!diagnostic.block.isEmpty())
+        text += QLatin1String(" [") + diagnostic.block + QLatin1Char(']');
+    text += QLatin1Char('\n') + line + QLatin1Char('\n') + caretLine(line, diagnostic.pos);
+    return text;
+}
+
+QString jsonDiagnostic(const QString& file, int lineNumber, const LineDiagnostic& diagnostic)
+{
+    return QLatin1String("{\"file\":") + jsonString(file) + QLatin1String(",\"line\":") + QString::number(lineNumber)
+        + QLatin1String(",\"pos\":") + QString::number(diagnostic.pos) + QLatin1String(",\"type\":")
+        + QString::number(diagnostic.type) + QLatin1String(",\"block\":") + jsonString(diagnostic.block)
+        + QLatin1String(",\"message\":") + jsonString(diagnostic.message) + QLatin1String("}\n");
+}
+
+QString traceLine(int lineNumber, const LineCheckResult& result)
+{
+    QString spans;
+    for (const FormatSpan& span : result.spans()) {
+        if (!spans.isEmpty())
+            spans += QLatin1Char(' ');
+        spans += QString::number(span.start) + QLatin1Char('+') + QString::number(span.length) + QLatin1Char('=')
+            + formatName(span.format);
+    }
+    return QString::number(lineNumber) + QLatin1Char('\t') + QString::number(result.state) + QLatin1Char('\t') + spans
+        + QLatin1Char('\t') + headerRecord(result.header) + QLatin1Char('\n');
+}
+
+void CheckSummary::count(const LineDiagnostic& diagnostic)
+{
+    switch (summaryClass(diagnostic.type)) {
+    case SummaryClass::Error:
+        ++errors;
+        break;
+    case SummaryClass::Warning:
+        ++warnings;
+        break;
+    case SummaryClass::Info:
+        ++infos;
+        break;
+    case SummaryClass::Task:
+        ++tasks;
+        break;
+    case SummaryClass::Uncounted:
+        break;
+    }
+}
+
+QString summaryLine(const CheckSummary& summary)
+{
+    return QStringLiteral("%1 errors, %2 warnings, %3 infos, %4 tasks in %5 files\n")
+        .arg(summary.errors)
+        .arg(summary.warnings)
+        .arg(summary.infos)
+        .arg(summary.tasks)
+        .arg(summary.files);
+}

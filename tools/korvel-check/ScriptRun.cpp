@@ -1,0 +1,37 @@
+#include "ScriptRun.h"
+
+#include "core/MslChecker.h"
+
+namespace {
+
+// QTextDocument starts a new block at "\n" and at the paragraph separator;
+// line numbers must match the editor's.
+bool endsLine(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator;
+}
+
+} // namespace
+
+void checkScript(const QString& text, const LineVisitor& visit)
+{
+    MslChecker checker;
+    LineCheckResult result;
+    int previousState = -1;   // the first block of a document has no previous state
+    int lineNumber = 1;
+    const int length = text.size();
+    int start = 0;
+    while (true) {
+        int end = start;
+        while (end < length && !endsLine(text[end]))
+            ++end;
+        const QString line = text.mid(start, end - start);
+        checker.checkLine(line.toLower(), previousState, result);
+        visit(lineNumber, line, result);
+        previousState = result.state;
+        if (end == length)
+            break;
+        start = end + 1;
+        ++lineNumber;
+    }
+}

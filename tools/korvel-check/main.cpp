@@ -1,0 +1,107 @@
+// korvel-check: the script checker of the Korvel editor on the command line,
+// for script writers' CI and for our own fixtures and benchmarks.
+
+#include "CheckOptions.h"
+#include "ReportFormat.h"
+#include "ScriptFile.h"
+#include "ScriptRun.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace {
+
+constexpr int exitClean = 0;
+constexpr int exitErrorsFound = 1;
+constexpr int exitUsageOrUnreadable = 2;
+constexpr int errorType = 3;
+
+void writeTo(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+// Writes an error message on standard error, after what is already on
+// standard output, so that both read in order when they go to one terminal.
+void complain(const QString& message)
+{
+    std::fflush(stdout);
+    writeTo(stderr, QLatin1String("korvel-check: ") + message + QLatin1Char('\n'));
+}
+
+struct FileOutcome {
+    bool errorFound = false;
+};
+
+FileOutcome checkFile(const QString& file, const QString& text, const CheckOptions& options, CheckSummary& summary)
+{
+    FileOutcome outcome;
+    const bool verbose = !options.quiet;
+    const bool json = options.format == CheckOptions::Format::Json;
+    QString report;
+    checkScript(text, [&](int lineNumber, const QString& line, const LineCheckResult& result) {
+        if (verbose && options.trace)
+            report += traceLine(lineNumber, result);
+        for (const LineDiagnostic& diagnostic : result.diagnostics) {
+            summary.count(diagnostic);
+            if (diagnostic.type == errorType)
+                outcome.errorFound = true;
+            if (verbose)
+                report += json ? jsonDiagnostic(file, lineNumber, diagnostic)
+                               : textDiagnostic(file, lineNumber, line, diagnostic);
+        }
+        // Hand big reports to the terminal as they grow rather than at the end.
+        if (report.size() > 1 << 16) {
+            writeTo(stdout, report);
+            report.clear();
+        }
+    });
+    writeTo(stdout, report);
+    return outcome;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    switch (parsed.outcome) {
+    case ParsedCommandLine::Outcome::Help:
+        writeTo(stdout, usageText());
+        return exitClean;
+    case ParsedCommandLine::Outcome::UsageError:
+        complain(parsed.error);
+        writeTo(stderr, usageText());
+        return exitUsageOrUnreadable;
+    case ParsedCommandLine::Outcome::Run:
+        break;
+    }
+
+    const CheckOptions& options = parsed.options;
+    CheckSummary summary;
+    bool unreadable = false;
+    bool errorFound = false;
+    for (const QString& file : options.files) {
+        const LoadedScript loaded = ScriptFile::load(file);
+        if (!loaded.ok) {
+            complain(QStringLiteral("cannot read %1: %2").arg(file, loaded.error));
+            unreadable = true;
+            continue;
+        }
+        ++summary.files;
+        if (checkFile(file, loaded.text, options, summary).errorFound)
+            errorFound = true;
+    }
+    if (options.quiet || options.format == CheckOptions::Format::Text)
+        writeTo(stdout, summaryLine(summary));
+    std::fflush(stdout);
+
+    if (unreadable)
+        return exitUsageOrUnreadable;
+    return errorFound ? exitErrorsFound : exitClean;
+}
