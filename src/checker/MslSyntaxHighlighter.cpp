@@ -68,6 +68,8 @@ void MslSyntaxHighlighter::addError(int type, int linePos, const QString& block,
 
 void MslSyntaxHighlighter::highlightBlock(const QString& text)
 {
+    // The bracket checker edits the document while paused: nothing of the
+    // lines it touches (states, records, diagnostics) may change meanwhile.
     if (paused)
         return;
     setCurrentBlockState(1);
@@ -75,11 +77,37 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
 
     checker.checkLine(text.toLower(), previousBlockState(), result);
 
-    for (const FormatSpan& span : result.spans())
-        setFormat(span.start, span.length, TextFormats::format(span.format));
+    applyFormats();
+    recordHeader();
+    for (const LineDiagnostic& d : result.diagnostics)
+        addError(d.type, d.pos, d.block, d.message);
 
-    CBlockData* data = blockData();
+    setCurrentBlockState(result.state);
+}
+
+// Paints each maximal run of one format with a single setFormat call.
+void MslSyntaxHighlighter::applyFormats()
+{
+    const QVector<FormatId>& formats = result.formats;
+    const int n = formats.size();
+    int i = 0;
+    while (i < n) {
+        const FormatId f = formats[i];
+        int j = i + 1;
+        while (j < n && formats[j] == f)
+            ++j;
+        if (f != FormatId::None)
+            setFormat(i, j - i, TextFormats::format(f));
+        i = j;
+    }
+}
+
+void MslSyntaxHighlighter::recordHeader()
+{
     const HeaderRecord& header = result.header;
+    if (header.isEmpty() && !header.detailSet && result.identifiers.isEmpty())
+        return;   // resetBlockData has already cleared what this line would record
+    CBlockData* data = blockData();
     data->blockKind = header.blockKind;
     data->blockName = header.blockName;
     if (header.detailSet)
@@ -90,9 +118,4 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
     data->groupMark = header.groupMark;
     data->groupMarkKind = header.groupMarkKind;
     data->identifiers = result.identifiers;
-
-    for (const LineDiagnostic& d : result.diagnostics)
-        addError(d.type, d.pos, d.block, d.message);
-
-    setCurrentBlockState(result.state);
 }

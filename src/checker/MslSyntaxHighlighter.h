@@ -41,6 +41,8 @@ protected:
 private:
     void addError(int type, int linePos, const QString& block, const QString& message);
     void resetBlockData();
+    void applyFormats();
+    void recordHeader();
     CBlockData* blockData();
 
     QString fileName;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BlockState.h"
 #include "FormatId.h"
 #include "LineCheckResult.h"
 
@@ -73,6 +74,15 @@ private:
 
     // ---- The root level and the dispatcher (RootScanner.cpp).
     bool takeOpeningBrace(const QString& text, int& pos, int& depth);
+    void checkRootLevel(const QString& text, bool inGroup);
+    void checkRootComment(const QString& text, bool inGroup);
+    void checkGroupLine(const QString& text, bool inGroup);
+    bool checkRootHeader(const QString& text, bool inGroup);
+    void checkHeaderCode(const QString& text, int& pos, int& depth, BlockState::Kind body, bool inGroup);
+    void reportUnexpectedRootText(const QString& text);
+    void checkNestedLevel(const QString& text, int previousState);
+    void checkBodyLine(const QString& text, int& pos, const BlockState::Decoded& level, int previousState);
+    void checkBodyComment(const QString& text, int& pos, const BlockState::Decoded& level, int previousState);
 
     // ---- Headers (HeaderChecks.cpp).
     void checkAliasHeader(const QString& text, int& pos);
@@ -96,6 +106,15 @@ private:
     void checkLineComment(const QString& text, int& pos, int& depth);
     void checkInlineComment(const QString& text, int& pos, int& depth);
     void markTasks(const QString& text, int pos, int mode);
+    // checkStatement and checkExpression share one loop, so that a line of
+    // many statements does not nest one call per statement.
+    enum class CodeStep : unsigned char { Statement, Parameters, Unwind };
+    void scanCode(const QString& text, int& pos, int& depth, CodeStep first);
+    CodeStep beginStatement(const QString& text, int& pos, int& depth);
+    CodeStep scanParameters(const QString& text, int& pos, int& depth, bool& atWordStart, int& waiting);
+    CodeStep scanAfterClosingBrace(const QString& text, int& pos, int& depth);
+    void checkCommentBrace(const QString& text, int pos, int& depth, int& commentStart);
+    void checkAfterInlineComment(const QString& text, int& pos, int& depth);
 
     // ---- Conditions (ConditionChecks.cpp).
     void checkIfStatement(const QString& text, int& pos, int& depth);

@@ -1,24 +1,375 @@
 #include "MslChecker.h"
 
-// Placeholder dispatcher until the root-level scanner lands: every line
-// keeps the state it came in with.
+#include "TextScan.h"
+
+// The dispatcher: decides from the previous line's state where a line stands
+// (root level, root comment, or inside a body or dialog table), handles root
+// constructs and comment lines itself, and hands everything else to the
+// header, body and table checks.
+
+using namespace BlockState;
+using TextScan::hasAt;
+using TextScan::isBlank;
+
+namespace {
+
+// The names a body family uses in its diagnostics. "rem" lines and trailing
+// text after a comment spell the event family differently.
+struct BodyNames {
+    const char* remBlock;
+    const char* trailingBlock;
+};
+
+BodyNames bodyNames(Kind kind)
+{
+    switch (kind) {
+    case Kind::MenuBody:
+    case Kind::MenuComment:
+        return {"Menu", "Menu"};
+    case Kind::EventBody:
+    case Kind::EventComment:
+        return {"event", "Event"};
+    case Kind::DialogComment:
+        return {"Dialog", "Dialog"};
+    default:
+        return {"alias", "alias"};
+    }
+}
+
+int levelRootOf(bool inGroup)
+{
+    return inGroup ? groupOffset : root;
+}
+
+const QString remMessage = QStringLiteral("Old-style rem comments are deprecated, consider using `;' comments.");
+const QString trailingTextMessage = QStringLiteral("Trailing text after end of a multi-line comment.");
+
+} // namespace
+
 void MslChecker::checkLine(const QString& lower, int previousState, LineCheckResult& result)
 {
     out = &result;
     result.reset(lower.size());
     stopLine = false;
     inCalc = false;
-    result.state = previousState < 0 ? 1 : previousState;
+
+    // A line never checked before (or the first line) starts at the root.
+    const int prev = previousState == -1 ? root : previousState;
+    if (prev == root)
+        checkRootLevel(lower, false);
+    else if (prev == rootComment)
+        checkRootComment(lower, false);
+    else if (prev == groupRootComment)
+        checkRootComment(lower, true);
+    else
+        checkNestedLevel(lower, prev);
 }
 
 bool MslChecker::takeOpeningBrace(const QString& text, int& pos, int& depth)
 {
-    if (pos < text.size() && text[pos] == QLatin1Char('{')
-        && (pos + 1 == text.size() || text[pos + 1] == QLatin1Char(' '))) {
+    if (pos < text.size() && text[pos] == QLatin1Char('{') && TextScan::isStandalone(text, pos)) {
         setFormat(pos, 1, FormatId::braceFormat);
         ++depth;
         ++pos;
         return true;
     }
     return false;
+}
+
+void MslChecker::checkRootLevel(const QString& text, bool inGroup)
+{
+    const int length = text.size();
+    out->state = levelRootOf(inGroup);
+    int pos = 0;
+    skipSpaces(text, pos);
+
+    if (hasAt(text, pos, "/*")) {
+        // Opens a comment even when the line also ends with "*/": only a line
+        // that starts with "*/" closes it.
+        setFormat(0, length, FormatId::commentFormat);
+        out->state = inGroup ? groupRootComment : rootComment;
+        markTasks(text, 0, 1);
+        return;
+    }
+    if (hasAt(text, pos, ";")) {
+        setFormat(0, length, FormatId::commentFormat);
+        markTasks(text, 0, 0);
+        return;
+    }
+    if (hasAt(text, pos, "rem")) {
+        setFormat(0, length, FormatId::commentFormat);
+        addError(1, 0, QStringLiteral("root"), remMessage);
+        return;
+    }
+    if (hasAt(text, pos, "#")) {
+        checkGroupLine(text, inGroup);
+        return;
+    }
+    if (checkRootHeader(text, inGroup))
+        return;
+    if (isBlank(text))
+        return;
+    // Inside a group the stray text is left to the fallback's own paint.
+    if (!inGroup)
+        setFormat(0, length, FormatId::errorFormat);
+    reportUnexpectedRootText(text);
+}
+
+void MslChecker::checkGroupLine(const QString& text, bool inGroup)
+{
+    const int length = text.size();
+    int pos = 0;
+    skipSpaces(text, pos);
+    skipWord(text, pos);
+    const int nameEnd = pos;
+    skipSpaces(text, pos);
+    const QStringView rest = QStringView(text).mid(pos).trimmed();
+
+    // Groups do not nest: inside one, a "#" line can only end it.
+    const bool wellFormed = inGroup ? rest == QLatin1String("end")
+                                    : (rest == QLatin1String("on") || rest == QLatin1String("off"));
+    if (!wellFormed) {
+        setFormat(0, length, FormatId::errorFormat);
+        if (inGroup)
+            addError(3, pos, QStringLiteral("root"), QStringLiteral("Ill-formed script group, expecting `#<group> end'"));
+        else
+            addError(3, pos, QStringLiteral("root"), QStringLiteral("Ill-formed script group"));
+        out->state = levelRootOf(inGroup);
+        return;
+    }
+    setFormat(0, nameEnd, FormatId::groupNameFormat);
+    setFormat(pos, length - pos, FormatId::groupStateFormat);
+    markGroupLine(inGroup ? 2 : 1);
+    out->state = inGroup ? root : groupOffset;
+}
+
+// Tries the headers in their fixed order. False when none matched (or an
+// "on" line named no known event), so the line is unexpected root text.
+bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
+{
+    const int length = text.size();
+    const int groupState = inGroup ? groupOffset : 0;
+    int depth = 0;
+    int pos = 0;
+    skipSpaces(text, pos);
+
+    if (startsWithKeyword(text, "alias ")) {
+        checkAliasHeader(text, pos);
+        skipSpaces(text, pos);
+        takeOpeningBrace(text, pos, depth);
+        checkHeaderCode(text, pos, depth, Kind::AliasBody, inGroup);
+        return true;
+    }
+    if (startsWithKeyword(text, "dialog ")) {
+        checkDialogHeader(text, pos);
+        skipSpaces(text, pos);
+        if (!takeOpeningBrace(text, pos, depth)) {
+            setFormat(pos, length - pos, FormatId::errorFormat);
+            addError(3, pos, QStringLiteral("Dialog"),
+                     QStringLiteral("No opening bracket found, will result in `creation error'"));
+            return true;
+        }
+        skipSpaces(text, pos);
+        if (pos < length) {
+            setFormat(pos, length - pos, FormatId::errorFormat);
+            addError(3, pos, QStringLiteral("Dialog"),
+                     QStringLiteral("Excess characters after opening bracket, will result in `creation error'"));
+            return true;
+        }
+        setOpensBlock(true);
+        out->state = dialogTable + groupState;
+        return true;
+    }
+    if (startsWithKeyword(text, "on ")) {
+        setFormat(pos, 2, FormatId::eventKeywordFormat);
+        pos += 3;
+        skipSpaces(text, pos);
+        if (!checkAccessLevel(text, pos)) {
+            setFormat(pos, length - pos, FormatId::errorFormat);
+            return true;
+        }
+        if (checkEventHeader(text, pos)) {
+            skipSpaces(text, pos);
+            takeOpeningBrace(text, pos, depth);
+            checkHeaderCode(text, pos, depth, Kind::EventBody, inGroup);
+            return true;
+        }
+        // An unknown event: none of the keywords below can match this line,
+        // so it ends as unexpected root text.
+    }
+    if (startsWithKeyword(text, "menu ")) {
+        checkMenuHeader(text, pos);
+        skipSpaces(text, pos);
+        if (!takeOpeningBrace(text, pos, depth)) {
+            setFormat(pos, length - pos, FormatId::errorFormat);
+            addError(3, pos, QStringLiteral("Menu"), QStringLiteral("No opening bracket found, menu will not work."));
+            return true;
+        }
+        skipSpaces(text, pos);
+        if (pos < length) {
+            setFormat(pos, length - pos, FormatId::errorFormat);
+            addError(3, pos, QStringLiteral("Menu"),
+                     QStringLiteral("Excess characters after opening bracket, menu will not work."));
+            return true;
+        }
+        setOpensBlock(true);
+        out->state = menuBody + 1 + groupState;
+        return true;
+    }
+    if (startsWithKeyword(text, "ctcp ")) {
+        const int keywordPos = pos;
+        setFormat(pos, 4, FormatId::ctcpRawKeywordFormat);
+        pos += 4;
+        skipSpaces(text, pos);
+        if (!checkAccessLevel(text, pos)) {
+            setFormat(keywordPos, 4, FormatId::errorFormat);
+            addError(4, keywordPos, QStringLiteral("Ctcp"), QStringLiteral("Invalid Access Level"));
+            return true;
+        }
+        checkCtcpHeader(text, pos);
+        skipSpaces(text, pos);
+        takeOpeningBrace(text, pos, depth);
+        checkHeaderCode(text, pos, depth, Kind::EventBody, inGroup);
+        return true;
+    }
+    if (startsWithKeyword(text, "raw ")) {
+        setFormat(pos, 3, FormatId::ctcpRawKeywordFormat);
+        pos += 4;
+        skipSpaces(text, pos);
+        checkRawHeader(text, pos);
+        skipSpaces(text, pos);
+        takeOpeningBrace(text, pos, depth);
+        checkHeaderCode(text, pos, depth, Kind::EventBody, inGroup);
+        return true;
+    }
+    return false;
+}
+
+// The code after an alias or event header (after its "{", if any). Braces
+// left open make the header open a body; otherwise it was a one-line
+// definition and the next line is back at the root.
+void MslChecker::checkHeaderCode(const QString& text, int& pos, int& depth, Kind body, bool inGroup)
+{
+    checkStatement(text, pos, depth);
+    setOpensBlock(depth > 0);
+    out->state = encode(body, depth, inGroup);
+}
+
+void MslChecker::reportUnexpectedRootText(const QString& text)
+{
+    if (isBlank(text))
+        return;
+    int pos = 0;
+    skipSpaces(text, pos);
+    setFormat(pos, TextScan::trimmedLength(text, 0), FormatId::errorFormat);
+    addError(3, 0, QStringLiteral("root"), QStringLiteral("Unexpected characters in root level of script file."));
+}
+
+void MslChecker::checkRootComment(const QString& text, bool inGroup)
+{
+    const int length = text.size();
+    int end = 0;
+    skipSpaces(text, end);
+    if (!hasAt(text, end, "*/")) {
+        setFormat(0, length, FormatId::commentFormat);
+        out->state = inGroup ? groupRootComment : rootComment;
+        markTasks(text, 0, 2);
+        return;
+    }
+    end += 2;
+    skipSpaces(text, end);
+    setFormat(0, end, FormatId::commentFormat);
+    if (end < length) {
+        setFormat(end, length - end, FormatId::errorFormat);
+        addError(3, end, QStringLiteral("root"), trailingTextMessage);
+    }
+    out->state = levelRootOf(inGroup);
+}
+
+// Every state other than the plain root and the root comments: the root of a
+// group, a dialog table, a body, or a comment inside one of them.
+void MslChecker::checkNestedLevel(const QString& text, int previousState)
+{
+    const Decoded level = decode(previousState);
+    if (level.inGroup) {
+        if (previousState == groupOffset) {
+            checkRootLevel(text, true);
+            return;
+        }
+        out->state = groupOffset;
+    }
+    int pos = 0;
+    skipSpaces(text, pos);
+
+    switch (level.kind) {
+    case Kind::DialogTable: {
+        const int next = checkDialogLine(text);
+        out->state = next == root ? levelRootOf(level.inGroup) : next + (level.inGroup ? groupOffset : 0);
+        return;
+    }
+    case Kind::AliasBody:
+    case Kind::EventBody:
+    case Kind::MenuBody:
+        checkBodyLine(text, pos, level, previousState);
+        return;
+    case Kind::DialogComment:
+    case Kind::AliasComment:
+    case Kind::EventComment:
+    case Kind::MenuComment:
+        checkBodyComment(text, pos, level, previousState);
+        return;
+    case Kind::Root:
+    case Kind::RootComment:
+        // A value no line of ours ends in: treat the line as stray root text.
+        reportUnexpectedRootText(text);
+        return;
+    }
+}
+
+void MslChecker::checkBodyLine(const QString& text, int& pos, const Decoded& level, int previousState)
+{
+    const int length = text.size();
+    if (hasAt(text, pos, ";")) {
+        setFormat(0, length, FormatId::commentFormat);
+        out->state = previousState;
+        markTasks(text, pos, 0);
+        return;
+    }
+    if (hasAt(text, pos, "rem") && (pos + 3 == length || text[pos + 3] == QLatin1Char(' '))) {
+        setFormat(pos, length - pos, FormatId::commentFormat);
+        addError(1, pos, QLatin1String(bodyNames(level.kind).remBlock), remMessage);
+        out->state = previousState;
+        return;
+    }
+    if (hasAt(text, pos, "/*")) {
+        setFormat(0, length, FormatId::commentFormat);
+        out->state = encode(commentOf(level.kind), level.depth, level.inGroup);
+        markTasks(text, pos, 1);
+        return;
+    }
+    int depth = level.depth;
+    if (level.kind == Kind::MenuBody)
+        checkMenuLine(text, pos, depth);
+    else
+        checkStatement(text, pos, depth);
+    out->state = encode(level.kind, depth, level.inGroup);
+}
+
+void MslChecker::checkBodyComment(const QString& text, int& pos, const Decoded& level, int previousState)
+{
+    const int length = text.size();
+    setFormat(0, length, FormatId::commentFormat);
+    if (!hasAt(text, pos, "*/")) {
+        out->state = previousState;
+        markTasks(text, pos, 2);
+        return;
+    }
+    out->state = encode(bodyOf(level.kind), level.depth, level.inGroup);
+    pos += 2;
+    skipSpaces(text, pos);
+    const int rest = TextScan::trimmedLength(text, pos);
+    if (rest > 0) {
+        setFormat(pos, rest, FormatId::errorFormat);
+        addError(3, pos, QLatin1String(bodyNames(level.kind).trailingBlock), trailingTextMessage);
+    }
 }

@@ -1,0 +1,505 @@
+#include "core/BlockState.h"
+#include "core/MslChecker.h"
+#include "tables/CommandNames.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+// The checker core line by line: a line and the state it follows in; the end
+// state, the diagnostics and the painted runs out.
+
+namespace {
+
+constexpr int G = BlockState::groupOffset;
+// Lines whose painting belongs to the header checks are compared on state
+// and diagnostics only.
+const QString anySpans = QStringLiteral("*");
+
+LineCheckResult check(const QString& line, int previousState)
+{
+    MslChecker checker;
+    LineCheckResult result;
+    checker.checkLine(line.toLower(), previousState, result);
+    return result;
+}
+
+QString describe(const LineDiagnostic& d)
+{
+    return QStringLiteral("%1@%2[%3] %4").arg(d.type).arg(d.pos).arg(d.block, d.message);
+}
+
+QStringList describe(const QVector<LineDiagnostic>& diagnostics)
+{
+    QStringList list;
+    for (const LineDiagnostic& d : diagnostics)
+        list << describe(d);
+    return list;
+}
+
+QString describe(const QVector<FormatSpan>& spans)
+{
+    QStringList list;
+    for (const FormatSpan& s : spans)
+        list << QStringLiteral("%1+%2=%3").arg(s.start).arg(s.length).arg(formatName(s.format));
+    return list.join(QLatin1Char(' '));
+}
+
+const QString R1 = QStringLiteral("Old-style rem comments are deprecated, consider using `;' comments.");
+const QString T1 = QStringLiteral("Trailing text after end of a multi-line comment.");
+const QString U1 = QStringLiteral("Unexpected characters in root level of script file.");
+const QString closingInExpression = QStringLiteral("Unexpected closing bracket in the middle of expression");
+const QString openingInExpression = QStringLiteral("Unexpected opening bracket in the middle of expression");
+const QString afterClosing = QStringLiteral("Unexpected characters after closing bracket");
+const QString openingInComment = QStringLiteral("Unexpected opening bracket in inlined-comment");
+const QString closingInComment = QStringLiteral("Unexpected closing bracket in inlined-comment");
+const QString unterminated = QStringLiteral("Inlined multi-line comment was never terminated - missing a `| */'");
+
+QString diag(int type, int pos, const char* block, const QString& message)
+{
+    return QStringLiteral("%1@%2[%3] %4").arg(type).arg(pos).arg(QLatin1String(block), message);
+}
+
+// Every span and diagnostic of `result` lies within a line of `length`.
+bool insideLine(const LineCheckResult& result, int length, QString* why)
+{
+    if (result.formats.size() != length) {
+        *why = QStringLiteral("%1 formats for %2 characters").arg(result.formats.size()).arg(length);
+        return false;
+    }
+    for (const LineDiagnostic& d : result.diagnostics) {
+        if (d.pos < 0 || d.pos > length) {
+            *why = QStringLiteral("diagnostic at %1 of %2: %3").arg(d.pos).arg(length).arg(d.message);
+            return false;
+        }
+    }
+    for (const IdentifierRecord& r : result.identifiers) {
+        if (r.start < 0 || r.start > length) {
+            *why = QStringLiteral("identifier at %1 of %2").arg(r.start).arg(length);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+class TestChecker : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lines_data();
+    void lines();
+    void headerRecords_data();
+    void headerRecords();
+    void blockStateEncoding_data();
+    void blockStateEncoding();
+    void commandNameTable();
+    void scriptCarriesStateFromLineToLine();
+    void hugeLinesStayBounded_data();
+    void hugeLinesStayBounded();
+    void arbitraryStatesStayBounded();
+    void corpusStaysInsideItsLines();
+};
+
+void TestChecker::lines_data()
+{
+    QTest::addColumn<int>("previous");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QStringList>("diagnostics");
+    QTest::addColumn<QString>("spans");
+
+    // ---- The root level outside a group.
+    QTest::newRow("first line empty") << -1 << "" << 1 << QStringList() << "";
+    QTest::newRow("blank root line") << 1 << "   " << 1 << QStringList() << "";
+    QTest::newRow("line comment") << 1 << "  ; plain" << 1 << QStringList() << "0+9=commentFormat";
+    QTest::newRow("line comment task") << 1 << "; TODO: fix this" << 1
+        << QStringList{diag(11, 2, "", "fix this")}
+        << "0+2=commentFormat 2+5=taskMarkerFormat 7+9=commentFormat";
+    QTest::newRow("comment opener") << 1 << "/* one */" << 2 << QStringList() << "0+9=commentFormat";
+    QTest::newRow("comment opener task") << 1 << " /* fixme: later" << 2
+        << QStringList{diag(15, 4, "", "later")}
+        << "0+4=commentFormat 4+6=taskMarkerFormat 10+6=commentFormat";
+    QTest::newRow("rem") << 1 << "rem old" << 1 << QStringList{diag(1, 0, "root", R1)} << "0+7=commentFormat";
+    QTest::newRow("rem prefix of a word") << 1 << "  REMOTE" << 1 << QStringList{diag(1, 0, "root", R1)}
+        << "0+8=commentFormat";
+    QTest::newRow("group on") << 1 << "#grp on" << G << QStringList() << "0+4=groupNameFormat 5+2=groupStateFormat";
+    QTest::newRow("group off, spaces") << 1 << " #grp  off " << G << QStringList()
+        << "0+5=groupNameFormat 7+4=groupStateFormat";
+    QTest::newRow("group end outside a group") << 1 << "#grp end" << 1
+        << QStringList{diag(3, 5, "root", QStringLiteral("Ill-formed script group"))} << "0+8=errorFormat";
+    QTest::newRow("group without state") << 1 << "#grp" << 1
+        << QStringList{diag(3, 4, "root", QStringLiteral("Ill-formed script group"))} << "0+4=errorFormat";
+    QTest::newRow("keyword needs its space") << 1 << "aliasfoo" << 1 << QStringList{diag(3, 0, "root", U1)}
+        << "0+8=errorFormat";
+    QTest::newRow("stray root text") << 1 << "  stray text  " << 1 << QStringList{diag(3, 0, "root", U1)}
+        << "0+14=errorFormat";
+
+    // ---- Headers (their own painting belongs to the header checks).
+    QTest::newRow("alias opens") << 1 << "alias foo {" << 0x20001 << QStringList() << anySpans;
+    QTest::newRow("alias upper case") << 1 << "ALIAS Foo {" << 0x20001 << QStringList() << anySpans;
+    QTest::newRow("one-line alias") << 1 << "alias foo echo hi" << 1 << QStringList() << anySpans;
+    QTest::newRow("brace glued to code") << 1 << "alias foo {echo" << 1 << QStringList() << anySpans;
+    QTest::newRow("alias closed on its line") << 1 << "alias foo { echo hi }" << 1 << QStringList() << anySpans;
+    QTest::newRow("alias over-closing") << 1 << "alias foo echo a }" << 1
+        << QStringList{diag(3, 17, "block", closingInExpression)} << anySpans;
+    QTest::newRow("dialog opens") << 1 << "dialog test {" << 0x100 << QStringList() << anySpans;
+    QTest::newRow("dialog brace glued") << 1 << "dialog test {x" << 1
+        << QStringList{diag(3, 12, "Dialog", QStringLiteral("No opening bracket found, will result in `creation error'"))}
+        << anySpans;
+    QTest::newRow("dialog excess") << 1 << "dialog test { x" << 1
+        << QStringList{diag(3, 14, "Dialog",
+                            QStringLiteral("Excess characters after opening bracket, will result in `creation error'"))}
+        << anySpans;
+    QTest::newRow("menu opens") << 1 << "menu nicklist {" << 0x26001 << QStringList() << anySpans;
+    QTest::newRow("menu without brace") << 1 << "menu nicklist" << 1
+        << QStringList{diag(3, 13, "Menu", QStringLiteral("No opening bracket found, menu will not work."))} << anySpans;
+    QTest::newRow("menu excess") << 1 << "menu nicklist { x" << 1
+        << QStringList{diag(3, 16, "Menu", QStringLiteral("Excess characters after opening bracket, menu will not work."))}
+        << anySpans;
+    QTest::newRow("on without level") << 1 << "on xyz" << 1 << QStringList() << "0+2=eventKeywordFormat 3+3=errorFormat";
+    QTest::newRow("ctcp without level") << 1 << "ctcp xyz" << 1
+        << QStringList{diag(4, 0, "Ctcp", QStringLiteral("Invalid Access Level"))} << "0+4=errorFormat";
+
+    // ---- The root level inside a group.
+    QTest::newRow("group: comment") << G << "; x" << G << QStringList() << "0+3=commentFormat";
+    QTest::newRow("group: comment opener") << G << "/* x" << 3 << QStringList() << "0+4=commentFormat";
+    QTest::newRow("group: rem") << G << "rem x" << G << QStringList{diag(1, 0, "root", R1)} << "0+5=commentFormat";
+    QTest::newRow("group: end") << G << "#grp end" << 1 << QStringList() << "0+4=groupNameFormat 5+3=groupStateFormat";
+    QTest::newRow("group: no nesting") << G << "#grp on" << G
+        << QStringList{diag(3, 5, "root", QStringLiteral("Ill-formed script group, expecting `#<group> end'"))}
+        << "0+7=errorFormat";
+    QTest::newRow("group: alias opens") << G << "alias foo {" << G + 0x20001 << QStringList() << anySpans;
+    QTest::newRow("group: one-line alias") << G << "alias foo echo" << G << QStringList() << anySpans;
+    QTest::newRow("group: dialog") << G << "dialog x {" << G + 0x100 << QStringList() << anySpans;
+    QTest::newRow("group: menu") << G << "menu status {" << G + 0x26001 << QStringList() << anySpans;
+    QTest::newRow("group: ctcp without level") << G << "ctcp xyz" << G
+        << QStringList{diag(4, 0, "Ctcp", QStringLiteral("Invalid Access Level"))} << "0+4=errorFormat";
+    QTest::newRow("group: stray text") << G << "  stray  " << G << QStringList{diag(3, 0, "root", U1)}
+        << "2+5=errorFormat";
+
+    // ---- Root comments.
+    QTest::newRow("comment goes on") << 2 << "still here" << 2 << QStringList() << "0+10=commentFormat";
+    QTest::newRow("comment task") << 2 << "  xxx: look" << 2 << QStringList{diag(14, 2, "", "look")}
+        << "0+2=commentFormat 2+4=taskMarkerFormat 6+5=commentFormat";
+    QTest::newRow("closer not first") << 2 << "x */" << 2 << QStringList() << "0+4=commentFormat";
+    QTest::newRow("comment closes") << 2 << "  */  " << 1 << QStringList() << "0+6=commentFormat";
+    QTest::newRow("comment trailing text") << 2 << "  */ x" << 1 << QStringList{diag(3, 5, "root", T1)}
+        << "0+5=commentFormat 5+1=errorFormat";
+    QTest::newRow("group comment goes on") << 3 << "x" << 3 << QStringList() << "0+1=commentFormat";
+    QTest::newRow("group comment closes") << 3 << "*/" << G << QStringList() << "0+2=commentFormat";
+
+    // ---- Bodies: comment lines and their trailing text.
+    QTest::newRow("body comment") << 0x20001 << "  ; hack it" << 0x20001 << QStringList{diag(13, 4, "", "it")}
+        << "0+4=commentFormat 4+4=taskMarkerFormat 8+3=commentFormat";
+    QTest::newRow("alias rem") << 0x20001 << "  rem x" << 0x20001 << QStringList{diag(1, 2, "alias", R1)}
+        << "2+5=commentFormat";
+    QTest::newRow("event rem") << 0x24001 << "rem" << 0x24001 << QStringList{diag(1, 0, "event", R1)}
+        << "0+3=commentFormat";
+    QTest::newRow("menu rem") << 0x26001 << "rem x" << 0x26001 << QStringList{diag(1, 0, "Menu", R1)}
+        << "0+5=commentFormat";
+    QTest::newRow("rem needs its space in a body") << 0x20001 << "remark" << 0x20001 << QStringList() << "";
+    QTest::newRow("body comment opens") << 0x20002 << " /* todo" << 0x21002 << QStringList{diag(11, 4, "", "")}
+        << "0+4=commentFormat 4+4=taskMarkerFormat";
+    QTest::newRow("body comment goes on") << 0x21001 << "more" << 0x21001 << QStringList() << "0+4=commentFormat";
+    QTest::newRow("body comment closes") << 0x21001 << "*/" << 0x20001 << QStringList() << "0+2=commentFormat";
+    QTest::newRow("alias comment trailing") << 0x21001 << " */ x " << 0x20001 << QStringList{diag(3, 4, "alias", T1)}
+        << "0+4=commentFormat 4+1=errorFormat 5+1=commentFormat";
+    QTest::newRow("event comment trailing") << 0x25002 << "*/ y" << 0x24002 << QStringList{diag(3, 3, "Event", T1)}
+        << "0+3=commentFormat 3+1=errorFormat";
+    QTest::newRow("menu comment trailing") << 0x27001 << "*/ y" << 0x26001 << QStringList{diag(3, 3, "Menu", T1)}
+        << "0+3=commentFormat 3+1=errorFormat";
+    QTest::newRow("dialog comment trailing") << 0x101 << "*/ y" << 0x100 << QStringList{diag(3, 3, "Dialog", T1)}
+        << "0+3=commentFormat 3+1=errorFormat";
+    QTest::newRow("group dialog comment goes on") << G + 0x101 << "text" << G + 0x101 << QStringList()
+        << "0+4=commentFormat";
+    QTest::newRow("group dialog comment closes") << G + 0x101 << "*/" << G + 0x100 << QStringList()
+        << "0+2=commentFormat";
+    QTest::newRow("group dialog closes") << G + 0x100 << "}" << G << QStringList() << anySpans;
+
+    // ---- Bodies: depth and the state of their level.
+    QTest::newRow("body closes") << 0x20001 << "}" << 1 << QStringList() << "0+1=braceFormat";
+    QTest::newRow("body one brace less") << 0x20002 << "  }" << 0x20001 << QStringList() << "2+1=braceFormat";
+    QTest::newRow("group body one brace less") << G + 0x20002 << "}" << G + 0x20001 << QStringList()
+        << "0+1=braceFormat";
+    QTest::newRow("group body closes to group root") << G + 0x20001 << "}" << G << QStringList() << "0+1=braceFormat";
+    QTest::newRow("empty body line") << 0x24003 << "" << 0x24003 << QStringList() << "";
+
+    // ---- States no line ends in.
+    QTest::newRow("state 0") << 0 << "x" << 1 << QStringList{diag(3, 0, "root", U1)} << "0+1=errorFormat";
+    QTest::newRow("group offset plus 2") << G + 2 << "x" << G << QStringList{diag(3, 0, "root", U1)}
+        << "0+1=errorFormat";
+    QTest::newRow("negative") << -7 << "" << 1 << QStringList() << "";
+
+    // ---- The statement scanner.
+    QTest::newRow("command word") << 0x20001 << "echo -a hi" << 0x20001 << QStringList() << "0+4=commandFormat";
+    QTest::newRow("command prefixes") << 0x20001 << "!.echo hi" << 0x20001 << QStringList() << "0+6=commandFormat";
+    QTest::newRow("slash prefix") << 0x20001 << "/echo hi" << 0x20001 << QStringList() << "0+5=commandFormat";
+    QTest::newRow("five prefixes") << 0x20001 << "..!!/echo hi" << 0x20001 << QStringList() << "";
+    QTest::newRow("name ends at punctuation") << 0x20001 << "echo, hi" << 0x20001 << QStringList()
+        << "0+4=commandFormat";
+    QTest::newRow("longer word is no command") << 0x20001 << "echoes" << 0x20001 << QStringList() << "";
+    QTest::newRow("later name in the list") << 0x20001 << "didtok a" << 0x20001 << QStringList()
+        << "0+6=commandFormat";
+    QTest::newRow("separators") << 0x20001 << "echo a | halt" << 0x20001 << QStringList()
+        << "0+4=commandFormat 9+4=commandFormat";
+    QTest::newRow("glued bar is text") << 0x20001 << "echo a|halt" << 0x20001 << QStringList() << "0+4=commandFormat";
+    QTest::newRow("leading bar") << 0x20001 << "| echo b" << 0x20001 << QStringList() << "2+4=commandFormat";
+    QTest::newRow("empty statements") << 0x20001 << "| | echo b" << 0x20001 << QStringList() << "4+4=commandFormat";
+    QTest::newRow("depth 1: closes, text after") << 0x20001 << "echo a } b" << 1
+        << QStringList{diag(3, 9, "block", afterClosing)} << "0+4=commandFormat 7+1=braceFormat 9+1=errorFormat";
+    QTest::newRow("depth 1: nothing after the close is checked") << 0x20001 << "echo a } b | echo c" << 1
+        << QStringList{diag(3, 9, "block", afterClosing)} << "0+4=commandFormat 7+1=braceFormat 9+10=errorFormat";
+    QTest::newRow("depth 2: brace then statement") << 0x20002 << "echo a } | echo b" << 0x20001 << QStringList()
+        << "0+4=commandFormat 7+1=braceFormat 11+4=commandFormat";
+    QTest::newRow("depth 3: text between braces") << 0x20003 << "echo } x y } | halt" << 0x20001
+        << QStringList{diag(3, 10, "block", afterClosing)}
+        << "0+4=commandFormat 5+1=braceFormat 7+3=errorFormat 11+1=braceFormat 15+4=commandFormat";
+    QTest::newRow("depth 1: over-closing") << 0x20001 << "echo a } }" << 1
+        << QStringList{diag(3, 10, "block", closingInExpression)}
+        << "0+4=commandFormat 7+1=braceFormat 9+1=errorFormat";
+    QTest::newRow("glued brace is text") << 0x20001 << "echo x{y" << 0x20001 << QStringList() << "0+4=commandFormat";
+    QTest::newRow("opening brace in expression") << 0x20001 << "echo { x | echo y" << 0x20002
+        << QStringList{diag(3, 6, "block", openingInExpression)}
+        << "0+4=commandFormat 5+1=errorFormat 7+2=errorFormat 11+4=commandFormat";
+    QTest::newRow("comment after a bar") << 0x20001 << "echo | ; a | echo b" << 0x20001 << QStringList()
+        << "0+4=commandFormat 7+4=commentFormat 13+4=commandFormat";
+    QTest::newRow("comment brace opens") << 0x20001 << "echo | ; note { here" << 0x20002
+        << QStringList{diag(3, 14, "block", openingInComment)}
+        << "0+4=commandFormat 7+7=commentFormat 14+1=errorFormat 15+5=commentFormat";
+    QTest::newRow("comment brace closes") << 0x20001 << "echo | ; x } y" << 1 << QStringList()
+        << "0+4=commandFormat 7+7=commentFormat";
+    QTest::newRow("rem statement") << 0x20001 << "echo | rem x" << 0x20001 << QStringList()
+        << "0+4=commandFormat 7+5=commentFormat";
+    QTest::newRow("inline comment then statement") << 0x20001 << "echo | /* note | */ | echo b" << 0x20001
+        << QStringList() << "0+4=commandFormat 7+12=commentFormat 22+4=commandFormat";
+    QTest::newRow("inline comment trailing") << 0x20001 << "echo | /* note | */ junk" << 0x20001
+        << QStringList{diag(3, 19, "block", T1)} << "0+4=commandFormat 7+12=commentFormat 19+5=errorFormat";
+    QTest::newRow("inline comment trailing before bar") << 0x20001 << "echo | /* a | */ x | halt" << 0x20001
+        << QStringList() << "0+4=commandFormat 7+9=commentFormat 16+3=errorFormat 21+4=commandFormat";
+    QTest::newRow("inline comment unterminated") << 0x20001 << "echo | /* note | echo" << 0x20001
+        << QStringList{diag(3, 7, "block", unterminated)} << "0+4=commandFormat 7+14=commentErrorFormat";
+    QTest::newRow("inline comment brace") << 0x20001 << "echo | /* a } b | */" << 1
+        << QStringList{diag(3, 12, "block", closingInComment)}
+        << "0+4=commandFormat 7+4=commentFormat 12+1=errorFormat 13+7=commentFormat";
+    QTest::newRow("statement comment task words stay") << 0x20001 << "echo | ; todo x" << 0x20001 << QStringList()
+        << "0+4=commandFormat 7+8=commentFormat";
+    QTest::newRow("task marker needs the whole word") << 1 << "; todofix" << 1 << QStringList() << "0+9=commentFormat";
+}
+
+void TestChecker::lines()
+{
+    QFETCH(int, previous);
+    QFETCH(QString, line);
+    QFETCH(int, state);
+    QFETCH(QStringList, diagnostics);
+    QFETCH(QString, spans);
+
+    const LineCheckResult result = check(line, previous);
+    QCOMPARE(describe(result.diagnostics), diagnostics);
+    if (spans != anySpans)
+        QCOMPARE(describe(result.spans()), spans);
+    QCOMPARE(result.state, state);
+    QString why;
+    QVERIFY2(insideLine(result, line.size(), &why), qPrintable(why));
+}
+
+void TestChecker::headerRecords_data()
+{
+    QTest::addColumn<int>("previous");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("opensBlock");
+    QTest::addColumn<int>("groupMarkKind");
+
+    QTest::newRow("alias with brace") << 1 << "alias foo {" << true << 0;
+    QTest::newRow("one-line alias") << 1 << "alias foo { halt }" << false << 0;
+    QTest::newRow("dialog") << 1 << "dialog d {" << true << 0;
+    QTest::newRow("dialog with excess") << 1 << "dialog d { x" << false << 0;
+    QTest::newRow("menu") << 1 << "menu status {" << true << 0;
+    QTest::newRow("group start") << 1 << "#g on" << false << 1;
+    QTest::newRow("group end") << G << "#g end" << false << 2;
+    QTest::newRow("bad group start") << 1 << "#g" << false << 0;
+    QTest::newRow("body line") << 0x20001 << "echo {" << false << 0;
+}
+
+void TestChecker::headerRecords()
+{
+    QFETCH(int, previous);
+    QFETCH(QString, line);
+    QFETCH(bool, opensBlock);
+    QFETCH(int, groupMarkKind);
+
+    const LineCheckResult result = check(line, previous);
+    QCOMPARE(result.header.opensBlock, opensBlock);
+    QCOMPARE(result.header.groupMarkKind, groupMarkKind);
+    QCOMPARE(result.header.groupMark, groupMarkKind != 0);
+}
+
+void TestChecker::blockStateEncoding_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<bool>("inGroup");
+    QTest::addColumn<int>("state");
+
+    using K = BlockState::Kind;
+    QTest::newRow("root") << int(K::Root) << 0 << false << 1;
+    QTest::newRow("group root") << int(K::Root) << 0 << true << 0x75000;
+    QTest::newRow("root comment") << int(K::RootComment) << 0 << false << 2;
+    QTest::newRow("group root comment") << int(K::RootComment) << 0 << true << 3;
+    QTest::newRow("dialog") << int(K::DialogTable) << 0 << false << 0x100;
+    QTest::newRow("group dialog comment") << int(K::DialogComment) << 0 << true << 0x75101;
+    QTest::newRow("alias 1") << int(K::AliasBody) << 1 << false << 0x20001;
+    QTest::newRow("group alias 2") << int(K::AliasBody) << 2 << true << 610306;
+    QTest::newRow("alias comment") << int(K::AliasComment) << 3 << false << 0x21003;
+    QTest::newRow("event") << int(K::EventBody) << 7 << false << 0x24007;
+    QTest::newRow("event comment") << int(K::EventComment) << 1 << true << 0x75000 + 0x25001;
+    QTest::newRow("menu deepest") << int(K::MenuBody) << 4096 << false << 0x26000 + 4096;
+    QTest::newRow("menu comment") << int(K::MenuComment) << 2 << false << 0x27002;
+}
+
+void TestChecker::blockStateEncoding()
+{
+    QFETCH(int, kind);
+    QFETCH(int, depth);
+    QFETCH(bool, inGroup);
+    QFETCH(int, state);
+
+    QCOMPARE(BlockState::encode(BlockState::Kind(kind), depth, inGroup), state);
+    const BlockState::Decoded d = BlockState::decode(state);
+    QCOMPARE(int(d.kind), kind);
+    QCOMPARE(d.depth, depth);
+    QCOMPARE(d.inGroup, inGroup);
+}
+
+void TestChecker::commandNameTable()
+{
+    QCOMPARE(CommandNames::count, 229);
+    const QStringList names = CommandNames::toStringList();
+    QCOMPARE(names.size(), 229);
+    QCOMPARE(names.first(), QStringLiteral("abook"));
+    QCOMPARE(names.at(1), QStringLiteral("action"));
+    QCOMPARE(names.last(), QStringLiteral("xyzzy"));
+    // The list keeps its own order, which is not alphabetical.
+    QVERIFY(names.indexOf(QStringLiteral("notify")) < names.indexOf(QStringLiteral("notice")));
+    QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 229);
+    for (const QString& name : names)
+        QVERIFY2(CommandNames::contains(name), qPrintable(name));
+    for (const char* word : {"", "ech", "echoo", "Echo", "zzz", "a", "xyzzyy"})
+        QVERIFY2(!CommandNames::contains(QString::fromLatin1(word)), word);
+}
+
+// A short script, its lines checked in order with the state carried.
+void TestChecker::scriptCarriesStateFromLineToLine()
+{
+    const QStringList script = {
+        QStringLiteral("#tools on"),
+        QStringLiteral("alias foo {"),
+        QStringLiteral("    /* note"),
+        QStringLiteral("    */"),
+        QStringLiteral("  echo | ; {"),
+        QStringLiteral("  }"),
+        QStringLiteral("}"),
+        QStringLiteral("#tools end"),
+        QStringLiteral("/*"),
+        QStringLiteral("*/"),
+    };
+    const QVector<int> states = {G, G + 0x20001, G + 0x21001, G + 0x20001, G + 0x20002, G + 0x20001, G, 1, 2, 1};
+    const QVector<int> diagnosticCounts = {0, 0, 0, 0, 1, 0, 0, 0, 0, 0};
+    MslChecker checker;
+    LineCheckResult result;
+    int state = -1;
+    for (int i = 0; i < script.size(); ++i) {
+        checker.checkLine(script[i], state, result);
+        QCOMPARE(result.diagnostics.size(), diagnosticCounts[i]);
+        QCOMPARE(result.state, states[i]);
+        state = result.state;
+    }
+}
+
+void TestChecker::hugeLinesStayBounded_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<int>("previous");
+
+    QTest::newRow("statements") << "echo a | " << 0x20001;
+    QTest::newRow("empty statements") << "| " << 0x20001;
+    QTest::newRow("inline comments") << "/* x | */ | " << 0x20001;
+    QTest::newRow("line comments") << "echo | ; x | " << 0x20001;
+    QTest::newRow("opening braces") << "{ " << 0x20001;
+    QTest::newRow("closing braces") << "} " << 0x20001;
+    QTest::newRow("brace and text") << "} x " << 0x24000 + 4000;
+    QTest::newRow("root text") << "x " << 1;
+    QTest::newRow("alias header") << "alias f { " << 1;
+}
+
+// A single line of a megabyte: no deep recursion, no read past its end.
+void TestChecker::hugeLinesStayBounded()
+{
+    QFETCH(QString, unit);
+    QFETCH(int, previous);
+    const QString line = unit.repeated((1 << 20) / unit.size());
+    const LineCheckResult result = check(line, previous);
+    QString why;
+    QVERIFY2(insideLine(result, line.size(), &why), qPrintable(why));
+}
+
+// Any integer may come in as the previous state (a document's user state can
+// hold anything); the checker neither crashes nor leaves the line.
+void TestChecker::arbitraryStatesStayBounded()
+{
+    const QStringList lines = {QString(), QStringLiteral("}"), QStringLiteral("*/ x"), QStringLiteral("/* x"),
+                               QStringLiteral("echo { } } | ; { | /* |"), QStringLiteral("#g end"),
+                               QStringLiteral("alias x {")};
+    const int states[] = {INT_MIN, -2, 0, 4, 0xff, 0x102, 0x20000, 0x21000, 0x27fff, 0x74fff, 0x75001, 0x75002,
+                          0x75003, 0x9c000, 2 * 0x75000, INT_MAX - 1, INT_MAX};
+    MslChecker checker;
+    LineCheckResult result;
+    for (int state : states) {
+        for (const QString& line : lines) {
+            checker.checkLine(line, state, result);
+            QString why;
+            QVERIFY2(insideLine(result, line.size(), &why), qPrintable(why));
+        }
+    }
+}
+
+// Every script of the corpus, line by line with the state carried: nothing
+// crashes, hangs or points outside its line.
+void TestChecker::corpusStaysInsideItsLines()
+{
+    const QString folder = qEnvironmentVariable("KORVEL_CORPUS");
+    if (folder.isEmpty())
+        QSKIP("KORVEL_CORPUS is not set");
+    const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.mrc"), QStringLiteral("*.MRC"),
+                                                            QStringLiteral("*.ini"), QStringLiteral("*.INI")},
+                                                           QDir::Files, QDir::Name);
+    QVERIFY2(!files.isEmpty(), qPrintable(folder));
+    MslChecker checker;
+    LineCheckResult result;
+    qint64 lineCount = 0;
+    for (const QFileInfo& info : files) {
+        QFile file(info.filePath());
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(info.filePath()));
+        const QString content = QString::fromUtf8(file.readAll());
+        int state = -1;
+        int lineNumber = 0;
+        for (QStringView raw : QStringView(content).split(QLatin1Char('\n'))) {
+            ++lineNumber;
+            if (raw.endsWith(QLatin1Char('\r')))
+                raw.chop(1);
+            const QString lower = raw.toString().toLower();
+            checker.checkLine(lower, state, result);
+            QString why;
+            if (!insideLine(result, lower.size(), &why))
+                QFAIL(qPrintable(QStringLiteral("%1:%2: %3").arg(info.fileName()).arg(lineNumber).arg(why)));
+            state = result.state;
+        }
+        lineCount += lineNumber;
+    }
+    qInfo("%lld lines in %lld files", lineCount, qint64(files.size()));
+}
+
+QTEST_GUILESS_MAIN(TestChecker)
+#include "test_checker.moc"

@@ -1,0 +1,62 @@
+#include "core/MslChecker.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+// Input: four bytes of previous state, then the text. The text is read as
+// UTF-16 when the first state byte is odd (so any QChar, lone surrogates
+// included, can occur), else as UTF-8; it is split into lines that are
+// checked in order with the state carried, as in a document.
+namespace {
+
+void fail(const char* what, int value, int length)
+{
+    std::fprintf(stderr, "%s: %d for a line of %d\n", what, value, length);
+    std::abort();
+}
+
+void checkBounds(const LineCheckResult& result, int length)
+{
+    if (result.formats.size() != length)
+        fail("format count", int(result.formats.size()), length);
+    for (const LineDiagnostic& d : result.diagnostics)
+        if (d.pos < 0 || d.pos > length)
+            fail("diagnostic position", d.pos, length);
+    for (const IdentifierRecord& r : result.identifiers)
+        if (r.start < 0 || r.start > length)
+            fail("identifier position", r.start, length);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 4)
+        return 0;
+    int state;
+    std::memcpy(&state, data, sizeof state);
+    const bool utf16 = data[0] & 1;
+    data += 4;
+    size -= 4;
+
+    QString text;
+    if (utf16) {
+        text.resize(int(size / 2));
+        std::memcpy(text.data(), data, size_t(text.size()) * sizeof(QChar));
+    } else {
+        text = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
+    }
+    MslChecker checker;
+    LineCheckResult result;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        const QString lower = line.toString().toLower();
+        checker.checkLine(lower, state, result);
+        checkBounds(result, int(lower.size()));
+        state = result.state;
+    }
+    return 0;
+}
