@@ -23,6 +23,20 @@ void MslTextEditor::relayoutBlocks(const QTextBlock& from, const QTextBlock& to)
     lineNumberBar->update();
 }
 
+void MslTextEditor::moveCaretOutOfFolds()
+{
+    QTextBlock block = textCursor().block();
+    if (block.isVisible())
+        return;
+    while (block.isValid() && !block.isVisible())
+        block = block.previous();
+    if (!block.isValid())
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(block.position());
+    setTextCursor(cursor);
+}
+
 void MslTextEditor::foldAll()
 {
     // The changed range is laid out once at the end: one layout per fold
@@ -38,6 +52,7 @@ void MslTextEditor::foldAll()
         block = last;
     }
     relayoutBlocks(first, last);
+    moveCaretOutOfFolds();
 }
 
 void MslTextEditor::unfoldAll()
@@ -104,4 +119,5 @@ void MslTextEditor::toggleFoldAt(QMouseEvent* event)
         relayoutBlocks(block, stop);
         return false;   // no other marker square holds the same point
     });
+    moveCaretOutOfFolds();
 }

@@ -82,6 +82,9 @@ private:
     // once: hidden lines vanish and the scroll range follows.
     void relayoutBlocks(const QTextBlock& from, const QTextBlock& to);
     void placeGutter();
+    // Typing into hidden lines would change text the user cannot see: a
+    // caret inside a fold goes to the start of the fold's header.
+    void moveCaretOutOfFolds();
 
     LineNumberBar* lineNumberBar = nullptr;
     int lastScrollValue = 0;

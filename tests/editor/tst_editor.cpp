@@ -268,6 +268,36 @@ private slots:
         QCOMPARE(editor.textCursor().positionInBlock(), caretColumn);
     }
 
+    void caretLeavesTheLinesItFolds_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("fromLine");
+        QTest::addColumn<int>("caretLine");
+        QTest::newRow("fold all") << "A" << 10 << 9;
+        QTest::newRow("marker of its component") << "k9" << 10 << 9;
+        QTest::newRow("marker of its group") << "k4" << 6 << 4;
+        QTest::newRow("marker of another component") << "k0" << 10 << 10;
+    }
+
+    void caretLeavesTheLinesItFolds()
+    {
+        QFETCH(QString, step);
+        QFETCH(int, fromLine);
+        QFETCH(int, caretLine);
+        MslTextEditor editor;
+        editor.resize(500, 400);
+        editor.show();
+        loadLines(editor, script);
+        editor.gotoLine(fromLine + 1);
+        editor.gotoColumn(3);
+        if (step == QLatin1String("A"))
+            editor.foldAll();
+        else
+            clickMarker(editor, step.mid(1).toInt());
+        QCOMPARE(editor.textCursor().blockNumber(), caretLine);
+        QVERIFY(editor.textCursor().block().isVisible());
+    }
+
     void foldingShrinksTheScrollRange()
     {
         QStringList lines{QStringLiteral("alias big {")};
