@@ -11,8 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -46,6 +48,7 @@ void flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+#ifdef Q_OS_UNIX
 // While alive, files cannot grow beyond a few bytes: writes fail as on a
 // full disk, also for root, whom permissions do not stop.
 class FileSizeLimit
@@ -69,6 +72,8 @@ private:
     rlimit previous{};
     void (*previousHandler)(int) = nullptr;
 };
+#define KORVEL_CAN_FAIL_WRITES 1
+#endif
 
 } // namespace
 
@@ -209,6 +214,9 @@ private slots:
 
     void failedSaveKeepsTheOldFile()
     {
+#ifndef KORVEL_CAN_FAIL_WRITES
+        QSKIP("needs a file size limit to make writes fail");
+#else
         const QString filePath = path(QStringLiteral("keep.mrc"));
         writeBytes(filePath, "echo old\r\n");
         MdiChildEditor win;
@@ -230,6 +238,21 @@ private slots:
         QVERIFY(win.isModified());
         QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("keep.mrc*")}, QDir::Files),
                  QStringList{QStringLiteral("keep.mrc")});   // no temporary file left behind
+    #endif
+    }
+
+    void saveIntoAMissingFolder()
+    {
+        const QString filePath = path(QStringLiteral("gone/a.mrc"));
+        MdiChildEditor win;
+        win.loadDocument(QFileInfo(filePath), false, false);
+        typeText(win, QStringLiteral("echo 1"));
+        auto box = ModalAnswer::messageBoxes({QMessageBox::Ok});
+        QVERIFY(!win.saveFileClicked());
+        QCOMPARE(box->shown.size(), 1);
+        QCOMPARE(box->shown[0].title, QStringLiteral("Error saving file"));
+        QVERIFY(win.isModified());
+        QCOMPARE(win.getEditor()->toPlainText(), QStringLiteral("echo 1"));
     }
 
     void untitledSaveAs_data()
@@ -289,6 +312,10 @@ private slots:
         QFETCH(bool, failSave);
         QFETCH(bool, closed);
         QFETCH(QByteArray, file);
+#ifndef KORVEL_CAN_FAIL_WRITES
+        if (failSave)
+            QSKIP("needs a file size limit to make writes fail");
+#endif
         const QString filePath = path(QStringLiteral("prompt.mrc"));
         writeBytes(filePath, "echo 1\r\n");
 
@@ -303,9 +330,11 @@ private slots:
         auto boxes = ModalAnswer::messageBoxes({QMessageBox::StandardButton(answer), QMessageBox::Ok});
         bool accepted = false;
         {
+#ifdef KORVEL_CAN_FAIL_WRITES
             std::unique_ptr<FileSizeLimit> limit;
             if (failSave)
                 limit = std::make_unique<FileSizeLimit>(4);
+#endif
             accepted = win->close();
         }
         flushDeletes();
