@@ -45,7 +45,10 @@ MdiChildEditor::MdiChildEditor(QWidget* parent)
     buildStatusBar();
 
     editor->document()->setModified(false);
-    editor->setWordWrapMode(QTextOption::NoWrap);
+    // Lines start unwrapped; the main window's Word wrap switches the line
+    // wrap mode to the widget's width, and then lines break between words.
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor->setWordWrapMode(QTextOption::WordWrap);
     updateCursorStatus();
 
     connect(editor, &QPlainTextEdit::cursorPositionChanged, this, &MdiChildEditor::updateCursorStatus);

@@ -143,17 +143,6 @@ private slots:
         QCOMPARE(editor.findChild<LineNumberBar*>()->width(), expected + 18);
     }
 
-    void typingTheHundredthLineWidensTheGutter()
-    {
-        MslTextEditor editor;
-        editor.setPlainText(numberedLines(99));
-        const int before = editor.gutterWidth();
-        editor.moveCursor(QTextCursor::End);
-        QTest::keyClick(editor.viewport(), Qt::Key_Return);
-        QCOMPARE(editor.blockCount(), 100);
-        QCOMPARE(editor.gutterWidth() - before, editor.fontMetrics().horizontalAdvance(QLatin1Char('9')));
-    }
-
     void gutterNumbers()
     {
         MslTextEditor editor;

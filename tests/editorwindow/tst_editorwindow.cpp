@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -363,6 +365,22 @@ private slots:
         flushDeletes();
         QVERIFY(win.isNull());
         QVERIFY(prompt->shown.isEmpty());
+    }
+
+    void wrapsOnlyWhenSwitchedOn()
+    {
+        MdiChildEditor win;
+        win.resize(300, 200);
+        win.show();
+        win.loadDocument(QFileInfo(QStringLiteral("Untitled1")), true, false);
+        typeText(win, QStringLiteral("echo ") + QStringLiteral("word ").repeated(40));
+        QTextBlock line = win.getEditor()->document()->firstBlock();
+        QCOMPARE(line.layout()->lineCount(), 1);
+        win.getEditor()->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        QVERIFY(line.layout()->lineCount() > 1);
+        // Breaks fall between words.
+        for (int i = 1; i < line.layout()->lineCount(); ++i)
+            QCOMPARE(line.text().at(line.layout()->lineAt(i).textStart() - 1), QLatin1Char(' '));
     }
 
     void blocksChangedFollowsTheLineCount()
