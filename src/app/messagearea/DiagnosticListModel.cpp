@@ -1,0 +1,230 @@
+#include "DiagnosticListModel.h"
+
+#include "SeverityIcons.h"
+
+#include <algorithm>
+
+DiagnosticListModel::DiagnosticListModel(const DiagnosticTabLayout& layout, QObject* parent)
+    : QAbstractTableModel(parent)
+    , tabLayout(layout)
+    , rowIndex(order)
+{
+}
+
+DiagnosticListModel::~DiagnosticListModel() = default;
+
+void DiagnosticListModel::add(const DiagnosticRow& row)
+{
+    // Ids are unique among listed rows; should one come again, the newer row
+    // replaces the older rather than leaving a row no id can withdraw.
+    remove(row.id);
+    auto owned = std::make_unique<DiagnosticRow>(row);
+    DiagnosticRow* listed = owned.get();
+    listed->sequence = nextSequence++;
+    const int rank = rowIndex.rankFor(*listed, nullptr);
+    beginInsertRows(QModelIndex(), rank, rank);
+    rowIndex.insert(listed);
+    idsByFile[listed->file].insert(listed->id);
+    rowsById[listed->id] = std::move(owned);
+    endInsertRows();
+}
+
+bool DiagnosticListModel::remove(int id)
+{
+    const auto found = rowsById.find(id);
+    if (found == rowsById.end())
+        return false;
+    forget(found->second.get());
+    return true;
+}
+
+void DiagnosticListModel::forget(DiagnosticRow* row)
+{
+    const int id = row->id;
+    const int rank = rowIndex.rankOf(row);
+    beginRemoveRows(QModelIndex(), rank, rank);
+    rowIndex.erase(row);
+    const auto fileIds = idsByFile.find(row->file);
+    fileIds->remove(id);
+    if (fileIds->isEmpty())
+        idsByFile.erase(fileIds);
+    rowsById.erase(id);
+    endRemoveRows();
+}
+
+QVector<int> DiagnosticListModel::removeFile(const QString& file)
+{
+    const QSet<int> ids = idsByFile.value(file);
+    QVector<int> removed;
+    removed.reserve(ids.size());
+    for (int id : ids) {
+        if (remove(id))
+            removed.append(id);
+    }
+    return removed;
+}
+
+void DiagnosticListModel::renumber(const QString& file, const QHash<int, int>& lineOfId)
+{
+    const QSet<int> ids = idsByFile.value(file);
+    for (int id : ids) {
+        const auto line = lineOfId.constFind(id);
+        if (line == lineOfId.constEnd())
+            continue;
+        DiagnosticRow* row = rowsById.at(id).get();
+        if (row->line != line.value())
+            setLine(row, line.value());
+    }
+}
+
+void DiagnosticListModel::setLine(DiagnosticRow* row, int line)
+{
+    const int lineColumn = columnOf(DiagnosticField::Line);
+    if (!order.isSorted() || order.field() != DiagnosticField::Line) {
+        row->line = line;
+        const QModelIndex cell = createIndex(rowIndex.rankOf(row), lineColumn);
+        emit dataChanged(cell, cell, {Qt::DisplayRole});
+        return;
+    }
+    // Sorted by line: the row moves to where its new line puts it.
+    DiagnosticRow probe = *row;
+    probe.line = line;
+    const int from = rowIndex.rankOf(row);
+    const int to = rowIndex.rankFor(probe, row);
+    if (to != from)
+        beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
+    rowIndex.erase(row);
+    row->line = line;
+    rowIndex.insert(row);
+    if (to != from)
+        endMoveRows();
+    const QModelIndex cell = createIndex(to, lineColumn);
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+int DiagnosticListModel::columnOf(DiagnosticField field) const
+{
+    for (int column = 0; column < tabLayout.columnCount; ++column) {
+        if (tabLayout.columns[column].field == field)
+            return column;
+    }
+    return -1;
+}
+
+QString DiagnosticListModel::copyText(int row) const
+{
+    const DiagnosticRow* listed = rowAt(row);
+    const DiagnosticRow empty;
+    const DiagnosticRow& r = listed ? *listed : empty;
+    const QString line = listed ? QString::number(r.line) : QString();
+    const QString column = listed ? QString::number(r.column) : QString();
+    QString text = r.file + QLatin1Char(' ') + line + QLatin1Char(':') + column + QLatin1Char(' ');
+    if (tabLayout.copyIncludesBlock)
+        text += r.block + QLatin1Char(' ');
+    return text + r.message;
+}
+
+const DiagnosticRow* DiagnosticListModel::rowAt(int row) const
+{
+    if (row < 0 || row >= rowIndex.size())
+        return nullptr;
+    return rowIndex.at(row);
+}
+
+int DiagnosticListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rowIndex.size();
+}
+
+int DiagnosticListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : tabLayout.columnCount;
+}
+
+QVariant DiagnosticListModel::displayValue(const DiagnosticRow& row, DiagnosticField field) const
+{
+    switch (field) {
+    case DiagnosticField::File:
+        return row.file;
+    case DiagnosticField::Line:
+        return row.line;
+    case DiagnosticField::Column:
+        return row.column;
+    case DiagnosticField::Block:
+        return row.block;
+    case DiagnosticField::Id:
+        return row.id;
+    case DiagnosticField::Message:
+        return row.message;
+    }
+    return QVariant();
+}
+
+QIcon DiagnosticListModel::iconFor(int type) const
+{
+    auto cached = iconCache.find(type);
+    if (cached == iconCache.end()) {
+        const QString path = severityIconPath(type);
+        cached = iconCache.insert(type, path.isEmpty() ? QIcon() : QIcon(path));
+    }
+    return cached.value();
+}
+
+QVariant DiagnosticListModel::data(const QModelIndex& cell, int role) const
+{
+    const DiagnosticRow* row = cell.isValid() ? rowAt(cell.row()) : nullptr;
+    if (!row || cell.column() >= tabLayout.columnCount)
+        return QVariant();
+    const DiagnosticField field = tabLayout.columns[cell.column()].field;
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return displayValue(*row, field);
+    if (role == Qt::DecorationRole && field == DiagnosticField::Message) {
+        const QIcon icon = iconFor(row->type);
+        return icon.isNull() ? QVariant() : QVariant(icon);
+    }
+    return QVariant();
+}
+
+QVariant DiagnosticListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < tabLayout.columnCount)
+        return QString::fromLatin1(tabLayout.columns[section].title);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags DiagnosticListModel::flags(const QModelIndex& cell) const
+{
+    return cell.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void DiagnosticListModel::sort(int column, Qt::SortOrder sortOrder)
+{
+    if (column < 0 || column >= tabLayout.columnCount)
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList persistent = persistentIndexList();
+    QVector<const DiagnosticRow*> persistentRows;
+    persistentRows.reserve(persistent.size());
+    for (const QModelIndex& cell : persistent)
+        persistentRows.append(rowAt(cell.row()));
+
+    // A stable sort of the list as shown, so rows of equal key keep the
+    // order they had; their new places then become their tie-breakers.
+    std::vector<DiagnosticRow*> rows = rowIndex.rows();
+    order.sortBy(tabLayout.columns[column].field, sortOrder);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [this](const DiagnosticRow* a, const DiagnosticRow* b) { return order.keyBefore(*a, *b); });
+    for (size_t place = 0; place < rows.size(); ++place)
+        rows[place]->sequence = place;
+    nextSequence = rows.size();
+    rowIndex.rebuild(rows);
+
+    QModelIndexList moved;
+    moved.reserve(persistent.size());
+    for (int i = 0; i < persistent.size(); ++i) {
+        const DiagnosticRow* row = persistentRows.at(i);
+        moved.append(row ? createIndex(rowIndex.rankOf(row), persistent.at(i).column()) : QModelIndex());
+    }
+    changePersistentIndexList(persistent, moved);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

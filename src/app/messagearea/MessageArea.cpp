@@ -1,0 +1,155 @@
+#include "MessageArea.h"
+
+#include "CBlockData.h"
+#include "DiagnosticListModel.h"
+#include "MdiChildEditor.h"
+#include "MslTextEditor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTreeView>
+
+#include <algorithm>
+
+MessageArea::MessageArea(QWidget* parent)
+    : QTabWidget(parent)
+{
+    debugRows = new DiagnosticListModel(DiagnosticTabs::debug, this);
+    messageRows = new DiagnosticListModel(DiagnosticTabs::messages, this);
+    debugList = createList(debugRows);
+    messageList = createList(messageRows);
+    addTab(debugList, tr("Debug"));
+    addTab(messageList, tr("Messages"));
+
+    connect(debugList, &QTreeView::doubleClicked, this, &MessageArea::debugDClick);
+    connect(messageList, &QTreeView::doubleClicked, this, &MessageArea::statusDClick);
+    connect(debugList, &QWidget::customContextMenuRequested, this, &MessageArea::customDebugMenu);
+    connect(messageList, &QWidget::customContextMenuRequested, this, &MessageArea::customMessageMenu);
+}
+
+QTreeView* MessageArea::createList(DiagnosticListModel* model)
+{
+    auto* view = new QTreeView(this);
+    view->setModel(model);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every row is one line high; saying so spares the view measuring each
+    // of thousands of rows.
+    view->setUniformRowHeights(true);
+    view->setSortingEnabled(true);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    view->setColumnHidden(model->layout().hiddenColumn, true);
+    return view;
+}
+
+void MessageArea::updateError(int lineNum, int linePos, const QString& fname, const QString& block,
+                              const QString& /*id: the checker's placeholder, shown nowhere*/, int type,
+                              const QString& err, int& errId)
+{
+    const int largest = listedIds.empty() ? 1 : std::max(1, *listedIds.rbegin());
+    errId = largest + 1;
+    listedIds.insert(errId);
+
+    DiagnosticRow row;
+    row.file = fname;
+    row.line = lineNum;
+    row.column = linePos;
+    row.block = block;
+    row.id = errId;
+    row.type = type;
+    row.message = err;
+    (type < DiagnosticTabs::firstMessageType ? debugRows : messageRows)->add(row);
+}
+
+void MessageArea::removeError(QVector<int>& errIds)
+{
+    for (int id : std::as_const(errIds)) {
+        const bool fromDebug = debugRows->remove(id);
+        const bool fromMessages = messageRows->remove(id);
+        if (fromDebug || fromMessages)
+            listedIds.erase(id);
+    }
+}
+
+void MessageArea::forgetIds(const QVector<int>& ids)
+{
+    for (int id : ids)
+        listedIds.erase(id);
+}
+
+void MessageArea::editorFclosed(const QFileInfo& filename)
+{
+    const QString file = filename.absoluteFilePath();
+    forgetIds(debugRows->removeFile(file));
+    forgetIds(messageRows->removeFile(file));
+}
+
+void MessageArea::editorErrUpdate(const QFileInfo& filename, MdiChildEditor* win)
+{
+    if (win)
+        renumberLines(filename.absoluteFilePath(), win->getEditor()->document());
+}
+
+void MessageArea::renumberLines(const QString& file, const QTextDocument* document)
+{
+    if (!document || (!debugRows->hasRowsOf(file) && !messageRows->hasRowsOf(file)))
+        return;
+    // One walk over the document for all of the file's rows, ending as soon
+    // as every one of them has been found.
+    QSet<int> wanted = debugRows->idsOf(file);
+    wanted.unite(messageRows->idsOf(file));
+    QHash<int, int> lineOfId;
+    lineOfId.reserve(wanted.size());
+    int line = 1;
+    for (QTextBlock block = document->begin(); block.isValid() && !wanted.isEmpty(); block = block.next(), ++line) {
+        const auto* data = dynamic_cast<const CBlockData*>(block.userData());
+        if (!data)
+            continue;
+        for (int id : data->errorCarrier.errIds) {
+            if (wanted.remove(id))
+                lineOfId.insert(id, line);
+        }
+    }
+    debugRows->renumber(file, lineOfId);
+    messageRows->renumber(file, lineOfId);
+}
+
+void MessageArea::requestGoto(const DiagnosticListModel* model, const QModelIndex& index)
+{
+    const DiagnosticRow* row = model->rowAt(index.row());
+    if (row)
+        emit gotoRequested(row->file, row->line, row->column);
+}
+
+void MessageArea::debugDClick(const QModelIndex& index)
+{
+    requestGoto(debugRows, index);
+}
+
+void MessageArea::statusDClick(const QModelIndex& index)
+{
+    requestGoto(messageRows, index);
+}
+
+void MessageArea::showCopyMenu(QTreeView* view, DiagnosticListModel* model, const QString& entry,
+                               const QPoint& point)
+{
+    if (model->rowCount() == 0)
+        return;
+    QMenu menu(this);
+    const QAction* copy = menu.addAction(entry);
+    if (menu.exec(view->viewport()->mapToGlobal(point)) == copy)
+        QApplication::clipboard()->setText(model->copyText(view->currentIndex().row()));
+}
+
+void MessageArea::customDebugMenu(const QPoint& point)
+{
+    showCopyMenu(debugList, debugRows, tr("Copy Error"), point);
+}
+
+void MessageArea::customMessageMenu(const QPoint& point)
+{
+    showCopyMenu(messageList, messageRows, tr("Copy Message"), point);
+}

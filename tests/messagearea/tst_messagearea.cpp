@@ -1,0 +1,418 @@
+#include "CBlockData.h"
+#include "DiagnosticListModel.h"
+#include "KorvelResources.h"
+#include "MdiChildEditor.h"
+#include "MessageArea.h"
+#include "MslSyntaxHighlighter.h"
+#include "MslTextEditor.h"
+#include "ReferenceMessageList.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMenu>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+const QString scriptA = QStringLiteral("/scripts/a.mrc");
+const QString scriptB = QStringLiteral("/scripts/b.mrc");
+
+int raise(MessageArea& area, const QString& file, int line, int type, const QString& message = QStringLiteral("m"),
+          int column = 0, const QString& block = QStringLiteral("alias"))
+{
+    int id = -1;
+    area.updateError(line, column, file, block, QStringLiteral("???"), type, message, id);
+    return id;
+}
+
+// What a user reads in one list: every cell of every row, top to bottom.
+QStringList shownRows(const QAbstractItemModel& model)
+{
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model.columnCount(); ++column)
+            cells << model.index(row, column).data().toString();
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+QList<int> shownLines(const DiagnosticListModel& model)
+{
+    QList<int> lines;
+    for (int row = 0; row < model.rowCount(); ++row)
+        lines << model.rowAt(row)->line;
+    return lines;
+}
+
+void clickHeader(QTreeView* view, int column)
+{
+    QHeaderView* header = view->header();
+    const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+}
+
+// Plays the checker's part for one line: lists a diagnostic raised on it and
+// keeps the id with the line, as the highlighter does.
+int raiseOnBlock(MessageArea& area, MdiChildEditor& win, int line, int type)
+{
+    const int id = raise(area, win.fileInfo().absoluteFilePath(), line, type);
+    QTextBlock block = win.getEditor()->document()->findBlockByNumber(line - 1);
+    auto* data = static_cast<CBlockData*>(block.userData());
+    if (!data) {
+        data = new CBlockData;
+        block.setUserData(data);
+    }
+    data->errorCarrier.errIds.append(id);
+    // Re-checking the line withdraws the id, as for the checker's own.
+    if (!data->carrierConnected) {
+        QObject::connect(&data->errorCarrier, &DumErr::doRemErr, win.getHighlighter(),
+                         &MslSyntaxHighlighter::remError);
+        data->carrierConnected = true;
+    }
+    return id;
+}
+
+// Connects a script window to the message area the way the main window does.
+void connectLikeMainWindow(MdiChildEditor& win, MessageArea& area)
+{
+    QObject::connect(win.getHighlighter(), &MslSyntaxHighlighter::removeError, &area, &MessageArea::removeError,
+                     Qt::DirectConnection);
+    QObject::connect(&win, &MdiChildEditor::fclosing, &area, &MessageArea::editorFclosed);
+    QObject::connect(&win, &MdiChildEditor::blocksChanged, &area, &MessageArea::editorErrUpdate);
+}
+
+} // namespace
+
+class TestMessageArea : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void idsAreSharedByBothTabs();
+    void severityChoosesTabAndIcon_data();
+    void severityChoosesTabAndIcon();
+    void listsMatchPlainImplementation_data();
+    void listsMatchPlainImplementation();
+    void newRowShownInSortedPlaceAtOnce();
+    void closingWindowRemovesRowsNotWithdrawn();
+    void linesFollowEditsAboveDiagnostics();
+    void doubleClickAsksForThePlace_data();
+    void doubleClickAsksForThePlace();
+    void copyText_data();
+    void copyText();
+    void copyMenuPutsCurrentRowOnClipboard();
+    void copyMenuNeedsRows();
+};
+
+void TestMessageArea::initTestCase()
+{
+    initKorvelResources();
+}
+
+void TestMessageArea::idsAreSharedByBothTabs()
+{
+    MessageArea area;
+    QCOMPARE(raise(area, scriptA, 1, 3), 2);
+    QCOMPARE(raise(area, scriptA, 2, 1), 3);
+    QCOMPARE(raise(area, scriptA, 3, 11), 4);
+    QCOMPARE(raise(area, scriptB, 1, 2), 5);
+    QCOMPARE(raise(area, scriptB, 9, 14), 6);
+
+    // Withdrawing ids below the largest does not make them available again.
+    QVector<int> withdrawn{2, 4};
+    area.removeError(withdrawn);
+    QCOMPARE(raise(area, scriptA, 1, 10), 7);
+    // Withdrawing the largest does.
+    withdrawn = {7, 6};
+    area.removeError(withdrawn);
+    QCOMPARE(raise(area, scriptA, 1, 1), 6);
+    // Ids that match nothing are ignored.
+    withdrawn = {99, -1};
+    area.removeError(withdrawn);
+    QCOMPARE(area.debugModel()->rowCount() + area.messageModel()->rowCount(), 3);
+
+    withdrawn = {3, 5, 6};
+    area.removeError(withdrawn);
+    QCOMPARE(area.debugModel()->rowCount() + area.messageModel()->rowCount(), 0);
+    QCOMPARE(raise(area, scriptA, 1, 12), 2);
+}
+
+void TestMessageArea::severityChoosesTabAndIcon_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("inDebug");
+    QTest::addColumn<bool>("hasIcon");
+    QTest::newRow("information") << 1 << true << true;
+    QTest::newRow("warning") << 2 << true << true;
+    QTest::newRow("error") << 3 << true << true;
+    QTest::newRow("access level") << 4 << true << false;
+    QTest::newRow("9") << 9 << true << false;
+    QTest::newRow("blue marker") << 10 << false << true;
+    QTest::newRow("fixme") << 15 << false << true;
+    QTest::newRow("16") << 16 << false << false;
+    QTest::newRow("20") << 20 << false << false;
+}
+
+void TestMessageArea::severityChoosesTabAndIcon()
+{
+    QFETCH(int, type);
+    QFETCH(bool, inDebug);
+    QFETCH(bool, hasIcon);
+    MessageArea area;
+    raise(area, scriptA, 4, type, QStringLiteral("text"));
+    DiagnosticListModel* model = inDebug ? area.debugModel() : area.messageModel();
+    DiagnosticListModel* other = inDebug ? area.messageModel() : area.debugModel();
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(other->rowCount(), 0);
+    const QModelIndex messageCell = model->index(0, model->columnCount() - 1);
+    QCOMPARE(messageCell.data().toString(), QStringLiteral("text"));
+    const QIcon icon = messageCell.data(Qt::DecorationRole).value<QIcon>();
+    QCOMPARE(!icon.isNull() && !icon.pixmap(16, 16).isNull(), hasIcon);
+}
+
+void TestMessageArea::listsMatchPlainImplementation_data()
+{
+    QTest::addColumn<quint32>("seed");
+    for (quint32 seed : {1u, 7u, 42u, 1234u})
+        QTest::newRow(qPrintable(QString::number(seed))) << seed;
+}
+
+// Random diagnostics raised and withdrawn, with header clicks in between: the
+// indexed lists show what re-scanning and re-sorting everything would show.
+void TestMessageArea::listsMatchPlainImplementation()
+{
+    QFETCH(quint32, seed);
+    QRandomGenerator random(seed);
+    MessageArea area;
+    area.resize(900, 400);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    ReferenceMessageList reference;
+    QList<int> listed;
+    const QStringList files{scriptA, scriptB, QStringLiteral("/scripts/C.mrc")};
+    const QStringList blocks{QStringLiteral("alias"), QStringLiteral("on text"), QStringLiteral("dialog")};
+    const QList<int> types{1, 2, 3, 4, 10, 11, 13, 15, 20};
+
+    for (int step = 0; step < 600; ++step) {
+        const int choice = int(random.bounded(10));
+        if (choice < 6) {
+            const QString file = files.at(int(random.bounded(files.size())));
+            const int line = int(random.bounded(1, 12));
+            const int column = int(random.bounded(0, 4));
+            const QString block = blocks.at(int(random.bounded(blocks.size())));
+            const int type = types.at(int(random.bounded(types.size())));
+            const QString message = QStringLiteral("message %1").arg(random.bounded(5));
+            QHeaderView* debugHeader = area.debugView()->header();
+            QHeaderView* messageHeader = area.messageView()->header();
+            const int expectedId = reference.add(line, column, file, block, type, message,
+                                                 debugHeader->sortIndicatorSection(), debugHeader->sortIndicatorOrder(),
+                                                 messageHeader->sortIndicatorSection(),
+                                                 messageHeader->sortIndicatorOrder());
+            QCOMPARE(raise(area, file, line, type, message, column, block), expectedId);
+            listed << expectedId;
+        } else if (choice < 9) {
+            const int id = (listed.isEmpty() || random.bounded(4) == 0) ? int(random.bounded(2, 40))
+                                                                         : listed.at(int(random.bounded(listed.size())));
+            QVector<int> ids{id};
+            area.removeError(ids);
+            reference.remove(id);
+            listed.removeAll(id);
+        } else {
+            QTreeView* view = random.bounded(2) ? area.debugView() : area.messageView();
+            QStandardItemModel& plain = view == area.debugView() ? reference.debug : reference.messages;
+            int column = int(random.bounded(view->model()->columnCount()));
+            if (view->isColumnHidden(column))
+                column = 0;
+            clickHeader(view, column);
+            plain.sort(view->header()->sortIndicatorSection(), view->header()->sortIndicatorOrder());
+        }
+        QCOMPARE(shownRows(*area.debugModel()), shownRows(reference.debug));
+        QCOMPARE(shownRows(*area.messageModel()), shownRows(reference.messages));
+    }
+}
+
+void TestMessageArea::newRowShownInSortedPlaceAtOnce()
+{
+    MessageArea area;
+    area.debugView()->sortByColumn(1, Qt::DescendingOrder);
+    for (int line : {4, 9, 1, 7, 9})
+        raise(area, scriptA, line, 3);
+    QCOMPARE(shownLines(*area.debugModel()), (QList<int>{9, 9, 7, 4, 1}));
+    raise(area, scriptA, 5, 2);
+    QCOMPARE(shownLines(*area.debugModel()), (QList<int>{9, 9, 7, 5, 4, 1}));
+    // Among equal lines the newer row comes last, as a stable re-sort leaves it.
+    const int id = raise(area, scriptA, 9, 1);
+    QCOMPARE(area.debugModel()->rowAt(2)->id, id);
+}
+
+void TestMessageArea::closingWindowRemovesRowsNotWithdrawn()
+{
+    QTemporaryDir dir;
+    MessageArea area;
+    auto* closing = new MdiChildEditor;
+    closing->loadDocument(QFileInfo(dir.filePath(QStringLiteral("closing.mrc"))), false, false);
+    connectLikeMainWindow(*closing, area);
+    const QString closingFile = closing->fileInfo().absoluteFilePath();
+    // Raised without the ids being kept by any line: only the close can clear them.
+    raise(area, closingFile, 1, 3);
+    raise(area, closingFile, 2, 11);
+    raise(area, scriptB, 3, 2);
+    raise(area, scriptB, 4, 13);
+    const int largest = raise(area, closingFile, 5, 1);
+
+    delete closing;
+
+    QCOMPARE(shownLines(*area.debugModel()), QList<int>{3});
+    QCOMPARE(shownLines(*area.messageModel()), QList<int>{4});
+    QCOMPARE(area.debugModel()->rowAt(0)->file, scriptB);
+    // The closed file's ids are free again.
+    QCOMPARE(raise(area, scriptA, 1, 1), largest);
+}
+
+void TestMessageArea::linesFollowEditsAboveDiagnostics()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("edited.mrc"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("alias one {\r\n  echo 1\r\n}\r\nalias two {\r\n  echo 2\r\n  echo 3\r\n}\r\n; end\r\n");
+    file.close();
+
+    MessageArea area;
+    area.debugView()->sortByColumn(1, Qt::AscendingOrder);
+    MdiChildEditor win;
+    win.loadDocument(QFileInfo(path), false, false);
+    connectLikeMainWindow(win, area);
+    raiseOnBlock(area, win, 5, 3);
+    raiseOnBlock(area, win, 6, 14);
+    const int onLine7 = raiseOnBlock(area, win, 7, 1);
+    // A row no line carries keeps its number.
+    raise(area, path, 4, 2);
+    raise(area, scriptB, 3, 2);
+
+    QTextCursor cursor(win.getEditor()->document());
+    cursor.insertText(QStringLiteral("; header\n; more\n"));
+    QCOMPARE(shownLines(*area.debugModel()), (QList<int>{3, 4, 7, 9}));
+    QCOMPARE(shownLines(*area.messageModel()), QList<int>{8});
+
+    // Deleting two lines above them.
+    cursor.setPosition(win.getEditor()->document()->findBlockByNumber(2).position());
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
+    cursor.removeSelectedText();
+    QCOMPARE(shownLines(*area.debugModel()), (QList<int>{3, 4, 5, 7}));
+    QCOMPARE(shownLines(*area.messageModel()), QList<int>{6});
+    QCOMPARE(area.debugModel()->rowAt(0)->file, scriptB);
+    QCOMPARE(area.debugModel()->rowAt(3)->id, onLine7);
+}
+
+void TestMessageArea::doubleClickAsksForThePlace_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("Debug") << 2;
+    QTest::newRow("Messages") << 11;
+}
+
+void TestMessageArea::doubleClickAsksForThePlace()
+{
+    QFETCH(int, type);
+    MessageArea area;
+    area.resize(800, 300);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    raise(area, scriptB, 3, type, QStringLiteral("other"), 1);
+    raise(area, scriptA, 12, type, QStringLiteral("target"), 5);
+    QTreeView* view = type < 10 ? area.debugView() : area.messageView();
+    area.setCurrentWidget(view);
+    DiagnosticListModel* model = type < 10 ? area.debugModel() : area.messageModel();
+    const int targetRow = model->rowAt(0)->line == 12 ? 0 : 1;
+
+    QSignalSpy spy(&area, &MessageArea::gotoRequested);
+    const QRect cell = view->visualRect(model->index(targetRow, 0));
+    // A real double click starts with a press, which the view needs to see.
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toString(), scriptA);
+    QCOMPARE(spy.at(0).at(1).toInt(), 12);
+    QCOMPARE(spy.at(0).at(2).toInt(), 5);
+}
+
+void TestMessageArea::copyText_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("withCurrentRow");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("error") << 3 << true << QStringLiteral("/scripts/a.mrc 12:5 on text Missing bracket");
+    QTest::newRow("task") << 11 << true << QStringLiteral("/scripts/a.mrc 12:5 Missing bracket");
+    QTest::newRow("error, no current row") << 3 << false << QStringLiteral(" :  ");
+    QTest::newRow("task, no current row") << 11 << false << QStringLiteral(" : ");
+}
+
+void TestMessageArea::copyText()
+{
+    QFETCH(int, type);
+    QFETCH(bool, withCurrentRow);
+    QFETCH(QString, expected);
+    MessageArea area;
+    raise(area, scriptA, 12, type, QStringLiteral("Missing bracket"), 5, QStringLiteral("on text"));
+    DiagnosticListModel* model = type < 10 ? area.debugModel() : area.messageModel();
+    QCOMPARE(model->copyText(withCurrentRow ? 0 : -1), expected);
+}
+
+void TestMessageArea::copyMenuPutsCurrentRowOnClipboard()
+{
+    MessageArea area;
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    raise(area, scriptB, 2, 1, QStringLiteral("first"), 0, QStringLiteral("alias"));
+    raise(area, scriptA, 7, 3, QStringLiteral("second"), 4, QStringLiteral("menu"));
+    QTreeView* view = area.debugView();
+    const int row = area.debugModel()->rowAt(0)->line == 7 ? 0 : 1;
+    view->setCurrentIndex(area.debugModel()->index(row, 0));
+    QApplication::clipboard()->clear();
+
+    QString entry;
+    QTimer::singleShot(0, [&entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        entry = menu->actions().value(0)->text();
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    area.customDebugMenu(QPoint(5, 5));
+    QCOMPARE(entry, QStringLiteral("Copy Error"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("/scripts/a.mrc 7:4 menu second"));
+}
+
+void TestMessageArea::copyMenuNeedsRows()
+{
+    MessageArea area;
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    raise(area, scriptA, 1, 3); // Debug has a row, Messages has none
+    bool menuShown = false;
+    QTimer::singleShot(0, [&menuShown] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            menuShown = true;
+            popup->close();
+        }
+    });
+    area.customMessageMenu(QPoint(5, 5));
+    QTest::qWait(20);
+    QVERIFY(!menuShown);
+}
+
+QTEST_MAIN(TestMessageArea)
+#include "tst_messagearea.moc"
