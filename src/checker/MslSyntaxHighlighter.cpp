@@ -75,7 +75,7 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
     setCurrentBlockState(1);
     resetBlockData();
 
-    checker.checkLine(text.toLower(), previousBlockState(), result);
+    checker.checkLine(MslChecker::lowerCased(text), previousBlockState(), result);
 
     applyFormats();
     recordHeader();

@@ -20,7 +20,7 @@ LineCheckResult check(const QString& line, int previousState)
 {
     MslChecker checker;
     LineCheckResult result;
-    checker.checkLine(line.toLower(), previousState, result);
+    checker.checkLine(MslChecker::lowerCased(line), previousState, result);
     return result;
 }
 
@@ -133,6 +133,8 @@ void TestChecker::lines_data()
         << QStringList{diag(3, 4, "root", QStringLiteral("Ill-formed script group"))} << "0+4=errorFormat";
     QTest::newRow("keyword needs its space") << 1 << "aliasfoo" << 1 << QStringList{diag(3, 0, "root", U1)}
         << "0+8=errorFormat";
+    QTest::newRow("capital dotted I keeps positions") << 0x20001 << QString::fromUtf8("echo \u0130 } x") << 1
+        << QStringList{diag(3, 9, "block", afterClosing)} << "0+4=commandFormat 7+1=braceFormat 9+1=errorFormat";
     QTest::newRow("stray root text") << 1 << "  stray text  " << 1 << QStringList{diag(3, 0, "root", U1)}
         << "0+14=errorFormat";
 
@@ -489,7 +491,7 @@ void TestChecker::corpusStaysInsideItsLines()
             ++lineNumber;
             if (raw.endsWith(QLatin1Char('\r')))
                 raw.chop(1);
-            const QString lower = raw.toString().toLower();
+            const QString lower = MslChecker::lowerCased(raw.toString());
             checker.checkLine(lower, state, result);
             QString why;
             if (!insideLine(result, lower.size(), &why))

@@ -86,6 +86,18 @@ void MslChecker::addIdentifierBreak(int pos)
     out->identifiers.append({QString(), pos, 0, -1, false, {}, 1});
 }
 
+QString MslChecker::lowerCased(const QString& line)
+{
+    QString lower = line.toLower();
+    if (lower.size() == line.size())
+        return lower;
+    // Map one UTF-16 unit at a time so that the length stays.
+    lower = line;
+    for (QChar& c : lower)
+        c = c.toLower();
+    return lower;
+}
+
 void MslChecker::skipSpaces(const QString& text, int& pos)
 {
     const int length = text.size();

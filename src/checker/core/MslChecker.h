@@ -36,6 +36,11 @@ public:
     // overwritten; pass the same object line after line to spare allocations.
     void checkLine(const QString& lower, int previousState, LineCheckResult& result);
 
+    // The lower-cased copy of a line that checkLine expects: QString::toLower,
+    // except that a position in the copy is always the same position in the
+    // line (a few characters, such as U+0130, lower-case to two).
+    static QString lowerCased(const QString& line);
+
     // What validateIdentifier concludes about one identifier occurrence.
     enum IdentifierResult {
         UnknownIdentifier = 0,
