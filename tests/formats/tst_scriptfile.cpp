@@ -28,6 +28,7 @@ private slots:
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
     void corpusRoundTrips();
+    void rawDocumentTextKeepsEveryCharacter();
 
 private:
     QString writeFile(const QString& name, const QByteArray& bytes);
@@ -300,6 +301,12 @@ void TestScriptFile::corpusRoundTrips()
             QVERIFY2(readFile(copy) == expected, qPrintable(info.fileName()));
         }
     }
+}
+
+void TestScriptFile::rawDocumentTextKeepsEveryCharacter()
+{
+    const QString raw = QString::fromUtf8("a\u00a0b\u2028c\u2029d\u2029");
+    QCOMPARE(ScriptFile::editorTextFromRawDocumentText(raw), QString::fromUtf8("a\u00a0b\u2028c\nd\n"));
 }
 
 QTEST_GUILESS_MAIN(TestScriptFile)

@@ -72,4 +72,10 @@ bool save(const QString& path, const QString& text, ScriptEncoding encoding, QSt
     return false;
 }
 
+QString editorTextFromRawDocumentText(QString rawText)
+{
+    rawText.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return rawText;
+}
+
 } // namespace ScriptFile

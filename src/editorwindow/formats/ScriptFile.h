@@ -41,6 +41,12 @@ inline ScriptEncoding encodingForSave(const QString& text, ScriptEncoding encodi
     return ::encodingForSave(text, encoding);
 }
 
+// The text to save from a QTextDocument's toRawText(). toPlainText() must
+// not be used for saving: it turns no-break spaces (byte 0xA0 of many
+// Windows-1252 scripts) into spaces and line separators into line ends.
+// In the raw text only the block separators need to become "\n".
+QString editorTextFromRawDocumentText(QString rawText);
+
 // Files above this size are refused: the editor could not show them in any
 // useful way, and reading one must not exhaust the memory.
 constexpr qint64 maximumFileSize = qint64(256) * 1024 * 1024;
