@@ -8,17 +8,20 @@ namespace {
 
 const char utf8Bom[] = "\xEF\xBB\xBF";
 
-// Decodes strictly: an initial byte-order mark of the content is kept as a
-// character, and `valid` says whether every byte sequence was well formed.
-// Stateless, so that a sequence cut off by the end of the file is an error
-// instead of being held back for more input.
-QString decodeUtf8(const QByteArray& bytes, bool& valid)
+// Strict: overlong forms, encoded surrogates and sequences cut off by the
+// end of the file are not UTF-8. The check stops at the first bad byte, so a
+// Windows-1252 file is not decoded twice in full.
+bool isUtf8(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8,
-                           QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    valid = !decoder.hasError();
-    return text;
+    return QByteArrayView(bytes).isValidUtf8();
+}
+
+// An initial byte-order mark of the content (after the one already taken
+// off) is kept as a character.
+QString decodeUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 } // namespace
@@ -26,10 +29,9 @@ QString decodeUtf8(const QByteArray& bytes, bool& valid)
 DecodedScript decodeScriptBytes(const QByteArray& bytes)
 {
     const bool hasBom = bytes.startsWith(utf8Bom);
-    bool valid = false;
-    QString text = decodeUtf8(hasBom ? bytes.mid(3) : bytes, valid);
-    if (valid)
-        return {text, hasBom ? ScriptEncoding::Utf8WithBom : ScriptEncoding::Utf8};
+    const QByteArray content = hasBom ? bytes.mid(3) : bytes;
+    if (isUtf8(content))
+        return {decodeUtf8(content), hasBom ? ScriptEncoding::Utf8WithBom : ScriptEncoding::Utf8};
     return {Windows1252::decode(bytes), ScriptEncoding::Windows1252};
 }
 
