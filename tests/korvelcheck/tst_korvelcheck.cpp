@@ -41,6 +41,8 @@ private slots:
     void traceCoversEveryDocumentLine();
     void reportsAgree_data();
     void reportsAgree();
+    void exactReports_data();
+    void exactReports();
 
 private:
     struct Run {
@@ -423,6 +425,69 @@ void TestKorvelCheck::reportsAgree()
     const Run quiet = runCheck(QStringList{"--quiet", "--trace"} + files);
     QCOMPARE(quiet.exitCode, text.exitCode);
     QCOMPARE(quiet.out, QStringList{text.out.last()});
+}
+
+void TestKorvelCheck::exactReports_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("expected");   // FILE stands for the script's path
+    QTest::addColumn<int>("exitCode");
+
+    const QByteArray remAndStray("rem x\r\n  stray text\r\n");
+    const QString rem = "FILE:1:1: info: Old-style rem comments are deprecated, consider using `;' comments. [root]\nrem x\n^\n";
+    const QString stray = "FILE:2:1: error: Unexpected characters in root level of script file. [root]\n  stray text\n^\n";
+    const QString summary = "1 errors, 0 warnings, 1 infos, 0 tasks in 1 files\n";
+
+    QTest::newRow("text") << "a.mrc" << remAndStray << QStringList{} << rem + stray + summary << 1;
+    QTest::newRow("json") << "a.mrc" << remAndStray << QStringList{"--format=json"}
+                          << R"({"file":"FILE","line":1,"pos":0,"type":1,"block":"root","message":"Old-style rem comments are deprecated, consider using `;' comments."})"
+                             "\n"
+                             R"({"file":"FILE","line":2,"pos":0,"type":3,"block":"root","message":"Unexpected characters in root level of script file."})"
+                             "\n"
+                          << 1;
+    QTest::newRow("trace") << "a.mrc" << remAndStray << QStringList{"--trace"}
+                           << "1\t1\t0+5=commentFormat\t-\n" + rem + "2\t1\t0+12=errorFormat\t-\n" + stray + "3\t1\t\t-\n" + summary << 1;
+    QTest::newRow("quiet") << "a.mrc" << remAndStray << QStringList{"--quiet", "--trace"} << summary << 1;
+    QTest::newRow("infos only exit 0") << "a.mrc" << QByteArray("rem x") << QStringList{}
+                                       << rem + "0 errors, 0 warnings, 1 infos, 0 tasks in 1 files\n" << 0;
+    QTest::newRow("windows-1252 line shown in utf-8") << "a.mrc" << QByteArray("caf\xE9 au lait\r\n") << QStringList{}
+                                                      << QString::fromUtf8("FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncafé au lait\n^\n"
+                                                                           "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
+                                                      << 1;
+    QTest::newRow("group and comment states") << "a.ini" << QByteArray("[script]\r\nn0=#g on\r\nn1=/* c\r\nn2=*/ x\r\nn3=#g end\r\n")
+                                              << QStringList{"--trace", "--format=json"}
+                                              << "1\t479232\t0+2=groupNameFormat 3+2=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=1\n"
+                                                 "2\t3\t0+4=commentFormat\t-\n"
+                                                 "3\t479232\t0+3=commentFormat 3+1=errorFormat\t-\n"
+                                                 R"({"file":"FILE","line":3,"pos":3,"type":3,"block":"root","message":"Trailing text after end of a multi-line comment."})"
+                                                 "\n"
+                                                 "4\t1\t0+2=groupNameFormat 3+3=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=2\n"
+                                                 "5\t1\t\t-\n"
+                                              << 1;
+}
+
+// A few reports checked character by character, on lines whose diagnostics
+// the root level alone decides.
+void TestKorvelCheck::exactReports()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, options);
+    QFETCH(QString, expected);
+    QFETCH(int, exitCode);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    const Run run = runCheck(options + QStringList{path});
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY(run.err.isEmpty());
+    QCOMPARE(run.out.join('\n') + '\n', expected.replace("FILE", path));
 }
 
 QTEST_GUILESS_MAIN(TestKorvelCheck)
