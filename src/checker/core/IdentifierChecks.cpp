@@ -1,9 +1,532 @@
 #include "MslChecker.h"
+#include "TextScan.h"
+#include "tables/IdentifierParameters.h"
 
-// Placeholders until the identifier checks land: a "$" or "%" word is passed over.
-void MslChecker::checkVarCommand(const QString& text, int& pos, int& depth) { checkExpression(text, pos, depth); }
-void MslChecker::checkIdentifier(const QString& text, int& pos, int&, int) { skipWord(text, pos); }
-void MslChecker::paintVariable(const QString& text, int& pos) { skipWord(text, pos); }
-void MslChecker::paintVarName(const QString& text, int& pos) { skipWord(text, pos); }
-void MslChecker::paintParamVariable(const QString& text, int& pos) { skipWord(text, pos); }
-MslChecker::IdentifierResult MslChecker::validateIdentifier(QString&, unsigned, const QString&) { return UnknownIdentifier; }
+// Identifiers ("$" words) with their parameters, properties and what may
+// follow them; the var command; the painting of "%" variables.
+//
+// Where an identifier ends depends on where it stands (the mode): in a
+// statement (0) only a space ends it; inside another identifier's parameters
+// or a var declaration (1) a "," or an unmatched ")" ends it too; inside a
+// condition (2) an unmatched ")" does.
+
+namespace {
+
+const QLatin1Char space(' ');
+constexpr int statementMode = 0;
+constexpr int parameterMode = 1;
+
+bool charAt(const QString& text, int pos, char c)
+{
+    return pos >= 0 && pos < text.size() && text[pos] == QLatin1Char(c);
+}
+
+bool isArithmetic(QChar c)
+{
+    return c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('*') || c == QLatin1Char('/');
+}
+
+// Deep enough for any script a person writes; shallow enough for a 1 MB
+// stack in a sanitizer build.
+constexpr int maxNestedChecks = 200;
+
+const QString blockBlock = QStringLiteral("block");
+
+} // namespace
+
+MslChecker::IdentifierResult MslChecker::validateIdentifier(QString& name, unsigned paramCount, const QString& property)
+{
+    // "$$name" is "$name" that halts the script when it returns nothing.
+    if (name.size() >= 2 && name.startsWith(QLatin1String("$$")))
+        name.remove(0, 1);
+    const IdentifierParameterEntry* entry = IdentifierParameters::find(name);
+    if (!entry)
+        return UnknownIdentifier;
+    if (paramCount < entry->minParams)
+        return TooFewParameters;
+    if (paramCount > entry->maxParams)
+        return TooManyParameters;
+    if ((entry->evenOnly && paramCount % 2 == 1) || (entry->oddOnly && paramCount % 2 == 0))
+        return WrongParity;
+    if (property.isEmpty() || IdentifierParameters::hasProperty(*entry, property))
+        return ValidIdentifier;
+    return UnknownProperty;
+}
+
+void MslChecker::paintVariable(const QString& text, int& pos)
+{
+    const int length = text.size();
+    if (pos + 1 >= length || text[pos + 1] == space)
+        return;
+    const int start = pos;
+    skipWord(text, pos);
+    setFormat(start, pos - start, FormatId::variableFormat);
+}
+
+void MslChecker::paintVarName(const QString& text, int& pos)
+{
+    const int length = text.size();
+    if (pos + 1 >= length || text[pos + 1] == space || text[pos + 1] == QLatin1Char(','))
+        return;
+    const int start = pos;
+    while (pos < length && text[pos] != space && text[pos] != QLatin1Char(','))
+        ++pos;
+    setFormat(start, pos - start, FormatId::variableFormat);
+    // The caller's walk must see the comma that separates declarations.
+    if (pos < length && text[pos] == QLatin1Char(','))
+        --pos;
+}
+
+void MslChecker::paintParamVariable(const QString& text, int& pos)
+{
+    const int length = text.size();
+    if (pos + 1 >= length)
+        return;
+    const QChar next = text[pos + 1];
+    if (next == space || next == QLatin1Char(',') || next == QLatin1Char(')'))
+        return;
+    const int start = pos;
+    int level = 0;
+    bool closedByParen = false;
+    while (pos < length && text[pos] != space) {
+        const QChar c = text[pos];
+        if (c == QLatin1Char('(')) {
+            ++level;
+        } else if (c == QLatin1Char(')')) {
+            if (level == 0) {
+                closedByParen = true;
+                break;
+            }
+            --level;
+        } else if (c == QLatin1Char(',') && level == 0) {
+            break;
+        }
+        ++pos;
+    }
+    setFormat(start, pos - start, FormatId::variableFormat);
+    // The ")" belongs to the enclosing identifier; a "," is counted by the
+    // caller's advance from where it stands.
+    if (closedByParen)
+        --pos;
+}
+
+void MslChecker::checkVarCommand(const QString& text, int& pos, int& depth)
+{
+    const int length = text.size();
+    const int start = pos;
+    skipWord(text, pos);
+    setFormat(start, pos - start, FormatId::commandFormat);
+    skipSpaces(text, pos);
+
+    if (charAt(text, pos, '-')) {
+        // mIRC's var knows -s (show the result) and -g (global) only.
+        const int dash = pos;
+        bool unknownSwitch = false;
+        for (++pos; pos < length && text[pos] != space; ++pos) {
+            if (text[pos] != QLatin1Char('s') && text[pos] != QLatin1Char('g')) {
+                setFormat(pos, 1, FormatId::warningFormat);
+                unknownSwitch = true;
+            }
+        }
+        if (unknownSwitch)
+            report(2, dash, blockBlock, QStringLiteral("none-existing switches are used in /var."));
+    }
+
+    bool atWordStart = true;
+    while (pos < length) {
+        const QChar c = text[pos];
+        if (atWordStart) {
+            if (c == QLatin1Char('%')) {
+                paintVarName(text, pos);
+            } else if (c == QLatin1Char('$')) {
+                checkIdentifier(text, pos, depth, parameterMode);
+            } else if (c == QLatin1Char('|') && TextScan::isStandalone(text, pos)) {
+                ++pos;
+                checkStatement(text, pos, depth);
+                return;
+            } else if (c == QLatin1Char('{') && TextScan::isStandalone(text, pos)) {
+                ++depth;
+                setFormat(pos, 1, FormatId::errorFormat);
+                report(3, pos, blockBlock, QStringLiteral("Unexpected opening bracket in expression"));
+                int p = pos + 1;
+                while (p < length && !(text[p] == QLatin1Char('|') && TextScan::isStandalone(text, p)))
+                    ++p;
+                setFormat(pos + 1, p - pos - 1, FormatId::errorFormat);
+                // Stop short of the bar so that it starts the next statement.
+                pos = p - 1;
+            } else if (c == QLatin1Char('}') && TextScan::isStandalone(text, pos)) {
+                checkVarClosingBrace(text, pos, depth);
+            }
+        } else if (c == QLatin1Char(',')) {
+            ++pos;
+            atWordStart = true;
+            continue;
+        }
+        if (pos < length) {
+            atWordStart = text[pos] == space;
+            ++pos;
+        }
+    }
+}
+
+// A "}" among the declarations closes a block; only further closing braces
+// or a "|" may follow it.
+void MslChecker::checkVarClosingBrace(const QString& text, int& pos, int& depth)
+{
+    const int length = text.size();
+    const QString unexpectedClosing = QStringLiteral("Unexpected closing bracket in expression");
+    --depth;
+    if (depth >= 0) {
+        setFormat(pos, 1, FormatId::braceFormat);
+    } else {
+        setFormat(pos, 1, FormatId::errorFormat);
+        report(3, pos, blockBlock, unexpectedClosing);
+    }
+    ++pos;
+    bool afterBrace = true;
+    bool strayText = false;
+    while (pos < length) {
+        const QChar c = text[pos];
+        if (c == QLatin1Char('|') && TextScan::isStandalone(text, pos)) {
+            --pos;
+            break;
+        }
+        if (afterBrace && c == QLatin1Char('}') && TextScan::isStandalone(text, pos)) {
+            --depth;
+            if (depth >= 0) {
+                setFormat(pos, 1, FormatId::braceFormat);
+                ++pos;
+                continue;
+            }
+            setFormat(pos, length - pos, FormatId::errorFormat);
+            pos = length;
+            report(3, pos, blockBlock, unexpectedClosing);
+            break;
+        }
+        if (c == space) {
+            afterBrace = true;
+        } else {
+            setFormat(pos, 1, FormatId::errorFormat);
+            strayText = true;
+            afterBrace = false;
+        }
+        ++pos;
+    }
+    if (strayText)
+        report(3, pos, blockBlock, QStringLiteral("Unexpected characters after closing bracket"));
+}
+
+void MslChecker::checkIdentifier(const QString& text, int& pos, int& depth, int mode)
+{
+    if (nestedChecks >= maxNestedChecks) {
+        pos = text.size();
+        return;
+    }
+    ++nestedChecks;
+    checkIdentifierAt(text, pos, depth, mode);
+    --nestedChecks;
+}
+
+void MslChecker::checkIdentifierAt(const QString& text, int& pos, int& depth, int mode)
+{
+    const int length = text.size();
+    const int start = pos;
+
+    // A lone "$" marks where an identifier is about to be typed.
+    if (pos + 1 >= length || text[pos + 1] == space) {
+        addIdentifierBreak(pos);
+        return;
+    }
+    if (text[pos + 1] == QLatin1Char('!')) {
+        skipDeferredIdentifier(text, pos, mode);
+        return;
+    }
+    if (checkInputIdentifier(text, pos))
+        return;
+
+    bool closeParen = false;
+    while (pos < length) {
+        const QChar c = text[pos];
+        if (c == QLatin1Char('(') || c == space)
+            break;
+        if (mode == parameterMode && c == QLatin1Char(','))
+            break;
+        if (mode != statementMode && c == QLatin1Char(')')) {
+            closeParen = true;
+            break;
+        }
+        ++pos;
+    }
+    const QString name = text.mid(start, pos - start);
+    const bool hasParens = charAt(text, pos, '(');
+    if (hasParens)
+        ++pos;
+
+    if (!hasParens && name == QLatin1String("$")) {
+        addIdentifierBreak(pos - 1);
+        --pos;
+        return;
+    }
+    setFormat(start, pos - start, FormatId::identifierFormat);
+
+    if (!hasParens) {
+        // Only parenthesised calls are looked up in the parameter table.
+        addIdentifierRecord(name, start, pos, 0, false, {});
+        if (closeParen)
+            --pos;
+        return;
+    }
+    checkIdentifierParameters(text, pos, depth, mode, start, name);
+}
+
+// "$!name": evaluated later by whoever receives it, so it is passed over
+// unchecked and unpainted.
+void MslChecker::skipDeferredIdentifier(const QString& text, int& pos, int mode)
+{
+    const int length = text.size();
+    int level = 0;
+    while (pos < length) {
+        const QChar c = text[pos];
+        if (c == space) {
+            if (level == 0 || mode == statementMode)
+                return;
+        } else if (c == QLatin1Char('(')) {
+            ++level;
+        } else if (c == QLatin1Char(')')) {
+            if (level == 0 && mode != statementMode) {
+                --pos;
+                return;
+            }
+            --level;
+            if (level == 0 && mode != statementMode)
+                return;
+        } else if (c == QLatin1Char(',') && level == 0 && mode == parameterMode) {
+            --pos;
+            return;
+        }
+        ++pos;
+    }
+}
+
+// "$?=" (or "$$?=", "$?*=", "$?!=") with its prompt: the old input box. True
+// when the text was one; otherwise pos is left where it was.
+bool MslChecker::checkInputIdentifier(const QString& text, int& pos)
+{
+    const int length = text.size();
+    const int start = pos;
+    if (pos + 2 >= length)
+        return false;
+    if (TextScan::hasAt(text, pos, "$?"))
+        pos += 2;
+    else if (TextScan::hasAt(text, pos, "$$?"))
+        pos += 3;
+    else
+        return false;
+    if (charAt(text, pos, '*') || charAt(text, pos, '!'))
+        ++pos;
+    if (pos < length && text[pos] != QLatin1Char('=')) {
+        pos = start;
+        return false;
+    }
+    setFormat(start, pos - start, FormatId::identifierFormat);
+    if (pos < length)
+        ++pos;
+    if (charAt(text, pos, '"')) {
+        const int promptStart = pos;
+        ++pos;
+        while (pos < length && text[pos] != QLatin1Char('"'))
+            ++pos;
+        setFormat(promptStart, pos - promptStart + 1, FormatId::promptFormat);
+    } else {
+        const int promptStart = pos;
+        skipWord(text, pos);
+        setFormat(promptStart, pos - promptStart, FormatId::promptFormat);
+    }
+    report(1, start, QStringLiteral("Identifier"),
+           QStringLiteral("The`$?' Identifier is deprecated, consider using the `$input' identifier instead."));
+    return true;
+}
+
+// pos is just past the "(" of `name`, which begins at `start`.
+void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& depth, int mode, int start,
+                                           const QString& name)
+{
+    const int length = text.size();
+    const bool savedInCalc = inCalc;
+    const bool isCalc = name == QLatin1String("$calc") || name == QLatin1String("$$calc");
+    const bool isIif = name == QLatin1String("$iif") || name == QLatin1String("$$iif");
+    if (isCalc)
+        inCalc = true;
+
+    unsigned paramCount = 1;
+    int level = 1;
+    QVector<int> commaPositions;
+    bool atWordStart = true;
+    bool first = true;
+    int dotPos = -1;
+    bool closed = false;
+    QString property;
+
+    while (pos < length) {
+        const QChar c = text[pos];
+        if (atWordStart && c == QLatin1Char('$')) {
+            if (isCalc) {
+                checkIdentifier(text, pos, depth, parameterMode);
+            } else {
+                // Arithmetic after a nested identifier belongs to a $calc
+                // only when the $calc is its direct parent.
+                const bool outerInCalc = inCalc;
+                inCalc = false;
+                checkIdentifier(text, pos, depth, parameterMode);
+                inCalc = outerInCalc;
+            }
+        } else if (atWordStart && c == QLatin1Char('{') && TextScan::isStandalone(text, pos)) {
+            ++depth;
+            setFormat(pos, 1, FormatId::errorFormat);
+            report(3, pos, name, QStringLiteral("Unexpected opening bracket inside an identifier."));
+        } else if (atWordStart && c == QLatin1Char('%')) {
+            paintParamVariable(text, pos);
+        } else if (atWordStart && !first && c == QLatin1Char('|') && pos + 1 < length && text[pos + 1] == space) {
+            setFormat(pos, length - pos, FormatId::errorFormat);
+            report(3, start, name,
+                   QLatin1String("Invalid format:") + name + QLatin1String(". Unexpected command separated found."));
+            pos = length;
+        } else if (c == QLatin1Char('(') && isIif && commaPositions.isEmpty()) {
+            // The first parameter of $iif is a condition.
+            int conditionDepth = 0;
+            checkCondition(text, pos, conditionDepth, false);
+            if (pos < length && text[pos] != space && text[pos] != QLatin1Char(',')) {
+                int end = pos;
+                while (end < length && text[end] != space && text[end] != QLatin1Char(','))
+                    ++end;
+                setFormat(pos, end - pos, FormatId::errorFormat);
+                report(3, pos, QStringLiteral("condition"), QStringLiteral("Trailing Characters after closing bracket."));
+            }
+            continue;
+        } else if (c == QLatin1Char('(')) {
+            ++level;
+        } else if (c == QLatin1Char(')')) {
+            --level;
+            if (level == 0) {
+                setFormat(pos, 1, FormatId::identifierFormat);
+                closed = true;
+                property = checkIdentifierTail(text, pos, mode, name, savedInCalc, dotPos);
+                break;
+            }
+        }
+        if (pos < length) {
+            const QChar here = text[pos];
+            if (here == space) {
+                atWordStart = true;
+            } else if (here == QLatin1Char(',') && level <= 1) {
+                ++paramCount;
+                commaPositions.append(pos);
+                atWordStart = true;
+            } else if (isIif && here == QLatin1Char('!') && atWordStart) {
+                // "!" negates the operand that follows.
+            } else if (inCalc && (isArithmetic(here) || here == QLatin1Char('('))) {
+                atWordStart = true;
+            } else {
+                atWordStart = false;
+            }
+            first = false;
+            ++pos;
+        }
+    }
+    if (isCalc)
+        inCalc = savedInCalc;
+
+    QString shownName = name;
+    if (!closed) {
+        setFormat(start, pos - start, FormatId::errorFormat);
+        report(3, start, QLatin1String("Ident:") + name,
+               QLatin1String("No closing brace found on identifier `") + name + QLatin1Char('\''));
+    } else {
+        const bool hadProperty = !property.isEmpty();
+        if (hadProperty)
+            property.remove(0, 1);
+        const IdentifierResult result = validateIdentifier(shownName, paramCount, property);
+        const QString block = QLatin1String("Ident:") + shownName;
+        switch (result) {
+        case TooFewParameters:
+        case TooManyParameters:
+        case WrongParity:
+            setFormat(start, pos - start + 1, FormatId::errorFormat);
+            report(3, start, block,
+                   result == TooFewParameters    ? QStringLiteral("Too few parameters")
+                   : result == TooManyParameters ? QStringLiteral("Too many parameters")
+                                                 : QStringLiteral("Invalid format - invalid number of parameters"));
+            break;
+        case UnknownProperty:
+            setFormat(dotPos, property.size() + 1, FormatId::warningFormat);
+            report(2, pos - property.size(), block, QStringLiteral("Invalid property - Ident possess no such property"));
+            break;
+        case UnknownIdentifier:
+        case ValidIdentifier:
+            if (hadProperty && property.isEmpty()) {
+                setFormat(dotPos, 1, FormatId::noticeFormat);
+                report(1, pos - 1, block, QStringLiteral("Empty property does nothing"));
+            }
+            break;
+        }
+    }
+
+    if (charAt(text, pos, ' '))
+        --pos;
+    addIdentifierRecord(shownName, start, pos, dotPos, true, commaPositions);
+}
+
+// What follows the closing ")" (pos is on it) up to a space, or in
+// parameter and condition mode up to an unmatched ")" (and in parameter mode
+// a ","): a property after a ".", the arithmetic of an enclosing $calc, or
+// stray text. Returns the property with its ".", or "".
+QString MslChecker::checkIdentifierTail(const QString& text, int& pos, int mode, const QString& name, bool outerInCalc,
+                                        int& dotPos)
+{
+    const int length = text.size();
+    if (pos + 1 >= length)
+        return QString();
+    const bool hasDot = text[pos + 1] == QLatin1Char('.');
+    if (hasDot)
+        dotPos = pos + 1;
+    ++pos;
+    const int tailStart = pos;
+    int level = 0;
+    bool stopBack = false;
+    while (pos < length) {
+        const QChar c = text[pos];
+        if (c == QLatin1Char('(')) {
+            ++level;
+        } else if (c == QLatin1Char(')') && level > 0) {
+            --level;
+        } else if (c == space) {
+            break;
+        } else if (level == 0 && mode != statementMode && c == QLatin1Char(')')) {
+            stopBack = true;
+            break;
+        } else if (level == 0 && mode == parameterMode && c == QLatin1Char(',')) {
+            stopBack = true;
+            break;
+        }
+        ++pos;
+    }
+
+    QString property;
+    const QChar first = pos > tailStart ? text[tailStart] : QChar();
+    if (hasDot) {
+        setFormat(tailStart, pos - tailStart, FormatId::propertyFormat);
+        property = text.mid(tailStart, pos - tailStart);
+    } else if (inCalc && outerInCalc && (isArithmetic(first) || first == QLatin1Char('('))) {
+        // "$calc($asc(a)+1)": the "+1" is the enclosing $calc's to read.
+        pos = tailStart;
+    } else {
+        setFormat(tailStart, pos - tailStart, FormatId::errorFormat);
+        if (pos > tailStart)
+            report(3, tailStart, blockBlock,
+                   QLatin1String("Illegal characters after identifier `") + name
+                       + QLatin1String("' closing bracket"));
+    }
+    if (stopBack)
+        --pos;
+    return property;
+}

@@ -4,6 +4,7 @@
 #include "FormatId.h"
 #include "LineCheckResult.h"
 
+#include <QMultiHash>
 #include <QString>
 #include <QVector>
 
@@ -125,13 +126,51 @@ private:
     void checkIfStatement(const QString& text, int& pos, int& depth);
     void checkElse(const QString& text, int& pos, int& depth);
     void checkCondition(const QString& text, int& pos, int& depth, bool nested);
+    void checkConditionGroup(const QString& text, int& pos, int& depth, bool nested);
+    // The two walks return true when the group ended, false when the line did.
+    bool walkParenthesisedCondition(const QString& text, int& pos, int& depth, bool nested, bool opened);
+    bool walkBareCondition(const QString& text, int& pos, int& depth, bool nested);
+    void finishConditionGroup(const QString& text, int& pos, int& depth, bool nested, bool opened);
+    void paintConditionVariable(const QString& text, int& pos);
+    bool braceBeforeNextSeparator(const QString& text, int from);
+    // The bare walk asks, for each group, whether a "{" comes before the next
+    // " | "; the answers are kept for one if statement, so that a long chain
+    // of groups does not search the rest of the line again for each one.
+    struct ForwardFind {
+        const QChar* line = nullptr;  // the line searched
+        int from = -1;                // searched from here; -1: nothing cached
+        int found = -1;               // first hit at or after `from`, -1 when none
+        int next(const QString& text, int pos, QLatin1String what);
+    };
+    ForwardFind nextBrace;
+    ForwardFind nextSeparator;
 
     // ---- Identifiers, var and variables (IdentifierChecks.cpp).
     void checkVarCommand(const QString& text, int& pos, int& depth);
+    void checkVarClosingBrace(const QString& text, int& pos, int& depth);
     void checkIdentifier(const QString& text, int& pos, int& depth, int mode);
+    void checkIdentifierAt(const QString& text, int& pos, int& depth, int mode);
+    void skipDeferredIdentifier(const QString& text, int& pos, int mode);
+    bool checkInputIdentifier(const QString& text, int& pos);
+    void checkIdentifierParameters(const QString& text, int& pos, int& depth, int mode, int start, const QString& name);
+    QString checkIdentifierTail(const QString& text, int& pos, int mode, const QString& name, bool outerInCalc,
+                                int& dotPos);
     void paintVariable(const QString& text, int& pos);
     void paintVarName(const QString& text, int& pos);
     void paintParamVariable(const QString& text, int& pos);
+
+    // ---- Findings of conditions and identifiers (RepeatedFindings.cpp).
+    // Every group a condition leaves open reports the end of the line; while
+    // a condition is checked, a diagnostic already raised on the line is not
+    // raised again.
+    void report(int type, int linePos, const QString& block, const QString& message);
+    void openRepeatFilter();
+    void closeRepeatFilter();
+    int repeatFilterUsers = 0;
+    QMultiHash<int, int> reportedAt;   // position -> index into the line's diagnostics
+    // Conditions and identifiers nest by recursion; past this depth the rest
+    // of the line is left unexamined rather than risking the stack.
+    int nestedChecks = 0;
 
     LineCheckResult* out = nullptr;
     // Set by a check when the rest of the line must not be scanned.
