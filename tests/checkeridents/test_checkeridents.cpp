@@ -567,6 +567,9 @@ void TestCheckerIdents::deepNestingStaysInsideTheLine_data()
     QTest::newRow("nested $iif conditions")
         << QStringLiteral("echo ") + QString(QStringLiteral("$iif(($a || ")).repeated(2000);
     QTest::newRow("var braces") << QStringLiteral("var %a ") + QString(QStringLiteral("} ")).repeated(50000);
+    QTest::newRow("chain of var") << QString(QStringLiteral("var %a | ")).repeated(20000);
+    QTest::newRow("chain of if") << QString(QStringLiteral("if (%a) ")).repeated(20000);
+    QTest::newRow("chain of else") << QString(QStringLiteral("else ")).repeated(20000);
 }
 
 void TestCheckerIdents::deepNestingStaysInsideTheLine()

@@ -34,10 +34,6 @@ bool charAt(const QString& text, int pos, char c)
 const QString conditionBlock = QStringLiteral("condition");
 const QString trailingAfterBracket = QStringLiteral("Trailing Characters after closing bracket.");
 
-// Deep enough for any script a person writes; shallow enough for a 1 MB
-// stack in a sanitizer build.
-constexpr int maxNestedChecks = 200;
-
 } // namespace
 
 bool MslChecker::isKnownOperator(const QString& op)
@@ -97,7 +93,7 @@ void MslChecker::checkIfStatement(const QString& text, int& pos, int& depth)
 
     takeOpeningBrace(text, pos, depth);
     if (pos < length)
-        checkStatement(text, pos, depth);
+        checkFollowingStatement(text, pos, depth);
 }
 
 void MslChecker::checkElse(const QString& text, int& pos, int& depth)
@@ -109,7 +105,18 @@ void MslChecker::checkElse(const QString& text, int& pos, int& depth)
     skipSpaces(text, pos);
     takeOpeningBrace(text, pos, depth);
     if (pos < text.size())
-        checkStatement(text, pos, depth);
+        checkFollowingStatement(text, pos, depth);
+}
+
+void MslChecker::checkFollowingStatement(const QString& text, int& pos, int& depth)
+{
+    if (nestedChecks >= maxNestedChecks) {
+        pos = text.size();
+        return;
+    }
+    ++nestedChecks;
+    checkStatement(text, pos, depth);
+    --nestedChecks;
 }
 
 void MslChecker::checkCondition(const QString& text, int& pos, int& depth, bool nested)

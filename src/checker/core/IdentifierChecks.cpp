@@ -26,10 +26,6 @@ bool isArithmetic(QChar c)
     return c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('*') || c == QLatin1Char('/');
 }
 
-// Deep enough for any script a person writes; shallow enough for a 1 MB
-// stack in a sanitizer build.
-constexpr int maxNestedChecks = 200;
-
 const QString blockBlock = QStringLiteral("block");
 
 } // namespace
@@ -142,7 +138,7 @@ void MslChecker::checkVarCommand(const QString& text, int& pos, int& depth)
                 checkIdentifier(text, pos, depth, parameterMode);
             } else if (c == QLatin1Char('|') && TextScan::isStandalone(text, pos)) {
                 ++pos;
-                checkStatement(text, pos, depth);
+                checkFollowingStatement(text, pos, depth);
                 return;
             } else if (c == QLatin1Char('{') && TextScan::isStandalone(text, pos)) {
                 ++depth;

@@ -168,9 +168,13 @@ private:
     void closeRepeatFilter();
     int repeatFilterUsers = 0;
     QMultiHash<int, int> reportedAt;   // position -> index into the line's diagnostics
-    // Conditions and identifiers nest by recursion; past this depth the rest
-    // of the line is left unexamined rather than risking the stack.
+    // Conditions and identifiers nest by recursion, and if, else and var
+    // check the statement after them by calling back into the statement
+    // scanner; past this depth the rest of the line is left unexamined
+    // rather than risking the stack.
+    static constexpr int maxNestedChecks = 200;
     int nestedChecks = 0;
+    void checkFollowingStatement(const QString& text, int& pos, int& depth);
 
     LineCheckResult* out = nullptr;
     // Set by a check when the rest of the line must not be scanned.
