@@ -136,12 +136,18 @@ void TestMessageArea::idsAreSharedByBothTabs()
     withdrawn = {7, 6};
     area.removeError(withdrawn);
     QCOMPARE(raise(area, scriptA, 1, 1), 6);
+    // The largest gone with a gap below it: the next largest listed decides.
+    withdrawn = {6, 5};
+    area.removeError(withdrawn);
+    QCOMPARE(raise(area, scriptA, 1, 1), 4);
+    QCOMPARE(raise(area, scriptA, 2, 13), 5);
+    QCOMPARE(raise(area, scriptA, 3, 2), 6);
     // Ids that match nothing are ignored.
     withdrawn = {99, -1};
     area.removeError(withdrawn);
-    QCOMPARE(area.debugModel()->rowCount() + area.messageModel()->rowCount(), 3);
+    QCOMPARE(area.debugModel()->rowCount() + area.messageModel()->rowCount(), 4);
 
-    withdrawn = {3, 5, 6};
+    withdrawn = {3, 4, 5, 6};
     area.removeError(withdrawn);
     QCOMPARE(area.debugModel()->rowCount() + area.messageModel()->rowCount(), 0);
     QCOMPARE(raise(area, scriptA, 1, 12), 2);

@@ -18,6 +18,8 @@ void DiagnosticListModel::add(const DiagnosticRow& row)
     // Ids are unique among listed rows; should one come again, the newer row
     // replaces the older rather than leaving a row no id can withdraw.
     remove(row.id);
+    if (row.id < 0)
+        return;
     auto owned = std::make_unique<DiagnosticRow>(row);
     DiagnosticRow* listed = owned.get();
     listed->sequence = nextSequence++;
@@ -25,16 +27,23 @@ void DiagnosticListModel::add(const DiagnosticRow& row)
     beginInsertRows(QModelIndex(), rank, rank);
     rowIndex.insert(listed);
     idsByFile[listed->file].insert(listed->id);
-    rowsById[listed->id] = std::move(owned);
+    if (size_t(listed->id) >= rowsById.size())
+        rowsById.resize(size_t(listed->id) + 1);
+    rowsById[size_t(listed->id)] = std::move(owned);
     endInsertRows();
+}
+
+DiagnosticRow* DiagnosticListModel::rowWithId(int id) const
+{
+    return id >= 0 && size_t(id) < rowsById.size() ? rowsById[size_t(id)].get() : nullptr;
 }
 
 bool DiagnosticListModel::remove(int id)
 {
-    const auto found = rowsById.find(id);
-    if (found == rowsById.end())
+    DiagnosticRow* row = rowWithId(id);
+    if (!row)
         return false;
-    forget(found->second.get());
+    forget(row);
     return true;
 }
 
@@ -48,7 +57,7 @@ void DiagnosticListModel::forget(DiagnosticRow* row)
     fileIds->remove(id);
     if (fileIds->isEmpty())
         idsByFile.erase(fileIds);
-    rowsById.erase(id);
+    rowsById[size_t(id)].reset();
     endRemoveRows();
 }
 
@@ -71,7 +80,7 @@ void DiagnosticListModel::renumber(const QString& file, const QHash<int, int>& l
         const auto line = lineOfId.constFind(id);
         if (line == lineOfId.constEnd())
             continue;
-        DiagnosticRow* row = rowsById.at(id).get();
+        DiagnosticRow* row = rowWithId(id);
         if (row->line != line.value())
             setLine(row, line.value());
     }

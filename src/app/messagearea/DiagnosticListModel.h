@@ -12,7 +12,7 @@
 #include <QVector>
 
 #include <memory>
-#include <unordered_map>
+#include <vector>
 
 // The rows of one tab of the message area. Rows are kept in the order the
 // view's sort indicator asks for, a new row going straight to its sorted
@@ -57,11 +57,14 @@ private:
     int columnOf(DiagnosticField field) const;
     void setLine(DiagnosticRow* row, int line);
     void forget(DiagnosticRow* row);
+    DiagnosticRow* rowWithId(int id) const;
 
     const DiagnosticTabLayout& tabLayout;
     RowOrder order;
     SortedRowIndex rowIndex;
-    std::unordered_map<int, std::unique_ptr<DiagnosticRow>> rowsById;
+    // Ids are small and dense (each new one is the largest plus one), so the
+    // rows are found by id in a plain array.
+    std::vector<std::unique_ptr<DiagnosticRow>> rowsById;
     QHash<QString, QSet<int>> idsByFile;
     quint64 nextSequence = 0;
     mutable QHash<int, QIcon> iconCache;

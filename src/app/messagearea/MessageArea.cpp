@@ -12,8 +12,6 @@
 #include <QTextDocument>
 #include <QTreeView>
 
-#include <algorithm>
-
 MessageArea::MessageArea(QWidget* parent)
     : QTabWidget(parent)
 {
@@ -48,9 +46,7 @@ void MessageArea::updateError(int lineNum, int linePos, const QString& fname, co
                               const QString& /*id: the checker's placeholder, shown nowhere*/, int type,
                               const QString& err, int& errId)
 {
-    const int largest = listedIds.empty() ? 1 : std::max(1, *listedIds.rbegin());
-    errId = largest + 1;
-    listedIds.insert(errId);
+    errId = listedIds.take();
 
     DiagnosticRow row;
     row.file = fname;
@@ -69,14 +65,14 @@ void MessageArea::removeError(QVector<int>& errIds)
         const bool fromDebug = debugRows->remove(id);
         const bool fromMessages = messageRows->remove(id);
         if (fromDebug || fromMessages)
-            listedIds.erase(id);
+            listedIds.release(id);
     }
 }
 
 void MessageArea::forgetIds(const QVector<int>& ids)
 {
     for (int id : ids)
-        listedIds.erase(id);
+        listedIds.release(id);
 }
 
 void MessageArea::editorFclosed(const QFileInfo& filename)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ListedIds.h"
+
 #include <QFileInfo>
 #include <QString>
 #include <QTabWidget>
 #include <QVector>
-
-#include <set>
 
 class DiagnosticListModel;
 class MdiChildEditor;
@@ -60,6 +60,5 @@ private:
     DiagnosticListModel* messageRows = nullptr;
     QTreeView* debugList = nullptr;
     QTreeView* messageList = nullptr;
-    // The ids listed in both tabs; the largest decides the next id.
-    std::set<int> listedIds;
+    ListedIds listedIds;
 };
