@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <utility>
 
 namespace ScriptFile {
 
@@ -43,7 +44,7 @@ LoadedScript load(const QString& path)
     }
     DecodedScript decoded = decodeScriptBytes(bytes);
     loaded.text = isIniScript(path) ? ScriptLayout::iniTextFromFile(decoded.text)
-                                    : ScriptLayout::plainTextFromFile(decoded.text);
+                                    : ScriptLayout::plainTextFromFile(std::move(decoded.text));
     loaded.encoding = decoded.encoding;
     loaded.ok = true;
     return loaded;

@@ -9,14 +9,14 @@ namespace ScriptLayout {
 
 // CR LF, LF and a lone CR all end a line in a script file (files come from
 // every platform and mixed editors); in the editor each becomes "\n".
-QString toEditorLineEnds(const QString& fileText);
+QString toEditorLineEnds(QString fileText);
 
 // The lines of an editor text; a text ending in "\n" (or an empty text)
 // has no extra empty line after its last line end.
 QStringList lines(const QString& editorText);
 
 // Plain scripts: the file holds the text itself, with CR LF line ends.
-QString plainTextFromFile(const QString& fileText);
+QString plainTextFromFile(QString fileText);
 QString plainFileFromText(const QString& editorText);
 
 // INI scripts: each line of the text is the value of one numbered key. On
