@@ -27,6 +27,7 @@ private slots:
     void unreadableFilesReportWhy();
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
+    void saveKeepsLinkAndPermissions();
     void corpusRoundTrips();
     void rawDocumentTextKeepsEveryCharacter();
 
@@ -275,6 +276,31 @@ void TestScriptFile::failedSaveKeepsOldFile()
     QVERIFY(QFileInfo(own.filePath("folder.mrc")).isDir());
     // No temporary file is left behind.
     QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"blocker"});
+}
+
+// Replacing the file must not replace what the user set up around it: a
+// script reached through a link stays linked, and its permissions stay.
+void TestScriptFile::saveKeepsLinkAndPermissions()
+{
+#ifdef Q_OS_WIN
+    QSKIP("links and permission bits are POSIX matters");
+#endif
+    QTemporaryDir own;
+    const QString target = own.filePath("real.mrc");
+    const QString link = own.filePath("link.mrc");
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old\r\n") == 5);
+    file.close();
+    const QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(target, permissions));
+    QVERIFY(QFile::link(target, link));
+
+    QVERIFY(ScriptFile::save(link, "new\n", ScriptEncoding::Utf8, nullptr));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readFile(target), QByteArray("new\r\n"));
+    // Owner, group and others; the "user" bits merely repeat the owner's.
+    const QFileDevice::Permissions posixBits(0x7077);
+    QCOMPARE(QFileInfo(target).permissions() & posixBits, permissions);
 }
 
 // Real scripts in every encoding and line-end mix: a plain script comes back
