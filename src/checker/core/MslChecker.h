@@ -8,6 +8,13 @@
 #include <QString>
 #include <QVector>
 
+namespace OnEvents {
+enum class Parameter : unsigned char;
+}
+namespace DialogControls {
+struct Control;
+}
+
 // The script checker: colours and checks one line of mSL at a time.
 //
 // Checking a line is a function of the lower-cased line and the state the
@@ -98,10 +105,27 @@ private:
     bool checkEventHeader(const QString& text, int& pos);
     void checkCtcpHeader(const QString& text, int& pos);
     void checkRawHeader(const QString& text, int& pos);
+    // A matchtext, target or window field: a "%" variable must be a single
+    // word, a "$(" identifier is checked. False when the field is neither.
+    bool checkVariableField(const QString& field, int fieldPos, const QString& block, const QString& message);
+    void checkEventParameter(OnEvents::Parameter parameter, const QString& field, int fieldPos, const QString& block);
+    void checkMessageTargets(const QString& field, int fieldPos, const QString& block);
+    void checkChannelTargets(const QString& field, int fieldPos, const QString& block);
+    void checkDialogIds(const QString& field, int fieldPos, const QString& block);
 
     // ---- Dialog tables (DialogTableChecks.cpp): returns the next state
     // without the group offset (1, 0x100 or 0x101).
     int checkDialogLine(const QString& text);
+    static QString nextToken(const QString& text, int& pos, bool stopAtComma);
+    int checkDialogOption(const QString& text, int& pos, int wordStart);
+    int checkDialogSize(const QString& text, int& pos, int wordStart);
+    int checkDialogTitle(const QString& text, int& pos, int wordStart);
+    int checkDialogControl(const QString& text, int& pos, int wordStart, const DialogControls::Control& control);
+    void checkDialogField(const QString& text, int& pos, int wordStart, const QString& word, bool wordStartsOnly);
+    void checkDialogFieldIdentifier(const QString& text, int& pos, int wordStart, const QString& word);
+    // How a dialog statement's walk treats one of its tokens.
+    enum class DialogToken { Plain, Evaluated, PrematureEnd };
+    DialogToken checkDialogToken(const QString& text, int& pos, const QString& token, bool paintBraceOnly);
 
     // ---- Menu bodies (MenuBodyChecks.cpp).
     void checkMenuLine(const QString& text, int& pos, int& depth);

@@ -1,0 +1,646 @@
+#include "CheckedLine.h"
+
+#include "tables/DialogControls.h"
+#include "tables/MenuWords.h"
+#include "tables/OnEvents.h"
+
+#include <QtTest>
+
+// Header lines (alias, dialog, menu, on, ctcp, raw), dialog table lines and
+// menu body lines, each checked through the checker's line entry with the
+// state that puts it where it belongs.
+
+namespace {
+
+constexpr int rootState = 1;
+constexpr int dialogState = 0x100;
+constexpr int dialogCommentState = 0x101;
+constexpr int eventBodyState = 0x24000;
+constexpr int menuBodyState = 0x26000;
+
+const QString matchtextVariables =
+    QStringLiteral("matchtext contains variables and text must be enclosed by the $() identifier");
+
+} // namespace
+
+class TestCheckerHeaders : public QObject
+{
+    Q_OBJECT
+
+private:
+    // One table row's columns, shared by the line tables below.
+    static void addLineColumns()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("diagnostics");
+        QTest::addColumn<QStringList>("paints");
+        QTest::addColumn<int>("state");
+    }
+
+    static void verifyLine(int previousState)
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, diagnostics);
+        QFETCH(QStringList, paints);
+        QFETCH(int, state);
+        const CheckedLine checked(line, previousState);
+        QCOMPARE(checked.diagnostics(), diagnostics);
+        QCOMPARE(checked.failedPaint(paints), QString());
+        QCOMPARE(checked.result.state, state);
+    }
+
+private slots:
+    // ---- Tables ---------------------------------------------------------
+
+    void eventGroupsHoldEveryEventOnce()
+    {
+        QCOMPARE(OnEvents::groupCount(), 12);
+        for (int g = 0; g < OnEvents::groupCount(); ++g)
+            QCOMPARE(QString(OnEvents::group(g).label), QStringLiteral("E%1").arg(g + 1));
+
+        const int expectedPerGroup[12] = {3, 22, 19, 13, 3, 4, 1, 2, 2, 2, 1, 1};
+        int perGroup[12] = {};
+        QSet<QString> names;
+        int previousGroup = 0;
+        for (int i = 0; i < OnEvents::eventCount(); ++i) {
+            const OnEvents::EventName& e = OnEvents::event(i);
+            QVERIFY2(e.group >= previousGroup, e.name);   // grouped in order
+            previousGroup = e.group;
+            ++perGroup[e.group];
+            names.insert(QString::fromLatin1(e.name));
+            QCOMPARE(OnEvents::findEvent(QString::fromLatin1(e.name)), &e);
+        }
+        QCOMPARE(OnEvents::eventCount(), 73);
+        QCOMPARE(names.size(), 73);
+        for (int g = 0; g < 12; ++g)
+            QCOMPARE(perGroup[g], expectedPerGroup[g]);
+        QCOMPARE(OnEvents::findEvent(u"TEXT"), nullptr);
+
+        for (int g = 0; g < OnEvents::groupCount(); ++g) {
+            const OnEvents::EventGroup& group = OnEvents::group(g);
+            QVERIFY(group.requiredCount <= group.parameterCount);
+            QVERIFY(group.detailParameter < group.parameterCount);
+        }
+        QCOMPARE(OnEvents::dialogEventCount(), 12);
+        QCOMPARE(QString(OnEvents::dialogEvent(0)), QStringLiteral("init"));
+        QCOMPARE(QString(OnEvents::dialogEvent(11)), QStringLiteral("*"));
+        QCOMPARE(OnEvents::dccTypeCount(), 3);
+    }
+
+    void dialogAndMenuVocabularies()
+    {
+        QCOMPARE(DialogControls::controlCount(), 13);
+        QCOMPARE(QString(DialogControls::control(0).name), QStringLiteral("tab"));
+        QCOMPARE(QString(DialogControls::control(12).name), QStringLiteral("combo"));
+        QCOMPARE(DialogControls::styleCount(), 49);
+        for (int i = 0; i < DialogControls::styleCount(); ++i) {
+            const QString owner = QString::fromLatin1(DialogControls::style(i).control);
+            QVERIFY2(owner.isEmpty() || DialogControls::findControl(owner), DialogControls::style(i).style);
+        }
+        QCOMPARE(DialogControls::optionCount(), 4);
+        QCOMPARE(MenuWords::targetCount(), 6);
+        QCOMPARE(MenuWords::eventWordCount(), 6);
+        QCOMPARE(QString(MenuWords::eventWord(3)), QStringLiteral("lbclick"));
+    }
+
+    // ---- Alias, dialog and menu headers -----------------------------------
+
+    void definitionHeaders_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("diagnostics");
+        QTest::addColumn<QStringList>("paints");
+        QTest::addColumn<QString>("header");
+
+        QTest::newRow("alias") << "alias foo {" << QStringList()
+                               << QStringList{"0+5=aliasKeywordFormat", "6+3=aliasNameFormat"} << "1 foo@6";
+        QTest::newRow("local alias") << "alias -l Foo {" << QStringList()
+                                     << QStringList{"6+2=aliasSwitchFormat", "9+3=aliasNameFormat"}
+                                     << "1 foo@9 local";
+        QTest::newRow("indented alias") << "  alias  bar echo" << QStringList()
+                                        << QStringList{"2+5=aliasKeywordFormat", "9+3=aliasNameFormat"} << "1 bar@9";
+        QTest::newRow("local dialog") << "dialog -l setup {" << QStringList()
+                                      << QStringList{"0+6=dialogKeywordFormat", "7+2=dialogSwitchFormat",
+                                                     "10+5=dialogNameFormat"}
+                                      << "2 setup@10 local";
+        QTest::newRow("dialog illegal switch after l")
+            << "dialog -lx name {" << QStringList{"2@9 [dialog] Illegal alias switches: `x"}
+            << QStringList{"7+2=dialogSwitchFormat", "9+1=errorFormat", "11+4=dialogNameFormat"} << "2 name@11 local";
+        QTest::newRow("dialog illegal switches")
+            << "dialog -ab name {" << QStringList{"2@8 [dialog] Illegal alias switches: `ab"}
+            << QStringList{"7+1=none", "8+2=errorFormat"} << "2 name@11";
+        QTest::newRow("menu targets") << "menu status,@win,nicklist {" << QStringList()
+                                      << QStringList{"0+4=menuKeywordFormat", "5+21=none"} << "4 Menu@0";
+        QTest::newRow("menu invalid target")
+            << "menu status,foo {" << QStringList{"3@12 [Menu] Invalid Target: `foo'"}
+            << QStringList{"5+6=none", "12+3=errorFormat"} << "4 Menu@0";
+        QTest::newRow("menu wildcard")
+            << "menu *,status,query {"
+            << QStringList{"2@7 [Menu] Wildcard * overrides all other targets, making them pointless.",
+                           "2@14 [Menu] Wildcard * overrides all other targets, making them pointless."}
+            << QStringList{"5+1=none", "7+6=warningFormat", "14+5=warningFormat"} << "4 Menu@0";
+        QTest::newRow("menu empty target")
+            << "menu status, {" << QStringList{"3@12 [Menu] Invalid Target: `'"} << QStringList() << "4 Menu@0";
+    }
+
+    void definitionHeaders()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, diagnostics);
+        QFETCH(QStringList, paints);
+        QFETCH(QString, header);
+        const CheckedLine checked(line, rootState);
+        QCOMPARE(checked.diagnostics(), diagnostics);
+        QCOMPARE(checked.failedPaint(paints), QString());
+        QCOMPARE(checked.header(), header);
+    }
+
+    // ---- on, ctcp and raw headers -------------------------------------------
+
+    void eventHeaders_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("diagnostics");
+        QTest::addColumn<QStringList>("paints");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<int>("state");
+
+        const int open = eventBodyState + 1;
+        const auto missing = [](int pos, const char* event, const char* what) {
+            return QStringList{QStringLiteral("3@%1 [on %2] %3 parameter is missing").arg(pos).arg(event, what)};
+        };
+
+        // E1: matchtext, target list.
+        QTest::newRow("text") << "on 1:TEXT:hello:#:{" << QStringList()
+                              << QStringList{"0+2=eventKeywordFormat", "5+4=eventNameFormat", "18+1=braceFormat"}
+                              << "3 text|hello@10" << open;
+        QTest::newRow("text one-line") << "on *:action:*:?:echo hi" << QStringList() << QStringList()
+                                       << "3 action|*@12" << rootState;
+        QTest::newRow("text without colon after matchtext")
+            << "on 1:text:hello" << missing(5, "text", "target") << QStringList{"5+4=errorFormat"} << ""
+            << rootState;
+        QTest::newRow("text empty after event") << "on 1:text:" << missing(5, "text", "matchtext")
+                                                << QStringList{"5+4=errorFormat"} << "" << rootState;
+        QTest::newRow("text brace instead of target")
+            << "on 1:text:*:{" << missing(5, "text", "target") << QStringList{"12+1=none"} << "3 text|*@10"
+            << rootState;
+        QTest::newRow("text variable matchtext")
+            << "on 1:notice:%a b:*:{" << QStringList{"3@12 [on notice] " + matchtextVariables}
+            << QStringList{"12+4=errorFormat"} << "3 notice|%a b@12" << open;
+        QTest::newRow("text single variable") << "on 1:text:%trigger:%chan:{" << QStringList()
+                                              << QStringList{"10+8=variableFormat", "19+5=variableFormat"}
+                                              << "3 text|%trigger@10" << open;
+        QTest::newRow("text wildcard *")
+            << "on 1:text:*:#a,*,bob:{"
+            << QStringList{"2@15 [on text] Wildcard * overrides all other targets, making them pointless."}
+            << QStringList{"12+2=warningFormat", "15+1=none", "17+3=warningFormat"} << "3 text|*@10" << open;
+        QTest::newRow("text wildcard ?")
+            << "on 1:text:*:?,#a,bob:{"
+            << QStringList{"2@12 [on text] Wildcard ? overrides all other query targets, making them pointless."}
+            << QStringList{"14+2=none", "17+3=warningFormat"} << "3 text|*@10" << open;
+        QTest::newRow("text wildcard #")
+            << "on 1:text:*:#,#a,bob:{"
+            << QStringList{"2@12 [on text] Wildcard # overrides all other channels targets, making them pointless."}
+            << QStringList{"14+2=warningFormat", "17+3=none"} << "3 text|*@10" << open;
+        QTest::newRow("text wildcards ? and #")
+            << "on 1:text:*:?,#,#a,bob:{"
+            << QStringList{"2@12 [on text] Wildcard ? overrides all other query targets, making them pointless.",
+                           "2@14 [on text] Wildcard # overrides all other channels targets, making them pointless."}
+            << QStringList{"16+2=warningFormat", "19+3=warningFormat"} << "3 text|*@10" << open;
+        QTest::newRow("text lone wildcard") << "on 1:text:*:*:{" << QStringList() << QStringList() << "3 text|*@10"
+                                            << open;
+
+        // E2: no parameters.
+        QTest::newRow("connect") << "on 1:connect:{" << QStringList() << QStringList{"5+7=eventNameFormat"}
+                                 << "3 connect|@13" << open;
+        QTest::newRow("start one-line") << "on *:start:echo hi" << QStringList() << QStringList() << "3 start|@11"
+                                        << rootState;
+
+        // E3: channel target list.
+        QTest::newRow("join") << "on !1:join:#a,#b:{" << QStringList() << QStringList{"11+5=none"} << "3 join|@11"
+                              << open;
+        QTest::newRow("join missing target") << "on 1:join:" << missing(5, "join", "target") << QStringList() << ""
+                                             << rootState;
+        QTest::newRow("join invalid channel")
+            << "on 1:join:abc,#a,x:{"
+            << QStringList{"3@10 [on join] Invalid channel name in target.",
+                           "3@17 [on join] Invalid channel name in target."}
+            << QStringList{"10+3=errorFormat", "14+2=none", "17+1=errorFormat"} << "3 join|@10" << open;
+        QTest::newRow("join wildcard")
+            << "on 1:part:#a,#:{"
+            << QStringList{"2@13 [on part] Wildcard # or * overrides all other targets, making them pointless."}
+            << QStringList{"10+2=warningFormat"} << "3 part|@10" << open;
+        QTest::newRow("join variable target")
+            << "on 1:kick:%a b:{" << QStringList{"3@10 [on kick] " + matchtextVariables}
+            << QStringList{"10+4=errorFormat"} << "3 kick|@10" << open;
+
+        // E4: matchtext.
+        QTest::newRow("sockread") << "on 1:sockread:irc.*:{" << QStringList() << QStringList() << "3 sockread|irc.*@14"
+                                  << open;
+        QTest::newRow("signal missing matchtext")
+            << "on 1:signal:" << missing(5, "signal", "matchtext") << QStringList{"5+6=errorFormat"} << ""
+            << rootState;
+        QTest::newRow("wallops variable") << "on 1:wallops:%w x:{" << QStringList{"3@13 [on wallops] " + matchtextVariables}
+                                          << QStringList() << "3 wallops|%w x@13" << open;
+
+        // E5: one target.
+        QTest::newRow("input") << "on 1:input:#:{" << QStringList() << QStringList() << "3 input|@11" << open;
+        QTest::newRow("input missing target")
+            << "on 1:input:" << missing(5, "input", "target") << QStringList() << "3 input|@11" << rootState;
+        QTest::newRow("input invalid target")
+            << "on 1:tabcomp:x:{"
+            << QStringList{"3@13 [on tabcomp] Invalid target parameter, must be one of the following: *, #, ?, =, !, @."}
+            << QStringList{"13+1=errorFormat"} << "3 tabcomp|@13" << open;
+        QTest::newRow("active variable target")
+            << "on 1:active:%t x:{"
+            << QStringList{"3@12 [on active] target contains variables and text must be enclosed by the $() identifier"}
+            << QStringList{"12+4=errorFormat"} << "3 active|@12" << open;
+
+        // E6: filename.
+        QTest::newRow("filercvd") << "on 1:filercvd:*.txt:{" << QStringList() << QStringList() << "3 filercvd|@14"
+                                  << open;
+        QTest::newRow("getfail missing filename")
+            << "on 1:getfail:" << missing(5, "getfail", "filename") << QStringList() << "3 getfail|@13" << rootState;
+
+        // E7: DCC type.
+        QTest::newRow("dccserver") << "on 1:dccserver:fserve:{" << QStringList() << QStringList()
+                                   << "3 dccserver|@15" << open;
+        QTest::newRow("dccserver missing type")
+            << "on 1:dccserver:" << QStringList{"3@5 [on dccserver] DCC type parameter is missing"} << QStringList()
+            << "3 dccserver|@15" << rootState;
+        QTest::newRow("dccserver invalid type")
+            << "on 1:dccserver:ftp:{"
+            << QStringList{"3@15 [on dccserver] Invalid DCC type parameter, must be one of the following: chat, send, "
+                           "or fserve."}
+            << QStringList{"15+3=errorFormat"} << "3 dccserver|@15" << open;
+
+        // E8: window type, optional matchtext; recorded after its checks.
+        QTest::newRow("open") << "on 1:open:?:{" << QStringList() << QStringList() << "3 open|@12" << open;
+        QTest::newRow("open with matchtext") << "on 1:close:=:*hi*:{" << QStringList() << QStringList()
+                                             << "3 close|*hi*@18" << open;
+        QTest::newRow("open missing type") << "on 1:open:" << missing(5, "open", "target") << QStringList() << ""
+                                           << rootState;
+        QTest::newRow("open variable matchtext")
+            << "on 1:open:?:%m x:{" << QStringList{"3@12 [on open] " + matchtextVariables}
+            << QStringList{"12+4=errorFormat"} << "3 open|%m x@17" << open;
+
+        // E9: matchtext, target.
+        QTest::newRow("hotlink") << "on 1:hotlink:*help*:*:{" << QStringList() << QStringList()
+                                 << "3 hotlink|*help*@13" << open;
+        QTest::newRow("hotlink missing target")
+            << "on 1:hotlink:*help*:" << missing(5, "hotlink", "target") << QStringList() << "3 hotlink|*help*@13"
+            << rootState;
+        QTest::newRow("vcmd variable target")
+            << "on 1:vcmd:a:%t x:{"
+            << QStringList{"3@12 [on vcmd] target contains variables and text must be enclosed by the $() identifier"}
+            << QStringList() << "3 vcmd|a@10" << open;
+
+        // E10: window, key types.
+        QTest::newRow("keydown") << "on 1:keydown:@win:13,*:{" << QStringList() << QStringList()
+                                 << "3 keydown|@win@13" << open;
+        QTest::newRow("keydown missing key types")
+            << "on 1:keydown:@win:" << missing(5, "keydown", "key types") << QStringList() << "3 keydown|@win@13"
+            << rootState;
+        QTest::newRow("keyup missing window") << "on 1:keyup:" << missing(5, "keyup", "window") << QStringList()
+                                              << "" << rootState;
+        QTest::newRow("keyup invalid key type")
+            << "on 1:keyup:@w:13,x,y:{"
+            << QStringList{"3@17 [on keyup] Invalid key type", "3@19 [on keyup] Invalid key type"}
+            << QStringList{"14+2=none", "17+1=errorFormat", "19+1=errorFormat"} << "3 keyup|@w@11" << open;
+        QTest::newRow("keyup variable window")
+            << "on 1:keyup:%w x:*:{"
+            << QStringList{"3@11 [on keyup] window parameter contains variables and text must be enclosed by the $() "
+                           "identifier"}
+            << QStringList() << "3 keyup|%w x@11" << open;
+
+        // E11: matchtext, read only.
+        QTest::newRow("logon") << "on 1:logon:*:{" << QStringList() << QStringList() << "3 logon|@11" << open;
+        QTest::newRow("logon missing matchtext") << "on 1:logon:" << missing(5, "logon", "matchtext") << QStringList()
+                                                 << "3 logon|@11" << rootState;
+
+        // E12: dialog name, event, ids.
+        QTest::newRow("dialog") << "on 1:dialog:setup:sclick:1-3,7:{" << QStringList() << QStringList()
+                                << "3 dialog|setup@12" << open;
+        QTest::newRow("dialog wildcards") << "on 1:dialog:setup:*:*:{" << QStringList() << QStringList()
+                                          << "3 dialog|setup@12" << open;
+        QTest::newRow("dialog invalid id")
+            << "on 1:dialog:d:sclick:1-3,x,4-y:{" << QStringList{"3@21 [on dialog] Invalid dialog ID"}
+            << QStringList{"21+3=none", "25+1=errorFormat", "27+1=none", "29+1=errorFormat"} << "3 dialog|d@12"
+            << open;
+        QTest::newRow("dialog invalid event")
+            << "on 1:dialog:d:click:1:{" << QStringList{"3@14 [on dialog] Invalid event type"}
+            << QStringList{"14+5=errorFormat"} << "3 dialog|d@12" << open;
+        QTest::newRow("dialog missing ids") << "on 1:dialog:d:init:" << missing(5, "dialog", "dialog ID")
+                                            << QStringList() << "3 dialog|d@12" << rootState;
+        QTest::newRow("dialog missing event") << "on 1:dialog:d:" << missing(5, "dialog", "event") << QStringList()
+                                              << "3 dialog|d@12" << rootState;
+        QTest::newRow("dialog missing name") << "on 1:dialog:" << missing(5, "dialog", "name") << QStringList() << ""
+                                             << rootState;
+
+        // Access levels.
+        QTest::newRow("me prefix") << "on me:1:join:#a:{" << QStringList()
+                                   << QStringList{"3+2=accessLevelFormat", "6+1=none", "8+4=eventNameFormat"}
+                                   << "3 join|@13" << open;
+        QTest::newRow("named level") << "on @friend:op:#:{" << QStringList() << QStringList() << "3 op|@14" << open;
+
+        // ctcp headers.
+        QTest::newRow("ctcp") << "ctcp 1:ping:*:{" << QStringList{}
+                              << QStringList{"0+4=ctcpRawKeywordFormat", "14+1=braceFormat"} << "3 Ctcp|ping@7"
+                              << open;
+        QTest::newRow("ctcp missing matchtext")
+            << "ctcp 1::#:{" << QStringList{"3@7 [Ctcp] Missing Matchtext Parameter"}
+            << QStringList{"7+4=errorFormat"} << "" << rootState;
+        QTest::newRow("ctcp invalid target")
+            << "ctcp 1:version:nick:{"
+            << QStringList{"3@15 [Ctcp] Invalid target parameter, must be one of the following: *, #, ?"}
+            << QStringList{"15+4=errorFormat"} << "3 Ctcp|version@7" << open;
+        QTest::newRow("ctcp missing command")
+            << "ctcp 1:ping:#" << QStringList{"3@7 [Ctcp] Command Parameter Missing."}
+            << QStringList{"7+4=errorFormat"} << "" << rootState;
+        QTest::newRow("ctcp variable matchtext")
+            << "ctcp 1:%a b:?:{" << QStringList{"3@7 [Ctcp] " + matchtextVariables} << QStringList{"7+4=errorFormat"}
+            << "3 Ctcp|%a b@7" << open;
+
+        // raw headers.
+        QTest::newRow("raw") << "raw 372:*:{" << QStringList() << QStringList{"0+3=ctcpRawKeywordFormat"}
+                             << "3 Raw|*@4" << open;
+        QTest::newRow("raw prop") << "raw prop:*:echo" << QStringList() << QStringList() << "3 Raw|*@4" << rootState;
+        QTest::newRow("raw invalid numeric")
+            << "raw abc:*:{" << QStringList{"3@4 [Raw] Invalid Raw Numeric/prop."} << QStringList{"4+3=errorFormat"}
+            << "3 Raw|*@4" << open;
+        QTest::newRow("raw missing numeric") << "raw :*:{" << QStringList{"3@4 [Raw] Missing Raw Numeric/prop."}
+                                             << QStringList{"4+3=errorFormat"} << "" << rootState;
+        QTest::newRow("raw missing matchtext") << "raw 372::{" << QStringList{"3@4 [Raw] Missing Matchtext Parameter"}
+                                               << QStringList() << "" << rootState;
+        QTest::newRow("raw missing command") << "raw 372:*" << QStringList{"3@4 [Raw] Command Parameter Missing."}
+                                             << QStringList{"4+3=errorFormat"} << "3 raw|*@8" << rootState;
+        QTest::newRow("raw variable matchtext") << "raw 1:%x y:{" << QStringList{"3@6 [Raw] " + matchtextVariables}
+                                                << QStringList() << "3 Raw|%x y@4" << open;
+    }
+
+    void eventHeaders()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, diagnostics);
+        QFETCH(QStringList, paints);
+        QFETCH(QString, header);
+        QFETCH(int, state);
+        const CheckedLine checked(line, rootState);
+        QCOMPARE(checked.diagnostics(), diagnostics);
+        QCOMPARE(checked.failedPaint(paints), QString());
+        QCOMPARE(checked.header(), header);
+        QCOMPARE(checked.result.state, state);
+    }
+
+    void unknownEventsAreRootText_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("no colon after the event") << "on 1:text";
+        QTest::newRow("unknown event") << "on 1:foo:*:{";
+        QTest::newRow("level only") << "on 1:";
+    }
+
+    // An on-header whose event is unknown is no header at all: nothing is
+    // recorded and the line is left to the root level's judgement.
+    void unknownEventsAreRootText()
+    {
+        QFETCH(QString, line);
+        const CheckedLine checked(line, rootState);
+        QCOMPARE(checked.header(), QString());
+        QCOMPARE(checked.result.state, rootState);
+        for (const LineDiagnostic& d : checked.result.diagnostics)
+            QVERIFY2(!d.block.startsWith(QLatin1String("on ")), qPrintable(d.message));
+    }
+
+    // ---- Dialog tables ---------------------------------------------------
+
+    void dialogLines_data()
+    {
+        addLineColumns();
+        const int inside = dialogState;
+        const QString premature =
+            QStringLiteral("[Dialog] Unexpected closing bracket ending dialog block prematurely");
+
+        QTest::newRow("empty") << "" << QStringList() << QStringList() << inside;
+        QTest::newRow("spaces") << "    " << QStringList() << QStringList() << inside;
+
+        QTest::newRow("option") << "option dbu notheme" << QStringList()
+                                << QStringList{"0+6=dialogTableFormat", "7+11=none"} << inside;
+        QTest::newRow("option invalid") << "option dbu foo" << QStringList{"3@14 [Dialog] Invalid option type"}
+                                        << QStringList{"11+3=errorFormat"} << inside;
+        QTest::newRow("option alone")
+            << "option " << QStringList{"3@7 [Dialog] Dialog option requires at least one type: dbu, pixels, notheme, disable"}
+            << QStringList() << inside;
+        QTest::newRow("option premature end") << "option dbu } x" << QStringList{"3@12 " + premature}
+                                              << QStringList{"11+3=errorFormat"} << rootState;
+
+        QTest::newRow("size") << "size -1 -1 200 100" << QStringList() << QStringList{"0+4=dialogTableFormat"}
+                              << inside;
+        QTest::newRow("size too few") << "size 10 10" << QStringList{"3@0 [Dialog] Dialog size missing parameters"}
+                                      << QStringList{"0+4=errorFormat"} << inside;
+        QTest::newRow("size alone") << "size" << QStringList{"3@0 [Dialog] Dialog size missing parameters"}
+                                    << QStringList() << inside;
+        QTest::newRow("size too many") << "  size 1 2 3 4 5"
+                                       << QStringList{"3@2 [Dialog] Dialog size too many parameters"}
+                                       << QStringList{"2+4=errorFormat"} << inside;
+        QTest::newRow("size variables") << "size %w %h" << QStringList() << QStringList{"0+4=dialogTableFormat"}
+                                        << inside;
+        QTest::newRow("size premature end") << "size 1 2 }" << QStringList{"3@10 " + premature}
+                                            << QStringList{"9+1=errorFormat"} << rootState;
+
+        QTest::newRow("title") << "title \"My Dialog\"" << QStringList()
+                               << QStringList{"0+5=dialogTableFormat", "6+1=none", "7+9=promptFormat", "16+1=none"}
+                               << inside;
+        QTest::newRow("title unterminated") << "title \"abc" << QStringList() << QStringList{"7+3=promptFormat"}
+                                            << inside;
+        QTest::newRow("title trailing text")
+            << "title \"a\" x" << QStringList{"3@10 [Dialog] Trailing text after end of title string"}
+            << QStringList{"10+1=errorFormat"} << inside;
+        QTest::newRow("title alone") << "title" << QStringList{"3@0 [Dialog] Dialog title requires a string title"}
+                                     << QStringList{"0+5=errorFormat"} << inside;
+        QTest::newRow("title variable") << "title %title" << QStringList() << QStringList() << inside;
+        QTest::newRow("title premature end") << "title } x" << QStringList{"3@7 " + premature}
+                                             << QStringList{"6+1=errorFormat", "8+1=none"} << rootState;
+
+        QTest::newRow("button") << "button \"OK\", 1, 10 10 50 20, ok default tab3" << QStringList()
+                                << QStringList{"0+6=dialogTableFormat", "8+2=promptFormat"} << inside;
+        QTest::newRow("button bad style")
+            << "button \"OK\", 1, 10 10 50 20, ok bogus" << QStringList{"3@37 [Dialog] Invalid style type"}
+            << QStringList{"32+5=errorFormat"} << inside;
+        QTest::newRow("button premature end") << "button \"OK\", 1, 10 10 50 20, ok } x"
+                                              << QStringList{"3@33 " + premature} << QStringList{"32+3=errorFormat"}
+                                              << rootState;
+        QTest::newRow("button text only") << "button \"OK\"" << QStringList{"3@0 [Dialog] Dialog `button' missing ID"}
+                                          << QStringList{"0+6=errorFormat"} << inside;
+        QTest::newRow("button without size")
+            << "button \"OK\", 1"
+            << QStringList{"3@0 [Dialog] Dialog `button' missing size parameters: <x> <y> <w> <h>"}
+            << QStringList{"0+6=errorFormat"} << inside;
+        QTest::newRow("button alone") << "button " << QStringList{"3@0 [Dialog] Dialog `button' missing parameters"}
+                                      << QStringList{"0+6=errorFormat"} << inside;
+        QTest::newRow("tab without size") << "tab \"General\", 1" << QStringList() << QStringList() << inside;
+        QTest::newRow("item without size") << "item \"Open\", 40" << QStringList() << QStringList() << inside;
+        QTest::newRow("text without quotes") << "text hello world, 2, 1 1 1 1" << QStringList() << QStringList()
+                                             << inside;
+        QTest::newRow("text identifier with commas")
+            << "text $foo(a,b), 2, 1 1 1 1" << QStringList{"3@5 [Dialog] Identifier cannot contain commas"}
+            << QStringList{"0+4=errorFormat", "5+9=errorFormat"} << inside;
+        QTest::newRow("edit comma between styles")
+            << "edit \"\", 3, 1 1 1 1, pass, read" << QStringList{"3@26 [Dialog] Invalid style type"}
+            << QStringList{"25+1=errorFormat"} << inside;
+
+        QTest::newRow("list") << "list 5, 1 1 50 50, sort extsel" << QStringList()
+                              << QStringList{"0+4=dialogTableFormat"} << inside;
+        QTest::newRow("list comma between styles") << "list 5, 1 1 50 50, sort, size" << QStringList()
+                                                   << QStringList() << inside;
+        QTest::newRow("combo bad style") << "combo 6, 1 1 50 50, multsel"
+                                         << QStringList{"3@27 [Dialog] Invalid style type"}
+                                         << QStringList{"20+7=errorFormat"} << inside;
+        QTest::newRow("list alone") << "list" << QStringList{"3@0 [Dialog] Dialog `list' missing ID"}
+                                    << QStringList{"0+4=errorFormat"} << inside;
+        QTest::newRow("combo without size")
+            << "combo 6" << QStringList{"3@0 [Dialog] Dialog `combo' missing size parameters: <x> <y> <w> <h>"}
+            << QStringList() << inside;
+
+        QTest::newRow("icon") << "icon foo.ico, 0" << QStringList() << QStringList{"0+4=dialogTableFormat"} << inside;
+        QTest::newRow("closing brace") << "}" << QStringList() << QStringList{"0+1=braceFormat"} << rootState;
+        QTest::newRow("closing brace with text")
+            << "} x" << QStringList{"3@2 [Dialog] Unexpected characters after closing bracket"}
+            << QStringList{"0+1=braceFormat", "2+1=errorFormat"} << rootState;
+        QTest::newRow("comment") << "  ; a note" << QStringList() << QStringList{"2+8=commentFormat"} << inside;
+        QTest::newRow("rem")
+            << "rem old"
+            << QStringList{"1@3 [alias] Old-style rem comments are deprecated, consider using `;' comments."}
+            << QStringList{"0+7=commentFormat"} << inside;
+        QTest::newRow("comment opener") << "/* a */" << QStringList() << QStringList{"0+7=commentFormat"}
+                                        << dialogCommentState;
+        QTest::newRow("unknown statement") << "foo bar" << QStringList{"1@3 [Dialog] Invalid dialog statement"}
+                                           << QStringList{"0+7=errorFormat"} << inside;
+    }
+
+    void dialogLines() { verifyLine(dialogState); }
+
+    void dialogLinesKeepTheGroupOffset()
+    {
+        const int groupOffset = 0x75000;
+        QCOMPARE(CheckedLine("size 1 2 3 4", dialogState + groupOffset).result.state, dialogState + groupOffset);
+        QCOMPARE(CheckedLine("}", dialogState + groupOffset).result.state, groupOffset);
+    }
+
+    void controlStyles_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<bool>("accepted");
+
+        const struct {
+            const char* control;
+            const char* own;
+            const char* foreign;
+        } controls[] = {
+            {"text", "nowrap", "default"}, {"button", "cancel", "right"}, {"edit", "autovs", "push"},
+            {"check", "3state", "multi"}, {"radio", "push", "3state"}, {"box", "group", "left"},
+            {"scroll", "horizontal", "sort"}, {"list", "multsel", "edit"}, {"combo", "drop", "extsel"},
+        };
+        for (const auto& c : controls) {
+            QTest::addRow("%s own", c.control) << c.control << c.own << true;
+            QTest::addRow("%s foreign", c.control) << c.control << c.foreign << false;
+            QTest::addRow("%s common", c.control) << c.control << "result" << true;
+            QTest::addRow("%s tab stop", c.control) << c.control << "tab12" << true;
+            QTest::addRow("%s tab word", c.control) << c.control << "tabx" << false;
+        }
+        for (const char* free : {"tab", "link", "menu", "item"})
+            QTest::addRow("%s any", free) << free << "anything" << true;
+    }
+
+    void controlStyles()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, style);
+        QFETCH(bool, accepted);
+        const bool hasText = DialogControls::findControl(control)->hasText;
+        const QString line = (hasText ? control + QStringLiteral(" \"x\", 1, 1 1 1 1, ")
+                                      : control + QStringLiteral(" 1, 1 1 1 1, "))
+                             + style;
+        const CheckedLine checked(line, dialogState);
+        QCOMPARE(checked.diagnostics().isEmpty(), accepted);
+    }
+
+    // ---- Menu bodies -----------------------------------------------------
+
+    void menuLines_data()
+    {
+        addLineColumns();
+        const int inside = menuBodyState + 1;
+
+        QTest::newRow("item with commands") << "Join channel : join #test" << QStringList()
+                                            << QStringList{"0+13=none"} << inside;
+        QTest::newRow("nested item") << ".Part : part #" << QStringList() << QStringList{"0+6=none"} << inside;
+        QTest::newRow("event item") << "  sclick : echo clicked" << QStringList()
+                                    << QStringList{"2+6=menuItemFormat", "8+1=none"} << inside;
+        QTest::newRow("event item without colon") << "leave" << QStringList() << QStringList{"0+5=menuItemFormat"}
+                                                  << inside;
+        QTest::newRow("item opening a block") << "Tools {" << QStringList() << QStringList{"6+1=braceFormat"}
+                                              << inside + 1;
+        QTest::newRow("item with colon and block") << "Tools : {" << QStringList() << QStringList{"8+1=braceFormat"}
+                                                   << inside + 1;
+        QTest::newRow("brace in the label")
+            << "a { b : echo"
+            << QStringList{"3@2 [Menu] Bracket in the middle of expression, will make menu not work."}
+            << QStringList{"2+1=errorFormat"} << inside;
+        QTest::newRow("closing brace in the label")
+            << "a } b : echo"
+            << QStringList{"3@2 [Menu] Bracket in the middle of expression, will make menu not work."}
+            << QStringList{"2+1=errorFormat"} << inside;
+        QTest::newRow("brace inside a word") << "a{ b : echo" << QStringList() << QStringList{"1+1=none"} << inside;
+        QTest::newRow("label only") << "Separator" << QStringList() << QStringList() << inside;
+        QTest::newRow("separator") << "-" << QStringList() << QStringList() << inside;
+        QTest::newRow("end of menu") << "}" << QStringList() << QStringList{"0+1=braceFormat"} << rootState;
+        QTest::newRow("end of menu with text")
+            << "  } x" << QStringList{"3@4 [Menu] Trailing Characters after closing bracket."}
+            << QStringList{"2+1=braceFormat", "4+1=errorFormat"} << rootState;
+    }
+
+    void menuLines() { verifyLine(menuBodyState + 1); }
+
+    // Inside an item's { } block the lines are code: a closing brace ends
+    // the item, not the menu.
+    void menuItemBlocks()
+    {
+        QCOMPARE(CheckedLine("echo a", menuBodyState + 2).result.state, menuBodyState + 2);
+        QCOMPARE(CheckedLine("}", menuBodyState + 2).result.state, menuBodyState + 1);
+        QCOMPARE(CheckedLine("a : { echo x }", menuBodyState + 1).result.state, menuBodyState + 1);
+    }
+
+    // ---- Robustness ------------------------------------------------------
+
+    // Every checker here runs on fragments of its own syntax without reading
+    // past the line or looping: cut every interesting line at every length.
+    void truncatedLinesAreSafe()
+    {
+        const QList<QPair<QString, int>> lines = {
+            {"on me:1:dialog:d:sclick:1-3,x:{ echo", rootState},
+            {"on 1:text:*:?,#,#a,bob:{", rootState},
+            {"on 1:keyup:@w:13,x:{", rootState},
+            {"ctcp 1:%a b:?:{", rootState},
+            {"raw abc:%x:{", rootState},
+            {"dialog -lx name {", rootState},
+            {"menu *,status,, {", rootState},
+            {"button \"OK\", $a(1,2), 10 10 50 20, ok }", dialogState},
+            {"list 5, 1 1 50 50, sort, }", dialogState},
+            {"title \"abc\" x", dialogState},
+            {"a { $me %x : echo", menuBodyState + 1},
+        };
+        for (const auto& entry : lines) {
+            for (int n = 0; n <= entry.first.size(); ++n) {
+                const CheckedLine checked(entry.first.left(n), entry.second);
+                QCOMPARE(checked.result.formats.size(), n);
+                for (const LineDiagnostic& d : checked.result.diagnostics)
+                    QVERIFY2(d.pos >= 0 && d.pos <= n, qPrintable(entry.first.left(n)));
+            }
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCheckerHeaders)
+#include "tst_checkerheaders.moc"
