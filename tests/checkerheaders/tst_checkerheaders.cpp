@@ -209,6 +209,8 @@ private slots:
             << QStringList{"16+2=warningFormat", "19+3=warningFormat"} << "3 text|*@10" << open;
         QTest::newRow("text lone wildcard") << "on 1:text:*:*:{" << QStringList() << QStringList() << "3 text|*@10"
                                             << open;
+        QTest::newRow("text evaluated matchtext") << "on 1:text:$(hi):#:{" << QStringList()
+                                                  << QStringList{"10+2=identifierFormat"} << "3 text|$(hi)@10" << open;
 
         // E2: no parameters.
         QTest::newRow("connect") << "on 1:connect:{" << QStringList() << QStringList{"5+7=eventNameFormat"}
@@ -459,6 +461,8 @@ private slots:
         QTest::newRow("title alone") << "title" << QStringList{"3@0 [Dialog] Dialog title requires a string title"}
                                      << QStringList{"0+5=errorFormat"} << inside;
         QTest::newRow("title variable") << "title %title" << QStringList() << QStringList() << inside;
+        QTest::newRow("title identifier") << "title $title" << QStringList() << QStringList{"6+6=identifierFormat"}
+                                          << inside;
         QTest::newRow("title premature end") << "title } x" << QStringList{"3@7 " + premature}
                                              << QStringList{"6+1=errorFormat", "8+1=none"} << rootState;
 
@@ -482,12 +486,14 @@ private slots:
         QTest::newRow("item without size") << "item \"Open\", 40" << QStringList() << QStringList() << inside;
         QTest::newRow("text without quotes") << "text hello world, 2, 1 1 1 1" << QStringList() << QStringList()
                                              << inside;
+        QTest::newRow("edit variable text") << "edit %text, 3, 1 1 1 1" << QStringList()
+                                            << QStringList{"5+5=variableFormat"} << inside;
         QTest::newRow("text identifier with commas")
             << "text $foo(a,b), 2, 1 1 1 1" << QStringList{"3@5 [Dialog] Identifier cannot contain commas"}
             << QStringList{"0+4=errorFormat", "5+9=errorFormat"} << inside;
-        QTest::newRow("edit comma between styles")
-            << "edit \"\", 3, 1 1 1 1, pass, read" << QStringList{"3@26 [Dialog] Invalid style type"}
-            << QStringList{"25+1=errorFormat"} << inside;
+        QTest::newRow("edit commas between styles")
+            << "edit \"\", 3, 1 1 1 1, pass,read, bogus" << QStringList{"3@37 [Dialog] Invalid style type"}
+            << QStringList{"25+1=none", "32+5=errorFormat"} << inside;
 
         QTest::newRow("list") << "list 5, 1 1 50 50, sort extsel" << QStringList()
                               << QStringList{"0+4=dialogTableFormat"} << inside;
@@ -594,6 +600,10 @@ private slots:
             << QStringList{"2+1=errorFormat"} << inside;
         QTest::newRow("brace inside a word") << "a{ b : echo" << QStringList() << QStringList{"1+1=none"} << inside;
         QTest::newRow("label only") << "Separator" << QStringList() << QStringList() << inside;
+        QTest::newRow("identifier label") << "$me : echo" << QStringList() << QStringList{"0+3=identifierFormat"}
+                                          << inside;
+        QTest::newRow("variable label") << ".%item : echo" << QStringList() << QStringList{"1+5=variableFormat"}
+                                        << inside;
         QTest::newRow("separator") << "-" << QStringList() << QStringList() << inside;
         QTest::newRow("end of menu") << "}" << QStringList() << QStringList{"0+1=braceFormat"} << rootState;
         QTest::newRow("end of menu with text")

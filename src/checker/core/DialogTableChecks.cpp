@@ -254,9 +254,9 @@ int MslChecker::checkDialogControl(const QString& text, int& pos, int wordStart,
         const DialogToken kind = checkDialogToken(text, pos, token, false);
         if (kind == DialogToken::PrematureEnd)
             return BlockState::root;
-        if (kind == DialogToken::Evaluated || isAllDigits(token))
-            continue;
-        if (!control.hasText && token == QLatin1String(","))
+        // Scripts separate styles with commas as often as with spaces, and
+        // mIRC reads both.
+        if (kind == DialogToken::Evaluated || isAllDigits(token) || token == QLatin1String(","))
             continue;
         if (!DialogControls::acceptsStyle(control, token)) {
             setFormat(pos - token.size(), token.size(), FormatId::errorFormat);
