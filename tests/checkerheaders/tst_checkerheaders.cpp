@@ -514,6 +514,10 @@ private slots:
             << "} x" << QStringList{"3@2 [Dialog] Unexpected characters after closing bracket"}
             << QStringList{"0+1=braceFormat", "2+1=errorFormat"} << rootState;
         QTest::newRow("comment") << "  ; a note" << QStringList() << QStringList{"2+8=commentFormat"} << inside;
+        QTest::newRow("task in a comment") << "; todo: check the sizes" << QStringList{"11@2 [] check the sizes"}
+                                           << QStringList{"2+5=taskMarkerFormat"} << inside;
+        QTest::newRow("task in a comment opener") << "/*fixme later" << QStringList{"15@2 [] later"}
+                                                  << QStringList{"2+5=taskMarkerFormat"} << dialogCommentState;
         QTest::newRow("rem")
             << "rem old"
             << QStringList{"1@3 [alias] Old-style rem comments are deprecated, consider using `;' comments."}
