@@ -4,6 +4,10 @@
 #include "tables/MenuWords.h"
 #include "tables/OnEvents.h"
 
+#include "ReportFormat.h"
+#include "ScriptFile.h"
+#include "ScriptRun.h"
+
 #include <QtTest>
 
 // Header lines (alias, dialog, menu, on, ctcp, raw), dialog table lines and
@@ -624,6 +628,31 @@ private slots:
         QCOMPARE(CheckedLine("echo a", menuBodyState + 2).result.state, menuBodyState + 2);
         QCOMPARE(CheckedLine("}", menuBodyState + 2).result.state, menuBodyState + 1);
         QCOMPARE(CheckedLine("a : { echo x }", menuBodyState + 1).result.state, menuBodyState + 1);
+    }
+
+    // ---- A whole script ----------------------------------------------------
+
+    // Headers with the lines that follow them, as korvel-check --trace shows
+    // them: the states carried from line to line, the spans, the records
+    // and the diagnostics.
+    void scriptTrace()
+    {
+        const LoadedScript script = ScriptFile::load(QStringLiteral(KORVEL_TEST_DATA "/headers.mrc"));
+        QVERIFY(script.ok);
+        QFile expected(QStringLiteral(KORVEL_TEST_DATA "/headers.trace"));
+        QVERIFY(expected.open(QIODevice::ReadOnly));
+        QString trace;
+        checkScript(script.text,
+                    [&trace](int lineNumber, const QString& line, const LineCheckResult& result) {
+                        trace += traceLine(lineNumber, result);
+                        for (const LineDiagnostic& d : result.diagnostics)
+                            trace += textDiagnostic(QStringLiteral("headers.mrc"), lineNumber, line, d);
+                    });
+        const QStringList actualLines = trace.split(QLatin1Char('\n'));
+        const QStringList expectedLines = QString::fromUtf8(expected.readAll()).split(QLatin1Char('\n'));
+        for (int i = 0; i < qMin(actualLines.size(), expectedLines.size()); ++i)
+            QCOMPARE(actualLines[i], expectedLines[i]);
+        QCOMPARE(actualLines.size(), expectedLines.size());
     }
 
     // ---- Robustness ------------------------------------------------------
