@@ -98,6 +98,7 @@ private slots:
     void scriptCarriesStateFromLineToLine();
     void hugeLinesStayBounded_data();
     void hugeLinesStayBounded();
+    void longChainsOfStatementsAreCheckedToTheEnd();
     void arbitraryStatesStayBounded();
     void corpusStaysInsideItsLines();
 };
@@ -432,6 +433,9 @@ void TestChecker::hugeLinesStayBounded_data()
     QTest::newRow("opening braces") << "{ " << 0x20001;
     QTest::newRow("closing braces") << "} " << 0x20001;
     QTest::newRow("brace and text") << "} x " << 0x24000 + 4000;
+    QTest::newRow("conditions") << "if (1) echo | " << 0x20001;
+    QTest::newRow("else statements") << "else halt | " << 0x20001;
+    QTest::newRow("var statements") << "var %x = 1 | " << 0x20001;
     QTest::newRow("root text") << "x " << 1;
     QTest::newRow("alias header") << "alias f { " << 1;
 }
@@ -445,6 +449,17 @@ void TestChecker::hugeLinesStayBounded()
     const LineCheckResult result = check(line, previous);
     QString why;
     QVERIFY2(insideLine(result, line.size(), &why), qPrintable(why));
+}
+
+// However many statements hand the rest of the line on, a line of a realistic
+// length is checked to its end.
+void TestChecker::longChainsOfStatementsAreCheckedToTheEnd()
+{
+    for (const char* unit : {"if (1) echo | ", "else echo | ", "var %x = 1 | ", "echo | "}) {
+        const QString line = QString::fromLatin1(unit).repeated(200) + QStringLiteral("halt");
+        const LineCheckResult result = check(line, 0x20001);
+        QCOMPARE(result.formats.last(), FormatId::commandFormat);
+    }
 }
 
 // Any integer may come in as the previous state (a document's user state can

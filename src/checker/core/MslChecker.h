@@ -205,4 +205,9 @@ private:
     bool stopLine = false;
     // Set while the parameters of $calc are scanned.
     bool inCalc = false;
+    // Statements that hand the rest of the line back to checkStatement (if,
+    // else, var) nest one call each; this counts them, so that a line of a
+    // great many such statements stops being checked instead of exhausting
+    // the stack.
+    int codeNesting = 0;
 };

@@ -52,6 +52,7 @@ void MslChecker::checkLine(const QString& lower, int previousState, LineCheckRes
     result.reset(lower.size());
     stopLine = false;
     inCalc = false;
+    codeNesting = 0;
 
     // A line never checked before (or the first line) starts at the root.
     const int prev = previousState == -1 ? root : previousState;

@@ -15,6 +15,10 @@ namespace {
 
 const QString blockName = QStringLiteral("block");
 
+// How deeply statement checks may nest on one line (see codeNesting). Far
+// beyond any real script line, and small enough for a 1 MB thread stack.
+constexpr int maxCodeNesting = 256;
+
 // A statement's first word may carry up to four "." "!" "/" prefixes (quiet,
 // no alias lookup, command prefix); they belong to the word.
 constexpr int maxCommandPrefixes = 4;
@@ -84,6 +88,16 @@ void MslChecker::checkExpression(const QString& text, int& pos, int& depth)
 // early (a comment ends at a separator), the innermost of them resumes.
 void MslChecker::scanCode(const QString& text, int& pos, int& depth, CodeStep first)
 {
+    if (codeNesting >= maxCodeNesting) {
+        stopLine = true;
+        return;
+    }
+    struct NestingLevel {
+        int& count;
+        explicit NestingLevel(int& c) : count(c) { ++count; }
+        ~NestingLevel() { --count; }
+    } level(codeNesting);
+
     const int length = text.size();
     int waiting = 0;
     bool atWordStart = true;
