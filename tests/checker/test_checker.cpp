@@ -147,6 +147,7 @@ void TestChecker::lines_data()
     QTest::newRow("alias closed on its line") << 1 << "alias foo { echo hi }" << 1 << QStringList() << anySpans;
     QTest::newRow("alias over-closing") << 1 << "alias foo echo a }" << 1
         << QStringList{diag(3, 17, "block", closingInExpression)} << anySpans;
+    QTest::newRow("alias two braces") << 1 << "alias foo { if (1) {" << 0x20002 << QStringList() << anySpans;
     QTest::newRow("dialog opens") << 1 << "dialog test {" << 0x100 << QStringList() << anySpans;
     QTest::newRow("dialog brace glued") << 1 << "dialog test {x" << 1
         << QStringList{diag(3, 12, "Dialog", QStringLiteral("No opening bracket found, will result in `creation error'"))}
@@ -161,6 +162,13 @@ void TestChecker::lines_data()
     QTest::newRow("menu excess") << 1 << "menu nicklist { x" << 1
         << QStringList{diag(3, 16, "Menu", QStringLiteral("Excess characters after opening bracket, menu will not work."))}
         << anySpans;
+    QTest::newRow("on opens") << 1 << "on *:start:{" << 0x24001 << QStringList() << anySpans;
+    QTest::newRow("on with code after brace") << 1 << "on *:start:{ halt" << 0x24001 << QStringList() << anySpans;
+    QTest::newRow("one-line on") << 1 << "on *:start:halt" << 1 << QStringList() << anySpans;
+    QTest::newRow("unknown event") << 1 << "on *:nosuch:{" << 1 << QStringList{diag(3, 0, "root", U1)}
+        << "0+13=errorFormat";
+    QTest::newRow("ctcp opens") << 1 << "ctcp *:ping:*:{" << 0x24001 << QStringList() << anySpans;
+    QTest::newRow("raw opens") << 1 << "raw 001:*:{" << 0x24001 << QStringList() << anySpans;
     QTest::newRow("on without level") << 1 << "on xyz" << 1 << QStringList() << "0+2=eventKeywordFormat 3+3=errorFormat";
     QTest::newRow("ctcp without level") << 1 << "ctcp xyz" << 1
         << QStringList{diag(4, 0, "Ctcp", QStringLiteral("Invalid Access Level"))} << "0+4=errorFormat";
@@ -175,6 +183,8 @@ void TestChecker::lines_data()
         << "0+7=errorFormat";
     QTest::newRow("group: alias opens") << G << "alias foo {" << G + 0x20001 << QStringList() << anySpans;
     QTest::newRow("group: one-line alias") << G << "alias foo echo" << G << QStringList() << anySpans;
+    QTest::newRow("group: unknown event") << G << "on *:nosuch:{" << G << QStringList{diag(3, 0, "root", U1)}
+        << anySpans;
     QTest::newRow("group: dialog") << G << "dialog x {" << G + 0x100 << QStringList() << anySpans;
     QTest::newRow("group: menu") << G << "menu status {" << G + 0x26001 << QStringList() << anySpans;
     QTest::newRow("group: ctcp without level") << G << "ctcp xyz" << G
@@ -399,17 +409,22 @@ void TestChecker::scriptCarriesStateFromLineToLine()
     const QStringList script = {
         QStringLiteral("#tools on"),
         QStringLiteral("alias foo {"),
+        QStringLiteral("  if (1) {"),
         QStringLiteral("    /* note"),
         QStringLiteral("    */"),
-        QStringLiteral("  echo | ; {"),
         QStringLiteral("  }"),
+        QStringLiteral("}"),
+        QStringLiteral("dialog d {"),
+        QStringLiteral("  /*"),
+        QStringLiteral("  */"),
         QStringLiteral("}"),
         QStringLiteral("#tools end"),
         QStringLiteral("/*"),
         QStringLiteral("*/"),
     };
-    const QVector<int> states = {G, G + 0x20001, G + 0x21001, G + 0x20001, G + 0x20002, G + 0x20001, G, 1, 2, 1};
-    const QVector<int> diagnosticCounts = {0, 0, 0, 0, 1, 0, 0, 0, 0, 0};
+    const QVector<int> states = {G, G + 0x20001, G + 0x20002, G + 0x21002, G + 0x20002, G + 0x20001, G,
+                                 G + 0x100, G + 0x101, G + 0x100, G, 1, 2, 1};
+    const QVector<int> diagnosticCounts(states.size(), 0);
     MslChecker checker;
     LineCheckResult result;
     int state = -1;

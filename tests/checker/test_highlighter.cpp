@@ -234,6 +234,8 @@ void TestHighlighter::recordsHeadersAndGroups()
     QVERIFY(record(0)->groupMark);
     QCOMPARE(record(0)->groupMarkKind, 1);
     QVERIFY(record(1)->opensBlock);
+    QCOMPARE(record(1)->blockKind, 1);
+    QCOMPARE(record(1)->blockName, QStringLiteral("f"));
     QVERIFY(!record(2)->opensBlock);
     QCOMPARE(record(3)->groupMarkKind, 2);
     QCOMPARE(doc.findBlockByNumber(1).userState(), 0x75000 + 0x20001);
