@@ -1,0 +1,124 @@
+#include "MainWindow.h"
+
+#include "MdiChildBuilder.h"
+#include "MdiChildEditor.h"
+#include "MessageArea.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDockWidget>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+// The message dock opens small on the first layout, then may be dragged
+// larger once the window has settled.
+constexpr int messageDockStartHeight = 150;
+constexpr int messageDockMaxHeight = 500;
+constexpr int messageDockReleaseMs = 150;
+}
+
+MainWindow::MainWindow()
+    : QMainWindow(nullptr)
+{
+    setWindowTitle(QStringLiteral("Korvel"));
+    setAcceptDrops(true);
+
+    buildMainToolbar();
+    buildFormatToolbar();
+    buildMdiArea();
+    buildReportDock();
+    buildMenuBar();
+    buildSyncDock();
+
+    messageDock->setMaximumHeight(messageDockStartHeight);
+    QTimer::singleShot(messageDockReleaseMs, this, &MainWindow::resizeBar);
+
+    untitledCounter = 0;
+    currentWindow = nullptr;
+
+    restoreSettings();
+}
+
+MainWindow::~MainWindow()
+{
+    // Destroy the document windows while the lists and the message area they
+    // report to are still whole; Qt would otherwise delete them from the base
+    // class destructor, after this object's members are gone.
+    disconnect(tabs, nullptr, this, nullptr);
+    const QList<MdiChildEditor*> editors = editorWindows;
+    qDeleteAll(editors);
+    const QList<MdiChildBuilder*> builders = designerWindows;
+    qDeleteAll(builders);
+}
+
+void MainWindow::buildMdiArea()
+{
+    tabs = new QTabWidget(this);
+    tabs->setTabsClosable(true);
+    tabs->setTabShape(QTabWidget::Rounded);
+    tabs->setContextMenuPolicy(Qt::CustomContextMenu);
+    setCentralWidget(tabs);
+    connect(tabs, &QTabWidget::tabCloseRequested, this, &MainWindow::tabCloseRequested);
+    connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::tabChangedRequested);
+    connect(tabs, &QWidget::customContextMenuRequested, this, &MainWindow::tabContextMenu);
+}
+
+void MainWindow::buildReportDock()
+{
+    messageDock = new QDockWidget(tr("Message Area"), this);
+    messageDock->setObjectName(QStringLiteral("msgArea"));
+    messageDock->setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
+    messageDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable
+                             | QDockWidget::DockWidgetFloatable);
+    messageArea = new MessageArea(messageDock);
+    messageDock->setWidget(messageArea);
+    connect(messageArea, &MessageArea::gotoRequested, this, &MainWindow::gotoFilePosition);
+    addDockWidget(Qt::BottomDockWidgetArea, messageDock);
+}
+
+void MainWindow::buildSyncDock()
+{
+    // Only the frame: the list of running mIRC instances fills it when the
+    // mIRC link is present.
+    syncDock = new QDockWidget(tr("mIRC Sync"), this);
+    syncDock->setObjectName(QStringLiteral("mIRCSync"));
+    syncDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    syncDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable
+                          | QDockWidget::DockWidgetFloatable);
+    addDockWidget(Qt::LeftDockWidgetArea, syncDock);
+}
+
+void MainWindow::resizeBar()
+{
+    messageDock->setMaximumHeight(messageDockMaxHeight);
+}
+
+void MainWindow::exitProgram()
+{
+    // Deliberately no save prompts: Exit is the way out that asks nothing.
+    saveSettings();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    saveSettings();
+    // Stop at the first window whose save prompt was cancelled; the ones
+    // before it are already gone, it and the rest stay open.
+    const QList<MdiChildEditor*> editors = editorWindows;
+    for (MdiChildEditor* win : editors) {
+        if (!win->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    const QList<MdiChildBuilder*> builders = designerWindows;
+    for (MdiChildBuilder* win : builders) {
+        if (!win->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}

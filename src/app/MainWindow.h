@@ -1,0 +1,175 @@
+#pragma once
+
+#include "MenuSpec.h"
+
+#include <QFileInfo>
+#include <QList>
+#include <QMainWindow>
+
+class MdiChildBuilder;
+class MdiChildEditor;
+class MessageArea;
+class QCloseEvent;
+class QDockWidget;
+class QDragEnterEvent;
+class QDropEvent;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+
+// The one top-level window: menus, the two toolbars, the tabbed document area
+// and the docks around it. It owns every document window (one per tab) and
+// keeps them in two lists, script windows and designer windows, in order of
+// creation.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // The single way a file reaches a tab: a file that is already open (in
+    // any mode) only has its tab made current.
+    void openScript(const QFileInfo& file, bool readOnly);
+
+    const QList<MdiChildEditor*>& scriptWindows() const { return editorWindows; }
+    const QList<MdiChildBuilder*>& builderWindows() const { return designerWindows; }
+    QTabWidget* tabArea() const { return tabs; }
+    MessageArea* messages() const { return messageArea; }
+
+public slots:
+    // Documents.
+    void newFile();
+    void openFromFile();
+    void openFromFileRO();
+    void saveAll();
+    void closeFile();
+    void closeAllFiles();
+    void closeAllButActive();
+    void tabCloseRequested(int index);
+    void tabChangedRequested(int index);
+    void tabContextMenu(const QPoint& point);
+    void editorTitleChange(MdiChildEditor* win, const QString& title);
+    void editorClosed(MdiChildEditor* win);
+    void builderClosed(MdiChildBuilder* win);
+
+    // Window frame.
+    void exitProgram();
+    void resizeBar();
+
+    // Edit menu.
+    void editMenuAboutToShow();
+    void editMenuUndoUpdate(bool available);
+    void editMenuRedoUpdate(bool available);
+    void editMenuSelectionUpdate();
+    void undoClicked();
+    void redoClicked();
+    void cutClicked();
+    void copyClicked();
+    void pasteClicked();
+    void deleteClicked();
+    void selectAllClicked();
+    void insertBold();
+    void insertItalics();
+    void insertUnderline();
+    void insertReverse();
+    void insertColors();
+    void insertPlainText();
+
+    // View and Window menus.
+    void viewMenuAboutToShow();
+    void setOnTop(bool on);
+    void setWordWrap(bool wrap);
+    void setFoldAll();
+    void setUnfoldAll();
+    void setFoldCurrent();
+    void setUnfoldCurrent();
+    void showSyncBar(bool show);
+    void showMessageBar(bool show);
+    void showMainToolbar(bool show);
+    void showFormatToolbar(bool show);
+
+    // Moves to a place the message area names: the first script window
+    // showing the file (exact path comparison) becomes current.
+    void gotoFilePosition(const QString& filePath, int line, int column);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Construction steps (MainWindowMenus.cpp, MainWindow.cpp).
+    void buildMainToolbar();
+    void buildFormatToolbar();
+    void buildMdiArea();
+    void buildReportDock();
+    void buildMenuBar();
+    void buildSyncDock();
+    QAction* makeAction(const char* text, const char* shortcut, const char* icon);
+
+    // Settings (MainWindowSettings.cpp).
+    void restoreSettings();
+    void saveSettings() const;
+
+    // Documents (MainWindowDocuments.cpp).
+    MdiChildEditor* createScriptWindow();
+    void addDocumentTab(QWidget* win, const QString& iconPath, const QString& title);
+    void closeEveryWindowExcept(QWidget* kept);
+    QString nextUntitledName();
+
+    MdiChildEditor* currentScriptWindow() const;
+    void setEditActionsEnabled(bool enabled);
+
+    // Menu and toolbar tables (MainMenuTable.cpp, ToolbarTables.cpp).
+    static const MenuItemSpec menuBarItems[];
+    static const int menuBarItemCount;
+    static const ControlCodeSpec controlCodes[];
+    static const int controlCodeCount;
+    static const ToolbarActionSpec mainToolbarActions[];
+    static const int mainToolbarActionCount;
+
+    QList<MdiChildBuilder*> designerWindows;
+    QList<MdiChildEditor*> editorWindows;
+    QTabWidget* tabs = nullptr;
+    QDockWidget* messageDock = nullptr;
+    QDockWidget* syncDock = nullptr;
+    MessageArea* messageArea = nullptr;
+    QToolBar* mainToolbar = nullptr;
+    QToolBar* formatToolbar = nullptr;
+
+    // Edit actions, enabled and disabled as a block.
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* cutAction = nullptr;
+    QAction* copyAction = nullptr;
+    QAction* pasteAction = nullptr;
+    QAction* deleteAction = nullptr;
+    QAction* selectAllAction = nullptr;
+    QAction* findReplaceAction = nullptr;
+    QList<QAction*> controlCodeActions;     // the menu's six, then the toolbar's six
+
+    QWidget* currentWindow = nullptr;
+
+    QAction* closeAction = nullptr;
+    QAction* closeAllAction = nullptr;
+    QAction* closeAllButActiveAction = nullptr;
+
+    QAction* alwaysOnTopAction = nullptr;
+    QAction* wordWrapAction = nullptr;
+    QAction* foldAllAction = nullptr;
+    QAction* unfoldAllAction = nullptr;
+    QAction* foldCurrentAction = nullptr;
+    QAction* unfoldCurrentAction = nullptr;
+
+    QAction* syncBarAction = nullptr;
+    QAction* debugWindowAction = nullptr;
+    QAction* mainToolbarAction = nullptr;
+    QAction* formatToolbarAction = nullptr;
+
+    QAction* checkForUpdatesAction = nullptr;
+    QAction* aboutAction = nullptr;
+
+    int untitledCounter = 0;
+    bool autoCheckUpdates = true;
+};

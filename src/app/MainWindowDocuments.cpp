@@ -1,0 +1,232 @@
+#include "MainWindow.h"
+
+#include "DocumentIcons.h"
+#include "MdiChildBuilder.h"
+#include "MdiChildEditor.h"
+#include "MessageArea.h"
+#include "MslSyntaxHighlighter.h"
+#include "MslTextEditor.h"
+#include "NewProjectDialog.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QIcon>
+#include <QMessageBox>
+#include <QTabWidget>
+
+namespace {
+
+const QString scriptFileFilter = QStringLiteral("mIRC Scripts File (*.mRC);;mIRC INI Script File (*.ini)");
+
+void applyWordWrap(MdiChildEditor* win, bool wrap)
+{
+    win->getEditor()->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+} // namespace
+
+MdiChildEditor* MainWindow::createScriptWindow()
+{
+    auto* win = new MdiChildEditor;
+    MslSyntaxHighlighter* checker = win->getHighlighter();
+    // Direct connections: the checker reads the new diagnostic's id from the
+    // out-parameter as soon as the emission returns.
+    connect(checker, &MslSyntaxHighlighter::updateError, messageArea, &MessageArea::updateError,
+            Qt::DirectConnection);
+    connect(checker, &MslSyntaxHighlighter::removeError, messageArea, &MessageArea::removeError,
+            Qt::DirectConnection);
+    connect(win, &MdiChildEditor::fclosing, messageArea, &MessageArea::editorFclosed);
+    connect(win, &MdiChildEditor::closing, this, &MainWindow::editorClosed);
+    connect(win, &MdiChildEditor::blocksChanged, messageArea, &MessageArea::editorErrUpdate);
+    connect(win, &MdiChildEditor::titleChanged, this, &MainWindow::editorTitleChange);
+    return win;
+}
+
+void MainWindow::addDocumentTab(QWidget* win, const QString& iconPath, const QString& title)
+{
+    tabs->addTab(win, QIcon(iconPath), title);
+}
+
+QString MainWindow::nextUntitledName()
+{
+    // Shared by scripts and dialogs and never reset, so no number is reused
+    // while the program runs.
+    ++untitledCounter;
+    return QStringLiteral("Untitled") + QString::number(untitledCounter);
+}
+
+void MainWindow::openScript(const QFileInfo& file, bool readOnly)
+{
+    for (MdiChildEditor* open : std::as_const(editorWindows)) {
+        if (open->fileInfo() == file) {
+            tabs->setCurrentWidget(open);
+            return;
+        }
+    }
+
+    MdiChildEditor* win = createScriptWindow();
+    win->loadDocument(file, false, readOnly);
+    addDocumentTab(win, readOnly ? DocumentIcons::readOnlyScript : DocumentIcons::script, file.fileName());
+    editorWindows.append(win);
+
+    applyWordWrap(win, wordWrapAction->isChecked());
+    tabs->setCurrentWidget(win);
+    win->getEditor()->setFocus();
+    // Checking the whole text now fills the message area at once.
+    win->getHighlighter()->rehighlight();
+}
+
+void MainWindow::openFromFile()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Select File To Open"), QString(),
+                                                      scriptFileFilter);
+    if (!path.isEmpty())
+        openScript(QFileInfo(path), false);
+}
+
+void MainWindow::openFromFileRO()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Select File To Open (Read-Only)"), QString(),
+                                                      scriptFileFilter);
+    if (!path.isEmpty())
+        openScript(QFileInfo(path), true);
+}
+
+void MainWindow::newFile()
+{
+    NewProjectDialog chooser(this);
+    const int type = chooser.exec();
+    switch (type) {
+    case NewProjectDialog::DialogDocument: {
+        QMessageBox::information(this, tr("Unsupported Feature"),
+                                 tr("This feature is currently in pre-alpha stage of development.\n"
+                                    "(Please do not report any related bugs.)"));
+        auto* win = new MdiChildBuilder;
+        connect(win, &MdiChildBuilder::closing, this, &MainWindow::builderClosed);
+        designerWindows.append(win);
+        addDocumentTab(win, DocumentIcons::dialog, nextUntitledName());
+        tabs->setCurrentWidget(win);
+        break;
+    }
+    case NewProjectDialog::ScriptDocument: {
+        MdiChildEditor* win = createScriptWindow();
+        editorWindows.append(win);
+        const QString name = nextUntitledName();
+        addDocumentTab(win, DocumentIcons::script, name);
+        win->loadDocument(QFileInfo(name), true, false);
+        applyWordWrap(win, wordWrapAction->isChecked());
+        tabs->setCurrentWidget(win);
+        win->getEditor()->setFocus();
+        break;
+    }
+    case NewProjectDialog::Cancelled:
+        break;
+    default:
+        QMessageBox::information(this, tr("Unsupported Feature"), tr("This feature is currently unsupported."));
+        break;
+    }
+}
+
+void MainWindow::saveAll()
+{
+    // Each document saves on its own: a cancelled dialog or a failed write
+    // only leaves that one unsaved.
+    const QList<MdiChildEditor*> editors = editorWindows;
+    for (MdiChildEditor* win : editors) {
+        if (!win->getEditor()->isReadOnly())
+            win->saveFileClicked();
+    }
+}
+
+void MainWindow::closeFile()
+{
+    if (currentWindow)
+        currentWindow->close();
+}
+
+void MainWindow::closeEveryWindowExcept(QWidget* kept)
+{
+    // Unlike closing the main window, a refused close does not stop the rest.
+    const QList<MdiChildEditor*> editors = editorWindows;
+    for (MdiChildEditor* win : editors) {
+        if (win != kept)
+            win->close();
+    }
+    const QList<MdiChildBuilder*> builders = designerWindows;
+    for (MdiChildBuilder* win : builders) {
+        if (win != kept)
+            win->close();
+    }
+}
+
+void MainWindow::closeAllFiles()
+{
+    closeEveryWindowExcept(nullptr);
+}
+
+void MainWindow::closeAllButActive()
+{
+    closeEveryWindowExcept(currentWindow);
+}
+
+void MainWindow::tabCloseRequested(int index)
+{
+    QWidget* win = tabs->widget(index);
+    if (auto* script = qobject_cast<MdiChildEditor*>(win)) {
+        if (script->close()) {
+            editorWindows.removeOne(script);
+            tabs->removeTab(index);
+        }
+    } else if (auto* builder = qobject_cast<MdiChildBuilder*>(win)) {
+        if (builder->close()) {
+            designerWindows.removeOne(builder);
+            tabs->removeTab(index);
+        }
+    }
+    editMenuSelectionUpdate();
+}
+
+void MainWindow::tabChangedRequested(int index)
+{
+    const bool anyTab = tabs->count() > 0;
+    closeAction->setEnabled(anyTab);
+    closeAllAction->setEnabled(anyTab);
+    closeAllButActiveAction->setEnabled(anyTab);
+    currentWindow = anyTab ? tabs->widget(index) : nullptr;
+    editMenuSelectionUpdate();
+}
+
+void MainWindow::editorTitleChange(MdiChildEditor* win, const QString& title)
+{
+    const int index = tabs->indexOf(win);
+    if (index >= 0)
+        tabs->setTabText(index, title);
+}
+
+void MainWindow::editorClosed(MdiChildEditor* win)
+{
+    editorWindows.removeOne(win);
+}
+
+void MainWindow::builderClosed(MdiChildBuilder* win)
+{
+    designerWindows.removeOne(win);
+}
+
+void MainWindow::gotoFilePosition(const QString& filePath, int line, int column)
+{
+    for (MdiChildEditor* win : std::as_const(editorWindows)) {
+        if (win->fileInfo().absoluteFilePath() != filePath)
+            continue;
+        tabs->setCurrentWidget(win);
+        MslTextEditor* editor = win->getEditor();
+        QTextCursor cursor = editor->textCursor();
+        cursor.movePosition(QTextCursor::Start);
+        // By blocks, not by screen lines, so word wrap does not shift it.
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::MoveAnchor, line - 1);
+        cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, column - 1);
+        editor->setTextCursor(cursor);
+        editor->setFocus();
+        return;
+    }
+}

@@ -1,0 +1,158 @@
+#include "MainWindow.h"
+
+#include "MdiChildEditor.h"
+#include "MslTextEditor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+MdiChildEditor* MainWindow::currentScriptWindow() const
+{
+    return qobject_cast<MdiChildEditor*>(currentWindow);
+}
+
+void MainWindow::setEditActionsEnabled(bool enabled)
+{
+    for (QAction* action : { undoAction, redoAction, cutAction, copyAction, pasteAction, deleteAction,
+                             selectAllAction, findReplaceAction })
+        action->setEnabled(enabled);
+    for (QAction* action : std::as_const(controlCodeActions))
+        action->setEnabled(enabled);
+}
+
+void MainWindow::editMenuAboutToShow()
+{
+    MdiChildEditor* win = currentScriptWindow();
+    if (!win || win->getEditor()->isReadOnly()) {
+        setEditActionsEnabled(false);
+        return;
+    }
+    MslTextEditor* editor = win->getEditor();
+    setEditActionsEnabled(true);
+    undoAction->setEnabled(editor->document()->isUndoAvailable());
+    redoAction->setEnabled(editor->document()->isRedoAvailable());
+    const bool selection = editor->textCursor().hasSelection();
+    cutAction->setEnabled(selection);
+    copyAction->setEnabled(selection);
+    pasteAction->setEnabled(!QApplication::clipboard()->text().isEmpty());
+}
+
+void MainWindow::editMenuUndoUpdate(bool available)
+{
+    undoAction->setEnabled(available);
+}
+
+void MainWindow::editMenuRedoUpdate(bool available)
+{
+    redoAction->setEnabled(available);
+}
+
+void MainWindow::editMenuSelectionUpdate()
+{
+    // Undo and Redo keep their state here: only opening the menu knows the
+    // current document's undo stack.
+    MdiChildEditor* win = currentScriptWindow();
+    const bool script = win != nullptr;
+    const bool selection = script && win->getEditor()->textCursor().hasSelection();
+    cutAction->setEnabled(selection);
+    copyAction->setEnabled(selection);
+    pasteAction->setEnabled(true);
+    deleteAction->setEnabled(script);
+    selectAllAction->setEnabled(script && win->getEditor()->document()->blockCount() > 0);
+    findReplaceAction->setEnabled(script);
+    for (QAction* action : std::as_const(controlCodeActions))
+        action->setEnabled(script);
+}
+
+void MainWindow::undoClicked()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->undo();
+}
+
+void MainWindow::redoClicked()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->redo();
+}
+
+void MainWindow::cutClicked()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->cut();
+}
+
+void MainWindow::copyClicked()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->copy();
+}
+
+void MainWindow::pasteClicked()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->paste();
+}
+
+void MainWindow::deleteClicked()
+{
+    MdiChildEditor* win = currentScriptWindow();
+    if (!win)
+        return;
+    MslTextEditor* editor = win->getEditor();
+    QTextCursor cursor = editor->textCursor();
+    if (cursor.hasSelection())
+        cursor.removeSelectedText();
+    else
+        cursor.deleteChar();
+    editor->setTextCursor(cursor);
+    editor->setFocus();
+}
+
+void MainWindow::selectAllClicked()
+{
+    if (MdiChildEditor* win = currentScriptWindow()) {
+        win->getEditor()->selectAll();
+        win->getEditor()->setFocus();
+    }
+}
+
+void MainWindow::insertBold()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->insertBold();
+}
+
+void MainWindow::insertItalics()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->insertItalics();
+}
+
+void MainWindow::insertUnderline()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->insertUnderline();
+}
+
+void MainWindow::insertReverse()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->insertReverse();
+}
+
+void MainWindow::insertColors()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->insertColors();
+}
+
+void MainWindow::insertPlainText()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->insertPlainCode();
+}

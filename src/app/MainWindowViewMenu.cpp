@@ -1,0 +1,83 @@
+#include "MainWindow.h"
+
+#include "MdiChildEditor.h"
+#include "MslTextEditor.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QTextBlock>
+#include <QToolBar>
+
+namespace {
+// Block states above this value mark lines inside a component body, the only
+// lines that can be collapsed or uncollapsed.
+constexpr int lastRootBlockState = 10;
+}
+
+void MainWindow::viewMenuAboutToShow()
+{
+    MdiChildEditor* win = currentScriptWindow();
+    foldAllAction->setEnabled(win != nullptr);
+    unfoldAllAction->setEnabled(win != nullptr);
+    const bool inBody = win && win->getEditor()->textCursor().block().userState() > lastRootBlockState;
+    foldCurrentAction->setEnabled(inBody);
+    unfoldCurrentAction->setEnabled(inBody);
+}
+
+void MainWindow::setOnTop(bool on)
+{
+    // Changing a window flag hides a top-level window; show it again.
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    show();
+}
+
+void MainWindow::setWordWrap(bool wrap)
+{
+    const auto mode = wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap;
+    for (MdiChildEditor* win : std::as_const(editorWindows))
+        win->getEditor()->setLineWrapMode(mode);
+}
+
+void MainWindow::setFoldAll()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->foldAll();
+}
+
+void MainWindow::setUnfoldAll()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->unfoldAll();
+}
+
+void MainWindow::setFoldCurrent()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->foldCurrent();
+}
+
+void MainWindow::setUnfoldCurrent()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->getEditor()->unfoldCurrent();
+}
+
+void MainWindow::showSyncBar(bool show)
+{
+    syncDock->setVisible(show);
+}
+
+void MainWindow::showMessageBar(bool show)
+{
+    messageDock->setVisible(show);
+}
+
+void MainWindow::showMainToolbar(bool show)
+{
+    mainToolbar->setVisible(show);
+}
+
+void MainWindow::showFormatToolbar(bool show)
+{
+    formatToolbar->setVisible(show);
+}

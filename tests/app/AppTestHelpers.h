@@ -1,0 +1,76 @@
+#pragma once
+
+#include "MainWindow.h"
+#include "ModalAnswerer.h"
+#include "NewProjectDialog.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QMessageBox>
+#include <QSettings>
+#include <QString>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+namespace AppTests {
+
+// The action of the main window whose text is exactly `text` (menu texts
+// keep their "&" marks, toolbar texts have none).
+inline QAction* action(const MainWindow& window, const QString& text)
+{
+    const QList<QAction*> actions = window.findChildren<QAction*>();
+    for (QAction* a : actions) {
+        if (a->text() == text)
+            return a;
+    }
+    return nullptr;
+}
+
+inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
+}
+
+// Windows closed with delete-on-close go away at the next deferred delete.
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Both settings files go to `dir`, so no test sees another's or the user's.
+inline void useSettingsDir(const QTemporaryDir& dir)
+{
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+}
+
+inline void press(QWidget* modal, QMessageBox::StandardButton button)
+{
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        box->button(button)->click();
+}
+
+// Picks `row` in the New command's type chooser with OK, and accepts the
+// information box that Dialog and the unsupported types show.
+inline void chooseNew(MainWindow& window, int row)
+{
+    ModalAnswerer answers;
+    answers.then([row](QWidget* modal) {
+        auto* chooser = qobject_cast<NewProjectDialog*>(modal);
+        chooser->typeList()->setCurrentRow(row);
+        chooser->selectBtnClicked();
+    });
+    if (row != NewProjectDialog::ScriptDocument && row != NewProjectDialog::Cancelled)
+        answers.then([](QWidget* modal) { press(modal, QMessageBox::Ok); });
+    window.newFile();
+}
+
+} // namespace AppTests

@@ -1,0 +1,43 @@
+#include "AppTestMain.h"
+
+#include "KorvelResources.h"
+#include "TextFormats.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::vector<std::function<QObject*()>>& registry()
+{
+    static std::vector<std::function<QObject*()>> tests;
+    return tests;
+}
+
+} // namespace
+
+int AppTests::registerTest(std::function<QObject*()> make)
+{
+    registry().push_back(std::move(make));
+    return int(registry().size());
+}
+
+int main(int argc, char* argv[])
+{
+    // Settings and other per-user files go to a throw-away place.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    initKorvelResources();
+    TextFormats::build();
+
+    int failures = 0;
+    for (const auto& make : registry()) {
+        std::unique_ptr<QObject> test(make());
+        failures += QTest::qExec(test.get(), argc, argv);
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,257 @@
+#include "AppTestHelpers.h"
+#include "AppTestMain.h"
+
+#include "MdiChildBuilder.h"
+#include "MdiChildEditor.h"
+#include "MslTextEditor.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QTest>
+#include <QUrl>
+
+using namespace AppTests;
+
+namespace {
+
+QStringList tabTexts(const MainWindow& w)
+{
+    QStringList texts;
+    for (int i = 0; i < w.tabArea()->count(); ++i)
+        texts.append(w.tabArea()->tabText(i));
+    return texts;
+}
+
+QMimeData* filesData(const QStringList& paths)
+{
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data->setUrls(urls);
+    return data;
+}
+
+} // namespace
+
+class DocumentsTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString aPath, bPath;
+
+private slots:
+    void initTestCase()
+    {
+        useSettingsDir(dir);
+        aPath = writeFile(dir, "a.mrc", "alias a { echo -a a }\r\n");
+        bPath = writeFile(dir, "b.ini", "[script]\r\nn0=alias b { echo -a b }\r\n");
+    }
+
+    void aFileIsNeverOpenTwice_data()
+    {
+        QTest::addColumn<bool>("firstReadOnly");
+        QTest::newRow("writable, then read-only") << false;
+        QTest::newRow("read-only, then writable") << true;
+    }
+
+    void aFileIsNeverOpenTwice()
+    {
+        QFETCH(bool, firstReadOnly);
+        MainWindow w;
+        w.openScript(QFileInfo(aPath), firstReadOnly);
+        w.openScript(QFileInfo(bPath), false);
+        QCOMPARE(w.tabArea()->currentIndex(), 1);
+
+        w.openScript(QFileInfo(dir.filePath("./a.mrc")), !firstReadOnly);
+        QCOMPARE(w.scriptWindows().size(), 2);
+        QCOMPARE(w.tabArea()->count(), 2);
+        QCOMPARE(w.tabArea()->currentIndex(), 0);
+        QCOMPARE(w.scriptWindows().first()->getEditor()->isReadOnly(), firstReadOnly);
+        QCOMPARE(tabTexts(w), (QStringList{ "a.mrc", "b.ini" }));
+        QVERIFY(w.scriptWindows().first()->getEditor()->toPlainText().startsWith("alias a"));
+        QCOMPARE(w.scriptWindows().last()->getEditor()->toPlainText(), QString("alias b { echo -a b }\n"));
+    }
+
+    void readOnlyTabsCarryTheirOwnIcon()
+    {
+        MainWindow w;
+        w.openScript(QFileInfo(aPath), true);
+        w.openScript(QFileInfo(bPath), false);
+        const QString readOnlyIcon = ":/tabbar/resources/img_assets/options/main/tabs/file-read-only.png";
+        const QString scriptIcon = ":/tabbar/resources/img_assets/options/main/tabs/file.png";
+        if (!QFile::exists(readOnlyIcon) || !QFile::exists(scriptIcon))
+            QSKIP("the tab icons are not compiled in");
+        const QImage readOnly = w.tabArea()->tabIcon(0).pixmap(16).toImage();
+        QCOMPARE(readOnly, QIcon(readOnlyIcon).pixmap(16).toImage());
+        QCOMPARE(w.tabArea()->tabIcon(1).pixmap(16).toImage(), QIcon(scriptIcon).pixmap(16).toImage());
+        QVERIFY(readOnly != QIcon(scriptIcon).pixmap(16).toImage());
+    }
+
+    void newDocumentsShareOneCounter()
+    {
+        MainWindow w;
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        chooseNew(w, NewProjectDialog::Cancelled);
+        chooseNew(w, NewProjectDialog::DialogDocument);
+        for (int unsupported : { 0, 2, 3, 5 })
+            chooseNew(w, unsupported);
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        QCOMPARE(tabTexts(w), (QStringList{ "Untitled1", "Untitled2", "Untitled3" }));
+        QCOMPARE(w.scriptWindows().size(), 2);
+        QCOMPARE(w.builderWindows().size(), 1);
+        QCOMPARE(w.tabArea()->currentIndex(), 2);
+        QVERIFY(w.scriptWindows().last()->isUntitled());
+
+        // Closed numbers are not reused.
+        w.closeAllFiles();
+        flushDeletes();
+        QCOMPARE(w.tabArea()->count(), 0);
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        QCOMPARE(tabTexts(w), QStringList{ "Untitled4" });
+    }
+
+    void tabTitleFollowsTheDocument()
+    {
+        MainWindow w;
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        w.scriptWindows().first()->getEditor()->insertPlainText("echo -a hi");
+        QCOMPARE(tabTexts(w), QStringList{ "Untitled1*" });
+        w.scriptWindows().first()->getEditor()->document()->setModified(false);
+        QCOMPARE(tabTexts(w), QStringList{ "Untitled1" });
+    }
+
+    void dragIsTakenOnlyWhenEveryFileIsAScript_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("script and text file") << QStringList{ "/x/a.mrc", "/x/b.txt" } << false;
+        QTest::newRow("any case") << QStringList{ "/x/A.MRC", "/x/b.Ini" } << true;
+        QTest::newRow("single ini") << QStringList{ "/x/c.ini" } << true;
+        QTest::newRow("extension only inside the name") << QStringList{ "/x/a.mrc.bak" } << false;
+    }
+
+    void dragIsTakenOnlyWhenEveryFileIsAScript()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, accepted);
+        MainWindow w;
+        std::unique_ptr<QMimeData> data(filesData(files));
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        QCoreApplication::sendEvent(&w, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+    }
+
+    void dragWithoutFilesIsRefused()
+    {
+        MainWindow w;
+        QMimeData data;
+        data.setText("a.mrc");
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        QCoreApplication::sendEvent(&w, &enter);
+        QVERIFY(!enter.isAccepted());
+    }
+
+    void dropOpensEachFileOnce()
+    {
+        MainWindow w;
+        std::unique_ptr<QMimeData> data(filesData({ aPath, dir.filePath("gone.mrc"), aPath, bPath }));
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(tabTexts(w), (QStringList{ "a.mrc", "b.ini" }));
+        QVERIFY(!w.scriptWindows().first()->getEditor()->isReadOnly());
+    }
+
+    void closeAllContinuesPastACancelledPrompt()
+    {
+        MainWindow w;
+        w.openScript(QFileInfo(aPath), false);
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        chooseNew(w, NewProjectDialog::DialogDocument);
+        w.openScript(QFileInfo(bPath), false);
+        w.scriptWindows().at(1)->getEditor()->insertPlainText("unsaved");
+
+        ModalAnswerer answers;
+        answers.then([](QWidget* modal) { press(modal, QMessageBox::Cancel); });
+        w.closeAllFiles();
+        flushDeletes();
+        QCOMPARE(answers.seen(), 1);
+        QCOMPARE(tabTexts(w), QStringList{ "Untitled1*" });
+        QCOMPARE(w.scriptWindows().size(), 1);
+        QVERIFY(w.builderWindows().isEmpty());
+    }
+
+    void closeAllButActiveKeepsTheCurrentTab()
+    {
+        MainWindow w;
+        w.openScript(QFileInfo(aPath), false);
+        chooseNew(w, NewProjectDialog::DialogDocument);
+        w.openScript(QFileInfo(bPath), false);
+        w.tabArea()->setCurrentIndex(1);
+        w.closeAllButActive();
+        flushDeletes();
+        QCOMPARE(tabTexts(w), QStringList{ "Untitled1" });
+        QVERIFY(w.scriptWindows().isEmpty());
+        QCOMPARE(w.builderWindows().size(), 1);
+    }
+
+    void closeEntriesFollowTheTabs()
+    {
+        MainWindow w;
+        // Before any tab has existed they are still enabled, and do nothing.
+        QVERIFY(action(w, "&Close")->isEnabled());
+        w.closeFile();
+        w.closeAllButActive();
+
+        w.openScript(QFileInfo(aPath), false);
+        w.tabCloseRequested(0);
+        QCOMPARE(w.tabArea()->count(), 0);
+        QVERIFY(w.scriptWindows().isEmpty());
+        flushDeletes();
+        QVERIFY(!action(w, "&Close")->isEnabled());
+        QVERIFY(!action(w, "Clos&e All")->isEnabled());
+        QVERIFY(!action(w, "Close &All But Active")->isEnabled());
+        QVERIFY(action(w, "Save A&ll")->isEnabled());
+    }
+
+    void tabCloseButtonKeepsARefusingWindow()
+    {
+        MainWindow w;
+        w.openScript(QFileInfo(aPath), false);
+        w.scriptWindows().first()->getEditor()->insertPlainText("unsaved");
+        ModalAnswerer answers;
+        answers.then([](QWidget* modal) { press(modal, QMessageBox::Cancel); });
+        w.tabCloseRequested(0);
+        flushDeletes();
+        QCOMPARE(w.tabArea()->count(), 1);
+        QCOMPARE(w.scriptWindows().size(), 1);
+    }
+
+    void saveAllSkipsReadOnlyDocuments()
+    {
+        QTemporaryDir here;
+        const QString writable = writeFile(here, "w.mrc", "echo -a 1\n");
+        const QString locked = writeFile(here, "r.mrc", "echo -a 2\n");
+        MainWindow w;
+        w.openScript(QFileInfo(writable), false);
+        w.openScript(QFileInfo(locked), true);
+        w.scriptWindows().first()->getEditor()->insertPlainText("x");
+        w.saveAll();
+        QFile saved(writable);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("xecho -a 1\r\n"));
+        QFile untouched(locked);
+        QVERIFY(untouched.open(QIODevice::ReadOnly));
+        QCOMPARE(untouched.readAll(), QByteArray("echo -a 2\n"));
+        QCOMPARE(tabTexts(w), (QStringList{ "w.mrc", "r.mrc" }));
+    }
+};
+
+KORVEL_APP_TEST(DocumentsTest)
+#include "tst_Documents.moc"

@@ -1,0 +1,198 @@
+#include "AppTestHelpers.h"
+#include "AppTestMain.h"
+
+#include "MdiChildEditor.h"
+#include "MslTextEditor.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace AppTests;
+
+namespace {
+
+// The Edit menu's own entries, then the toolbar's six control codes.
+const char* const editMenuTexts[] = { "&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All",
+                                      "Find/Replace", "Bold", "Italics", "Underline", "Reverse", "Color",
+                                      "Plain Text" };
+
+QList<QAction*> editActions(const MainWindow& w)
+{
+    QList<QAction*> result;
+    const QList<QAction*> all = w.findChildren<QAction*>();
+    for (const char* text : editMenuTexts) {
+        for (QAction* a : all) {
+            if (a->text() == QLatin1String(text))
+                result.append(a);     // the control codes twice: menu and toolbar
+        }
+    }
+    return result;
+}
+
+QMenu* menu(const MainWindow& w, const QString& title)
+{
+    const QList<QAction*> top = w.menuBar()->actions();
+    for (QAction* a : top) {
+        if (a->text() == title)
+            return a->menu();
+    }
+    return nullptr;
+}
+
+void openEditMenu(const MainWindow& w)
+{
+    emit menu(w, "&Edit")->aboutToShow();
+}
+
+QStringList enabledTexts(const MainWindow& w)
+{
+    QStringList texts;
+    const QList<QAction*> actions = editActions(w);
+    for (QAction* a : actions) {
+        if (a->isEnabled())
+            texts.append(a->text());
+    }
+    texts.removeDuplicates();
+    return texts;
+}
+
+} // namespace
+
+class EditMenuTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString scriptPath;
+
+private slots:
+    void initTestCase()
+    {
+        useSettingsDir(dir);
+        scriptPath = writeFile(dir, "a.mrc", "alias hello {\r\n  echo -a hi\r\n}\r\n");
+    }
+
+    void everyEditActionIsDisabledAtStart()
+    {
+        MainWindow w;
+        QCOMPARE(editActions(w).size(), 20);
+        QCOMPARE(enabledTexts(w), QStringList());
+        openEditMenu(w);
+        QCOMPARE(enabledTexts(w), QStringList());
+    }
+
+    void openingTheMenuFollowsTheCurrentDocument_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QStringList>("enabled");
+
+        const QStringList codes = { "Bold", "Italics", "Underline", "Reverse", "Color", "Plain Text" };
+        QTest::newRow("fresh script, empty clipboard")
+            << "script" << "" << (QStringList{ "&Delete", "Select &All", "Find/Replace" } + codes);
+        QTest::newRow("script with clipboard text")
+            << "script" << "echo" << (QStringList{ "&Paste", "&Delete", "Select &All", "Find/Replace" } + codes);
+        QTest::newRow("edited script with a selection")
+            << "edited" << "echo"
+            << (QStringList{ "&Undo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All", "Find/Replace" } + codes);
+        QTest::newRow("read-only script") << "read-only" << "echo" << QStringList();
+        QTest::newRow("designer") << "designer" << "echo" << QStringList();
+    }
+
+    void openingTheMenuFollowsTheCurrentDocument()
+    {
+        QFETCH(QString, document);
+        QFETCH(QString, clipboard);
+        QFETCH(QStringList, enabled);
+
+        MainWindow w;
+        if (document == "designer") {
+            chooseNew(w, NewProjectDialog::DialogDocument);
+        } else {
+            w.openScript(QFileInfo(scriptPath), document == "read-only");
+            if (document == "edited") {
+                MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+                editor->insertPlainText("x");
+                editor->selectAll();
+            }
+        }
+        QApplication::clipboard()->setText(clipboard);
+        openEditMenu(w);
+        QCOMPARE(enabledTexts(w), enabled);
+    }
+
+    void tabChangesUpdateTheSelectionEntries()
+    {
+        MainWindow w;
+        w.openScript(QFileInfo(scriptPath), false);
+        w.scriptWindows().first()->getEditor()->selectAll();
+        chooseNew(w, NewProjectDialog::DialogDocument);
+        // A designer tab: only Paste stays available.
+        QCOMPARE(enabledTexts(w), QStringList{ "&Paste" });
+
+        w.tabArea()->setCurrentIndex(0);
+        QVERIFY(action(w, "Cu&t")->isEnabled());
+        QVERIFY(action(w, "Select &All")->isEnabled());
+        QVERIFY(action(w, "Bold")->isEnabled());
+        QVERIFY(!action(w, "&Undo")->isEnabled());   // left as it was
+    }
+
+    void viewMenuFoldEntriesNeedAScript()
+    {
+        MainWindow w;
+        emit menu(w, "&View")->aboutToShow();
+        QVERIFY(!action(w, "&Fold All Blocks")->isEnabled());
+
+        w.openScript(QFileInfo(scriptPath), false);
+        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        emit menu(w, "&View")->aboutToShow();
+        QVERIFY(action(w, "&Fold All Blocks")->isEnabled());
+        QVERIFY(action(w, "&Unfold All Blocks")->isEnabled());
+        // Line 1 is a header at the root; line 2 lies inside the alias body.
+        QVERIFY(!action(w, "&Collapse Current Block")->isEnabled());
+        editor->setTextCursor(QTextCursor(editor->document()->findBlockByNumber(1)));
+        emit menu(w, "&View")->aboutToShow();
+        QCOMPARE(action(w, "&Collapse Current Block")->isEnabled(),
+                 editor->document()->findBlockByNumber(1).userState() > 10);
+        QCOMPARE(action(w, "&UnCollapse Current Block")->isEnabled(),
+                 action(w, "&Collapse Current Block")->isEnabled());
+    }
+
+    void wordWrapReachesEveryScriptWindow()
+    {
+        MainWindow w;
+        w.openScript(QFileInfo(scriptPath), false);
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        action(w, "Word wrap")->setChecked(true);
+        for (MdiChildEditor* win : w.scriptWindows())
+            QCOMPARE(win->getEditor()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        // A window opened later takes the mode too.
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        QCOMPARE(w.scriptWindows().last()->getEditor()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        action(w, "Word wrap")->setChecked(false);
+        for (MdiChildEditor* win : w.scriptWindows())
+            QCOMPARE(win->getEditor()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    }
+
+    void deleteRemovesSelectionOrNextCharacter()
+    {
+        MainWindow w;
+        w.openScript(QFileInfo(scriptPath), false);
+        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        editor->moveCursor(QTextCursor::Start);
+        w.deleteClicked();
+        QVERIFY(editor->toPlainText().startsWith("lias hello"));
+        QTextCursor cursor = editor->textCursor();
+        cursor.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+        editor->setTextCursor(cursor);
+        w.deleteClicked();
+        QVERIFY(editor->toPlainText().startsWith(" hello"));
+    }
+};
+
+KORVEL_APP_TEST(EditMenuTest)
+#include "tst_EditMenu.moc"
