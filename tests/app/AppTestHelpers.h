@@ -16,14 +16,16 @@
 #include <QString>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 
 namespace AppTests {
 
-// The action of the main window whose text is exactly `text` (menu texts
-// keep their "&" marks, toolbar texts have none).
+// The main window's own action whose text is exactly `text` (menu texts
+// keep their "&" marks, toolbar texts have none). Direct children only: the
+// toolbars' and docks' view toggles carry their titles as texts.
 inline QAction* action(const MainWindow& window, const QString& text)
 {
-    const QList<QAction*> actions = window.findChildren<QAction*>();
+    const QList<QAction*> actions = window.findChildren<QAction*>(Qt::FindDirectChildrenOnly);
     for (QAction* a : actions) {
         if (a->text() == text)
             return a;
@@ -50,6 +52,15 @@ inline void flushDeletes()
 inline void useSettingsDir(const QTemporaryDir& dir)
 {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+}
+
+// Exit ends the running event loop; run one so that it has a loop to end
+// (an exit outside any loop would make every later dialog return at once).
+// Returns the loop's exit code.
+inline int exitProgram(MainWindow& window)
+{
+    QTimer::singleShot(0, &window, &MainWindow::exitProgram);
+    return QCoreApplication::exec();
 }
 
 inline void press(QWidget* modal, QMessageBox::StandardButton button)

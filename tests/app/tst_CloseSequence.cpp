@@ -76,7 +76,7 @@ private slots:
         chooseNew(*w, NewProjectDialog::ScriptDocument);
         w->scriptWindows().at(0)->getEditor()->insertPlainText("unsaved");
         ModalAnswerer answers;
-        w->exitProgram();
+        QCOMPARE(exitProgram(*w), 0);
         delete w;
         QCOMPARE(answers.seen(), 0);
         QVERIFY(QFile::exists(settingsFile("settings")));

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 
 using namespace AppTests;
 
@@ -23,7 +24,7 @@ const char* const editMenuTexts[] = { "&Undo", "&Redo", "Cu&t", "&Copy", "&Paste
 QList<QAction*> editActions(const MainWindow& w)
 {
     QList<QAction*> result;
-    const QList<QAction*> all = w.findChildren<QAction*>();
+    const QList<QAction*> all = w.findChildren<QAction*>(Qt::FindDirectChildrenOnly);
     for (const char* text : editMenuTexts) {
         for (QAction* a : all) {
             if (a->text() == QLatin1String(text))
