@@ -16,6 +16,7 @@ namespace {
 constexpr int messageDockStartHeight = 150;
 constexpr int messageDockMaxHeight = 500;
 constexpr int messageDockReleaseMs = 150;
+constexpr QSize firstStartSize(1000, 700);
 }
 
 MainWindow::MainWindow()
@@ -37,6 +38,9 @@ MainWindow::MainWindow()
     untitledCounter = 0;
     currentWindow = nullptr;
 
+    // On a first start there is no saved geometry, and an empty tab area
+    // would leave the window at a few pixels' size.
+    resize(firstStartSize);
     restoreSettings();
 }
 

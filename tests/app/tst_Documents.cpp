@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QUrl>
 
 using namespace AppTests;
@@ -231,6 +232,25 @@ private slots:
         flushDeletes();
         QCOMPARE(w.tabArea()->count(), 1);
         QCOMPARE(w.scriptWindows().size(), 1);
+    }
+
+    void messageAreaPlacesTheCursor()
+    {
+        const QString path = writeFile(dir, "lines.mrc", "one\r\ntwo words\r\nthree\r\n");
+        MainWindow w;
+        w.openScript(QFileInfo(path), false);
+        w.openScript(QFileInfo(bPath), false);
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+
+        // Another spelling of the path names no open window: nothing moves.
+        w.gotoFilePosition(absolute.toUpper(), 2, 5);
+        QCOMPARE(w.tabArea()->currentIndex(), 1);
+
+        w.gotoFilePosition(absolute, 2, 5);
+        QCOMPARE(w.tabArea()->currentIndex(), 0);
+        const QTextCursor cursor = w.scriptWindows().first()->getEditor()->textCursor();
+        QCOMPARE(cursor.blockNumber(), 1);
+        QCOMPARE(cursor.positionInBlock(), 4);
     }
 
     void saveAllSkipsReadOnlyDocuments()
