@@ -72,7 +72,7 @@ const MenuItemSpec MainWindow::menuBarItems[] = {
     { K::Menu, "&Help" },
     { K::Action, "Check For Updates", nullptr, nullptr, true, false, nullptr, nullptr,
       &W::checkForUpdatesAction },
-    { K::Action, "&About", nullptr, "info.png", true, false, nullptr, nullptr, &W::aboutAction },
+    { K::Action, "&About", nullptr, "info.png" },
 };
 
 const int MainWindow::menuBarItemCount = int(std::size(menuBarItems));

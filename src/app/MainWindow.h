@@ -35,7 +35,6 @@ public:
     const QList<MdiChildEditor*>& scriptWindows() const { return editorWindows; }
     const QList<MdiChildBuilder*>& builderWindows() const { return designerWindows; }
     QTabWidget* tabArea() const { return tabs; }
-    MessageArea* messages() const { return messageArea; }
 
 public slots:
     // Documents.
@@ -168,7 +167,6 @@ private:
     QAction* formatToolbarAction = nullptr;
 
     QAction* checkForUpdatesAction = nullptr;
-    QAction* aboutAction = nullptr;
 
     int untitledCounter = 0;
     bool autoCheckUpdates = true;

@@ -39,6 +39,10 @@ MdiChildEditor* MainWindow::createScriptWindow()
     connect(win, &MdiChildEditor::closing, this, &MainWindow::editorClosed);
     connect(win, &MdiChildEditor::blocksChanged, messageArea, &MessageArea::editorErrUpdate);
     connect(win, &MdiChildEditor::titleChanged, this, &MainWindow::editorTitleChange);
+    // Only the document being typed in changes its undo stack, and that is
+    // the current one, so Undo and Redo follow it while the menu is closed.
+    connect(win->getEditor(), &QPlainTextEdit::undoAvailable, this, &MainWindow::editMenuUndoUpdate);
+    connect(win->getEditor(), &QPlainTextEdit::redoAvailable, this, &MainWindow::editMenuRedoUpdate);
     return win;
 }
 
