@@ -150,17 +150,19 @@ private slots:
 
         w.openScript(QFileInfo(scriptPath), false);
         MslTextEditor* editor = w.scriptWindows().first()->getEditor();
-        emit menu(w, "&View")->aboutToShow();
-        QVERIFY(action(w, "&Fold All Blocks")->isEnabled());
-        QVERIFY(action(w, "&Unfold All Blocks")->isEnabled());
-        // Line 1 is a header at the root; line 2 lies inside the alias body.
-        QVERIFY(!action(w, "&Collapse Current Block")->isEnabled());
-        editor->setTextCursor(QTextCursor(editor->document()->findBlockByNumber(1)));
-        emit menu(w, "&View")->aboutToShow();
-        QCOMPARE(action(w, "&Collapse Current Block")->isEnabled(),
-                 editor->document()->findBlockByNumber(1).userState() > 10);
-        QCOMPARE(action(w, "&UnCollapse Current Block")->isEnabled(),
-                 action(w, "&Collapse Current Block")->isEnabled());
+        const auto openViewMenuAt = [&](int line) {
+            editor->setTextCursor(QTextCursor(editor->document()->findBlockByNumber(line)));
+            emit menu(w, "&View")->aboutToShow();
+        };
+        // Inside the alias body, then on its closing brace back at the root.
+        for (int line : { 1, 2 }) {
+            openViewMenuAt(line);
+            const bool inBody = line == 1;
+            QVERIFY(action(w, "&Fold All Blocks")->isEnabled());
+            QVERIFY(action(w, "&Unfold All Blocks")->isEnabled());
+            QCOMPARE(action(w, "&Collapse Current Block")->isEnabled(), inBody);
+            QCOMPARE(action(w, "&UnCollapse Current Block")->isEnabled(), inBody);
+        }
     }
 
     void wordWrapReachesEveryScriptWindow()
