@@ -138,7 +138,9 @@ bool MdiChildEditor::saveFileClicked()
         setWindowTitle(file.fileName());
     }
 
-    const QString text = editor->toPlainText();
+    // The raw text keeps no-break spaces and line separators that
+    // toPlainText() would turn into spaces and line breaks.
+    const QString text = ScriptFile::editorTextFromRawDocumentText(editor->document()->toRawText());
     QString error;
     if (!ScriptFile::save(file.absoluteFilePath(), text, encoding, &error)) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Error saving file"),

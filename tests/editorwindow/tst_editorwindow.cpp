@@ -153,6 +153,9 @@ private slots:
         QTest::newRow("not UTF-8 keeps its bytes") << "w.mrc" << QByteArray("echo caf\xe9 \x80\r\n")
                                                    << QString::fromUtf8("echo caf\xc3\xa9 \xe2\x82\xac\n")
                                                    << QByteArray("echo caf\xe9 \x80\r\n");
+        // toPlainText() shows a no-break space as a space; the file keeps it.
+        QTest::newRow("no-break space kept") << "nb.mrc" << QByteArray("echo a\xa0" "b\r\n") << "echo a b\n"
+                                             << QByteArray("echo a\xa0" "b\r\n");
     }
 
     void loadAndSave()

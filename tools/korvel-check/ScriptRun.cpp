@@ -26,7 +26,7 @@ void checkScript(const QString& text, const LineVisitor& visit)
         while (end < length && !endsLine(text[end]))
             ++end;
         const QString line = text.mid(start, end - start);
-        checker.checkLine(line.toLower(), previousState, result);
+        checker.checkLine(MslChecker::lowerCased(line), previousState, result);
         visit(lineNumber, line, result);
         previousState = result.state;
         if (end == length)
