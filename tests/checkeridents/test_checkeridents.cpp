@@ -347,6 +347,9 @@ void TestCheckerIdents::lines_data()
     QTest::newRow("a brace past the next statement does not count")
         << "if %i foo 10 | echo {" << QStringList{diag(3, 6, "condtion", unknownOperator("foo"))} << QStringList()
         << body1;
+    QTest::newRow("second bare group, brace past the next statement")
+        << "if %a == 1 && %b foo 2 | x {" << QStringList{diag(3, 17, "condtion", unknownOperator("foo"))}
+        << QStringList() << body1;
     QTest::newRow("negated operator") << "if %x !isin abc echo" << QStringList() << QStringList{"16+4=commandFormat"}
                                       << body1;
     QTest::newRow("negated unknown operator")
@@ -559,7 +562,7 @@ void TestCheckerIdents::repeatedFindingsReportedOnce()
 void TestCheckerIdents::deepNestingStaysInsideTheLine_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::newRow("nested identifiers") << QStringLiteral("echo ") + QString(QStringLiteral("$a(")).repeated(3000);
+    QTest::newRow("nested identifiers") << QStringLiteral("echo ") + QString(QStringLiteral("$a(")).repeated(30000);
     QTest::newRow("nested $calc") << QStringLiteral("echo ") + QString(QStringLiteral("$calc(1+")).repeated(1000);
     QTest::newRow("nested groups") << QStringLiteral("if ") + QString(100000, QLatin1Char('('));
     QTest::newRow("joined groups") << QStringLiteral("if (%a") + QString(QStringLiteral(" || (%a")).repeated(30000);

@@ -7,8 +7,8 @@
 // A condition is one or more groups joined by "||" or "&&". A group written
 // in parentheses is walked for identifiers, variables and the balance of its
 // parentheses; a group written without them is read as "operand operator
-// operand", and only there is the operator checked (mIRC cannot tell a
-// misspelt operator from a word once the parentheses are gone).
+// operand", and only there is the operator checked: without parentheses the
+// operator is all that tells the condition from the command after it.
 
 namespace {
 
