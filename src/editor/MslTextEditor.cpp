@@ -1,11 +1,14 @@
 #include "MslTextEditor.h"
 
 #include "BlockFolding.h"
+#include "CallTip.h"
 #include "FoldMarkerIcons.h"
 #include "GutterGeometry.h"
+#include "HoverTip.h"
 #include "LineNumberBar.h"
 
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScrollBar>
@@ -32,6 +35,7 @@ MslTextEditor::MslTextEditor(QWidget* parent)
     setFont(editorFont);
 
     lineNumberBar = new LineNumberBar(this);
+    callTip = new CallTip(this);
 
     connect(this, &QPlainTextEdit::blockCountChanged, this, &MslTextEditor::updatelineNumberWidth);
     connect(this, &QPlainTextEdit::updateRequest, this, &MslTextEditor::updatelineNumber);
@@ -42,6 +46,7 @@ MslTextEditor::MslTextEditor(QWidget* parent)
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &MslTextEditor::scrollBarValueChanged);
 
     viewport()->setMouseTracking(true);
+    hoverTip = new HoverTip(this, callTip);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &MslTextEditor::showContextMenu);
 }
@@ -211,6 +216,33 @@ void MslTextEditor::scrollBarValueChanged(int value)
     viewport()->update();
     update();
     lastScrollValue = verticalScrollBar()->value();
+}
+
+void MslTextEditor::mouseMoveEvent(QMouseEvent* event)
+{
+    hoverTip->mouseMoved(event->position().toPoint());
+    // While the call tip is open the mouse neither hovers nor selects: a drag
+    // would move the caret away from the call the tip is about.
+    if (callTip->isVisible())
+        return;
+    QPlainTextEdit::mouseMoveEvent(event);
+}
+
+void MslTextEditor::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (callTip->isVisible())
+        callTip->hide();
+    QPlainTextEdit::mouseReleaseEvent(event);
+}
+
+void MslTextEditor::focusOutEvent(QFocusEvent* event)
+{
+    hoverTip->cancel();
+    QPlainTextEdit::focusOutEvent(event);
+    // A click on the call tip itself takes the focus from the editor; the tip
+    // stays open then so that its arrows can be used.
+    if (callTip->isVisible() && !callTip->hasFocus())
+        callTip->hide();
 }
 
 void MslTextEditor::gotoLine(int n)

@@ -4,16 +4,20 @@
 
 #include <functional>
 
+class CallTip;
+class HoverTip;
 class LineNumberBar;
 class MslSyntaxHighlighter;
+class QFocusEvent;
 class QMouseEvent;
 class QPaintEvent;
 class QResizeEvent;
 
 // The editing surface of a script window: a plain-text editor with a
 // line-number gutter that shows and toggles folds, a full-width highlight of
-// the caret line, folding of script components and script groups, and the
-// insertion of mIRC control codes.
+// the caret line, folding of script components and script groups, hover tips
+// over built-in identifiers, the call-tip popup, and the insertion of mIRC
+// control codes.
 //
 // The editor never parses the script: what it knows about a line's structure
 // it reads from the line's CBlockData and block state, which the document's
@@ -62,6 +66,9 @@ public slots:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 protected slots:
     void updatelineNumberWidth(int newBlockCount);
@@ -87,6 +94,8 @@ private:
     void moveCaretOutOfFolds();
 
     LineNumberBar* lineNumberBar = nullptr;
+    CallTip* callTip = nullptr;
+    HoverTip* hoverTip = nullptr;
     int lastScrollValue = 0;
     // The scroll correction sets the scroll bar itself; the value change that
     // causes must not be corrected again.

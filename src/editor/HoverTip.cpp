@@ -1,0 +1,75 @@
+#include "HoverTip.h"
+
+#include "CBlockData.h"
+#include "IdentifierTips.h"
+#include "InnermostIdentifier.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolTip>
+
+namespace {
+
+const QColor hoverBackground(204, 255, 255);
+
+} // namespace
+
+HoverTip::HoverTip(QPlainTextEdit* editor, const QWidget* callTip)
+    : QObject(editor)
+    , editor(editor)
+    , callTip(callTip)
+    , hoverTimer(new QTimer(this))
+{
+    hoverTimer->setObjectName(QStringLiteral("hoverTimer"));
+    hoverTimer->setInterval(restingDelayMs);
+    connect(hoverTimer, &QTimer::timeout, this, &HoverTip::processMouseHover);
+}
+
+void HoverTip::mouseMoved(const QPoint& viewportPos)
+{
+    lastMousePos = viewportPos;
+    if (callTip->isVisible())
+        return;
+    QToolTip::hideText();
+    hoverTimer->start();
+}
+
+void HoverTip::cancel()
+{
+    hoverTimer->stop();
+}
+
+void HoverTip::processMouseHover()
+{
+    hoverTimer->stop();
+    // The call tip may have opened while the mouse was resting.
+    if (callTip->isVisible())
+        return;
+
+    const QTextCursor cursor = editor->cursorForPosition(lastMousePos);
+    const QTextBlock block = cursor.block();
+    const auto* data = dynamic_cast<const CBlockData*>(block.userData());
+    if (!data)
+        return;
+    const IdentifierRecord* record = innermostIdentifier(data->identifiers, cursor.positionInBlock());
+    // Without parentheses "$name" may be a custom identifier or a plain word;
+    // only calls are documented.
+    if (!record || !record->hasParens)
+        return;
+    const QString html = identifierHoverHtml(record->name);
+    if (html.isEmpty())
+        return;
+
+    QTextEdit::ExtraSelection mark;
+    mark.cursor = QTextCursor(block);
+    mark.cursor.setPosition(block.position() + record->start);
+    mark.cursor.setPosition(block.position() + record->start + record->name.length(), QTextCursor::KeepAnchor);
+    mark.format.setUnderlineStyle(QTextCharFormat::DashUnderline);
+    mark.format.setBackground(hoverBackground);
+    editor->setExtraSelections({mark});
+
+    // The tip goes where the mouse rested; it is the same place as the
+    // pointer, since any later move would have restarted the delay.
+    QToolTip::showText(editor->viewport()->mapToGlobal(lastMousePos), html, editor->viewport());
+}

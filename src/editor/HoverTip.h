@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+class QPlainTextEdit;
+class QTimer;
+class QWidget;
+
+// The hover tip of a script editor: when the mouse rests for a moment over a
+// built-in identifier written with parentheses, the identifier's parameter
+// list shows as a tool tip and the name is dash-underlined on a light cyan
+// background. The underline stays until the caret-line highlight replaces the
+// editor's extra selections (any caret move).
+//
+// What an identifier is, where it starts and where its call ends is read from
+// the checker's records of the line (CBlockData::identifiers); the tip never
+// parses the text itself.
+//
+// While the call tip is open the hover stays silent: the call tip already
+// documents the call being typed, and a second popup over it would hide it.
+class HoverTip : public QObject
+{
+    Q_OBJECT
+public:
+    // The mouse has to rest this long before the tip shows.
+    static constexpr int restingDelayMs = 800;
+
+    // Both widgets are the caller's: editor is the editor whose viewport the
+    // mouse moves over, callTip the popup that silences the hover while open.
+    HoverTip(QPlainTextEdit* editor, const QWidget* callTip);
+
+    // To be called for every mouse move over the editor's viewport (viewport
+    // coordinates). Hides a shown tip and starts the resting delay anew.
+    void mouseMoved(const QPoint& viewportPos);
+    // The editor lost the focus: a pending tip is dropped.
+    void cancel();
+
+public slots:
+    // Shows the tip for the identifier under the last mouse position, if any.
+    void processMouseHover();
+
+private:
+    QPlainTextEdit* editor;
+    const QWidget* callTip;
+    QTimer* hoverTimer;
+    QPoint lastMousePos;
+};

@@ -1,0 +1,244 @@
+#include "CBlockData.h"
+#include "CallTip.h"
+#include "HoverTip.h"
+#include "IdentifierTips.h"
+#include "InnermostIdentifier.h"
+#include "MslSyntaxHighlighter.h"
+#include "MslTextEditor.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace {
+
+// Line 1 (0-based) holds every case; its columns:
+//   7 $abs(-1) 14 | 16 $count( 23 $chr(x) 29 ,2) 32 | 34 $chan | 40 $len(a) 46
+// ($len is a real identifier, but one the hover table does not document.)
+const char* const script =
+    "alias a {\n"
+    "  echo $abs(-1) $count($chr(x),2) $chan $len(a)\n"
+    "}";
+constexpr int bodyLine = 1;
+
+// An editor checked by the real highlighter, as in a script window.
+struct CheckedEditor {
+    MslTextEditor editor;
+    MslSyntaxHighlighter highlighter{editor.document()};
+
+    CheckedEditor()
+    {
+        editor.setHighlighter(&highlighter);
+        editor.resize(700, 300);
+        editor.setPlainText(QString::fromLatin1(script));
+        editor.show();
+    }
+
+    QTimer* hoverTimer() { return editor.findChild<QTimer*>(QStringLiteral("hoverTimer")); }
+    CallTip* callTip() { return editor.findChild<CallTip*>(); }
+    QTextBlock body() { return editor.document()->findBlockByNumber(bodyLine); }
+
+    // A viewport point whose nearest caret position is column of the body line.
+    QPoint pointAt(int column)
+    {
+        QTextCursor c(body());
+        c.setPosition(body().position() + column);
+        const QRect caret = editor.cursorRect(c);
+        return QPoint(caret.left() + 1, caret.center().y());
+    }
+
+    void mouse(QEvent::Type type, int column, Qt::MouseButtons buttons = Qt::NoButton)
+    {
+        const QPoint local = pointAt(column);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, local, editor.viewport()->mapToGlobal(local), button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(editor.viewport(), &event);
+    }
+
+    // Rests the mouse at column and waits until the hover delay has run out.
+    void hover(int column)
+    {
+        mouse(QEvent::MouseMove, column);
+        QVERIFY(hoverTimer()->isActive());
+        QTRY_VERIFY(!hoverTimer()->isActive());
+    }
+
+    bool onlyCaretLineMarked()
+    {
+        const auto selections = editor.extraSelections();
+        return selections.size() == 1 && selections.first().format.boolProperty(QTextFormat::FullWidthSelection);
+    }
+};
+
+void hideToolTip()
+{
+    QToolTip::hideText();
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+IdentifierRecord record(const char* name, int start, int end)
+{
+    IdentifierRecord r;
+    r.name = QString::fromLatin1(name);
+    r.start = start;
+    r.end = end;
+    r.hasParens = true;
+    return r;
+}
+
+} // namespace
+
+class TestHoverTip : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { hideToolTip(); }
+
+    void innermostIdentifier_data()
+    {
+        QTest::addColumn<int>("pos");
+        QTest::addColumn<QString>("found");
+        // $left($len(x),2) with a second record of the same start after it.
+        QTest::newRow("before the outer $") << 0 << "";
+        QTest::newRow("after the outer $") << 1 << "$left";
+        QTest::newRow("before the inner $") << 6 << "$left";
+        QTest::newRow("after the inner $") << 7 << "$len";
+        QTest::newRow("inner call's last position") << 12 << "$len";
+        QTest::newRow("after the inner call") << 13 << "$left";
+        QTest::newRow("outer call's last position") << 15 << "$left";
+        QTest::newRow("past every record") << 16 << "";
+    }
+
+    void innermostIdentifier()
+    {
+        QFETCH(int, pos);
+        QFETCH(QString, found);
+        const QVector<IdentifierRecord> records{record("$len", 6, 12), record("$left", 0, 15), record("$lower", 0, 15)};
+        const IdentifierRecord* r = ::innermostIdentifier(records, pos);
+        QCOMPARE(r ? r->name : QString(), found);
+    }
+
+    void hoverShowsTheInnermostCall_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("nameStart");
+        QTest::newRow("on the name") << 9 << "$abs" << 7;
+        QTest::newRow("right after the $") << 8 << "$abs" << 7;
+        QTest::newRow("before the closing parenthesis") << 14 << "$abs" << 7;
+        QTest::newRow("nested: the inner name") << 25 << "$chr" << 23;
+        QTest::newRow("nested: the outer name") << 19 << "$count" << 16;
+        QTest::newRow("nested: before the inner $") << 23 << "$count" << 16;
+        QTest::newRow("nested: after the inner call") << 31 << "$count" << 16;
+    }
+
+    void hoverShowsTheInnermostCall()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, name);
+        QFETCH(int, nameStart);
+        CheckedEditor e;
+        e.hover(column);
+
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), identifierHoverHtml(name));
+        QVERIFY(!QToolTip::text().isEmpty());
+
+        const auto selections = e.editor.extraSelections();
+        QCOMPARE(selections.size(), 1);
+        const QTextEdit::ExtraSelection& mark = selections.first();
+        QCOMPARE(mark.cursor.selectionStart(), e.body().position() + nameStart);
+        QCOMPARE(mark.cursor.selectedText(), name);
+        QCOMPARE(mark.format.underlineStyle(), QTextCharFormat::DashUnderline);
+        QCOMPARE(mark.format.background().color(), QColor(204, 255, 255));
+
+        // The next caret move gives the line highlight back.
+        e.editor.moveCursor(QTextCursor::End);
+        QVERIFY(e.onlyCaretLineMarked());
+    }
+
+    void hoverShowsNothing_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::newRow("plain word") << 3;
+        QTest::newRow("before the $") << 7;
+        QTest::newRow("after the closing parenthesis") << 15;
+        QTest::newRow("documented identifier without parentheses") << 36;
+        QTest::newRow("undocumented identifier") << 42;
+    }
+
+    void hoverShowsNothing()
+    {
+        QFETCH(int, column);
+        CheckedEditor e;
+        e.hover(column);
+        QVERIFY(!QToolTip::isVisible());
+        QVERIFY(e.onlyCaretLineMarked());
+    }
+
+    void aMouseMoveHidesTheTip()
+    {
+        CheckedEditor e;
+        e.hover(9);
+        QTRY_VERIFY(QToolTip::isVisible());
+        e.mouse(QEvent::MouseMove, 3);
+        QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
+    void callTipSilencesTheHover()
+    {
+        CheckedEditor e;
+        QVERIFY(e.callTip()->showTip(QStringLiteral("$crc"), 0, QPoint(0, 0)));
+        e.mouse(QEvent::MouseMove, 9);
+        QVERIFY(!e.hoverTimer()->isActive());
+
+        // A delay that started before the call tip opened ends silently.
+        e.callTip()->hide();
+        e.mouse(QEvent::MouseMove, 9);
+        e.callTip()->show();
+        QTRY_VERIFY(!e.hoverTimer()->isActive());
+        QVERIFY(!QToolTip::isVisible());
+        QVERIFY(e.onlyCaretLineMarked());
+    }
+
+    void callTipStopsDragSelectionUntilRelease()
+    {
+        CheckedEditor e;
+        e.mouse(QEvent::MouseButtonPress, 7, Qt::LeftButton);
+        QVERIFY(e.callTip()->showTip(QStringLiteral("$crc"), 0, QPoint(0, 0)));
+        e.mouse(QEvent::MouseMove, 15, Qt::LeftButton);
+        QVERIFY(!e.editor.textCursor().hasSelection());
+        e.mouse(QEvent::MouseButtonRelease, 15);
+        QVERIFY(!e.callTip()->isVisible());
+    }
+
+    void focusLeavingTheEditorClosesTheCallTip()
+    {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* editor = new MslTextEditor;
+        auto* other = new QLineEdit;
+        layout->addWidget(editor);
+        layout->addWidget(other);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        editor->setFocus();
+        QTRY_VERIFY(editor->hasFocus());
+
+        auto* tip = editor->findChild<CallTip*>();
+        QVERIFY(tip->showTip(QStringLiteral("$crc"), 0, QPoint(0, 0)));
+        other->setFocus();
+        QTRY_VERIFY(other->hasFocus());
+        QVERIFY(!tip->isVisible());
+    }
+};
+
+QTEST_MAIN(TestHoverTip)
+#include "tst_hovertip.moc"
