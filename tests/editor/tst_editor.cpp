@@ -477,5 +477,10 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEditor)
+int runEditorTests(int argc, char** argv)
+{
+    TestEditor tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
 #include "tst_editor.moc"

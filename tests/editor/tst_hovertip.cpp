@@ -240,5 +240,10 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHoverTip)
+int runHoverTipTests(int argc, char** argv)
+{
+    TestHoverTip tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
 #include "tst_hovertip.moc"
