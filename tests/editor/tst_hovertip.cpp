@@ -218,7 +218,7 @@ private slots:
         QVERIFY(!e.callTip()->isVisible());
     }
 
-    void focusLeavingTheEditorClosesTheCallTip()
+    void leavingTheEditorEndsBothTips()
     {
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
@@ -232,11 +232,18 @@ private slots:
         editor->setFocus();
         QTRY_VERIFY(editor->hasFocus());
 
+        // A pending hover is dropped with the focus, and so is the call tip.
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), editor->viewport()->mapToGlobal(QPointF(5, 5)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(editor->viewport(), &move);
+        auto* hoverTimer = editor->findChild<QTimer*>(QStringLiteral("hoverTimer"));
+        QVERIFY(hoverTimer->isActive());
         auto* tip = editor->findChild<CallTip*>();
         QVERIFY(tip->showTip(QStringLiteral("$crc"), 0, QPoint(0, 0)));
         other->setFocus();
         QTRY_VERIFY(other->hasFocus());
         QVERIFY(!tip->isVisible());
+        QVERIFY(!hoverTimer->isActive());
     }
 };
 
