@@ -109,23 +109,33 @@ int MslChecker::checkDialogLine(const QString& text)
     return BlockState::dialogTable;
 }
 
-int MslChecker::checkDialogOption(const QString& text, int& pos, int wordStart)
+// Walks the words of an option line (or of a title written without
+// quotes), reporting each plain word that is no dialog option. Returns the
+// number of words, or -1 when the table ended prematurely.
+int MslChecker::checkOptionWords(const QString& text, int& pos, bool inTitle)
 {
-    setFormat(wordStart, 6, FormatId::dialogTableFormat);
     int tokens = 0;
     for (;;) {
         const QString token = nextToken(text, pos, false);
         if (token.isEmpty())
-            break;
+            return tokens;
         ++tokens;
-        const DialogToken kind = checkDialogToken(text, pos, token, false);
+        const DialogToken kind = checkDialogToken(text, pos, token, inTitle);
         if (kind == DialogToken::PrematureEnd)
-            return BlockState::root;
+            return -1;
         if (kind == DialogToken::Plain && !DialogControls::isOption(token)) {
             setFormat(pos - token.size(), token.size(), FormatId::errorFormat);
             addError(3, pos, dialogBlock, QStringLiteral("Invalid option type"));
         }
     }
+}
+
+int MslChecker::checkDialogOption(const QString& text, int& pos, int wordStart)
+{
+    setFormat(wordStart, 6, FormatId::dialogTableFormat);
+    const int tokens = checkOptionWords(text, pos, false);
+    if (tokens < 0)
+        return BlockState::root;
     if (tokens == 0)
         addError(3, pos, dialogBlock,
                  QStringLiteral("Dialog option requires at least one type: dbu, pixels, notheme, disable"));
@@ -179,20 +189,9 @@ int MslChecker::checkDialogTitle(const QString& text, int& pos, int wordStart)
         return BlockState::dialogTable;
     }
 
-    int tokens = 0;
-    for (;;) {
-        const QString token = nextToken(text, pos, false);
-        if (token.isEmpty())
-            break;
-        ++tokens;
-        const DialogToken kind = checkDialogToken(text, pos, token, true);
-        if (kind == DialogToken::PrematureEnd)
-            return BlockState::root;
-        if (kind == DialogToken::Plain && !DialogControls::isOption(token)) {
-            setFormat(pos - token.size(), token.size(), FormatId::errorFormat);
-            addError(3, pos, dialogBlock, QStringLiteral("Invalid option type"));
-        }
-    }
+    const int tokens = checkOptionWords(text, pos, true);
+    if (tokens < 0)
+        return BlockState::root;
     if (tokens == 0) {
         setFormat(wordStart, 5, FormatId::errorFormat);
         addError(3, wordStart, dialogBlock, QStringLiteral("Dialog title requires a string title"));

@@ -117,6 +117,7 @@ private:
     // without the group offset (1, 0x100 or 0x101).
     int checkDialogLine(const QString& text);
     static QString nextToken(const QString& text, int& pos, bool stopAtComma);
+    int checkOptionWords(const QString& text, int& pos, bool inTitle);
     int checkDialogOption(const QString& text, int& pos, int wordStart);
     int checkDialogSize(const QString& text, int& pos, int wordStart);
     int checkDialogTitle(const QString& text, int& pos, int wordStart);
