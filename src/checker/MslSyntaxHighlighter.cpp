@@ -88,18 +88,8 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
 // Paints each maximal run of one format with a single setFormat call.
 void MslSyntaxHighlighter::applyFormats()
 {
-    const QVector<FormatId>& formats = result.formats;
-    const int n = formats.size();
-    int i = 0;
-    while (i < n) {
-        const FormatId f = formats[i];
-        int j = i + 1;
-        while (j < n && formats[j] == f)
-            ++j;
-        if (f != FormatId::None)
-            setFormat(i, j - i, TextFormats::format(f));
-        i = j;
-    }
+    result.forEachSpan(
+        [this](const FormatSpan& span) { setFormat(span.start, span.length, TextFormats::format(span.format)); });
 }
 
 void MslSyntaxHighlighter::recordHeader()

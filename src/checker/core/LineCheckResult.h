@@ -55,9 +55,11 @@ struct LineCheckResult {
         identifiers.clear();
     }
 
-    QVector<FormatSpan> spans() const
+    // Hands each maximal run of one non-default format to visit, in line
+    // order, without building a list.
+    template <typename Visit>
+    void forEachSpan(Visit visit) const
     {
-        QVector<FormatSpan> runs;
         const int n = formats.size();
         int i = 0;
         while (i < n) {
@@ -66,9 +68,15 @@ struct LineCheckResult {
             while (j < n && formats[j] == f)
                 ++j;
             if (f != FormatId::None)
-                runs.append({i, j - i, f});
+                visit(FormatSpan{i, j - i, f});
             i = j;
         }
+    }
+
+    QVector<FormatSpan> spans() const
+    {
+        QVector<FormatSpan> runs;
+        forEachSpan([&runs](const FormatSpan& span) { runs.append(span); });
         return runs;
     }
 };
