@@ -4,10 +4,10 @@
 
 // The menu bar, entry by entry. Disabled entries are switched on by the
 // Edit/View enabling rules and by the tab changes.
-using K = MenuItemSpec;
+using K = MenuItemEntry;
 using W = MainWindow;
 
-const MenuItemSpec MainWindow::menuBarItems[] = {
+const MenuItemEntry MainWindow::menuBarItems[] = {
     { K::Menu, "&File" },
     { K::Action, "&New", "Ctrl+N", nullptr, true, false, &W::newFile },
     { K::Action, "&Open...", "Ctrl+Shift+O", nullptr, true, false, &W::openFromFile },

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MenuSpec.h"
+#include "MenuTables.h"
 
 #include <QFileInfo>
 #include <QList>
@@ -121,11 +121,11 @@ private:
     void setEditActionsEnabled(bool enabled);
 
     // Menu and toolbar tables (MainMenuTable.cpp, ToolbarTables.cpp).
-    static const MenuItemSpec menuBarItems[];
+    static const MenuItemEntry menuBarItems[];
     static const int menuBarItemCount;
-    static const ControlCodeSpec controlCodes[];
+    static const ControlCodeEntry controlCodes[];
     static const int controlCodeCount;
-    static const ToolbarActionSpec mainToolbarActions[];
+    static const ToolbarActionEntry mainToolbarActions[];
     static const int mainToolbarActionCount;
 
     QList<MdiChildBuilder*> designerWindows;

@@ -23,9 +23,9 @@ void MainWindow::buildMainToolbar()
     mainToolbar->setObjectName(QStringLiteral("mainToolbar"));
     mainToolbar->setIconSize(QSize(16, 16));
     for (int i = 0; i < mainToolbarActionCount; ++i) {
-        const ToolbarActionSpec& spec = mainToolbarActions[i];
-        QAction* action = makeAction(spec.text, nullptr, spec.icon);
-        connect(action, &QAction::triggered, this, spec.slot);
+        const ToolbarActionEntry& entry = mainToolbarActions[i];
+        QAction* action = makeAction(entry.text, nullptr, entry.icon);
+        connect(action, &QAction::triggered, this, entry.slot);
         mainToolbar->addAction(action);
     }
     addToolBar(Qt::TopToolBarArea, mainToolbar);
@@ -37,10 +37,10 @@ void MainWindow::buildFormatToolbar()
     formatToolbar->setObjectName(QStringLiteral("colorToolbar"));
     formatToolbar->setIconSize(QSize(16, 16));
     for (int i = 0; i < controlCodeCount; ++i) {
-        const ControlCodeSpec& spec = controlCodes[i];
-        QAction* action = makeAction(spec.text, nullptr, spec.icon);
+        const ControlCodeEntry& entry = controlCodes[i];
+        QAction* action = makeAction(entry.text, nullptr, entry.icon);
         action->setEnabled(false);
-        connect(action, &QAction::triggered, this, spec.slot);
+        connect(action, &QAction::triggered, this, entry.slot);
         formatToolbar->addAction(action);
         controlCodeActions.append(action);
     }
@@ -54,26 +54,26 @@ void MainWindow::buildMenuBar()
     QMenu* current = nullptr;
 
     for (int i = 0; i < menuBarItemCount; ++i) {
-        const MenuItemSpec& spec = menuBarItems[i];
-        switch (spec.kind) {
-        case MenuItemSpec::Menu:
-            topMenu = bar->addMenu(QString::fromUtf8(spec.text));
+        const MenuItemEntry& entry = menuBarItems[i];
+        switch (entry.kind) {
+        case MenuItemEntry::Menu:
+            topMenu = bar->addMenu(QString::fromUtf8(entry.text));
             current = topMenu;
-            if (spec.aboutToShow)
-                connect(topMenu, &QMenu::aboutToShow, this, spec.aboutToShow);
+            if (entry.aboutToShow)
+                connect(topMenu, &QMenu::aboutToShow, this, entry.aboutToShow);
             break;
-        case MenuItemSpec::Submenu:
-            current = topMenu->addMenu(QString::fromUtf8(spec.text));
+        case MenuItemEntry::Submenu:
+            current = topMenu->addMenu(QString::fromUtf8(entry.text));
             break;
-        case MenuItemSpec::EndSubmenu:
+        case MenuItemEntry::EndSubmenu:
             current = topMenu;
             break;
-        case MenuItemSpec::Separator:
+        case MenuItemEntry::Separator:
             current->addSeparator();
             break;
-        case MenuItemSpec::ControlCodes:
+        case MenuItemEntry::ControlCodes:
             for (int c = 0; c < controlCodeCount; ++c) {
-                const ControlCodeSpec& code = controlCodes[c];
+                const ControlCodeEntry& code = controlCodes[c];
                 QAction* action = makeAction(code.text, code.shortcut, code.icon);
                 action->setEnabled(false);
                 connect(action, &QAction::triggered, this, code.slot);
@@ -82,16 +82,16 @@ void MainWindow::buildMenuBar()
                 controlCodeActions.insert(c, action);
             }
             break;
-        case MenuItemSpec::Action: {
-            QAction* action = makeAction(spec.text, spec.shortcut, spec.icon);
-            action->setEnabled(spec.enabled);
-            action->setCheckable(spec.checkable);
-            if (spec.onTriggered)
-                connect(action, &QAction::triggered, this, spec.onTriggered);
-            if (spec.onToggled)
-                connect(action, &QAction::toggled, this, spec.onToggled);
-            if (spec.store)
-                this->*spec.store = action;
+        case MenuItemEntry::Action: {
+            QAction* action = makeAction(entry.text, entry.shortcut, entry.icon);
+            action->setEnabled(entry.enabled);
+            action->setCheckable(entry.checkable);
+            if (entry.onTriggered)
+                connect(action, &QAction::triggered, this, entry.onTriggered);
+            if (entry.onToggled)
+                connect(action, &QAction::toggled, this, entry.onToggled);
+            if (entry.store)
+                this->*entry.store = action;
             current->addAction(action);
             break;
         }

@@ -11,7 +11,7 @@ class QAction;
 // Folder of the icons named by the menu and toolbar tables.
 inline constexpr const char mainIconFolder[] = ":/general/toolbar/resources/img_assets/options/main/";
 
-struct MenuItemSpec
+struct MenuItemEntry
 {
     enum Kind {
         Menu,           // starts a top-level menu (text, aboutToShow)
@@ -36,7 +36,7 @@ struct MenuItemSpec
 
 // One mIRC control code: the Edit menu's submenu and the format toolbar
 // each build an action from every entry (the toolbar without the shortcut).
-struct ControlCodeSpec
+struct ControlCodeEntry
 {
     const char* text;
     const char* shortcut;
@@ -44,7 +44,7 @@ struct ControlCodeSpec
     void (MainWindow::*slot)();
 };
 
-struct ToolbarActionSpec
+struct ToolbarActionEntry
 {
     const char* text;
     const char* icon;       // file in mainIconFolder

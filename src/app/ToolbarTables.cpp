@@ -5,7 +5,7 @@
 using W = MainWindow;
 
 // The mIRC control codes, in menu and toolbar order.
-const ControlCodeSpec MainWindow::controlCodes[] = {
+const ControlCodeEntry MainWindow::controlCodes[] = {
     { "Bold", "Ctrl+B", "format_bold.png", &W::insertBold },
     { "Italics", "Ctrl+I", "format_italics.png", &W::insertItalics },
     { "Underline", "Ctrl+U", "format_underline.png", &W::insertUnderline },
@@ -17,7 +17,7 @@ const int MainWindow::controlCodeCount = int(std::size(controlCodes));
 
 // The main toolbar has actions of its own, so they stay enabled whatever the
 // File menu's entries do.
-const ToolbarActionSpec MainWindow::mainToolbarActions[] = {
+const ToolbarActionEntry MainWindow::mainToolbarActions[] = {
     { "New", "page_white_add.png", &W::newFile },
     { "Open", "folder_page.png", &W::openFromFile },
     { "Save All", "save_all.png", &W::saveAll },

@@ -20,7 +20,7 @@ using IconPainter = void (*)(QPainter &painter, const IconStyle &style);
 // One icon of the program: where the program finds it in the resource system
 // (prefix + path), where its file lives under resources/, its pixel size and
 // how it is drawn.
-struct IconSpec
+struct IconEntry
 {
     const char *prefix;
     const char *path;
@@ -32,5 +32,5 @@ struct IconSpec
 };
 
 // The icon table (IconTable.cpp).
-extern const IconSpec iconTable[];
+extern const IconEntry iconTable[];
 extern const int iconTableSize;

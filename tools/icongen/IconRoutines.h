@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IconSpec.h"
+#include "IconEntry.h"
 
 // The drawing routines the icon table names, one per kind of picture. Each
 // draws into the 16 x 16 design box; `style.accent` and `style.text` tell the

@@ -20,7 +20,7 @@ constexpr QRgb teal = 0xff189696;
 
 using namespace Icons;
 
-const IconSpec iconTable[] = {
+const IconEntry iconTable[] = {
     // Menus and the main toolbar
     {"/general/toolbar", "resources/img_assets/options/main/save.png", "img_assets/options/main/save.png", 16, 16, save, {blue, ""}},
     {"/general/toolbar", "resources/img_assets/options/main/save_all.png", "img_assets/options/main/save_all.png", 16, 16, saveAll, {blue, ""}},

@@ -1,7 +1,7 @@
 // Draws every icon of the icon table, writes the files under the given
 // resources directory together with korvel.qrc, and optionally composes a
 // contact sheet (every icon, 4 x enlarged) to look them over.
-#include "IconSpec.h"
+#include "IconEntry.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,31 +20,31 @@ namespace {
 // BMP carries no alpha channel: those icons sit on the grey of a button face.
 const QColor bmpBackground(240, 240, 240);
 
-bool isBmp(const IconSpec &spec)
+bool isBmp(const IconEntry &entry)
 {
-    return QString::fromLatin1(spec.file).endsWith(QLatin1String(".bmp"));
+    return QString::fromLatin1(entry.file).endsWith(QLatin1String(".bmp"));
 }
 
-QImage render(const IconSpec &spec)
+QImage render(const IconEntry &entry)
 {
-    QImage image(spec.width, spec.height, QImage::Format_ARGB32_Premultiplied);
-    image.fill(isBmp(spec) ? bmpBackground : QColor(Qt::transparent));
+    QImage image(entry.width, entry.height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(isBmp(entry) ? bmpBackground : QColor(Qt::transparent));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const qreal scale = qMin(spec.width, spec.height) / 16.0;
-    painter.translate((spec.width - 16 * scale) / 2, (spec.height - 16 * scale) / 2);
+    const qreal scale = qMin(entry.width, entry.height) / 16.0;
+    painter.translate((entry.width - 16 * scale) / 2, (entry.height - 16 * scale) / 2);
     painter.scale(scale, scale);
-    spec.paint(painter, spec.style);
+    entry.paint(painter, entry.style);
     painter.end();
-    return isBmp(spec) ? image.convertToFormat(QImage::Format_RGB32) : image;
+    return isBmp(entry) ? image.convertToFormat(QImage::Format_RGB32) : image;
 }
 
-bool writeIcon(const QDir &resources, const IconSpec &spec, const QImage &image)
+bool writeIcon(const QDir &resources, const IconEntry &entry, const QImage &image)
 {
-    const QString target = resources.filePath(QString::fromLatin1(spec.file));
+    const QString target = resources.filePath(QString::fromLatin1(entry.file));
     QDir().mkpath(QFileInfo(target).path());
-    if (!image.save(target, isBmp(spec) ? "BMP" : "PNG")) {
+    if (!image.save(target, isBmp(entry) ? "BMP" : "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(target));
         return false;
     }
