@@ -47,6 +47,11 @@ void ModalAnswer::answerFileDialog(QWidget* modal)
     if (path.isEmpty()) {
         base->reject();
     } else {
+        // selectFile() leaves the name field alone while that field has the
+        // focus, which it gets as soon as the dialog is activated: take the
+        // focus away first so the chosen name is the one accepted.
+        if (QWidget* focused = dialog->focusWidget())
+            focused->clearFocus();
         dialog->selectFile(path);
         base->accept();
     }
