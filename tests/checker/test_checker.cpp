@@ -296,6 +296,9 @@ void TestChecker::lines_data()
     QTest::newRow("inline comment brace") << 0x20001 << "echo | /* a } b | */" << 1
         << QStringList{diag(3, 12, "block", closingInComment)}
         << "0+4=commandFormat 7+4=commentFormat 12+1=errorFormat 13+7=commentFormat";
+    QTest::newRow("inline comment brace after a bar") << 0x20001 << "echo | /* a | { b | */" << 0x20002
+        << QStringList{diag(3, 14, "block", openingInComment)}
+        << "0+4=commandFormat 7+6=commentFormat 14+1=errorFormat 15+7=commentFormat";
     QTest::newRow("statement comment task words stay") << 0x20001 << "echo | ; todo x" << 0x20001 << QStringList()
         << "0+4=commandFormat 7+8=commentFormat";
     QTest::newRow("task marker needs the whole word") << 1 << "; todofix" << 1 << QStringList() << "0+9=commentFormat";

@@ -5,12 +5,12 @@
 
 void MslChecker::setFormat(int start, int count, FormatId format)
 {
+    // As QSyntaxHighlighter::setFormat: a run that starts before the line
+    // paints nothing at all, one that runs past its end stops there.
     QVector<FormatId>& formats = out->formats;
     const int length = formats.size();
-    if (start < 0) {
-        count += start;
-        start = 0;
-    }
+    if (start < 0)
+        return;
     const int end = count > length - start ? length : start + count;
     for (int i = start; i < end; ++i)
         formats[i] = format;

@@ -331,21 +331,21 @@ void MslChecker::checkInlineComment(const QString& text, int& pos, int& depth)
     int start = pos;
     bool atWordStart = true;
     while (pos < length) {
-        if (atWordStart && isStandalone(text, pos)) {
-            const QChar c = text[pos];
-            if (c == QLatin1Char('|')) {
-                ++pos;
-                skipSpaces(text, pos);
-                if (TextScan::hasAt(text, pos, "*/")) {
-                    pos += 2;
-                    setFormat(start, pos - start, FormatId::commentFormat);
-                    checkAfterInlineComment(text, pos, depth);
-                    return;
-                }
-            } else if (c == QLatin1Char('{') || c == QLatin1Char('}')) {
-                checkCommentBrace(text, pos, depth, start);
+        if (atWordStart && text[pos] == QLatin1Char('|') && isStandalone(text, pos)) {
+            ++pos;
+            skipSpaces(text, pos);
+            if (TextScan::hasAt(text, pos, "*/")) {
+                pos += 2;
+                setFormat(start, pos - start, FormatId::commentFormat);
+                checkAfterInlineComment(text, pos, depth);
+                return;
             }
+            // Not the end of the comment: the word after the bar starts a
+            // word like any other, so a brace there still counts.
         }
+        if (atWordStart && pos < length && (text[pos] == QLatin1Char('{') || text[pos] == QLatin1Char('}'))
+            && isStandalone(text, pos))
+            checkCommentBrace(text, pos, depth, start);
         if (pos < length) {
             atWordStart = text[pos] == QLatin1Char(' ');
             ++pos;
