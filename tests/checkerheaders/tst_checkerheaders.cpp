@@ -80,11 +80,6 @@ private slots:
             QCOMPARE(perGroup[g], expectedPerGroup[g]);
         QCOMPARE(OnEvents::findEvent(u"TEXT"), nullptr);
 
-        for (int g = 0; g < OnEvents::groupCount(); ++g) {
-            const OnEvents::EventGroup& group = OnEvents::group(g);
-            QVERIFY(group.requiredCount <= group.parameterCount);
-            QVERIFY(group.detailParameter < group.parameterCount);
-        }
         QCOMPARE(OnEvents::dialogEventCount(), 12);
         QCOMPARE(QString(OnEvents::dialogEvent(0)), QStringLiteral("init"));
         QCOMPARE(QString(OnEvents::dialogEvent(11)), QStringLiteral("*"));
@@ -115,36 +110,27 @@ private slots:
         QTest::addColumn<QStringList>("diagnostics");
         QTest::addColumn<QStringList>("paints");
         QTest::addColumn<QString>("header");
+        const auto row = [](const char* name, const char* line, const QStringList& diagnostics,
+                            const QStringList& paints, const char* header) {
+            QTest::newRow(name) << QString(line) << diagnostics << paints << QString(header);
+        };
+        const QString wildcard = QStringLiteral("[Menu] Wildcard * overrides all other targets, making them pointless.");
 
-        QTest::newRow("alias") << "alias foo {" << QStringList()
-                               << QStringList{"0+5=aliasKeywordFormat", "6+3=aliasNameFormat"} << "1 foo@6";
-        QTest::newRow("local alias") << "alias -l Foo {" << QStringList()
-                                     << QStringList{"6+2=aliasSwitchFormat", "9+3=aliasNameFormat"}
-                                     << "1 foo@9 local";
-        QTest::newRow("indented alias") << "  alias  bar echo" << QStringList()
-                                        << QStringList{"2+5=aliasKeywordFormat", "9+3=aliasNameFormat"} << "1 bar@9";
-        QTest::newRow("local dialog") << "dialog -l setup {" << QStringList()
-                                      << QStringList{"0+6=dialogKeywordFormat", "7+2=dialogSwitchFormat",
-                                                     "10+5=dialogNameFormat"}
-                                      << "2 setup@10 local";
-        QTest::newRow("dialog illegal switch after l")
-            << "dialog -lx name {" << QStringList{"2@9 [dialog] Illegal alias switches: `x"}
-            << QStringList{"7+2=dialogSwitchFormat", "9+1=errorFormat", "11+4=dialogNameFormat"} << "2 name@11 local";
-        QTest::newRow("dialog illegal switches")
-            << "dialog -ab name {" << QStringList{"2@8 [dialog] Illegal alias switches: `ab"}
-            << QStringList{"7+1=none", "8+2=errorFormat"} << "2 name@11";
-        QTest::newRow("menu targets") << "menu status,@win,nicklist {" << QStringList()
-                                      << QStringList{"0+4=menuKeywordFormat", "5+21=none"} << "4 Menu@0";
-        QTest::newRow("menu invalid target")
-            << "menu status,foo {" << QStringList{"3@12 [Menu] Invalid Target: `foo'"}
-            << QStringList{"5+6=none", "12+3=errorFormat"} << "4 Menu@0";
-        QTest::newRow("menu wildcard")
-            << "menu *,status,query {"
-            << QStringList{"2@7 [Menu] Wildcard * overrides all other targets, making them pointless.",
-                           "2@14 [Menu] Wildcard * overrides all other targets, making them pointless."}
-            << QStringList{"5+1=none", "7+6=warningFormat", "14+5=warningFormat"} << "4 Menu@0";
-        QTest::newRow("menu empty target")
-            << "menu status, {" << QStringList{"3@12 [Menu] Invalid Target: `'"} << QStringList() << "4 Menu@0";
+        row("alias", "alias foo {", {}, {"0+5=aliasKeywordFormat", "6+3=aliasNameFormat"}, "1 foo@6");
+        row("indented local alias", "  alias -l  Foo echo", {},
+            {"2+5=aliasKeywordFormat", "8+2=aliasSwitchFormat", "12+3=aliasNameFormat"}, "1 foo@12 local");
+        row("local dialog", "dialog -l setup {", {},
+            {"0+6=dialogKeywordFormat", "7+2=dialogSwitchFormat", "10+5=dialogNameFormat"}, "2 setup@10 local");
+        row("dialog illegal switch after l", "dialog -lx name {", {"2@9 [dialog] Illegal alias switches: `x"},
+            {"7+2=dialogSwitchFormat", "9+1=errorFormat", "11+4=dialogNameFormat"}, "2 name@11 local");
+        row("dialog illegal switches", "dialog -ab name {", {"2@8 [dialog] Illegal alias switches: `ab"},
+            {"7+1=none", "8+2=errorFormat"}, "2 name@11");
+        row("menu targets", "menu status,@win,nicklist {", {}, {"0+4=menuKeywordFormat", "5+21=none"}, "4 Menu@0");
+        row("menu invalid target", "menu status,foo {", {"3@12 [Menu] Invalid Target: `foo'"},
+            {"5+6=none", "12+3=errorFormat"}, "4 Menu@0");
+        row("menu empty target", "menu status, {", {"3@12 [Menu] Invalid Target: `'"}, {}, "4 Menu@0");
+        row("menu wildcard", "menu *,status,query {", {"2@7 " + wildcard, "2@14 " + wildcard},
+            {"5+1=none", "7+6=warningFormat", "14+5=warningFormat"}, "4 Menu@0");
     }
 
     void definitionHeaders()
@@ -168,220 +154,167 @@ private slots:
         QTest::addColumn<QStringList>("paints");
         QTest::addColumn<QString>("header");
         QTest::addColumn<int>("state");
-
-        const int open = eventBodyState + 1;
-        const auto missing = [](int pos, const char* event, const char* what) {
-            return QStringList{QStringLiteral("3@%1 [on %2] %3 parameter is missing").arg(pos).arg(event, what)};
+        const auto row = [](const char* name, const char* line, const QStringList& diagnostics,
+                            const QStringList& paints, const char* header, int state) {
+            QTest::newRow(name) << QString(line) << diagnostics << paints << QString(header) << state;
         };
+        const int open = eventBodyState + 1;
+        const int root = rootState;
+        const auto on = [](int pos, const char* event, const QString& message, int type = 3) {
+            return QStringLiteral("%1@%2 [on %3] %4").arg(type).arg(pos).arg(QString(event), message);
+        };
+        // Every missing-parameter row below has its event name at 5.
+        const auto missing = [&on](const char* event, const char* what) {
+            return QStringList{on(5, event, QString(what) + QStringLiteral(" parameter is missing"))};
+        };
+        const QString targetVariables =
+            QStringLiteral("target contains variables and text must be enclosed by the $() identifier");
+        const QString windowVariables =
+            QStringLiteral("window parameter contains variables and text must be enclosed by the $() identifier");
+        const QString badChannel = QStringLiteral("Invalid channel name in target.");
 
         // E1: matchtext, target list.
-        QTest::newRow("text") << "on 1:TEXT:hello:#:{" << QStringList()
-                              << QStringList{"0+2=eventKeywordFormat", "5+4=eventNameFormat", "18+1=braceFormat"}
-                              << "3 text|hello@10" << open;
-        QTest::newRow("text one-line") << "on *:action:*:?:echo hi" << QStringList() << QStringList()
-                                       << "3 action|*@12" << rootState;
-        QTest::newRow("text without colon after matchtext")
-            << "on 1:text:hello" << missing(5, "text", "target") << QStringList{"5+4=errorFormat"} << ""
-            << rootState;
-        QTest::newRow("text empty after event") << "on 1:text:" << missing(5, "text", "matchtext")
-                                                << QStringList{"5+4=errorFormat"} << "" << rootState;
-        QTest::newRow("text brace instead of target")
-            << "on 1:text:*:{" << missing(5, "text", "target") << QStringList{"12+1=none"} << "3 text|*@10"
-            << rootState;
-        QTest::newRow("text variable matchtext")
-            << "on 1:notice:%a b:*:{" << QStringList{"3@12 [on notice] " + matchtextVariables}
-            << QStringList{"12+4=errorFormat"} << "3 notice|%a b@12" << open;
-        QTest::newRow("text single variable") << "on 1:text:%trigger:%chan:{" << QStringList()
-                                              << QStringList{"10+8=variableFormat", "19+5=variableFormat"}
-                                              << "3 text|%trigger@10" << open;
-        QTest::newRow("text wildcard *")
-            << "on 1:text:*:#a,*,bob:{"
-            << QStringList{"2@15 [on text] Wildcard * overrides all other targets, making them pointless."}
-            << QStringList{"12+2=warningFormat", "15+1=none", "17+3=warningFormat"} << "3 text|*@10" << open;
-        QTest::newRow("text wildcard ?")
-            << "on 1:text:*:?,#a,bob:{"
-            << QStringList{"2@12 [on text] Wildcard ? overrides all other query targets, making them pointless."}
-            << QStringList{"14+2=none", "17+3=warningFormat"} << "3 text|*@10" << open;
-        QTest::newRow("text wildcard #")
-            << "on 1:text:*:#,#a,bob:{"
-            << QStringList{"2@12 [on text] Wildcard # overrides all other channels targets, making them pointless."}
-            << QStringList{"14+2=warningFormat", "17+3=none"} << "3 text|*@10" << open;
-        QTest::newRow("text wildcards ? and #")
-            << "on 1:text:*:?,#,#a,bob:{"
-            << QStringList{"2@12 [on text] Wildcard ? overrides all other query targets, making them pointless.",
-                           "2@14 [on text] Wildcard # overrides all other channels targets, making them pointless."}
-            << QStringList{"16+2=warningFormat", "19+3=warningFormat"} << "3 text|*@10" << open;
-        QTest::newRow("text lone wildcard") << "on 1:text:*:*:{" << QStringList() << QStringList() << "3 text|*@10"
-                                            << open;
-        QTest::newRow("text evaluated matchtext") << "on 1:text:$(hi):#:{" << QStringList()
-                                                  << QStringList{"10+2=identifierFormat"} << "3 text|$(hi)@10" << open;
+        row("text", "on 1:TEXT:hello:#:{", {}, {"0+2=eventKeywordFormat", "5+4=eventNameFormat", "18+1=braceFormat"},
+            "3 text|hello@10", open);
+        row("text one-line", "on *:action:*:?:echo hi", {}, {}, "3 action|*@12", root);
+        row("text empty after event", "on 1:text:", missing("text", "matchtext"), {"5+4=errorFormat"}, "", root);
+        // Text without its colon is the matchtext, read and checked; the
+        // target is what is missing.
+        row("text without colon after matchtext", "on 1:text:hello", missing("text", "target"), {"5+4=errorFormat"},
+            "3 text|hello@10", root);
+        row("notice variable without colon", "on 1:notice:%a b",
+            {on(12, "notice", matchtextVariables), on(5, "notice", "target parameter is missing")},
+            {"12+4=errorFormat"}, "3 notice|%a b@12", root);
+        row("text brace instead of target", "on 1:text:*:{", missing("text", "target"), {"12+1=none"}, "3 text|*@10",
+            root);
+        row("text variables", "on 1:text:%trigger:%chan:{", {}, {"10+8=variableFormat", "19+5=variableFormat"},
+            "3 text|%trigger@10", open);
+        row("text evaluated matchtext", "on 1:text:$(hi):#:{", {}, {"10+2=identifierFormat"}, "3 text|$(hi)@10", open);
+        row("text wildcard *", "on 1:text:*:#a,*,bob:{",
+            {on(15, "text", "Wildcard * overrides all other targets, making them pointless.", 2)},
+            {"12+2=warningFormat", "15+1=none", "17+3=warningFormat"}, "3 text|*@10", open);
+        row("text wildcards ? and #", "on 1:text:*:?,#,#a,bob:{",
+            {on(12, "text", "Wildcard ? overrides all other query targets, making them pointless.", 2),
+             on(14, "text", "Wildcard # overrides all other channels targets, making them pointless.", 2)},
+            {"14+1=none", "16+2=warningFormat", "19+3=warningFormat"}, "3 text|*@10", open);
+        row("text ? beside channels only", "on 1:text:*:?,#a:{", {}, {"14+2=none"}, "3 text|*@10", open);
 
         // E2: no parameters.
-        QTest::newRow("connect") << "on 1:connect:{" << QStringList() << QStringList{"5+7=eventNameFormat"}
-                                 << "3 connect|@13" << open;
-        QTest::newRow("start one-line") << "on *:start:echo hi" << QStringList() << QStringList() << "3 start|@11"
-                                        << rootState;
+        row("connect", "on 1:connect:{", {}, {"5+7=eventNameFormat"}, "3 connect|@13", open);
 
         // E3: channel target list.
-        QTest::newRow("join") << "on !1:join:#a,#b:{" << QStringList() << QStringList{"11+5=none"} << "3 join|@11"
-                              << open;
-        QTest::newRow("join missing target") << "on 1:join:" << missing(5, "join", "target") << QStringList() << ""
-                                             << rootState;
-        QTest::newRow("join invalid channel")
-            << "on 1:join:abc,#a,x:{"
-            << QStringList{"3@10 [on join] Invalid channel name in target.",
-                           "3@17 [on join] Invalid channel name in target."}
-            << QStringList{"10+3=errorFormat", "14+2=none", "17+1=errorFormat"} << "3 join|@10" << open;
-        QTest::newRow("join wildcard")
-            << "on 1:part:#a,#:{"
-            << QStringList{"2@13 [on part] Wildcard # or * overrides all other targets, making them pointless."}
-            << QStringList{"10+2=warningFormat"} << "3 part|@10" << open;
-        QTest::newRow("join variable target")
-            << "on 1:kick:%a b:{" << QStringList{"3@10 [on kick] " + matchtextVariables}
-            << QStringList{"10+4=errorFormat"} << "3 kick|@10" << open;
+        row("join", "on !1:join:#a,#b:{", {}, {"11+5=none"}, "3 join|@11", open);
+        row("join missing target", "on 1:join:", missing("join", "target"), {}, "", root);
+        row("join invalid channel", "on 1:join:abc,#a,x:{", {on(10, "join", badChannel), on(17, "join", badChannel)},
+            {"10+3=errorFormat", "14+2=none", "17+1=errorFormat"}, "3 join|@10", open);
+        row("part wildcard", "on 1:part:#a,#:{",
+            {on(13, "part", "Wildcard # or * overrides all other targets, making them pointless.", 2)},
+            {"10+2=warningFormat"}, "3 part|@10", open);
+        row("kick variable target", "on 1:kick:%a b:{", {on(10, "kick", matchtextVariables)}, {"10+4=errorFormat"},
+            "3 kick|@10", open);
 
         // E4: matchtext.
-        QTest::newRow("sockread") << "on 1:sockread:irc.*:{" << QStringList() << QStringList() << "3 sockread|irc.*@14"
-                                  << open;
-        QTest::newRow("signal missing matchtext")
-            << "on 1:signal:" << missing(5, "signal", "matchtext") << QStringList{"5+6=errorFormat"} << ""
-            << rootState;
-        QTest::newRow("wallops variable") << "on 1:wallops:%w x:{" << QStringList{"3@13 [on wallops] " + matchtextVariables}
-                                          << QStringList() << "3 wallops|%w x@13" << open;
+        row("sockread", "on 1:sockread:irc.*:{", {}, {}, "3 sockread|irc.*@14", open);
+        row("signal missing matchtext", "on 1:signal:", missing("signal", "matchtext"), {"5+6=errorFormat"}, "",
+            root);
+        // The only parameter without its colon is itself the missing one.
+        row("chat matchtext without colon", "on 1:chat:* {", missing("chat", "matchtext"), {}, "", root);
+        row("wallops variable", "on 1:wallops:%w x:{", {on(13, "wallops", matchtextVariables)}, {},
+            "3 wallops|%w x@13", open);
 
         // E5: one target.
-        QTest::newRow("input") << "on 1:input:#:{" << QStringList() << QStringList() << "3 input|@11" << open;
-        QTest::newRow("input missing target")
-            << "on 1:input:" << missing(5, "input", "target") << QStringList() << "3 input|@11" << rootState;
-        QTest::newRow("input invalid target")
-            << "on 1:tabcomp:x:{"
-            << QStringList{"3@13 [on tabcomp] Invalid target parameter, must be one of the following: *, #, ?, =, !, @."}
-            << QStringList{"13+1=errorFormat"} << "3 tabcomp|@13" << open;
-        QTest::newRow("active variable target")
-            << "on 1:active:%t x:{"
-            << QStringList{"3@12 [on active] target contains variables and text must be enclosed by the $() identifier"}
-            << QStringList{"12+4=errorFormat"} << "3 active|@12" << open;
+        row("input", "on 1:input:#:{", {}, {}, "3 input|@11", open);
+        row("input missing target", "on 1:input:", missing("input", "target"), {}, "3 input|@11", root);
+        row("tabcomp invalid target", "on 1:tabcomp:x:{",
+            {on(13, "tabcomp", "Invalid target parameter, must be one of the following: *, #, ?, =, !, @.")},
+            {"13+1=errorFormat"}, "3 tabcomp|@13", open);
+        row("active variable target", "on 1:active:%t x:{", {on(12, "active", targetVariables)}, {"12+4=errorFormat"},
+            "3 active|@12", open);
 
         // E6: filename.
-        QTest::newRow("filercvd") << "on 1:filercvd:*.txt:{" << QStringList() << QStringList() << "3 filercvd|@14"
-                                  << open;
-        QTest::newRow("getfail missing filename")
-            << "on 1:getfail:" << missing(5, "getfail", "filename") << QStringList() << "3 getfail|@13" << rootState;
+        row("filercvd", "on 1:filercvd:*.txt:{", {}, {}, "3 filercvd|@14", open);
+        row("getfail missing filename", "on 1:getfail:", missing("getfail", "filename"), {}, "3 getfail|@13", root);
 
         // E7: DCC type.
-        QTest::newRow("dccserver") << "on 1:dccserver:fserve:{" << QStringList() << QStringList()
-                                   << "3 dccserver|@15" << open;
-        QTest::newRow("dccserver missing type")
-            << "on 1:dccserver:" << QStringList{"3@5 [on dccserver] DCC type parameter is missing"} << QStringList()
-            << "3 dccserver|@15" << rootState;
-        QTest::newRow("dccserver invalid type")
-            << "on 1:dccserver:ftp:{"
-            << QStringList{"3@15 [on dccserver] Invalid DCC type parameter, must be one of the following: chat, send, "
-                           "or fserve."}
-            << QStringList{"15+3=errorFormat"} << "3 dccserver|@15" << open;
+        row("dccserver", "on 1:dccserver:fserve:{", {}, {}, "3 dccserver|@15", open);
+        row("dccserver missing type", "on 1:dccserver:", {on(5, "dccserver", "DCC type parameter is missing")}, {},
+            "3 dccserver|@15", root);
+        row("dccserver invalid type", "on 1:dccserver:ftp:{",
+            {on(15, "dccserver", "Invalid DCC type parameter, must be one of the following: chat, send, or fserve.")},
+            {"15+3=errorFormat"}, "3 dccserver|@15", open);
 
         // E8: window type, optional matchtext; recorded after its checks.
-        QTest::newRow("open") << "on 1:open:?:{" << QStringList() << QStringList() << "3 open|@12" << open;
-        QTest::newRow("open with matchtext") << "on 1:close:=:*hi*:{" << QStringList() << QStringList()
-                                             << "3 close|*hi*@18" << open;
-        QTest::newRow("open missing type") << "on 1:open:" << missing(5, "open", "target") << QStringList() << ""
-                                           << rootState;
-        QTest::newRow("open variable matchtext")
-            << "on 1:open:?:%m x:{" << QStringList{"3@12 [on open] " + matchtextVariables}
-            << QStringList{"12+4=errorFormat"} << "3 open|%m x@17" << open;
+        row("open", "on 1:open:?:{", {}, {}, "3 open|@12", open);
+        row("open missing type", "on 1:open:", missing("open", "target"), {}, "", root);
+        row("close variable matchtext", "on 1:close:?:%m x:{", {on(13, "close", matchtextVariables)},
+            {"13+4=errorFormat"}, "3 close|%m x@18", open);
 
         // E9: matchtext, target.
-        QTest::newRow("hotlink") << "on 1:hotlink:*help*:*:{" << QStringList() << QStringList()
-                                 << "3 hotlink|*help*@13" << open;
-        QTest::newRow("hotlink missing target")
-            << "on 1:hotlink:*help*:" << missing(5, "hotlink", "target") << QStringList() << "3 hotlink|*help*@13"
-            << rootState;
-        QTest::newRow("vcmd variable target")
-            << "on 1:vcmd:a:%t x:{"
-            << QStringList{"3@12 [on vcmd] target contains variables and text must be enclosed by the $() identifier"}
-            << QStringList() << "3 vcmd|a@10" << open;
+        row("hotlink", "on 1:hotlink:*help*:*:{", {}, {}, "3 hotlink|*help*@13", open);
+        row("hotlink missing target", "on 1:hotlink:*help*:", missing("hotlink", "target"), {},
+            "3 hotlink|*help*@13", root);
+        row("vcmd variable target", "on 1:vcmd:a:%t x:{", {on(12, "vcmd", targetVariables)}, {}, "3 vcmd|a@10", open);
 
         // E10: window, key types.
-        QTest::newRow("keydown") << "on 1:keydown:@win:13,*:{" << QStringList() << QStringList()
-                                 << "3 keydown|@win@13" << open;
-        QTest::newRow("keydown missing key types")
-            << "on 1:keydown:@win:" << missing(5, "keydown", "key types") << QStringList() << "3 keydown|@win@13"
-            << rootState;
-        QTest::newRow("keyup missing window") << "on 1:keyup:" << missing(5, "keyup", "window") << QStringList()
-                                              << "" << rootState;
-        QTest::newRow("keyup invalid key type")
-            << "on 1:keyup:@w:13,x,y:{"
-            << QStringList{"3@17 [on keyup] Invalid key type", "3@19 [on keyup] Invalid key type"}
-            << QStringList{"14+2=none", "17+1=errorFormat", "19+1=errorFormat"} << "3 keyup|@w@11" << open;
-        QTest::newRow("keyup variable window")
-            << "on 1:keyup:%w x:*:{"
-            << QStringList{"3@11 [on keyup] window parameter contains variables and text must be enclosed by the $() "
-                           "identifier"}
-            << QStringList() << "3 keyup|%w x@11" << open;
+        row("keydown", "on 1:keydown:@win:13,*:{", {}, {}, "3 keydown|@win@13", open);
+        row("keyup missing window", "on 1:keyup:", missing("keyup", "window"), {}, "", root);
+        row("keydown missing key types", "on 1:keydown:@win:", missing("keydown", "key types"), {},
+            "3 keydown|@win@13", root);
+        row("keyup invalid key type", "on 1:keyup:@w:13,x,y:{",
+            {on(17, "keyup", "Invalid key type"), on(19, "keyup", "Invalid key type")},
+            {"14+2=none", "17+1=errorFormat", "19+1=errorFormat"}, "3 keyup|@w@11", open);
+        row("keyup variable window", "on 1:keyup:%w x:*:{", {on(11, "keyup", windowVariables)}, {},
+            "3 keyup|%w x@11", open);
 
         // E11: matchtext, read only.
-        QTest::newRow("logon") << "on 1:logon:*:{" << QStringList() << QStringList() << "3 logon|@11" << open;
-        QTest::newRow("logon missing matchtext") << "on 1:logon:" << missing(5, "logon", "matchtext") << QStringList()
-                                                 << "3 logon|@11" << rootState;
+        row("logon", "on 1:logon:%a b:{", {}, {}, "3 logon|@11", open);
+        row("logon missing matchtext", "on 1:logon:", missing("logon", "matchtext"), {}, "3 logon|@11", root);
 
         // E12: dialog name, event, ids.
-        QTest::newRow("dialog") << "on 1:dialog:setup:sclick:1-3,7:{" << QStringList() << QStringList()
-                                << "3 dialog|setup@12" << open;
-        QTest::newRow("dialog wildcards") << "on 1:dialog:setup:*:*:{" << QStringList() << QStringList()
-                                          << "3 dialog|setup@12" << open;
-        QTest::newRow("dialog invalid id")
-            << "on 1:dialog:d:sclick:1-3,x,4-y:{" << QStringList{"3@21 [on dialog] Invalid dialog ID"}
-            << QStringList{"21+3=none", "25+1=errorFormat", "27+1=none", "29+1=errorFormat"} << "3 dialog|d@12"
-            << open;
-        QTest::newRow("dialog invalid event")
-            << "on 1:dialog:d:click:1:{" << QStringList{"3@14 [on dialog] Invalid event type"}
-            << QStringList{"14+5=errorFormat"} << "3 dialog|d@12" << open;
-        QTest::newRow("dialog missing ids") << "on 1:dialog:d:init:" << missing(5, "dialog", "dialog ID")
-                                            << QStringList() << "3 dialog|d@12" << rootState;
-        QTest::newRow("dialog missing event") << "on 1:dialog:d:" << missing(5, "dialog", "event") << QStringList()
-                                              << "3 dialog|d@12" << rootState;
-        QTest::newRow("dialog missing name") << "on 1:dialog:" << missing(5, "dialog", "name") << QStringList() << ""
-                                             << rootState;
+        row("dialog", "on 1:dialog:setup:*:1-3,7:{", {}, {}, "3 dialog|setup@12", open);
+        row("dialog invalid event", "on 1:dialog:d:click:*:{", {on(14, "dialog", "Invalid event type")},
+            {"14+5=errorFormat"}, "3 dialog|d@12", open);
+        row("dialog invalid id", "on 1:dialog:d:sclick:1-3,x,4-y:{", {on(21, "dialog", "Invalid dialog ID")},
+            {"21+3=none", "25+1=errorFormat", "27+1=none", "29+1=errorFormat"}, "3 dialog|d@12", open);
+        row("dialog missing name", "on 1:dialog:", missing("dialog", "name"), {}, "", root);
+        row("dialog missing event", "on 1:dialog:d:", missing("dialog", "event"), {}, "3 dialog|d@12", root);
+        row("dialog missing ids", "on 1:dialog:d:init:", missing("dialog", "dialog ID"), {}, "3 dialog|d@12", root);
 
-        // Access levels.
-        QTest::newRow("me prefix") << "on me:1:join:#a:{" << QStringList()
-                                   << QStringList{"3+2=accessLevelFormat", "6+1=none", "8+4=eventNameFormat"}
-                                   << "3 join|@13" << open;
-        QTest::newRow("named level") << "on @friend:op:#:{" << QStringList() << QStringList() << "3 op|@14" << open;
+        // Access levels, and on-lines that are no header.
+        const QString unexpected = QStringLiteral("3@0 [root] Unexpected characters in root level of script file.");
+        row("level without colon", "on xyz", {}, {"0+2=eventKeywordFormat", "3+3=errorFormat"}, "", root);
+        row("level only", "on 1:", {unexpected}, {"0+5=errorFormat"}, "", root);
+        row("no colon after the event", "on 1:text", {unexpected}, {"0+9=errorFormat"}, "", root);
+        row("unknown event", "on 1:foo:*:{", {unexpected}, {"0+12=errorFormat"}, "", root);
+        row("me prefix", "on me:1:join:#a:{", {}, {"3+2=accessLevelFormat", "6+1=none", "8+4=eventNameFormat"},
+            "3 join|@13", open);
+        row("named level", "on @friend:op:#:{", {}, {}, "3 op|@14", open);
 
         // ctcp headers.
-        QTest::newRow("ctcp") << "ctcp 1:ping:*:{" << QStringList{}
-                              << QStringList{"0+4=ctcpRawKeywordFormat", "14+1=braceFormat"} << "3 Ctcp|ping@7"
-                              << open;
-        QTest::newRow("ctcp missing matchtext")
-            << "ctcp 1::#:{" << QStringList{"3@7 [Ctcp] Missing Matchtext Parameter"}
-            << QStringList{"7+4=errorFormat"} << "" << rootState;
-        QTest::newRow("ctcp invalid target")
-            << "ctcp 1:version:nick:{"
-            << QStringList{"3@15 [Ctcp] Invalid target parameter, must be one of the following: *, #, ?"}
-            << QStringList{"15+4=errorFormat"} << "3 Ctcp|version@7" << open;
-        QTest::newRow("ctcp missing command")
-            << "ctcp 1:ping:#" << QStringList{"3@7 [Ctcp] Command Parameter Missing."}
-            << QStringList{"7+4=errorFormat"} << "" << rootState;
-        QTest::newRow("ctcp variable matchtext")
-            << "ctcp 1:%a b:?:{" << QStringList{"3@7 [Ctcp] " + matchtextVariables} << QStringList{"7+4=errorFormat"}
-            << "3 Ctcp|%a b@7" << open;
+        row("ctcp level without colon", "ctcp xyz", {"4@0 [Ctcp] Invalid Access Level"}, {"0+4=errorFormat"}, "",
+            root);
+        row("ctcp", "ctcp 1:ping:*:{", {}, {"0+4=ctcpRawKeywordFormat", "14+1=braceFormat"}, "3 Ctcp|ping@7", open);
+        row("ctcp missing matchtext", "ctcp 1::#:{", {"3@7 [Ctcp] Missing Matchtext Parameter"}, {"7+4=errorFormat"},
+            "", root);
+        row("ctcp invalid target", "ctcp 1:version:nick:{",
+            {"3@15 [Ctcp] Invalid target parameter, must be one of the following: *, #, ?"}, {"15+4=errorFormat"},
+            "3 Ctcp|version@7", open);
+        row("ctcp missing command", "ctcp 1:ping:#", {"3@7 [Ctcp] Command Parameter Missing."}, {"7+4=errorFormat"},
+            "", root);
+        row("ctcp variable matchtext", "ctcp 1:%a b:?:{", {"3@7 [Ctcp] " + matchtextVariables}, {"7+4=errorFormat"},
+            "3 Ctcp|%a b@7", open);
 
         // raw headers.
-        QTest::newRow("raw") << "raw 372:*:{" << QStringList() << QStringList{"0+3=ctcpRawKeywordFormat"}
-                             << "3 Raw|*@4" << open;
-        QTest::newRow("raw prop") << "raw prop:*:echo" << QStringList() << QStringList() << "3 Raw|*@4" << rootState;
-        QTest::newRow("raw invalid numeric")
-            << "raw abc:*:{" << QStringList{"3@4 [Raw] Invalid Raw Numeric/prop."} << QStringList{"4+3=errorFormat"}
-            << "3 Raw|*@4" << open;
-        QTest::newRow("raw missing numeric") << "raw :*:{" << QStringList{"3@4 [Raw] Missing Raw Numeric/prop."}
-                                             << QStringList{"4+3=errorFormat"} << "" << rootState;
-        QTest::newRow("raw missing matchtext") << "raw 372::{" << QStringList{"3@4 [Raw] Missing Matchtext Parameter"}
-                                               << QStringList() << "" << rootState;
-        QTest::newRow("raw missing command") << "raw 372:*" << QStringList{"3@4 [Raw] Command Parameter Missing."}
-                                             << QStringList{"4+3=errorFormat"} << "3 raw|*@8" << rootState;
-        QTest::newRow("raw variable matchtext") << "raw 1:%x y:{" << QStringList{"3@6 [Raw] " + matchtextVariables}
-                                                << QStringList() << "3 Raw|%x y@4" << open;
+        row("raw", "raw 372:*:{", {}, {"0+3=ctcpRawKeywordFormat"}, "3 Raw|*@4", open);
+        row("raw prop", "raw prop:*:echo", {}, {}, "3 Raw|*@4", root);
+        row("raw invalid numeric", "raw abc:*:{", {"3@4 [Raw] Invalid Raw Numeric/prop."}, {"4+3=errorFormat"},
+            "3 Raw|*@4", open);
+        row("raw missing numeric", "raw :*:{", {"3@4 [Raw] Missing Raw Numeric/prop."}, {"4+3=errorFormat"}, "",
+            root);
+        row("raw missing matchtext", "raw 372::{", {"3@4 [Raw] Missing Matchtext Parameter"}, {}, "", root);
+        row("raw missing command", "raw 372:*", {"3@4 [Raw] Command Parameter Missing."}, {"4+3=errorFormat"},
+            "3 raw|*@8", root);
+        row("raw variable matchtext", "raw 1:%x y:{", {"3@6 [Raw] " + matchtextVariables}, {}, "3 Raw|%x y@4", open);
     }
 
     void eventHeaders()
@@ -396,26 +329,6 @@ private slots:
         QCOMPARE(checked.failedPaint(paints), QString());
         QCOMPARE(checked.header(), header);
         QCOMPARE(checked.result.state, state);
-    }
-
-    void unknownEventsAreRootText_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::newRow("no colon after the event") << "on 1:text";
-        QTest::newRow("unknown event") << "on 1:foo:*:{";
-        QTest::newRow("level only") << "on 1:";
-    }
-
-    // An on-header whose event is unknown is no header at all: nothing is
-    // recorded and the line is left to the root level's judgement.
-    void unknownEventsAreRootText()
-    {
-        QFETCH(QString, line);
-        const CheckedLine checked(line, rootState);
-        QCOMPARE(checked.header(), QString());
-        QCOMPARE(checked.result.state, rootState);
-        for (const LineDiagnostic& d : checked.result.diagnostics)
-            QVERIFY2(!d.block.startsWith(QLatin1String("on ")), qPrintable(d.message));
     }
 
     // ---- Dialog tables ---------------------------------------------------

@@ -221,25 +221,30 @@ bool MslChecker::checkEventHeader(const QString& text, int& pos)
 
     QString detail;
     for (int i = 0; i < group.parameterCount; ++i) {
-        if (!colonFollows(text, pos)) {
-            if (i >= group.requiredCount)
-                break;
-            // A field without its colon is taken as this parameter: what is
-            // missing is the one after it (the last required one at most).
-            const int missing = fieldAt(text, pos).isEmpty() ? i : qMin(i + 1, group.requiredCount - 1);
+        const bool closed = colonFollows(text, pos);
+        if (!closed && i >= group.requiredCount)
+            break;
+        const int fieldPos = pos;
+        const QString field = fieldAt(text, pos);
+        // Text without its colon still counts as this parameter while a later
+        // one is required: "on 1:text:hello" has its matchtext and lacks the
+        // target. Otherwise this parameter itself is the missing one.
+        const bool read = closed || (!field.isEmpty() && i + 1 < group.requiredCount);
+        if (read) {
+            passField(text, pos);
+            if (i == group.detailParameter)
+                detail = field;
+            if (i == 0 && group.recordPoint == OnEvents::RecordPoint::AfterFirstParameter)
+                setEventBlock(event, detail, firstParameterPos);
+            checkEventParameter(group.parameters[i], field, fieldPos, block);
+        }
+        if (!closed) {
+            const OnEvents::Parameter missing = group.parameters[read ? i + 1 : i];
             setFormat(eventStart, event.size(), FormatId::errorFormat);
-            addError(3, eventStart, block, QString::fromLatin1(OnEvents::missingMessage(group.parameters[missing])));
+            addError(3, eventStart, block, QString::fromLatin1(OnEvents::missingMessage(missing)));
             pos = text.size();
             return true;
         }
-        const int fieldPos = pos;
-        const QString field = fieldAt(text, pos);
-        passField(text, pos);
-        if (i == group.detailParameter)
-            detail = field;
-        if (i == 0 && group.recordPoint == OnEvents::RecordPoint::AfterFirstParameter)
-            setEventBlock(event, detail, firstParameterPos);
-        checkEventParameter(group.parameters[i], field, fieldPos, block);
     }
     if (group.recordPoint == OnEvents::RecordPoint::AfterChecks)
         setEventBlock(event, detail, pos);
