@@ -241,6 +241,9 @@ void TestChecker::lines_data()
         "0+4=commandFormat 5+1=braceFormat 7+3=errorFormat 11+1=braceFormat 15+4=commandFormat");
     row("depth 1: over-closing", 0x20001, "echo a } }", 1, {diag(3, 10, "block", closingInExpression)},
         "0+4=commandFormat 7+1=braceFormat 9+1=errorFormat");
+    row("below 0: text after the brace", 0x20001, "echo a } | echo b } x | halt", 1,
+        {diag(3, 18, "block", closingInExpression)},
+        "0+4=commandFormat 7+1=braceFormat 11+4=commandFormat 18+1=errorFormat 24+4=commandFormat");
     row("glued brace is text", 0x20001, "echo x{y", 0x20001, {}, "0+4=commandFormat");
     row("opening brace in expression", 0x20001, "echo { x | echo y", 0x20002,
         {diag(3, 6, "block", openingInExpression)}, "0+4=commandFormat 5+1=errorFormat 7+2=errorFormat 11+4=commandFormat");

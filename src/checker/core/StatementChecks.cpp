@@ -251,14 +251,17 @@ MslChecker::CodeStep MslChecker::scanAfterClosingBrace(const QString& text, int&
             break;
         }
         afterBrace = c == QLatin1Char(' ');
-        if (!afterBrace) {
-            if (depth <= 0) {
-                // The brace closed the whole body: nothing may follow it.
-                setFormat(pos, length - pos, FormatId::errorFormat);
-                addError(3, pos, blockName, QStringLiteral("Unexpected characters after closing bracket"));
-                pos = length;
-                return CodeStep::Unwind;
-            }
+        if (!afterBrace && depth == 0) {
+            // The brace closed the whole body: nothing may follow it.
+            setFormat(pos, length - pos, FormatId::errorFormat);
+            addError(3, pos, blockName, QStringLiteral("Unexpected characters after closing bracket"));
+            pos = length;
+            return CodeStep::Unwind;
+        }
+        // Inside the body, text up to the next separator or brace is out of
+        // place. Below 0 the brace itself was reported as one too many, and
+        // what follows it is not reported again.
+        if (!afterBrace && depth > 0) {
             const int start = pos;
             bool atWordStart = true;
             while (pos < length) {
