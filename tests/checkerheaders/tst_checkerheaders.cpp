@@ -1,7 +1,6 @@
 #include "CheckedLine.h"
 
 #include "tables/DialogControls.h"
-#include "tables/MenuWords.h"
 #include "tables/OnEvents.h"
 
 #include "ReportFormat.h"
@@ -81,22 +80,6 @@ private slots:
         QCOMPARE(QString(OnEvents::dialogEvent(0)), QStringLiteral("init"));
         QCOMPARE(QString(OnEvents::dialogEvent(11)), QStringLiteral("*"));
         QCOMPARE(OnEvents::dccTypeCount(), 3);
-    }
-
-    void dialogAndMenuVocabularies()
-    {
-        QCOMPARE(DialogControls::controlCount(), 13);
-        QCOMPARE(QString(DialogControls::control(0).name), QStringLiteral("tab"));
-        QCOMPARE(QString(DialogControls::control(12).name), QStringLiteral("combo"));
-        QCOMPARE(DialogControls::styleCount(), 49);
-        for (int i = 0; i < DialogControls::styleCount(); ++i) {
-            const QString owner = QString::fromLatin1(DialogControls::style(i).control);
-            QVERIFY2(owner.isEmpty() || DialogControls::findControl(owner), DialogControls::style(i).style);
-        }
-        QCOMPARE(DialogControls::optionCount(), 4);
-        QCOMPARE(MenuWords::targetCount(), 6);
-        QCOMPARE(MenuWords::eventWordCount(), 6);
-        QCOMPARE(QString(MenuWords::eventWord(3)), QStringLiteral("lbclick"));
     }
 
     // ---- Alias, dialog and menu headers -----------------------------------
@@ -330,116 +313,94 @@ private slots:
 
     // ---- Dialog tables ---------------------------------------------------
 
-    void dialogLines_data()
+private:
+    // A line table's row in one line of source: the diagnostics ("type@pos
+    // [block] message") and the paints ("start+length=format") are lists
+    // separated by "|".
+    struct LineRow {
+        const char* name;
+        QString line;
+        QString diagnostics;
+        QString paints;
+        int state;
+    };
+
+    static void addLineRows(std::initializer_list<LineRow> rows)
     {
         addLineColumns();
-        const int inside = dialogState;
-        const QString premature =
-            QStringLiteral("[Dialog] Unexpected closing bracket ending dialog block prematurely");
+        for (const LineRow& row : rows)
+            QTest::newRow(row.name) << row.line << row.diagnostics.split('|', Qt::SkipEmptyParts)
+                                    << row.paints.split('|', Qt::SkipEmptyParts) << row.state;
+    }
 
-        QTest::newRow("empty") << "" << QStringList() << QStringList() << inside;
-        QTest::newRow("spaces") << "    " << QStringList() << QStringList() << inside;
+private slots:
+    void dialogLines_data()
+    {
+        const int in = dialogState;
+        const int out = rootState;
+        const QString premature = "[Dialog] Unexpected closing bracket ending dialog block prematurely";
+        const QString noType = "[Dialog] Dialog option requires at least one type: dbu, pixels, notheme, disable";
+        const QString rem = "[alias] Old-style rem comments are deprecated, consider using `;' comments.";
+        addLineRows({
+            {"spaces", "    ", "", "", in},
 
-        QTest::newRow("option") << "option dbu notheme" << QStringList()
-                                << QStringList{"0+6=dialogTableFormat", "7+11=none"} << inside;
-        QTest::newRow("option invalid") << "option dbu foo" << QStringList{"3@14 [Dialog] Invalid option type"}
-                                        << QStringList{"11+3=errorFormat"} << inside;
-        QTest::newRow("option alone")
-            << "option " << QStringList{"3@7 [Dialog] Dialog option requires at least one type: dbu, pixels, notheme, disable"}
-            << QStringList() << inside;
-        QTest::newRow("option premature end") << "option dbu } x" << QStringList{"3@12 " + premature}
-                                              << QStringList{"11+3=errorFormat"} << rootState;
+            {"option", "option dbu notheme", "", "0+6=dialogTableFormat|7+11=none", in},
+            {"option invalid", "option dbu foo", "3@14 [Dialog] Invalid option type", "11+3=errorFormat", in},
+            {"option alone", "option ", "3@7 " + noType, "", in},
+            {"option premature end", "option dbu } x", "3@12 " + premature, "11+3=errorFormat", out},
 
-        QTest::newRow("size") << "size -1 -1 200 100" << QStringList() << QStringList{"0+4=dialogTableFormat"}
-                              << inside;
-        QTest::newRow("size too few") << "size 10 10" << QStringList{"3@0 [Dialog] Dialog size missing parameters"}
-                                      << QStringList{"0+4=errorFormat"} << inside;
-        QTest::newRow("size alone") << "size" << QStringList{"3@0 [Dialog] Dialog size missing parameters"}
-                                    << QStringList() << inside;
-        QTest::newRow("size too many") << "  size 1 2 3 4 5"
-                                       << QStringList{"3@2 [Dialog] Dialog size too many parameters"}
-                                       << QStringList{"2+4=errorFormat"} << inside;
-        QTest::newRow("size variables") << "size %w %h" << QStringList() << QStringList{"0+4=dialogTableFormat"}
-                                        << inside;
-        QTest::newRow("size premature end") << "size 1 2 }" << QStringList{"3@10 " + premature}
-                                            << QStringList{"9+1=errorFormat"} << rootState;
+            {"size", "size -1 -1 200 100", "", "0+4=dialogTableFormat", in},
+            {"size too few", "size 10 10", "3@0 [Dialog] Dialog size missing parameters", "0+4=errorFormat", in},
+            {"size too many", "  size 1 2 3 4 5", "3@2 [Dialog] Dialog size too many parameters", "2+4=errorFormat",
+             in},
+            // A variable may stand for several numbers: the count is not judged.
+            {"size variables", "size %w %h", "", "5+2=variableFormat", in},
 
-        QTest::newRow("title") << "title \"My Dialog\"" << QStringList()
-                               << QStringList{"0+5=dialogTableFormat", "6+1=none", "7+9=promptFormat", "16+1=none"}
-                               << inside;
-        QTest::newRow("title unterminated") << "title \"abc" << QStringList() << QStringList{"7+3=promptFormat"}
-                                            << inside;
-        QTest::newRow("title trailing text")
-            << "title \"a\" x" << QStringList{"3@10 [Dialog] Trailing text after end of title string"}
-            << QStringList{"10+1=errorFormat"} << inside;
-        QTest::newRow("title alone") << "title" << QStringList{"3@0 [Dialog] Dialog title requires a string title"}
-                                     << QStringList{"0+5=errorFormat"} << inside;
-        QTest::newRow("title variable") << "title %title" << QStringList() << QStringList() << inside;
-        QTest::newRow("title identifier") << "title $title" << QStringList() << QStringList{"6+6=identifierFormat"}
-                                          << inside;
-        QTest::newRow("title premature end") << "title } x" << QStringList{"3@7 " + premature}
-                                             << QStringList{"6+1=errorFormat", "8+1=none"} << rootState;
+            {"title", "title \"My Dialog\"", "", "0+5=dialogTableFormat|6+1=none|7+9=promptFormat|16+1=none", in},
+            {"title unterminated", "title \"abc", "", "7+3=promptFormat", in},
+            {"title trailing text", "title \"a\" x", "3@10 [Dialog] Trailing text after end of title string",
+             "10+1=errorFormat", in},
+            {"title alone", "title", "3@0 [Dialog] Dialog title requires a string title", "0+5=errorFormat", in},
+            // Without quotes the title's words are read like an option line's.
+            {"title without quotes", "title %t $t x", "3@13 [Dialog] Invalid option type",
+             "6+2=variableFormat|9+2=identifierFormat|12+1=errorFormat", in},
+            {"title premature end", "title } x", "3@7 " + premature, "6+1=errorFormat|8+1=none", out},
 
-        QTest::newRow("button") << "button \"OK\", 1, 10 10 50 20, ok default tab3" << QStringList()
-                                << QStringList{"0+6=dialogTableFormat", "8+2=promptFormat"} << inside;
-        QTest::newRow("button bad style")
-            << "button \"OK\", 1, 10 10 50 20, ok bogus" << QStringList{"3@37 [Dialog] Invalid style type"}
-            << QStringList{"32+5=errorFormat"} << inside;
-        QTest::newRow("button premature end") << "button \"OK\", 1, 10 10 50 20, ok } x"
-                                              << QStringList{"3@33 " + premature} << QStringList{"32+3=errorFormat"}
-                                              << rootState;
-        QTest::newRow("button text only") << "button \"OK\"" << QStringList{"3@0 [Dialog] Dialog `button' missing ID"}
-                                          << QStringList{"0+6=errorFormat"} << inside;
-        QTest::newRow("button without size")
-            << "button \"OK\", 1"
-            << QStringList{"3@0 [Dialog] Dialog `button' missing size parameters: <x> <y> <w> <h>"}
-            << QStringList{"0+6=errorFormat"} << inside;
-        QTest::newRow("button alone") << "button " << QStringList{"3@0 [Dialog] Dialog `button' missing parameters"}
-                                      << QStringList{"0+6=errorFormat"} << inside;
-        QTest::newRow("tab without size") << "tab \"General\", 1" << QStringList() << QStringList() << inside;
-        QTest::newRow("item without size") << "item \"Open\", 40" << QStringList() << QStringList() << inside;
-        QTest::newRow("text without quotes") << "text hello world, 2, 1 1 1 1" << QStringList() << QStringList()
-                                             << inside;
-        QTest::newRow("edit variable text") << "edit %text, 3, 1 1 1 1" << QStringList()
-                                            << QStringList{"5+5=variableFormat"} << inside;
-        QTest::newRow("text identifier with commas")
-            << "text $foo(a,b), 2, 1 1 1 1" << QStringList{"3@5 [Dialog] Identifier cannot contain commas"}
-            << QStringList{"0+4=errorFormat", "5+9=errorFormat"} << inside;
-        QTest::newRow("edit commas between styles")
-            << "edit \"\", 3, 1 1 1 1, pass,read, bogus" << QStringList{"3@37 [Dialog] Invalid style type"}
-            << QStringList{"25+1=none", "32+5=errorFormat"} << inside;
+            {"button", "button \"OK\", 1, 10 10 50 20, ok default tab3", "", "0+6=dialogTableFormat|8+2=promptFormat",
+             in},
+            {"button bad style", "button \"OK\", 1, 10 10 50 20, ok bogus", "3@37 [Dialog] Invalid style type",
+             "32+5=errorFormat", in},
+            {"button premature end", "button \"OK\", 1, 10 10 50 20, ok } x", "3@33 " + premature,
+             "32+3=errorFormat", out},
+            {"button alone", "button ", "3@0 [Dialog] Dialog `button' missing parameters", "0+6=errorFormat", in},
+            {"button text only", "button \"OK\"", "3@0 [Dialog] Dialog `button' missing ID", "0+6=errorFormat", in},
+            {"button without size", "button \"OK\", 1",
+             "3@0 [Dialog] Dialog `button' missing size parameters: <x> <y> <w> <h>", "0+6=errorFormat", in},
+            {"tab without size", "tab \"General\", 1", "", "", in},
+            // An unquoted text is evaluated anywhere in it, the ID only at
+            // its word starts.
+            {"unquoted text", "edit a%text, 3 x%y, 1 1 1 1", "", "6+5=variableFormat|16+2=none", in},
+            {"identifier with commas", "text $foo(a,b), 2, 1 1 1 1", "3@5 [Dialog] Identifier cannot contain commas",
+             "0+4=errorFormat|5+9=errorFormat", in},
+            {"commas between styles", "edit \"\", 3, 1 1 1 1, pass,read, bogus", "3@37 [Dialog] Invalid style type",
+             "25+1=none|32+5=errorFormat", in},
 
-        QTest::newRow("list") << "list 5, 1 1 50 50, sort extsel" << QStringList()
-                              << QStringList{"0+4=dialogTableFormat"} << inside;
-        QTest::newRow("list comma between styles") << "list 5, 1 1 50 50, sort, size" << QStringList()
-                                                   << QStringList() << inside;
-        QTest::newRow("combo bad style") << "combo 6, 1 1 50 50, multsel"
-                                         << QStringList{"3@27 [Dialog] Invalid style type"}
-                                         << QStringList{"20+7=errorFormat"} << inside;
-        QTest::newRow("list alone") << "list" << QStringList{"3@0 [Dialog] Dialog `list' missing ID"}
-                                    << QStringList{"0+4=errorFormat"} << inside;
-        QTest::newRow("combo without size")
-            << "combo 6" << QStringList{"3@0 [Dialog] Dialog `combo' missing size parameters: <x> <y> <w> <h>"}
-            << QStringList() << inside;
+            {"list", "list 5, 1 1 50 50, sort extsel", "", "0+4=dialogTableFormat", in},
+            {"combo bad style", "combo 6, 1 1 50 50, multsel", "3@27 [Dialog] Invalid style type", "20+7=errorFormat",
+             in},
+            {"list alone", "list", "3@0 [Dialog] Dialog `list' missing ID", "0+4=errorFormat", in},
 
-        QTest::newRow("icon") << "icon foo.ico, 0" << QStringList() << QStringList{"0+4=dialogTableFormat"} << inside;
-        QTest::newRow("closing brace") << "}" << QStringList() << QStringList{"0+1=braceFormat"} << rootState;
-        QTest::newRow("closing brace with text")
-            << "} x" << QStringList{"3@2 [Dialog] Unexpected characters after closing bracket"}
-            << QStringList{"0+1=braceFormat", "2+1=errorFormat"} << rootState;
-        QTest::newRow("comment") << "  ; a note" << QStringList() << QStringList{"2+8=commentFormat"} << inside;
-        QTest::newRow("task in a comment") << "; todo: check the sizes" << QStringList{"11@2 [] check the sizes"}
-                                           << QStringList{"2+5=taskMarkerFormat"} << inside;
-        QTest::newRow("task in a comment opener") << "/*fixme later" << QStringList{"15@2 [] later"}
-                                                  << QStringList{"2+5=taskMarkerFormat"} << dialogCommentState;
-        QTest::newRow("rem")
-            << "rem old"
-            << QStringList{"1@3 [alias] Old-style rem comments are deprecated, consider using `;' comments."}
-            << QStringList{"0+7=commentFormat"} << inside;
-        QTest::newRow("comment opener") << "/* a */" << QStringList() << QStringList{"0+7=commentFormat"}
-                                        << dialogCommentState;
-        QTest::newRow("unknown statement") << "foo bar" << QStringList{"1@3 [Dialog] Invalid dialog statement"}
-                                           << QStringList{"0+7=errorFormat"} << inside;
+            {"icon", "icon foo.ico, 0", "", "0+4=dialogTableFormat", in},
+            {"closing brace", "}", "", "0+1=braceFormat", out},
+            {"closing brace with text", "} x", "3@2 [Dialog] Unexpected characters after closing bracket",
+             "0+1=braceFormat|2+1=errorFormat", out},
+            {"task in a comment", "  ; todo: check the sizes", "11@4 [] check the sizes",
+             "2+2=commentFormat|4+5=taskMarkerFormat", in},
+            {"task in a comment opener", "/*fixme later", "15@2 [] later", "0+2=commentFormat|2+5=taskMarkerFormat",
+             dialogCommentState},
+            {"rem", "rem old", "1@3 " + rem, "0+7=commentFormat", in},
+            {"unknown statement", "foo bar", "1@3 [Dialog] Invalid dialog statement", "0+7=errorFormat", in},
+        });
     }
 
     void dialogLines() { verifyLine(dialogState); }
@@ -457,24 +418,25 @@ private slots:
         QTest::addColumn<QString>("style");
         QTest::addColumn<bool>("accepted");
 
+        // Each control's own words, a word of another control's, the common
+        // words and the tab stops.
         const struct {
             const char* control;
-            const char* own;
-            const char* foreign;
-        } controls[] = {
-            {"text", "nowrap", "default"}, {"button", "cancel", "right"}, {"edit", "autovs", "push"},
-            {"check", "3state", "multi"}, {"radio", "push", "3state"}, {"box", "group", "left"},
-            {"scroll", "horizontal", "sort"}, {"list", "multsel", "edit"}, {"combo", "drop", "extsel"},
+            const char* style;
+            bool accepted;
+        } rows[] = {
+            {"text", "nowrap", true},       {"text", "default", false}, {"button", "cancel", true},
+            {"button", "right", false},     {"edit", "autovs", true},   {"edit", "push", false},
+            {"check", "3state", true},      {"check", "multi", false},  {"radio", "push", true},
+            {"radio", "3state", false},     {"box", "group", true},     {"box", "left", false},
+            {"scroll", "horizontal", true}, {"scroll", "sort", false},  {"list", "multsel", true},
+            {"list", "edit", false},        {"combo", "drop", true},    {"combo", "extsel", false},
+            {"combo", "result", true},      {"edit", "tab12", true},    {"check", "tab", true},
+            {"radio", "tabx", false},       {"tab", "anything", true},  {"link", "anything", true},
+            {"menu", "anything", true},     {"item", "anything", true},
         };
-        for (const auto& c : controls) {
-            QTest::addRow("%s own", c.control) << c.control << c.own << true;
-            QTest::addRow("%s foreign", c.control) << c.control << c.foreign << false;
-            QTest::addRow("%s common", c.control) << c.control << "result" << true;
-            QTest::addRow("%s tab stop", c.control) << c.control << "tab12" << true;
-            QTest::addRow("%s tab word", c.control) << c.control << "tabx" << false;
-        }
-        for (const char* free : {"tab", "link", "menu", "item"})
-            QTest::addRow("%s any", free) << free << "anything" << true;
+        for (const auto& row : rows)
+            QTest::addRow("%s %s", row.control, row.style) << row.control << row.style << row.accepted;
     }
 
     void controlStyles()
@@ -494,39 +456,31 @@ private slots:
 
     void menuLines_data()
     {
-        addLineColumns();
-        const int inside = menuBodyState + 1;
-
-        QTest::newRow("item with commands") << "Join channel : join #test" << QStringList()
-                                            << QStringList{"0+13=none"} << inside;
-        QTest::newRow("nested item") << ".Part : part #" << QStringList() << QStringList{"0+6=none"} << inside;
-        QTest::newRow("event item") << "  sclick : echo clicked" << QStringList()
-                                    << QStringList{"2+6=menuItemFormat", "8+1=none"} << inside;
-        QTest::newRow("event item without colon") << "leave" << QStringList() << QStringList{"0+5=menuItemFormat"}
-                                                  << inside;
-        QTest::newRow("item opening a block") << "Tools {" << QStringList() << QStringList{"6+1=braceFormat"}
-                                              << inside + 1;
-        QTest::newRow("item with colon and block") << "Tools : {" << QStringList() << QStringList{"8+1=braceFormat"}
-                                                   << inside + 1;
-        QTest::newRow("brace in the label")
-            << "a { b : echo"
-            << QStringList{"3@2 [Menu] Bracket in the middle of expression, will make menu not work."}
-            << QStringList{"2+1=errorFormat"} << inside;
-        QTest::newRow("closing brace in the label")
-            << "a } b : echo"
-            << QStringList{"3@2 [Menu] Bracket in the middle of expression, will make menu not work."}
-            << QStringList{"2+1=errorFormat"} << inside;
-        QTest::newRow("brace inside a word") << "a{ b : echo" << QStringList() << QStringList{"1+1=none"} << inside;
-        QTest::newRow("label only") << "Separator" << QStringList() << QStringList() << inside;
-        QTest::newRow("identifier label") << "$me : echo" << QStringList() << QStringList{"0+3=identifierFormat"}
-                                          << inside;
-        QTest::newRow("variable label") << ".%item : echo" << QStringList() << QStringList{"1+5=variableFormat"}
-                                        << inside;
-        QTest::newRow("separator") << "-" << QStringList() << QStringList() << inside;
-        QTest::newRow("end of menu") << "}" << QStringList() << QStringList{"0+1=braceFormat"} << rootState;
-        QTest::newRow("end of menu with text")
-            << "  } x" << QStringList{"3@4 [Menu] Trailing Characters after closing bracket."}
-            << QStringList{"2+1=braceFormat", "4+1=errorFormat"} << rootState;
+        const int in = menuBodyState + 1;
+        const QString midBracket = "[Menu] Bracket in the middle of expression, will make menu not work.";
+        addLineRows({
+            {"item with commands", "Join channel : join #test", "", "0+13=none|15+4=commandFormat", in},
+            {"label only", "Separator", "", "", in},
+            {"event item", "  sclick : echo clicked", "", "2+6=menuItemFormat|8+1=none", in},
+            {"item opening a block", "Tools {", "", "6+1=braceFormat", in + 1},
+            {"item with colon and block", "Tools : {", "", "8+1=braceFormat", in + 1},
+            {"block brace on its own line", "  {", "", "2+1=braceFormat", in + 1},
+            // The colon form takes the label up to the colon, braces and all.
+            {"braces in the label", "a { b } c : echo", "3@2 " + midBracket + "|3@6 " + midBracket,
+             "2+1=errorFormat|6+1=errorFormat", in},
+            {"brace inside a word", "a{ b : echo", "", "1+1=none", in},
+            {"brace at the line start", "{", "3@0 " + midBracket, "0+1=errorFormat", in},
+            {"identifier label", "$me : echo", "", "0+3=identifierFormat", in},
+            // Nesting dots come before the label's first word.
+            {"variable label", ".%item : echo", "", "1+5=variableFormat", in},
+            {"end of menu", "}", "", "0+1=braceFormat", rootState},
+            {"end of menu with text", "  } x", "3@4 [Menu] Trailing Characters after closing bracket.",
+             "2+1=braceFormat|4+1=errorFormat", rootState},
+        });
+        for (const char* word : {"sclick", "dclick", "uclick", "lbclick", "leave", "drop"})
+            QTest::addRow("event word %s", word) << QString::fromLatin1(word) << QStringList()
+                                                 << QStringList{QStringLiteral("0+%1=menuItemFormat").arg(strlen(word))}
+                                                 << in;
     }
 
     void menuLines() { verifyLine(menuBodyState + 1); }

@@ -41,8 +41,10 @@ void MslChecker::checkMenuLine(const QString& text, int& pos, int& depth)
 
     // The colon form takes the label up to the first colon, even when a brace
     // stands before it; only a line without a colon is read in the brace form.
+    // The space before a brace that opens the line counts too: "  {" is an
+    // item block with an empty label.
     const int colonPos = pos < length ? text.indexOf(QLatin1Char(':'), pos) : -1;
-    const bool braceForm = colonPos < 0 && pos < length && text.indexOf(QLatin1String(" {"), pos) >= 0;
+    const bool braceForm = colonPos < 0 && pos < length && text.indexOf(QLatin1String(" {"), qMax(0, pos - 1)) >= 0;
     const int bracePos = braceForm ? text.indexOf(QLatin1Char('{'), pos) : -1;
     const int labelEnd = colonPos >= 0 ? colonPos : braceForm ? bracePos : length;
     const QString itemName = text.mid(pos, labelEnd - pos).trimmed();
