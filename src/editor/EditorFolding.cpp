@@ -23,20 +23,6 @@ void MslTextEditor::relayoutBlocks(const QTextBlock& from, const QTextBlock& to)
     lineNumberBar->update();
 }
 
-void MslTextEditor::moveCaretOutOfFolds()
-{
-    QTextBlock block = textCursor().block();
-    if (block.isVisible())
-        return;
-    while (block.isValid() && !block.isVisible())
-        block = block.previous();
-    if (!block.isValid())
-        return;
-    QTextCursor cursor = textCursor();
-    cursor.setPosition(block.position());
-    setTextCursor(cursor);
-}
-
 void MslTextEditor::foldAll()
 {
     // The changed range is laid out once at the end: one layout per fold
@@ -52,7 +38,6 @@ void MslTextEditor::foldAll()
         block = last;
     }
     relayoutBlocks(first, last);
-    moveCaretOutOfFolds();
 }
 
 void MslTextEditor::unfoldAll()
@@ -60,9 +45,10 @@ void MslTextEditor::unfoldAll()
     QTextBlock first;
     QTextBlock last;
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
-        // A header hidden by a folded group stays folded with the group:
-        // groups are opened only from their marker.
-        if (!block.isVisible() || !BlockFolding::isComponentHeader(block) || !BlockFolding::isFolded(block))
+        // Groups are opened only from their marker. A header hidden inside a
+        // folded group still counts: the lines after it are shown up to the
+        // next visible one, while the header itself stays hidden.
+        if (!BlockFolding::isComponentHeader(block) || !BlockFolding::isFolded(block))
             continue;
         if (!first.isValid())
             first = block;
@@ -119,5 +105,4 @@ void MslTextEditor::toggleFoldAt(QMouseEvent* event)
         relayoutBlocks(block, stop);
         return false;   // no other marker square holds the same point
     });
-    moveCaretOutOfFolds();
 }

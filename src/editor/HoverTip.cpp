@@ -19,11 +19,7 @@ HoverTip::HoverTip(QPlainTextEdit* editor, const QWidget* callTip)
     : QObject(editor)
     , editor(editor)
     , callTip(callTip)
-    , hoverTimer(new QTimer(this))
 {
-    hoverTimer->setObjectName(QStringLiteral("hoverTimer"));
-    hoverTimer->setInterval(restingDelayMs);
-    connect(hoverTimer, &QTimer::timeout, this, &HoverTip::processMouseHover);
 }
 
 void HoverTip::mouseMoved(const QPoint& viewportPos)
@@ -32,20 +28,25 @@ void HoverTip::mouseMoved(const QPoint& viewportPos)
     if (callTip->isVisible())
         return;
     QToolTip::hideText();
+    if (!hoverTimer) {
+        // An editor the mouse never crosses needs no timer.
+        hoverTimer = new QTimer(editor);
+        hoverTimer->setObjectName(QStringLiteral("hoverTimer"));
+        hoverTimer->setInterval(restingDelayMs);
+        connect(hoverTimer, &QTimer::timeout, this, &HoverTip::processMouseHover);
+    }
     hoverTimer->start();
 }
 
 void HoverTip::cancel()
 {
-    hoverTimer->stop();
+    if (hoverTimer)
+        hoverTimer->stop();
 }
 
 void HoverTip::processMouseHover()
 {
-    hoverTimer->stop();
-    // The call tip may have opened while the mouse was resting.
-    if (callTip->isVisible())
-        return;
+    cancel();
 
     const QTextCursor cursor = editor->cursorForPosition(lastMousePos);
     const QTextBlock block = cursor.block();

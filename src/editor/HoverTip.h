@@ -17,8 +17,9 @@ class QWidget;
 // the checker's records of the line (CBlockData::identifiers); the tip never
 // parses the text itself.
 //
-// While the call tip is open the hover stays silent: the call tip already
-// documents the call being typed, and a second popup over it would hide it.
+// While the call tip is open, mouse moves do not start the delay: the call
+// tip already documents the call being typed, and a second popup over it
+// would hide it.
 class HoverTip : public QObject
 {
     Q_OBJECT
@@ -31,7 +32,8 @@ public:
     HoverTip(QPlainTextEdit* editor, const QWidget* callTip);
 
     // To be called for every mouse move over the editor's viewport (viewport
-    // coordinates). Hides a shown tip and starts the resting delay anew.
+    // coordinates). Unless the call tip is open, hides a shown tip and starts
+    // the resting delay anew.
     void mouseMoved(const QPoint& viewportPos);
     // The editor lost the focus: a pending tip is dropped.
     void cancel();
@@ -43,6 +45,7 @@ public slots:
 private:
     QPlainTextEdit* editor;
     const QWidget* callTip;
-    QTimer* hoverTimer;
+    // Made on the first mouse move, as a child of the editor.
+    QTimer* hoverTimer = nullptr;
     QPoint lastMousePos;
 };

@@ -228,6 +228,11 @@ void MslTextEditor::mouseMoveEvent(QMouseEvent* event)
     QPlainTextEdit::mouseMoveEvent(event);
 }
 
+void MslTextEditor::processMouseHover()
+{
+    hoverTip->processMouseHover();
+}
+
 void MslTextEditor::mouseReleaseEvent(QMouseEvent* event)
 {
     if (callTip->isVisible())

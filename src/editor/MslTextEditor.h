@@ -63,6 +63,10 @@ public slots:
     // has no caret-line highlight.
     void highlightCurrentLine();
 
+    // Shows the hover tip for the identifier under the last mouse position;
+    // the hover delay ends here.
+    void processMouseHover();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -89,9 +93,6 @@ private:
     // once: hidden lines vanish and the scroll range follows.
     void relayoutBlocks(const QTextBlock& from, const QTextBlock& to);
     void placeGutter();
-    // Typing into hidden lines would change text the user cannot see: a
-    // caret inside a fold goes to the start of the fold's header.
-    void moveCaretOutOfFolds();
 
     LineNumberBar* lineNumberBar = nullptr;
     CallTip* callTip = nullptr;

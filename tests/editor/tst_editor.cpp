@@ -1,4 +1,3 @@
-#include "BlockFolding.h"
 #include "CBlockData.h"
 #include "KorvelResources.h"
 #include "LineNumberBar.h"
@@ -29,18 +28,20 @@ constexpr int group = BlockState::groupOffset;
 
 // Two components at the root, one inside a script group, and the group.
 const Line script[] = {
-    {"alias a {", alias1, Header},                 // 0
-    {"  echo 1", alias1, Plain},                   // 1
-    {"}", BlockState::root, Plain},                // 2
-    {"; between", BlockState::root, Plain},        // 3
-    {"#grp on", group, GroupStart},                // 4
-    {"alias b {", group + alias1, Header},         // 5
-    {"  echo 2", group + alias1, Plain},           // 6
-    {"}", group, Plain},                           // 7
-    {"#grp end", BlockState::root, Plain},         // 8
-    {"on *:text:*:#:{", event1, Header},           // 9
-    {"  echo 3", event1, Plain},                   // 10
-    {"}", BlockState::root, Plain},                // 11: the last line
+    {"; notes", BlockState::root, Plain},          // 0
+    {"; more", BlockState::root, Plain},           // 1
+    {"alias a {", alias1, Header},                 // 2
+    {"  echo 1", alias1, Plain},                   // 3
+    {"}", BlockState::root, Plain},                // 4
+    {"; between", BlockState::root, Plain},        // 5
+    {"#grp on", group, GroupStart},                // 6
+    {"alias b {", group + alias1, Header},         // 7
+    {"  echo 2", group + alias1, Plain},           // 8
+    {"}", group, Plain},                           // 9
+    {"#grp end", BlockState::root, Plain},         // 10
+    {"on *:text:*:#:{", event1, Header},           // 11
+    {"  echo 3", event1, Plain},                   // 12
+    {"}", BlockState::root, Plain},                // 13: the last line
 };
 
 template <size_t N>
@@ -176,115 +177,63 @@ private slots:
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("hidden");
-        // Steps: A fold all, U unfold all, cN caret to line N then fold current,
-        // uN caret to line N then unfold current, kN click the marker of line N.
-        QTest::newRow("fold all keeps the last line and the group") << "A" << "1,2,6,7,10";
-        QTest::newRow("unfold all") << "A U" << "";
-        QTest::newRow("click folds a component") << "k0" << "1,2";
-        QTest::newRow("second click unfolds it") << "k0 k0" << "";
-        QTest::newRow("click folds a group with its end line") << "k4" << "5,6,7,8";
-        QTest::newRow("unfold all leaves a folded group") << "k4 A U" << "5,6,7,8";
-        QTest::newRow("a group folded over folded components") << "A k4 U" << "5,6,7,8";
-        QTest::newRow("click opens a folded group") << "k4 k4" << "";
-        QTest::newRow("fold current from the body") << "c1" << "1,2";
-        QTest::newRow("fold current below a closing brace") << "c3" << "1,2";
-        QTest::newRow("fold current inside a group") << "c7" << "6,7";
-        QTest::newRow("component ending on the last line") << "c10" << "10";
-        QTest::newRow("unfold current on a folded header") << "A u9" << "1,2,6,7";
-        QTest::newRow("unfold current off a header does nothing") << "A u3" << "1,2,6,7,10";
-        QTest::newRow("a click beside the markers does nothing") << "k1 k3" << "";
+        QTest::addColumn<QString>("caret");
+        // The caret starts on line 12, column 3, inside the last component.
+        // Steps: A fold all, U unfold all, cL[.C] caret to line L (column C)
+        // then fold current, uL the same then unfold current, kL click the
+        // marker of line L. Only fold current moves the caret itself.
+        QTest::newRow("fold all keeps the last line and the group") << "A" << "3,4,8,9,12" << "12:3";
+        QTest::newRow("unfold all") << "A U" << "" << "12:3";
+        QTest::newRow("click folds a component") << "k2" << "3,4" << "12:3";
+        QTest::newRow("click on the caret's own component") << "k11" << "12" << "12:3";
+        QTest::newRow("second click unfolds it") << "k2 k2" << "" << "12:3";
+        QTest::newRow("click folds a group with its end line") << "k6" << "7,8,9,10" << "12:3";
+        // The hidden header inside the folded group still has its hidden
+        // lines after it shown; the group's first line stays hidden.
+        QTest::newRow("unfold all leaves a folded group folded") << "k6 A U" << "7" << "12:3";
+        QTest::newRow("click opens a folded group") << "k6 k6" << "" << "12:3";
+        QTest::newRow("fold current from the body") << "c3.2" << "3,4" << "2:0";
+        QTest::newRow("fold current below a closing brace") << "c5" << "3,4" << "2:0";
+        QTest::newRow("fold current inside a group") << "c9" << "8,9" << "7:0";
+        QTest::newRow("fold current on the header keeps the column") << "c2.4" << "3,4" << "2:4";
+        QTest::newRow("component ending on the last line") << "c12" << "12" << "11:0";
+        QTest::newRow("fold current without a header above") << "c1.1" << "" << "0:0";
+        QTest::newRow("fold current on the first line") << "c0.2" << "" << "0:2";
+        QTest::newRow("unfold current on a folded header") << "A u11" << "3,4,8,9" << "11:0";
+        QTest::newRow("unfold current off a header does nothing") << "A u5" << "3,4,8,9,12" << "5:0";
+        QTest::newRow("a click beside the markers does nothing") << "k3 k5" << "" << "12:3";
     }
 
     void foldRules()
     {
         QFETCH(QString, steps);
         QFETCH(QString, hidden);
+        QFETCH(QString, caret);
         MslTextEditor editor;
         editor.resize(500, 400);
         editor.show();
         loadLines(editor, script);
+        editor.gotoLine(13);
+        editor.gotoColumn(4);
 
         for (const QString& step : steps.split(QLatin1Char(' '))) {
-            const int line = step.mid(1).toInt();
+            const QStringList place = step.mid(1).split(QLatin1Char('.'));
+            const int line = place.value(0).toInt();
+            if (step.at(0) == QLatin1Char('c') || step.at(0) == QLatin1Char('u')) {
+                editor.gotoLine(line + 1);
+                editor.gotoColumn(place.value(1).toInt() + 1);
+            }
             switch (step.at(0).toLatin1()) {
             case 'A': editor.foldAll(); break;
             case 'U': editor.unfoldAll(); break;
-            case 'c': editor.gotoLine(line + 1); editor.foldCurrent(); break;
-            case 'u': editor.gotoLine(line + 1); editor.unfoldCurrent(); break;
+            case 'c': editor.foldCurrent(); break;
+            case 'u': editor.unfoldCurrent(); break;
             case 'k': clickMarker(editor, line); break;
             }
         }
         QCOMPARE(hiddenLines(editor), hidden);
-    }
-
-    void foldCurrentMovesTheCaretToTheHeader_data()
-    {
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("caretLine");
-        QTest::addColumn<int>("caretColumn");
-        QTest::addColumn<bool>("headerAbove");
-        QTest::newRow("on the header the caret stays") << 0 << 4 << 0 << 4 << true;
-        QTest::newRow("below the closing brace") << 3 << 3 << 0 << 0 << true;
-        QTest::newRow("no header above: first line") << 2 << 1 << 0 << 0 << false;
-        QTest::newRow("no header above, on the first line") << 0 << 2 << 0 << 2 << false;
-    }
-
-    void foldCurrentMovesTheCaretToTheHeader()
-    {
-        QFETCH(int, line);
-        QFETCH(int, column);
-        QFETCH(int, caretLine);
-        QFETCH(int, caretColumn);
-        QFETCH(bool, headerAbove);
-        static const Line withLeadingLines[] = {
-            {"; notes", BlockState::root, Plain},
-            {"; more", BlockState::root, Plain},
-            {"; and more", BlockState::root, Plain},
-            {"alias x {", alias1, Header},
-            {"}", BlockState::root, Plain},
-        };
-        MslTextEditor editor;
-        if (headerAbove)
-            loadLines(editor, script);
-        else
-            loadLines(editor, withLeadingLines);
-        editor.gotoLine(line + 1);
-        editor.gotoColumn(column + 1);
-        editor.foldCurrent();
-        QCOMPARE(hiddenLines(editor).isEmpty(), !headerAbove);
-        QCOMPARE(editor.textCursor().blockNumber(), caretLine);
-        QCOMPARE(editor.textCursor().positionInBlock(), caretColumn);
-    }
-
-    void caretLeavesTheLinesItFolds_data()
-    {
-        QTest::addColumn<QString>("step");
-        QTest::addColumn<int>("fromLine");
-        QTest::addColumn<int>("caretLine");
-        QTest::newRow("fold all") << "A" << 10 << 9;
-        QTest::newRow("marker of its component") << "k9" << 10 << 9;
-        QTest::newRow("marker of its group") << "k4" << 6 << 4;
-        QTest::newRow("marker of another component") << "k0" << 10 << 10;
-    }
-
-    void caretLeavesTheLinesItFolds()
-    {
-        QFETCH(QString, step);
-        QFETCH(int, fromLine);
-        QFETCH(int, caretLine);
-        MslTextEditor editor;
-        editor.resize(500, 400);
-        editor.show();
-        loadLines(editor, script);
-        editor.gotoLine(fromLine + 1);
-        editor.gotoColumn(3);
-        if (step == QLatin1String("A"))
-            editor.foldAll();
-        else
-            clickMarker(editor, step.mid(1).toInt());
-        QCOMPARE(editor.textCursor().blockNumber(), caretLine);
-        QVERIFY(editor.textCursor().block().isVisible());
+        const QTextCursor c = editor.textCursor();
+        QCOMPARE(QStringLiteral("%1:%2").arg(c.blockNumber()).arg(c.positionInBlock()), caret);
     }
 
     void foldingShrinksTheScrollRange()
@@ -348,8 +297,8 @@ private slots:
         editor.resize(500, 400);
         editor.show();
         loadLines(editor, script);
-        editor.gotoLine(4);   // keep the caret-line highlight away from the header
-        const int bottom = editor.cursorRect(QTextCursor(editor.document()->firstBlock())).bottom() + 1;
+        editor.gotoLine(6);   // keep the caret-line highlight away from the header
+        const int bottom = editor.cursorRect(QTextCursor(editor.document()->findBlockByNumber(2))).bottom() + 1;
         auto ruleDrawn = [&] {
             const QImage image = editor.viewport()->grab().toImage();
             return image.pixelColor(image.width() - 20, bottom) == QColor(Qt::black);
@@ -418,43 +367,42 @@ private slots:
 
     void controlCodes_data()
     {
+        QTest::addColumn<QString>("code");
         QTest::addColumn<int>("selStart");
         QTest::addColumn<int>("selEnd");
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
-        QTest::newRow("at the caret") << 5 << 5 << QStringLiteral("echo \x02word") << 6;
-        QTest::newRow("around a selection") << 5 << 9 << QStringLiteral("echo \x02word\x02") << 6;
-        QTest::newRow("selection made backwards") << 9 << 5 << QStringLiteral("echo \x02word\x02") << 6;
+        QTest::newRow("bold at the caret") << "b" << 5 << 5 << QStringLiteral("echo \x02word") << 6;
+        QTest::newRow("around a selection") << "b" << 5 << 9 << QStringLiteral("echo \x02word\x02") << 6;
+        QTest::newRow("selection made backwards") << "b" << 9 << 5 << QStringLiteral("echo \x02word\x02") << 6;
+        QTest::newRow("italics") << "i" << 0 << 0 << QStringLiteral("\x1d" "echo word") << 1;
+        QTest::newRow("underline") << "u" << 0 << 0 << QStringLiteral("\x1f" "echo word") << 1;
+        QTest::newRow("reverse") << "r" << 0 << 0 << QStringLiteral("\x16" "echo word") << 1;
+        QTest::newRow("colour") << "k" << 0 << 0 << QStringLiteral("\x03" "echo word") << 1;
+        QTest::newRow("plain") << "o" << 0 << 0 << QStringLiteral("\x0f" "echo word") << 1;
     }
 
     void controlCodes()
     {
+        QFETCH(QString, code);
         QFETCH(int, selStart);
         QFETCH(int, selEnd);
         QFETCH(QString, text);
         QFETCH(int, caret);
+        static const QHash<QString, void (MslTextEditor::*)()> inserts{
+            {"b", &MslTextEditor::insertBold},    {"i", &MslTextEditor::insertItalics},
+            {"u", &MslTextEditor::insertUnderline}, {"r", &MslTextEditor::insertReverse},
+            {"k", &MslTextEditor::insertColors},  {"o", &MslTextEditor::insertPlainCode}};
         MslTextEditor editor;
         editor.setPlainText(QStringLiteral("echo word"));
         QTextCursor c = editor.textCursor();
         c.setPosition(selStart);
         c.setPosition(selEnd, QTextCursor::KeepAnchor);
         editor.setTextCursor(c);
-        editor.insertBold();
+        (editor.*inserts.value(code))();
         QCOMPARE(editor.toPlainText(), text);
         QCOMPARE(editor.textCursor().position(), caret);
         QVERIFY(!editor.textCursor().hasSelection());
-    }
-
-    void eachControlCode()
-    {
-        MslTextEditor editor;
-        editor.insertBold();
-        editor.insertItalics();
-        editor.insertUnderline();
-        editor.insertReverse();
-        editor.insertColors();
-        editor.insertPlainCode();
-        QCOMPARE(editor.toPlainText(), QStringLiteral("\x02\x1d\x1f\x16\x03\x0f"));
     }
 
     void contextMenuIsTheStandardOne()
