@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -169,8 +170,6 @@ private slots:
         editor.gotoLine(1);
         const int bold = inkInRow(editor, 0, 0, numbersEnd);
         QVERIFY2(bold > plain, qPrintable(QStringLiteral("bold %1, plain %2").arg(bold).arg(plain)));
-        // No marker and no guide in the fold column of plain lines.
-        QCOMPARE(inkInRow(editor, 0, numbersEnd, editor.gutterWidth()), 0);
     }
 
     void foldRules_data()
@@ -234,6 +233,66 @@ private slots:
         QCOMPARE(hiddenLines(editor), hidden);
         const QTextCursor c = editor.textCursor();
         QCOMPARE(QStringLiteral("%1:%2").arg(c.blockNumber()).arg(c.positionInBlock()), caret);
+    }
+
+    void foldColumn_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("drawn");
+        // Steps as in foldRules; "-" for none.
+        QTest::newRow("plain root line") << "-" << 0 << "nothing";
+        QTest::newRow("open component") << "-" << 2 << "expanded";
+        QTest::newRow("body line") << "-" << 3 << "guide";
+        QTest::newRow("closing line") << "-" << 4 << "tick";
+        QTest::newRow("line after the closing one") << "-" << 5 << "nothing";
+        QTest::newRow("open group") << "-" << 6 << "expanded2";
+        QTest::newRow("component inside the group") << "-" << 7 << "expanded";
+        QTest::newRow("folded component") << "A" << 2 << "right";
+        QTest::newRow("folded group") << "k6" << 6 << "right2";
+    }
+
+    // The fold column of one line: a marker image, the guide of a body line,
+    // the tick that ends it, or nothing.
+    void foldColumn()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, line);
+        QFETCH(QString, drawn);
+        MslTextEditor editor;
+        editor.resize(500, 400);
+        editor.show();
+        loadLines(editor, script);
+        if (steps == QLatin1String("A"))
+            editor.foldAll();
+        else if (steps.startsWith(QLatin1Char('k')))
+            clickMarker(editor, steps.mid(1).toInt());
+
+        const QImage gutter = editor.findChild<LineNumberBar*>()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int width = editor.gutterWidth();
+        const int top = editor.cursorRect(QTextCursor(editor.document()->findBlockByNumber(line))).top();
+        const int middle = top + editor.fontMetrics().height() / 2;
+        const QImage square = gutter.copy(width - 16, top, 16, 16);
+        for (const char* name : {"expanded", "right", "expanded2", "right2"}) {
+            QImage marker(16, 16, QImage::Format_RGB32);
+            marker.fill(Qt::white);
+            QPainter(&marker).drawImage(0, 0, QImage(QStringLiteral(":/block/resources/img_assets/editor/block/%1.png").arg(name)));
+            if (square == marker) {
+                QCOMPARE(QString::fromLatin1(name), drawn);
+                return;
+            }
+        }
+        const QColor grey(160, 160, 160);
+        const bool upper = gutter.pixelColor(width - 8, top + 1) == grey;
+        const bool lower = gutter.pixelColor(width - 8, middle + 2) == grey;
+        const bool tick = gutter.pixelColor(width - 5, middle) == grey;
+        const QString found = upper && lower && !tick ? "guide" : upper && !lower && tick ? "tick" : "nothing";
+        QCOMPARE(found, drawn);
+        if (found == QLatin1String("nothing")) {
+            for (int x = width - 18; x < width; ++x)
+                for (int y = top; y < top + editor.fontMetrics().height(); ++y)
+                    QCOMPARE(gutter.pixelColor(x, y), QColor(Qt::white));
+        }
     }
 
     void foldingShrinksTheScrollRange()
