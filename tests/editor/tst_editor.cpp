@@ -411,11 +411,14 @@ private slots:
     void caretLineHighlight()
     {
         MslTextEditor editor;
+        QCOMPARE(editor.font().family(), QStringLiteral("Courier"));
+        QCOMPARE(editor.font().pointSize(), 10);
         editor.setPlainText(QStringLiteral("one\ntwo"));
         editor.gotoLine(2);
         QCOMPARE(editor.extraSelections().size(), 1);
         const QTextEdit::ExtraSelection line = editor.extraSelections().first();
         QVERIFY(line.format.boolProperty(QTextFormat::FullWidthSelection));
+        QCOMPARE(line.format.background().color(), QColor(Qt::green).lighter(170));
         QCOMPARE(line.cursor.blockNumber(), 1);
         QVERIFY(!line.cursor.hasSelection());
 
