@@ -362,6 +362,12 @@ void TestCheckerIdents::lines_data()
     QTest::newRow("right operand passed whole") << "if %x == a)b echo" << QStringList() << QStringList() << body1;
     QTest::newRow("bare groups joined") << "if %a == 1 || %b isnum echo" << QStringList() << QStringList()
                                         << body1;
+    // Words, not spaces, are counted: a doubled space leaves the operator
+    // where it was.
+    QTest::newRow("doubled space before a bar") << "if %a  | echo" << QStringList()
+                                                << QStringList{"9+4=commandFormat"} << body1;
+    QTest::newRow("doubled space before a joiner") << "if %a  || %b == 1" << QStringList() << QStringList() << body1;
+    QTest::newRow("doubled space at the end") << "if %a  " << QStringList() << QStringList() << body1;
     QTest::newRow("else with brace") << "else { echo" << QStringList()
                                      << QStringList{"0+4=braceFormat", "5+1=braceFormat", "7+4=commandFormat"}
                                      << body2;

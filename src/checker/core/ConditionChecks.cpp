@@ -249,9 +249,10 @@ bool MslChecker::walkParenthesisedCondition(const QString& text, int& pos, int& 
 bool MslChecker::walkBareCondition(const QString& text, int& pos, int& depth, bool nested)
 {
     const int length = text.size();
-    // Counts spaces, not words: the operator is what stands after the first
-    // run of spaces.
-    int count = 1;
+    // The word the walk is in; the operator is the second. Counting words
+    // rather than spaces keeps a doubled space from making an operator of a
+    // following "|" or "||", or an empty one of the end of the line.
+    int word = 1;
     bool atWordStart = true;
     while (pos < length) {
         const QChar c = text[pos];
@@ -259,10 +260,10 @@ bool MslChecker::walkBareCondition(const QString& text, int& pos, int& depth, bo
             ++pos;
             return true;
         }
-        if (count == 2 && atWordStart && spacedJoinerAt(text, pos)) {
+        if (word == 2 && atWordStart && spacedJoinerAt(text, pos)) {
             checkCondition(text, pos, depth, nested);
             --pos;
-        } else if (count == 2) {
+        } else if (word == 2) {
             skipSpaces(text, pos);
             int opEnd = text.indexOf(space, pos);
             if (opEnd < 0)
@@ -293,7 +294,7 @@ bool MslChecker::walkBareCondition(const QString& text, int& pos, int& depth, bo
                     return true;
                 pos = opEnd;
             }
-        } else if (count == 1 && c == QLatin1Char('{')) {
+        } else if (word == 1 && c == QLatin1Char('{')) {
             return true;
         } else if (atWordStart && c == QLatin1Char('{') && TextScan::isStandalone(text, pos)) {
             return true;
@@ -315,10 +316,10 @@ bool MslChecker::walkBareCondition(const QString& text, int& pos, int& depth, bo
             return true;
         }
         if (pos < length) {
-            if (text[pos] == space)
-                ++count;
             atWordStart = text[pos] == space;
             ++pos;
+            if (atWordStart && pos < length && text[pos] != space)
+                ++word;
         }
     }
     return false;
