@@ -9,6 +9,7 @@
 #include <QDockWidget>
 #include <QTabWidget>
 #include <QTimer>
+#include <QTreeView>
 
 namespace {
 // The message dock opens small on the first layout, then may be dragged
@@ -77,6 +78,11 @@ void MainWindow::buildReportDock()
                              | QDockWidget::DockWidgetFloatable);
     messageArea = new MessageArea(messageDock);
     messageDock->setWidget(messageArea);
+    connect(messageArea->debugView(), &QTreeView::doubleClicked, this, &MainWindow::debugDClick);
+    connect(messageArea->messageView(), &QTreeView::doubleClicked, this, &MainWindow::statusDClick);
+    connect(messageArea->debugView(), &QWidget::customContextMenuRequested, this, &MainWindow::customDebugMenu);
+    connect(messageArea->messageView(), &QWidget::customContextMenuRequested, this,
+            &MainWindow::customMessageMenu);
     connect(messageArea, &MessageArea::gotoRequested, this, &MainWindow::gotoFilePosition);
     addDockWidget(Qt::BottomDockWidgetArea, messageDock);
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QList>
 #include <QMainWindow>
+#include <QVector>
 
 class MdiChildBuilder;
 class MdiChildEditor;
@@ -14,6 +15,7 @@ class QDockWidget;
 class QDragEnterEvent;
 class QDropEvent;
 class QMenu;
+class QModelIndex;
 class QTabWidget;
 class QToolBar;
 
@@ -88,6 +90,18 @@ public slots:
     void showMainToolbar(bool show);
     void showFormatToolbar(bool show);
 
+    // Message area: the checker's diagnostics of every script window come
+    // and go through these, and its two lists lead back to the script.
+    void updateError(int lineNum, int linePos, const QString& fname, const QString& block, const QString& id,
+                     int type, const QString& err, int& errId);
+    void removeError(QVector<int>& errIds);
+    void editorErrUpdate(const QFileInfo& filename, MdiChildEditor* win);
+    void editorFclosed(const QFileInfo& filename);
+    void debugDClick(const QModelIndex& index);
+    void statusDClick(const QModelIndex& index);
+    void customDebugMenu(const QPoint& point);
+    void customMessageMenu(const QPoint& point);
+
     // Moves to a place the message area names: the first script window
     // showing the file (exact path comparison) becomes current.
     void gotoFilePosition(const QString& filePath, int line, int column);
@@ -118,6 +132,8 @@ private:
     QString nextUntitledName();
 
     MdiChildEditor* currentScriptWindow() const;
+    // Word wrap on or off for one script window's code editor.
+    static void applyWordWrap(MdiChildEditor* win, bool wrap);
     void setEditActionsEnabled(bool enabled);
 
     // Menu and toolbar tables (MainMenuTable.cpp, ToolbarTables.cpp).

@@ -3,7 +3,6 @@
 #include "DocumentIcons.h"
 #include "MdiChildBuilder.h"
 #include "MdiChildEditor.h"
-#include "MessageArea.h"
 #include "MslSyntaxHighlighter.h"
 #include "MslTextEditor.h"
 #include "NewProjectDialog.h"
@@ -18,11 +17,6 @@ namespace {
 
 const QString scriptFileFilter = QStringLiteral("mIRC Scripts File (*.mRC);;mIRC INI Script File (*.ini)");
 
-void applyWordWrap(MdiChildEditor* win, bool wrap)
-{
-    win->getEditor()->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-}
-
 } // namespace
 
 MdiChildEditor* MainWindow::createScriptWindow()
@@ -31,13 +25,11 @@ MdiChildEditor* MainWindow::createScriptWindow()
     MslSyntaxHighlighter* checker = win->getHighlighter();
     // Direct connections: the checker reads the new diagnostic's id from the
     // out-parameter as soon as the emission returns.
-    connect(checker, &MslSyntaxHighlighter::updateError, messageArea, &MessageArea::updateError,
-            Qt::DirectConnection);
-    connect(checker, &MslSyntaxHighlighter::removeError, messageArea, &MessageArea::removeError,
-            Qt::DirectConnection);
-    connect(win, &MdiChildEditor::fclosing, messageArea, &MessageArea::editorFclosed);
+    connect(checker, &MslSyntaxHighlighter::updateError, this, &MainWindow::updateError, Qt::DirectConnection);
+    connect(checker, &MslSyntaxHighlighter::removeError, this, &MainWindow::removeError, Qt::DirectConnection);
+    connect(win, &MdiChildEditor::fclosing, this, &MainWindow::editorFclosed);
     connect(win, &MdiChildEditor::closing, this, &MainWindow::editorClosed);
-    connect(win, &MdiChildEditor::blocksChanged, messageArea, &MessageArea::editorErrUpdate);
+    connect(win, &MdiChildEditor::blocksChanged, this, &MainWindow::editorErrUpdate);
     connect(win, &MdiChildEditor::titleChanged, this, &MainWindow::editorTitleChange);
     // Only the document being typed in changes its undo stack, and that is
     // the current one, so Undo and Redo follow it while the menu is closed.

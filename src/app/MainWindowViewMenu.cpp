@@ -31,11 +31,19 @@ void MainWindow::setOnTop(bool on)
     show();
 }
 
+void MainWindow::applyWordWrap(MdiChildEditor* win, bool wrap)
+{
+    // Both switches: lines break at the widget's width, and only between
+    // words; off, neither breaks a line.
+    MslTextEditor* editor = win->getEditor();
+    editor->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    editor->setWordWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+}
+
 void MainWindow::setWordWrap(bool wrap)
 {
-    const auto mode = wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap;
     for (MdiChildEditor* win : std::as_const(editorWindows))
-        win->getEditor()->setLineWrapMode(mode);
+        applyWordWrap(win, wrap);
 }
 
 void MainWindow::setFoldAll()

@@ -45,10 +45,9 @@ MdiChildEditor::MdiChildEditor(QWidget* parent)
     buildStatusBar();
 
     editor->document()->setModified(false);
-    // Lines start unwrapped; the main window's Word wrap switches the line
-    // wrap mode to the widget's width, and then lines break between words.
+    // Lines start unwrapped; the main window applies its Word wrap choice.
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-    editor->setWordWrapMode(QTextOption::WordWrap);
+    editor->setWordWrapMode(QTextOption::NoWrap);
     updateCursorStatus();
 
     connect(editor, &QPlainTextEdit::cursorPositionChanged, this, &MdiChildEditor::updateCursorStatus);

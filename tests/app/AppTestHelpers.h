@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MainWindow.h"
-#include "ModalAnswerer.h"
+#include "ModalAnswers.h"
 #include "NewProjectDialog.h"
 
 #include <QAbstractButton>
@@ -63,24 +63,22 @@ inline int exitProgram(MainWindow& window)
     return QCoreApplication::exec();
 }
 
-inline void press(QWidget* modal, QMessageBox::StandardButton button)
-{
-    if (auto* box = qobject_cast<QMessageBox*>(modal))
-        box->button(button)->click();
-}
-
-// Picks `row` in the New command's type chooser with OK, and accepts the
-// information box that Dialog and the unsupported types show.
+// Picks `row` in the New command's type chooser with OK (or Cancel), and
+// accepts the information box that Dialog and the unsupported types show.
 inline void chooseNew(MainWindow& window, int row)
 {
-    ModalAnswerer answers;
+    ModalAnswers answers;
     answers.then([row](QWidget* modal) {
         auto* chooser = qobject_cast<NewProjectDialog*>(modal);
+        if (row == NewProjectDialog::Cancelled) {
+            chooser->cancelBtnClicked();
+            return;
+        }
         chooser->typeList()->setCurrentRow(row);
         chooser->selectBtnClicked();
     });
     if (row != NewProjectDialog::ScriptDocument && row != NewProjectDialog::Cancelled)
-        answers.then([](QWidget* modal) { press(modal, QMessageBox::Ok); });
+        answers.press(QMessageBox::Ok);
     window.newFile();
 }
 

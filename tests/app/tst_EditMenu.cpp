@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 
 using namespace AppTests;
 
@@ -77,15 +78,6 @@ private slots:
         scriptPath = writeFile(dir, "a.mrc", "alias hello {\r\n  echo -a hi\r\n}\r\n");
     }
 
-    void everyEditActionIsDisabledAtStart()
-    {
-        MainWindow w;
-        QCOMPARE(editActions(w).size(), 20);
-        QCOMPARE(enabledTexts(w), QStringList());
-        openEditMenu(w);
-        QCOMPARE(enabledTexts(w), QStringList());
-    }
-
     void openingTheMenuFollowsTheCurrentDocument_data()
     {
         QTest::addColumn<QString>("document");
@@ -93,6 +85,7 @@ private slots:
         QTest::addColumn<QStringList>("enabled");
 
         const QStringList codes = { "Bold", "Italics", "Underline", "Reverse", "Color", "Plain Text" };
+        QTest::newRow("no document") << "none" << "echo" << QStringList();
         QTest::newRow("fresh script, empty clipboard")
             << "script" << "" << (QStringList{ "&Delete", "Select &All", "Find/Replace" } + codes);
         QTest::newRow("script with clipboard text")
@@ -111,9 +104,11 @@ private slots:
         QFETCH(QStringList, enabled);
 
         MainWindow w;
+        QCOMPARE(editActions(w).size(), 20);
+        QCOMPARE(enabledTexts(w), QStringList());   // all disabled at creation
         if (document == "designer") {
             chooseNew(w, NewProjectDialog::DialogDocument);
-        } else {
+        } else if (document != "none") {
             w.openScript(QFileInfo(scriptPath), document == "read-only");
             if (document == "edited") {
                 MslTextEditor* editor = w.scriptWindows().first()->getEditor();
@@ -168,17 +163,32 @@ private slots:
     void wordWrapReachesEveryScriptWindow()
     {
         MainWindow w;
+        w.resize(500, 400);
+        w.show();
         w.openScript(QFileInfo(scriptPath), false);
         chooseNew(w, NewProjectDialog::ScriptDocument);
+        MslTextEditor* editor = w.scriptWindows().last()->getEditor();
+        editor->insertPlainText("echo " + QString("word ").repeated(60));
+        const QTextBlock line = editor->document()->firstBlock();
+        const auto wrapped = [&] {
+            return editor->wordWrapMode() == QTextOption::WordWrap && line.layout()->lineCount() > 1;
+        };
+        QVERIFY(!wrapped());
+
         action(w, "Word wrap")->setChecked(true);
-        for (MdiChildEditor* win : w.scriptWindows())
-            QCOMPARE(win->getEditor()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QVERIFY(wrapped());
+        // Breaks fall between words.
+        for (int i = 1; i < line.layout()->lineCount(); ++i)
+            QCOMPARE(line.text().at(line.layout()->lineAt(i).textStart() - 1), QLatin1Char(' '));
+        QCOMPARE(w.scriptWindows().first()->getEditor()->wordWrapMode(), QTextOption::WordWrap);
         // A window opened later takes the mode too.
         chooseNew(w, NewProjectDialog::ScriptDocument);
-        QCOMPARE(w.scriptWindows().last()->getEditor()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(w.scriptWindows().last()->getEditor()->wordWrapMode(), QTextOption::WordWrap);
+
         action(w, "Word wrap")->setChecked(false);
+        QVERIFY(!wrapped());
         for (MdiChildEditor* win : w.scriptWindows())
-            QCOMPARE(win->getEditor()->lineWrapMode(), QPlainTextEdit::NoWrap);
+            QCOMPARE(win->getEditor()->wordWrapMode(), QTextOption::NoWrap);
     }
 
     void deleteRemovesSelectionOrNextCharacter()

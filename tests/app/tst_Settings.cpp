@@ -32,29 +32,6 @@ private:
     }
 
 private slots:
-    void firstStartUsesDefaults()
-    {
-        QTemporaryDir dir;
-        useSettingsDir(dir);
-        MainWindow w;
-        const Shown s = shown(w);
-        QVERIFY(s.syncDock);
-        QVERIFY(s.messageDock);
-        QVERIFY(s.mainToolbar);
-        QVERIFY(!s.formatToolbar);
-        QVERIFY(!s.wordWrap);
-        QVERIFY(action(w, "Sync Bar")->isChecked());
-        QVERIFY(action(w, "Debug Window")->isChecked());
-        QVERIFY(action(w, "Main Toolbar")->isChecked());
-        QVERIFY(!action(w, "Format Toolbar")->isChecked());
-
-        // Written back unchanged, including the automatic update check.
-        QCOMPARE(exitProgram(w), 0);
-        QCOMPARE(stored(dir, "settings", "chkup").toBool(), true);
-        QCOMPARE(stored(dir, "settings", "formatToolBar").toBool(), false);
-        QVERIFY(!stored(dir, "general", "initGeo").toByteArray().isEmpty());
-    }
-
     void choicesSurviveARestart_data()
     {
         QTest::addColumn<bool>("flip");
@@ -70,6 +47,12 @@ private slots:
         {
             MainWindow w;
             w.show();
+            // A first start: both docks and the main toolbar shown, no wrap.
+            const Shown first = shown(w);
+            QVERIFY(first.syncDock && first.messageDock && first.mainToolbar);
+            QVERIFY(!first.formatToolbar && !first.wordWrap);
+            QVERIFY(action(w, "Sync Bar")->isChecked() && action(w, "Debug Window")->isChecked());
+            QVERIFY(action(w, "Main Toolbar")->isChecked() && !action(w, "Format Toolbar")->isChecked());
             if (flip) {
                 action(w, "Word wrap")->setChecked(true);
                 action(w, "Sync Bar")->setChecked(false);
@@ -79,6 +62,11 @@ private slots:
             }
             w.close();
         }
+        QCOMPARE(stored(dir, "settings", "chkup").toBool(), true);
+        QCOMPARE(stored(dir, "settings", "formatToolBar").toBool(), flip);
+        QVERIFY(!stored(dir, "general", "initGeo").toByteArray().isEmpty());
+        QVERIFY(!stored(dir, "general", "initState").toByteArray().isEmpty());
+
         MainWindow again;
         const Shown s = shown(again);
         QCOMPARE(s.wordWrap, flip);
@@ -90,30 +78,31 @@ private slots:
         QCOMPARE(action(again, "Format Toolbar")->isChecked(), flip);
     }
 
-    void dockClosedByItsOwnButtonComesBack()
+    // A dock closed with its own title-bar button keeps its menu check and
+    // comes back; a toolbar hidden from the toolbar area's own menu is saved
+    // as it is.
+    void hiddenWithoutTheWindowMenu_data()
     {
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("message dock") << "msgArea" << "msgBar" << true;
+        QTest::newRow("main toolbar") << "mainToolbar" << "mainToolBar" << false;
+    }
+
+    void hiddenWithoutTheWindowMenu()
+    {
+        QFETCH(QString, widget);
+        QFETCH(QString, key);
+        QFETCH(bool, saved);
         QTemporaryDir dir;
         useSettingsDir(dir);
         {
             MainWindow w;
-            // What the dock's title-bar button does: the menu check stays.
-            w.findChild<QDockWidget*>("msgArea")->close();
+            w.findChild<QWidget*>(widget)->close();
             QCOMPARE(exitProgram(w), 0);
         }
-        QCOMPARE(stored(dir, "settings", "msgBar").toBool(), true);
-        MainWindow again;
-        QVERIFY(action(again, "Debug Window")->isChecked());
-    }
-
-    void hiddenToolbarIsSavedAsHidden()
-    {
-        QTemporaryDir dir;
-        useSettingsDir(dir);
-        MainWindow w;
-        // Hidden without the Window menu (the toolbar area's own menu).
-        w.findChild<QToolBar*>("mainToolbar")->hide();
-        QCOMPARE(exitProgram(w), 0);
-        QCOMPARE(stored(dir, "settings", "mainToolBar").toBool(), false);
+        QCOMPARE(stored(dir, "settings", key.toLatin1()).toBool(), saved);
     }
 
     void unreadableValuesFallBackToDefaults()

@@ -21,11 +21,6 @@ MessageArea::MessageArea(QWidget* parent)
     messageList = createList(messageRows);
     addTab(debugList, tr("Debug"));
     addTab(messageList, tr("Messages"));
-
-    connect(debugList, &QTreeView::doubleClicked, this, &MessageArea::debugDClick);
-    connect(messageList, &QTreeView::doubleClicked, this, &MessageArea::statusDClick);
-    connect(debugList, &QWidget::customContextMenuRequested, this, &MessageArea::customDebugMenu);
-    connect(messageList, &QWidget::customContextMenuRequested, this, &MessageArea::customMessageMenu);
 }
 
 QTreeView* MessageArea::createList(DiagnosticListModel* model)

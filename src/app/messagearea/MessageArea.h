@@ -16,7 +16,8 @@ class QTreeView;
 // checker's information, warnings and errors, the "Messages" tab its task
 // markers. Rows come and go as the checker raises and withdraws diagnostics
 // while it highlights; a double click asks for the place in the script, a
-// right click offers to copy the row as text.
+// right click offers to copy the row as text. The main window connects the
+// checkers and the two views' double clicks and context menus to the slots.
 class MessageArea : public QTabWidget
 {
     Q_OBJECT
