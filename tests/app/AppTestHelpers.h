@@ -4,17 +4,14 @@
 #include "ModalAnswers.h"
 #include "NewProjectDialog.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QMessageBox>
+#include <QListWidget>
 #include <QSettings>
 #include <QString>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 

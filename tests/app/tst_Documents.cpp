@@ -108,16 +108,6 @@ private slots:
         QCOMPARE(tabTexts(w), QStringList{ "Untitled4" });
     }
 
-    void tabTitleFollowsTheDocument()
-    {
-        MainWindow w;
-        chooseNew(w, NewProjectDialog::ScriptDocument);
-        w.scriptWindows().first()->getEditor()->insertPlainText("echo -a hi");
-        QCOMPARE(tabTexts(w), QStringList{ "Untitled1*" });
-        w.scriptWindows().first()->getEditor()->document()->setModified(false);
-        QCOMPARE(tabTexts(w), QStringList{ "Untitled1" });
-    }
-
     void dragIsTakenOnlyWhenEveryFileIsAScript_data()
     {
         QTest::addColumn<QStringList>("files");     // none: a text, not files

@@ -20,9 +20,16 @@ QTreeView* list(const MainWindow& w, int tab)
     return qobject_cast<QTreeView*>(tabs->widget(tab));
 }
 
-int rowCount(const MainWindow& w, int tab)
+// The rows of one list as "file:line", in a fixed order.
+QStringList rows(const MainWindow& w, int tab)
 {
-    return list(w, tab)->model()->rowCount();
+    const QAbstractItemModel* model = list(w, tab)->model();
+    QStringList shown;
+    for (int row = 0; row < model->rowCount(); ++row)
+        shown << QFileInfo(model->index(row, 0).data().toString()).fileName() + ":"
+                     + model->index(row, 1).data().toString();
+    shown.sort();
+    return shown;
 }
 
 } // namespace
@@ -44,27 +51,40 @@ private slots:
         otherPath = writeFile(dir, "other.mrc", "alias b { echo -a b }\r\n");
     }
 
-    void openedScriptIsListedAtOnceAndLeavesWithItsWindow()
+    void rowsFollowTheScriptWindow()
     {
         MainWindow w;
+        int id = 0;
+        w.updateError(3, 0, "/elsewhere/b.mrc", "alias", "???", 13, "other", id);
         w.openScript(QFileInfo(scriptPath), false);
-        QCOMPARE(rowCount(w, 0), 1);
-        QCOMPARE(rowCount(w, 1), 1);
-        const QAbstractItemModel* debug = list(w, 0)->model();
-        QCOMPARE(debug->index(0, 0).data().toString(), QFileInfo(scriptPath).absoluteFilePath());
-        QCOMPARE(debug->index(0, 1).data().toInt(), 4);
+        // Listed at once, under the script's absolute path.
+        QCOMPARE(rows(w, 0), QStringList{ "diag.mrc:4" });
+        QCOMPARE(rows(w, 1), (QStringList{ "b.mrc:3", "diag.mrc:5" }));
+        QCOMPARE(list(w, 0)->model()->index(0, 0).data().toString(), QFileInfo(scriptPath).absoluteFilePath());
+        // A row no line of the script carries.
+        w.updateError(3, 0, QFileInfo(scriptPath).absoluteFilePath(), "alias", "???", 2, "loose", id);
 
-        // Lines typed above the diagnostics renumber them.
-        QTextCursor cursor(w.scriptWindows().first()->getEditor()->document());
-        cursor.insertText("; new\n");
-        QCOMPARE(debug->index(0, 1).data().toInt(), 5);
-        QCOMPARE(list(w, 1)->model()->index(0, 1).data().toInt(), 6);
+        // Lines added and removed above a diagnostic move it; the others keep their line.
+        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        QTextCursor cursor(editor->document());
+        cursor.insertText("; one\n; two\n");
+        QCOMPARE(rows(w, 0), (QStringList{ "diag.mrc:3", "diag.mrc:6" }));
+        QCOMPARE(rows(w, 1), (QStringList{ "b.mrc:3", "diag.mrc:7" }));
+        cursor.setPosition(0);
+        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
+        cursor.removeSelectedText();
+        QCOMPARE(rows(w, 0), (QStringList{ "diag.mrc:3", "diag.mrc:4" }));
+        QCOMPARE(rows(w, 1), (QStringList{ "b.mrc:3", "diag.mrc:5" }));
 
-        w.scriptWindows().first()->getEditor()->document()->setModified(false);
+        // Closing the window takes all of its rows, withdrawn or not.
+        editor->document()->setModified(false);
         w.tabCloseRequested(0);
         flushDeletes();
-        QCOMPARE(rowCount(w, 0), 0);
-        QCOMPARE(rowCount(w, 1), 0);
+        QCOMPARE(rows(w, 0), QStringList());
+        QCOMPARE(rows(w, 1), QStringList{ "b.mrc:3" });
+        // Their ids are free again.
+        w.updateError(1, 0, "/elsewhere/b.mrc", "alias", "???", 1, "next", id);
+        QCOMPARE(id, 3);
     }
 
     void doubleClickLeadsToThePlace_data()

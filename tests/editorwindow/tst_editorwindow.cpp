@@ -367,19 +367,6 @@ private slots:
         QCOMPARE(readBytes(filePath), file);
         delete win;
     }
-
-    void blocksChangedFollowsTheLineCount()
-    {
-        MdiChildEditor win;
-        win.loadDocument(QFileInfo(QStringLiteral("Untitled1")), true, false);
-        QSignalSpy blocks(&win, &MdiChildEditor::blocksChanged);
-        typeText(win, QStringLiteral("a"));
-        QCOMPARE(blocks.size(), 0);
-        typeText(win, QStringLiteral("\nb\nc"));
-        QVERIFY(blocks.size() >= 1);
-        QCOMPARE(blocks.last().at(0).value<QFileInfo>(), QFileInfo(QStringLiteral("Untitled1")));
-        QCOMPARE(blocks.last().at(1).value<MdiChildEditor*>(), &win);
-    }
 };
 
 QTEST_MAIN(TestEditorWindow)

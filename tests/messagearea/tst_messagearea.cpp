@@ -1,10 +1,6 @@
-#include "CBlockData.h"
 #include "DiagnosticListModel.h"
 #include "KorvelResources.h"
-#include "MdiChildEditor.h"
 #include "MessageArea.h"
-#include "MslSyntaxHighlighter.h"
-#include "MslTextEditor.h"
 #include "ReferenceMessageList.h"
 
 #include <QApplication>
@@ -12,9 +8,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTextBlock>
 #include <QTimer>
 #include <QTreeView>
 
@@ -44,50 +38,12 @@ QStringList shownRows(const QAbstractItemModel& model)
     return rows;
 }
 
-QList<int> shownLines(const DiagnosticListModel& model)
-{
-    QList<int> lines;
-    for (int row = 0; row < model.rowCount(); ++row)
-        lines << model.rowAt(row)->line;
-    return lines;
-}
-
 void clickHeader(QTreeView* view, int column)
 {
     QHeaderView* header = view->header();
     const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                         header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
-}
-
-// Plays the checker's part for one line: lists a diagnostic raised on it and
-// keeps the id with the line, as the highlighter does.
-int raiseOnBlock(MessageArea& area, MdiChildEditor& win, int line, int type)
-{
-    const int id = raise(area, win.fileInfo().absoluteFilePath(), line, type);
-    QTextBlock block = win.getEditor()->document()->findBlockByNumber(line - 1);
-    auto* data = static_cast<CBlockData*>(block.userData());
-    if (!data) {
-        data = new CBlockData;
-        block.setUserData(data);
-    }
-    data->errorCarrier.errIds.append(id);
-    // Re-checking the line withdraws the id, as for the checker's own.
-    if (!data->carrierConnected) {
-        QObject::connect(&data->errorCarrier, &DumErr::doRemErr, win.getHighlighter(),
-                         &MslSyntaxHighlighter::remError);
-        data->carrierConnected = true;
-    }
-    return id;
-}
-
-// Connects a script window to the message area the way the main window does.
-void connectLikeMainWindow(MdiChildEditor& win, MessageArea& area)
-{
-    QObject::connect(win.getHighlighter(), &MslSyntaxHighlighter::removeError, &area, &MessageArea::removeError,
-                     Qt::DirectConnection);
-    QObject::connect(&win, &MdiChildEditor::fclosing, &area, &MessageArea::editorFclosed);
-    QObject::connect(&win, &MdiChildEditor::blocksChanged, &area, &MessageArea::editorErrUpdate);
 }
 
 } // namespace
@@ -102,8 +58,6 @@ private slots:
     void severityChoosesTabAndIcon();
     void listsMatchPlainImplementation_data();
     void listsMatchPlainImplementation();
-    void closingWindowRemovesRowsNotWithdrawn();
-    void linesFollowEditsAboveDiagnostics();
     void copyMenu_data();
     void copyMenu();
 };
@@ -230,66 +184,6 @@ void TestMessageArea::listsMatchPlainImplementation()
         QCOMPARE(shownRows(*area.debugModel()), shownRows(reference.debug));
         QCOMPARE(shownRows(*area.messageModel()), shownRows(reference.messages));
     }
-}
-
-void TestMessageArea::closingWindowRemovesRowsNotWithdrawn()
-{
-    QTemporaryDir dir;
-    MessageArea area;
-    auto* closing = new MdiChildEditor;
-    closing->loadDocument(QFileInfo(dir.filePath(QStringLiteral("closing.mrc"))), false, false);
-    connectLikeMainWindow(*closing, area);
-    const QString closingFile = closing->fileInfo().absoluteFilePath();
-    // Raised without the ids being kept by any line: only the close can clear them.
-    raise(area, closingFile, 1, 3);
-    raise(area, closingFile, 2, 11);
-    raise(area, scriptB, 3, 2);
-    raise(area, scriptB, 4, 13);
-    const int largest = raise(area, closingFile, 5, 1);
-
-    delete closing;
-
-    QCOMPARE(shownLines(*area.debugModel()), QList<int>{3});
-    QCOMPARE(shownLines(*area.messageModel()), QList<int>{4});
-    QCOMPARE(area.debugModel()->rowAt(0)->file, scriptB);
-    // The closed file's ids are free again.
-    QCOMPARE(raise(area, scriptA, 1, 1), largest);
-}
-
-void TestMessageArea::linesFollowEditsAboveDiagnostics()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("edited.mrc"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("alias one {\r\n  echo 1\r\n}\r\nalias two {\r\n  echo 2\r\n  echo 3\r\n}\r\n; end\r\n");
-    file.close();
-
-    MessageArea area;
-    area.debugView()->sortByColumn(1, Qt::AscendingOrder);
-    MdiChildEditor win;
-    win.loadDocument(QFileInfo(path), false, false);
-    connectLikeMainWindow(win, area);
-    raiseOnBlock(area, win, 5, 3);
-    raiseOnBlock(area, win, 6, 14);
-    const int onLine7 = raiseOnBlock(area, win, 7, 1);
-    // A row no line carries keeps its number.
-    raise(area, path, 4, 2);
-    raise(area, scriptB, 3, 2);
-
-    QTextCursor cursor(win.getEditor()->document());
-    cursor.insertText(QStringLiteral("; header\n; more\n"));
-    QCOMPARE(shownLines(*area.debugModel()), (QList<int>{3, 4, 7, 9}));
-    QCOMPARE(shownLines(*area.messageModel()), QList<int>{8});
-
-    // Deleting two lines above them.
-    cursor.setPosition(win.getEditor()->document()->findBlockByNumber(2).position());
-    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
-    cursor.removeSelectedText();
-    QCOMPARE(shownLines(*area.debugModel()), (QList<int>{3, 4, 5, 7}));
-    QCOMPARE(shownLines(*area.messageModel()), QList<int>{6});
-    QCOMPARE(area.debugModel()->rowAt(0)->file, scriptB);
-    QCOMPARE(area.debugModel()->rowAt(3)->id, onLine7);
 }
 
 void TestMessageArea::copyMenu_data()
