@@ -191,6 +191,53 @@ private slots:
             QCOMPARE(win->getEditor()->wordWrapMode(), QTextOption::NoWrap);
     }
 
+    // The menu's and the format toolbar's entry of each code insert it.
+    void controlCodeEntriesInsertTheirCode_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QChar>("code");
+        QTest::newRow("Bold") << "Bold" << QChar(0x02);
+        QTest::newRow("Italics") << "Italics" << QChar(0x1D);
+        QTest::newRow("Underline") << "Underline" << QChar(0x1F);
+        QTest::newRow("Reverse") << "Reverse" << QChar(0x16);
+        QTest::newRow("Color") << "Color" << QChar(0x03);
+        QTest::newRow("Plain Text") << "Plain Text" << QChar(0x0F);
+    }
+
+    void controlCodeEntriesInsertTheirCode()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QChar, code);
+        MainWindow w;
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        const QList<QAction*> all = w.findChildren<QAction*>(Qt::FindDirectChildrenOnly);
+        int triggered = 0;
+        for (QAction* a : all) {
+            if (a->text() == entry) {
+                a->trigger();
+                ++triggered;
+            }
+        }
+        QCOMPARE(triggered, 2);
+        QCOMPARE(w.scriptWindows().first()->getEditor()->toPlainText(), QString(2, code));
+    }
+
+    // Two actions with one key sequence in one window make Qt fire neither.
+    void noShortcutIsTakenTwice()
+    {
+        MainWindow w;
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        QHash<QKeySequence, QString> owners;
+        const QList<QAction*> all = w.findChildren<QAction*>();
+        for (const QAction* a : all) {
+            for (const QKeySequence& key : a->shortcuts()) {
+                QVERIFY2(!owners.contains(key), qPrintable(key.toString() + ": " + owners.value(key) + ", " + a->text()));
+                owners.insert(key, a->text());
+            }
+        }
+        QVERIFY(owners.size() >= 25);
+    }
+
     void deleteRemovesSelectionOrNextCharacter()
     {
         MainWindow w;
