@@ -8,6 +8,9 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QApplication>
+#include <QMenu>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
@@ -175,6 +178,59 @@ private slots:
         QCOMPARE(tabTexts(w), QStringList{ "Untitled1" });
         QVERIFY(w.scriptWindows().isEmpty());
         QCOMPARE(w.builderWindows().size(), 1);
+    }
+
+    void tabMenuIsOfferedOnTabsOnly_data()
+    {
+        QTest::addColumn<QString>("where");     // a tab's index, "beside the tabs" or "body"
+        QTest::addColumn<int>("choice");        // row chosen in the menu
+        QTest::addColumn<QStringList>("left");
+        const QStringList all{ "a.mrc", "Untitled1", "b.ini" };
+        QTest::newRow("Close") << "0" << 0 << QStringList{ "Untitled1", "b.ini" };
+        QTest::newRow("Close All Tabs") << "1" << 1 << QStringList();
+        QTest::newRow("Close All But This Tabs") << "1" << 2 << QStringList{ "Untitled1" };
+        QTest::newRow("beside the tabs") << "beside the tabs" << -1 << all;
+        QTest::newRow("document body") << "body" << -1 << all;
+    }
+
+    void tabMenuIsOfferedOnTabsOnly()
+    {
+        QFETCH(QString, where);
+        QFETCH(int, choice);
+        QFETCH(QStringList, left);
+        MainWindow w;
+        w.resize(900, 600);
+        w.show();
+        w.openScript(QFileInfo(aPath), false);
+        chooseNew(w, NewProjectDialog::DialogDocument);
+        w.openScript(QFileInfo(bPath), false);
+        QTabWidget* tabs = w.tabArea();
+        QTabBar* bar = tabs->tabBar();
+        bool onTab = false;
+        const int tab = where.toInt(&onTab);
+        QPoint point = bar->mapTo(tabs, bar->tabRect(2).center() + QPoint(bar->tabRect(2).width(), 0));
+        if (onTab)
+            point = bar->mapTo(tabs, bar->tabRect(tab).center());
+        else if (where == "body")
+            point = tabs->currentWidget()->mapTo(tabs, tabs->currentWidget()->rect().center());
+
+        // The menu runs its own event loop; it is answered from inside it.
+        QStringList entries;
+        QTimer::singleShot(0, &w, [&entries, choice] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (const QAction* a : menu->actions())
+                entries << a->text();
+            for (int i = 0; i <= choice; ++i)
+                QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        w.tabContextMenu(point);
+        flushDeletes();
+        const QStringList menu{ "Close", "Close All Tabs", "Close All But This Tabs" };
+        QCOMPARE(entries, onTab ? menu : QStringList());
+        QCOMPARE(tabTexts(w), left);
     }
 
     void closeEntriesFollowTheTabs()
