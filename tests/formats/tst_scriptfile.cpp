@@ -16,12 +16,9 @@ class TestScriptFile : public QObject
 private slots:
     void iniDetection_data();
     void iniDetection();
-    void loadsText_data();
-    void loadsText();
-    void savesBytes_data();
-    void savesBytes();
-    void reloadAndSaveKeepsBytes_data();
-    void reloadAndSaveKeepsBytes();
+    void loadAndSave_data();
+    void loadAndSave();
+    void newIniDocumentGetsEveryLine();
     void windows1252CoversEveryByte();
     void untypableCharacterSwitchesToUtf8();
     void unreadableFilesReportWhy();
@@ -75,122 +72,67 @@ void TestScriptFile::iniDetection()
     QCOMPARE(ScriptFile::isIniScript(path), ini);
 }
 
-void TestScriptFile::loadsText_data()
+void TestScriptFile::loadAndSave_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("encoding");
+    QTest::addColumn<QByteArray>("saved");   // null: the bytes come back unchanged
 
     const int utf8 = int(ScriptEncoding::Utf8);
-    QTest::newRow("plain CR LF") << "a.mrc" << QByteArray("echo a\r\necho b\r\n") << "echo a\necho b\n" << utf8;
-    QTest::newRow("plain LF, no last line end") << "a.mrc" << QByteArray("echo a\necho b") << "echo a\necho b" << utf8;
-    QTest::newRow("plain mixed and lone CR") << "a.mrc" << QByteArray("a\r\nb\nc\rd\r\r\n") << "a\nb\nc\nd\n\n" << utf8;
-    QTest::newRow("plain empty") << "a.mrc" << QByteArray() << "" << utf8;
-    QTest::newRow("plain control codes stay") << "a.mrc" << QByteArray("echo \x02" "b\x03" "4,1c\x0f\r\n")
-                                              << "echo \x02" "b\x03" "4,1c\x0f\n" << utf8;
-    QTest::newRow("utf-8") << "a.mrc" << QByteArray("echo gr\xC3\xBC\xC3\x9F\r\n") << QString::fromUtf8("echo grüß\n") << utf8;
+    const int cp1252 = int(ScriptEncoding::Windows1252);
+    QTest::newRow("plain CR LF") << "a.mrc" << QByteArray("echo a\r\necho b\r\n") << "echo a\necho b\n" << utf8 << QByteArray();
+    QTest::newRow("plain LF, no last line end") << "a.mrc" << QByteArray("echo a\necho b") << "echo a\necho b" << utf8
+                                                << QByteArray("echo a\r\necho b");
+    QTest::newRow("plain mixed and lone CR") << "a.mrc" << QByteArray("a\r\nb\nc\rd\r\r\n") << "a\nb\nc\nd\n\n" << utf8
+                                             << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n");
+    QTest::newRow("paragraph breaks end lines") << "a.mrc" << QByteArray("a\xE2\x80\xA9" "b\xEF\xB7\x90" "c\xEF\xB7\x91" "d\xE2\x80\xA8" "e")
+                                                << QString::fromUtf8("a\nb\nc\nd\u2028e") << utf8
+                                                << QByteArray("a\r\nb\r\nc\r\nd\xE2\x80\xA8" "e");
+    QTest::newRow("plain empty") << "a.mrc" << QByteArray() << "" << utf8 << QByteArray();
+    QTest::newRow("nul and control codes stay") << "a.mrc" << QByteArray("echo \x02" "b\x03" "4,1c\x0f\0\x1f\r\n", 17)
+                                                << QString::fromLatin1("echo \x02" "b\x03" "4,1c\x0f\0\x1f\n", 16) << utf8 << QByteArray();
+    QTest::newRow("utf-8") << "a.mrc" << QByteArray("echo gr\xC3\xBC\xC3\x9F\r\n") << QString::fromUtf8("echo grüß\n") << utf8
+                           << QByteArray();
     QTest::newRow("utf-8 with bom") << "a.mrc" << QByteArray("\xEF\xBB\xBF" "echo \xE2\x82\xAC") << QString::fromUtf8("echo €")
-                                    << int(ScriptEncoding::Utf8WithBom);
-    QTest::newRow("windows-1252") << "a.mrc" << QByteArray("echo gr\xFC\xDF \x80 \x93q\x94\r\n")
-                                  << QString::fromUtf8("echo grüß € “q”\n") << int(ScriptEncoding::Windows1252);
-    QTest::newRow("truncated utf-8 is 1252") << "a.mrc" << QByteArray("echo \xC3") << QString::fromUtf8("echo Ã")
-                                             << int(ScriptEncoding::Windows1252);
+                                    << int(ScriptEncoding::Utf8WithBom) << QByteArray();
+    QTest::newRow("second bom is text") << "a.mrc" << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << QChar(0xFEFF) + QString("x")
+                                        << int(ScriptEncoding::Utf8WithBom) << QByteArray();
+    QTest::newRow("windows-1252, undefined bytes too")
+        << "a.mrc" << QByteArray("echo gr\xFC\xDF \x80 \x93q\x94 \x81\x8D\x8F\x90\x9D\xFF\r\n")
+        << QString::fromUtf8("echo grüß € “q” \u0081\u008D\u008F\u0090\u009Dÿ\n") << cp1252 << QByteArray();
+    QTest::newRow("truncated utf-8 is 1252") << "a.mrc" << QByteArray("echo \xC3") << QString::fromUtf8("echo Ã") << cp1252
+                                             << QByteArray();
+    QTest::newRow("bom then invalid bytes") << "a.mrc" << QByteArray("\xEF\xBB\xBF\xFF\r\n") << QString::fromUtf8("ï»¿ÿ\n")
+                                            << cp1252 << QByteArray();
+    QTest::newRow("overlong utf-8 is 1252") << "a.mrc" << QByteArray("\xC0\xAF\r\n") << QString::fromUtf8("À¯\n") << cp1252
+                                            << QByteArray();
+    QTest::newRow("encoded surrogate is 1252") << "a.mrc" << QByteArray("\xED\xA0\x80\r\n") << QString::fromUtf8("í\u00A0€\n")
+                                               << cp1252 << QByteArray();
 
     QTest::newRow("ini example") << "a.ini" << QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n")
-                                 << "a\nb=c\nplain\n" << utf8;
-    QTest::newRow("ini LF, no last line end") << "a.ini" << QByteArray("[script]\nn0=a\nn1=") << "a\n\n" << utf8;
-    QTest::newRow("ini empty lines stay") << "a.ini" << QByteArray("[script]\r\n\r\nn1=x\r\n") << "\nx\n" << utf8;
-    QTest::newRow("ini empty") << "a.ini" << QByteArray() << "" << utf8;
-    QTest::newRow("ini only header") << "b.INI" << QByteArray("[script]\r\n") << "" << utf8;
-    QTest::newRow("ini key without value") << "a.ini" << QByteArray("n0=\r\n=x\r\n") << "\nx\n" << utf8;
-    QTest::newRow("ini windows-1252") << "a.ini" << QByteArray("[script]\r\nn0=echo \xE9\r\n") << QString::fromUtf8("echo é\n")
-                                      << int(ScriptEncoding::Windows1252);
+                                 << "a\nb=c\nplain\n" << utf8 << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
+    QTest::newRow("ini LF, no last line end") << "a.ini" << QByteArray("[script]\nn0=a\nn1=") << "a\n\n" << utf8
+                                              << QByteArray("[script]\r\nn0=a\r\nn1=\r\n");
+    QTest::newRow("ini without [script], keys with spaces")
+        << "a.ini" << QByteArray("key one = a\r\n\r\n[x] y=z\r\n=b\r\n") << " a\n\nb\n" << utf8
+        << QByteArray("[script]\r\nn0= a\r\nn1=\r\nn2=b\r\n");
+    QTest::newRow("ini empty") << "a.ini" << QByteArray() << "" << utf8 << QByteArray("[script]\r\n");
+    QTest::newRow("ini only header") << "b.INI" << QByteArray("[script]\r\n") << "" << utf8 << QByteArray();
+    QTest::newRow("ini windows-1252") << "a.ini" << QByteArray("[script]\r\nn0=echo \xE9 \xA9 \x99\r\nn1=\r\n")
+                                      << QString::fromUtf8("echo é © ™\n\n") << cp1252 << QByteArray();
 }
 
-void TestScriptFile::loadsText()
+// What the editor shows of a file, and what saving that unchanged writes:
+// the same bytes when the file was already in the program's layout, and a
+// second save changes nothing more.
+void TestScriptFile::loadAndSave()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QFETCH(int, encoding);
-
-    const LoadedScript loaded = ScriptFile::load(writeFile(name, bytes));
-    QVERIFY(loaded.ok);
-    QVERIFY(loaded.error.isEmpty());
-    QCOMPARE(loaded.text, text);
-    QCOMPARE(int(loaded.encoding), encoding);
-}
-
-void TestScriptFile::savesBytes_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("encoding");
-    QTest::addColumn<QByteArray>("bytes");
-
-    const int utf8 = int(ScriptEncoding::Utf8);
-    QTest::newRow("plain gets CR LF") << "a.mrc" << "echo a\n\necho b\n" << utf8 << QByteArray("echo a\r\n\r\necho b\r\n");
-    QTest::newRow("plain keeps a missing last line end") << "a.mrc" << "echo a" << utf8 << QByteArray("echo a");
-    QTest::newRow("plain empty") << "a.mrc" << "" << utf8 << QByteArray();
-    QTest::newRow("plain utf-8 without bom") << "a.mrc" << QString::fromUtf8("€") << utf8 << QByteArray("\xE2\x82\xAC");
-    QTest::newRow("plain utf-8 keeps its bom") << "a.mrc" << QString::fromUtf8("€") << int(ScriptEncoding::Utf8WithBom)
-                                               << QByteArray("\xEF\xBB\xBF\xE2\x82\xAC");
-    QTest::newRow("plain windows-1252") << "a.mrc" << QString::fromUtf8("é€\n") << int(ScriptEncoding::Windows1252)
-                                        << QByteArray("\xE9\x80\r\n");
-
-    QTest::newRow("ini three lines") << "a.ini" << "echo a\n\necho b" << utf8
-                                     << QByteArray("[script]\r\nn0=echo a\r\nn1=\r\nn2=echo b\r\n");
-    QTest::newRow("ini last line end adds no key") << "a.ini" << "echo a\n\necho b\n" << utf8
-                                                   << QByteArray("[script]\r\nn0=echo a\r\nn1=\r\nn2=echo b\r\n");
-    QTest::newRow("ini empty text") << "a.ini" << "" << utf8 << QByteArray("[script]\r\n");
-    QTest::newRow("ini one empty line") << "a.ini" << "\n" << utf8 << QByteArray("[script]\r\nn0=\r\n");
-    QTest::newRow("ini example") << "a.ini" << "a\nb=c\nplain\n" << utf8
-                                 << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
-    QTest::newRow("ini windows-1252") << "a.ini" << QString::fromUtf8("ä") << int(ScriptEncoding::Windows1252)
-                                      << QByteArray("[script]\r\nn0=\xE4\r\n");
-}
-
-void TestScriptFile::savesBytes()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QFETCH(int, encoding);
-    QFETCH(QByteArray, bytes);
-
-    const QString path = dir.filePath(name);
-    QString error;
-    QVERIFY(ScriptFile::save(path, text, ScriptEncoding(encoding), &error));
-    QVERIFY(error.isEmpty());
-    QCOMPARE(readFile(path), bytes);
-}
-
-void TestScriptFile::reloadAndSaveKeepsBytes_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QByteArray>("saved");
-
-    QTest::newRow("plain CR LF") << "a.mrc" << QByteArray("on *:text:*:#:{\r\n  echo a\r\n}\r\n") << QByteArray();
-    QTest::newRow("plain LF becomes CR LF") << "a.mrc" << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n");
-    QTest::newRow("plain utf-8 with bom") << "a.mrc" << QByteArray("\xEF\xBB\xBFgr\xC3\xBC\xC3\x9F\r\n") << QByteArray();
-    QTest::newRow("bom twice") << "a.mrc" << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << QByteArray();
-    QTest::newRow("plain windows-1252") << "a.mrc" << QByteArray("echo \xFC\xE9\x80\x81\x8D\x8F\x90\x9D\xFF\r\n") << QByteArray();
-    QTest::newRow("bom then invalid bytes") << "a.mrc" << QByteArray("\xEF\xBB\xBF\xFF\r\n") << QByteArray();
-    QTest::newRow("overlong utf-8 is not utf-8") << "a.mrc" << QByteArray("\xC0\xAF\r\n") << QByteArray();
-    QTest::newRow("encoded surrogate is not utf-8") << "a.mrc" << QByteArray("\xED\xA0\x80\r\n") << QByteArray();
-    QTest::newRow("nul and controls") << "a.mrc" << QByteArray("a\0b\x01\x1f\r\n", 8) << QByteArray();
-    QTest::newRow("ini example") << "a.ini" << QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n")
-                                 << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
-    QTest::newRow("ini windows-1252") << "a.ini" << QByteArray("[script]\r\nn0=\xA9 \x99\r\nn1=\r\n") << QByteArray();
-}
-
-// A file loaded and saved unchanged keeps its bytes (when it was already in
-// the program's layout), and a second save changes nothing more.
-void TestScriptFile::reloadAndSaveKeepsBytes()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, saved);
     if (saved.isNull())
         saved = bytes;
@@ -199,9 +141,23 @@ void TestScriptFile::reloadAndSaveKeepsBytes()
     for (int round = 0; round < 2; ++round) {
         const LoadedScript loaded = ScriptFile::load(path);
         QVERIFY(loaded.ok);
-        QVERIFY(ScriptFile::save(path, loaded.text, loaded.encoding, nullptr));
+        QVERIFY(loaded.error.isEmpty());
+        QCOMPARE(loaded.text, text);
+        QCOMPARE(int(loaded.encoding), encoding);
+        QString error;
+        QVERIFY(ScriptFile::save(path, loaded.text, loaded.encoding, &error));
+        QVERIFY(error.isEmpty());
         QCOMPARE(readFile(path), saved);
     }
+}
+
+// A text typed into a new document need not end in a line end; its last
+// line is still a key.
+void TestScriptFile::newIniDocumentGetsEveryLine()
+{
+    const QString path = dir.filePath("new.ini");
+    QVERIFY(ScriptFile::save(path, "echo a\n\necho b", ScriptEncoding::Utf8, nullptr));
+    QCOMPARE(readFile(path), QByteArray("[script]\r\nn0=echo a\r\nn1=\r\nn2=echo b\r\n"));
 }
 
 void TestScriptFile::windows1252CoversEveryByte()

@@ -15,8 +15,17 @@ QString caretLine(const QString& line, int pos)
     return caret;
 }
 
+bool needsUnicodeEscape(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || u == 0x2028 || u == 0x2029;
+}
+
 // A JSON string literal. Control characters (mIRC's colour and style codes
-// among them) are escaped so every object stays on one line.
+// among them) are escaped so every object stays on one line, and so are the
+// C1 controls and the Unicode line and paragraph separators: readers that
+// split their input at every kind of line break (Python's splitlines() among
+// them) would otherwise cut an object in two.
 QString jsonString(const QString& text)
 {
     QString quoted;
@@ -40,7 +49,7 @@ QString jsonString(const QString& text)
             quoted.append(QLatin1String("\\t"));
             break;
         default:
-            if (c.unicode() < 0x20)
+            if (needsUnicodeEscape(c))
                 quoted.append(QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
             else
                 quoted.append(c);

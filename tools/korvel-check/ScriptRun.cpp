@@ -2,17 +2,6 @@
 
 #include "core/MslChecker.h"
 
-namespace {
-
-// QTextDocument starts a new block at "\n" and at the paragraph separator;
-// line numbers must match the editor's.
-bool endsLine(QChar c)
-{
-    return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator;
-}
-
-} // namespace
-
 void checkScript(const QString& text, const LineVisitor& visit)
 {
     MslChecker checker;
@@ -23,7 +12,7 @@ void checkScript(const QString& text, const LineVisitor& visit)
     int start = 0;
     while (true) {
         int end = start;
-        while (end < length && !endsLine(text[end]))
+        while (end < length && text[end] != QLatin1Char('\n'))
             ++end;
         const QString line = text.mid(start, end - start);
         checker.checkLine(MslChecker::lowerCased(line), previousState, result);

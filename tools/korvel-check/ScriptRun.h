@@ -9,7 +9,8 @@
 // the state the previous one ended in, exactly as the highlighter does for a
 // document: the lines are the document's lines (an INI script's text ends in
 // a line end, so its last, empty line is checked too) and the checker sees
-// each line lower-cased.
+// each line lower-cased. `text` is a text as ScriptFile::load gives it, in
+// which every line break the editor knows is already "\n".
 using LineVisitor = std::function<void(int lineNumber, const QString& line, const LineCheckResult& result)>;
 
 void checkScript(const QString& text, const LineVisitor& visit);

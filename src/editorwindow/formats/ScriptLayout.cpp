@@ -4,23 +4,38 @@
 
 namespace ScriptLayout {
 
+namespace {
+
+// The editor's document starts a new line at each of these besides "\n" and
+// keeps none of them in the text; korvel-check must count the same lines.
+bool isOtherLineBreak(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
+}
+
+} // namespace
+
 QString toEditorLineEnds(QString text)
 {
-    if (!text.contains(QLatin1Char('\r')))
+    qsizetype first = 0;
+    while (first < text.size() && !isOtherLineBreak(text.at(first)))
+        ++first;
+    if (first == text.size())
         return text;
     // Compacted in place through pointers: this runs over every character of
-    // every file korvel-check reads, and the result is never longer.
-    QChar* out = text.data();
+    // every file korvel-check reads, and the result is never longer. data()
+    // detaches the string before any pointer into it is kept.
+    QChar* out = text.data() + first;
     const QChar* in = out;
-    const QChar* const end = in + text.size();
+    const QChar* const end = text.constData() + text.size();
     while (in < end) {
         const QChar c = *in++;
-        if (c != QLatin1Char('\r')) {
+        if (!isOtherLineBreak(c)) {
             *out++ = c;
             continue;
         }
         *out++ = QLatin1Char('\n');
-        if (in < end && *in == QLatin1Char('\n'))
+        if (c == QLatin1Char('\r') && in < end && *in == QLatin1Char('\n'))
             ++in;
     }
     text.truncate(out - text.constData());

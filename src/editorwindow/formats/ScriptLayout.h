@@ -8,7 +8,9 @@
 namespace ScriptLayout {
 
 // CR LF, LF and a lone CR all end a line in a script file (files come from
-// every platform and mixed editors); in the editor each becomes "\n".
+// every platform and mixed editors); in the editor each becomes "\n". So do
+// the paragraph separator U+2029 and the characters U+FDD0 and U+FDD1, which
+// the editor's document takes as line breaks too.
 QString toEditorLineEnds(QString fileText);
 
 // The lines of an editor text; a text ending in "\n" (or an empty text)
