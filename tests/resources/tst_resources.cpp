@@ -6,8 +6,24 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QRegularExpression>
+#include <QMap>
 #include <QSet>
 #include <QTest>
+
+namespace {
+
+QMap<QString, QSize> expectedIconPaths()
+{
+    QMap<QString, QSize> paths;
+    for (int i = 0; i < expectedIconFolderCount; ++i) {
+        const ExpectedIconFolder& folder = expectedIconFolders[i];
+        for (const QString& file : QString::fromLatin1(folder.files).split(QLatin1Char(' ')))
+            paths.insert(QString::fromLatin1(folder.folder) + file, QSize(folder.width, folder.height));
+    }
+    return paths;
+}
+
+} // namespace
 
 class TestResources : public QObject
 {
@@ -29,9 +45,8 @@ void TestResources::expectedIconLoads_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
-    for (int i = 0; i < expectedIconCount; ++i)
-        QTest::newRow(expectedIcons[i].path)
-            << QString::fromLatin1(expectedIcons[i].path) << QSize(expectedIcons[i].width, expectedIcons[i].height);
+    for (const QString& path : expectedIconPaths().keys())
+        QTest::newRow(qPrintable(path)) << path << expectedIconPaths().value(path);
 }
 
 void TestResources::expectedIconLoads()
@@ -75,9 +90,7 @@ void TestResources::pathsNamedInSourcesLoad()
 
 void TestResources::everyCompiledInIconIsExpected()
 {
-    QSet<QString> expected;
-    for (int i = 0; i < expectedIconCount; ++i)
-        expected.insert(QString::fromLatin1(expectedIcons[i].path));
+    const QMap<QString, QSize> expected = expectedIconPaths();
     QStringList unexpected;
     QDirIterator it(QStringLiteral(":/"), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
