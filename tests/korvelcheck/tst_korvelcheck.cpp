@@ -2,7 +2,6 @@
 #include "DiagnosticKinds.h"
 #include "ReportFormat.h"
 #include "ScriptFile.h"
-#include "ScriptRun.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -31,8 +30,6 @@ private slots:
     void kindsAndSummary();
     void commandLine_data();
     void commandLine();
-    void documentLines_data();
-    void documentLines();
 
     void failures_data();
     void failures();
@@ -247,32 +244,6 @@ void TestKorvelCheck::commandLine()
     QCOMPARE(parsed.options.files, files);
 }
 
-void TestKorvelCheck::documentLines_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("empty document has one line") << "" << QStringList{""};
-    QTest::newRow("no final line end") << "a\nb" << QStringList{"a", "b"};
-    QTest::newRow("final line end gives an empty last line") << "a\n" << QStringList{"a", ""};
-    QTest::newRow("empty lines") << "\n\n" << QStringList{"", "", ""};
-    QTest::newRow("case kept for the report") << "ALIAS X" << QStringList{"ALIAS X"};
-}
-
-void TestKorvelCheck::documentLines()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, lines);
-
-    QStringList seen;
-    checkScript(text, [&](int lineNumber, const QString& line, const LineCheckResult& result) {
-        QCOMPARE(lineNumber, seen.size() + 1);
-        QCOMPARE(result.formats.size(), line.size());
-        seen.append(line);
-    });
-    QCOMPARE(seen, lines);
-}
-
 void TestKorvelCheck::failures_data()
 {
     // MISSING, DIR and EMPTY stand for a missing file, a folder and an empty script.
@@ -410,8 +381,11 @@ void TestKorvelCheck::exactReports_data()
     QTest::newRow("trace") << "a.mrc" << remAndStray << QStringList{"--trace"}
                            << "1\t1\t0+5=commentFormat\t-\n" + rem + "2\t1\t0+12=errorFormat\t-\n" + stray + "3\t1\t\t-\n" + summary << 1;
     QTest::newRow("quiet") << "a.mrc" << remAndStray << QStringList{"--quiet", "--trace"} << summary << 1;
-    QTest::newRow("infos only exit 0") << "a.mrc" << QByteArray("rem x") << QStringList{}
-                                       << rem + "0 errors, 0 warnings, 1 infos, 0 tasks in 1 files\n" << 0;
+    QTest::newRow("empty file is one empty line") << "a.mrc" << QByteArray() << QStringList{"--trace"}
+                                                  << "1\t1\t\t-\n0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n" << 0;
+    QTest::newRow("infos only exit 0, line shown as written")
+        << "a.mrc" << QByteArray("REM X") << QStringList{}
+        << QString(rem).replace("rem x", "REM X") + "0 errors, 0 warnings, 1 infos, 0 tasks in 1 files\n" << 0;
     QTest::newRow("lone CR and U+FDD0 end lines as in the editor")
         << "a.mrc" << QByteArray("rem x\r  stray text\xEF\xB7\x90rem y") << QStringList{}
         << rem + stray + QString(rem).replace("1:1:", "3:1:").replace("rem x", "rem y")
