@@ -64,3 +64,14 @@ void ReferenceMessageList::remove(int id)
     removeId(debug, debugIdColumn, id);
     removeId(messages, messageIdColumn, id);
 }
+
+void ReferenceMessageList::renumber(const QString& file, const QHash<int, int>& lineOfId)
+{
+    for (auto [model, idColumn] : {std::pair{&debug, debugIdColumn}, std::pair{&messages, messageIdColumn}}) {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const int id = model->item(row, idColumn)->data(Qt::DisplayRole).toInt();
+            if (model->item(row, 0)->text() == file && lineOfId.contains(id))
+                model->item(row, 1)->setData(lineOfId.value(id), Qt::DisplayRole);
+        }
+    }
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QStandardItemModel>
 #include <QString>
 
@@ -15,6 +16,8 @@ public:
     int add(int line, int column, const QString& file, const QString& block, int type, const QString& message,
             int debugSortColumn, Qt::SortOrder debugOrder, int messageSortColumn, Qt::SortOrder messageOrder);
     void remove(int id);
+    // Sets the Line of the file's rows named in `lineOfId`, leaving them where they are.
+    void renumber(const QString& file, const QHash<int, int>& lineOfId);
 
     QStandardItemModel debug;
     QStandardItemModel messages;

@@ -132,8 +132,8 @@ void TestMessageArea::listsMatchPlainImplementation_data()
         QTest::newRow(qPrintable(QString::number(seed))) << seed;
 }
 
-// Random diagnostics raised and withdrawn, with header clicks in between: the
-// indexed lists show what re-scanning and re-sorting everything would show.
+// Random diagnostics raised, withdrawn and renumbered, with header clicks in
+// between: the lists show what re-scanning and re-sorting everything would.
 void TestMessageArea::listsMatchPlainImplementation()
 {
     QFETCH(quint32, seed);
@@ -149,7 +149,7 @@ void TestMessageArea::listsMatchPlainImplementation()
     const QList<int> types{1, 2, 3, 4, 10, 11, 13, 15, 20};
 
     for (int step = 0; step < 600; ++step) {
-        const int choice = int(random.bounded(10));
+        const int choice = int(random.bounded(11));
         if (choice < 6) {
             const QString file = files.at(int(random.bounded(files.size())));
             const int line = int(random.bounded(1, 12));
@@ -172,6 +172,17 @@ void TestMessageArea::listsMatchPlainImplementation()
             area.removeError(ids);
             reference.remove(id);
             listed.removeAll(id);
+        } else if (choice == 10) {
+            // Lines inserted or deleted above some of a file's rows.
+            const QString file = files.at(int(random.bounded(files.size())));
+            QHash<int, int> lineOfId;
+            for (int id : std::as_const(listed)) {
+                if (random.bounded(2))
+                    lineOfId.insert(id, int(random.bounded(1, 12)));
+            }
+            area.debugModel()->renumber(file, lineOfId);
+            area.messageModel()->renumber(file, lineOfId);
+            reference.renumber(file, lineOfId);
         } else {
             QTreeView* view = random.bounded(2) ? area.debugView() : area.messageView();
             QStandardItemModel& plain = view == area.debugView() ? reference.debug : reference.messages;
@@ -221,7 +232,7 @@ void TestMessageArea::copyMenu()
     QTreeView* view = debugList ? area.debugView() : area.messageView();
     DiagnosticListModel* model = debugList ? area.debugModel() : area.messageModel();
     int row = 0;
-    while (row < model->rowCount() && model->rowAt(row)->line != 12)
+    while (row < model->rowCount() && model->value(row, DiagnosticField::Line).toInt() != 12)
         ++row;
     view->setCurrentIndex(withCurrentRow ? model->index(row, 0) : QModelIndex());
     QApplication::clipboard()->setText(QStringLiteral("untouched"));

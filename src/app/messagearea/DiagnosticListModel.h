@@ -2,29 +2,22 @@
 
 #include "DiagnosticColumns.h"
 #include "DiagnosticRow.h"
-#include "RowOrder.h"
-#include "SortedRowIndex.h"
 
-#include <QAbstractTableModel>
 #include <QHash>
 #include <QIcon>
 #include <QSet>
+#include <QStandardItemModel>
 #include <QVector>
 
-#include <memory>
-#include <vector>
-
-// The rows of one tab of the message area. Rows are kept in the order the
-// view's sort indicator asks for, a new row going straight to its sorted
-// place, and they are found by id and by file without looking at the others:
-// listing, withdrawing and renumbering a diagnostic cost the same however
-// many are listed.
-class DiagnosticListModel : public QAbstractTableModel
+// The rows of one tab of the message area, one item per cell. A new row
+// goes straight to the place that appending it and re-sorting the list by
+// the view's sort indicator would give it; rows are found by id and by file
+// without a scan of the list.
+class DiagnosticListModel : public QStandardItemModel
 {
     Q_OBJECT
 public:
     DiagnosticListModel(const DiagnosticTabLayout& layout, QObject* parent = nullptr);
-    ~DiagnosticListModel() override;
 
     const DiagnosticTabLayout& layout() const { return tabLayout; }
 
@@ -36,36 +29,28 @@ public:
     bool hasRowsOf(const QString& file) const { return idsByFile.contains(file); }
     // Ids of the rows of the file.
     QSet<int> idsOf(const QString& file) const { return idsByFile.value(file); }
-    // Gives the rows of the file whose id has an entry in `lineOfId` that line.
+    // Gives the rows of the file whose id has an entry in `lineOfId` that
+    // line. The rows stay where they are until the next row is listed.
     void renumber(const QString& file, const QHash<int, int>& lineOfId);
 
+    // A cell's value; invalid outside the list.
+    QVariant value(int row, DiagnosticField field) const;
     // The text "Copy Error" / "Copy Message" puts on the clipboard; with an
     // invalid row, the separators alone.
     QString copyText(int row) const;
-    const DiagnosticRow* rowAt(int row) const;
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
-    QVariant displayValue(const DiagnosticRow& row, DiagnosticField field) const;
-    QIcon iconFor(int type) const;
     int columnOf(DiagnosticField field) const;
-    void setLine(DiagnosticRow* row, int line);
-    void forget(DiagnosticRow* row);
-    DiagnosticRow* rowWithId(int id) const;
+    int insertionRow(const QStandardItem& key) const;
+    QIcon iconFor(int type) const;
 
     const DiagnosticTabLayout& tabLayout;
-    RowOrder order;
-    SortedRowIndex rowIndex;
-    // Ids are small and dense (each new one is the largest plus one), so the
-    // rows are found by id in a plain array.
-    std::vector<std::unique_ptr<DiagnosticRow>> rowsById;
+    QHash<int, QStandardItem*> idCells;     // the ID cell of each listed row
     QHash<QString, QSet<int>> idsByFile;
-    quint64 nextSequence = 0;
+    int sortColumn = -1;                    // none until the view first sorts
+    Qt::SortOrder sortOrder = Qt::AscendingOrder;
+    bool inOrder = true;                    // false once renumbering broke the sorted order
     mutable QHash<int, QIcon> iconCache;
 };

@@ -1,11 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QtGlobal>
 
-// One diagnostic listed in the message area. Rows are also the nodes of the
-// order index of their list (SortedRowIndex), so listing one costs a single
-// allocation.
+// One diagnostic as the checker reports it, before it is listed.
 struct DiagnosticRow
 {
     QString file;
@@ -15,15 +12,4 @@ struct DiagnosticRow
     int id = 0;
     int type = 0;
     QString message;
-
-    // Breaks ties between rows of equal sort key: the row's place in the list
-    // as of the last full sort, or later arrival for rows added since. This
-    // makes the order total and reproduces a stable re-sort after each append.
-    quint64 sequence = 0;
-
-    // Order index bookkeeping (a treap with subtree sizes).
-    DiagnosticRow* left = nullptr;
-    DiagnosticRow* right = nullptr;
-    quint32 priority = 0;
-    int subtreeSize = 1;
 };
