@@ -3,6 +3,8 @@
 #include "SeverityIcons.h"
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 DiagnosticListModel::DiagnosticListModel(const DiagnosticTabLayout& layout, QObject* parent)
     : QStandardItemModel(0, layout.columnCount, parent)
