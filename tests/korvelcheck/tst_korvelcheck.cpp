@@ -33,6 +33,7 @@ private slots:
 
     void failures_data();
     void failures();
+    void reportCutShortIsAnError();
     void reportsAgree_data();
     void reportsAgree();
     void exactReports_data();
@@ -297,6 +298,18 @@ void TestKorvelCheck::failures()
         QCOMPARE(help.exitCode, 0);
         QVERIFY(help.out.first().startsWith("usage: korvel-check"));
     }
+}
+
+void TestKorvelCheck::reportCutShortIsAnError()
+{
+    if (!QFileInfo::exists("/dev/full"))
+        QSKIP("needs /dev/full");
+    QProcess process;
+    process.setStandardOutputFile("/dev/full");
+    process.start(QStringLiteral(KORVEL_CHECK_BINARY), {fixture("mixed.mrc")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardError().startsWith("korvel-check: cannot write the report: "));
 }
 
 void TestKorvelCheck::reportsAgree_data()

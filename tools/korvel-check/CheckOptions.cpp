@@ -53,6 +53,7 @@ QString usageText()
         "                 format spans and header record, separated by tabs\n"
         "  --quiet        print the summary line only (in either format)\n"
         "\n"
-        "Exit status: 0 without errors, 1 when an error was found, 2 for a usage error\n"
-        "or a file that could not be read (the other files are still checked).\n");
+        "Exit status: 0 without errors, 1 when an error was found, 2 for a usage error,\n"
+        "a file that could not be read (the other files are still checked) or a report\n"
+        "that could not be written.\n");
 }

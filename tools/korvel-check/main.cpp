@@ -7,26 +7,40 @@
 #include "ScriptRun.h"
 
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
 constexpr int exitClean = 0;
 constexpr int exitErrorsFound = 1;
-constexpr int exitUsageOrUnreadable = 2;
+constexpr int exitUsageOrUnreadable = 2;   // also when the report could not be written
 constexpr int errorType = 3;
+
+// errno of the first failed write of the report. A report cut short (a full
+// disk behind a redirection) must not pass for a complete one.
+int reportWriteError = 0;
 
 void writeTo(FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    const size_t written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    if (written != size_t(bytes.size()) && stream == stdout && reportWriteError == 0)
+        reportWriteError = errno;
+}
+
+void flushReport()
+{
+    if (std::fflush(stdout) != 0 && reportWriteError == 0)
+        reportWriteError = errno;
 }
 
 // Writes an error message on standard error, after what is already on
 // standard output, so that both read in order when they go to one terminal.
 void complain(const QString& message)
 {
-    std::fflush(stdout);
+    flushReport();
     writeTo(stderr, QLatin1String("korvel-check: ") + message + QLatin1Char('\n'));
 }
 
@@ -99,7 +113,13 @@ int main(int argc, char** argv)
     }
     if (options.quiet || options.format == CheckOptions::Format::Text)
         writeTo(stdout, summaryLine(summary));
-    std::fflush(stdout);
+    flushReport();
+    if (reportWriteError == 0 && std::ferror(stdout))
+        reportWriteError = EIO;
+    if (reportWriteError != 0) {
+        complain(QStringLiteral("cannot write the report: %1").arg(QString::fromLocal8Bit(std::strerror(reportWriteError))));
+        return exitUsageOrUnreadable;
+    }
 
     if (unreadable)
         return exitUsageOrUnreadable;
