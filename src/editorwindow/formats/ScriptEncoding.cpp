@@ -31,7 +31,7 @@ DecodedScript decodeScriptBytes(const QByteArray& bytes)
     const bool hasBom = bytes.startsWith(utf8Bom);
     const QByteArray content = hasBom ? bytes.mid(3) : bytes;
     if (isUtf8(content))
-        return {decodeUtf8(content), hasBom ? ScriptEncoding::Utf8WithBom : ScriptEncoding::Utf8};
+        return {decodeUtf8(content), ScriptEncoding::Utf8};
     return {Windows1252::decode(bytes), ScriptEncoding::Windows1252};
 }
 
@@ -51,8 +51,5 @@ QByteArray encodeScriptText(const QString& text, ScriptEncoding preferred)
             return bytes;
         return text.toUtf8();
     }
-    QByteArray bytes = text.toUtf8();
-    if (preferred == ScriptEncoding::Utf8WithBom)
-        bytes.prepend(utf8Bom);
-    return bytes;
+    return text.toUtf8();
 }

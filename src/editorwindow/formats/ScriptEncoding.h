@@ -3,24 +3,25 @@
 #include <QByteArray>
 #include <QString>
 
-// How a script file's bytes map to its text. Scripts are UTF-8, but many old
-// ones were written in Windows-1252; a file is kept in the encoding it came
-// in so that loading and saving it changes no byte the user did not edit.
-enum class ScriptEncoding { Utf8, Utf8WithBom, Windows1252 };
+// How a script file's bytes map to its text. Scripts are UTF-8, written
+// without a byte-order mark; but many old ones were written in Windows-1252,
+// and such a file is kept in that encoding so that loading and saving it
+// changes no byte the user did not edit.
+enum class ScriptEncoding { Utf8, Windows1252 };
 
 struct DecodedScript {
     QString text;
     ScriptEncoding encoding = ScriptEncoding::Utf8;
 };
 
-// Valid UTF-8 (with or without a byte-order mark) decodes as UTF-8; anything
+// Valid UTF-8 decodes as UTF-8, a leading byte-order mark dropped; anything
 // else as Windows-1252, which maps every byte to a character, so nothing is
 // replaced and nothing is lost.
 DecodedScript decodeScriptBytes(const QByteArray& bytes);
 
 // The encoding a text is actually written in when the file had `preferred`.
 // A Windows-1252 file into which the user typed a character that code page
-// lacks is written as UTF-8 (without a byte-order mark, as new scripts are):
+// lacks is written as UTF-8:
 // writing it as Windows-1252 would silently lose that character, whereas
 // mIRC and every other editor read the UTF-8 file back with every character.
 ScriptEncoding encodingForSave(const QString& text, ScriptEncoding preferred);
