@@ -103,8 +103,8 @@ void TestScriptFile::loadAndSave_data()
         << QString::fromUtf8("echo grüß € “q” \u0081\u008D\u008F\u0090\u009Dÿ\n") << cp1252 << QByteArray();
     QTest::newRow("truncated utf-8 is 1252") << "a.mrc" << QByteArray("echo \xC3") << QString::fromUtf8("echo Ã") << cp1252
                                              << QByteArray();
-    QTest::newRow("bom then invalid bytes") << "a.mrc" << QByteArray("\xEF\xBB\xBF\xFF\r\n") << QString::fromUtf8("ï»¿ÿ\n")
-                                            << cp1252 << QByteArray();
+    QTest::newRow("bom then invalid bytes") << "a.mrc" << QByteArray("\xEF\xBB\xBF\xFF\r\n") << QString::fromUtf8("ÿ\n")
+                                            << cp1252 << QByteArray("\xFF\r\n");
     QTest::newRow("overlong utf-8 is 1252") << "a.mrc" << QByteArray("\xC0\xAF\r\n") << QString::fromUtf8("À¯\n") << cp1252
                                             << QByteArray();
     QTest::newRow("encoded surrogate is 1252") << "a.mrc" << QByteArray("\xED\xA0\x80\r\n") << QString::fromUtf8("í\u00A0€\n")
@@ -121,6 +121,8 @@ void TestScriptFile::loadAndSave_data()
     QTest::newRow("ini only header") << "b.INI" << QByteArray("[script]\r\n") << "" << utf8 << QByteArray();
     QTest::newRow("ini windows-1252") << "a.ini" << QByteArray("[script]\r\nn0=echo \xE9 \xA9 \x99\r\nn1=\r\n")
                                       << QString::fromUtf8("echo é © ™\n\n") << cp1252 << QByteArray();
+    QTest::newRow("ini windows-1252 behind a bom") << "a.ini" << QByteArray("\xEF\xBB\xBF[script]\r\nn0=\xE9\r\n")
+                                                   << QString::fromUtf8("é\n") << cp1252 << QByteArray("[script]\r\nn0=\xE9\r\n");
 }
 
 // What the editor shows of a file, and what saving that unchanged writes:

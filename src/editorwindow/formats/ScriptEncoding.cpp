@@ -32,7 +32,9 @@ DecodedScript decodeScriptBytes(const QByteArray& bytes)
     const QByteArray content = hasBom ? bytes.mid(3) : bytes;
     if (isUtf8(content))
         return {decodeUtf8(content), ScriptEncoding::Utf8};
-    return {Windows1252::decode(bytes), ScriptEncoding::Windows1252};
+    // A mark before bytes that are not UTF-8 is as little text as in a UTF-8
+    // file; left in, it would hide an INI script's "[script]" line.
+    return {Windows1252::decode(content), ScriptEncoding::Windows1252};
 }
 
 ScriptEncoding encodingForSave(const QString& text, ScriptEncoding preferred)

@@ -14,9 +14,9 @@ struct DecodedScript {
     ScriptEncoding encoding = ScriptEncoding::Utf8;
 };
 
-// Valid UTF-8 decodes as UTF-8, a leading byte-order mark dropped; anything
-// else as Windows-1252, which maps every byte to a character, so nothing is
-// replaced and nothing is lost.
+// Valid UTF-8 decodes as UTF-8; anything else as Windows-1252, which maps
+// every byte to a character, so nothing is replaced and nothing is lost. A
+// leading byte-order mark is dropped in either case.
 DecodedScript decodeScriptBytes(const QByteArray& bytes);
 
 // The encoding a text is actually written in when the file had `preferred`.
