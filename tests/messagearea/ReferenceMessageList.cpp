@@ -65,6 +65,16 @@ void ReferenceMessageList::remove(int id)
     removeId(messages, messageIdColumn, id);
 }
 
+void ReferenceMessageList::close(const QString& file)
+{
+    for (QStandardItemModel* model : {&debug, &messages}) {
+        for (int row = model->rowCount() - 1; row >= 0; --row) {
+            if (model->item(row, 0)->text() == file)
+                model->removeRow(row);
+        }
+    }
+}
+
 void ReferenceMessageList::renumber(const QString& file, const QHash<int, int>& lineOfId)
 {
     for (auto [model, idColumn] : {std::pair{&debug, debugIdColumn}, std::pair{&messages, messageIdColumn}}) {

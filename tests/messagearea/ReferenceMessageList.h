@@ -16,6 +16,8 @@ public:
     int add(int line, int column, const QString& file, const QString& block, int type, const QString& message,
             int debugSortColumn, Qt::SortOrder debugOrder, int messageSortColumn, Qt::SortOrder messageOrder);
     void remove(int id);
+    // Removes every row of the file.
+    void close(const QString& file);
     // Sets the Line of the file's rows named in `lineOfId`, leaving them where they are.
     void renumber(const QString& file, const QHash<int, int>& lineOfId);
 

@@ -132,8 +132,8 @@ void TestMessageArea::listsMatchPlainImplementation_data()
         QTest::newRow(qPrintable(QString::number(seed))) << seed;
 }
 
-// Random diagnostics raised, withdrawn and renumbered, with header clicks in
-// between: the lists show what re-scanning and re-sorting everything would.
+// Random diagnostics raised, withdrawn and renumbered, files closed, with
+// header clicks in between: the lists show what re-scanning and re-sorting everything would.
 void TestMessageArea::listsMatchPlainImplementation()
 {
     QFETCH(quint32, seed);
@@ -149,7 +149,7 @@ void TestMessageArea::listsMatchPlainImplementation()
     const QList<int> types{1, 2, 3, 4, 10, 11, 13, 15, 20};
 
     for (int step = 0; step < 600; ++step) {
-        const int choice = int(random.bounded(11));
+        const int choice = int(random.bounded(12));
         if (choice < 6) {
             const QString file = files.at(int(random.bounded(files.size())));
             const int line = int(random.bounded(1, 12));
@@ -183,6 +183,10 @@ void TestMessageArea::listsMatchPlainImplementation()
             area.debugModel()->renumber(file, lineOfId);
             area.messageModel()->renumber(file, lineOfId);
             reference.renumber(file, lineOfId);
+        } else if (choice == 11) {
+            const QString file = files.at(int(random.bounded(files.size())));
+            area.editorFclosed(QFileInfo(file));
+            reference.close(file);
         } else {
             QTreeView* view = random.bounded(2) ? area.debugView() : area.messageView();
             QStandardItemModel& plain = view == area.debugView() ? reference.debug : reference.messages;
@@ -232,7 +236,7 @@ void TestMessageArea::copyMenu()
     QTreeView* view = debugList ? area.debugView() : area.messageView();
     DiagnosticListModel* model = debugList ? area.debugModel() : area.messageModel();
     int row = 0;
-    while (row < model->rowCount() && model->value(row, DiagnosticField::Line).toInt() != 12)
+    while (row < model->rowCount() && model->rowAt(row)->line != 12)
         ++row;
     view->setCurrentIndex(withCurrentRow ? model->index(row, 0) : QModelIndex());
     QApplication::clipboard()->setText(QStringLiteral("untouched"));

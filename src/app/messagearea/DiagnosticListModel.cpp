@@ -3,17 +3,99 @@
 #include "SeverityIcons.h"
 
 #include <algorithm>
-#include <functional>
-#include <vector>
 
 DiagnosticListModel::DiagnosticListModel(const DiagnosticTabLayout& layout, QObject* parent)
-    : QStandardItemModel(0, layout.columnCount, parent)
+    : QAbstractTableModel(parent)
     , tabLayout(layout)
+    , rowIndex(order)
 {
-    QStringList titles;
-    for (int column = 0; column < tabLayout.columnCount; ++column)
-        titles << QString::fromLatin1(tabLayout.columns[column].title);
-    setHorizontalHeaderLabels(titles);
+}
+
+DiagnosticListModel::~DiagnosticListModel() = default;
+
+void DiagnosticListModel::add(const DiagnosticRow& row)
+{
+    // Ids are unique among listed rows; should one come again, the newer row
+    // replaces the older rather than leaving a row no id can withdraw.
+    remove(row.id);
+    if (row.id < 0)
+        return;
+    if (reorderBeforeNextRow)
+        reorderRows();
+    auto owned = std::make_unique<DiagnosticRow>(row);
+    DiagnosticRow* listed = owned.get();
+    listed->orderedLine = listed->line;
+    listed->sequence = nextSequence++;
+    const int rank = rowIndex.rankFor(*listed, nullptr);
+    beginInsertRows(QModelIndex(), rank, rank);
+    rowIndex.insert(listed);
+    idsByFile[listed->file].insert(listed->id);
+    if (size_t(listed->id) >= rowsById.size())
+        rowsById.resize(size_t(listed->id) + 1);
+    rowsById[size_t(listed->id)] = std::move(owned);
+    endInsertRows();
+}
+
+DiagnosticRow* DiagnosticListModel::rowWithId(int id) const
+{
+    return id >= 0 && size_t(id) < rowsById.size() ? rowsById[size_t(id)].get() : nullptr;
+}
+
+bool DiagnosticListModel::remove(int id)
+{
+    DiagnosticRow* row = rowWithId(id);
+    if (!row)
+        return false;
+    forget(row);
+    return true;
+}
+
+void DiagnosticListModel::forget(DiagnosticRow* row)
+{
+    const int id = row->id;
+    const int rank = rowIndex.rankOf(row);
+    beginRemoveRows(QModelIndex(), rank, rank);
+    rowIndex.erase(row);
+    const auto fileIds = idsByFile.find(row->file);
+    fileIds->remove(id);
+    if (fileIds->isEmpty())
+        idsByFile.erase(fileIds);
+    rowsById[size_t(id)].reset();
+    endRemoveRows();
+}
+
+QVector<int> DiagnosticListModel::removeFile(const QString& file)
+{
+    const QSet<int> ids = idsByFile.value(file);
+    QVector<int> removed;
+    removed.reserve(ids.size());
+    for (int id : ids) {
+        if (remove(id))
+            removed.append(id);
+    }
+    return removed;
+}
+
+void DiagnosticListModel::renumber(const QString& file, const QHash<int, int>& lineOfId)
+{
+    const QSet<int> ids = idsByFile.value(file);
+    for (int id : ids) {
+        const auto line = lineOfId.constFind(id);
+        if (line == lineOfId.constEnd())
+            continue;
+        DiagnosticRow* row = rowWithId(id);
+        if (row->line != line.value())
+            setLine(row, line.value());
+    }
+}
+
+void DiagnosticListModel::setLine(DiagnosticRow* row, int line)
+{
+    row->line = line;
+    if (order.isSorted() && order.field() == DiagnosticField::Line && line != row->orderedLine)
+        reorderBeforeNextRow = true;
+    const QModelIndex cell = createIndex(rowIndex.rankOf(row), columnOf(DiagnosticField::Line));
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
 }
 
 int DiagnosticListModel::columnOf(DiagnosticField field) const
@@ -23,6 +105,55 @@ int DiagnosticListModel::columnOf(DiagnosticField field) const
             return column;
     }
     return -1;
+}
+
+QString DiagnosticListModel::copyText(int row) const
+{
+    const DiagnosticRow* listed = rowAt(row);
+    const DiagnosticRow empty;
+    const DiagnosticRow& r = listed ? *listed : empty;
+    const QString line = listed ? QString::number(r.line) : QString();
+    const QString column = listed ? QString::number(r.column) : QString();
+    QString text = r.file + QLatin1Char(' ') + line + QLatin1Char(':') + column + QLatin1Char(' ');
+    if (tabLayout.copyIncludesBlock)
+        text += r.block + QLatin1Char(' ');
+    return text + r.message;
+}
+
+const DiagnosticRow* DiagnosticListModel::rowAt(int row) const
+{
+    if (row < 0 || row >= rowIndex.size())
+        return nullptr;
+    return rowIndex.at(row);
+}
+
+int DiagnosticListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rowIndex.size();
+}
+
+int DiagnosticListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : tabLayout.columnCount;
+}
+
+QVariant DiagnosticListModel::displayValue(const DiagnosticRow& row, DiagnosticField field) const
+{
+    switch (field) {
+    case DiagnosticField::File:
+        return row.file;
+    case DiagnosticField::Line:
+        return row.line;
+    case DiagnosticField::Column:
+        return row.column;
+    case DiagnosticField::Block:
+        return row.block;
+    case DiagnosticField::Id:
+        return row.id;
+    case DiagnosticField::Message:
+        return row.message;
+    }
+    return QVariant();
 }
 
 QIcon DiagnosticListModel::iconFor(int type) const
@@ -35,144 +166,69 @@ QIcon DiagnosticListModel::iconFor(int type) const
     return cached.value();
 }
 
-void DiagnosticListModel::add(const DiagnosticRow& row)
+QVariant DiagnosticListModel::data(const QModelIndex& cell, int role) const
 {
-    // Ids are unique among listed rows; should one come again, the newer row
-    // replaces the older rather than leaving a row no id can withdraw.
-    remove(row.id);
-
-    QList<QStandardItem*> cells;
-    for (int column = 0; column < tabLayout.columnCount; ++column) {
-        auto* cell = new QStandardItem;
-        switch (tabLayout.columns[column].field) {
-        case DiagnosticField::File:
-            cell->setData(row.file, Qt::DisplayRole);
-            break;
-        case DiagnosticField::Line:
-            cell->setData(row.line, Qt::DisplayRole);
-            break;
-        case DiagnosticField::Column:
-            cell->setData(row.column, Qt::DisplayRole);
-            break;
-        case DiagnosticField::Block:
-            cell->setData(row.block, Qt::DisplayRole);
-            break;
-        case DiagnosticField::Id:
-            cell->setData(row.id, Qt::DisplayRole);
-            idCells.insert(row.id, cell);
-            break;
-        case DiagnosticField::Message:
-            cell->setData(row.message, Qt::DisplayRole);
-            if (const QIcon icon = iconFor(row.type); !icon.isNull())
-                cell->setIcon(icon);
-            break;
-        }
-        cell->setEditable(false);
-        cells.append(cell);
+    const DiagnosticRow* row = cell.isValid() ? rowAt(cell.row()) : nullptr;
+    if (!row || cell.column() >= tabLayout.columnCount)
+        return QVariant();
+    const DiagnosticField field = tabLayout.columns[cell.column()].field;
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return displayValue(*row, field);
+    if (role == Qt::DecorationRole && field == DiagnosticField::Message) {
+        const QIcon icon = iconFor(row->type);
+        return icon.isNull() ? QVariant() : QVariant(icon);
     }
-    idsByFile[row.file].insert(row.id);
-
-    if (sortColumn < 0) {
-        appendRow(cells);
-    } else if (!inOrder) {
-        appendRow(cells);
-        sort(sortColumn, sortOrder);
-    } else {
-        insertRow(insertionRow(*cells.at(sortColumn)), cells);
-    }
+    return QVariant();
 }
 
-// Where a stable re-sort after appending would put a row whose sort cell is
-// `key`: after every row it does not sort before.
-int DiagnosticListModel::insertionRow(const QStandardItem& key) const
+QVariant DiagnosticListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    int low = 0;
-    int high = rowCount();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        const QStandardItem& listed = *item(middle, sortColumn);
-        const bool before = sortOrder == Qt::AscendingOrder ? key < listed : listed < key;
-        if (before)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    return low;
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < tabLayout.columnCount)
+        return QString::fromLatin1(tabLayout.columns[section].title);
+    return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-bool DiagnosticListModel::remove(int id)
+Qt::ItemFlags DiagnosticListModel::flags(const QModelIndex& cell) const
 {
-    QStandardItem* cell = idCells.take(id);
-    if (!cell)
-        return false;
-    const int row = cell->row();
-    const QString file = item(row, columnOf(DiagnosticField::File))->text();
-    const auto fileIds = idsByFile.find(file);
-    fileIds->remove(id);
-    if (fileIds->isEmpty())
-        idsByFile.erase(fileIds);
-    removeRow(row);
-    return true;
+    return cell.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-QVector<int> DiagnosticListModel::removeFile(const QString& file)
-{
-    const QSet<int> ids = idsByFile.take(file);
-    std::vector<int> rows;
-    rows.reserve(size_t(ids.size()));
-    QVector<int> removed;
-    removed.reserve(ids.size());
-    for (int id : ids) {
-        rows.push_back(idCells.take(id)->row());
-        removed.append(id);
-    }
-    // From the bottom up, so the rows still to go keep their numbers.
-    std::sort(rows.begin(), rows.end(), std::greater<int>());
-    for (int row : rows)
-        removeRow(row);
-    return removed;
-}
-
-void DiagnosticListModel::renumber(const QString& file, const QHash<int, int>& lineOfId)
-{
-    const int lineColumn = columnOf(DiagnosticField::Line);
-    const QSet<int> ids = idsByFile.value(file);
-    for (int id : ids) {
-        const auto line = lineOfId.constFind(id);
-        if (line == lineOfId.constEnd())
-            continue;
-        QStandardItem* cell = item(idCells.value(id)->row(), lineColumn);
-        if (cell->data(Qt::DisplayRole).toInt() == line.value())
-            continue;
-        cell->setData(line.value(), Qt::DisplayRole);
-        if (sortColumn == lineColumn)
-            inOrder = false;
-    }
-}
-
-QVariant DiagnosticListModel::value(int row, DiagnosticField field) const
-{
-    const int column = columnOf(field);
-    const QStandardItem* cell = row >= 0 && row < rowCount() && column >= 0 ? item(row, column) : nullptr;
-    return cell ? cell->data(Qt::DisplayRole) : QVariant();
-}
-
-QString DiagnosticListModel::copyText(int row) const
-{
-    const auto text = [this, row](DiagnosticField field) { return value(row, field).toString(); };
-    QString copied = text(DiagnosticField::File) + QLatin1Char(' ') + text(DiagnosticField::Line) + QLatin1Char(':')
-                     + text(DiagnosticField::Column) + QLatin1Char(' ');
-    if (tabLayout.copyIncludesBlock)
-        copied += text(DiagnosticField::Block) + QLatin1Char(' ');
-    return copied + text(DiagnosticField::Message);
-}
-
-void DiagnosticListModel::sort(int column, Qt::SortOrder order)
+void DiagnosticListModel::sort(int column, Qt::SortOrder sortOrder)
 {
     if (column < 0 || column >= tabLayout.columnCount)
         return;
-    sortColumn = column;
-    sortOrder = order;
-    QStandardItemModel::sort(column, order);
-    inOrder = true;
+    order.sortBy(tabLayout.columns[column].field, sortOrder);
+    reorderRows();
+}
+
+void DiagnosticListModel::reorderRows()
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList persistent = persistentIndexList();
+    QVector<const DiagnosticRow*> persistentRows;
+    persistentRows.reserve(persistent.size());
+    for (const QModelIndex& cell : persistent)
+        persistentRows.append(rowAt(cell.row()));
+
+    // A stable sort of the list as shown, so rows of equal key keep the
+    // order they had; their new places then become their tie-breakers.
+    std::vector<DiagnosticRow*> rows = rowIndex.rows();
+    for (DiagnosticRow* row : rows)
+        row->orderedLine = row->line;
+    std::stable_sort(rows.begin(), rows.end(),
+                     [this](const DiagnosticRow* a, const DiagnosticRow* b) { return order.keyBefore(*a, *b); });
+    for (size_t place = 0; place < rows.size(); ++place)
+        rows[place]->sequence = place;
+    nextSequence = rows.size();
+    rowIndex.rebuild(rows);
+    reorderBeforeNextRow = false;
+
+    QModelIndexList moved;
+    moved.reserve(persistent.size());
+    for (int i = 0; i < persistent.size(); ++i) {
+        const DiagnosticRow* row = persistentRows.at(i);
+        moved.append(row ? createIndex(rowIndex.rankOf(row), persistent.at(i).column()) : QModelIndex());
+    }
+    changePersistentIndexList(persistent, moved);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
-// One diagnostic as the checker reports it, before it is listed.
+// One diagnostic listed in the message area. Rows are also the nodes of the
+// order index of their list (SortedRowIndex), so listing one costs a single
+// allocation.
 struct DiagnosticRow
 {
     QString file;
@@ -12,4 +15,20 @@ struct DiagnosticRow
     int id = 0;
     int type = 0;
     QString message;
+
+    // The line the list's order was last worked out with. Renumbering
+    // changes `line` alone, so a renumbered row stays where it is until the
+    // next row listed re-sorts the list, as it does for every other row.
+    int orderedLine = 0;
+
+    // Breaks ties between rows of equal sort key: the row's place in the list
+    // as of the last full sort, or later arrival for rows added since. This
+    // makes the order total and reproduces a stable re-sort after each append.
+    quint64 sequence = 0;
+
+    // Order index bookkeeping (a treap with subtree sizes).
+    DiagnosticRow* left = nullptr;
+    DiagnosticRow* right = nullptr;
+    quint32 priority = 0;
+    int subtreeSize = 1;
 };

@@ -109,10 +109,9 @@ void MessageArea::renumberLines(const QString& file, const QTextDocument* docume
 
 void MessageArea::requestGoto(const DiagnosticListModel* model, const QModelIndex& index)
 {
-    if (index.isValid())
-        emit gotoRequested(model->value(index.row(), DiagnosticField::File).toString(),
-                           model->value(index.row(), DiagnosticField::Line).toInt(),
-                           model->value(index.row(), DiagnosticField::Column).toInt());
+    const DiagnosticRow* row = model->rowAt(index.row());
+    if (row)
+        emit gotoRequested(row->file, row->line, row->column);
 }
 
 void MessageArea::debugDClick(const QModelIndex& index)
