@@ -103,12 +103,15 @@ void MdiChildEditor::loadDocument(const QFileInfo& fileToLoad, bool isNew, bool 
     bool protect = readOnly;
     if (!loaded.ok && file.exists()) {
         // The file is there but could not be read: saving the empty document
-        // over it would destroy it, so it opens read-only.
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Error opening file"),
-                        QStringLiteral("Error reading file `%1'").arg(file.absoluteFilePath()), QMessageBox::Ok,
-                        this);
-        box.setInformativeText(loaded.error);
-        box.exec();
+        // over it would destroy it, so it opens read-only. The reason is
+        // shown beside the window without holding up the opening of others.
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Error opening file"),
+                                    QStringLiteral("Error reading file `%1'").arg(file.absoluteFilePath()),
+                                    QMessageBox::Ok, this);
+        box->setInformativeText(loaded.error);
+        box->setWindowModality(Qt::NonModal);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
         protect = true;
     }
     encoding = loaded.encoding;
