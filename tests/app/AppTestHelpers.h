@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeferredDeletes.h"
+#include "FileBytes.h"
 #include "MainWindow.h"
 #include "ModalAnswers.h"
 #include "NewProjectDialog.h"
@@ -7,8 +9,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
-#include <QFile>
 #include <QListWidget>
 #include <QSettings>
 #include <QString>
@@ -33,16 +33,8 @@ inline QAction* action(const MainWindow& window, const QString& text)
 inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content)
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
+    writeBytes(path, content);
     return path;
-}
-
-// Windows closed with delete-on-close go away at the next deferred delete.
-inline void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Both settings files go to `dir`, so no test sees another's or the user's.

@@ -9,17 +9,6 @@
 
 namespace {
 
-const QString callTipNames = QStringLiteral(
-    "$ $abook $abs $address $addtok $addtokcs $agent $alias $and $ansi2mirc $aop $asc $asctime $asin $atan "
-    "$avoice $base $bfind $bindip $bitoff $biton $bvar $bytes $calc $cb $ceil $chan $chat $chr $click $cnick "
-    "$com $comcall $comchan $compress $comval $cos $count $countcs $crc $ctime $date $dccignore $dde $decode "
-    "$decompress $deltok $dialog $did $didreg $didtok $didwm $disk $dll $dllcall $dns $duration $editbox "
-    "$encode $eval $exists $fgetc $file $finddir $findfile $findtok $findtokcs $fline $floor $fopen $fread "
-    "$fserve $get $getdir $getdot $gettok $gmt $group");
-const QString hoverOnlyNames = QStringLiteral(
-    "$hash $height $hfind $hget $highlight $ial $ialchan $ibl $iel $ignore $iif $iil $inellipse $ini $inpoly "
-    "$input $inrect $inroundrect $instok $int $iptype $isalias $isbit");
-
 const QString signatureStart = QStringLiteral("<p style='white-space:pre; margin:0;'>");
 const QString hoverStart = QStringLiteral("<p style='white-space:pre'>");
 
@@ -54,331 +43,288 @@ protected:
 class TestCallTips : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void tablesHoldTheirNamesInOrder();
-    void everyEntryHasContent();
-    void callTipSignatures_data();
-    void callTipSignatures();
-    void hoverHtmlEscapesAndMarks_data();
-    void hoverHtmlEscapesAndMarks();
-    void overloadIndexFollowsTheList();
-    void keysEndOrKeepTheTip_data();
-    void keysEndOrKeepTheTip();
-    void escapeAndReturnGiveFocusBack();
-    void arrowClicksSwitchOverloads();
-    void paintsFrameAndSizesToContent();
-};
-
-void TestCallTips::tablesHoldTheirNamesInOrder()
-{
-    QStringList callTips;
-    for (const CallTipEntry* e = callTipTable; e->name; ++e)
-        callTips << QString::fromLatin1(e->name);
-    QStringList hovers;
-    for (const HoverEntry* e = hoverTable; e->name; ++e)
-        hovers << QString::fromLatin1(e->name);
-    QCOMPARE(callTips.size(), 78);
-    QCOMPARE(callTips, callTipNames.split(QLatin1Char(' ')));
-    QCOMPARE(hovers.size(), 101);
-    QCOMPARE(hovers, (callTipNames + QLatin1Char(' ') + hoverOnlyNames).split(QLatin1Char(' ')));
-}
-
-void TestCallTips::everyEntryHasContent()
-{
-    for (const CallTipEntry* e = callTipTable; e->name; ++e) {
-        const int count = overloadCount(*e);
-        QVERIFY2(count >= 1, e->name);
-        for (int i = 0; i < count; ++i) {
-            const CallTipOverloadData& o = e->overloads[i];
-            QVERIFY2(o.description && o.description[0], e->name);
-            // Descriptions are shown as HTML: a stray "<" or "&" would garble them.
-            QVERIFY2(!QByteArray(o.description).contains('<') && !QByteArray(o.description).contains('&'), e->name);
-            // No parameter may follow an empty slot: it would never be shown.
-            const int shown = paramsOf(o.params, callTipMaxParams).size();
-            for (int k = shown; k < callTipMaxParams; ++k)
-                QVERIFY2(!o.params[k], e->name);
+    void everyEntryHasContent()
+    {
+        // Look-ups take the first entry of a name: a second one would never be shown.
+        QSet<QByteArray> callTipNames, hoverNames;
+        for (const CallTipEntry* e = callTipTable; e->name; ++e) {
+            QVERIFY2(!callTipNames.contains(QByteArray(e->name).toLower()), e->name);
+            callTipNames << QByteArray(e->name).toLower();
+            const int count = overloadCount(*e);
+            QVERIFY2(count >= 1, e->name);
+            for (int i = 0; i < count; ++i) {
+                const CallTipOverloadData& o = e->overloads[i];
+                QVERIFY2(o.description && o.description[0], e->name);
+                // Descriptions are shown as HTML: a stray "<" or "&" would garble them.
+                QVERIFY2(!QByteArray(o.description).contains('<') && !QByteArray(o.description).contains('&'), e->name);
+                // No parameter may follow an empty slot: it would never be shown.
+                const int shown = paramsOf(o.params, callTipMaxParams).size();
+                for (int k = shown; k < callTipMaxParams; ++k)
+                    QVERIFY2(!o.params[k], e->name);
+            }
+            for (int i = count; i < callTipMaxOverloads; ++i)
+                QVERIFY2(!e->overloads[i].params[0] && !e->overloads[i].description, e->name);
         }
-        for (int i = count; i < callTipMaxOverloads; ++i)
-            QVERIFY2(!e->overloads[i].params[0] && !e->overloads[i].description, e->name);
-    }
-    for (const HoverEntry* e = hoverTable; e->name; ++e) {
-        const int shown = paramsOf(e->params, hoverMaxParams).size();
-        QVERIFY2(shown >= 1, e->name);
-        for (int k = shown; k < hoverMaxParams; ++k)
-            QVERIFY2(!e->params[k], e->name);
-        for (int k = 0; k < shown; ++k) {
-            const QString text = QString::fromLatin1(e->params[k]);
-            QVERIFY2(text.startsWith(QLatin1Char('<')) || text.startsWith(QLatin1Char('[')), e->name);
+        for (const HoverEntry* e = hoverTable; e->name; ++e) {
+            QVERIFY2(!hoverNames.contains(QByteArray(e->name).toLower()), e->name);
+            hoverNames << QByteArray(e->name).toLower();
+            const int shown = paramsOf(e->params, hoverMaxParams).size();
+            QVERIFY2(shown >= 1, e->name);
+            for (int k = shown; k < hoverMaxParams; ++k)
+                QVERIFY2(!e->params[k], e->name);
+            for (int k = 0; k < shown; ++k) {
+                const QString text = QString::fromLatin1(e->params[k]);
+                QVERIFY2(text.startsWith(QLatin1Char('<')) || text.startsWith(QLatin1Char('[')), e->name);
+            }
         }
     }
-}
 
-void TestCallTips::callTipSignatures_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("paramIndex");
-    QTest::addColumn<int>("overload");
-    QTest::addColumn<QString>("signature");
-    QTest::addColumn<QString>("description");   // null: not checked
+    void callTipSignatures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("paramIndex");
+        QTest::addColumn<int>("overload");
+        QTest::addColumn<QString>("signature");
+        QTest::addColumn<QString>("description");   // null: not checked
 
-    // The documented entries, word for word (nothing bold).
-    QTest::newRow("$ 1") << "$" << -1 << 0 << "$(&lt;Statement&gt;)" << "Evaluates the statement once.";
-    QTest::newRow("$ 2") << "$" << -1 << 1 << "$(&lt;Statement&gt;, &lt;N&gt;)" << "Evaluates the statement N times.";
-    QTest::newRow("$abook 1") << "$abook" << -1 << 0 << "$abook(&lt;Nick&gt;)"
-                              << "Returns info about a person from the address book.";
-    QTest::newRow("$abook 2") << "$abook" << -1 << 1 << "$abook(&lt;Nth&gt;)"
-                              << "Returns info about the Nth person from the address book.";
-    QTest::newRow("$abook 3") << "$abook" << -1 << 2 << "$abook(&lt;Wildcard Nick&gt;)"
-                              << "Returns info about the first person matching the wildcard name from the address book.";
-    QTest::newRow("$abook 4") << "$abook" << -1 << 3 << "$abook(&lt;Wildcard Nick&gt;, &lt;Nth&gt;)"
-                              << "Returns info about the Nth person matching the wildcard name from the address book.";
-    QTest::newRow("$crc 1") << "$crc" << -1 << 0 << "$crc(&lt;FileName&gt;)"
-                            << "Returns the CRC-32 checksum for the specified filename.";
-    QTest::newRow("$crc 2") << "$crc" << -1 << 1 << "$crc(&lt;String&gt;, 0)"
-                            << "Returns the CRC-32 checksum for the specified string.";
-    QTest::newRow("$crc 3") << "$crc" << -1 << 2 << "$crc(&lt;&amp;Bvar&gt;, 1)"
-                            << "Returns the CRC-32 checksum for the specified binary variable.";
-    QTest::newRow("$crc 4") << "$crc" << -1 << 3 << "$crc(&lt;FileName&gt;, 2)"
-                            << "Returns the CRC-32 checksum for the specified filename.";
-    QTest::newRow("$com longest") << "$com" << -1 << 6
-                                  << "$com(&lt;hName&gt;, &lt;Member&gt;, &lt;Invoke Method&gt;, &lt;Type1&gt;, &lt;Value1&gt;, "
-                                     "&lt;...&gt;, &lt;...&gt;, &lt;TypeN&gt;, &lt;ValueN&gt;)"
-                                  << "Invokes a member of a COM object.";
-    QTest::newRow("$gettok") << "$gettok" << -1 << 0 << "$gettok(&lt;string&gt;, &lt;N[-[N2]]&gt;, &lt;delimiter&gt;)"
-                             << "Returns the Nth token from string separated by the specified delimited";
-    // The current parameter in bold.
-    QTest::newRow("literal in bold") << "$crc" << 1 << 1 << "$crc(&lt;String&gt;, <strong>0</strong>)" << QString();
-    QTest::newRow("literal not current") << "$crc" << 0 << 1 << "$crc(<strong>&lt;String&gt;</strong>, 0)" << QString();
-    QTest::newRow("index past the last") << "$abs" << 3 << 0 << "$abs(&lt;Number&gt;)" << QString();
-    QTest::newRow("one-parameter overload of $") << "$" << 1 << 0 << "$(&lt;Statement&gt;)" << QString();
-    QTest::newRow("second overload of $") << "$" << 1 << 1 << "$(&lt;Statement&gt;, <strong>&lt;N&gt;</strong>)"
-                                          << QString();
-    QTest::newRow("name as the table spells it")
-        << "$GetTok" << 2 << 0 << "$gettok(&lt;string&gt;, &lt;N[-[N2]]&gt;, <strong>&lt;delimiter&gt;</strong>)"
-        << QString();
-}
-
-void TestCallTips::callTipSignatures()
-{
-    QFETCH(QString, name);
-    QFETCH(int, paramIndex);
-    QFETCH(int, overload);
-    QFETCH(QString, signature);
-    QFETCH(QString, description);
-
-    KeySink editor;
-    CallTip tip(&editor);
-    QVERIFY(buildCallTip(name, &tip, paramIndex));
-    const QList<CallTipOverload>& list = tip.overloadList();
-    QVERIFY(overload < list.size());
-    QCOMPARE(list.at(overload).signatureHtml, signatureStart + signature + QStringLiteral("</p>"));
-    if (!description.isNull())
-        QCOMPARE(list.at(overload).descriptionHtml, description);
-
-    static const QHash<QString, int> counts{{"$", 2}, {"$abook", 4}, {"$crc", 4}, {"$com", 7}, {"$gettok", 1}};
-    if (counts.contains(name))
-        QCOMPARE(list.size(), counts.value(name));
-    if (name == QLatin1String("$com")) {
-        for (const CallTipOverload& o : list)
-            QVERIFY(o.signatureHtml.count(QStringLiteral("&lt;")) <= signature.count(QStringLiteral("&lt;")));
+        // A few entries word for word (nothing bold).
+        QTest::newRow("$ 1") << "$" << -1 << 0 << "$(&lt;Statement&gt;)" << "Evaluates the statement once.";
+        QTest::newRow("$abook 4") << "$abook" << -1 << 3 << "$abook(&lt;Wildcard Nick&gt;, &lt;Nth&gt;)"
+                                  << "Returns info about the Nth person matching the wildcard name from the address book.";
+        QTest::newRow("$crc 3") << "$crc" << -1 << 2 << "$crc(&lt;&amp;Bvar&gt;, 1)"
+                                << "Returns the CRC-32 checksum for the specified binary variable.";
+        QTest::newRow("$com longest") << "$com" << -1 << 6
+                                      << "$com(&lt;hName&gt;, &lt;Member&gt;, &lt;Invoke Method&gt;, &lt;Type1&gt;, &lt;Value1&gt;, "
+                                         "&lt;...&gt;, &lt;...&gt;, &lt;TypeN&gt;, &lt;ValueN&gt;)"
+                                      << "Invokes a member of a COM object.";
+        // The current parameter in bold.
+        QTest::newRow("literal in bold") << "$crc" << 1 << 1 << "$crc(&lt;String&gt;, <strong>0</strong>)" << QString();
+        QTest::newRow("literal not current") << "$crc" << 0 << 1 << "$crc(<strong>&lt;String&gt;</strong>, 0)" << QString();
+        QTest::newRow("index past the last") << "$abs" << 3 << 0 << "$abs(&lt;Number&gt;)" << QString();
+        QTest::newRow("one-parameter overload of $") << "$" << 1 << 0 << "$(&lt;Statement&gt;)" << QString();
+        QTest::newRow("second overload of $") << "$" << 1 << 1 << "$(&lt;Statement&gt;, <strong>&lt;N&gt;</strong>)"
+                                              << QString();
+        QTest::newRow("name as the table spells it")
+            << "$GetTok" << 2 << 0 << "$gettok(&lt;string&gt;, &lt;N[-[N2]]&gt;, <strong>&lt;delimiter&gt;</strong>)"
+            << QString();
     }
-}
 
-void TestCallTips::hoverHtmlEscapesAndMarks_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("boldIndex");
-    QTest::addColumn<QString>("html");
+    void callTipSignatures()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, paramIndex);
+        QFETCH(int, overload);
+        QFETCH(QString, signature);
+        QFETCH(QString, description);
 
-    QTest::newRow("$") << "$" << -1 << hoverStart + "$(&lt;Statement&gt;, [Nth])</p>";
-    QTest::newRow("$abs") << "$abs" << -1 << hoverStart + "$abs(&lt;number&gt;)</p>";
-    QTest::newRow("$chan") << "$chan" << -1 << hoverStart + "$chan(&lt;Nth/#chan&gt;)</p>";
-    QTest::newRow("$gettok") << "$gettok" << -1
-                             << hoverStart + "$gettok(&lt;string&gt;, &lt;N[-[N2]]&gt;, &lt;delimiter&gt;)</p>";
-    QTest::newRow("$inpoly") << "$inpoly" << -1
-                             << hoverStart + "$inpoly(&lt;x&gt;, &lt;y&gt;, [point1_x], [point1_y], [point2_x], [point2_y], [...])</p>";
-    QTest::newRow("$input") << "$input" << -1
-                            << hoverStart + "$input(&lt;message&gt;, [options], [window], [title], [input_text])</p>";
-    QTest::newRow("ampersand before angle brackets") << "$bvar" << 0
-                                                     << hoverStart + "$bvar(<b>&lt;&amp;binvar&gt;</b>, &lt;N&gt;, [M])</p>";
-    QTest::newRow("bold text with a comma inside") << "$input" << 1
-                                                   << hoverStart + "$input(&lt;message&gt;, <b>[options], [window]</b>, [title], [input_text])</p>";
-    QTest::newRow("bold past the last") << "$abs" << 4 << hoverStart + "$abs(&lt;number&gt;)</p>";
-    QTest::newRow("any case") << "$ABS" << -1 << hoverStart + "$abs(&lt;number&gt;)</p>";
-    QTest::newRow("only in the hover table") << "$isbit" << -1 << hoverStart + "$isbit(&lt;number&gt;, &lt;bit&gt;)</p>";
-    QTest::newRow("in neither table") << "$left" << -1 << QString();
-    QTest::newRow("without dollar") << "abs" << -1 << QString();
-}
-
-void TestCallTips::hoverHtmlEscapesAndMarks()
-{
-    QFETCH(QString, name);
-    QFETCH(int, boldIndex);
-    QFETCH(QString, html);
-    QCOMPARE(identifierHoverHtml(name, boldIndex), html);
-}
-
-void TestCallTips::overloadIndexFollowsTheList()
-{
-    KeySink editor;
-    CallTip tip(&editor);
-    QVERIFY(buildCallTip("$crc", &tip, 0));
-    tip.setCurrentOverload(9);
-    QCOMPARE(tip.currentOverloadIndex(), 3);
-    tip.setCurrentOverload(2);
-    QCOMPARE(tip.currentOverloadIndex(), 2);
-
-    // A name without call tip leaves the list and the index alone.
-    const QList<CallTipOverload> before = tip.overloadList();
-    for (const QString& name : {QStringLiteral("$left"), QStringLiteral("crc"), QStringLiteral("$crc2"), QString()})
-        QVERIFY2(!buildCallTip(name, &tip, 0), qPrintable(name));
-    QCOMPARE(tip.overloadList(), before);
-    QCOMPARE(tip.currentOverloadIndex(), 2);
-    QVERIFY(!tip.showTip("$left", 0, QPoint(5, 5)));
-    QVERIFY(tip.isHidden());
-
-    // A new list keeps the index where it still exists, and puts it on the
-    // last overload where it does not.
-    QVERIFY(buildCallTip("$abook", &tip, 0));
-    QCOMPARE(tip.currentOverloadIndex(), 2);
-    QVERIFY(buildCallTip("$", &tip, 0));
-    QCOMPARE(tip.currentOverloadIndex(), 1);
-    QVERIFY(buildCallTip("$abs", &tip, 0));
-    QCOMPARE(tip.currentOverloadIndex(), 0);
-}
-
-void TestCallTips::keysEndOrKeepTheTip_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("staysOpen");
-    QTest::addColumn<bool>("reachesEditor");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    // $crc has four overloads; only Up and Down (without modifiers) move
-    // between them, wrapping around at the ends.
-    const int none = Qt::NoModifier;
-    QTest::newRow("down") << int(Qt::Key_Down) << none << true << false << 1 << 2;
-    QTest::newRow("down on the last") << int(Qt::Key_Down) << none << true << false << 3 << 0;
-    QTest::newRow("up") << int(Qt::Key_Up) << none << true << false << 2 << 1;
-    QTest::newRow("up on the first") << int(Qt::Key_Up) << none << true << false << 0 << 3;
-    QTest::newRow("escape") << int(Qt::Key_Escape) << none << false << false << 0 << 0;
-    QTest::newRow("tab") << int(Qt::Key_Tab) << none << false << true << 0 << 0;
-    QTest::newRow("shift+tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << false << true << 0 << 0;
-    QTest::newRow("return") << int(Qt::Key_Return) << none << false << true << 0 << 0;
-    QTest::newRow("enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << true << 0 << 0;
-    QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << false << true << 0 << 0;
-    QTest::newRow("letter") << int(Qt::Key_A) << none << true << true << 1 << 1;
-    QTest::newRow("comma") << int(Qt::Key_Comma) << none << true << true << 0 << 0;
-    QTest::newRow("shifted letter") << int(Qt::Key_A) << int(Qt::ShiftModifier) << true << true << 0 << 0;
-    QTest::newRow("shift alone") << int(Qt::Key_Shift) << none << true << true << 0 << 0;
-    QTest::newRow("left") << int(Qt::Key_Left) << none << false << true << 0 << 0;
-    QTest::newRow("home") << int(Qt::Key_Home) << none << false << true << 0 << 0;
-    QTest::newRow("ctrl+down") << int(Qt::Key_Down) << int(Qt::ControlModifier) << false << true << 0 << 0;
-    QTest::newRow("alt+letter") << int(Qt::Key_A) << int(Qt::AltModifier) << false << true << 0 << 0;
-}
-
-void TestCallTips::keysEndOrKeepTheTip()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(bool, staysOpen);
-    QFETCH(bool, reachesEditor);
-    QFETCH(int, from);
-    QFETCH(int, to);
-
-    KeySink editor;
-    CallTip tip(&editor);
-    editor.show();
-    QVERIFY(tip.showTip("$crc", 0, QPoint(0, 0)));
-    tip.setCurrentOverload(from);
-
-    QTest::keyClick(&tip, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(tip.isVisible(), staysOpen);
-    QCOMPARE(editor.keys.contains(key), reachesEditor);
-    QCOMPARE(tip.currentOverloadIndex(), to);
-}
-
-void TestCallTips::escapeAndReturnGiveFocusBack()
-{
-    for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
         KeySink editor;
-        editor.setFocusPolicy(Qt::StrongFocus);
+        CallTip tip(&editor);
+        QVERIFY(buildCallTip(name, &tip, paramIndex));
+        const QList<CallTipOverload>& list = tip.overloadList();
+        QVERIFY(overload < list.size());
+        QCOMPARE(list.at(overload).signatureHtml, signatureStart + signature + QStringLiteral("</p>"));
+        if (!description.isNull())
+            QCOMPARE(list.at(overload).descriptionHtml, description);
+
+        static const QHash<QString, int> counts{{"$", 2}, {"$abook", 4}, {"$crc", 4}, {"$com", 7}, {"$gettok", 1}};
+        if (counts.contains(name))
+            QCOMPARE(list.size(), counts.value(name));
+    }
+
+    void hoverHtmlEscapesAndMarks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("boldIndex");
+        QTest::addColumn<QString>("html");
+
+        QTest::newRow("$") << "$" << -1 << hoverStart + "$(&lt;Statement&gt;, [Nth])</p>";
+        QTest::newRow("$abs") << "$abs" << -1 << hoverStart + "$abs(&lt;number&gt;)</p>";
+        QTest::newRow("$gettok") << "$gettok" << -1
+                                 << hoverStart + "$gettok(&lt;string&gt;, &lt;N[-[N2]]&gt;, &lt;delimiter&gt;)</p>";
+        QTest::newRow("$inpoly") << "$inpoly" << -1
+                                 << hoverStart + "$inpoly(&lt;x&gt;, &lt;y&gt;, [point1_x], [point1_y], [point2_x], [point2_y], [...])</p>";
+        QTest::newRow("$input") << "$input" << -1
+                                << hoverStart + "$input(&lt;message&gt;, [options], [window], [title], [input_text])</p>";
+        QTest::newRow("ampersand before angle brackets") << "$bvar" << 0
+                                                         << hoverStart + "$bvar(<b>&lt;&amp;binvar&gt;</b>, &lt;N&gt;, [M])</p>";
+        QTest::newRow("bold text with a comma inside") << "$input" << 1
+                                                       << hoverStart + "$input(&lt;message&gt;, <b>[options], [window]</b>, [title], [input_text])</p>";
+        QTest::newRow("bold past the last") << "$abs" << 4 << hoverStart + "$abs(&lt;number&gt;)</p>";
+        QTest::newRow("any case") << "$ABS" << -1 << hoverStart + "$abs(&lt;number&gt;)</p>";
+        QTest::newRow("only in the hover table") << "$isbit" << -1 << hoverStart + "$isbit(&lt;number&gt;, &lt;bit&gt;)</p>";
+        QTest::newRow("in neither table") << "$left" << -1 << QString();
+        QTest::newRow("without dollar") << "abs" << -1 << QString();
+    }
+
+    void hoverHtmlEscapesAndMarks()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, boldIndex);
+        QFETCH(QString, html);
+        QCOMPARE(identifierHoverHtml(name, boldIndex), html);
+    }
+
+    void overloadIndexFollowsTheList()
+    {
+        KeySink editor;
+        CallTip tip(&editor);
+        QVERIFY(buildCallTip("$crc", &tip, 0));
+        tip.setCurrentOverload(9);
+        QCOMPARE(tip.currentOverloadIndex(), 3);
+        tip.setCurrentOverload(2);
+        QCOMPARE(tip.currentOverloadIndex(), 2);
+
+        // A name without call tip leaves the list and the index alone.
+        const QList<CallTipOverload> before = tip.overloadList();
+        for (const QString& name : {QStringLiteral("$left"), QStringLiteral("crc"), QStringLiteral("$crc2"), QString()})
+            QVERIFY2(!buildCallTip(name, &tip, 0), qPrintable(name));
+        QCOMPARE(tip.overloadList(), before);
+        QCOMPARE(tip.currentOverloadIndex(), 2);
+        QVERIFY(!tip.showTip("$left", 0, QPoint(5, 5)));
+        QVERIFY(tip.isHidden());
+
+        // A new list keeps the index where it still exists, and puts it on the
+        // last overload where it does not.
+        QVERIFY(buildCallTip("$abook", &tip, 0));
+        QCOMPARE(tip.currentOverloadIndex(), 2);
+        QVERIFY(buildCallTip("$", &tip, 0));
+        QCOMPARE(tip.currentOverloadIndex(), 1);
+        QVERIFY(buildCallTip("$abs", &tip, 0));
+        QCOMPARE(tip.currentOverloadIndex(), 0);
+    }
+
+    void keysEndOrKeepTheTip_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("staysOpen");
+        QTest::addColumn<bool>("reachesEditor");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        // $crc has four overloads; only Up and Down (without modifiers) move
+        // between them, wrapping around at the ends.
+        const int none = Qt::NoModifier;
+        QTest::newRow("down") << int(Qt::Key_Down) << none << true << false << 1 << 2;
+        QTest::newRow("down on the last") << int(Qt::Key_Down) << none << true << false << 3 << 0;
+        QTest::newRow("up on the first") << int(Qt::Key_Up) << none << true << false << 0 << 3;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << none << false << false << 0 << 0;
+        QTest::newRow("tab") << int(Qt::Key_Tab) << none << false << true << 0 << 0;
+        QTest::newRow("shift+tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << false << true << 0 << 0;
+        QTest::newRow("return") << int(Qt::Key_Return) << none << false << true << 0 << 0;
+        QTest::newRow("enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << true << 0 << 0;
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << false << true << 0 << 0;
+        QTest::newRow("letter") << int(Qt::Key_A) << none << true << true << 1 << 1;
+        QTest::newRow("shifted letter") << int(Qt::Key_A) << int(Qt::ShiftModifier) << true << true << 0 << 0;
+        QTest::newRow("shift alone") << int(Qt::Key_Shift) << none << true << true << 0 << 0;
+        QTest::newRow("left") << int(Qt::Key_Left) << none << false << true << 0 << 0;
+        QTest::newRow("ctrl+down") << int(Qt::Key_Down) << int(Qt::ControlModifier) << false << true << 0 << 0;
+        QTest::newRow("alt+letter") << int(Qt::Key_A) << int(Qt::AltModifier) << false << true << 0 << 0;
+    }
+
+    void keysEndOrKeepTheTip()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(bool, staysOpen);
+        QFETCH(bool, reachesEditor);
+        QFETCH(int, from);
+        QFETCH(int, to);
+
+        KeySink editor;
         CallTip tip(&editor);
         editor.show();
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
         QVERIFY(tip.showTip("$crc", 0, QPoint(0, 0)));
-        tip.setFocus();
-        QVERIFY(tip.hasFocus());
+        tip.setCurrentOverload(from);
 
-        QTest::keyClick(&tip, key);
-        QVERIFY(tip.isHidden());
-        QVERIFY(editor.hasFocus());
+        QTest::keyClick(&tip, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(tip.isVisible(), staysOpen);
+        QCOMPARE(editor.keys.contains(key), reachesEditor);
+        QCOMPARE(tip.currentOverloadIndex(), to);
     }
-}
 
-void TestCallTips::arrowClicksSwitchOverloads()
-{
-    KeySink editor;
-    editor.resize(600, 200);
-    CallTip tip(&editor);
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    QVERIFY(tip.showTip("$crc", 0, QPoint(10, 10)));
-    // The arrows get their click areas when the tip paints.
-    tip.grab();
+    void escapeAndReturnGiveFocusBack()
+    {
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+            KeySink editor;
+            editor.setFocusPolicy(Qt::StrongFocus);
+            CallTip tip(&editor);
+            editor.show();
+            QVERIFY(QTest::qWaitForWindowActive(&editor));
+            QVERIFY(tip.showTip("$crc", 0, QPoint(0, 0)));
+            tip.setFocus();
+            QVERIFY(tip.hasFocus());
 
-    const QFontMetrics fm = tip.fontMetrics();
-    const QPoint prevArrow(3 + arrowBoxWidth / 2, fm.height() / 2);
-    const QPoint nextArrow(3 + arrowBoxWidth + fm.horizontalAdvance("1 of 4") + arrowBoxWidth / 2, fm.height() / 2);
+            QTest::keyClick(&tip, key);
+            QVERIFY(tip.isHidden());
+            QVERIFY(editor.hasFocus());
+        }
+    }
 
-    QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, prevArrow);
-    QCOMPARE(tip.currentOverloadIndex(), 3);
-    tip.grab();
-    QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, nextArrow);
-    QCOMPARE(tip.currentOverloadIndex(), 0);
-    tip.grab();
-    QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, nextArrow);
-    QCOMPARE(tip.currentOverloadIndex(), 1);
-    // A click on the text changes nothing and keeps the tip open.
-    QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, QPoint(tip.width() - 4, tip.height() - 4));
-    QCOMPARE(tip.currentOverloadIndex(), 1);
-    QVERIFY(tip.isVisible());
-}
+    void arrowClicksSwitchOverloads()
+    {
+        KeySink editor;
+        editor.resize(600, 200);
+        CallTip tip(&editor);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QVERIFY(tip.showTip("$crc", 0, QPoint(10, 10)));
+        // The arrows get their click areas when the tip paints.
+        tip.grab();
 
-void TestCallTips::paintsFrameAndSizesToContent()
-{
-    KeySink editor;
-    editor.resize(900, 300);
-    CallTip tip(&editor);
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        const QFontMetrics fm = tip.fontMetrics();
+        const QPoint prevArrow(3 + arrowBoxWidth / 2, fm.height() / 2);
+        const QPoint nextArrow(3 + arrowBoxWidth + fm.horizontalAdvance("1 of 4") + arrowBoxWidth / 2, fm.height() / 2);
 
-    QVERIFY(tip.showTip("$com", 3, QPoint(10, 10)));
-    tip.setCurrentOverload(6);
-    tip.grab();
-    const QImage image = tip.grab().toImage();
-    QCOMPARE(image.size(), tip.size());
-    // As wide as the counter and the plain signature, with room to spare for
-    // the bold parameter, plus the two arrow boxes.
-    QTextDocument signature;
-    signature.setHtml(tip.overloadList().at(6).signatureHtml);
-    const int textWidth = tip.fontMetrics().horizontalAdvance(QStringLiteral("7 of 7") + signature.toPlainText());
-    QCOMPARE(tip.width(), int(textWidth * 1.1 + 10.0 + 2 * arrowBoxWidth) + 5 + 1);
+        QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, prevArrow);
+        QCOMPARE(tip.currentOverloadIndex(), 3);
+        tip.grab();
+        QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, nextArrow);
+        QCOMPARE(tip.currentOverloadIndex(), 0);
+        tip.grab();
+        QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, nextArrow);
+        QCOMPARE(tip.currentOverloadIndex(), 1);
+        // A click on the text changes nothing and keeps the tip open.
+        QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, QPoint(tip.width() - 4, tip.height() - 4));
+        QCOMPARE(tip.currentOverloadIndex(), 1);
+        QVERIFY(tip.isVisible());
+    }
 
-    // The frame rectangle is one pixel smaller than the widget in each
-    // direction: dark on the bottom and right, grey on the top and left.
-    const int right = tip.width() - 2;
-    const int bottom = tip.height() - 1;
-    QCOMPARE(image.pixelColor(right, bottom / 2), QColor(Qt::black));
-    QCOMPARE(image.pixelColor(right / 2, bottom), QColor(Qt::black));
-    QCOMPARE(image.pixelColor(0, bottom / 2), QColor(192, 192, 192));
-    QCOMPARE(image.pixelColor(right / 2, 0), QColor(192, 192, 192));
-    // The background runs from white at the top to the gradient's end
-    // colour, which fills everything below it.
-    QVERIFY(image.pixelColor(1, 1).red() > 245);
-    QCOMPARE(image.pixelColor(right - 2, bottom - 2), QColor(228, 229, 240));
-}
+    void paintsFrameAndSizesToContent()
+    {
+        KeySink editor;
+        editor.resize(900, 300);
+        CallTip tip(&editor);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+
+        QVERIFY(tip.showTip("$com", 3, QPoint(10, 10)));
+        tip.setCurrentOverload(6);
+        tip.grab();
+        const QImage image = tip.grab().toImage();
+        QCOMPARE(image.size(), tip.size());
+        // As wide as the counter and the plain signature, with room to spare for
+        // the bold parameter, plus the two arrow boxes.
+        QTextDocument signature;
+        signature.setHtml(tip.overloadList().at(6).signatureHtml);
+        const int textWidth = tip.fontMetrics().horizontalAdvance(QStringLiteral("7 of 7") + signature.toPlainText());
+        QCOMPARE(tip.width(), int(textWidth * 1.1 + 10.0 + 2 * arrowBoxWidth) + 5 + 1);
+
+        // The frame rectangle is one pixel smaller than the widget in each
+        // direction: dark on the bottom and right, grey on the top and left.
+        const int right = tip.width() - 2;
+        const int bottom = tip.height() - 1;
+        QCOMPARE(image.pixelColor(right, bottom / 2), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(right / 2, bottom), QColor(Qt::black));
+        QCOMPARE(image.pixelColor(0, bottom / 2), QColor(192, 192, 192));
+        QCOMPARE(image.pixelColor(right / 2, 0), QColor(192, 192, 192));
+        // The background runs from white at the top to the gradient's end
+        // colour, which fills everything below it.
+        QVERIFY(image.pixelColor(1, 1).red() > 245);
+        QCOMPARE(image.pixelColor(right - 2, bottom - 2), QColor(228, 229, 240));
+    }
+};
 
 QTEST_MAIN(TestCallTips)
 #include "tst_calltips.moc"

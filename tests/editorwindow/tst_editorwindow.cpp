@@ -1,10 +1,11 @@
+#include "DeferredDeletes.h"
+#include "FileBytes.h"
 #include "KorvelResources.h"
 #include "MdiChildEditor.h"
 #include "ModalAnswers.h"
 #include "MslSyntaxHighlighter.h"
 #include "MslTextEditor.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
@@ -18,19 +19,6 @@
 
 namespace {
 
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QString labelText(const MdiChildEditor& win, const char* name)
 {
     return win.findChild<QLabel*>(QString::fromLatin1(name))->text();
@@ -42,38 +30,31 @@ void typeText(MdiChildEditor& win, const QString& text)
     win.getEditor()->insertPlainText(text);
 }
 
-// Lets the deferred delete of a closed window run.
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 #ifdef Q_OS_UNIX
-// While alive, files cannot grow beyond a few bytes: writes fail as on a
-// full disk, also for root, whom permissions do not stop.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous);
-        rlimit limited = previous;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit previous{};
-    void (*previousHandler)(int) = nullptr;
-};
 #define KORVEL_CAN_FAIL_WRITES 1
 #endif
+
+// Runs `write`, when `full` as on a full disk: files cannot grow beyond
+// `room` bytes, also for root, whom permissions do not stop.
+template <typename Write>
+bool withDisk(bool full, int room, Write write)
+{
+#ifdef KORVEL_CAN_FAIL_WRITES
+    if (full) {
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit limited = previous;
+        limited.rlim_cur = rlim_t(room);
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const bool result = write();
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+        return result;
+    }
+#endif
+    return write();
+}
 
 } // namespace
 
@@ -235,15 +216,7 @@ private slots:
 
         ModalAnswers box;
         box.press(QMessageBox::Ok);
-        bool saved = true;
-        {
-#ifdef KORVEL_CAN_FAIL_WRITES
-            std::unique_ptr<FileSizeLimit> limit;
-            if (diskFull)
-                limit = std::make_unique<FileSizeLimit>(64);
-#endif
-            saved = win.saveFileClicked();
-        }
+        const bool saved = withDisk(diskFull, 64, [&] { return win.saveFileClicked(); });
         QVERIFY(!saved);
         QCOMPARE(box.shown.size(), 1);
         QCOMPARE(box.shown[0].title, QStringLiteral("Error saving file"));
@@ -339,15 +312,7 @@ private slots:
             boxes.press(QMessageBox::StandardButton(answer));
         if (failSave)
             boxes.press(QMessageBox::Ok);
-        bool accepted = false;
-        {
-#ifdef KORVEL_CAN_FAIL_WRITES
-            std::unique_ptr<FileSizeLimit> limit;
-            if (failSave)
-                limit = std::make_unique<FileSizeLimit>(4);
-#endif
-            accepted = win->close();
-        }
+        const bool accepted = withDisk(failSave, 4, [&] { return win->close(); });
         flushDeletes();
 
         QCOMPARE(boxes.shown.size(), answer == QMessageBox::NoButton ? 0 : failSave ? 2 : 1);
