@@ -44,11 +44,6 @@ QMenu* menu(const MainWindow& w, const QString& title)
     return nullptr;
 }
 
-void openEditMenu(const MainWindow& w)
-{
-    emit menu(w, "&Edit")->aboutToShow();
-}
-
 QStringList enabledTexts(const MainWindow& w)
 {
     QStringList texts;
@@ -115,7 +110,7 @@ private slots:
             }
         }
         QApplication::clipboard()->setText(clipboard);
-        openEditMenu(w);
+        emit menu(w, "&Edit")->aboutToShow();
         QCOMPARE(enabledTexts(w), enabled);
     }
 

@@ -2,7 +2,6 @@
 #include "CallTip.h"
 #include "HoverTip.h"
 #include "IdentifierTips.h"
-#include "InnermostIdentifier.h"
 #include "MslSyntaxHighlighter.h"
 #include "MslTextEditor.h"
 
@@ -83,16 +82,6 @@ void hideToolTip()
     QTRY_VERIFY(!QToolTip::isVisible());
 }
 
-IdentifierRecord record(const char* name, int start, int end)
-{
-    IdentifierRecord r;
-    r.name = QString::fromLatin1(name);
-    r.start = start;
-    r.end = end;
-    r.hasParens = true;
-    return r;
-}
-
 } // namespace
 
 class TestHoverTip : public QObject
@@ -101,28 +90,6 @@ class TestHoverTip : public QObject
 
 private slots:
     void init() { hideToolTip(); }
-
-    void innermostIdentifier_data()
-    {
-        QTest::addColumn<int>("pos");
-        QTest::addColumn<QString>("found");
-        // $left($len(x),2) with a second record of the same start after it;
-        // the hover cases below cover the rest through the real checker.
-        QTest::newRow("before the outer $") << 0 << "";
-        QTest::newRow("same start: the first listed") << 1 << "$left";
-        QTest::newRow("inner call's last position") << 12 << "$len";
-        QTest::newRow("outer call's last position") << 15 << "$left";
-        QTest::newRow("past every record") << 16 << "";
-    }
-
-    void innermostIdentifier()
-    {
-        QFETCH(int, pos);
-        QFETCH(QString, found);
-        const QVector<IdentifierRecord> records{record("$len", 6, 12), record("$left", 0, 15), record("$lower", 0, 15)};
-        const IdentifierRecord* r = ::innermostIdentifier(records, pos);
-        QCOMPARE(r ? r->name : QString(), found);
-    }
 
     void hoverShowsTheInnermostCall_data()
     {
