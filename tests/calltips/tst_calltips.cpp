@@ -277,17 +277,16 @@ private slots:
         const QPoint prevArrow(3 + arrowBoxWidth / 2, fm.height() / 2);
         const QPoint nextArrow(3 + arrowBoxWidth + fm.horizontalAdvance("1 of 4") + arrowBoxWidth / 2, fm.height() / 2);
 
-        QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, prevArrow);
-        QCOMPARE(tip.currentOverloadIndex(), 3);
-        tip.grab();
-        QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, nextArrow);
-        QCOMPARE(tip.currentOverloadIndex(), 0);
-        tip.grab();
-        QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, nextArrow);
-        QCOMPARE(tip.currentOverloadIndex(), 1);
+        const auto click = [&tip](QPoint at) {
+            QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, at);
+            tip.grab();
+            return tip.currentOverloadIndex();
+        };
+        QCOMPARE(click(prevArrow), 3);
+        QCOMPARE(click(nextArrow), 0);
+        QCOMPARE(click(nextArrow), 1);
         // A click on the text changes nothing and keeps the tip open.
-        QTest::mouseClick(&tip, Qt::LeftButton, Qt::NoModifier, QPoint(tip.width() - 4, tip.height() - 4));
-        QCOMPARE(tip.currentOverloadIndex(), 1);
+        QCOMPARE(click(QPoint(tip.width() - 4, tip.height() - 4)), 1);
         QVERIFY(tip.isVisible());
     }
 
