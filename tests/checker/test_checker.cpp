@@ -1,5 +1,5 @@
+#include "CheckedLine.h"
 #include "core/BlockState.h"
-#include "core/MslChecker.h"
 #include "tables/CommandNames.h"
 
 #include <QDir>
@@ -16,33 +16,9 @@ constexpr int G = BlockState::groupOffset;
 // and diagnostics only.
 const char* const anySpans = "*";
 
-LineCheckResult check(const QString& line, int previousState)
-{
-    MslChecker checker;
-    LineCheckResult result;
-    checker.checkLine(MslChecker::lowerCased(line), previousState, result);
-    return result;
-}
-
 QString diag(int type, int pos, const QString& block, const QString& message)
 {
-    return QStringLiteral("%1@%2[%3] %4").arg(type).arg(pos).arg(block, message);
-}
-
-QStringList describe(const QVector<LineDiagnostic>& diagnostics)
-{
-    QStringList list;
-    for (const LineDiagnostic& d : diagnostics)
-        list << diag(d.type, d.pos, d.block, d.message);
-    return list;
-}
-
-QString describe(const QVector<FormatSpan>& spans)
-{
-    QStringList list;
-    for (const FormatSpan& s : spans)
-        list << QStringLiteral("%1+%2=%3").arg(s.start).arg(s.length).arg(formatName(s.format));
-    return list.join(QLatin1Char(' '));
+    return QStringLiteral("%1@%2 [%3] %4").arg(type).arg(pos).arg(block, message);
 }
 
 void row(const char* name, int previous, const QString& line, int state, const QStringList& diagnostics,
@@ -68,28 +44,6 @@ const QString openingInComment = QStringLiteral("Unexpected opening bracket in i
 const QString closingInComment = QStringLiteral("Unexpected closing bracket in inlined-comment");
 const QString unterminated = QStringLiteral("Inlined multi-line comment was never terminated - missing a `| */'");
 
-// Every span and diagnostic of `result` lies within a line of `length`.
-bool insideLine(const LineCheckResult& result, int length, QString* why)
-{
-    if (result.formats.size() != length) {
-        *why = QStringLiteral("%1 formats for %2 characters").arg(result.formats.size()).arg(length);
-        return false;
-    }
-    for (const LineDiagnostic& d : result.diagnostics) {
-        if (d.pos < 0 || d.pos > length) {
-            *why = QStringLiteral("diagnostic at %1 of %2: %3").arg(d.pos).arg(length).arg(d.message);
-            return false;
-        }
-    }
-    for (const IdentifierRecord& r : result.identifiers) {
-        if (r.start < 0 || r.start > length) {
-            *why = QStringLiteral("identifier at %1 of %2").arg(r.start).arg(length);
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 class TestChecker : public QObject
@@ -98,8 +52,6 @@ class TestChecker : public QObject
 private slots:
     void lines_data();
     void lines();
-    void headerRecords_data();
-    void headerRecords();
     void commandNameTable();
     void hugeLinesStayBounded_data();
     void hugeLinesStayBounded();
@@ -137,31 +89,17 @@ void TestChecker::lines_data()
     row("stray root text", 1, "  stray text  ", 1, {diag(3, 0, "root", U1)}, "0+14=errorFormat");
 
     // ---- Headers (their own painting belongs to the header checks).
-    row("alias opens", 1, "alias foo {", 0x20001, {}, anySpans);
-    row("alias upper case", 1, "ALIAS Foo {", 0x20001, {}, anySpans);
-    row("one-line alias", 1, "alias foo echo hi", 1, {}, anySpans);
     row("brace glued to code", 1, "alias foo {echo", 1, {}, anySpans);
     row("alias closed on its line", 1, "alias foo { echo hi }", 1, {}, anySpans);
     row("alias over-closing", 1, "alias foo echo a }", 1, {diag(3, 17, "block", closingInExpression)}, anySpans);
     row("alias two braces", 1, "alias foo { if (1) {", 0x20002, {}, anySpans);
-    row("dialog opens", 1, "dialog test {", 0x100, {}, anySpans);
     row("dialog brace glued", 1, "dialog test {x", 1, {diag(3, 12, "Dialog", D1)}, anySpans);
     row("dialog excess", 1, "dialog test { x", 1, {diag(3, 14, "Dialog", D2)}, anySpans);
-    row("menu opens", 1, "menu nicklist {", 0x26001, {}, anySpans);
     row("menu without brace", 1, "menu nicklist", 1, {diag(3, 13, "Menu", M1)}, anySpans);
     row("menu excess", 1, "menu nicklist { x", 1, {diag(3, 16, "Menu", M2)}, anySpans);
-    row("on opens", 1, "on *:start:{", 0x24001, {}, anySpans);
-    row("one-line on", 1, "on *:start:halt", 1, {}, anySpans);
-    row("unknown event", 1, "on *:nosuch:{", 1, {diag(3, 0, "root", U1)}, "0+13=errorFormat");
-    row("ctcp opens", 1, "ctcp *:ping:*:{", 0x24001, {}, anySpans);
-    row("raw opens", 1, "raw 001:*:{", 0x24001, {}, anySpans);
-    row("on without level", 1, "on xyz", 1, {}, "0+2=eventKeywordFormat 3+3=errorFormat");
-    row("ctcp without level", 1, "ctcp xyz", 1, {diag(4, 0, "Ctcp", C1)}, "0+4=errorFormat");
 
     // ---- The root level inside a group.
-    row("group: comment", G, "; x", G, {}, "0+3=commentFormat");
     row("group: comment opener", G, "/* x", 3, {}, "0+4=commentFormat");
-    row("group: rem", G, "rem x", G, {diag(1, 0, "root", R1)}, "0+5=commentFormat");
     row("group: end", G, "#grp end", 1, {}, "0+4=groupNameFormat 5+3=groupStateFormat");
     row("group: no nesting", G, "#grp on", G, {diag(3, 5, "root", G2)}, "0+7=errorFormat");
     row("group: alias opens", G, "alias foo {", G + 0x20001, {}, anySpans);
@@ -279,43 +217,12 @@ void TestChecker::lines()
     QFETCH(QStringList, diagnostics);
     QFETCH(QString, spans);
 
-    const LineCheckResult result = check(line, previous);
-    QCOMPARE(describe(result.diagnostics), diagnostics);
+    const CheckedLine checked(line, previous);
+    QCOMPARE(checked.diagnostics(), diagnostics);
     if (spans != anySpans)
-        QCOMPARE(describe(result.spans()), spans);
-    QCOMPARE(result.state, state);
-    QString why;
-    QVERIFY2(insideLine(result, line.size(), &why), qPrintable(why));
-}
-
-void TestChecker::headerRecords_data()
-{
-    QTest::addColumn<int>("previous");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("opensBlock");
-    QTest::addColumn<int>("groupMarkKind");
-
-    QTest::newRow("one-line alias") << 1 << "alias foo { halt }" << false << 0;
-    QTest::newRow("dialog") << 1 << "dialog d {" << true << 0;
-    QTest::newRow("dialog with excess") << 1 << "dialog d { x" << false << 0;
-    QTest::newRow("menu") << 1 << "menu status {" << true << 0;
-    QTest::newRow("group start") << 1 << "#g on" << false << 1;
-    QTest::newRow("group end") << G << "#g end" << false << 2;
-    QTest::newRow("bad group start") << 1 << "#g" << false << 0;
-    QTest::newRow("body line") << 0x20001 << "echo {" << false << 0;
-}
-
-void TestChecker::headerRecords()
-{
-    QFETCH(int, previous);
-    QFETCH(QString, line);
-    QFETCH(bool, opensBlock);
-    QFETCH(int, groupMarkKind);
-
-    const LineCheckResult result = check(line, previous);
-    QCOMPARE(result.header.opensBlock, opensBlock);
-    QCOMPARE(result.header.groupMarkKind, groupMarkKind);
-    QCOMPARE(result.header.groupMark, groupMarkKind != 0);
+        QCOMPARE(checked.spans().join(QLatin1Char(' ')), spans);
+    QCOMPARE(checked.result.state, state);
+    QCOMPARE(checked.outside(), QString());
 }
 
 void TestChecker::commandNameTable()
@@ -356,9 +263,7 @@ void TestChecker::hugeLinesStayBounded()
     QFETCH(QString, unit);
     QFETCH(int, previous);
     const QString line = unit.repeated((1 << 20) / unit.size());
-    const LineCheckResult result = check(line, previous);
-    QString why;
-    QVERIFY2(insideLine(result, line.size(), &why), qPrintable(why));
+    QCOMPARE(CheckedLine(line, previous).outside(), QString());
 }
 
 // However many statements hand the rest of the line on, a line of a realistic
@@ -367,8 +272,7 @@ void TestChecker::longChainsOfStatementsAreCheckedToTheEnd()
 {
     for (const char* unit : {"if (1) echo | ", "else echo | ", "var %x = 1 | ", "echo | "}) {
         const QString line = QString::fromLatin1(unit).repeated(200) + QStringLiteral("halt");
-        const LineCheckResult result = check(line, 0x20001);
-        QCOMPARE(result.formats.last(), FormatId::commandFormat);
+        QCOMPARE(CheckedLine(line, 0x20001).result.formats.last(), FormatId::commandFormat);
     }
 }
 
@@ -386,8 +290,8 @@ void TestChecker::arbitraryStatesStayBounded()
     for (int state : states) {
         for (const QString& line : lines) {
             checker.checkLine(line, state, result);
-            QString why;
-            QVERIFY2(insideLine(result, line.size(), &why), qPrintable(why));
+            const QString why = outsideLine(result, line.size());
+            QVERIFY2(why.isEmpty(), qPrintable(QStringLiteral("state %1: %2").arg(state).arg(why)));
         }
     }
 }
@@ -418,8 +322,8 @@ void TestChecker::corpusStaysInsideItsLines()
                 raw.chop(1);
             const QString lower = MslChecker::lowerCased(raw.toString());
             checker.checkLine(lower, state, result);
-            QString why;
-            if (!insideLine(result, lower.size(), &why))
+            const QString why = outsideLine(result, lower.size());
+            if (!why.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("%1:%2: %3").arg(info.fileName()).arg(lineNumber).arg(why)));
             state = result.state;
         }

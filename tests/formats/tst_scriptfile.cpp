@@ -56,11 +56,9 @@ void TestScriptFile::iniDetection_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("ini");
-    QTest::newRow("lower") << "/x/script.ini" << true;
     QTest::newRow("upper") << "C:/mirc/SCRIPT.INI" << true;
     QTest::newRow("only the extension") << ".ini" << true;
     QTest::newRow("three characters") << "ini" << false;
-    QTest::newRow("mrc") << "/x/script.mrc" << false;
     QTest::newRow("ini folder, mrc file") << "/x.ini/script.mrc" << false;
     QTest::newRow("ini in the middle") << "/x/a.ini.mrc" << false;
 }

@@ -7,16 +7,35 @@
 #include <QString>
 #include <QStringList>
 
-// Runs the checker over one line and describes what it produced in short
-// texts that the tests' tables compare against.
+// Why a checker result leaves a line of `length` (a span, diagnostic or
+// identifier outside it), or "" when everything stays inside.
+inline QString outsideLine(const LineCheckResult& result, int length)
+{
+    if (result.formats.size() != length)
+        return QStringLiteral("%1 formats for %2 characters").arg(result.formats.size()).arg(length);
+    for (const LineDiagnostic& d : result.diagnostics)
+        if (d.pos < 0 || d.pos > length)
+            return QStringLiteral("diagnostic at %1 of %2: %3").arg(d.pos).arg(length).arg(d.message);
+    for (const IdentifierRecord& r : result.identifiers)
+        if (r.start < 0 || r.start >= length || r.end > length)
+            return QStringLiteral("identifier at %1..%2 of %3").arg(r.start).arg(r.end).arg(length);
+    return QString();
+}
+
+// Runs the checker over one line, lower-cased as the editor hands it over,
+// and describes what it produced in short texts that the tests' tables
+// compare against.
 struct CheckedLine {
     LineCheckResult result;
+    int length;
 
-    CheckedLine(const QString& line, int previousState)
+    CheckedLine(const QString& line, int previousState) : length(int(line.size()))
     {
         MslChecker checker;
-        checker.checkLine(line.toLower(), previousState, result);
+        checker.checkLine(MslChecker::lowerCased(line), previousState, result);
     }
+
+    QString outside() const { return outsideLine(result, length); }
 
     // "3@10 [on text] target parameter is missing", in raising order.
     QStringList diagnostics() const
@@ -24,6 +43,15 @@ struct CheckedLine {
         QStringList texts;
         for (const LineDiagnostic& d : result.diagnostics)
             texts << QStringLiteral("%1@%2 [%3] %4").arg(d.type).arg(d.pos).arg(d.block, d.message);
+        return texts;
+    }
+
+    // The painted runs, "start+length=formatName", in line order.
+    QStringList spans() const
+    {
+        QStringList texts;
+        for (const FormatSpan& s : result.spans())
+            texts << QStringLiteral("%1+%2=%3").arg(s.start).arg(s.length).arg(formatName(s.format));
         return texts;
     }
 
@@ -46,12 +74,12 @@ struct CheckedLine {
 
     // The name of the format of every character in [start, start + length),
     // or "mixed" when they differ.
-    QString formatOf(int start, int length) const
+    QString formatOf(int start, int count) const
     {
-        if (start < 0 || length <= 0 || start + length > result.formats.size())
+        if (start < 0 || count <= 0 || start + count > result.formats.size())
             return QStringLiteral("out of range");
         const FormatId first = result.formats[start];
-        for (int i = start + 1; i < start + length; ++i)
+        for (int i = start + 1; i < start + count; ++i)
             if (result.formats[i] != first)
                 return QStringLiteral("mixed");
         return first == FormatId::None ? QStringLiteral("none") : QString(formatName(first));
@@ -64,9 +92,7 @@ struct CheckedLine {
         for (const QString& paint : paints) {
             const int plus = paint.indexOf(QLatin1Char('+'));
             const int equals = paint.indexOf(QLatin1Char('='));
-            const int start = paint.left(plus).toInt();
-            const int length = paint.mid(plus + 1, equals - plus - 1).toInt();
-            const QString actual = formatOf(start, length);
+            const QString actual = formatOf(paint.left(plus).toInt(), paint.mid(plus + 1, equals - plus - 1).toInt());
             if (actual != paint.mid(equals + 1))
                 return paint + QStringLiteral(" but was ") + actual;
         }
