@@ -95,9 +95,7 @@ void TestHighlighter::raisesWithLineNumbersAndFormats()
     QCOMPARE(s.raised, (QStringList{QStringLiteral("2:0 4 [Ctcp] Invalid Access Level"),
                                     QStringLiteral("4:11 3 [block] Unexpected characters after closing bracket")}));
     QCOMPARE(s.fileName, QStringLiteral("/tmp/a.mrc"));
-    QCOMPARE(s.formatNameAt(0, 3), QStringLiteral("commentFormat"));
     QCOMPARE(s.formatNameAt(1, 0), QStringLiteral("errorFormat"));
-    QCOMPARE(s.formatNameAt(3, 2), QStringLiteral("commandFormat"));
     QCOMPARE(s.formatNameAt(3, 9), QStringLiteral("braceFormat"));
     QCOMPARE(s.state(2), 0x20001);
     QCOMPARE(s.state(3), 1);

@@ -81,13 +81,10 @@ private slots:
     void parameterTableEntries();
     void parameterTableLookup();
     void operatorTable();
-    void knownOperators_data();
     void knownOperators();
-    void validateIdentifier_data();
     void validateIdentifier();
     void lines_data();
     void lines();
-    void identifierRecords_data();
     void identifierRecords();
     void deepNestingStaysInsideTheLine_data();
     void deepNestingStaysInsideTheLine();
@@ -185,70 +182,52 @@ void TestCheckerIdents::operatorTable()
     QCOMPARE(QLatin1String(ConditionOperators::at(32)), QLatin1String("isowner"));
 }
 
-void TestCheckerIdents::knownOperators_data()
-{
-    QTest::addColumn<QString>("op");
-    QTest::addColumn<bool>("known");
-    QTest::newRow("==") << "==" << true;
-    QTest::newRow("backslash") << "\\" << true;
-    QTest::newRow("isowner") << "isowner" << true;
-    QTest::newRow("negated isin") << "!isin" << true;
-    QTest::newRow("!= is ! and =") << "!=" << true;
-    QTest::newRow("bare !") << "!" << false;
-    QTest::newRow("double negation") << "!!isin" << false;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("upper case") << "ISIN" << false;
-    QTest::newRow("prefix") << "isi" << false;
-}
-
+// "!" negates any operator once; "!=" is "!" before "=".
 void TestCheckerIdents::knownOperators()
 {
-    QFETCH(QString, op);
-    QFETCH(bool, known);
-    QCOMPARE(MslChecker::isKnownOperator(op), known);
-}
-
-void TestCheckerIdents::validateIdentifier_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<uint>("paramCount");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("nameAfter");
-
-    using R = MslChecker;
-    QTest::newRow("unknown") << "$nosuch" << 3u << "x" << int(R::UnknownIdentifier) << "$nosuch";
-    QTest::newRow("valid") << "$left" << 2u << "" << int(R::ValidIdentifier) << "$left";
-    QTest::newRow("any case") << "$LEFT" << 2u << "" << int(R::ValidIdentifier) << "$LEFT";
-    QTest::newRow("too few") << "$left" << 1u << "" << int(R::TooFewParameters) << "$left";
-    QTest::newRow("too many") << "$left" << 3u << "" << int(R::TooManyParameters) << "$left";
-    QTest::newRow("$$ shortened") << "$$left" << 2u << "" << int(R::ValidIdentifier) << "$left";
-    QTest::newRow("$$ alone is $") << "$$" << 1u << "" << int(R::ValidIdentifier) << "$";
-    QTest::newRow("$$$ is not $$") << "$$$left" << 2u << "" << int(R::UnknownIdentifier) << "$$left";
-    QTest::newRow("even only, odd count") << "$inpoly" << 3u << "" << int(R::WrongParity) << "$inpoly";
-    QTest::newRow("even only, even count") << "$inpoly" << 4u << "" << int(R::ValidIdentifier) << "$inpoly";
-    QTest::newRow("too few before parity") << "$inpoly" << 1u << "" << int(R::TooFewParameters) << "$inpoly";
-    QTest::newRow("odd only, even count") << "$replace" << 4u << "" << int(R::WrongParity) << "$replace";
-    QTest::newRow("odd only, odd count") << "$replacecs" << 5u << "" << int(R::ValidIdentifier) << "$replacecs";
-    QTest::newRow("unsigned, not negative") << "$comcall" << 0x80000000u << "" << int(R::ValidIdentifier)
-                                            << "$comcall";
-    QTest::newRow("limit 1 at max") << "$abs" << 0xFFFFFFFFu << "" << int(R::TooManyParameters) << "$abs";
-    QTest::newRow("property") << "$nick" << 2u << "color" << int(R::ValidIdentifier) << "$nick";
-    QTest::newRow("property any case") << "$nick" << 2u << "PNick" << int(R::ValidIdentifier) << "$nick";
-    QTest::newRow("no such property") << "$nick" << 2u << "foo" << int(R::UnknownProperty) << "$nick";
-    QTest::newRow("no properties at all") << "$len" << 1u << "x" << int(R::UnknownProperty) << "$len";
-    QTest::newRow("count checked first") << "$len" << 2u << "x" << int(R::TooManyParameters) << "$len";
+    for (const char* op : {"==", "\\", "isowner", "!isin", "!="})
+        QVERIFY2(MslChecker::isKnownOperator(QString::fromLatin1(op)), op);
+    for (const char* op : {"!", "!!isin", "", "ISIN", "isi"})
+        QVERIFY2(!MslChecker::isKnownOperator(QString::fromLatin1(op)), op);
 }
 
 void TestCheckerIdents::validateIdentifier()
 {
-    QFETCH(QString, name);
-    QFETCH(uint, paramCount);
-    QFETCH(QString, property);
-    QFETCH(int, result);
-    QFETCH(QString, nameAfter);
-    QCOMPARE(int(MslChecker::validateIdentifier(name, paramCount, property)), result);
-    QCOMPARE(name, nameAfter);
+    using R = MslChecker;
+    const struct {
+        const char *row, *name;
+        uint paramCount;
+        const char* property;
+        R::IdentifierResult result;
+        const char* nameAfter;
+    } rows[] = {
+        {"unknown", "$nosuch", 3u, "x", R::UnknownIdentifier, "$nosuch"},
+        {"valid", "$left", 2u, "", R::ValidIdentifier, "$left"},
+        {"any case", "$LEFT", 2u, "", R::ValidIdentifier, "$LEFT"},
+        {"too few", "$left", 1u, "", R::TooFewParameters, "$left"},
+        {"too many", "$left", 3u, "", R::TooManyParameters, "$left"},
+        {"$$ shortened", "$$left", 2u, "", R::ValidIdentifier, "$left"},
+        {"$$ alone is $", "$$", 1u, "", R::ValidIdentifier, "$"},
+        {"$$$ is not $$", "$$$left", 2u, "", R::UnknownIdentifier, "$$left"},
+        {"even only, odd count", "$inpoly", 3u, "", R::WrongParity, "$inpoly"},
+        {"even only, even count", "$inpoly", 4u, "", R::ValidIdentifier, "$inpoly"},
+        {"too few before parity", "$inpoly", 1u, "", R::TooFewParameters, "$inpoly"},
+        {"odd only, even count", "$replace", 4u, "", R::WrongParity, "$replace"},
+        {"odd only, odd count", "$replacecs", 5u, "", R::ValidIdentifier, "$replacecs"},
+        {"unsigned, not negative", "$comcall", 0x80000000u, "", R::ValidIdentifier, "$comcall"},
+        {"limit 1 at max", "$abs", 0xFFFFFFFFu, "", R::TooManyParameters, "$abs"},
+        {"property", "$nick", 2u, "color", R::ValidIdentifier, "$nick"},
+        {"property any case", "$nick", 2u, "PNick", R::ValidIdentifier, "$nick"},
+        {"no such property", "$nick", 2u, "foo", R::UnknownProperty, "$nick"},
+        {"no properties at all", "$len", 1u, "x", R::UnknownProperty, "$len"},
+        {"count checked first", "$len", 2u, "x", R::TooManyParameters, "$len"},
+    };
+    for (const auto& r : rows) {
+        QString name = QString::fromLatin1(r.name);
+        const R::IdentifierResult result = R::validateIdentifier(name, r.paramCount, QString::fromLatin1(r.property));
+        QVERIFY2(result == r.result, r.row);
+        QVERIFY2(name == QLatin1String(r.nameAfter), r.row);
+    }
 }
 
 // A body line in; the diagnostics (all of them, in order), some painted runs
@@ -416,28 +395,21 @@ void TestCheckerIdents::lines()
     }
 }
 
-void TestCheckerIdents::identifierRecords_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("records");
-
-    QTest::newRow("nested with commas")
-        << "echo $left($mid(a,b,c),2)" << QStringList{"$mid 11..21 dot-1 () [17,19]", "$left 5..24 dot-1 () [22]"};
-    QTest::newRow("without parentheses") << "echo $me $+ x" << QStringList{"$me 5..8 dot0 []", "$+ 9..11 dot0 []"};
-    QTest::newRow("property dot") << "echo $nick(#,1).color" << QStringList{"$nick 5..21 dot15 () [12]"};
-    QTest::newRow("$$ recorded as $") << "echo $$len(a)" << QStringList{"$len 5..12 dot-1 () []"};
-    QTest::newRow("unclosed keeps its name") << "echo $$len(a" << QStringList{"$$len 5..12 dot-1 () []"};
-    QTest::newRow("lone $") << "echo $ x $" << QStringList{"break@5", "break@9"};
-    QTest::newRow("lone $ as a parameter") << "echo $len($)" << QStringList{"break@10", "$len 5..11 dot-1 () []"};
-    QTest::newRow("condition operand") << "if ($a) echo" << QStringList{"$a 4..6 dot0 []"};
-    QTest::newRow("deferred and input are not recorded") << "echo $!a $?=x" << QStringList();
-}
-
 void TestCheckerIdents::identifierRecords()
 {
-    QFETCH(QString, line);
-    QFETCH(QStringList, records);
-    QCOMPARE(describe(CheckedLine(line, aliasBody1).result.identifiers), records);
+    const QPair<const char*, QStringList> rows[] = {
+        {"echo $left($mid(a,b,c),2)", {"$mid 11..21 dot-1 () [17,19]", "$left 5..24 dot-1 () [22]"}},
+        {"echo $me $+ x", {"$me 5..8 dot0 []", "$+ 9..11 dot0 []"}},
+        {"echo $nick(#,1).color", {"$nick 5..21 dot15 () [12]"}},
+        {"echo $$len(a)", {"$len 5..12 dot-1 () []"}},   // $$ recorded as $
+        {"echo $$len(a", {"$$len 5..12 dot-1 () []"}},   // unclosed: keeps its name
+        {"echo $ x $", {"break@5", "break@9"}},
+        {"echo $len($)", {"break@10", "$len 5..11 dot-1 () []"}},
+        {"if ($a) echo", {"$a 4..6 dot0 []"}},
+        {"echo $!a $?=x", {}},   // deferred and input: not recorded
+    };
+    for (const auto& row : rows)
+        QCOMPARE(describe(CheckedLine(QString::fromLatin1(row.first), aliasBody1).result.identifiers), row.second);
 }
 
 // Far deeper than any script nests: the checks recurse, so they must give

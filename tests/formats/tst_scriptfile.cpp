@@ -14,7 +14,6 @@ class TestScriptFile : public QObject
     Q_OBJECT
 
 private slots:
-    void iniDetection_data();
     void iniDetection();
     void loadAndSave_data();
     void loadAndSave();
@@ -52,22 +51,15 @@ QByteArray TestScriptFile::readFile(const QString& path)
     return file.readAll();
 }
 
-void TestScriptFile::iniDetection_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("ini");
-    QTest::newRow("upper") << "C:/mirc/SCRIPT.INI" << true;
-    QTest::newRow("only the extension") << ".ini" << true;
-    QTest::newRow("three characters") << "ini" << false;
-    QTest::newRow("ini folder, mrc file") << "/x.ini/script.mrc" << false;
-    QTest::newRow("ini in the middle") << "/x/a.ini.mrc" << false;
-}
-
 void TestScriptFile::iniDetection()
 {
-    QFETCH(QString, path);
-    QFETCH(bool, ini);
-    QCOMPARE(ScriptFile::isIniScript(path), ini);
+    const struct {
+        const char* path;
+        bool ini;
+    } rows[] = {{"C:/mirc/SCRIPT.INI", true}, {".ini", true}, {"ini", false}, {"/x.ini/script.mrc", false},
+                {"/x/a.ini.mrc", false}};
+    for (const auto& row : rows)
+        QVERIFY2(ScriptFile::isIniScript(QString::fromLatin1(row.path)) == row.ini, row.path);
 }
 
 void TestScriptFile::loadAndSave_data()

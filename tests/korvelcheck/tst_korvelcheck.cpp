@@ -19,7 +19,6 @@ class TestKorvelCheck : public QObject
     Q_OBJECT
 
 private slots:
-    void textDiagnostics_data();
     void textDiagnostics();
     void jsonDiagnostics_data();
     void jsonDiagnostics();
@@ -61,38 +60,23 @@ TestKorvelCheck::Run TestKorvelCheck::runCheck(const QStringList& arguments)
     return run;
 }
 
-void TestKorvelCheck::textDiagnostics_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("pos");
-    QTest::addColumn<QString>("block");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("task without block") << "b.ini" << "; fixme later" << 15 << 2 << "" << "fixme later"
-                                        << "b.ini:7:3: fixme: fixme later\n; fixme later\n  ^\n";
-    QTest::newRow("tabs kept under the caret") << "a.mrc" << "\techo\tx" << 2 << 6 << "alias" << "W"
-                                               << "a.mrc:7:7: warning: W [alias]\n\techo\tx\n\t    \t^\n";
-    QTest::newRow("caret after the last character") << "a.mrc" << "menu x" << 3 << 6 << "Menu" << "M"
-                                                    << "a.mrc:7:7: error: M [Menu]\nmenu x\n      ^\n";
-    QTest::newRow("position past the end stays on the line") << "a.mrc" << "ab" << 1 << 9 << "" << "I"
-                                                             << "a.mrc:7:10: info: I\nab\n  ^\n";
-    QTest::newRow("percent signs are text") << "%2.mrc" << "%1" << 4 << 0 << "%3" << "var %x %1"
-                                            << "%2.mrc:7:1: note: var %x %1 [%3]\n%1\n^\n";
-}
-
+// A task's kind is its marker word; tabs stay under the caret; a position at
+// or past the line's end puts the caret just after it; "%" is text anywhere.
 void TestKorvelCheck::textDiagnostics()
 {
-    QFETCH(QString, file);
-    QFETCH(QString, line);
-    QFETCH(int, type);
-    QFETCH(int, pos);
-    QFETCH(QString, block);
-    QFETCH(QString, message);
-    QFETCH(QString, expected);
-    QCOMPARE(textDiagnostic(file, 7, line, {type, pos, block, message}), expected);
+    const struct {
+        const char *file, *line;
+        int type, pos;
+        const char *block, *message, *expected;
+    } rows[] = {
+        {"b.ini", "; fixme later", 15, 2, "", "fixme later", "b.ini:7:3: fixme: fixme later\n; fixme later\n  ^\n"},
+        {"a.mrc", "\techo\tx", 2, 6, "alias", "W", "a.mrc:7:7: warning: W [alias]\n\techo\tx\n\t    \t^\n"},
+        {"a.mrc", "menu x", 3, 6, "Menu", "M", "a.mrc:7:7: error: M [Menu]\nmenu x\n      ^\n"},
+        {"a.mrc", "ab", 1, 9, "", "I", "a.mrc:7:10: info: I\nab\n  ^\n"},
+        {"%2.mrc", "%1", 4, 0, "%3", "var %x %1", "%2.mrc:7:1: note: var %x %1 [%3]\n%1\n^\n"},
+    };
+    for (const auto& r : rows)
+        QCOMPARE(textDiagnostic(r.file, 7, r.line, {r.type, r.pos, r.block, r.message}), QString(r.expected));
 }
 
 void TestKorvelCheck::jsonDiagnostics_data()
@@ -143,44 +127,31 @@ void TestKorvelCheck::kindsAndSummary()
 void TestKorvelCheck::commandLine_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("outcome");
-    QTest::addColumn<bool>("json");
-    QTest::addColumn<bool>("trace");
-    QTest::addColumn<bool>("quiet");
-    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("parsed");   // the outcome, the options set, then the files
 
-    const int run = int(ParsedCommandLine::Outcome::Run);
-    const int usage = int(ParsedCommandLine::Outcome::UsageError);
-    const int help = int(ParsedCommandLine::Outcome::Help);
-    QTest::newRow("defaults") << QStringList{"a.mrc"} << run << false << false << false << QStringList{"a.mrc"};
-    QTest::newRow("everything") << QStringList{"--format=json", "a", "--trace", "b", "--quiet"} << run << true << true << true
-                                << QStringList{"a", "b"};
-    QTest::newRow("last format wins") << QStringList{"--format=json", "--format=text", "a"} << run << false << false << false
-                                      << QStringList{"a"};
-    QTest::newRow("double dash ends options") << QStringList{"--", "--trace", "-x"} << run << false << false << false
-                                              << QStringList{"--trace", "-x"};
-    QTest::newRow("lone dash is a file") << QStringList{"-"} << run << false << false << false << QStringList{"-"};
-    QTest::newRow("no file") << QStringList{"--trace"} << usage << false << true << false << QStringList{};
-    QTest::newRow("format without value") << QStringList{"--format", "a"} << usage << false << false << false << QStringList{};
-    QTest::newRow("help") << QStringList{"a", "--help"} << help << false << false << false << QStringList{"a"};
+    QTest::newRow("defaults") << QStringList{"a.mrc"} << "run: a.mrc";
+    QTest::newRow("everything") << QStringList{"--format=json", "a", "--trace", "b", "--quiet"} << "run json trace quiet: a|b";
+    QTest::newRow("last format wins") << QStringList{"--format=json", "--format=text", "a"} << "run: a";
+    QTest::newRow("double dash ends options") << QStringList{"--", "--trace", "-x"} << "run: --trace|-x";
+    QTest::newRow("lone dash is a file") << QStringList{"-"} << "run: -";
+    QTest::newRow("no file") << QStringList{"--trace"} << "usage trace: ";
+    QTest::newRow("format without value") << QStringList{"--format", "a"} << "usage: ";
+    QTest::newRow("help") << QStringList{"a", "--help"} << "help: a";
 }
 
 void TestKorvelCheck::commandLine()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(int, outcome);
-    QFETCH(bool, json);
-    QFETCH(bool, trace);
-    QFETCH(bool, quiet);
-    QFETCH(QStringList, files);
+    QFETCH(QString, parsed);
 
-    const ParsedCommandLine parsed = parseCommandLine(arguments);
-    QCOMPARE(int(parsed.outcome), outcome);
-    QCOMPARE(parsed.error.isEmpty(), outcome != int(ParsedCommandLine::Outcome::UsageError));
-    QCOMPARE(parsed.options.format == CheckOptions::Format::Json, json);
-    QCOMPARE(parsed.options.trace, trace);
-    QCOMPARE(parsed.options.quiet, quiet);
-    QCOMPARE(parsed.options.files, files);
+    const ParsedCommandLine result = parseCommandLine(arguments);
+    const CheckOptions& options = result.options;
+    const bool usage = result.outcome == ParsedCommandLine::Outcome::UsageError;
+    QString text = usage ? "usage" : result.outcome == ParsedCommandLine::Outcome::Help ? "help" : "run";
+    text += QString(options.format == CheckOptions::Format::Json ? " json" : "") + (options.trace ? " trace" : "")
+          + (options.quiet ? " quiet" : "") + ": " + options.files.join('|');
+    QCOMPARE(text, parsed);
+    QCOMPARE(result.error.isEmpty(), !usage);
 }
 
 void TestKorvelCheck::failures_data()
