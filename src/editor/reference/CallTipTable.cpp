@@ -221,7 +221,7 @@ const CallTipEntry callTipTable[] = {
       {{"Nth"}, "Returns the nick of the Nth DCC get; 0 returns the number of gets."},
       {{"Nick", "Nth"}, "Returns info about the Nth DCC get from the nick."}}},
     {"$getdir",
-     {{{"FileSpec"}, "Returns the folder that DCC gets of files matching the file specification go to."}}},
+     {{{"Wildcard"}, "Returns the folder where DCC gets of files matching the wildcard are saved."}}},
     {"$getdot",
      {{{"@Window", "X", "Y"}, "Returns the RGB colour value of the dot at X, Y in the picture window."}}},
     {"$gettok",

@@ -76,7 +76,7 @@ const HoverEntry hoverTable[] = {
     {"$fread", {"<name>", "[N]", "[&binvar]"}},
     {"$fserve", {"<Nth/nick>"}},
     {"$get", {"<Nth/nick>", "[Nth]"}},
-    {"$getdir", {"<filespec>"}},
+    {"$getdir", {"<wildcard>"}},
     {"$getdot", {"<@window>", "<x>", "<y>"}},
     {"$gettok", {"<string>", "<N[-[N2]]>", "<delimiter>"}},
     {"$gmt", {"<ctime/format>"}},
