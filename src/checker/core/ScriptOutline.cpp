@@ -1,0 +1,48 @@
+#include "ScriptOutline.h"
+
+QString OutlineEntry::label() const
+{
+    if (detail.isEmpty())
+        return name;
+    return name + QStringLiteral(" : ") + detail;
+}
+
+ScriptOutline ScriptOutline::build(const QVector<Header>& headers)
+{
+    ScriptOutline outline;
+    for (const Header& header : headers)
+        outline.add(header.line, header.record);
+    return outline;
+}
+
+void ScriptOutline::add(int line, const HeaderRecord& record)
+{
+    if (record.blockName.isEmpty())
+        return;
+    OutlineEntry entry;
+    entry.name = record.blockName;
+    entry.detail = record.blockDetail;
+    entry.line = line;
+    entry.isLocal = record.isLocal;
+    entry.multiLine = record.opensBlock;
+    switch (record.blockKind) {
+    case int(OutlineKind::Alias):
+        entry.kind = OutlineKind::Alias;
+        (record.isLocal ? aliases.local : aliases.global).append(entry);
+        break;
+    case int(OutlineKind::Dialog):
+        entry.kind = OutlineKind::Dialog;
+        (record.isLocal ? dialogs.local : dialogs.global).append(entry);
+        break;
+    case int(OutlineKind::Event):
+        entry.kind = OutlineKind::Event;
+        events.append(entry);
+        break;
+    case int(OutlineKind::Menu):
+        entry.kind = OutlineKind::Menu;
+        menus.append(entry);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "LineCheckResult.h"
+
+#include <QString>
+#include <QVector>
+
+// The script's components (aliases, dialogs, event handlers, menus) with the
+// lines they start on, worked out from the header records the checker keeps
+// per line. The outline dock of a script window and the language server's
+// document symbols both show this one tree.
+//
+// Use: collect one ScriptOutline::Header for every line whose HeaderRecord
+// has a non-empty blockName (lines without one are skipped anyway), with the
+// line's 1-based number, in line order, and call ScriptOutline::build.
+// Nothing here needs a document or a GUI.
+
+// What kind of component an entry is (the HeaderRecord's blockKind).
+enum class OutlineKind { Alias = 1, Dialog = 2, Event = 3, Menu = 4 };
+
+struct OutlineEntry {
+    OutlineKind kind = OutlineKind::Alias;
+    QString name;        // the header's blockName, lower-cased as the checker records it
+    QString detail;      // the header's blockDetail, for events the event word ("text", "join", ...)
+    int line = 0;        // 1-based line of the header
+    bool isLocal = false;
+    bool multiLine = false;   // the header line opens a brace block
+
+    // The entry as a list shows it: the name, then " : " and the detail
+    // when there is one.
+    QString label() const;
+
+    bool operator==(const OutlineEntry& o) const
+    {
+        return kind == o.kind && name == o.name && detail == o.detail && line == o.line && isLocal == o.isLocal
+            && multiLine == o.multiLine;
+    }
+};
+
+// Entries of one scope, each list in line order.
+struct ScopedEntries {
+    QVector<OutlineEntry> local;
+    QVector<OutlineEntry> global;
+};
+
+struct ScriptOutline {
+    ScopedEntries aliases;
+    ScopedEntries dialogs;
+    QVector<OutlineEntry> events;
+    QVector<OutlineEntry> menus;
+
+    // One line's header record with the line's 1-based number.
+    struct Header {
+        int line = 0;
+        HeaderRecord record;
+    };
+
+    static ScriptOutline build(const QVector<Header>& headers);
+
+    // Files one header; lines without a component name (or of no kind the
+    // outline knows) add nothing. build() calls this for each header, and a
+    // caller walking its own line store can use it directly.
+    void add(int line, const HeaderRecord& record);
+};
