@@ -1,7 +1,7 @@
 #include "CallTip.h"
 #include "IdentifierTips.h"
-#include "reference/CallTipTable.h"
-#include "reference/HoverTable.h"
+#include "CallTipTable.h"
+#include "HoverTable.h"
 
 #include <QImage>
 #include <QTextDocument>

@@ -1,0 +1,119 @@
+#include "IdentifierTipTexts.h"
+
+#include "CallTipTable.h"
+#include "HoverTable.h"
+
+namespace {
+
+template <typename Entry>
+const Entry* findEntry(const Entry* table, const QString& name)
+{
+    for (const Entry* entry = table; entry->name; ++entry) {
+        if (name.compare(QLatin1String(entry->name), Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return nullptr;
+}
+
+QString escapedHtml(QString text)
+{
+    text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
+    text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+    text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+    return text;
+}
+
+QString signatureHtml(const CallTipSignature& signature, int paramIndex)
+{
+    QString html = QStringLiteral("<p style='white-space:pre; margin:0;'>") + signature.identifier + QLatin1Char('(');
+    for (int k = 0; k < signature.parameters.size(); ++k) {
+        if (k > 0)
+            html += QLatin1String(", ");
+        const QString shown = escapedHtml(signature.parameters[k].shown());
+        html += (k == paramIndex) ? QStringLiteral("<strong>") + shown + QStringLiteral("</strong>") : shown;
+    }
+    html += QLatin1String(")</p>");
+    return html;
+}
+
+QString callText(const QString& identifier, const QStringList& parameters)
+{
+    return identifier + QLatin1Char('(') + parameters.join(QLatin1String(", ")) + QLatin1Char(')');
+}
+
+} // namespace
+
+QString CallTipParameter::shown() const
+{
+    return literal ? name : QLatin1Char('<') + name + QLatin1Char('>');
+}
+
+QString CallTipSignature::text() const
+{
+    QStringList shown;
+    for (const CallTipParameter& parameter : parameters)
+        shown.append(parameter.shown());
+    return callText(identifier, shown);
+}
+
+QList<CallTipSignature> callTipSignatures(const QString& name)
+{
+    static const QLatin1String literalMark("~~");
+    QList<CallTipSignature> signatures;
+    const CallTipEntry* entry = findEntry(callTipTable, name);
+    if (!entry)
+        return signatures;
+    for (const CallTipOverloadData& overload : entry->overloads) {
+        if (!overload.params[0] || !overload.params[0][0])
+            break;
+        CallTipSignature signature{QLatin1String(entry->name), {}, QString::fromLatin1(overload.description)};
+        for (int k = 0; k < callTipMaxParams && overload.params[k] && overload.params[k][0]; ++k) {
+            const QString param = QString::fromLatin1(overload.params[k]);
+            const bool literal = param.startsWith(literalMark);
+            signature.parameters.append({literal ? param.mid(literalMark.size()) : param, literal});
+        }
+        signatures.append(signature);
+    }
+    return signatures;
+}
+
+QList<CallTipOverload> callTipOverloads(const QString& name, int paramIndex)
+{
+    QList<CallTipOverload> overloads;
+    for (const CallTipSignature& signature : callTipSignatures(name))
+        overloads.append({signatureHtml(signature, paramIndex), signature.description});
+    return overloads;
+}
+
+QString HoverSignature::text() const
+{
+    return callText(identifier, parameters);
+}
+
+HoverSignature hoverSignature(const QString& name)
+{
+    HoverSignature signature;
+    const HoverEntry* entry = findEntry(hoverTable, name);
+    if (!entry)
+        return signature;
+    signature.identifier = QLatin1String(entry->name);
+    for (int k = 0; k < hoverMaxParams && entry->params[k] && entry->params[k][0]; ++k)
+        signature.parameters.append(QString::fromLatin1(entry->params[k]));
+    return signature;
+}
+
+QString identifierHoverHtml(const QString& name, int boldIndex)
+{
+    const HoverSignature signature = hoverSignature(name);
+    if (signature.isEmpty())
+        return QString();
+    QString html = QStringLiteral("<p style='white-space:pre'>") + signature.identifier + QLatin1Char('(');
+    for (int k = 0; k < signature.parameters.size(); ++k) {
+        if (k > 0)
+            html += QLatin1String(", ");
+        const QString text = escapedHtml(signature.parameters[k]);
+        html += (k == boldIndex) ? QStringLiteral("<b>") + text + QStringLiteral("</b>") : text;
+    }
+    html += QLatin1String(")</p>");
+    return html;
+}
