@@ -3,6 +3,8 @@
 #include "MdiChildBuilder.h"
 #include "MdiChildEditor.h"
 #include "MessageArea.h"
+#include "MircLink.h"
+#include "MircSyncPanel.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -23,6 +25,9 @@ constexpr QSize firstStartSize(1000, 700);
 MainWindow::MainWindow()
     : QMainWindow(nullptr)
 {
+    // The link to mIRC sets up its shared memory before anything else.
+    mircLink = createMircLink().release();
+    mircLink->setParent(this);
     setWindowTitle(QStringLiteral("Korvel"));
     setAcceptDrops(true);
 
@@ -32,6 +37,7 @@ MainWindow::MainWindow()
     buildReportDock();
     buildMenuBar();
     buildSyncDock();
+    syncPanel->startUpDDE();
 
     messageDock->setMaximumHeight(messageDockStartHeight);
     QTimer::singleShot(messageDockReleaseMs, this, &MainWindow::resizeBar);
@@ -89,13 +95,15 @@ void MainWindow::buildReportDock()
 
 void MainWindow::buildSyncDock()
 {
-    // Only the frame: the list of running mIRC instances fills it when the
-    // mIRC link is present.
     syncDock = new QDockWidget(tr("mIRC Sync"), this);
     syncDock->setObjectName(QStringLiteral("mIRCSync"));
     syncDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     syncDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable
                           | QDockWidget::DockWidgetFloatable);
+    syncPanel = new MircSyncPanel(mircLink, syncDock);
+    syncDock->setWidget(syncPanel);
+    connect(syncPanel, &MircSyncPanel::openScriptRequested, this,
+            [this](const QFileInfo& file) { openScript(file, false); });
     addDockWidget(Qt::LeftDockWidgetArea, syncDock);
 }
 

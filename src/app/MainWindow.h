@@ -10,6 +10,8 @@
 class MdiChildBuilder;
 class MdiChildEditor;
 class MessageArea;
+class MircLink;
+class MircSyncPanel;
 class QCloseEvent;
 class QDockWidget;
 class QDragEnterEvent;
@@ -37,6 +39,7 @@ public:
     const QList<MdiChildEditor*>& scriptWindows() const { return editorWindows; }
     const QList<MdiChildBuilder*>& builderWindows() const { return designerWindows; }
     QTabWidget* tabArea() const { return tabs; }
+    MircSyncPanel* mircSyncPanel() const { return syncPanel; }
 
 public slots:
     // Documents.
@@ -150,6 +153,8 @@ private:
     QDockWidget* messageDock = nullptr;
     QDockWidget* syncDock = nullptr;
     MessageArea* messageArea = nullptr;
+    MircLink* mircLink = nullptr;           // created first; the sync panel owns it
+    MircSyncPanel* syncPanel = nullptr;
     QToolBar* mainToolbar = nullptr;
     QToolBar* formatToolbar = nullptr;
 

@@ -1,5 +1,6 @@
 #include "AppTestMain.h"
 
+#include "FakeMircLink.h"
 #include "KorvelResources.h"
 #include "TextFormats.h"
 
@@ -31,6 +32,9 @@ int main(int argc, char* argv[])
     // Settings and other per-user files go to a throw-away place.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    // No test of the shell talks to a real mIRC (nor starts Wine for one):
+    // main windows get a link to no instances unless a test says otherwise.
+    setMircLinkFactory([] { return std::make_unique<FakeMircLink>(); });
     initKorvelResources();
     TextFormats::build();
 

@@ -1,0 +1,42 @@
+#include "MircLink.h"
+
+#ifdef _WIN32
+#include "win32/MircWin32Link.h"
+#else
+#include "bridge/MircBridgeLink.h"
+#endif
+
+namespace {
+
+std::function<std::unique_ptr<MircLink>()>& linkFactory()
+{
+    static std::function<std::unique_ptr<MircLink>()> factory;
+    return factory;
+}
+
+} // namespace
+
+QList<MircEvaluation> MircLink::evaluateAll(MircWindowHandle window, const QStringList& expressions)
+{
+    QList<MircEvaluation> results;
+    results.reserve(expressions.size());
+    for (const QString& expression : expressions)
+        results.append(evaluate(window, expression));
+    return results;
+}
+
+void setMircLinkFactory(std::function<std::unique_ptr<MircLink>()> factory)
+{
+    linkFactory() = std::move(factory);
+}
+
+std::unique_ptr<MircLink> createMircLink()
+{
+    if (linkFactory())
+        return linkFactory()();
+#ifdef _WIN32
+    return std::make_unique<MircWin32Link>();
+#else
+    return std::make_unique<MircBridgeLink>(WineSettings::fromEnvironment());
+#endif
+}

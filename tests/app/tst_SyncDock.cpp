@@ -1,0 +1,107 @@
+#include "AppTestHelpers.h"
+#include "AppTestMain.h"
+
+#include "FakeMircLink.h"
+#include "MdiChildEditor.h"
+#include "MenuProbe.h"
+#include "MircSyncPanel.h"
+
+#include <QDockWidget>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+using namespace AppTests;
+
+namespace {
+
+QStringList tabTexts(const MainWindow& w)
+{
+    QStringList texts;
+    for (int i = 0; i < w.tabArea()->count(); ++i)
+        texts.append(w.tabArea()->tabText(i));
+    return texts;
+}
+
+} // namespace
+
+// The mIRC Sync dock inside the main window: scripts reach tabs through the
+// window's one way of opening files.
+class SyncDockTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QStringList scripts;
+
+    // A main window whose link shows one instance with `scripts` loaded.
+    std::unique_ptr<MainWindow> windowWithInstance()
+    {
+        QString state = "ddename work";
+        for (const QString& path : std::as_const(scripts))
+            state += "\nscript " + path;
+        setMircLinkFactory([state] {
+            auto link = std::make_unique<FakeMircLink>();
+            link->add(0x10, state);
+            return link;
+        });
+        auto window = std::make_unique<MainWindow>();
+        setMircLinkFactory([] { return std::make_unique<FakeMircLink>(); });
+        return window;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        useSettingsDir(dir);
+        for (const char* name : {"c.mrc", "a.mrc", "b.ini"})
+            scripts.append(writeFile(dir, name, "alias x { echo -a x }\r\n"));
+    }
+
+    void theDockListsTheInstanceAtStart()
+    {
+        const auto w = windowWithInstance();
+        auto* dock = w->findChild<QDockWidget*>("mIRCSync");
+        QCOMPARE(dock->widget(), w->mircSyncPanel());
+        const QTreeWidget* tree = w->mircSyncPanel()->tree();
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("work (7.71)"));
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 3);
+    }
+
+    void openingAnAlreadyOpenScriptOnlyActivatesItsTab()
+    {
+        const auto w = windowWithInstance();
+        w->openScript(QFileInfo(scripts.at(1)), false);
+        w->openScript(QFileInfo(scripts.at(0)), false);
+        QTreeWidget* tree = w->mircSyncPanel()->tree();
+        QTreeWidgetItem* a = tree->topLevelItem(0)->child(0);
+        QCOMPARE(a->text(0), QString("a.mrc"));
+        tree->setCurrentItem(a);
+        w->mircSyncPanel()->openFromDDE(tree->currentIndex());
+        QCOMPARE(tabTexts(*w), (QStringList{"a.mrc", "c.mrc"}));
+        QCOMPARE(w->tabArea()->currentIndex(), 0);
+
+        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+        w->mircSyncPanel()->openFromDDE(tree->currentIndex());
+        QCOMPARE(tabTexts(*w), (QStringList{"a.mrc", "c.mrc", "b.ini"}));
+        QVERIFY(!w->scriptWindows().last()->isReadOnly());
+    }
+
+    void openAllFilesOpensEveryScriptOnce()
+    {
+        const auto w = windowWithInstance();
+        w->openScript(QFileInfo(scripts.at(2)), false);
+        QTreeWidget* tree = w->mircSyncPanel()->tree();
+        tree->setCurrentItem(tree->topLevelItem(0));
+        QList<MenuEntryState> entries;
+        MenuProbe::answerNext(w.get(), entries, "&Open All Files");
+        w->mircSyncPanel()->mircRightclickMenu(QPoint(1, 1));
+
+        // In the tree's order; the one already open keeps its tab.
+        QCOMPARE(tabTexts(*w), (QStringList{"b.ini", "a.mrc", "c.mrc"}));
+        QCOMPARE(w->tabArea()->currentIndex(), 2);
+    }
+};
+
+KORVEL_APP_TEST(SyncDockTest)
+#include "tst_SyncDock.moc"

@@ -1,0 +1,194 @@
+#include "bridge/BridgeProtocol.h"
+#include "bridge/MircBridgeLink.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QObject>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Stands in for Wine: it "runs" the helper whose file it is given, and that
+// file only says how to behave. "answers" speaks the protocol with one fixed
+// instance; "hangs" says ready and then never answers.
+const char fakeWine[] = R"sh(#!/bin/sh
+mode=$(cat "$1")
+echo ready
+while IFS= read -r line; do
+    [ "$mode" = hangs ] && continue
+    case "$line" in
+        find) echo "instances 2a" ;;
+        "eval 2a \$script(1)") printf '%s\n' 'result C:\\a\\b\n.mrc' ;;
+        eval*) echo "result 3" ;;
+        "cmd 2a "*) echo done ;;
+        *) echo unavailable ;;
+    esac
+done
+)sh";
+
+// Bounds for waits on the fake's start; the calls themselves are bounded by
+// the link's own answer timeout.
+constexpr int startWaitMs = 5000;
+constexpr int answerTimeoutMs = 300;
+
+} // namespace
+
+class BridgeClientTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    WineSettings settingsFor(const QByteArray& mode)
+    {
+        WineSettings settings;
+        settings.wineBinary = dir.filePath("wine");
+        settings.prefix = dir.path();
+        settings.bridgeProgram = dir.filePath(QString::fromLatin1(mode));
+        settings.answerTimeoutMs = answerTimeoutMs;
+        QFile helper(settings.bridgeProgram);
+        if (helper.open(QIODevice::WriteOnly))
+            helper.write(mode);
+        return settings;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QFile wine(dir.filePath("wine"));
+        QVERIFY(wine.open(QIODevice::WriteOnly));
+        wine.write(fakeWine);
+        wine.close();
+        wine.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void protocolTextsSurviveTheLine_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << "$script(12)";
+        QTest::newRow("backslashes") << R"(C:\new\raw\ .mrc\)";
+        QTest::newRow("line breaks") << "a\nb\r\n\\n";
+        QTest::newRow("empty") << "";
+        QTest::newRow("non-ASCII") << QString::fromUtf8("C:\\skripte\\grüße ✓.mrc");
+    }
+
+    void protocolTextsSurviveTheLine()
+    {
+        QFETCH(QString, text);
+        const std::string line = BridgeProtocol::formatEvaluate(0xdeadbeef, text.toStdString());
+        QVERIFY(line.find('\n') == std::string::npos && line.find('\r') == std::string::npos);
+        const BridgeProtocol::Request request = BridgeProtocol::parseRequest(line);
+        QCOMPARE(int(request.kind), int(BridgeProtocol::Request::Kind::Evaluate));
+        QCOMPARE(request.window, quint64(0xdeadbeef));
+        QCOMPARE(QString::fromStdString(request.text), text);
+        QCOMPARE(QString::fromStdString(BridgeProtocol::resultText(BridgeProtocol::formatResult(text.toStdString()))),
+                 text);
+    }
+
+    void malformedRequestsAreRefused_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("unknown word") << "evaluate 1a $version";
+        QTest::newRow("no window") << "eval";
+        QTest::newRow("window not hex") << "cmd 1g /echo";
+        QTest::newRow("window too long") << "cmd 12345678901234567 /echo";
+        QTest::newRow("find with text") << "find me";
+    }
+
+    void malformedRequestsAreRefused()
+    {
+        QFETCH(QString, line);
+        QCOMPARE(int(BridgeProtocol::parseRequest(line.toStdString()).kind),
+                 int(BridgeProtocol::Request::Kind::Invalid));
+    }
+
+    void withoutWineNothingIsListedAtOnce()
+    {
+        WineSettings settings = settingsFor("answers");
+        settings.wineBinary = dir.filePath("no-such-wine");
+        MircBridgeLink link(settings);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(link.findInstances().isEmpty());
+        QCOMPARE(link.evaluate(MircWindowHandle{1}, "$version").status, MircLinkStatus::Unavailable);
+        QCOMPARE(link.command(MircWindowHandle{1}, "/echo"), MircLinkStatus::Unavailable);
+        QVERIFY(clock.elapsed() < answerTimeoutMs);
+    }
+
+    void answersTravelThroughTheHelper()
+    {
+        MircBridgeLink link(settingsFor("answers"));
+        QSignalSpy available(&link, &MircLink::becameAvailable);
+        // The helper is still starting: nothing yet, and no waiting for it.
+        QVERIFY(link.findInstances().isEmpty());
+        QVERIFY(available.wait(startWaitMs));
+
+        QCOMPARE(link.findInstances(), (QList<MircWindowHandle>{MircWindowHandle{0x2a}}));
+        const QList<MircEvaluation> results
+            = link.evaluateAll(MircWindowHandle{0x2a}, {"$script(0)", "$script(1)"});
+        QCOMPARE(results.size(), 2);
+        QCOMPARE(results.at(0).text, QString("3"));
+        QCOMPARE(results.at(1).text, QString("C:\\a\\b\n.mrc"));
+        QCOMPARE(link.command(MircWindowHandle{0x2a}, "/!.reload -rs \"x\""), MircLinkStatus::Done);
+        QCOMPARE(link.command(MircWindowHandle{0x2b}, "/echo"), MircLinkStatus::Unavailable);
+    }
+
+    void aHelperThatStopsAnsweringIsRestartedAtTheNextSearch()
+    {
+        MircBridgeLink link(settingsFor("hangs"));
+        QSignalSpy available(&link, &MircLink::becameAvailable);
+        link.findInstances();
+        QVERIFY(available.wait(startWaitMs));
+        const qint64 firstHelper = link.helperProcessId();
+
+        QElapsedTimer clock;
+        clock.start();
+        const QList<MircEvaluation> results = link.evaluateAll(MircWindowHandle{1}, {"$version", "$remote"});
+        QVERIFY(clock.elapsed() < 2 * answerTimeoutMs);   // the rest is not waited for once one is late
+        QCOMPARE(results.at(0).status, MircLinkStatus::Unavailable);
+        QCOMPARE(results.at(1).status, MircLinkStatus::Unavailable);
+        QVERIFY(!link.isReady());
+
+        QVERIFY(link.findInstances().isEmpty());
+        QVERIFY(available.wait(startWaitMs));
+        QVERIFY(link.helperProcessId() != firstHelper);
+    }
+
+    void drivePathsResolveInsideThePrefix_data()
+    {
+        QTest::addColumn<QString>("mircPath");
+        QTest::addColumn<QString>("local");     // relative to the prefix, or absolute
+        QTest::newRow("drive c") << R"(C:\mIRC\scripts\a.mrc)" << "drive_c/mIRC/scripts/a.mrc";
+        QTest::newRow("drive z is the root") << R"(z:\tmp\b.mrc)" << "/tmp/b.mrc";
+        QTest::newRow("unknown drive stays") << R"(Q:\c.mrc)" << R"(Q:\c.mrc)";
+        QTest::newRow("not a drive path") << "scripts/d.mrc" << "scripts/d.mrc";
+    }
+
+    void drivePathsResolveInsideThePrefix()
+    {
+        QFETCH(QString, mircPath);
+        QFETCH(QString, local);
+        QTemporaryDir prefix;
+        QDir(prefix.path()).mkpath("drive_c/mIRC");
+        QDir(prefix.path()).mkpath("dosdevices");
+        QFile::link("../drive_c", prefix.filePath("dosdevices/c:"));
+        QFile::link("/", prefix.filePath("dosdevices/z:"));
+        WineSettings settings;
+        settings.prefix = prefix.path();
+        const MircBridgeLink link(settings);
+        const QString expected = local.startsWith("drive_c") ? QDir(QFileInfo(prefix.path()).canonicalFilePath()).filePath(local) : local;
+        QCOMPARE(link.localPath(mircPath), expected);
+    }
+};
+
+std::unique_ptr<QObject> makeBridgeClientTest()
+{
+    return std::make_unique<BridgeClientTest>();
+}
+
+#include "tst_BridgeClient.moc"

@@ -1,0 +1,296 @@
+#include "FakeMircLink.h"
+#include "MenuProbe.h"
+#include "MircSyncPanel.h"
+#include "ModalAnswers.h"
+
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+namespace {
+
+const QString scriptPath = QStringLiteral("C:\\mIRC\\scripts\\away.mrc");
+
+QStringList topLevelTexts(const QTreeWidget* tree)
+{
+    QStringList texts;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        texts.append(tree->topLevelItem(i)->text(0));
+    return texts;
+}
+
+QStringList childTexts(const QTreeWidgetItem* item)
+{
+    QStringList texts;
+    for (int i = 0; i < item->childCount(); ++i)
+        texts.append(item->child(i)->text(0));
+    return texts;
+}
+
+QTreeWidgetItem* instanceNamed(const QTreeWidget* tree, const QString& text)
+{
+    const QList<QTreeWidgetItem*> found = tree->findItems(text, Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+bool iconLoaded(const QTreeWidgetItem* item)
+{
+    return !item->icon(0).availableSizes().isEmpty();
+}
+
+// Opens the context menu of `item` as a right click would, answering it
+// with MenuProbe::answerNext.
+void rightClick(MircSyncPanel& panel, QTreeWidgetItem* item)
+{
+    panel.tree()->setCurrentItem(item);
+    panel.mircRightclickMenu(panel.tree()->visualItemRect(item).center());
+}
+
+} // namespace
+
+class SyncPanelTest : public QObject
+{
+    Q_OBJECT
+
+    FakeMircLink* link = nullptr;
+    std::unique_ptr<MircSyncPanel> panel;
+
+    void makePanel()
+    {
+        link = new FakeMircLink;
+        panel = std::make_unique<MircSyncPanel>(link);
+    }
+
+private slots:
+    void init() { makePanel(); }
+    void cleanup() { panel.reset(); }
+
+    void instancesAreSortedWithTheirScripts()
+    {
+        link->add(0x20, "ddename zeta\nscript C:\\z\\b.mrc\nscript \nscript C:\\z\\a.ini");
+        link->add(0x10, "ddename alpha\nversion 7.52");
+        panel->startUpDDE();
+
+        const QTreeWidget* tree = panel->tree();
+        QCOMPARE(topLevelTexts(tree), (QStringList{"alpha (7.52)", "zeta (7.71)"}));
+        const QTreeWidgetItem* alpha = tree->topLevelItem(0);
+        const QTreeWidgetItem* zeta = tree->topLevelItem(1);
+        QCOMPARE(alpha->childCount(), 0);
+        // The empty path mIRC reported for the second script is skipped.
+        QCOMPARE(childTexts(zeta), (QStringList{"a.ini", "b.mrc"}));
+
+        QCOMPARE(zeta->data(0, MircSyncPanel::isInstanceRole).toBool(), true);
+        QCOMPARE(zeta->data(0, MircSyncPanel::isFileRole).toBool(), false);
+        QCOMPARE(zeta->data(0, MircSyncPanel::windowHandleRole).value<MircWindowHandle>(), MircWindowHandle{0x20});
+        const QTreeWidgetItem* script = zeta->child(1);
+        QCOMPARE(script->data(0, MircSyncPanel::isFileRole).toBool(), true);
+        QCOMPARE(script->data(0, MircSyncPanel::filePathRole).toString(), QString("C:\\z\\b.mrc"));
+        QVERIFY(iconLoaded(zeta));
+        QVERIFY(iconLoaded(script));
+        QVERIFY(tree->isHeaderHidden());
+        QCOMPARE(tree->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+
+    void aRefreshKeepsExpandedInstancesAndShowsChanges()
+    {
+        link->add(0x20, "ddename zeta\nscript C:\\z\\b.mrc");
+        link->add(0x10, "ddename alpha\nscript C:\\a\\a.mrc");
+        link->add(0x30, "ddename gone");
+        panel->startUpDDE();
+        instanceNamed(panel->tree(), "zeta (7.71)")->setExpanded(true);
+
+        link->instances.removeLast();
+        link->state(MircWindowHandle{0x10})->perform(L"/!.load -rs \"C:\\a\\new.mrc\"");
+        panel->updateDDE();
+
+        const QTreeWidget* tree = panel->tree();
+        QCOMPARE(topLevelTexts(tree), (QStringList{"alpha (7.71)", "zeta (7.71)"}));
+        QCOMPARE(tree->topLevelItem(1)->isExpanded(), true);
+        QCOMPARE(tree->topLevelItem(0)->isExpanded(), false);
+        QCOMPARE(childTexts(tree->topLevelItem(0)), (QStringList{"a.mrc", "new.mrc"}));
+    }
+
+    void noRefreshWhileAMenuIsOpen()
+    {
+        link->add(0x10, "ddename alpha");
+        panel->startUpDDE();
+        QList<MenuEntryState> entries;
+        int listedWhileOpen = -1;
+        MenuProbe::answerNext(panel.get(), entries, QString(), [&] {
+            link->add(0x20, "ddename beta");
+            panel->updateDDE();
+            listedWhileOpen = panel->tree()->topLevelItemCount();
+        });
+        rightClick(*panel, panel->tree()->topLevelItem(0));
+        QCOMPARE(listedWhileOpen, 1);
+        QVERIFY(!panel->isMenuOpen());
+        QCOMPARE(panel->tree()->topLevelItemCount(), 1);   // the menu does not refresh
+        panel->updateDDE();
+        QCOMPARE(panel->tree()->topLevelItemCount(), 2);
+    }
+
+    void instanceMenuFollowsRemote_data()
+    {
+        QTest::addColumn<QString>("remote");
+        QTest::addColumn<QList<bool>>("listenChecked");     // Ctcps, Events, Raw
+        QTest::addColumn<bool>("offEnabled");
+        QTest::addColumn<QString>("choose");
+        QTest::addColumn<QString>("sent");
+
+        const QList<bool> ctcpsAndRaw{true, false, true};
+        const QList<bool> none{false, false, false};
+        QTest::newRow("5: Raw switches raw off") << "5" << ctcpsAndRaw << true
+                                                 << "Set &Listen Options:/&Raw" << "/!.raw off";
+        QTest::newRow("5: Events switches events on") << "5" << ctcpsAndRaw << true
+                                                      << "Set &Listen Options:/&Events" << "/!.events on";
+        QTest::newRow("5: Off") << "5" << ctcpsAndRaw << true << "Set &Remote Option:/O&ff" << "/!.remote off";
+        QTest::newRow("0: On") << "0" << none << false << "Set &Remote Option:/O&n" << "/!.remote on";
+        QTest::newRow("0: Ctcps switches ctcps on") << "0" << none << false
+                                                    << "Set &Listen Options:/&Ctcps" << "/!.ctcps on";
+        QTest::newRow("0: Off is disabled") << "0" << none << false << "Set &Remote Option:/O&ff" << QString();
+        QTest::newRow("$scriptdir") << "7" << QList<bool>{true, true, true} << true << "Open $scriptdir"
+                                    << "/!.run $qt($scriptdir)";
+        QTest::newRow("$mircdir") << "7" << QList<bool>{true, true, true} << true << "Open $mircdir"
+                                  << "/!.run $qt($mircdir)";
+    }
+
+    void instanceMenuFollowsRemote()
+    {
+        QFETCH(QString, remote);
+        QFETCH(QList<bool>, listenChecked);
+        QFETCH(bool, offEnabled);
+        QFETCH(QString, choose);
+        QFETCH(QString, sent);
+
+        link->add(0x10, "remote " + remote);
+        panel->startUpDDE();
+        QList<MenuEntryState> entries;
+        MenuProbe::answerNext(panel.get(), entries, choose);
+        rightClick(*panel, panel->tree()->topLevelItem(0));
+
+        QCOMPARE(MenuProbe::paths(entries),
+                 (QStringList{"Set &Listen Options:", "Set &Listen Options:/&Ctcps", "Set &Listen Options:/&Events",
+                              "Set &Listen Options:/&Raw", "Set &Remote Option:", "Set &Remote Option:/O&ff",
+                              "Set &Remote Option:/O&n", "Open $scriptdir", "Open $mircdir", "&Open All Files"}));
+        const char* listen[] = {"Set &Listen Options:/&Ctcps", "Set &Listen Options:/&Events",
+                                "Set &Listen Options:/&Raw"};
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(MenuProbe::find(entries, listen[i])->checkable);
+            QCOMPARE(MenuProbe::find(entries, listen[i])->checked, listenChecked.at(i));
+        }
+        QCOMPARE(MenuProbe::find(entries, "Set &Remote Option:/O&ff")->enabled, offEnabled);
+        QCOMPARE(MenuProbe::find(entries, "Set &Remote Option:/O&n")->enabled, !offEnabled);
+        QCOMPARE(link->performed(MircWindowHandle{0x10}), sent.isEmpty() ? QStringList() : QStringList{sent});
+    }
+
+    void scriptMenuEntries_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("choose");
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QString>("clipboard");
+
+        QTest::newRow("unload") << scriptPath << "Unload away.mrc"
+                                << R"(/!.unload -rs "C:\mIRC\scripts\away.mrc")" << QString();
+        QTest::newRow("reload with on load") << scriptPath << "Reload away.mrc (trigger on load)"
+                                             << R"(/!.load -rs "C:\mIRC\scripts\away.mrc")" << QString();
+        // "Sync" and "(no on load)" send the very same command.
+        QTest::newRow("reload without on load") << scriptPath << "Reload away.mrc (no on load)"
+                                                << R"(/!.reload -rs "C:\mIRC\scripts\away.mrc")" << QString();
+        QTest::newRow("sync") << scriptPath << "Sync away.mrc"
+                              << R"(/!.reload -rs "C:\mIRC\scripts\away.mrc")" << QString();
+        QTest::newRow("containing folder") << scriptPath << "Open containing folder"
+                                           << R"(/!.run "C:\mIRC\scripts")" << QString();
+        QTest::newRow("a quote in the path goes in unchanged")
+            << R"(C:\my "best"\away.mrc)" << "Unload away.mrc" << R"(/!.unload -rs "C:\my "best"\away.mrc")"
+            << QString();
+        QTest::newRow("copy file name") << scriptPath << "Copy to clipboard filename" << QString() << "away.mrc";
+        QTest::newRow("copy folder") << scriptPath << "Copy to clipboard filepath" << QString()
+                                     << R"(C:\mIRC\scripts)";
+        QTest::newRow("copy full name") << scriptPath << "Copy to clipboard full filename" << QString()
+                                        << scriptPath;
+    }
+
+    void scriptMenuEntries()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, choose);
+        QFETCH(QString, sent);
+        QFETCH(QString, clipboard);
+
+        link->add(0x10, "script " + path);
+        panel->startUpDDE();
+        QApplication::clipboard()->clear();
+        QList<MenuEntryState> entries;
+        MenuProbe::answerNext(panel.get(), entries, choose);
+        rightClick(*panel, panel->tree()->topLevelItem(0)->child(0));
+
+        QCOMPARE(MenuProbe::paths(entries),
+                 (QStringList{"Open away.mrc", "Unload away.mrc", "Reload away.mrc (trigger on load)",
+                              "Reload away.mrc (no on load)", "Sync away.mrc", "Copy to clipboard filename",
+                              "Copy to clipboard filepath", "Copy to clipboard full filename",
+                              "Open containing folder"}));
+        QCOMPARE(link->performed(MircWindowHandle{0x10}), sent.isEmpty() ? QStringList() : QStringList{sent});
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
+    }
+
+    void aPathTooLongForMircIsRefusedWithAMessage()
+    {
+        // The command with its quotes is one character too long.
+        const QString prefix = QStringLiteral("/!.unload -rs \"\"");
+        const QString longPath = "C:\\" + QString(int(MircSharedMemoryLayout::maxTextLength) - prefix.size() - 3 + 1, 'x');
+        link->add(0x10, "script " + longPath);
+        panel->startUpDDE();
+        ModalAnswers answers;
+        answers.press(QMessageBox::Ok);
+        QList<MenuEntryState> entries;
+        MenuProbe::answerNext(panel.get(), entries, "Unload " + longPath.mid(3));
+        rightClick(*panel, panel->tree()->topLevelItem(0)->child(0));
+
+        QCOMPARE(answers.seen(), 1);
+        QCOMPARE(answers.shown.first().title, QString("mIRC Sync"));
+        QVERIFY(answers.shown.first().text.contains(longPath));
+        QCOMPARE(link->performed(MircWindowHandle{0x10}), QStringList());
+
+        // One character less fits, and goes.
+        link->instances.first().state = FakeMircState::parse(("script " + longPath.chopped(1)).toStdWString());
+        panel->updateDDE();
+        MenuProbe::answerNext(panel.get(), entries, "Unload " + longPath.mid(3).chopped(1));
+        rightClick(*panel, panel->tree()->topLevelItem(0)->child(0));
+        QCOMPARE(link->performed(MircWindowHandle{0x10}).size(), 1);
+    }
+
+    void doubleClickOpensScriptsOnly()
+    {
+        link->add(0x10, "script " + scriptPath);
+        panel->startUpDDE();
+        panel->resize(300, 200);
+        panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        QSignalSpy opened(panel.get(), &MircSyncPanel::openScriptRequested);
+        QTreeWidget* tree = panel->tree();
+        QTreeWidgetItem* instance = tree->topLevelItem(0);
+
+        const auto doubleClick = [tree](QTreeWidgetItem* item) {
+            const QPoint at = tree->visualItemRect(item).center();
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+        };
+        doubleClick(instance);
+        QCOMPARE(opened.count(), 0);
+        QVERIFY(instance->isExpanded());
+        doubleClick(instance->child(0));
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(opened.first().first().value<QFileInfo>(), QFileInfo(scriptPath));
+    }
+};
+
+std::unique_ptr<QObject> makeSyncPanelTest()
+{
+    return std::make_unique<SyncPanelTest>();
+}
+
+#include "tst_SyncPanel.moc"
