@@ -1,10 +1,13 @@
 #include "MslTextEditor.h"
 
+#include "ControlCodes.h"
+
 #include <QTextCursor>
 
 // mIRC formats message text with single control characters: the code is
 // typed at the caret, or put on both sides of a selection so that the
-// selected text is formatted.
+// selected text is formatted. The colour code, which also opens the colour
+// popup, is inserted with the completion.
 void MslTextEditor::insertControlCode(QChar code)
 {
     QTextCursor cursor = textCursor();
@@ -25,30 +28,25 @@ void MslTextEditor::insertControlCode(QChar code)
 
 void MslTextEditor::insertBold()
 {
-    insertControlCode(QChar(0x02));
+    insertControlCode(controlChar(ControlCode::Bold));
 }
 
 void MslTextEditor::insertItalics()
 {
-    insertControlCode(QChar(0x1D));
+    insertControlCode(controlChar(ControlCode::Italics));
 }
 
 void MslTextEditor::insertUnderline()
 {
-    insertControlCode(QChar(0x1F));
+    insertControlCode(controlChar(ControlCode::Underline));
 }
 
 void MslTextEditor::insertReverse()
 {
-    insertControlCode(QChar(0x16));
-}
-
-void MslTextEditor::insertColors()
-{
-    insertControlCode(QChar(0x03));
+    insertControlCode(controlChar(ControlCode::Reverse));
 }
 
 void MslTextEditor::insertPlainCode()
 {
-    insertControlCode(QChar(0x0F));
+    insertControlCode(controlChar(ControlCode::Plain));
 }

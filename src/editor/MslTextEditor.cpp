@@ -36,6 +36,7 @@ MslTextEditor::MslTextEditor(QWidget* parent)
 
     lineNumberBar = new LineNumberBar(this);
     callTip = new CallTip(this);
+    createCompleters();
 
     connect(this, &QPlainTextEdit::blockCountChanged, this, &MslTextEditor::updatelineNumberWidth);
     connect(this, &QPlainTextEdit::updateRequest, this, &MslTextEditor::updatelineNumber);

@@ -6,6 +6,8 @@
 
 class CallTip;
 class HoverTip;
+class QCompleter;
+class QKeyEvent;
 class LineNumberBar;
 class MslSyntaxHighlighter;
 class QFocusEvent;
@@ -16,8 +18,9 @@ class QResizeEvent;
 // The editing surface of a script window: a plain-text editor with a
 // line-number gutter that shows and toggles folds, a full-width highlight of
 // the caret line, folding of script components and script groups, hover tips
-// over built-in identifiers, the call-tip popup, and the insertion of mIRC
-// control codes.
+// over built-in identifiers, the call-tip popup, the four completion popups,
+// automatic indentation and brace completion while typing, the bracket
+// checker, and the insertion of mIRC control codes.
 //
 // The editor never parses the script: what it knows about a line's structure
 // it reads from the line's CBlockData and block state, which the document's
@@ -26,7 +29,13 @@ class MslTextEditor : public QPlainTextEdit
 {
     Q_OBJECT
 public:
+    // The completion popups, in the order the key handler serves them when
+    // more than one is open.
+    enum class CompletionKind { Colour, Identifier, Property, Com };
+
     explicit MslTextEditor(QWidget* parent = nullptr);
+
+    QCompleter* completer(CompletionKind kind) const;
 
     // Width of the number column alone; the gutter adds the fold column.
     int lineNumberAreaWidth() const;
@@ -59,6 +68,21 @@ public slots:
     void insertColors();
     void insertPlainCode();
 
+    // Re-indents the whole document from its braces, as one undo step,
+    // behind a progress dialog that can abort the run.
+    void checkBrackets();
+
+    // Each is one undo step.
+    void indentSelection();
+    void unindentSelection();
+
+    // Connected to the completers: each inserts the part of the chosen item
+    // that has not been typed yet.
+    void insertComCompletion(const QString& completion);
+    void insertIdentPropCompletion(const QString& completion);
+    void insertIdentCompletion(const QString& completion);
+    void insertColorCompletion(const QString& completion);
+
     // Also to be called after the read-only flag changed: a read-only editor
     // has no caret-line highlight.
     void highlightCurrentLine();
@@ -68,6 +92,7 @@ public slots:
     void processMouseHover();
 
 protected:
+    void keyPressEvent(QKeyEvent* e) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -89,6 +114,35 @@ private:
     void forEachBlockRow(int untilY, const BlockRowVisitor& visit) const;
 
     void insertControlCode(QChar code);
+
+    void createCompleters();
+    // Makes row 0 of the completer's list current and opens its popup under
+    // the caret, as wide as its widest item.
+    void openCompletionPopup(QCompleter* completer);
+    // The completer's prefix has changed: the tail of the chosen item is what
+    // follows it.
+    void insertCompletionTail(const QCompleter* completer, const QString& completion);
+    // A fresh identifier model for this document, sorted, prefix "$".
+    void showIdentifierCompletion();
+    bool anyCompletionPopupVisible() const;
+    QCompleter* firstVisibleCompletion() const;
+
+    // Steps of the key handler (see keyPressEvent).
+    void expandReturn();
+    bool deleteEmptyParenPair();
+    bool insertControlCodeKey(const QKeyEvent* e);
+    void openIdentifierCompletion();
+    void openPropertyCompletion();
+    bool openCallTipAt(const QKeyEvent* e);
+    void followCallTip();
+    void insertIndentKey(const QKeyEvent* e);
+    void followCompletionPopup(QCompleter* completer, const QKeyEvent* e);
+    void followComCompletion(QKeyEvent* e);
+
+    // Shared by every editor of the process: a Return in another window
+    // still expands the brace typed last.
+    static bool braceTyped;
+    static bool parenAutoClosed;
     // Lays out the blocks from..to again so that changed visibility shows at
     // once: hidden lines vanish and the scroll range follows.
     void relayoutBlocks(const QTextBlock& from, const QTextBlock& to);
@@ -102,4 +156,9 @@ private:
     // causes must not be corrected again.
     bool correctingScroll = false;
     MslSyntaxHighlighter* highlighter = nullptr;
+
+    QCompleter* comCompleter = nullptr;
+    QCompleter* propertyCompleter = nullptr;
+    QCompleter* identifierCompleter = nullptr;
+    QCompleter* colorCompleter = nullptr;
 };

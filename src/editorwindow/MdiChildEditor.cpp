@@ -14,6 +14,7 @@
 namespace {
 
 const char* const saveIcon = ":/general/toolbar/resources/img_assets/options/main/save.png";
+const char* const checkBracketsIcon = ":/general/toolbar/resources/img_assets/editor/toolbar/bchecker.png";
 const char* const scriptFilter = "mIRC Scripts File (*.mRC);;mIRC INI Script File (*.ini)";
 
 // The size of the text in characters, as the status line shows it.
@@ -71,6 +72,16 @@ void MdiChildEditor::buildToolbar()
     save->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     connect(save, &QAction::triggered, this, &MdiChildEditor::saveFileClicked);
     toolbar->addAction(save);
+
+    auto* brackets = new QAction(QIcon(QString::fromLatin1(checkBracketsIcon)), QStringLiteral("Check Brackets"), this);
+    brackets->setShortcut(QKeySequence(QStringLiteral("Ctrl+H")));
+    connect(brackets, &QAction::triggered, this, &MdiChildEditor::checkBrackets);
+    toolbar->addAction(brackets);
+}
+
+void MdiChildEditor::checkBrackets()
+{
+    editor->checkBrackets();
 }
 
 void MdiChildEditor::buildStatusBar()

@@ -48,6 +48,8 @@ signals:
     void titleChanged(MdiChildEditor* win, QString newTitle);
 
 public slots:
+    // Re-indents the script from its braces (one undo step).
+    void checkBrackets();
     void updateCursorStatus();
     // Saves under the document's name, asking for one first when the document
     // is untitled. False when nothing was written: read-only document,

@@ -1,0 +1,122 @@
+#include "CompletionModels.h"
+
+#include "CBlockData.h"
+#include "ColourCodeForms.h"
+#include "ComProgIds.h"
+#include "MircPalette.h"
+#include "tables/IdentifierParameters.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QSet>
+#include <QStandardItemModel>
+
+namespace {
+
+const char* const builtInIdentifierIcon = ":/completer/resources/img_assets/completer/builtident.png";
+const char* const scriptAliasIcon = ":/completer/resources/img_assets/completer/customident.png";
+const char* const localScriptAliasIcon = ":/completer/resources/img_assets/completer/customlocalident.png";
+const char* const propertyIcon = ":/completer/resources/img_assets/completer/property.png";
+const char* const comIconFolder = ":/completer/com/resources/img_assets/com/";
+
+constexpr int aliasHeaderKind = 1;
+
+// Icons are made once per kind: the identifier model is rebuilt on every
+// lone "$" and may hold thousands of aliases.
+const QIcon& cachedIcon(const QString& path)
+{
+    static QHash<QString, QIcon> icons;
+    auto it = icons.find(path);
+    if (it == icons.end())
+        it = icons.insert(path, QIcon(path));
+    return *it;
+}
+
+const QIcon& cachedIcon(const char* path)
+{
+    return cachedIcon(QString::fromLatin1(path));
+}
+
+QStandardItemModel* singleColumnModel(const QList<QStandardItem*>& items, QObject* parent)
+{
+    auto* model = new QStandardItemModel(parent);
+    if (!items.isEmpty())
+        model->appendColumn(items);
+    else
+        model->setColumnCount(1);
+    return model;
+}
+
+} // namespace
+
+QStandardItemModel* identifierModel(QObject* parent, QTextBlock firstBlock)
+{
+    QList<QStandardItem*> items;
+    QSet<QString> listed;
+    const QIcon& builtIn = cachedIcon(builtInIdentifierIcon);
+    for (int i = 0; i < IdentifierParameters::count(); ++i) {
+        const QString name = QString::fromLatin1(IdentifierParameters::at(i).name);
+        items << new QStandardItem(builtIn, name);
+        listed.insert(name);
+    }
+    for (QTextBlock block = firstBlock; block.isValid(); block = block.next()) {
+        const auto* data = static_cast<const CBlockData*>(block.userData());
+        if (!data || data->blockKind != aliasHeaderKind)
+            continue;
+        const QString name = QLatin1Char('$') + data->blockName;
+        if (listed.contains(name))
+            continue;   // a built-in name, or an alias defined twice: the first one stays
+        listed.insert(name);
+        items << new QStandardItem(cachedIcon(data->isLocal ? localScriptAliasIcon : scriptAliasIcon), name);
+    }
+    return singleColumnModel(items, parent);
+}
+
+QStandardItemModel* propertyModel(const QString& name, QObject* parent)
+{
+    const IdentifierParameterEntry* entry = IdentifierParameters::find(name);
+    if (!entry)
+        return nullptr;
+    QList<QStandardItem*> items;
+    const QIcon& icon = cachedIcon(propertyIcon);
+    for (const QString& property : IdentifierParameters::propertyNames(*entry))
+        items << new QStandardItem(icon, property);
+    return singleColumnModel(items, parent);
+}
+
+const QVector<QBrush>& colorPalette()
+{
+    static const QVector<QBrush> brushes = [] {
+        QVector<QBrush> list;
+        for (const PaletteColour& c : MircPalette::colours)
+            list << QBrush(QColor(c.red, c.green, c.blue));
+        return list;
+    }();
+    return brushes;
+}
+
+QStandardItemModel* colorModel(QObject* parent)
+{
+    QList<QStandardItem*> items;
+    for (const ColourCodeForm& form : colourCodeForms()) {
+        auto* item = new QStandardItem(form.text);
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        item->setForeground(colorPalette().at(form.foreground));
+        if (form.background != ColourCodeForm::noBackground)
+            item->setBackground(colorPalette().at(form.background));
+        items << item;
+    }
+    QStandardItemModel* model = singleColumnModel(items, parent);
+    model->sort(0, Qt::AscendingOrder);
+    return model;
+}
+
+QStandardItemModel* comModel(QObject* parent)
+{
+    QList<QStandardItem*> items;
+    for (const ComProgIdEntry& entry : ComProgIds::entries)
+        items << new QStandardItem(cachedIcon(QLatin1String(comIconFolder) + QLatin1String(entry.iconFile)), QString::fromLatin1(entry.progId));
+    return singleColumnModel(items, parent);
+}

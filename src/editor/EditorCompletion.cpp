@@ -1,0 +1,131 @@
+#include "MslTextEditor.h"
+
+#include "CompletionModels.h"
+#include "ControlCodes.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QScrollBar>
+#include <QStandardItemModel>
+
+namespace {
+
+QCompleter* makeCompleter(QAbstractItemModel* model, Qt::CaseSensitivity caseSensitivity, MslTextEditor* editor)
+{
+    auto* completer = new QCompleter(editor);
+    if (model)
+        completer->setModel(model);
+    completer->setWidget(editor);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    completer->setModelSorting(QCompleter::UnsortedModel);
+    completer->setCaseSensitivity(caseSensitivity);
+    completer->setWrapAround(false);
+    return completer;
+}
+
+} // namespace
+
+void MslTextEditor::createCompleters()
+{
+    comCompleter = makeCompleter(nullptr, Qt::CaseInsensitive, this);
+    comCompleter->setModel(comModel(comCompleter));
+    propertyCompleter = makeCompleter(nullptr, Qt::CaseInsensitive, this);
+    propertyCompleter->setModel(comModel(propertyCompleter));
+    identifierCompleter = makeCompleter(nullptr, Qt::CaseInsensitive, this);
+    colorCompleter = makeCompleter(nullptr, Qt::CaseSensitive, this);
+    colorCompleter->setModel(colorModel(colorCompleter));
+
+    const auto chosen = qOverload<const QString&>(&QCompleter::activated);
+    connect(comCompleter, chosen, this, &MslTextEditor::insertComCompletion);
+    connect(propertyCompleter, chosen, this, &MslTextEditor::insertIdentPropCompletion);
+    connect(identifierCompleter, chosen, this, &MslTextEditor::insertIdentCompletion);
+    connect(colorCompleter, chosen, this, &MslTextEditor::insertColorCompletion);
+}
+
+QCompleter* MslTextEditor::completer(CompletionKind kind) const
+{
+    switch (kind) {
+    case CompletionKind::Colour:
+        return colorCompleter;
+    case CompletionKind::Identifier:
+        return identifierCompleter;
+    case CompletionKind::Property:
+        return propertyCompleter;
+    case CompletionKind::Com:
+        return comCompleter;
+    }
+    return nullptr;
+}
+
+QCompleter* MslTextEditor::firstVisibleCompletion() const
+{
+    for (QCompleter* c : {colorCompleter, identifierCompleter, propertyCompleter, comCompleter})
+        if (c->popup()->isVisible())
+            return c;
+    return nullptr;
+}
+
+bool MslTextEditor::anyCompletionPopupVisible() const
+{
+    return firstVisibleCompletion() != nullptr;
+}
+
+void MslTextEditor::openCompletionPopup(QCompleter* completer)
+{
+    QAbstractItemView* popup = completer->popup();
+    popup->setCurrentIndex(completer->completionModel()->index(0, 0));
+    QRect rect = cursorRect();
+    rect.setWidth(popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width());
+    completer->complete(rect);
+}
+
+void MslTextEditor::insertCompletionTail(const QCompleter* completer, const QString& completion)
+{
+    insertPlainText(completion.right(completion.size() - completer->completionPrefix().size()));
+}
+
+void MslTextEditor::insertComCompletion(const QString& completion)
+{
+    // The caret may stand inside the ProgID: the rest goes after its word.
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::Left);
+    cursor.movePosition(QTextCursor::EndOfWord);
+    cursor.insertText(completion.right(completion.size() - comCompleter->completionPrefix().size()));
+    setTextCursor(cursor);
+}
+
+void MslTextEditor::insertIdentPropCompletion(const QString& completion)
+{
+    insertCompletionTail(propertyCompleter, completion);
+}
+
+void MslTextEditor::insertIdentCompletion(const QString& completion)
+{
+    insertCompletionTail(identifierCompleter, completion);
+}
+
+void MslTextEditor::insertColorCompletion(const QString& completion)
+{
+    insertCompletionTail(colorCompleter, completion);
+}
+
+void MslTextEditor::showIdentifierCompletion()
+{
+    // Rebuilt on every lone "$", so that aliases written since the last one
+    // are listed. The model replaced here is not the completer's child, so
+    // the completer would keep it alive for good.
+    QAbstractItemModel* previous = identifierCompleter->model();
+    QStandardItemModel* model = identifierModel(propertyCompleter, document()->firstBlock());
+    model->sort(0, Qt::AscendingOrder);
+    identifierCompleter->setModel(model);
+    delete previous;
+    identifierCompleter->setCompletionPrefix(QStringLiteral("$"));
+    openCompletionPopup(identifierCompleter);
+}
+
+void MslTextEditor::insertColors()
+{
+    insertControlCode(controlChar(ControlCode::Colour));
+    colorCompleter->setCompletionPrefix(QString(controlChar(ControlCode::Colour)));
+    openCompletionPopup(colorCompleter);
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "MslSyntaxHighlighter.h"
+#include "MslTextEditor.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCompleter>
+#include <QTest>
+#include <QTextBlock>
+
+// An editor checked by the real highlighter, shown, as in a script window.
+// Keys go where a user's keys go: to an open completion popup (whose
+// completer hands them on to the editor) or else to the editor.
+struct TypingEditor {
+    MslTextEditor editor;
+    MslSyntaxHighlighter highlighter{editor.document()};
+
+    explicit TypingEditor(const QString& text = QString())
+    {
+        editor.setHighlighter(&highlighter);
+        editor.resize(700, 400);
+        editor.setPlainText(text);
+        editor.show();
+        // Popups close when their editor does not hold the focus.
+        QApplication::setActiveWindow(&editor);
+        editor.setFocus();
+        if (!QTest::qWaitForWindowActive(&editor))
+            qWarning("the editor's window did not become active");
+        QTextCursor end = editor.textCursor();
+        end.movePosition(QTextCursor::End);
+        editor.setTextCursor(end);
+    }
+
+    QWidget* keyTarget()
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            return popup;
+        return &editor;
+    }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(keyTarget(), k, modifiers);
+    }
+
+    void key(char c, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(keyTarget(), c, modifiers);
+    }
+
+    void type(const char* text)
+    {
+        for (const char* c = text; *c; ++c)
+            key(*c);
+    }
+
+    // The caret's line with a "|" where the caret stands.
+    QString caretLine() const
+    {
+        const QTextCursor c = editor.textCursor();
+        QString line = c.block().text();
+        return line.insert(c.positionInBlock(), QLatin1Char('|'));
+    }
+
+    void placeCaret(int position)
+    {
+        QTextCursor c = editor.textCursor();
+        c.setPosition(position);
+        editor.setTextCursor(c);
+    }
+
+    void select(int from, int to)
+    {
+        QTextCursor c = editor.textCursor();
+        c.setPosition(from);
+        c.setPosition(to, QTextCursor::KeepAnchor);
+        editor.setTextCursor(c);
+    }
+
+    QCompleter* completer(MslTextEditor::CompletionKind kind) const { return editor.completer(kind); }
+    bool popupOpen(MslTextEditor::CompletionKind kind) const { return completer(kind)->popup()->isVisible(); }
+    QString text() const { return editor.toPlainText(); }
+};

@@ -1,0 +1,110 @@
+#include "CBlockData.h"
+#include "EditorHarness.h"
+
+#include <QLabel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class BracketCheckerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reindents_data();
+    void reindents();
+    void oneUndoStepAndRecheck();
+    void abortKeepsOneUndoStep();
+};
+
+void BracketCheckerTest::reindents_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("alias body") << "alias a {\necho 1\n}" << "alias a {\n  echo 1\n}";
+    QTest::newRow("surplus spaces removed") << "     alias a {\n      echo 1\n    }"
+                                            << "alias a {\n  echo 1\n}";
+    QTest::newRow("nested if") << "alias a {\nif (x) {\necho 1\n}\necho 2\n}"
+                               << "alias a {\n  if (x) {\n    echo 1\n  }\n  echo 2\n}";
+    QTest::newRow("closing and opening on one line") << "alias a {\nif (x) {\necho 1\n} else {\necho 2\n}\n}"
+                                                     << "alias a {\n  if (x) {\n    echo 1\n    } else {\n    echo 2\n  }\n}";
+    QTest::newRow("continued line") << "alias a {\necho a $&\nb\necho c\n}"
+                                    << "alias a {\n  echo a $&\n    b\n  echo c\n}";
+    QTest::newRow("continued at the root") << "echo a $&\nb" << "echo a $&\nb";
+    QTest::newRow("event header colon brace") << "on *:text:*:#:{\necho 1\n}" << "on *:text:*:#:{\n  echo 1\n}";
+    QTest::newRow("glued braces") << "alias a {echo\necho 1\n}x\necho 2" << "alias a {echo\necho 1\n}x\necho 2";
+    QTest::newRow("stray closing brace") << "  }\n  echo 1" << "}\necho 1";
+    QTest::newRow("comment lines") << "alias a {\n; {\nREM {\n  rem }\necho\n}"
+                                   << "alias a {\n  ; {\n  REM {\n  rem }\n  echo\n}";
+    QTest::newRow("comment block") << "alias a {\n/*\nif (x) {\necho\n*/\necho 2\n}"
+                                   << "alias a {\n  /*\n  if (x) {\n    echo\n  */\n  echo 2\n}";
+    QTest::newRow("tab-indented line") << "alias a {\n\techo 1\n \techo 2\n}"
+                                       << "alias a {\n  \techo 1\n  \techo 2\n}";
+    QTest::newRow("blank lines") << "alias a {\n\n}" << "alias a {\n  \n}";
+}
+
+void BracketCheckerTest::reindents()
+{
+    QFETCH(QString, script);
+    TypingEditor t(script);
+    t.editor.checkBrackets();
+    QFETCH(QString, expected);
+    QCOMPARE(t.text(), expected);
+}
+
+void BracketCheckerTest::oneUndoStepAndRecheck()
+{
+    const QString script = QStringLiteral("alias a {\nif (x) {\necho 1\n}\n}\nalias b {\n echo 2\n}");
+    TypingEditor t(script);
+    t.editor.checkBrackets();
+    QVERIFY(!t.highlighter.isPaused());
+    // The whole document was checked again: the second alias header, whose
+    // line did not change, and the re-indented lines carry fresh records.
+    const auto* header = static_cast<CBlockData*>(t.editor.document()->findBlockByNumber(5).userData());
+    QCOMPARE(header->blockName, QStringLiteral("b"));
+    t.editor.undo();
+    QCOMPARE(t.text(), script);
+    QVERIFY(!t.editor.document()->isUndoAvailable());
+}
+
+void BracketCheckerTest::abortKeepsOneUndoStep()
+{
+    const QString script = QStringLiteral(" alias a {\necho 1\necho 2\n}");
+    TypingEditor t(script);
+    t.editor.document()->clearUndoRedoStacks();
+    QString label;
+    QString button;
+    // The dialog processes events while the run goes on: Abort is pressed
+    // while the first lines are handled.
+    QTimer::singleShot(0, &t.editor, [&] {
+        auto* dialog = t.editor.findChild<QProgressDialog*>();
+        label = dialog->labelText();
+        button = dialog->findChild<QPushButton*>()->text();
+        dialog->cancel();
+    });
+    t.editor.checkBrackets();
+    QCOMPARE(label, QStringLiteral("Checking brackets..."));
+    QCOMPARE(button, QStringLiteral("Abort"));
+    // The run stopped after the line it was handling: the lines after it
+    // are untouched and the caret waits at the first of them.
+    const int handled = t.editor.textCursor().blockNumber();
+    QVERIFY(handled > 0 && handled < 4);
+    const QStringList reindented = {QStringLiteral("alias a {"), QStringLiteral("  echo 1"),
+                                    QStringLiteral("  echo 2"), QStringLiteral("}")};
+    const QStringList original = script.split(QLatin1Char('\n'));
+    QCOMPARE(t.text(), (reindented.mid(0, handled) + original.mid(handled)).join(QLatin1Char('\n')));
+    QVERIFY(!t.highlighter.isPaused());
+    t.editor.undo();
+    QCOMPARE(t.text(), script);
+    QVERIFY(!t.editor.document()->isUndoAvailable());
+}
+
+int runBracketCheckerTests(int argc, char** argv)
+{
+    BracketCheckerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_bracketchecker.moc"

@@ -1,0 +1,443 @@
+#include "CallTip.h"
+#include "EditorHarness.h"
+
+#include <QStandardItemModel>
+#include <QTest>
+
+using Kind = MslTextEditor::CompletionKind;
+
+namespace {
+
+const QChar colourCode(0x03);
+
+// Commands are only checked inside a body: the lines under test go into one.
+QString inAlias(const QString& line)
+{
+    return QStringLiteral("alias t {\n") + line;
+}
+
+QStringList shownItems(QCompleter* completer)
+{
+    QStringList items;
+    for (int row = 0; row < completer->completionCount(); ++row) {
+        completer->setCurrentRow(row);
+        items << completer->currentCompletion();
+    }
+    return items;
+}
+
+} // namespace
+
+class KeyHandlingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void returnKeepsIndent_data();
+    void returnKeepsIndent();
+    void modifierAloneKeepsFlags();
+    void otherKeyDisarmsBrace();
+    void parenAutoClosesWithCallTip_data();
+    void parenAutoClosesWithCallTip();
+    void swallowedParenUntilAnotherKey();
+    void backspaceOnEmptyPair_data();
+    void backspaceOnEmptyPair();
+    void tabWithoutSelection_data();
+    void tabWithoutSelection();
+    void tabIndentsSelection();
+    void shiftTabUnindentsSelection_data();
+    void shiftTabUnindentsSelection();
+    void dollarOpensIdentifiers();
+    void dollarInsideWordOpensNothing();
+    void periodOpensProperties_data();
+    void periodOpensProperties();
+    void chosenPropertyInsertsTail();
+    void comPopupFollowsCommand_data();
+    void comPopupFollowsCommand();
+    void comCompletionInsertsRest();
+    void shiftedLetterClosesComPopup();
+    void ctrlKOpensColours();
+    void commaMovesCallTipParameter();
+    void controlCodeKeys_data();
+    void controlCodeKeys();
+    void readOnlyIgnoresEditingRules();
+};
+
+void KeyHandlingTest::returnKeepsIndent_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("shiftedBrace");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("caretLine");
+
+    QTest::newRow("indent kept") << "  echo x" << false << "  echo x\n  " << "  |";
+    QTest::newRow("tab indent kept as spaces") << "\techo" << false << "\techo\n " << " |";
+    QTest::newRow("brace expands") << "  if (x) " << true << "  if (x) {\n    \n  }" << "    |";
+    QTest::newRow("root brace expands") << "alias a " << true << "alias a {\n  \n}" << "  |";
+}
+
+void KeyHandlingTest::returnKeepsIndent()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, shiftedBrace);
+    TypingEditor t(line);
+    if (shiftedBrace)
+        t.key('{', Qt::ShiftModifier);
+    t.key(Qt::Key_Return);
+    QFETCH(QString, text);
+    QCOMPARE(t.text(), text);
+    QFETCH(QString, caretLine);
+    QCOMPARE(t.caretLine(), caretLine);
+}
+
+void KeyHandlingTest::modifierAloneKeepsFlags()
+{
+    // The Shift pressed for the next key must not disarm the brace, nor
+    // the swallowing of the ")" typed after an automatic "()".
+    TypingEditor t(QStringLiteral("alias a "));
+    t.key('{', Qt::ShiftModifier);
+    t.key(Qt::Key_Shift, Qt::ShiftModifier);
+    t.key(Qt::Key_Return);
+    QCOMPARE(t.text(), QStringLiteral("alias a {\n  \n}"));
+
+    t.type("echo $abs(");
+    t.key(Qt::Key_Shift, Qt::ShiftModifier);
+    t.key(')', Qt::ShiftModifier);
+    QCOMPARE(t.caretLine(), QStringLiteral("  echo $abs(|)"));
+}
+
+void KeyHandlingTest::otherKeyDisarmsBrace()
+{
+    TypingEditor t(QStringLiteral("alias a "));
+    t.key('{', Qt::ShiftModifier);
+    t.key(' ');
+    t.key(Qt::Key_Return);
+    QCOMPARE(t.text(), QStringLiteral("alias a { \n"));
+
+    // A "{" typed without Shift (a layout that needs AltGr) arms nothing.
+    TypingEditor u(QStringLiteral("alias b "));
+    u.key('{');
+    u.key(Qt::Key_Return);
+    QCOMPARE(u.text(), QStringLiteral("alias b {\n"));
+}
+
+void KeyHandlingTest::parenAutoClosesWithCallTip_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("caretLine");
+    QTest::addColumn<bool>("tipShown");
+
+    QTest::newRow("identifier with a tip") << "echo $abs(" << "echo $abs(|)" << true;
+    QTest::newRow("identifier without a tip") << "echo $mid(" << "echo $mid(|)" << false;
+    QTest::newRow("script alias call") << "echo $myalias(" << "echo $myalias(|)" << false;
+    QTest::newRow("not an identifier") << "echo foo(" << "echo foo(|" << false;
+    QTest::newRow("inside a parameter list") << "echo $abs(1 + (" << "echo $abs(1 + (|)" << true;
+    QTest::newRow("lone dollar") << "echo $(" << "echo $(|" << false;
+}
+
+void KeyHandlingTest::parenAutoClosesWithCallTip()
+{
+    QFETCH(QString, typed);
+    TypingEditor t(inAlias(QString()));
+    t.type(typed.toLatin1().constData());
+    QFETCH(QString, caretLine);
+    QCOMPARE(t.caretLine(), caretLine);
+    auto* tip = t.editor.findChild<CallTip*>();
+    QFETCH(bool, tipShown);
+    QCOMPARE(tip->isVisible(), tipShown);
+    if (tipShown) {
+        QVERIFY(tip->overloadList().first().signatureHtml.contains(QLatin1String("<strong>&lt;")));
+        QCOMPARE(tip->currentOverloadIndex(), 0);
+    }
+}
+
+void KeyHandlingTest::swallowedParenUntilAnotherKey()
+{
+    TypingEditor t(inAlias(QString()));
+    t.type("echo $abs(");
+    t.key(')', Qt::ShiftModifier);
+    t.key(')', Qt::ShiftModifier);
+    QCOMPARE(t.caretLine(), QStringLiteral("echo $abs(|)"));
+    t.key('1');
+    t.key(')', Qt::ShiftModifier);
+    QCOMPARE(t.caretLine(), QStringLiteral("echo $abs(1)|)"));
+}
+
+void KeyHandlingTest::backspaceOnEmptyPair_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("selectionEnd");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("pair") << "echo $mid()" << 10 << -1 << "echo $mid|";
+    QTest::newRow("selection") << "echo $mid()" << 9 << 10 << "echo $mid|)";
+    QTest::newRow("first column") << "()" << 0 << -1 << "|()";
+    QTest::newRow("not a pair") << "echo (x)" << 6 << -1 << "echo |x)";
+}
+
+void KeyHandlingTest::backspaceOnEmptyPair()
+{
+    QFETCH(QString, line);
+    QFETCH(int, caret);
+    QFETCH(int, selectionEnd);
+    TypingEditor t(line);
+    if (selectionEnd < 0)
+        t.placeCaret(caret);
+    else
+        t.select(caret, selectionEnd);
+    t.key(Qt::Key_Backspace);
+    QFETCH(QString, after);
+    QCOMPARE(t.caretLine(), after);
+}
+
+void KeyHandlingTest::tabWithoutSelection_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("tab") << int(Qt::Key_Tab);
+    QTest::newRow("shift+tab") << int(Qt::Key_Backtab);
+}
+
+void KeyHandlingTest::tabWithoutSelection()
+{
+    QFETCH(int, key);
+    TypingEditor t(QStringLiteral("echo"));
+    t.placeCaret(0);
+    t.key(Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(t.caretLine(), QStringLiteral("  |echo"));
+    QVERIFY(t.editor.hasFocus());
+}
+
+void KeyHandlingTest::tabIndentsSelection()
+{
+    const QString original = QStringLiteral("a\n b\nc\nd");
+    TypingEditor t(original);
+    t.select(0, 5);   // from the start of "a" into "c"
+    t.key(Qt::Key_Tab);
+    QCOMPARE(t.text(), QStringLiteral("  a\n   b\n  c\nd"));
+    QCOMPARE(t.editor.textCursor().selectionStart(), 0);
+    QCOMPARE(t.editor.textCursor().selectionEnd(), 11);
+    t.editor.undo();
+    QCOMPARE(t.text(), original);
+}
+
+void KeyHandlingTest::shiftTabUnindentsSelection_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("two of three") << "   a\n   b" << " a\n b";
+    QTest::newRow("one space") << " a\nb" << "a\nb";
+    QTest::newRow("none") << "a\n\tb" << "a\n\tb";
+}
+
+void KeyHandlingTest::shiftTabUnindentsSelection()
+{
+    QFETCH(QString, text);
+    TypingEditor t(text);
+    t.select(0, text.size());
+    t.key(Qt::Key_Backtab, Qt::ShiftModifier);
+    QFETCH(QString, after);
+    QCOMPARE(t.text(), after);
+    QCOMPARE(t.editor.textCursor().selectionEnd(), after.size());
+    t.editor.undo();
+    QCOMPARE(t.text(), text);
+}
+
+void KeyHandlingTest::dollarOpensIdentifiers()
+{
+    TypingEditor t(QStringLiteral("alias -l myhelper {\n}\nalias myhelper {\n}\nalias abs {\n}\nalias other {\n}\n")
+                   + inAlias(QString()));
+    t.type("echo $");
+    QVERIFY(t.popupOpen(Kind::Identifier));
+    QCompleter* c = t.completer(Kind::Identifier);
+    QCOMPARE(c->completionPrefix(), QStringLiteral("$"));
+    // 207 built-ins, then the three new names: $abs is not listed twice,
+    // the second myhelper not at all.
+    QCOMPARE(c->model()->rowCount(), 210);
+    const auto* model = qobject_cast<QStandardItemModel*>(c->model());
+    const QList<QStandardItem*> mine = model->findItems(QStringLiteral("$myhelper"));
+    QCOMPARE(mine.size(), 1);
+    const QIcon localIcon(QStringLiteral(":/completer/resources/img_assets/completer/customlocalident.png"));
+    QCOMPARE(mine.first()->icon().pixmap(16).toImage(), localIcon.pixmap(16).toImage());
+    QCOMPARE(model->item(0)->text(), QStringLiteral("$"));   // sorted
+
+    t.type("myh");
+    QCOMPARE(c->completionPrefix(), QStringLiteral("$myh"));
+    QCOMPARE(shownItems(c), QStringList{QStringLiteral("$myhelper")});
+    t.key(Qt::Key_Return);
+    QCOMPARE(t.caretLine(), QStringLiteral("echo $myhelper|"));
+    QVERIFY(!t.popupOpen(Kind::Identifier));
+}
+
+void KeyHandlingTest::dollarInsideWordOpensNothing()
+{
+    TypingEditor t(inAlias(QString()));
+    t.type("echo a$");
+    QVERIFY(!t.popupOpen(Kind::Identifier));
+}
+
+void KeyHandlingTest::periodOpensProperties_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("firstProperty");
+
+    QTest::newRow("$chan") << "echo $chan(1)" << "topic";
+    QTest::newRow("no properties") << "echo $calc(1)" << "";
+    QTest::newRow("not in the table") << "echo $myalias(1)" << "";
+    QTest::newRow("no parentheses") << "echo $chan" << "";
+}
+
+void KeyHandlingTest::periodOpensProperties()
+{
+    QFETCH(QString, typed);
+    TypingEditor t(inAlias(typed));
+    t.key('.');
+    QFETCH(QString, firstProperty);
+    QCOMPARE(t.popupOpen(Kind::Property), !firstProperty.isEmpty());
+    QCOMPARE(t.caretLine(), typed + QStringLiteral(".|"));
+    if (!firstProperty.isEmpty())
+        QCOMPARE(shownItems(t.completer(Kind::Property)).first(), firstProperty);
+}
+
+void KeyHandlingTest::chosenPropertyInsertsTail()
+{
+    TypingEditor t(inAlias(QStringLiteral("echo $chan(1)")));
+    t.key('.');
+    t.type("to");
+    QCOMPARE(t.completer(Kind::Property)->completionPrefix(), QStringLiteral("to"));
+    t.key(Qt::Key_Return);
+    QCOMPARE(t.caretLine(), QStringLiteral("echo $chan(1).topic|"));
+}
+
+void KeyHandlingTest::comPopupFollowsCommand_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("prefix");   // empty: no popup
+
+    QTest::newRow("comopen") << "/comopen obj Wor" << "Wor";
+    QTest::newRow("without slash") << "comopen obj Wor" << "Wor";
+    QTest::newRow("second command") << "echo x | comopen obj Wor" << "Wor";
+    QTest::newRow("other command of the line") << "comopen obj a | echo Wor" << "";
+    QTest::newRow("connection name only") << "comopen Wor" << "";
+    QTest::newRow("another command") << "echo obj Wor" << "";
+}
+
+void KeyHandlingTest::comPopupFollowsCommand()
+{
+    QFETCH(QString, line);
+    TypingEditor t(line.chopped(1));
+    t.key(line.back().toLatin1());
+    QFETCH(QString, prefix);
+    QCOMPARE(t.popupOpen(Kind::Com), !prefix.isEmpty());
+    if (!prefix.isEmpty())
+        QCOMPARE(t.completer(Kind::Com)->completionPrefix(), prefix);
+}
+
+void KeyHandlingTest::comCompletionInsertsRest()
+{
+    TypingEditor t(QStringLiteral("comopen obj wo"));
+    t.key('r');
+    QCOMPARE(t.completer(Kind::Com)->currentCompletion(), QStringLiteral("Word.Application"));
+    t.key(Qt::Key_Return);
+    QCOMPARE(t.caretLine(), QStringLiteral("comopen obj word.Application|"));
+}
+
+void KeyHandlingTest::shiftedLetterClosesComPopup()
+{
+    TypingEditor t(QStringLiteral("comopen obj W"));
+    t.key('o');
+    QVERIFY(t.popupOpen(Kind::Com));
+    t.key('R', Qt::ShiftModifier);
+    QVERIFY(!t.popupOpen(Kind::Com));
+}
+
+void KeyHandlingTest::ctrlKOpensColours()
+{
+    TypingEditor t(QStringLiteral("echo "));
+    t.key(Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(t.caretLine(), QStringLiteral("echo ") + colourCode + QLatin1Char('|'));
+    QVERIFY(t.popupOpen(Kind::Colour));
+    QCompleter* c = t.completer(Kind::Colour);
+    QCOMPARE(c->completionCount(), 702);
+    // Each form shows in its own colours: red on black for 4,1.
+    const auto* model = qobject_cast<QStandardItemModel*>(c->model());
+    const QStandardItem* redOnBlack = model->findItems(colourCode + QStringLiteral("4,1")).first();
+    QVERIFY(redOnBlack->font().bold());
+    QCOMPARE(redOnBlack->foreground().color(), QColor(255, 0, 0));
+    QCOMPARE(redOnBlack->background().color(), QColor(0, 0, 0));
+    QCOMPARE(model->findItems(colourCode + QStringLiteral("04")).first()->background().style(), Qt::NoBrush);
+    t.type("4,");
+    QCOMPARE(c->completionPrefix(), colourCode + QStringLiteral("4,"));
+    QCOMPARE(c->completionCount(), 26);   // 4,00 .. 4,15 and 4,0 .. 4,9
+    t.type("1");
+    t.key(Qt::Key_Down);
+    t.key(Qt::Key_Return);
+    QCOMPARE(t.caretLine(), QStringLiteral("echo ") + colourCode + QStringLiteral("4,10|"));
+}
+
+void KeyHandlingTest::commaMovesCallTipParameter()
+{
+    // $ has two overloads; after the comma the second parameter is current,
+    // which only the second overload has.
+    TypingEditor t(inAlias(QStringLiteral("echo $(abc")));
+    t.key(',');
+    auto* tip = t.editor.findChild<CallTip*>();
+    QVERIFY(tip->isVisible());
+    QCOMPARE(tip->overloadList().size(), 2);
+    QVERIFY(!tip->overloadList().at(0).signatureHtml.contains(QLatin1String("<strong>")));
+    QVERIFY(tip->overloadList().at(1).signatureHtml.contains(QLatin1String("<strong>&lt;N&gt;</strong>")));
+    t.key(Qt::Key_Down);
+    QCOMPARE(tip->currentOverloadIndex(), 1);
+    QCOMPARE(t.caretLine(), QStringLiteral("echo $(abc,|"));
+    t.key(Qt::Key_Left);
+    t.key(Qt::Key_Left);
+    QVERIFY(tip->isVisible());
+    t.key(Qt::Key_Home);
+    t.key(Qt::Key_Right);
+    QVERIFY(!tip->isVisible());
+}
+
+void KeyHandlingTest::controlCodeKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("bold") << int(Qt::Key_B) << int(Qt::ControlModifier) << 0x02;
+    QTest::newRow("italics") << int(Qt::Key_I) << int(Qt::ControlModifier) << 0x1D;
+    QTest::newRow("underline") << int(Qt::Key_U) << int(Qt::ControlModifier) << 0x1F;
+    QTest::newRow("reverse") << int(Qt::Key_R) << int(Qt::ControlModifier) << 0x16;
+    QTest::newRow("colour") << int(Qt::Key_K) << int(Qt::ControlModifier) << 0x03;
+    QTest::newRow("plain") << int(Qt::Key_O) << int(Qt::ControlModifier | Qt::ShiftModifier) << 0x0F;
+}
+
+void KeyHandlingTest::controlCodeKeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, code);
+    TypingEditor t(QStringLiteral("say hi"));
+    t.select(4, 6);
+    t.key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    const QChar c(code);
+    QCOMPARE(t.caretLine(), QStringLiteral("say ") + c + QStringLiteral("|hi") + c);
+}
+
+void KeyHandlingTest::readOnlyIgnoresEditingRules()
+{
+    TypingEditor t(QStringLiteral("  echo"));
+    t.editor.setReadOnly(true);
+    t.key(Qt::Key_Return);
+    t.key(Qt::Key_Tab);
+    t.key(Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(t.text(), QStringLiteral("  echo"));
+}
+
+int runKeyHandlingTests(int argc, char** argv)
+{
+    KeyHandlingTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_keyhandling.moc"
