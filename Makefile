@@ -1,6 +1,6 @@
 # The two set-up commands of the README:
-#   make run    install what is missing, build, and start Korvel
-#   make test   install what is missing, build, and run every test
+#   ./build-and-run.sh  (or make run)   install what is missing, build, and start Korvel
+#   ./build-and-test.sh (or make test)  install what is missing, build, and run every test
 .PHONY: run test deps build build-sanitize
 
 JOBS ?= $(shell nproc)

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ clang libclang-rt-14-dev
+    make cmake ninja-build g++ clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth fonts-dejavu-core
 )
