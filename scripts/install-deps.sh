@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     make cmake ninja-build g++ clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    xvfb xauth fonts-dejavu-core
+    xvfb xauth fonts-dejavu-core desktop-file-utils
 )
 
 missing=()

@@ -3,16 +3,33 @@
 #include "TextFormats.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
 
 int main(int argc, char* argv[])
 {
-    // The arguments only reach Qt; Korvel opens no file named on the command line.
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Korvel"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVEL_VERSION));
+
+    // Qt has taken its own options out of the arguments; what is left names
+    // scripts to open, as a desktop's "Open With" or a file manager passes them.
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Korvel, an IDE for mIRC scripts."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Scripts to open."),
+                                  QStringLiteral("[FILE...]"));
+    options.process(app);
+
     initKorvelResources();
     // Every highlighter shares these; build them before the first window.
     TextFormats::build();
 
     MainWindow window;
     window.show();
+    // A name that does not exist yet opens as an empty script saved under it.
+    for (const QString& path : options.positionalArguments())
+        window.openScript(QFileInfo(path), false);
     return app.exec();
 }
