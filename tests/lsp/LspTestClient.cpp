@@ -1,0 +1,153 @@
+#include "LspTestClient.h"
+
+#include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+constexpr int answerTimeoutMs = 10000;
+
+} // namespace
+
+LspTestClient::LspTestClient() = default;
+
+LspTestClient::~LspTestClient()
+{
+    if (server.state() != QProcess::NotRunning) {
+        server.kill();
+        server.waitForFinished();
+    }
+}
+
+bool LspTestClient::start()
+{
+    server.setProgram(QStringLiteral(KORVEL_LSP_PROGRAM));
+    server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    server.start();
+    return server.waitForStarted();
+}
+
+QJsonObject LspTestClient::initialize()
+{
+    const QJsonObject response = request(QStringLiteral("initialize"),
+                                         QJsonObject{{"processId", QJsonValue::Null}, {"capabilities", QJsonObject()}});
+    notify(QStringLiteral("initialized"), QJsonObject());
+    return response.value("result").toObject().value("capabilities").toObject();
+}
+
+void LspTestClient::sendRaw(const QByteArray& bytes)
+{
+    server.write(bytes);
+    server.waitForBytesWritten();
+}
+
+void LspTestClient::sendFrame(const QByteArray& body)
+{
+    sendRaw("Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+}
+
+void LspTestClient::notify(const QString& method, const QJsonObject& params)
+{
+    const QJsonObject message{{"jsonrpc", "2.0"}, {"method", method}, {"params", params}};
+    sendFrame(QJsonDocument(message).toJson(QJsonDocument::Compact));
+}
+
+QJsonObject LspTestClient::request(const QString& method, const QJsonValue& params)
+{
+    const int id = nextId++;
+    const QJsonObject message{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}};
+    sendFrame(QJsonDocument(message).toJson(QJsonDocument::Compact));
+    return responseTo(id);
+}
+
+QJsonObject LspTestClient::responseTo(const QJsonValue& id)
+{
+    for (int i = 0; i < pending.size(); ++i) {
+        if (!pending[i].contains("method") && pending[i].value("id") == id)
+            return pending.takeAt(i);
+    }
+    while (true) {
+        const QJsonObject message = nextMessage();
+        if (message.isEmpty())
+            return message;
+        if (!message.contains("method") && message.value("id") == id)
+            return message;
+        pending.append(message);
+    }
+}
+
+QJsonObject LspTestClient::diagnosticsFor(const QString& uri)
+{
+    const auto matches = [&uri](const QJsonObject& message) {
+        return message.value("method") == QLatin1String("textDocument/publishDiagnostics")
+            && message.value("params").toObject().value("uri") == uri;
+    };
+    for (int i = 0; i < pending.size(); ++i) {
+        if (matches(pending[i]))
+            return pending.takeAt(i).value("params").toObject();
+    }
+    while (true) {
+        const QJsonObject message = nextMessage();
+        if (message.isEmpty())
+            return message;
+        if (matches(message))
+            return message.value("params").toObject();
+        pending.append(message);
+    }
+}
+
+void LspTestClient::openDocument(const QString& uri, const QString& text, int version)
+{
+    notify(QStringLiteral("textDocument/didOpen"),
+           QJsonObject{{"textDocument",
+                        QJsonObject{{"uri", uri}, {"languageId", "mirc"}, {"version", version}, {"text", text}}}});
+}
+
+void LspTestClient::changeDocument(const QString& uri, int version, int startLine, int startCharacter, int endLine,
+                                   int endCharacter, const QString& text)
+{
+    const QJsonObject range{{"start", QJsonObject{{"line", startLine}, {"character", startCharacter}}},
+                            {"end", QJsonObject{{"line", endLine}, {"character", endCharacter}}}};
+    notify(QStringLiteral("textDocument/didChange"),
+           QJsonObject{{"textDocument", QJsonObject{{"uri", uri}, {"version", version}}},
+                       {"contentChanges", QJsonArray{QJsonObject{{"range", range}, {"text", text}}}}});
+}
+
+QJsonObject LspTestClient::positionParams(const QString& uri, int line, int character) const
+{
+    return QJsonObject{{"textDocument", QJsonObject{{"uri", uri}}},
+                       {"position", QJsonObject{{"line", line}, {"character", character}}}};
+}
+
+bool LspTestClient::takeFrame(QJsonObject& message)
+{
+    const qsizetype headerEnd = received.indexOf("\r\n\r\n");
+    if (headerEnd < 0)
+        return false;
+    const QByteArray header = received.left(headerEnd);
+    if (!header.startsWith("Content-Length: "))
+        qFatal("korvel-lsp wrote a frame without Content-Length: %s", header.constData());
+    const qsizetype length = header.mid(16).toLongLong();
+    if (received.size() < headerEnd + 4 + length)
+        return false;
+    const QByteArray body = received.mid(headerEnd + 4, length);
+    received.remove(0, headerEnd + 4 + length);
+    QJsonParseError error;
+    message = QJsonDocument::fromJson(body, &error).object();
+    if (error.error != QJsonParseError::NoError)
+        qFatal("korvel-lsp wrote a body that is no JSON: %s", body.constData());
+    return true;
+}
+
+QJsonObject LspTestClient::nextMessage()
+{
+    QJsonObject message;
+    const QDeadlineTimer deadline(answerTimeoutMs);
+    while (!takeFrame(message)) {
+        if (deadline.hasExpired() || !server.waitForReadyRead(int(deadline.remainingTime())))
+            return QJsonObject();
+        received += server.readAllStandardOutput();
+    }
+    return message;
+}

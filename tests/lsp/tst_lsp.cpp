@@ -1,0 +1,369 @@
+#include "LspTestClient.h"
+
+#include <QJsonArray>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+namespace {
+
+const QString scriptUri = QStringLiteral("file:///scripts/test.mrc");
+
+// The diagnostics of one publish as "line:start-end severity code message".
+QStringList diagnosticLines(const QJsonObject& params)
+{
+    QStringList lines;
+    for (const QJsonValue& value : params.value("diagnostics").toArray()) {
+        const QJsonObject d = value.toObject();
+        const QJsonObject start = d.value("range").toObject().value("start").toObject();
+        const QJsonObject end = d.value("range").toObject().value("end").toObject();
+        lines << QStringLiteral("%1:%2-%3 %4 %5 %6")
+                     .arg(start.value("line").toInt())
+                     .arg(start.value("character").toInt())
+                     .arg(end.value("character").toInt())
+                     .arg(d.value("severity").toInt())
+                     .arg(d.value("code").toString(), d.value("message").toString());
+        if (d.value("source") != QLatin1String("korvel"))
+            lines << QStringLiteral("wrong source");
+    }
+    return lines;
+}
+
+QStringList labels(const QJsonArray& items)
+{
+    QStringList list;
+    for (const QJsonValue& item : items)
+        list << item.toObject().value("label").toString();
+    return list;
+}
+
+int errorCode(const QJsonObject& response)
+{
+    return response.value("error").toObject().value("code").toInt();
+}
+
+} // namespace
+
+class TestLsp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void diagnosticsFollowIncrementalEdits()
+    {
+        LspTestClient client;
+        QVERIFY(client.start());
+        const QJsonObject capabilities = client.initialize();
+        QCOMPARE(capabilities.value("textDocumentSync").toObject().value("change").toInt(), 2);
+
+        client.openDocument(scriptUri, "alias greet {\n  echo -a $left(hello)\n  ; todo: say more\n}\necho -a $left(x,1)\n");
+        QJsonObject published = client.diagnosticsFor(scriptUri);
+        QCOMPARE(published.value("version").toInt(), 1);
+        QCOMPARE(diagnosticLines(published),
+                 QStringList({"1:10-22 1 error Too few parameters", "2:4-9 4 todo say more",
+                              "4:0-18 1 error Unexpected characters in root level of script file."}));
+
+        // Typing the missing parameter withdraws the error; the task stays.
+        client.changeDocument(scriptUri, 2, 1, 20, 1, 20, ",2");
+        published = client.diagnosticsFor(scriptUri);
+        QCOMPARE(published.value("version").toInt(), 2);
+        QCOMPARE(diagnosticLines(published), QStringList({"2:4-9 4 todo say more",
+                                                          "4:0-18 1 error Unexpected characters in root level of script file."}));
+
+        // An edit across lines takes the closing brace away: the last line,
+        // never touched, is now code of the alias.
+        client.changeDocument(scriptUri, 3, 2, 18, 3, 1, "");
+        published = client.diagnosticsFor(scriptUri);
+        QCOMPARE(diagnosticLines(published), QStringList({"2:4-9 4 todo say more"}));
+        // Typing it back brings the error back.
+        client.changeDocument(scriptUri, 4, 2, 18, 2, 18, "\r\n}");
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)).size(), 2);
+
+        // A full replacement, then closing clears the list.
+        client.notify("textDocument/didChange",
+                      QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}, {"version", 5}}},
+                                  {"contentChanges", QJsonArray{QJsonObject{{"text", "alias ok { return 1 }"}}}}});
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)), QStringList());
+        client.openDocument("file:///scripts/other.mrc", "echo $left(x)");
+        QCOMPARE(diagnosticLines(client.diagnosticsFor("file:///scripts/other.mrc")).size(), 1);
+        client.notify("textDocument/didClose", QJsonObject{{"textDocument", QJsonObject{{"uri", "file:///scripts/other.mrc"}}}});
+        QCOMPARE(diagnosticLines(client.diagnosticsFor("file:///scripts/other.mrc")), QStringList());
+    }
+
+    void positionRequests_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("character");
+        QTest::addColumn<QString>("expected");   // what the result must contain; "" for an empty result
+
+        // 0: alias -l helper { return $gettok($1,1,32) }
+        // 1: alias shout { echo -a $upper($1) $chan(1).topic $calc(1). }
+        // 2: on *:TEXT:*:#:{ echo -a $ }
+        // 3: alias helper2 { return $chan(#). }
+        QTest::newRow("hover on a call") << "textDocument/hover" << 0 << 27
+                                         << "$gettok(<string>, <N[-[N2]]>, <delimiter>)";
+        QTest::newRow("hover on its dollar") << "textDocument/hover" << 0 << 25 << "Returns the Nth token";
+        QTest::newRow("hover on its closing parenthesis") << "textDocument/hover" << 0 << 40 << "$gettok(";
+        QTest::newRow("hover on a command") << "textDocument/hover" << 1 << 17 << "";
+        QTest::newRow("hover past the line") << "textDocument/hover" << 1 << 400 << "";
+        QTest::newRow("hover past the document") << "textDocument/hover" << 40 << 0 << "";
+        QTest::newRow("identifiers after $") << "textDocument/completion" << 2 << 25 << "$chan $gettok $helper $shout $helper2";
+        QTest::newRow("properties after ).") << "textDocument/completion" << 3 << 32 << "topic mode key";
+        QTest::newRow("properties while typing one") << "textDocument/completion" << 1 << 44 << "topic";
+        QTest::newRow("no properties for $calc") << "textDocument/completion" << 1 << 57 << "";
+        QTest::newRow("nothing in a plain word") << "textDocument/completion" << 1 << 19 << "";
+        QTest::newRow("signature, first parameter") << "textDocument/signatureHelp" << 0 << 33 << "active 0 $gettok(<string>, <N[-[N2]]>, <delimiter>)";
+        QTest::newRow("signature, third parameter") << "textDocument/signatureHelp" << 0 << 39 << "active 2 $gettok(";
+        QTest::newRow("no signature outside the parentheses") << "textDocument/signatureHelp" << 0 << 41 << "";
+        QTest::newRow("no signature for an undocumented call") << "textDocument/signatureHelp" << 1 << 29 << "";
+    }
+
+    void positionRequests()
+    {
+        QFETCH(QString, method);
+        QFETCH(int, line);
+        QFETCH(int, character);
+        QFETCH(QString, expected);
+
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        client.openDocument(scriptUri,
+                            "alias -l helper { return $gettok($1,1,32) }\n"
+                            "alias shout { echo -a $upper($1) $chan(1).topic $calc(1). }\n"
+                            "on *:TEXT:*:#:{ echo -a $ }\n"
+                            "alias helper2 { return $chan(#). }\n");
+        const QJsonObject response = client.request(method, client.positionParams(scriptUri, line, character));
+        QVERIFY2(response.contains("result"), QJsonDocument(response).toJson().constData());
+        const QJsonValue result = response.value("result");
+
+        QString shown;
+        if (method.endsWith("hover") && result.isObject())
+            shown = result.toObject().value("contents").toObject().value("value").toString();
+        else if (method.endsWith("completion"))
+            shown = labels(result.toArray()).join(' ');
+        else if (result.isObject())
+            shown = QStringLiteral("active %1 ").arg(result.toObject().value("activeParameter").toInt())
+                + labels(result.toObject().value("signatures").toArray()).join(' ');
+        if (expected.isEmpty()) {
+            QVERIFY2(shown.isEmpty(), qPrintable(shown));
+            return;
+        }
+        // Every expected word appears, in the given order where a list is asked for.
+        int from = 0;
+        const QStringList words = method.endsWith("completion") ? expected.split(' ') : QStringList{expected};
+        for (const QString& word : words) {
+            const QStringList items = shown.split(' ');
+            const int at = method.endsWith("completion") ? int(items.indexOf(word)) : int(shown.indexOf(word));
+            QVERIFY2(at >= 0, qPrintable(word + " missing in: " + shown.left(300)));
+            if (method.endsWith("completion") && word != "$helper2") {
+                QVERIFY2(at >= from || words.first() == word, qPrintable(word));
+                from = at;
+            }
+        }
+    }
+
+    void completionListsEachAliasOnceWithItsScope()
+    {
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        client.openDocument(scriptUri, "alias -l twice { }\nalias twice { }\nalias abs { }\nalias open { }\necho $tw");
+        const QJsonArray items = client.request("textDocument/completion", client.positionParams(scriptUri, 4, 8))
+                                     .value("result").toArray();
+        QStringList found;
+        for (const QJsonValue& value : items) {
+            const QJsonObject item = value.toObject();
+            const QString label = item.value("label").toString();
+            if (label == "$twice" || label == "$abs" || label == "$open")
+                found << label + ' ' + item.value("detail").toString().left(5);
+            // Each item replaces what was typed since the "$".
+            const QJsonObject range = item.value("textEdit").toObject().value("range").toObject();
+            QCOMPARE(range.value("start").toObject().value("character").toInt(), 5);
+            QCOMPARE(range.value("end").toObject().value("character").toInt(), 8);
+        }
+        QCOMPARE(found, QStringList({"$abs $abs(", "$twice local", "$open alias"}));
+    }
+
+    void documentSymbolsAreTheOutline()
+    {
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        client.openDocument(scriptUri,
+                            "alias -l helper {\n  return 1\n}\n"
+                            "alias shout echo -a $upper($1)\n"
+                            "on *:JOIN:#:{\n  echo -a hi\n}\n"
+                            "dialog -l setup {\n  size -1 -1 100 100\n}\n"
+                            "menu channel {\n  Shout:shout\n}\n");
+        const QJsonArray symbols =
+            client.request("textDocument/documentSymbol", QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}}}})
+                .value("result").toArray();
+        QStringList shown;
+        for (const QJsonValue& value : symbols) {
+            const QJsonObject symbol = value.toObject();
+            const QJsonObject range = symbol.value("range").toObject();
+            shown << QStringLiteral("%1 %2 %3-%4 %5")
+                         .arg(symbol.value("name").toString())
+                         .arg(symbol.value("kind").toInt())
+                         .arg(range.value("start").toObject().value("line").toInt())
+                         .arg(range.value("end").toObject().value("line").toInt())
+                         .arg(symbol.value("detail").toString());
+        }
+        QCOMPARE(shown, QStringList({"helper 12 0-2 local", "shout 12 3-3 ", "join 24 4-6 ", "setup 19 7-9 local",
+                                     "Menu 2 10-12 "}));
+    }
+
+    void positionsCountUtf16CodeUnits()
+    {
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        // "é" is one code unit, the emoji two.
+        const QString line = QStringLiteral("alias x echo -a caf\u00e9 \U0001F600 $gettok(x)");
+        const int dollar = int(line.indexOf('$'));
+        QCOMPARE(dollar, 24);
+        client.openDocument(scriptUri, line);
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)), QStringList({"0:24-34 1 error Too few parameters"}));
+
+        // Insert after the emoji, by UTF-16 position.
+        client.changeDocument(scriptUri, 2, 0, 23, 0, 23, "\u00fc");
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)), QStringList({"0:25-35 1 error Too few parameters"}));
+        const QJsonObject hover = client.request("textDocument/hover", client.positionParams(scriptUri, 0, 27))
+                                      .value("result").toObject();
+        const QJsonObject range = hover.value("range").toObject();
+        QCOMPARE(range.value("start").toObject().value("character").toInt(), 25);
+        QCOMPARE(range.value("end").toObject().value("character").toInt(), 32);
+    }
+
+    void scriptOnDiskIsReadAsTheEditorReadsIt()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath("latin.mrc");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // Windows-1252 bytes (0xE9, 0x80) that are no UTF-8, then a call.
+        file.write("alias x echo -a caf\xe9 \x80 $gettok(a,1,32)\r\n");
+        file.close();
+
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        const QString uri = QUrl::fromLocalFile(path).toString();
+        const QJsonObject hover = client.request("textDocument/hover", client.positionParams(uri, 0, 24))
+                                      .value("result").toObject();
+        QVERIFY(hover.value("contents").toObject().value("value").toString().contains("$gettok("));
+        QCOMPARE(hover.value("range").toObject().value("start").toObject().value("character").toInt(), 23);
+    }
+
+    void badInputGetsErrorsAndTheServerGoesOn_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("code");   // the error answered, with id null; 0: none expected
+
+        QTest::newRow("invalid JSON") << QByteArray("Content-Length: 9\r\n\r\n{\"jsonrp") + "c" << -32700;
+        QTest::newRow("not an object") << QByteArray("Content-Length: 7\r\n\r\n[1,2,3]") << -32600;
+        QTest::newRow("garbage before a frame") << QByteArray("hello there\r\n\r\n") << -32700;
+        QTest::newRow("header without length") << QByteArray("Content-Type: x\r\n\r\n") << -32700;
+        QTest::newRow("negative length") << QByteArray("Content-Length: -5\r\n\r\n") << -32700;
+        // A frame cut short swallows the start of the next one, which
+        // therefore is no JSON; the bytes after it are skipped.
+        QTest::newRow("truncated frame")
+            << QByteArray("Content-Length: 30\r\n\r\n{\"jsonrpc\":\"2.0\"" "Content-Length: 40\r\n\r\n{\"jsonrpc\":\"2.0\",\"method\":\"x\"}")
+            << -32700;
+    }
+
+    void badInputGetsErrorsAndTheServerGoesOn()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, code);
+
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        client.sendRaw(bytes);
+        const QJsonObject error = client.responseTo(QJsonValue::Null);
+        QCOMPARE(errorCode(error), code);
+        // The server still answers.
+        const QJsonObject answer = client.request("textDocument/documentSymbol",
+                                                  QJsonObject{{"textDocument", QJsonObject{{"uri", "untitled:x"}}}});
+        QCOMPARE(errorCode(answer), -32602);
+    }
+
+    void requestErrors_data()
+    {
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QJsonObject>("params");
+        QTest::addColumn<int>("code");
+
+        const QJsonObject position{{"line", 0}, {"character", 0}};
+        QTest::newRow("unknown method") << "textDocument/rename" << QJsonObject() << -32601;
+        QTest::newRow("unknown document") << "textDocument/hover"
+                                          << QJsonObject{{"textDocument", QJsonObject{{"uri", "file:///no/such.mrc"}}},
+                                                         {"position", position}}
+                                          << -32602;
+        QTest::newRow("no position") << "textDocument/hover" << QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}}}}
+                                     << -32602;
+        QTest::newRow("no document") << "textDocument/documentSymbol" << QJsonObject() << -32602;
+        QTest::newRow("second initialize") << "initialize" << QJsonObject() << -32600;
+    }
+
+    void requestErrors()
+    {
+        QFETCH(QString, method);
+        QFETCH(QJsonObject, params);
+        QFETCH(int, code);
+
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        client.openDocument(scriptUri, "echo hi");
+        QCOMPARE(errorCode(client.request(method, params)), code);
+    }
+
+    void requestsBeforeInitializeAreRefused()
+    {
+        LspTestClient client;
+        QVERIFY(client.start());
+        QCOMPARE(errorCode(client.request("textDocument/documentSymbol", QJsonObject())), -32002);
+    }
+
+    void endOfTheServer_data()
+    {
+        QTest::addColumn<bool>("shutdownFirst");
+        QTest::addColumn<bool>("sendExit");
+        QTest::addColumn<int>("exitCode");
+
+        QTest::newRow("shutdown and exit") << true << true << 0;
+        QTest::newRow("exit without shutdown") << false << true << 1;
+        QTest::newRow("client closes its pipe") << false << false << 1;
+        QTest::newRow("pipe closed after shutdown") << true << false << 0;
+    }
+
+    void endOfTheServer()
+    {
+        QFETCH(bool, shutdownFirst);
+        QFETCH(bool, sendExit);
+        QFETCH(int, exitCode);
+
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        if (shutdownFirst) {
+            QVERIFY(client.request("shutdown", QJsonValue::Null).contains("result"));
+            QCOMPARE(errorCode(client.request("textDocument/hover", QJsonObject())), -32600);
+        }
+        if (sendExit)
+            client.notify("exit", QJsonObject());
+        else
+            client.process().closeWriteChannel();
+        QVERIFY(client.process().waitForFinished(10000));
+        QCOMPARE(client.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(client.process().exitCode(), exitCode);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLsp)
+#include "tst_lsp.moc"

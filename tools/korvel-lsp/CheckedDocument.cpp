@@ -1,0 +1,136 @@
+#include "CheckedDocument.h"
+
+#include <QStringList>
+
+QStringList documentLines(const QString& text)
+{
+    QStringList result;
+    const int length = text.size();
+    int start = 0;
+    for (int i = 0; i < length; ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        result.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < length && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    result.append(text.mid(start));
+    return result;
+}
+
+namespace {
+
+// One past the last character a diagnostic at `pos` covers: the run of the
+// problem format the checker painted there, else the word at the position.
+int diagnosticEnd(const QString& text, const QVector<FormatId>& formats, int pos)
+{
+    const int length = text.size();
+    if (pos >= length)
+        return qMax(pos, 0);
+    const FormatId painted = formats.value(pos);
+    int end = pos + 1;
+    if (painted == FormatId::errorFormat || painted == FormatId::warningFormat || painted == FormatId::noticeFormat
+        || painted == FormatId::commentErrorFormat) {
+        while (end < length && formats[end] == painted)
+            ++end;
+        return end;
+    }
+    while (end < length && text[end] != QLatin1Char(' '))
+        ++end;
+    return end;
+}
+
+} // namespace
+
+CheckedDocument::CheckedDocument(const QString& text)
+{
+    setText(text);
+}
+
+void CheckedDocument::setText(const QString& text)
+{
+    const QStringList texts = documentLines(text);
+    lines.clear();
+    lines.resize(texts.size());
+    linesJson.clear();
+    linesJson.resize(texts.size());
+    for (int i = 0; i < texts.size(); ++i)
+        lines[i].text = texts[i];
+    checkFrom(0, lines.size());
+}
+
+void CheckedDocument::replace(TextPosition from, TextPosition to, const QString& text)
+{
+    const auto clamp = [this](TextPosition p) {
+        if (p.line < 0)
+            return TextPosition{0, 0};
+        if (p.line >= lines.size())
+            return TextPosition{int(lines.size()) - 1, int(lines.last().text.size())};
+        p.character = qBound(0, p.character, int(lines[p.line].text.size()));
+        return p;
+    };
+    from = clamp(from);
+    to = clamp(to);
+    if (to.line < from.line || (to.line == from.line && to.character < from.character))
+        std::swap(from, to);
+
+    const QString joined = lines[from.line].text.left(from.character) + text + lines[to.line].text.mid(to.character);
+    const QStringList texts = documentLines(joined);
+    const int removed = to.line - from.line + 1;
+    const int added = texts.size();
+    if (added > removed) {
+        lines.insert(from.line + removed, added - removed, CheckedLine());
+        linesJson.insert(from.line + removed, added - removed, LineDiagnosticsJson());
+    } else if (added < removed) {
+        lines.remove(from.line + added, removed - added);
+        linesJson.remove(from.line + added, removed - added);
+    }
+    for (int i = 0; i < added; ++i) {
+        CheckedLine& line = lines[from.line + i];
+        line.text = texts[i];
+        // Forces the check of every edited line, even when its state in is
+        // the same as before.
+        line.stateIn = -2;
+    }
+    checkFrom(from.line, from.line + added);
+}
+
+void CheckedDocument::checkFrom(int first, int editedEnd)
+{
+    ++changeCount;
+    lastChecked = 0;
+    int stateIn = first > 0 ? lines[first - 1].stateOut : -1;   // the first line has no previous state
+    for (int i = first; i < lines.size(); ++i) {
+        if (i >= editedEnd && lines[i].stateIn == stateIn)
+            break;
+        checkLine(i, stateIn);
+        stateIn = lines[i].stateOut;
+    }
+}
+
+void CheckedDocument::checkLine(int index, int stateIn)
+{
+    CheckedLine& line = lines[index];
+    checker.checkLine(MslChecker::lowerCased(line.text), stateIn, scratch);
+    line.stateIn = stateIn;
+    line.stateOut = scratch.state;
+    line.diagnostics = scratch.diagnostics;
+    line.diagnosticEnds.resize(line.diagnostics.size());
+    for (int k = 0; k < line.diagnostics.size(); ++k)
+        line.diagnosticEnds[k] = diagnosticEnd(line.text, scratch.formats, line.diagnostics[k].pos);
+    linesJson[index] = LineDiagnosticsJson::write(line.diagnostics, line.diagnosticEnds);
+    line.header = scratch.header;
+    line.identifiers = scratch.identifiers;
+    ++lastChecked;
+}
+
+QString CheckedDocument::text() const
+{
+    QStringList texts;
+    texts.reserve(lines.size());
+    for (const CheckedLine& line : lines)
+        texts.append(line.text);
+    return texts.join(QLatin1Char('\n'));
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "DiagnosticsJson.h"
+#include "core/LineCheckResult.h"
+#include "core/MslChecker.h"
+
+#include <QString>
+#include <QVector>
+
+// A position as the protocol counts it: 0-based line, and 0-based UTF-16
+// code unit in the line (a QString index).
+struct TextPosition {
+    int line = 0;
+    int character = 0;
+};
+
+// What the checker found in one line and what later requests read back.
+struct CheckedLine {
+    QString text;
+    int stateIn = -1;    // the state the line was checked with
+    int stateOut = 1;    // the state it handed on
+    QVector<LineDiagnostic> diagnostics;
+    QVector<int> diagnosticEnds;   // one past the last character each diagnostic covers
+    HeaderRecord header;
+    QVector<IdentifierRecord> identifiers;
+};
+
+// One open script with the checker's results for each of its lines. As in
+// the editor, an edit re-checks the edited lines and then the following ones
+// only while the state a line hands on differs from the one the next line
+// was checked with; everything after that stays as it was.
+//
+// Lines are split at CR LF, LF and a lone CR, as the protocol counts them.
+class CheckedDocument
+{
+public:
+    explicit CheckedDocument(const QString& text = QString());
+
+    void setText(const QString& text);
+    // Replaces the text between two positions (clamped to the document).
+    void replace(TextPosition from, TextPosition to, const QString& text);
+
+    int lineCount() const { return lines.size(); }
+    const CheckedLine& line(int index) const { return lines[index]; }
+    // A line's diagnostics as the client gets them. Kept apart from the
+    // lines, so that publishing walks a small array instead of every line's
+    // whole record.
+    const LineDiagnosticsJson& diagnosticsJson(int index) const { return linesJson[index]; }
+    QString text() const;
+
+    // Lines checked by the last setText or replace (for the benchmark).
+    int lastCheckedLineCount() const { return lastChecked; }
+
+    // Increases with every change, so that cached output can tell it is stale.
+    quint64 revision() const { return changeCount; }
+
+private:
+    void checkFrom(int first, int editedEnd);
+    void checkLine(int index, int stateIn);
+
+    QVector<CheckedLine> lines;
+    QVector<LineDiagnosticsJson> linesJson;   // one per line
+    MslChecker checker;
+    LineCheckResult scratch;
+    int lastChecked = 0;
+    quint64 changeCount = 0;
+};
+
+// The lines of a protocol text: CR LF, LF and a lone CR end a line; the text
+// after the last line end is a line too (possibly empty).
+QStringList documentLines(const QString& text);

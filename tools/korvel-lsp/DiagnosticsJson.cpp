@@ -1,0 +1,71 @@
+#include "DiagnosticsJson.h"
+
+#include "DiagnosticKinds.h"
+#include "JsonText.h"
+
+#include <cstring>
+
+namespace {
+
+struct SeverityMapping {
+    int checkerType;
+    LspSeverity severity;
+};
+
+const SeverityMapping severityMappings[] = {
+    {1, LspSeverity::Information},
+    {2, LspSeverity::Warning},
+    {3, LspSeverity::Error},
+    {4, LspSeverity::Information},   // the access-level note
+};
+
+constexpr int firstTaskType = 10;
+
+} // namespace
+
+LspSeverity lspSeverity(int checkerType)
+{
+    for (const SeverityMapping& mapping : severityMappings)
+        if (mapping.checkerType == checkerType)
+            return mapping.severity;
+    return checkerType >= firstTaskType ? LspSeverity::Hint : LspSeverity::Information;
+}
+
+LineDiagnosticsJson LineDiagnosticsJson::write(const QVector<LineDiagnostic>& diagnostics, const QVector<int>& ends)
+{
+    LineDiagnosticsJson json;
+    QByteArray& out = json.text;
+    for (int k = 0; k < diagnostics.size(); ++k) {
+        const LineDiagnostic& diagnostic = diagnostics[k];
+        if (k > 0)
+            out.append(',');
+        out.append("{\"range\":{\"start\":{\"line\":");
+        json.lineSlots.append(int(out.size()));
+        out.append(",\"character\":").append(QByteArray::number(diagnostic.pos));
+        out.append("},\"end\":{\"line\":");
+        json.lineSlots.append(int(out.size()));
+        out.append(",\"character\":").append(QByteArray::number(ends[k]));
+        out.append("}},\"severity\":").append(QByteArray::number(int(lspSeverity(diagnostic.type))));
+        const QLatin1String kind = diagnosticKind(diagnostic.type);
+        out.append(",\"code\":\"").append(kind.data(), kind.size());
+        out.append("\",\"source\":\"korvel\",\"message\":");
+        appendJsonString(out, diagnostic.message);
+        out.append('}');
+    }
+    return json;
+}
+
+char* LineDiagnosticsJson::copyTo(char* out, const char* lineNumber, qsizetype lineNumberDigits) const
+{
+    const char* source = text.constData();
+    int from = 0;
+    for (int slot : lineSlots) {
+        std::memcpy(out, source + from, size_t(slot - from));
+        out += slot - from;
+        std::memcpy(out, lineNumber, size_t(lineNumberDigits));
+        out += lineNumberDigits;
+        from = slot;
+    }
+    std::memcpy(out, source + from, size_t(text.size() - from));
+    return out + (text.size() - from);
+}

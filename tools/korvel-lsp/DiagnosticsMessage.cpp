@@ -1,0 +1,60 @@
+#include "DiagnosticsMessage.h"
+
+#include "JsonText.h"
+
+#include <charconv>
+
+namespace {
+
+// Enough for the decimal digits of any int.
+constexpr int maxDigits = 12;
+
+struct Digits {
+    char text[maxDigits];
+    qsizetype length;
+};
+
+Digits digitsOf(int number)
+{
+    Digits digits;
+    digits.length = std::to_chars(digits.text, digits.text + maxDigits, number).ptr - digits.text;
+    return digits;
+}
+
+} // namespace
+
+QByteArray publishDiagnosticsMessage(const QString& uri, int version, const CheckedDocument& document)
+{
+    QByteArray out;
+    out.append("{\"jsonrpc\":\"2.0\",\"method\":\"textDocument/publishDiagnostics\",\"params\":{\"uri\":");
+    appendJsonString(out, uri);
+    if (version >= 0)
+        out.append(",\"version\":").append(QByteArray::number(version));
+    out.append(",\"diagnostics\":[");
+
+    // Thousands of diagnostics are copied, not appended piece by piece:
+    // the size first, then the bytes straight into place.
+    const int lineCount = document.lineCount();
+    qsizetype size = 0;
+    for (int i = 0; i < lineCount; ++i) {
+        const LineDiagnosticsJson& json = document.diagnosticsJson(i);
+        if (!json.text.isEmpty())
+            size += json.sizeWith(digitsOf(i).length) + 1;   // and a comma
+    }
+    const qsizetype start = out.size();
+    out.resize(start + size);
+    char* at = out.data() + start;
+    for (int i = 0; i < lineCount; ++i) {
+        const LineDiagnosticsJson& json = document.diagnosticsJson(i);
+        if (json.text.isEmpty())
+            continue;
+        if (at != out.data() + start)
+            *at++ = ',';
+        const Digits line = digitsOf(i);
+        at = json.copyTo(at, line.text, line.length);
+    }
+    // The comma counted for the first line was not written.
+    out.resize(at - out.data());
+    out.append("]}}");
+    return out;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CheckedDocument.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The complete textDocument/publishDiagnostics notification for a document:
+// every diagnostic of every line, in line order and raising order (see
+// LineDiagnosticsJson for what each holds). A negative version is left out.
+QByteArray publishDiagnosticsMessage(const QString& uri, int version, const CheckedDocument& document);

@@ -1,0 +1,93 @@
+#include "DocumentSymbols.h"
+
+#include "core/BlockState.h"
+#include "core/ScriptOutline.h"
+
+#include <QJsonObject>
+#include <algorithm>
+
+namespace {
+
+// Symbol kinds of the protocol.
+enum class SymbolKind { Module = 2, Function = 12, Object = 19, Event = 24 };
+
+struct KindMapping {
+    OutlineKind outline;
+    SymbolKind symbol;
+};
+
+const KindMapping kindMappings[] = {
+    {OutlineKind::Alias, SymbolKind::Function},
+    {OutlineKind::Dialog, SymbolKind::Object},
+    {OutlineKind::Event, SymbolKind::Event},
+    {OutlineKind::Menu, SymbolKind::Module},
+};
+
+SymbolKind symbolKind(OutlineKind kind)
+{
+    for (const KindMapping& mapping : kindMappings)
+        if (mapping.outline == kind)
+            return mapping.symbol;
+    return SymbolKind::Function;
+}
+
+QJsonObject jsonRange(int startLine, int startCharacter, int endLine, int endCharacter)
+{
+    return QJsonObject{
+        {QStringLiteral("start"),
+         QJsonObject{{QStringLiteral("line"), startLine}, {QStringLiteral("character"), startCharacter}}},
+        {QStringLiteral("end"), QJsonObject{{QStringLiteral("line"), endLine}, {QStringLiteral("character"), endCharacter}}}};
+}
+
+bool isRootLevel(int state)
+{
+    const BlockState::Kind kind = BlockState::decode(state).kind;
+    return kind == BlockState::Kind::Root || kind == BlockState::Kind::RootComment;
+}
+
+// The last line of the component whose header is on `first`: where the state
+// handed on is the root level again (or the document ends).
+int lastLineOf(const CheckedDocument& document, int first)
+{
+    int last = first;
+    while (last + 1 < document.lineCount() && !isRootLevel(document.line(last).stateOut))
+        ++last;
+    return last;
+}
+
+QJsonObject symbol(const CheckedDocument& document, const OutlineEntry& entry)
+{
+    const int lineIndex = entry.line - 1;
+    const CheckedLine& header = document.line(lineIndex);
+    const int last = lastLineOf(document, lineIndex);
+    const int nameStart = qMax(header.header.namePos, 0);
+    const int nameEnd = qMin(nameStart + int(entry.name.size()), int(header.text.size()));
+    QJsonObject object{{QStringLiteral("name"), entry.label()},
+                       {QStringLiteral("kind"), int(symbolKind(entry.kind))},
+                       {QStringLiteral("range"), jsonRange(lineIndex, 0, last, document.line(last).text.size())},
+                       {QStringLiteral("selectionRange"), jsonRange(lineIndex, nameStart, lineIndex, qMax(nameStart, nameEnd))}};
+    if (entry.isLocal)
+        object.insert(QStringLiteral("detail"), QStringLiteral("local"));
+    return object;
+}
+
+} // namespace
+
+QJsonArray documentSymbols(const CheckedDocument& document)
+{
+    ScriptOutline outline;
+    for (int i = 0; i < document.lineCount(); ++i)
+        outline.add(i + 1, document.line(i).header);
+
+    QVector<OutlineEntry> entries;
+    for (const QVector<OutlineEntry>* list : {&outline.aliases.local, &outline.aliases.global, &outline.dialogs.local,
+                                              &outline.dialogs.global, &outline.events, &outline.menus})
+        entries += *list;
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const OutlineEntry& a, const OutlineEntry& b) { return a.line < b.line; });
+
+    QJsonArray symbols;
+    for (const OutlineEntry& entry : entries)
+        symbols.append(symbol(document, entry));
+    return symbols;
+}

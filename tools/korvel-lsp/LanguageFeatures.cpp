@@ -1,0 +1,222 @@
+#include "LanguageFeatures.h"
+
+#include "IdentifierCandidates.h"
+#include "IdentifierTipTexts.h"
+#include "InnermostIdentifier.h"
+#include "core/ScriptOutline.h"
+#include "tables/IdentifierParameters.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+
+// Completion item kinds of the protocol.
+enum class CompletionKind { Function = 3, Property = 10 };
+
+const QLatin1String markdownKind("markdown");
+
+QJsonObject jsonPosition(int line, int character)
+{
+    return QJsonObject{{QStringLiteral("line"), line}, {QStringLiteral("character"), character}};
+}
+
+QJsonObject jsonRange(int line, int start, int end)
+{
+    return QJsonObject{{QStringLiteral("start"), jsonPosition(line, start)},
+                       {QStringLiteral("end"), jsonPosition(line, end)}};
+}
+
+// The line of a position, or null when the position lies outside the document.
+const CheckedLine* lineAt(const CheckedDocument& document, TextPosition position)
+{
+    if (position.line < 0 || position.line >= document.lineCount() || position.character < 0)
+        return nullptr;
+    return &document.line(position.line);
+}
+
+bool isNameCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+
+// Where the name being typed before the caret starts: back over letters,
+// digits and underscores.
+int typedNameStart(const QString& text, int caret)
+{
+    int start = caret;
+    while (start > 0 && isNameCharacter(text[start - 1]))
+        --start;
+    return start;
+}
+
+QString overloadsMarkdown(const QList<CallTipSignature>& signatures)
+{
+    QString markdown;
+    for (const CallTipSignature& signature : signatures) {
+        markdown += QStringLiteral("\n\n`") + signature.text() + QStringLiteral("`  \n") + signature.description;
+    }
+    return markdown;
+}
+
+QJsonObject completionItem(const QString& text, CompletionKind kind, const QString& detail, int line, int from,
+                           int caret)
+{
+    QJsonObject item{{QStringLiteral("label"), text},
+                     {QStringLiteral("kind"), int(kind)},
+                     {QStringLiteral("filterText"), text},
+                     {QStringLiteral("textEdit"),
+                      QJsonObject{{QStringLiteral("range"), jsonRange(line, from, caret)},
+                                  {QStringLiteral("newText"), text}}}};
+    if (!detail.isEmpty())
+        item.insert(QStringLiteral("detail"), detail);
+    return item;
+}
+
+QString candidateDetail(const IdentifierCandidates::Candidate& candidate)
+{
+    switch (candidate.origin) {
+    case IdentifierCandidates::Origin::BuiltIn:
+        return hoverSignature(candidate.text).text();
+    case IdentifierCandidates::Origin::Alias:
+        return QStringLiteral("alias");
+    case IdentifierCandidates::Origin::LocalAlias:
+        return QStringLiteral("local alias");
+    }
+    return QString();
+}
+
+QJsonArray identifierCompletions(const CheckedDocument& document, int line, int dollar, int caret)
+{
+    IdentifierCandidates candidates;
+    for (int i = 0; i < document.lineCount(); ++i) {
+        const HeaderRecord& header = document.line(i).header;
+        if (header.blockKind == int(OutlineKind::Alias))
+            candidates.addAlias(header.blockName, header.isLocal);
+    }
+    QJsonArray items;
+    for (const IdentifierCandidates::Candidate& candidate : candidates.items())
+        items.append(completionItem(candidate.text, CompletionKind::Function, candidateDetail(candidate), line, dollar,
+                                    caret));
+    return items;
+}
+
+QJsonArray propertyCompletions(const CheckedLine& line, int lineIndex, int dot, int caret)
+{
+    QJsonArray items;
+    for (const IdentifierRecord& record : line.identifiers) {
+        if (!record.hasParens || record.propertyPos != dot)
+            continue;
+        const IdentifierParameterEntry* entry = IdentifierParameters::find(record.name);
+        if (!entry)
+            break;
+        for (const QString& property : IdentifierParameters::propertyNames(*entry))
+            items.append(completionItem(property, CompletionKind::Property, QLatin1String(entry->name), lineIndex,
+                                        dot + 1, caret));
+        break;
+    }
+    return items;
+}
+
+// The innermost parenthesised call whose parameter list holds the caret (a
+// "$1" inside it does not hide it). False when there is none.
+bool callAround(const CheckedLine& line, int caret, IdentifierRecord& call)
+{
+    QVector<IdentifierRecord> calls;
+    for (const IdentifierRecord& record : line.identifiers)
+        if (record.hasParens)
+            calls.append(record);
+    const IdentifierRecord* record = innermostIdentifier(calls, caret);
+    if (!record)
+        return false;
+    const int openParen = record->start + record->name.size();
+    if (caret <= openParen || (record->propertyPos > 0 && caret >= record->propertyPos))
+        return false;
+    call = *record;
+    return true;
+}
+
+} // namespace
+
+QJsonValue hoverAt(const CheckedDocument& document, TextPosition position)
+{
+    const CheckedLine* line = lineAt(document, position);
+    if (!line)
+        return QJsonValue::Null;
+    // The character under the mouse belongs to an occurrence when the caret
+    // after it does; the last character of a call (its ")") only through the
+    // caret before it.
+    const IdentifierRecord* record = innermostIdentifier(line->identifiers, position.character + 1);
+    if (!record)
+        record = innermostIdentifier(line->identifiers, position.character);
+    // Without parentheses "$name" may be a custom identifier or a plain word;
+    // only calls are documented.
+    if (!record || !record->hasParens)
+        return QJsonValue::Null;
+    const HoverSignature hover = hoverSignature(record->name);
+    if (hover.isEmpty())
+        return QJsonValue::Null;
+    const QString markdown = QStringLiteral("```mirc\n") + hover.text() + QStringLiteral("\n```")
+        + overloadsMarkdown(callTipSignatures(record->name));
+    return QJsonObject{
+        {QStringLiteral("contents"),
+         QJsonObject{{QStringLiteral("kind"), markdownKind}, {QStringLiteral("value"), markdown}}},
+        {QStringLiteral("range"), jsonRange(position.line, record->start, record->start + record->name.size())}};
+}
+
+QJsonValue completionAt(const CheckedDocument& document, TextPosition position)
+{
+    const CheckedLine* line = lineAt(document, position);
+    if (!line)
+        return QJsonArray();
+    const int caret = qMin(position.character, int(line->text.size()));
+    const int nameStart = typedNameStart(line->text, caret);
+    if (nameStart == 0)
+        return QJsonArray();
+    const QChar before = line->text[nameStart - 1];
+    if (before == QLatin1Char('$'))
+        return identifierCompletions(document, position.line, nameStart - 1, caret);
+    if (before == QLatin1Char('.') && nameStart >= 2 && line->text[nameStart - 2] == QLatin1Char(')'))
+        return propertyCompletions(*line, position.line, nameStart - 1, caret);
+    return QJsonArray();
+}
+
+QJsonValue signatureHelpAt(const CheckedDocument& document, TextPosition position)
+{
+    const CheckedLine* line = lineAt(document, position);
+    if (!line)
+        return QJsonValue::Null;
+    IdentifierRecord call;
+    if (!callAround(*line, position.character, call))
+        return QJsonValue::Null;
+    const QList<CallTipSignature> signatures = callTipSignatures(call.name);
+    if (signatures.isEmpty())
+        return QJsonValue::Null;
+
+    int activeParameter = 0;
+    for (int comma : call.commaPositions)
+        if (comma < position.character)
+            ++activeParameter;
+    QJsonArray list;
+    int activeSignature = -1;
+    for (int i = 0; i < signatures.size(); ++i) {
+        const CallTipSignature& signature = signatures[i];
+        // Parameter labels are offsets into the label, so that two equal
+        // names ("...", "...") are told apart.
+        QJsonArray parameters;
+        int offset = signature.identifier.size() + 1;
+        for (const CallTipParameter& parameter : signature.parameters) {
+            const int length = parameter.shown().size();
+            parameters.append(QJsonObject{{QStringLiteral("label"), QJsonArray{offset, offset + length}}});
+            offset += length + 2;   // ", "
+        }
+        if (activeSignature < 0 && activeParameter < signature.parameters.size())
+            activeSignature = i;
+        list.append(QJsonObject{{QStringLiteral("label"), signature.text()},
+                                {QStringLiteral("documentation"), signature.description},
+                                {QStringLiteral("parameters"), parameters}});
+    }
+    return QJsonObject{{QStringLiteral("signatures"), list},
+                       {QStringLiteral("activeSignature"), qMax(activeSignature, 0)},
+                       {QStringLiteral("activeParameter"), activeParameter}};
+}

@@ -1,0 +1,382 @@
+#include "LspServer.h"
+
+#include "DiagnosticsMessage.h"
+#include "DocumentSymbols.h"
+#include "LanguageFeatures.h"
+#include "ScriptFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QUrl>
+
+namespace {
+
+// How changes reach the server: the edited range only.
+constexpr int incrementalSync = 2;
+// window/logMessage types.
+constexpr int logError = 1;
+
+QString key(const char* name)
+{
+    return QString::fromLatin1(name);
+}
+
+QJsonObject textDocumentOf(const QJsonObject& params)
+{
+    return params.value(QStringLiteral("textDocument")).toObject();
+}
+
+// A protocol position; false when it is not one.
+bool readPosition(const QJsonValue& value, TextPosition& position)
+{
+    const QJsonObject object = value.toObject();
+    const QJsonValue line = object.value(QStringLiteral("line"));
+    const QJsonValue character = object.value(QStringLiteral("character"));
+    if (!line.isDouble() || !character.isDouble() || line.toDouble() < 0 || character.toDouble() < 0)
+        return false;
+    position.line = line.toInt(INT_MAX);
+    position.character = character.toInt(INT_MAX);
+    return true;
+}
+
+QJsonObject serverCapabilities()
+{
+    return QJsonObject{
+        {key("positionEncoding"), QStringLiteral("utf-16")},
+        {key("textDocumentSync"),
+         QJsonObject{{key("openClose"), true},
+                     {key("change"), incrementalSync},
+                     {key("save"), QJsonObject{{key("includeText"), true}}}}},
+        {key("hoverProvider"), true},
+        {key("completionProvider"), QJsonObject{{key("triggerCharacters"), QJsonArray{QStringLiteral("$"), QStringLiteral(".")}}}},
+        {key("signatureHelpProvider"),
+         QJsonObject{{key("triggerCharacters"), QJsonArray{QStringLiteral("("), QStringLiteral(",")}},
+                     {key("retriggerCharacters"), QJsonArray{QStringLiteral(",")}}}},
+        {key("documentSymbolProvider"), true},
+    };
+}
+
+} // namespace
+
+const LspServer::RequestRoute LspServer::requestRoutes[] = {
+    {"initialize", &LspServer::initialize},
+    {"shutdown", &LspServer::shutdown},
+    {"textDocument/hover", &LspServer::hover},
+    {"textDocument/completion", &LspServer::completion},
+    {"textDocument/signatureHelp", &LspServer::signatureHelp},
+    {"textDocument/documentSymbol", &LspServer::documentSymbol},
+};
+
+const LspServer::NotificationRoute LspServer::notificationRoutes[] = {
+    {"initialized", &LspServer::initialized},
+    {"exit", &LspServer::exit},
+    {"textDocument/didOpen", &LspServer::didOpen},
+    {"textDocument/didChange", &LspServer::didChange},
+    {"textDocument/didClose", &LspServer::didClose},
+    {"textDocument/didSave", &LspServer::didSave},
+};
+
+LspServer::LspServer(Sink sink)
+    : sink(std::move(sink))
+{
+}
+
+void LspServer::handleMessage(const QByteArray& body)
+{
+    QJsonParseError parseError;
+    const QJsonDocument json = QJsonDocument::fromJson(body, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        sendError(QJsonValue::Null, ParseError, QStringLiteral("Parse error: ") + parseError.errorString());
+        return;
+    }
+    if (!json.isObject()) {
+        sendError(QJsonValue::Null, InvalidRequest, QStringLiteral("A message must be a JSON object"));
+        return;
+    }
+    const QJsonObject message = json.object();
+    const QJsonValue id = message.value(QStringLiteral("id"));
+    const bool hasId = message.contains(QStringLiteral("id"));
+    const QJsonValue method = message.value(QStringLiteral("method"));
+    if (!message.contains(QStringLiteral("method"))) {
+        // A response to a request of ours; the server sends none, so there
+        // is nothing to match it with.
+        if (hasId && (message.contains(QStringLiteral("result")) || message.contains(QStringLiteral("error"))))
+            return;
+        sendError(hasId ? id : QJsonValue(), InvalidRequest, QStringLiteral("A message without a method"));
+        return;
+    }
+    if (hasId && !id.isDouble() && !id.isString()) {
+        sendError(QJsonValue::Null, InvalidRequest, QStringLiteral("A request id must be a number or a string"));
+        return;
+    }
+    if (!method.isString()) {
+        if (hasId)
+            sendError(id, InvalidRequest, QStringLiteral("The method must be a string"));
+        return;
+    }
+    const QJsonValue params = message.value(QStringLiteral("params"));
+    if (!params.isUndefined() && !params.isNull() && !params.isObject()) {
+        if (hasId)
+            sendError(id, InvalidParams, QStringLiteral("The parameters must be an object"));
+        return;
+    }
+    if (hasId)
+        handleRequest(id, method.toString(), params.toObject());
+    else
+        handleNotification(method.toString(), params.toObject());
+}
+
+void LspServer::reportFramingError(const QByteArray& reason)
+{
+    sendError(QJsonValue::Null, ParseError, QString::fromUtf8(reason));
+}
+
+void LspServer::handleRequest(const QJsonValue& id, const QString& method, const QJsonObject& params)
+{
+    if (!initializeReceived && method != QLatin1String("initialize")) {
+        sendError(id, ServerNotInitialized, QStringLiteral("The server has not been initialized"));
+        return;
+    }
+    if (shutdownRequested) {
+        sendError(id, InvalidRequest, QStringLiteral("The server is shutting down"));
+        return;
+    }
+    for (const RequestRoute& route : requestRoutes) {
+        if (method == QLatin1String(route.method)) {
+            sendReply(id, (this->*route.handler)(params));
+            return;
+        }
+    }
+    sendError(id, MethodNotFound, QStringLiteral("Unknown method: ") + method);
+}
+
+void LspServer::handleNotification(const QString& method, const QJsonObject& params)
+{
+    // Before initialize only exit counts; other notifications are dropped.
+    if (!initializeReceived && method != QLatin1String("exit"))
+        return;
+    for (const NotificationRoute& route : notificationRoutes) {
+        if (method == QLatin1String(route.method)) {
+            (this->*route.handler)(params);
+            return;
+        }
+    }
+    // Unknown notifications ("$/cancelRequest", "$/setTrace", ...) need no answer.
+}
+
+void LspServer::send(const QByteArray& body)
+{
+    if (!done && !sink(body))
+        done = true;
+}
+
+void LspServer::sendReply(const QJsonValue& id, const Reply& reply)
+{
+    if (reply.errorCode != 0) {
+        sendError(id, reply.errorCode, reply.errorMessage);
+        return;
+    }
+    const QJsonObject response{{key("jsonrpc"), QStringLiteral("2.0")}, {key("id"), id}, {key("result"), reply.result}};
+    send(QJsonDocument(response).toJson(QJsonDocument::Compact));
+}
+
+void LspServer::sendError(const QJsonValue& id, int code, const QString& message)
+{
+    const QJsonObject response{{key("jsonrpc"), QStringLiteral("2.0")},
+                               {key("id"), id.isUndefined() ? QJsonValue(QJsonValue::Null) : id},
+                               {key("error"), QJsonObject{{key("code"), code}, {key("message"), message}}}};
+    send(QJsonDocument(response).toJson(QJsonDocument::Compact));
+}
+
+void LspServer::logMessage(const QString& message)
+{
+    const QJsonObject notification{{key("jsonrpc"), QStringLiteral("2.0")},
+                                   {key("method"), QStringLiteral("window/logMessage")},
+                                   {key("params"), QJsonObject{{key("type"), logError}, {key("message"), message}}}};
+    send(QJsonDocument(notification).toJson(QJsonDocument::Compact));
+}
+
+void LspServer::publishDiagnostics(const QString& uri, const OpenDocument& open)
+{
+    send(publishDiagnosticsMessage(uri, open.version, open.document));
+}
+
+LspServer::Reply LspServer::initialize(const QJsonObject&)
+{
+    if (initializeReceived)
+        return Reply::error(InvalidRequest, QStringLiteral("The server is already initialized"));
+    initializeReceived = true;
+    const QJsonObject result{
+        {key("capabilities"), serverCapabilities()},
+        {key("serverInfo"), QJsonObject{{key("name"), QStringLiteral("korvel-lsp")},
+                                        {key("version"), QStringLiteral(KORVEL_VERSION)}}}};
+    return Reply{result};
+}
+
+LspServer::Reply LspServer::shutdown(const QJsonObject&)
+{
+    shutdownRequested = true;
+    return Reply{QJsonValue::Null};
+}
+
+const CheckedDocument* LspServer::requestedDocument(const QJsonObject& params,
+                                                    std::unique_ptr<CheckedDocument>& fromDisk, Reply& error) const
+{
+    const QJsonValue uri = textDocumentOf(params).value(QStringLiteral("uri"));
+    if (!uri.isString()) {
+        error = Reply::error(InvalidParams, QStringLiteral("The request names no document"));
+        return nullptr;
+    }
+    const auto open = documents.constFind(uri.toString());
+    if (open != documents.constEnd())
+        return &open->document;
+
+    const QUrl url(uri.toString());
+    QString reason = QStringLiteral("it is not open and not a local file");
+    if (url.isLocalFile()) {
+        const LoadedScript loaded = ScriptFile::load(url.toLocalFile());
+        if (loaded.ok) {
+            fromDisk = std::make_unique<CheckedDocument>(loaded.text);
+            return fromDisk.get();
+        }
+        reason = QStringLiteral("it is not open and cannot be read: ") + loaded.error;
+    }
+    error = Reply::error(InvalidParams, QStringLiteral("Unknown document %1 (%2)").arg(uri.toString(), reason));
+    return nullptr;
+}
+
+bool LspServer::documentAndPosition(const QJsonObject& params, std::unique_ptr<CheckedDocument>& fromDisk,
+                                    const CheckedDocument*& document, TextPosition& position, Reply& error) const
+{
+    if (!readPosition(params.value(QStringLiteral("position")), position)) {
+        error = Reply::error(InvalidParams, QStringLiteral("The request has no valid position"));
+        return false;
+    }
+    document = requestedDocument(params, fromDisk, error);
+    return document != nullptr;
+}
+
+LspServer::Reply LspServer::hover(const QJsonObject& params)
+{
+    std::unique_ptr<CheckedDocument> fromDisk;
+    const CheckedDocument* document = nullptr;
+    TextPosition position;
+    Reply reply;
+    if (!documentAndPosition(params, fromDisk, document, position, reply))
+        return reply;
+    return Reply{hoverAt(*document, position)};
+}
+
+LspServer::Reply LspServer::completion(const QJsonObject& params)
+{
+    std::unique_ptr<CheckedDocument> fromDisk;
+    const CheckedDocument* document = nullptr;
+    TextPosition position;
+    Reply reply;
+    if (!documentAndPosition(params, fromDisk, document, position, reply))
+        return reply;
+    return Reply{completionAt(*document, position)};
+}
+
+LspServer::Reply LspServer::signatureHelp(const QJsonObject& params)
+{
+    std::unique_ptr<CheckedDocument> fromDisk;
+    const CheckedDocument* document = nullptr;
+    TextPosition position;
+    Reply reply;
+    if (!documentAndPosition(params, fromDisk, document, position, reply))
+        return reply;
+    return Reply{signatureHelpAt(*document, position)};
+}
+
+LspServer::Reply LspServer::documentSymbol(const QJsonObject& params)
+{
+    std::unique_ptr<CheckedDocument> fromDisk;
+    Reply reply;
+    const CheckedDocument* document = requestedDocument(params, fromDisk, reply);
+    if (!document)
+        return reply;
+    return Reply{documentSymbols(*document)};
+}
+
+void LspServer::initialized(const QJsonObject&)
+{
+}
+
+void LspServer::exit(const QJsonObject&)
+{
+    done = true;
+}
+
+void LspServer::didOpen(const QJsonObject& params)
+{
+    const QJsonObject textDocument = textDocumentOf(params);
+    const QJsonValue uri = textDocument.value(QStringLiteral("uri"));
+    const QJsonValue text = textDocument.value(QStringLiteral("text"));
+    if (!uri.isString() || !text.isString()) {
+        logMessage(QStringLiteral("didOpen without a document URI and text was ignored"));
+        return;
+    }
+    OpenDocument& open = documents[uri.toString()];
+    open.document.setText(text.toString());
+    open.version = textDocument.value(QStringLiteral("version")).toInt(-1);
+    publishDiagnostics(uri.toString(), open);
+}
+
+void LspServer::didChange(const QJsonObject& params)
+{
+    const QJsonObject textDocument = textDocumentOf(params);
+    const QString uri = textDocument.value(QStringLiteral("uri")).toString();
+    const auto open = documents.find(uri);
+    if (open == documents.end()) {
+        logMessage(QStringLiteral("A change to %1, which is not open, was ignored").arg(uri));
+        return;
+    }
+    const QJsonArray changes = params.value(QStringLiteral("contentChanges")).toArray();
+    for (const QJsonValue& value : changes) {
+        const QJsonObject change = value.toObject();
+        const QJsonValue text = change.value(QStringLiteral("text"));
+        if (!text.isString()) {
+            logMessage(QStringLiteral("A change to %1 without text was ignored").arg(uri));
+            continue;
+        }
+        if (!change.contains(QStringLiteral("range"))) {
+            open->document.setText(text.toString());
+            continue;
+        }
+        const QJsonObject range = change.value(QStringLiteral("range")).toObject();
+        TextPosition from, to;
+        if (!readPosition(range.value(QStringLiteral("start")), from)
+            || !readPosition(range.value(QStringLiteral("end")), to)) {
+            logMessage(QStringLiteral("A change to %1 with an invalid range was ignored").arg(uri));
+            continue;
+        }
+        open->document.replace(from, to, text.toString());
+    }
+    open->version = textDocument.value(QStringLiteral("version")).toInt(open->version);
+    publishDiagnostics(uri, *open);
+}
+
+void LspServer::didClose(const QJsonObject& params)
+{
+    const QString uri = textDocumentOf(params).value(QStringLiteral("uri")).toString();
+    if (!documents.remove(uri))
+        return;
+    // A closed script's problems leave the client's list with it.
+    send(publishDiagnosticsMessage(uri, -1, CheckedDocument()));
+}
+
+void LspServer::didSave(const QJsonObject& params)
+{
+    const QString uri = textDocumentOf(params).value(QStringLiteral("uri")).toString();
+    const QJsonValue text = params.value(QStringLiteral("text"));
+    const auto open = documents.find(uri);
+    if (open == documents.end() || !text.isString())
+        return;
+    // The saved text is what the client holds; it only differs from ours
+    // when a change was lost.
+    if (documentLines(text.toString()).join(QLatin1Char('\n')) != open->document.text()) {
+        open->document.setText(text.toString());
+        publishDiagnostics(uri, *open);
+    }
+}

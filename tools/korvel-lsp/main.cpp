@@ -1,0 +1,40 @@
+#include "LspServer.h"
+#include "MessageFraming.h"
+#include "StdioChannel.h"
+
+// korvel-lsp: Korvel's checker, hover, completion, signature help and
+// outline for any editor that speaks the Language Server Protocol, over
+// standard input and output. It ends on "exit" or when the client closes
+// its end of the pipe.
+int main()
+{
+    StdioChannel::prepare();
+    // The header and the body go out apart: a body can be megabytes of
+    // diagnostics, not worth copying once more.
+    LspServer server([](const QByteArray& body) {
+        return StdioChannel::write(frameHeader(body.size())) && StdioChannel::write(body);
+    });
+    FrameReader reader;
+    while (!server.finished()) {
+        const QByteArray bytes = StdioChannel::read();
+        if (bytes.isEmpty())
+            break;
+        reader.append(bytes);
+        QByteArray body, error;
+        bool more = true;
+        while (more && !server.finished()) {
+            switch (reader.next(body, error)) {
+            case FrameReader::Result::NeedMoreBytes:
+                more = false;
+                break;
+            case FrameReader::Result::Message:
+                server.handleMessage(body);
+                break;
+            case FrameReader::Result::BadHeader:
+                server.reportFramingError(error);
+                break;
+            }
+        }
+    }
+    return server.exitCode();
+}
