@@ -3,12 +3,13 @@
 #include "CBlockData.h"
 #include "ColourCodeForms.h"
 #include "ComProgIds.h"
+#include "IdentifierCandidates.h"
 #include "MircPalette.h"
+#include "core/ScriptOutline.h"
 #include "tables/IdentifierParameters.h"
 
 #include <QHash>
 #include <QIcon>
-#include <QSet>
 #include <QStandardItemModel>
 
 namespace {
@@ -19,7 +20,18 @@ const char* const localScriptAliasIcon = ":/completer/resources/img_assets/compl
 const char* const propertyIcon = ":/completer/resources/img_assets/completer/property.png";
 const char* const comIconFolder = ":/completer/com/resources/img_assets/com/";
 
-constexpr int aliasHeaderKind = 1;
+const char* candidateIcon(IdentifierCandidates::Origin origin)
+{
+    switch (origin) {
+    case IdentifierCandidates::Origin::Alias:
+        return scriptAliasIcon;
+    case IdentifierCandidates::Origin::LocalAlias:
+        return localScriptAliasIcon;
+    case IdentifierCandidates::Origin::BuiltIn:
+        break;
+    }
+    return builtInIdentifierIcon;
+}
 
 // Icons are made once per kind: the identifier model is rebuilt on every
 // lone "$" and may hold thousands of aliases.
@@ -51,24 +63,15 @@ QStandardItemModel* singleColumnModel(const QList<QStandardItem*>& items, QObjec
 
 QStandardItemModel* identifierModel(QObject* parent, QTextBlock firstBlock)
 {
-    QList<QStandardItem*> items;
-    QSet<QString> listed;
-    const QIcon& builtIn = cachedIcon(builtInIdentifierIcon);
-    for (int i = 0; i < IdentifierParameters::count(); ++i) {
-        const QString name = QString::fromLatin1(IdentifierParameters::at(i).name);
-        items << new QStandardItem(builtIn, name);
-        listed.insert(name);
-    }
+    IdentifierCandidates candidates;
     for (QTextBlock block = firstBlock; block.isValid(); block = block.next()) {
         const auto* data = static_cast<const CBlockData*>(block.userData());
-        if (!data || data->blockKind != aliasHeaderKind)
-            continue;
-        const QString name = QLatin1Char('$') + data->blockName;
-        if (listed.contains(name))
-            continue;   // a built-in name, or an alias defined twice: the first one stays
-        listed.insert(name);
-        items << new QStandardItem(cachedIcon(data->isLocal ? localScriptAliasIcon : scriptAliasIcon), name);
+        if (data && data->blockKind == int(OutlineKind::Alias))
+            candidates.addAlias(data->blockName, data->isLocal);
     }
+    QList<QStandardItem*> items;
+    for (const IdentifierCandidates::Candidate& candidate : candidates.items())
+        items << new QStandardItem(cachedIcon(candidateIcon(candidate.origin)), candidate.text);
     return singleColumnModel(items, parent);
 }
 

@@ -6,7 +6,7 @@ if(NOT status EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${status}")
 endif()
 
-foreach(program korvel korvel-check)
+foreach(program korvel korvel-check korvel-lsp)
     if(NOT EXISTS ${PREFIX}/bin/${program})
         message(FATAL_ERROR "bin/${program} is not installed")
     endif()
