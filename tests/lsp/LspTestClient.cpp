@@ -61,40 +61,42 @@ QJsonObject LspTestClient::request(const QString& method, const QJsonValue& para
     return responseTo(id);
 }
 
-QJsonObject LspTestClient::responseTo(const QJsonValue& id)
+template <typename Match>
+QJsonObject LspTestClient::firstMessage(Match matches)
 {
     for (int i = 0; i < pending.size(); ++i) {
-        if (!pending[i].contains("method") && pending[i].value("id") == id)
+        if (matches(pending[i]))
             return pending.takeAt(i);
     }
     while (true) {
         const QJsonObject message = nextMessage();
-        if (message.isEmpty())
-            return message;
-        if (!message.contains("method") && message.value("id") == id)
+        if (message.isEmpty() || matches(message))
             return message;
         pending.append(message);
     }
 }
 
+QJsonObject LspTestClient::responseTo(const QJsonValue& id)
+{
+    return firstMessage(
+        [&id](const QJsonObject& message) { return !message.contains("method") && message.value("id") == id; });
+}
+
 QJsonObject LspTestClient::diagnosticsFor(const QString& uri)
 {
-    const auto matches = [&uri](const QJsonObject& message) {
-        return message.value("method") == QLatin1String("textDocument/publishDiagnostics")
-            && message.value("params").toObject().value("uri") == uri;
-    };
-    for (int i = 0; i < pending.size(); ++i) {
-        if (matches(pending[i]))
-            return pending.takeAt(i).value("params").toObject();
-    }
-    while (true) {
-        const QJsonObject message = nextMessage();
-        if (message.isEmpty())
-            return message;
-        if (matches(message))
-            return message.value("params").toObject();
-        pending.append(message);
-    }
+    return firstMessage([&uri](const QJsonObject& message) {
+               return message.value("method") == QLatin1String("textDocument/publishDiagnostics")
+                   && message.value("params").toObject().value("uri") == uri;
+           })
+        .value("params")
+        .toObject();
+}
+
+QJsonObject LspTestClient::notificationOf(const QString& method)
+{
+    return firstMessage([&method](const QJsonObject& message) { return message.value("method") == method; })
+        .value("params")
+        .toObject();
 }
 
 void LspTestClient::openDocument(const QString& uri, const QString& text, int version)

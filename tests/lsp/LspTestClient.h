@@ -30,6 +30,8 @@ public:
     QJsonObject responseTo(const QJsonValue& id);
     // Waits for the next publishDiagnostics notification for uri; its params.
     QJsonObject diagnosticsFor(const QString& uri);
+    // Waits for the next notification of this method; its params.
+    QJsonObject notificationOf(const QString& method);
 
     void openDocument(const QString& uri, const QString& text, int version = 1);
     // One incremental change replacing the range with text.
@@ -43,6 +45,9 @@ private:
     // The next message of any kind, or a null object after the timeout.
     QJsonObject nextMessage();
     bool takeFrame(QJsonObject& message);
+    // The first pending or next message that satisfies `matches`.
+    template <typename Match>
+    QJsonObject firstMessage(Match matches);
 
     QProcess server;
     QByteArray received;

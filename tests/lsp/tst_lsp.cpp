@@ -204,15 +204,17 @@ private slots:
         for (const QJsonValue& value : symbols) {
             const QJsonObject symbol = value.toObject();
             const QJsonObject range = symbol.value("range").toObject();
-            shown << QStringLiteral("%1 %2 %3-%4 %5")
+            const QJsonObject selection = symbol.value("selectionRange").toObject();
+            shown << QStringLiteral("%1 %2 %3-%4 %5 name at %6")
                          .arg(symbol.value("name").toString())
                          .arg(symbol.value("kind").toInt())
                          .arg(range.value("start").toObject().value("line").toInt())
                          .arg(range.value("end").toObject().value("line").toInt())
-                         .arg(symbol.value("detail").toString());
+                         .arg(symbol.value("detail").toString())
+                         .arg(selection.value("start").toObject().value("character").toInt());
         }
-        QCOMPARE(shown, QStringList({"helper 12 0-2 local", "shout 12 3-3 ", "join 24 4-6 ", "setup 19 7-9 local",
-                                     "Menu 2 10-12 "}));
+        QCOMPARE(shown, QStringList({"helper 12 0-2 local name at 9", "shout 12 3-3  name at 6", "join 24 4-6  name at 5",
+                                     "setup 19 7-9 local name at 10", "Menu 2 10-12  name at 0"}));
     }
 
     void positionsCountUtf16CodeUnits()
@@ -321,6 +323,25 @@ private slots:
         client.initialize();
         client.openDocument(scriptUri, "echo hi");
         QCOMPARE(errorCode(client.request(method, params)), code);
+    }
+
+    void notificationsForUnknownDocumentsAreLogged()
+    {
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        client.changeDocument("file:///never/opened.mrc", 2, 0, 0, 0, 0, "x");
+        const QJsonObject answer = client.request("textDocument/documentSymbol",
+                                                  QJsonObject{{"textDocument", QJsonObject{{"uri", "untitled:y"}}}});
+        QCOMPARE(errorCode(answer), -32602);
+        const QJsonObject log = client.notificationOf("window/logMessage");
+        QVERIFY(log.value("message").toString().contains("file:///never/opened.mrc"));
+        // Saving a text that differs from the server's takes the saved one.
+        client.openDocument(scriptUri, "alias a { return 1 }");
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)), QStringList());
+        client.notify("textDocument/didSave",
+                      QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}}}, {"text", "echo $left(x)"}});
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)).size(), 1);
     }
 
     void requestsBeforeInitializeAreRefused()

@@ -31,3 +31,4 @@ struct LineDiagnosticsJson {
     // the end of what it wrote. The caller has made room for sizeWith().
     char* copyTo(char* out, const char* lineNumber, qsizetype lineNumberDigits) const;
 };
+Q_DECLARE_TYPEINFO(LineDiagnosticsJson, Q_RELOCATABLE_TYPE);

@@ -55,12 +55,23 @@ int lastLineOf(const CheckedDocument& document, int first)
     return last;
 }
 
+// Where the component's name stands in its header line: the checker's
+// name position when the name is there (aliases, dialogs), else the name's
+// first occurrence (an event's name, the word "menu"), else the line start.
+int namePosition(const CheckedLine& header, const QString& name)
+{
+    const int recorded = header.header.namePos;
+    if (recorded >= 0 && QStringView(header.text).mid(recorded, name.size()).compare(name, Qt::CaseInsensitive) == 0)
+        return recorded;
+    return int(qMax(header.text.indexOf(name, 0, Qt::CaseInsensitive), qsizetype(0)));
+}
+
 QJsonObject symbol(const CheckedDocument& document, const OutlineEntry& entry)
 {
     const int lineIndex = entry.line - 1;
     const CheckedLine& header = document.line(lineIndex);
     const int last = lastLineOf(document, lineIndex);
-    const int nameStart = qMax(header.header.namePos, 0);
+    const int nameStart = namePosition(header, entry.name);
     const int nameEnd = qMin(nameStart + int(entry.name.size()), int(header.text.size()));
     QJsonObject object{{QStringLiteral("name"), entry.label()},
                        {QStringLiteral("kind"), int(symbolKind(entry.kind))},
