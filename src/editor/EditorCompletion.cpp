@@ -1,6 +1,7 @@
 #include "MslTextEditor.h"
 
 #include "CompletionModels.h"
+#include "CompletionPopup.h"
 #include "ControlCodes.h"
 
 #include <QAbstractItemView>
@@ -10,12 +11,11 @@
 
 namespace {
 
-QCompleter* makeCompleter(QAbstractItemModel* model, Qt::CaseSensitivity caseSensitivity, MslTextEditor* editor)
+QCompleter* makeCompleter(Qt::CaseSensitivity caseSensitivity, MslTextEditor* editor)
 {
     auto* completer = new QCompleter(editor);
-    if (model)
-        completer->setModel(model);
     completer->setWidget(editor);
+    completer->setPopup(new CompletionPopup);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     completer->setModelSorting(QCompleter::UnsortedModel);
     completer->setCaseSensitivity(caseSensitivity);
@@ -27,12 +27,12 @@ QCompleter* makeCompleter(QAbstractItemModel* model, Qt::CaseSensitivity caseSen
 
 void MslTextEditor::createCompleters()
 {
-    comCompleter = makeCompleter(nullptr, Qt::CaseInsensitive, this);
+    comCompleter = makeCompleter(Qt::CaseInsensitive, this);
     comCompleter->setModel(comModel(comCompleter));
-    propertyCompleter = makeCompleter(nullptr, Qt::CaseInsensitive, this);
+    propertyCompleter = makeCompleter(Qt::CaseInsensitive, this);
     propertyCompleter->setModel(comModel(propertyCompleter));
-    identifierCompleter = makeCompleter(nullptr, Qt::CaseInsensitive, this);
-    colorCompleter = makeCompleter(nullptr, Qt::CaseSensitive, this);
+    identifierCompleter = makeCompleter(Qt::CaseInsensitive, this);
+    colorCompleter = makeCompleter(Qt::CaseSensitive, this);
     colorCompleter->setModel(colorModel(colorCompleter));
 
     const auto chosen = qOverload<const QString&>(&QCompleter::activated);
@@ -113,12 +113,14 @@ void MslTextEditor::showIdentifierCompletion()
 {
     // Rebuilt on every lone "$", so that aliases written since the last one
     // are listed. The model replaced here is not the completer's child, so
-    // the completer would keep it alive for good.
+    // the completer would keep it alive for good; freeing its thousands of
+    // items waits until the popup is up.
     QAbstractItemModel* previous = identifierCompleter->model();
     QStandardItemModel* model = identifierModel(propertyCompleter, document()->firstBlock());
     model->sort(0, Qt::AscendingOrder);
     identifierCompleter->setModel(model);
-    delete previous;
+    if (previous)
+        previous->deleteLater();
     identifierCompleter->setCompletionPrefix(QStringLiteral("$"));
     openCompletionPopup(identifierCompleter);
 }
