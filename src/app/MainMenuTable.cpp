@@ -40,6 +40,9 @@ const MenuItemEntry MainWindow::menuBarItems[] = {
     { K::Separator },
     // The script window's find bar attaches itself here when it is built.
     { K::Action, "Find/Replace", nullptr, nullptr, false, false, nullptr, nullptr, &W::findReplaceAction },
+    // The script window's own Check Brackets action holds Ctrl+H.
+    { K::Action, "Check Brackets", nullptr, nullptr, false, false, &W::checkBracketsClicked, nullptr,
+      &W::checkBracketsAction },
 
     { K::Menu, "&View", nullptr, nullptr, true, false, nullptr, nullptr, nullptr, &W::viewMenuAboutToShow },
     { K::Action, "Always on Top", nullptr, nullptr, true, true, nullptr, &W::setOnTop, &W::alwaysOnTopAction },

@@ -73,6 +73,7 @@ public slots:
     void pasteClicked();
     void deleteClicked();
     void selectAllClicked();
+    void checkBracketsClicked();
     void insertBold();
     void insertItalics();
     void insertUnderline();
@@ -167,6 +168,7 @@ private:
     QAction* deleteAction = nullptr;
     QAction* selectAllAction = nullptr;
     QAction* findReplaceAction = nullptr;
+    QAction* checkBracketsAction = nullptr;
     QList<QAction*> controlCodeActions;     // the menu's six, then the toolbar's six
 
     QWidget* currentWindow = nullptr;

@@ -18,7 +18,7 @@ MdiChildEditor* MainWindow::currentScriptWindow() const
 void MainWindow::setEditActionsEnabled(bool enabled)
 {
     for (QAction* action : { undoAction, redoAction, cutAction, copyAction, pasteAction, deleteAction,
-                             selectAllAction, findReplaceAction })
+                             selectAllAction, findReplaceAction, checkBracketsAction })
         action->setEnabled(enabled);
     for (QAction* action : std::as_const(controlCodeActions))
         action->setEnabled(enabled);
@@ -64,6 +64,7 @@ void MainWindow::editMenuSelectionUpdate()
     deleteAction->setEnabled(script);
     selectAllAction->setEnabled(script && win->getEditor()->document()->blockCount() > 0);
     findReplaceAction->setEnabled(script);
+    checkBracketsAction->setEnabled(script);
     for (QAction* action : std::as_const(controlCodeActions))
         action->setEnabled(script);
 }
@@ -155,4 +156,10 @@ void MainWindow::insertPlainText()
 {
     if (MdiChildEditor* win = currentScriptWindow())
         win->getEditor()->insertPlainCode();
+}
+
+void MainWindow::checkBracketsClicked()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->checkBrackets();
 }

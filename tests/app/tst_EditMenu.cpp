@@ -18,7 +18,7 @@ namespace {
 
 // The Edit menu's own entries, then the toolbar's six control codes.
 const char* const editMenuTexts[] = { "&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All",
-                                      "Find/Replace", "Bold", "Italics", "Underline", "Reverse", "Color",
+                                      "Find/Replace", "Check Brackets", "Bold", "Italics", "Underline", "Reverse", "Color",
                                       "Plain Text" };
 
 QList<QAction*> editActions(const MainWindow& w)
@@ -81,12 +81,12 @@ private slots:
         const QStringList codes = { "Bold", "Italics", "Underline", "Reverse", "Color", "Plain Text" };
         QTest::newRow("no document") << "none" << "echo" << QStringList();
         QTest::newRow("fresh script, empty clipboard")
-            << "script" << "" << (QStringList{ "&Delete", "Select &All", "Find/Replace" } + codes);
+            << "script" << "" << (QStringList{ "&Delete", "Select &All", "Find/Replace", "Check Brackets" } + codes);
         QTest::newRow("script with clipboard text")
-            << "script" << "echo" << (QStringList{ "&Paste", "&Delete", "Select &All", "Find/Replace" } + codes);
+            << "script" << "echo" << (QStringList{ "&Paste", "&Delete", "Select &All", "Find/Replace", "Check Brackets" } + codes);
         QTest::newRow("edited script with a selection")
             << "edited" << "echo"
-            << (QStringList{ "&Undo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All", "Find/Replace" } + codes);
+            << (QStringList{ "&Undo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All", "Find/Replace", "Check Brackets" } + codes);
         QTest::newRow("read-only script") << "read-only" << "echo" << QStringList();
         QTest::newRow("designer") << "designer" << "echo" << QStringList();
     }
@@ -112,6 +112,28 @@ private slots:
         QApplication::clipboard()->setText(clipboard);
         emit menu(w, "&Edit")->aboutToShow();
         QCOMPARE(enabledTexts(w), enabled);
+    }
+
+    void checkBracketsReindentsTheCurrentScript()
+    {
+        // From the main window's Edit menu and from the script window's own
+        // toolbar alike.
+        const QString path = writeFile(dir, "b.mrc", "alias b {\r\necho 1\r\n}\r\n");
+        MainWindow w;
+        w.openScript(QFileInfo(path), false);
+        MdiChildEditor* win = w.scriptWindows().first();
+        action(w, "Check Brackets")->trigger();
+        QCOMPARE(win->getEditor()->toPlainText(), QStringLiteral("alias b {\n  echo 1\n}\n"));
+
+        win->getEditor()->setPlainText(QStringLiteral("alias c {\n      echo 2\n}"));
+        QAction* own = nullptr;
+        for (QAction* a : win->findChildren<QAction*>())
+            if (a->text() == QLatin1String("Check Brackets"))
+                own = a;
+        QVERIFY(own);
+        QCOMPARE(own->shortcut(), QKeySequence(QStringLiteral("Ctrl+H")));
+        own->trigger();
+        QCOMPARE(win->getEditor()->toPlainText(), QStringLiteral("alias c {\n  echo 2\n}"));
     }
 
     void tabChangesUpdateTheSelectionEntries()
