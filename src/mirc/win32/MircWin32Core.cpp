@@ -45,6 +45,29 @@ std::wstring SharedMemory::read() const
     return std::wstring(view, length);
 }
 
+namespace {
+
+unsigned answerTimeoutMs = 0;
+
+bool send(HWND window, unsigned message)
+{
+    if (answerTimeoutMs == 0) {
+        SendMessageW(window, message, Layout::unicodeTextFlag, Layout::mappingIndex);
+        return true;
+    }
+    DWORD_PTR reply = 0;
+    return SendMessageTimeoutW(window, message, Layout::unicodeTextFlag, Layout::mappingIndex,
+                               SMTO_ABORTIFHUNG | SMTO_BLOCK, answerTimeoutMs, &reply)
+           != 0;
+}
+
+} // namespace
+
+void setAnswerTimeout(unsigned milliseconds)
+{
+    answerTimeoutMs = milliseconds;
+}
+
 Status evaluate(HWND window, const std::wstring& expression, std::wstring& result)
 {
     result.clear();
@@ -54,7 +77,8 @@ Status evaluate(HWND window, const std::wstring& expression, std::wstring& resul
         return written;
     // The reply is not trusted: whatever is in the mapping afterwards is the
     // answer, so a window that ignores the message echoes the question back.
-    SendMessageW(window, Layout::evaluateMessage, Layout::unicodeTextFlag, Layout::mappingIndex);
+    if (!send(window, Layout::evaluateMessage))
+        return Status::NoAnswer;
     result = memory.read();
     return Status::Done;
 }
@@ -64,8 +88,7 @@ Status command(HWND window, const std::wstring& text)
     const Status written = SharedMemory::instance().write(text);
     if (written != Status::Done)
         return written;
-    SendMessageW(window, Layout::commandMessage, Layout::unicodeTextFlag, Layout::mappingIndex);
-    return Status::Done;
+    return send(window, Layout::commandMessage) ? Status::Done : Status::NoAnswer;
 }
 
 bool isNumber(const std::wstring& text)

@@ -14,7 +14,14 @@ enum class Status {
     Done,
     TextTooLong,        // refused: the text and its NUL do not fit the mapping
     NoSharedMemory,     // the mapping could not be created or mapped
+    NoAnswer,           // the window did not answer within the answer timeout
 };
+
+// How long a window may take to answer one message. 0, the default, waits
+// as long as it takes (Korvel on Windows does, like mIRC's own clients); the
+// Wine helper sets a bound so that a hung window costs Korvel nothing more
+// than a missing instance.
+void setAnswerTimeout(unsigned milliseconds);
 
 // The one mapping named "mIRC" of this process, created on first use and kept
 // until the process ends. Every request goes through it, one at a time.

@@ -12,6 +12,7 @@ MircLinkStatus linkStatus(MircWin32::Status status)
     case MircWin32::Status::TextTooLong:
         return MircLinkStatus::TextTooLong;
     case MircWin32::Status::NoSharedMemory:
+    case MircWin32::Status::NoAnswer:
         break;
     }
     return MircLinkStatus::Unavailable;

@@ -1,0 +1,131 @@
+// One refresh of the mIRC Sync dock through the Wine helper, with two fake
+// mIRC instances of 200 loaded scripts each, as a Linux user with mIRC under
+// Wine has it. The refresh runs on the GUI thread, so its duration is how
+// long the window stops answering; the figures also show what starting the
+// helper and a hung mIRC window cost the GUI. Prints figures only.
+//
+//   bench-mirc-bridge FAKE BRIDGE     (inside wine-session.sh, see run-bench.sh)
+#include "FakeMircProcesses.h"
+#include "MircSyncPanel.h"
+#include "bridge/MircBridgeLink.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QThread>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int scriptsPerInstance = 200;
+constexpr int timedRefreshes = 20;
+constexpr int helperStartWaitMs = 30000;
+constexpr int fakesShowUpWaitMs = 30000;
+
+QString stateWithScripts(const QString& name)
+{
+    QString state = "ddename " + name + "\n";
+    for (int i = 1; i <= scriptsPerInstance; ++i)
+        state += QStringLiteral("script C:\\mIRC\\scripts\\%1\\script%2.mrc\n").arg(name).arg(i, 3, 10, QLatin1Char('0'));
+    return state;
+}
+
+double msSince(const QElapsedTimer& clock)
+{
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+struct Figures
+{
+    double min, median, max;
+};
+
+Figures timeRefreshes(MircSyncPanel& panel)
+{
+    std::vector<double> times;
+    for (int i = 0; i < timedRefreshes; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        panel.updateDDE();
+        times.push_back(msSince(clock));
+        QApplication::processEvents();
+    }
+    std::sort(times.begin(), times.end());
+    return {times.front(), times[times.size() / 2], times.back()};
+}
+
+bool waitForInstances(MircSyncPanel& panel, int count)
+{
+    const QDeadlineTimer deadline(fakesShowUpWaitMs);
+    while (!deadline.hasExpired()) {
+        panel.updateDDE();
+        if (panel.tree()->topLevelItemCount() == count)
+            return true;
+        QThread::msleep(200);
+        QApplication::processEvents();
+    }
+    return false;
+}
+
+int scriptsListed(const MircSyncPanel& panel)
+{
+    int count = 0;
+    for (int i = 0; i < panel.tree()->topLevelItemCount(); ++i)
+        count += panel.tree()->topLevelItem(i)->childCount();
+    return count;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 3 || !FakeMircProcesses::sessionPresent()) {
+        std::fprintf(stderr, "usage (inside a Wine session): bench-mirc-bridge FAKE BRIDGE\n");
+        return 2;
+    }
+    FakeMircProcesses fakes(args.at(1));
+    fakes.start(stateWithScripts("alpha"));
+    fakes.start(stateWithScripts("beta"));
+
+    auto* link = new MircBridgeLink(FakeMircProcesses::sessionSettings(args.at(2)));
+    MircSyncPanel panel(link);
+    QSignalSpy available(link, &MircLink::becameAvailable);
+
+    QElapsedTimer clock;
+    clock.start();
+    panel.startUpDDE();
+    const double startBlock = msSince(clock);
+    if (!available.wait(helperStartWaitMs)) {
+        std::printf("the helper did not start\n");
+        return 1;
+    }
+    const double helperReady = msSince(clock);
+    if (!waitForInstances(panel, 2)) {
+        std::printf("the two fake instances did not show up\n");
+        return 1;
+    }
+
+    const Figures two = timeRefreshes(panel);
+    std::printf("mIRC Sync refresh through the Wine helper, 2 instances x %d scripts (%d listed), %d runs:\n",
+                scriptsPerInstance, scriptsListed(panel), timedRefreshes);
+    std::printf("  refresh (GUI blocked):  min %.1f ms  median %.1f ms  max %.1f ms  (target < 300 ms)\n",
+                two.min, two.median, two.max);
+    std::printf("  helper start: GUI blocked %.1f ms, helper ready after %.0f ms (no waiting on it)\n",
+                startBlock, helperReady);
+
+    // A window titled "mIRC..." that never answers: the helper gives it a
+    // bounded time at each search, and the instances still show.
+    fakes.start("title mIRC hung\nhang 1\n");
+    QThread::msleep(1000);
+    const Figures hung = timeRefreshes(panel);
+    std::printf("  with a hung mIRC window besides: min %.1f ms  median %.1f ms  max %.1f ms, %d instances listed\n",
+                hung.min, hung.median, hung.max, panel.tree()->topLevelItemCount());
+    return 0;
+}

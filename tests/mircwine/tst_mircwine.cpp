@@ -1,0 +1,109 @@
+// Korvel's side of the Linux path against the real helper and fake mIRC
+// programs under Wine: the sync panel lists both instances with their
+// scripts, a reload command arrives, and a helper that died is started again
+// at the next refresh.
+#include "FakeMircProcesses.h"
+#include "KorvelResources.h"
+#include "MenuProbe.h"
+#include "MircSyncPanel.h"
+#include "bridge/MircBridgeLink.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <csignal>
+
+namespace {
+
+// Generous bounds for a loaded machine; the link's own timeout stays short.
+constexpr int helperStartWaitMs = 30000;
+constexpr int fakesShowUpWaitMs = 30000;
+constexpr int refreshPollMs = 200;
+constexpr int answerTimeoutMs = 2000;
+
+QStringList topLevelTexts(const QTreeWidget* tree)
+{
+    QStringList texts;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        texts.append(tree->topLevelItem(i)->text(0));
+    return texts;
+}
+
+// Refreshes until `count` instances are listed or the time is up.
+bool refreshUntilListed(MircSyncPanel& panel, int count)
+{
+    const QDeadlineTimer deadline(fakesShowUpWaitMs);
+    while (!deadline.hasExpired()) {
+        panel.updateDDE();
+        if (panel.tree()->topLevelItemCount() == count)
+            return true;
+        QTest::qWait(refreshPollMs);
+    }
+    return false;
+}
+
+} // namespace
+
+class MircWineTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (!FakeMircProcesses::sessionPresent())
+            QSKIP("not inside a Wine session (run through wine-session.sh)");
+    }
+
+    void theDockWorksThroughTheHelper()
+    {
+        FakeMircProcesses fakes(KORVEL_FAKE_MIRC);
+        const int alpha = fakes.start("ddename alpha\nscript C:\\mirc\\one.mrc\nscript C:\\mirc\\two.ini\n");
+        fakes.start("ddename beta\nversion 7.52\n");
+        fakes.start("title mIRC-notes\nversion seven\n");
+
+        WineSettings settings = FakeMircProcesses::sessionSettings(KORVEL_MIRC_BRIDGE);
+        settings.answerTimeoutMs = answerTimeoutMs;
+        auto* link = new MircBridgeLink(settings);
+        MircSyncPanel panel(link);
+        QSignalSpy available(link, &MircLink::becameAvailable);
+        panel.startUpDDE();
+        QVERIFY(available.count() > 0 || available.wait(helperStartWaitMs));
+
+        QVERIFY(refreshUntilListed(panel, 2));
+        const QTreeWidget* tree = panel.tree();
+        QCOMPARE(topLevelTexts(tree), (QStringList{"alpha (7.71)", "beta (7.52)"}));
+        QTreeWidgetItem* scripts = tree->topLevelItem(0);
+        QCOMPARE(scripts->childCount(), 2);
+        QCOMPARE(scripts->child(0)->text(0), QString("one.mrc"));
+        QCOMPARE(scripts->child(0)->data(0, MircSyncPanel::filePathRole).toString(), QString("C:\\mirc\\one.mrc"));
+        QCOMPARE(tree->topLevelItem(1)->childCount(), 0);
+
+        QList<MenuEntryState> entries;
+        MenuProbe::answerNext(&panel, entries, "Reload one.mrc (no on load)");
+        panel.tree()->setCurrentItem(scripts->child(0));
+        panel.mircRightclickMenu(QPoint(1, 1));
+        QCOMPARE(fakes.performed(alpha), QStringList{"/!.reload -rs \"C:\\mirc\\one.mrc\""});
+
+        // A helper that has died is started again by the next refresh, and
+        // the refresh after it lists the instances again.
+        const qint64 helper = link->helperProcessId();
+        QVERIFY(helper > 0);
+        ::kill(pid_t(helper), SIGKILL);
+        QVERIFY(refreshUntilListed(panel, 2));
+        QVERIFY(link->helperProcessId() != helper);
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    initKorvelResources();
+    MircWineTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mircwine.moc"
