@@ -34,5 +34,7 @@ int CompletionPopup::sizeHintForColumn(int column) const
     }
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    return itemDelegateForIndex(widest)->sizeHint(option, widest).width();
+    // The popup is opened exactly this wide (plus its scroll bar): its frame
+    // must fit too, or the widest row would be cut short.
+    return itemDelegateForIndex(widest)->sizeHint(option, widest).width() + 2 * frameWidth();
 }

@@ -14,7 +14,8 @@ class CompletionPopup : public QListView
 public:
     explicit CompletionPopup(QWidget* parent = nullptr);
 
-    // The width the delegate asks for the row with the widest text.
+    // The width the delegate asks for the row with the widest text, with the
+    // list's frame around it.
     int sizeHintForColumn(int column) const override;
 
 private:
