@@ -55,9 +55,6 @@ public:
     // Lines checked by the last setText or replace (for the benchmark).
     int lastCheckedLineCount() const { return lastChecked; }
 
-    // Increases with every change, so that cached output can tell it is stale.
-    quint64 revision() const { return changeCount; }
-
 private:
     void checkFrom(int first, int editedEnd);
     void checkLine(int index, int stateIn);
@@ -67,7 +64,6 @@ private:
     MslChecker checker;
     LineCheckResult scratch;
     int lastChecked = 0;
-    quint64 changeCount = 0;
 };
 
 // The lines of a protocol text: CR LF, LF and a lone CR end a line; the text

@@ -1,5 +1,7 @@
 #include "DocumentSymbols.h"
 
+#include "ProtocolJson.h"
+
 #include "core/BlockState.h"
 #include "core/ScriptOutline.h"
 
@@ -29,14 +31,6 @@ SymbolKind symbolKind(OutlineKind kind)
         if (mapping.outline == kind)
             return mapping.symbol;
     return SymbolKind::Function;
-}
-
-QJsonObject jsonRange(int startLine, int startCharacter, int endLine, int endCharacter)
-{
-    return QJsonObject{
-        {QStringLiteral("start"),
-         QJsonObject{{QStringLiteral("line"), startLine}, {QStringLiteral("character"), startCharacter}}},
-        {QStringLiteral("end"), QJsonObject{{QStringLiteral("line"), endLine}, {QStringLiteral("character"), endCharacter}}}};
 }
 
 bool isRootLevel(int state)
@@ -76,7 +70,8 @@ QJsonObject symbol(const CheckedDocument& document, const OutlineEntry& entry)
     QJsonObject object{{QStringLiteral("name"), entry.label()},
                        {QStringLiteral("kind"), int(symbolKind(entry.kind))},
                        {QStringLiteral("range"), jsonRange(lineIndex, 0, last, document.line(last).text.size())},
-                       {QStringLiteral("selectionRange"), jsonRange(lineIndex, nameStart, lineIndex, qMax(nameStart, nameEnd))}};
+                       {QStringLiteral("selectionRange"),
+                        jsonRange(lineIndex, nameStart, lineIndex, qMax(nameStart, nameEnd))}};
     if (entry.isLocal)
         object.insert(QStringLiteral("detail"), QStringLiteral("local"));
     return object;

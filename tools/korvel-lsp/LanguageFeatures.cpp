@@ -3,6 +3,7 @@
 #include "IdentifierCandidates.h"
 #include "IdentifierTipTexts.h"
 #include "InnermostIdentifier.h"
+#include "ProtocolJson.h"
 #include "core/ScriptOutline.h"
 #include "tables/IdentifierParameters.h"
 
@@ -15,17 +16,6 @@ namespace {
 enum class CompletionKind { Function = 3, Property = 10 };
 
 const QLatin1String markdownKind("markdown");
-
-QJsonObject jsonPosition(int line, int character)
-{
-    return QJsonObject{{QStringLiteral("line"), line}, {QStringLiteral("character"), character}};
-}
-
-QJsonObject jsonRange(int line, int start, int end)
-{
-    return QJsonObject{{QStringLiteral("start"), jsonPosition(line, start)},
-                       {QStringLiteral("end"), jsonPosition(line, end)}};
-}
 
 // The line of a position, or null when the position lies outside the document.
 const CheckedLine* lineAt(const CheckedDocument& document, TextPosition position)
@@ -53,9 +43,8 @@ int typedNameStart(const QString& text, int caret)
 QString overloadsMarkdown(const QList<CallTipSignature>& signatures)
 {
     QString markdown;
-    for (const CallTipSignature& signature : signatures) {
+    for (const CallTipSignature& signature : signatures)
         markdown += QStringLiteral("\n\n`") + signature.text() + QStringLiteral("`  \n") + signature.description;
-    }
     return markdown;
 }
 
@@ -66,7 +55,7 @@ QJsonObject completionItem(const QString& text, CompletionKind kind, const QStri
                      {QStringLiteral("kind"), int(kind)},
                      {QStringLiteral("filterText"), text},
                      {QStringLiteral("textEdit"),
-                      QJsonObject{{QStringLiteral("range"), jsonRange(line, from, caret)},
+                      QJsonObject{{QStringLiteral("range"), jsonRange(line, from, line, caret)},
                                   {QStringLiteral("newText"), text}}}};
     if (!detail.isEmpty())
         item.insert(QStringLiteral("detail"), detail);
@@ -76,8 +65,10 @@ QJsonObject completionItem(const QString& text, CompletionKind kind, const QStri
 QString candidateDetail(const IdentifierCandidates::Candidate& candidate)
 {
     switch (candidate.origin) {
-    case IdentifierCandidates::Origin::BuiltIn:
-        return hoverSignature(candidate.text).text();
+    case IdentifierCandidates::Origin::BuiltIn: {
+        const HoverSignature hover = hoverSignature(candidate.text);
+        return hover.isEmpty() ? QString() : hover.text();
+    }
     case IdentifierCandidates::Origin::Alias:
         return QStringLiteral("alias");
     case IdentifierCandidates::Origin::LocalAlias:
@@ -161,7 +152,8 @@ QJsonValue hoverAt(const CheckedDocument& document, TextPosition position)
     return QJsonObject{
         {QStringLiteral("contents"),
          QJsonObject{{QStringLiteral("kind"), markdownKind}, {QStringLiteral("value"), markdown}}},
-        {QStringLiteral("range"), jsonRange(position.line, record->start, record->start + record->name.size())}};
+        {QStringLiteral("range"),
+         jsonRange(position.line, record->start, position.line, record->start + record->name.size())}};
 }
 
 QJsonValue completionAt(const CheckedDocument& document, TextPosition position)

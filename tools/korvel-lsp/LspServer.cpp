@@ -9,6 +9,8 @@
 #include <QJsonDocument>
 #include <QUrl>
 
+#include <climits>
+
 namespace {
 
 // How changes reach the server: the edited range only.
@@ -48,7 +50,8 @@ QJsonObject serverCapabilities()
                      {key("change"), incrementalSync},
                      {key("save"), QJsonObject{{key("includeText"), true}}}}},
         {key("hoverProvider"), true},
-        {key("completionProvider"), QJsonObject{{key("triggerCharacters"), QJsonArray{QStringLiteral("$"), QStringLiteral(".")}}}},
+        {key("completionProvider"),
+         QJsonObject{{key("triggerCharacters"), QJsonArray{QStringLiteral("$"), QStringLiteral(".")}}}},
         {key("signatureHelpProvider"),
          QJsonObject{{key("triggerCharacters"), QJsonArray{QStringLiteral("("), QStringLiteral(",")}},
                      {key("retriggerCharacters"), QJsonArray{QStringLiteral(",")}}}},

@@ -2,6 +2,8 @@
 #include "MessageFraming.h"
 #include "StdioChannel.h"
 
+#include <cstdio>
+
 // korvel-lsp: Korvel's checker, hover, completion, signature help and
 // outline for any editor that speaks the Language Server Protocol, over
 // standard input and output. It ends on "exit" or when the client closes
@@ -36,5 +38,7 @@ int main()
             }
         }
     }
+    if (reader.hasPendingBytes() && !server.finished())
+        std::fputs("korvel-lsp: the client closed its pipe in the middle of a message\n", stderr);
     return server.exitCode();
 }
