@@ -36,6 +36,7 @@ private slots:
     void returnKeepsIndent_data();
     void returnKeepsIndent();
     void modifierAloneKeepsFlags();
+    void braceArmsEveryEditor();
     void otherKeyDisarmsBrace();
     void parenAutoClosesWithCallTip_data();
     void parenAutoClosesWithCallTip();
@@ -104,6 +105,21 @@ void KeyHandlingTest::modifierAloneKeepsFlags()
     t.key(Qt::Key_Shift, Qt::ShiftModifier);
     t.key(')', Qt::ShiftModifier);
     QCOMPARE(t.caretLine(), QStringLiteral("  echo $abs(|)"));
+}
+
+void KeyHandlingTest::braceArmsEveryEditor()
+{
+    // The brace typed last is the process's, not one window's.
+    TypingEditor first(QStringLiteral("alias a "));
+    TypingEditor second(QStringLiteral("  if (x) "));
+    first.key('{', Qt::ShiftModifier);
+    second.key(Qt::Key_Return);
+    QCOMPARE(second.text(), QStringLiteral("  if (x) \n    \n  }"));
+
+    // Keypad Enter is no Return: a plain line break without indentation.
+    TypingEditor keypad(QStringLiteral("  echo"));
+    keypad.key(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(keypad.text(), QStringLiteral("  echo\n"));
 }
 
 void KeyHandlingTest::otherKeyDisarmsBrace()
