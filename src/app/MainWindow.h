@@ -56,6 +56,10 @@ public slots:
     void editorTitleChange(MdiChildEditor* win, const QString& title);
     void editorClosed(MdiChildEditor* win);
     void builderClosed(MdiChildBuilder* win);
+    // A designer tab for the dialog table at the caret of `win`'s script.
+    void editDialogInDesigner(MdiChildEditor* win);
+    // A new script tab holding `code` (the designer's generated table).
+    void openGeneratedCode(const QString& code);
 
     // Window frame.
     void exitProgram();
@@ -131,6 +135,8 @@ private:
 
     // Documents (MainWindowDocuments.cpp).
     MdiChildEditor* createScriptWindow();
+    MdiChildEditor* newScriptWindow();
+    void registerDesignerWindow(MdiChildBuilder* win);
     void addDocumentTab(QWidget* win, const QString& iconPath, const QString& title);
     void closeEveryWindowExcept(QWidget* kept);
     QString nextUntitledName();

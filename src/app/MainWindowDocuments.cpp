@@ -31,6 +31,7 @@ MdiChildEditor* MainWindow::createScriptWindow()
     connect(win, &MdiChildEditor::closing, this, &MainWindow::editorClosed);
     connect(win, &MdiChildEditor::blocksChanged, this, &MainWindow::editorErrUpdate);
     connect(win, &MdiChildEditor::titleChanged, this, &MainWindow::editorTitleChange);
+    connect(win, &MdiChildEditor::editDialogRequested, this, &MainWindow::editDialogInDesigner);
     // Only the document being typed in changes its undo stack, and that is
     // the current one, so Undo and Redo follow it while the menu is closed.
     connect(win->getEditor(), &QPlainTextEdit::undoAvailable, this, &MainWindow::editMenuUndoUpdate);
@@ -98,29 +99,61 @@ void MainWindow::newFile()
                                  tr("This feature is currently in pre-alpha stage of development.\n"
                                     "(Please do not report any related bugs.)"));
         auto* win = new MdiChildBuilder;
-        connect(win, &MdiChildBuilder::closing, this, &MainWindow::builderClosed);
-        designerWindows.append(win);
+        registerDesignerWindow(win);
         addDocumentTab(win, DocumentIcons::dialog, nextUntitledName());
         tabs->setCurrentWidget(win);
         break;
     }
-    case NewProjectDialog::ScriptDocument: {
-        MdiChildEditor* win = createScriptWindow();
-        editorWindows.append(win);
-        const QString name = nextUntitledName();
-        addDocumentTab(win, DocumentIcons::script, name);
-        win->loadDocument(QFileInfo(name), true, false);
-        applyWordWrap(win, wordWrapAction->isChecked());
-        tabs->setCurrentWidget(win);
-        win->getEditor()->setFocus();
+    case NewProjectDialog::ScriptDocument:
+        newScriptWindow();
         break;
-    }
     case NewProjectDialog::Cancelled:
         break;
     default:
         QMessageBox::information(this, tr("Unsupported Feature"), tr("This feature is currently unsupported."));
         break;
     }
+}
+
+MdiChildEditor* MainWindow::newScriptWindow()
+{
+    MdiChildEditor* win = createScriptWindow();
+    editorWindows.append(win);
+    const QString name = nextUntitledName();
+    addDocumentTab(win, DocumentIcons::script, name);
+    win->loadDocument(QFileInfo(name), true, false);
+    applyWordWrap(win, wordWrapAction->isChecked());
+    tabs->setCurrentWidget(win);
+    win->getEditor()->setFocus();
+    return win;
+}
+
+void MainWindow::registerDesignerWindow(MdiChildBuilder* win)
+{
+    connect(win, &MdiChildBuilder::closing, this, &MainWindow::builderClosed);
+    connect(win, &MdiChildBuilder::codeGenerated, this, &MainWindow::openGeneratedCode);
+    designerWindows.append(win);
+}
+
+void MainWindow::openGeneratedCode(const QString& code)
+{
+    MdiChildEditor* win = newScriptWindow();
+    // Typed in rather than loaded: the new script has unsaved text.
+    win->getEditor()->insertPlainText(code);
+}
+
+void MainWindow::editDialogInDesigner(MdiChildEditor* script)
+{
+    auto* win = new MdiChildBuilder;
+    if (!win->openTable(script->getEditor())) {
+        delete win;
+        QMessageBox::information(this, tr("Edit Dialog in Designer"),
+                                 tr("The caret is not inside a dialog table."));
+        return;
+    }
+    registerDesignerWindow(win);
+    addDocumentTab(win, DocumentIcons::dialog, win->tableName());
+    tabs->setCurrentWidget(win);
 }
 
 void MainWindow::saveAll()

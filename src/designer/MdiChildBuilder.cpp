@@ -1,14 +1,308 @@
 #include "MdiChildBuilder.h"
 
+#include "BuilderTables.h"
+#include "ControlWidgets.h"
+#include "NewDialogTable.h"
+#include "MdiChildDialogDummy.h"
+#include "TQPushButton.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor areaBackground(140, 181, 255, 255);
+const char* const toolbarIconPath = ":/guiToolbar/resources/img_assets/controls/";
+const char* const toolboxIconPath = ":/toolbox/resources/img_assets/toolbox/";
+const char* const rulerIcon = ":/statusbar/resources/img_assets/status/ruler.png";
+const char* const dialogIconPath = ":/statusbar/resources/img_assets/window.png";
+constexpr int toolboxMaximumHeight = 280;
+constexpr int propertyRows = 20;
+constexpr int propertyRowHeight = 15;
+const QSize initialCanvasSize(320, 280);
+
+} // namespace
+
 MdiChildBuilder::MdiChildBuilder(QWidget* parent)
     : QMainWindow(parent)
 {
-    // Closing the window destroys it, as with the script windows; nothing in
-    // an empty designer can be lost, so no question is asked.
+    // Closing the window destroys it, as with the script windows.
     setAttribute(Qt::WA_DeleteOnClose);
+
+    innerArea = new QMdiArea(this);
+    innerArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    innerArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    innerArea->setViewMode(QMdiArea::SubWindowView);
+    innerArea->setBackground(QBrush(areaBackground));
+    setCentralWidget(innerArea);
+
+    dialog = new MdiChildDialogDummy;
+    canvasWindow = innerArea->addSubWindow(dialog);
+    resizeCanvas(initialCanvasSize);
+
+    buildObjectToolbar();
+    buildToolbox();
+    buildPropertyPanel();
+    buildStatusBar();
+
+    connect(dialog, &MdiChildDialogDummy::newSelection, this, &MdiChildBuilder::newSelection);
+    newSelection(dialog, QStringLiteral("window"));
 }
 
 MdiChildBuilder::~MdiChildBuilder()
 {
     emit closing(this);
+}
+
+void MdiChildBuilder::buildObjectToolbar()
+{
+    using BuilderTables::ToolbarCommand;
+    auto* toolbar = new QToolBar(QStringLiteral("Object Toolbar"), this);
+    toolbar->setIconSize(QSize(16, 16));
+    addToolBar(toolbar);
+    for (int i = 0; i < BuilderTables::toolbarActionCount; ++i) {
+        const BuilderTables::ToolbarAction& entry = BuilderTables::toolbarActions[i];
+        auto* action = new QAction(QIcon(QString::fromLatin1(toolbarIconPath) + QLatin1String(entry.icon)),
+                                   QString::fromLatin1(entry.text), this);
+        if (*entry.shortcut)
+            action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
+        action->setStatusTip(QString::fromLatin1(entry.statusTip));
+        action->setCheckable(entry.checkable);
+        action->setChecked(entry.checkable);
+        toolbar->addAction(action);
+        switch (entry.command) {
+        case ToolbarCommand::AlignToGrid:
+            connect(action, &QAction::toggled, dialog, &MdiChildDialogDummy::setSnapIn);
+            break;
+        case ToolbarCommand::ShowGrid:
+            connect(action, &QAction::toggled, this, &MdiChildBuilder::showGridTriggered);
+            break;
+        case ToolbarCommand::IncreaseGrid:
+            increaseGridAction = action;
+            connect(action, &QAction::triggered, this, &MdiChildBuilder::incGridSize);
+            break;
+        case ToolbarCommand::DecreaseGrid:
+            decreaseGridAction = action;
+            connect(action, &QAction::triggered, this, &MdiChildBuilder::decGridSize);
+            break;
+        case ToolbarCommand::ObjectSelection:
+            connect(action, &QAction::triggered, dialog, &MdiChildDialogDummy::objSelect);
+            break;
+        case ToolbarCommand::GenerateCode:
+            connect(action, &QAction::triggered, this, &MdiChildBuilder::generateCode);
+            break;
+        }
+    }
+}
+
+QDockWidget* MdiChildBuilder::makeDock(const QString& title)
+{
+    auto* dock = new QDockWidget(title, this);
+    dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+    dock->setFeatures(QDockWidget::DockWidgetMovable);
+    return dock;
+}
+
+void MdiChildBuilder::buildToolbox()
+{
+    toolboxDock = makeDock(QStringLiteral("  ToolBox"));
+    toolboxDock->setObjectName(QStringLiteral("toolboxDock"));
+    toolboxDock->setMaximumHeight(toolboxMaximumHeight);
+    auto* box = new QWidget(toolboxDock);
+    auto* grid = new QGridLayout(box);
+    grid->setSpacing(0);
+    grid->setContentsMargins(0, 0, 0, 0);
+    constexpr int columns = 2;
+    for (int i = 0; i < BuilderTables::toolboxEntryCount; ++i) {
+        const BuilderTables::ToolboxEntry& entry = BuilderTables::toolboxEntries[i];
+        const QString type = QString::fromLatin1(entry.typeName);
+        auto* button = new TQPushButton(QStringLiteral("gui/") + type, box);
+        button->setFlat(true);
+        button->setToolTip(QString::fromLatin1(entry.toolTip));
+        button->setIcon(QIcon(QString::fromLatin1(toolboxIconPath) + type + QStringLiteral(".bmp")));
+        button->setCursor(Qt::OpenHandCursor);
+        grid->addWidget(button, i / columns, i % columns);
+    }
+    toolboxDock->setWidget(box);
+    addDockWidget(Qt::LeftDockWidgetArea, toolboxDock);
+}
+
+void MdiChildBuilder::buildPropertyPanel()
+{
+    propertyDock = makeDock(QStringLiteral("Properties"));
+    propertyDock->setObjectName(QStringLiteral("propertyDock"));
+    auto* panel = new QWidget(propertyDock);
+    auto* layout = new QVBoxLayout(panel);
+    objectName = new QLabel(QStringLiteral("Main Dialog"), panel);
+    layout->addWidget(objectName);
+
+    propertyTable = new QTableWidget(propertyRows, 2, panel);
+    propertyTable->setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
+    propertyTable->verticalHeader()->hide();
+    propertyTable->verticalHeader()->setDefaultSectionSize(propertyRowHeight);
+    propertyTable->setCellWidget(0, 0, new QLabel(QStringLiteral("Text")));
+    valueLine = new QLineEdit;
+    propertyTable->setCellWidget(0, 1, valueLine);
+    connect(valueLine, &QLineEdit::textChanged, this, &MdiChildBuilder::textValueChanged);
+    layout->addWidget(propertyTable);
+
+    propertyDock->setWidget(panel);
+    addDockWidget(Qt::RightDockWidgetArea, propertyDock);
+}
+
+void MdiChildBuilder::buildStatusBar()
+{
+    auto addGroup = [this](const char* icon, const char* name) {
+        auto* iconLabel = new QLabel(this);
+        iconLabel->setPixmap(QPixmap(QString::fromLatin1(icon)));
+        auto* text = new QLabel(QStringLiteral("  0, 0"), this);
+        text->setObjectName(QString::fromLatin1(name));
+        statusBar()->addWidget(iconLabel);
+        statusBar()->addWidget(text);
+        return text;
+    };
+    dialog->setPositionLabel(addGroup(rulerIcon, "positionLabel"));
+    dialog->setSizeLabel(addGroup(dialogIconPath, "sizeLabel"));
+}
+
+void MdiChildBuilder::newSelection(QWidget* obj, const QString& str)
+{
+    shownObject = obj;
+    shownType = str;
+    // Setting the value edit runs textValueChanged, which writes the same
+    // text back to the object shown.
+    if (str == QLatin1String("window")) {
+        objectName->setText(QStringLiteral("Object: Dialog Object"));
+        valueLine->setText(dialog->windowTitle());
+    } else if (str == QLatin1String("button")) {
+        objectName->setText(QStringLiteral("Object: Button Object"));
+        valueLine->setText(static_cast<QPushButton*>(obj)->text());
+    } else if (str == QLatin1String("edit")) {
+        objectName->setText(QStringLiteral("Object: Edit Object"));
+        valueLine->setText(static_cast<QLineEdit*>(obj)->text());
+    }
+}
+
+void MdiChildBuilder::textValueChanged()
+{
+    if (!shownObject)
+        return;
+    const QString text = valueLine->text();
+    if (shownType == QLatin1String("window"))
+        dialog->setWindowTitle(text);
+    else if (shownType == QLatin1String("button"))
+        static_cast<QPushButton*>(shownObject.data())->setText(text);
+    else if (shownType == QLatin1String("edit"))
+        static_cast<QLineEdit*>(shownObject.data())->setText(text);
+}
+
+void MdiChildBuilder::showGridTriggered(bool on)
+{
+    increaseGridAction->setEnabled(on);
+    decreaseGridAction->setEnabled(on);
+    dialog->setGridVisible(on);
+}
+
+void MdiChildBuilder::incGridSize()
+{
+    dialog->increaseGridSize();
+    if (dialog->gridSize() >= largestGridSize)
+        increaseGridAction->setEnabled(false);
+    decreaseGridAction->setEnabled(true);
+}
+
+void MdiChildBuilder::decGridSize()
+{
+    dialog->decreaseGridSize();
+    if (dialog->gridSize() < smallestGridSize)
+        decreaseGridAction->setEnabled(false);
+    increaseGridAction->setEnabled(true);
+}
+
+QAction* MdiChildBuilder::toolbarAction(const QString& text) const
+{
+    for (QAction* action : findChildren<QAction*>()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+void MdiChildBuilder::resizeCanvas(const QSize& size)
+{
+    // The sub-window's frame and title bar come on top of the canvas.
+    const QMargins frame = canvasWindow->contentsMargins();
+    canvasWindow->resize(size.width() + frame.left() + frame.right(), size.height() + frame.top() + frame.bottom());
+    dialog->resize(size);
+}
+
+DialogDesign MdiChildBuilder::design() const
+{
+    DialogDesign d;
+    d.title = dialog->windowTitle();
+    d.size = dialog->size() == shownSize ? tableSize : dialog->size();
+    for (const DesignObject& object : dialog->objects()) {
+        const DesignControlTypes::ControlType* type = DesignControlTypes::findByName(object.type);
+        d.controls.append(DesignControl{object.type, ControlWidgets::text(type->type, object.widget),
+                                        object.widget->geometry(), object.tableControl});
+    }
+    return d;
+}
+
+void MdiChildBuilder::showDesign(const DialogDesign& design)
+{
+    dialog->setWindowTitle(design.title);
+    // A table without a usable size keeps the canvas's own.
+    if (!design.size.isEmpty())
+        resizeCanvas(design.size.expandedTo(dialog->minimumSize()));
+    tableSize = design.size;
+    shownSize = dialog->size();
+    for (const DesignControl& control : design.controls)
+        dialog->placeControl(control.type, control.geometry, control.text, control.tableControl);
+    newSelection(dialog, QStringLiteral("window"));
+}
+
+bool MdiChildBuilder::openTable(QPlainTextEdit* script)
+{
+    if (!link.readAtCaret(script))
+        return false;
+    showDesign(link.table().design());
+    return true;
+}
+
+void MdiChildBuilder::generateCode()
+{
+    const DialogDesign current = design();
+    if (!link.isLinked()) {
+        emit codeGenerated(NewDialogTable::generate(current).join(QLatin1Char('\n')));
+        return;
+    }
+    const QStringList lines = link.table().write(current);
+    const int known = link.table().design().controls.size();
+    if (!link.replace(lines)) {
+        QMessageBox::information(this, QStringLiteral("Generate Code"),
+                                 QStringLiteral("The dialog table is no longer in the script as it was read, "
+                                                "so the code goes to a new script."));
+        emit codeGenerated(lines.join(QLatin1Char('\n')));
+        return;
+    }
+    // The new controls now stand at the end of the table's controls.
+    dialog->adoptNewControls(known);
+    if (dialog->size() != shownSize) {
+        tableSize = dialog->size();
+        shownSize = tableSize;
+    }
 }

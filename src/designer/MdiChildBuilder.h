@@ -1,19 +1,91 @@
 #pragma once
 
-#include <QMainWindow>
+#include "DialogDesign.h"
+#include "ScriptTableLink.h"
 
-// The document window of the dialog designer. For now it is an empty window
-// that lives in a tab of the main window: it can be created, titled and
-// closed, and tells the main window when it goes away. The canvas, toolbox
-// and property panel will fill it.
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+class MdiChildDialogDummy;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QLineEdit;
+class QMdiArea;
+class QMdiSubWindow;
+class QPlainTextEdit;
+class QTableWidget;
+
+// The document window of the dialog designer: the canvas inside an MDI area
+// of its own, framed by the object toolbar (grid, snapping, selection, code
+// generation), the toolbox of controls to drag, the property panel and a
+// status bar with the cursor position and the dialog size.
 class MdiChildBuilder : public QMainWindow
 {
     Q_OBJECT
 public:
+    static constexpr int largestGridSize = 30;
+    static constexpr int smallestGridSize = 5;   // below this, no further decrease
+
     explicit MdiChildBuilder(QWidget* parent = nullptr);
     ~MdiChildBuilder() override;
+
+    MdiChildDialogDummy* canvas() const { return dialog; }
+    QLineEdit* valueEdit() const { return valueLine; }
+    QLabel* objectLabel() const { return objectName; }
+    QAction* toolbarAction(const QString& text) const;
+
+    // Puts the dialog table around the script editor's caret on the canvas;
+    // Generate Code then writes the table back into that script. False, with
+    // the canvas untouched, when the caret is outside every dialog table.
+    bool openTable(QPlainTextEdit* script);
+    // The name of the dialog table the window was opened on; "" for none.
+    QString tableName() const { return link.isLinked() ? link.table().name() : QString(); }
+    // What the canvas holds now.
+    DialogDesign design() const;
+
+public slots:
+    void newSelection(QWidget* obj, const QString& str);
+    void textValueChanged();
+    void showGridTriggered(bool on);
+    void incGridSize();
+    void decGridSize();
+    void generateCode();
 
 signals:
     // Emitted while the window is destroyed, so its owner can forget it.
     void closing(MdiChildBuilder* win);
+    // The generated table, for a new script, when there is no script table
+    // to replace.
+    void codeGenerated(const QString& code);
+
+private:
+    void buildObjectToolbar();
+    void buildToolbox();
+    void buildPropertyPanel();
+    void buildStatusBar();
+    QDockWidget* makeDock(const QString& title);
+    void showDesign(const DialogDesign& design);
+    void resizeCanvas(const QSize& size);
+
+    QMdiArea* innerArea = nullptr;
+    QMdiSubWindow* canvasWindow = nullptr;
+    MdiChildDialogDummy* dialog = nullptr;
+    QDockWidget* toolboxDock = nullptr;
+    QDockWidget* propertyDock = nullptr;
+    QLabel* objectName = nullptr;
+    QTableWidget* propertyTable = nullptr;
+    QAction* increaseGridAction = nullptr;
+    QAction* decreaseGridAction = nullptr;
+    QLineEdit* valueLine = nullptr;
+    QPointer<QWidget> shownObject;
+    QString shownType;
+
+    ScriptTableLink link;
+    // The size the table gave the dialog, and the size the canvas shows for
+    // it (no smaller than the canvas's minimum): while the canvas keeps the
+    // second, the first is written back.
+    QSize tableSize;
+    QSize shownSize;
 };

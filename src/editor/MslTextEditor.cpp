@@ -282,5 +282,10 @@ void MslTextEditor::showContextMenu(const QPoint& point)
 {
     // The request comes in viewport coordinates, as for every scroll area.
     std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    // Commands the owning window put on the editor follow the standard ones.
+    if (!actions().isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(actions());
+    }
     menu->exec(viewport()->mapToGlobal(point));
 }

@@ -15,6 +15,7 @@ namespace {
 
 const char* const saveIcon = ":/general/toolbar/resources/img_assets/options/main/save.png";
 const char* const checkBracketsIcon = ":/general/toolbar/resources/img_assets/editor/toolbar/bchecker.png";
+const char* const designerIcon = ":/newFile/resources/img_assets/new_type/dialog.png";
 const char* const scriptFilter = "mIRC Scripts File (*.mRC);;mIRC INI Script File (*.ini)";
 
 // The size of the text in characters, as the status line shows it.
@@ -42,6 +43,8 @@ MdiChildEditor::MdiChildEditor(QWidget* parent)
     highlighter = new MslSyntaxHighlighter(editor->document());
     editor->setHighlighter(highlighter);
     setCentralWidget(editor);
+    // The editor lists its own actions at the end of its context menu.
+    editor->addAction(editDialogAction);
 
     buildStatusBar();
 
@@ -77,6 +80,12 @@ void MdiChildEditor::buildToolbar()
     brackets->setShortcut(QKeySequence(QStringLiteral("Ctrl+H")));
     connect(brackets, &QAction::triggered, this, &MdiChildEditor::checkBrackets);
     toolbar->addAction(brackets);
+
+    editDialogAction = new QAction(QIcon(QString::fromLatin1(designerIcon)),
+                                   QStringLiteral("Edit Dialog in Designer"), this);
+    editDialogAction->setStatusTip(QStringLiteral("Open the dialog table at the caret in the dialog designer."));
+    connect(editDialogAction, &QAction::triggered, this, [this] { emit editDialogRequested(this); });
+    toolbar->addAction(editDialogAction);
 }
 
 void MdiChildEditor::checkBrackets()

@@ -8,6 +8,7 @@
 
 class MslSyntaxHighlighter;
 class MslTextEditor;
+class QAction;
 class QCloseEvent;
 class QLabel;
 
@@ -46,6 +47,8 @@ signals:
     void blocksChanged(QFileInfo fname, MdiChildEditor* win);
     // The tab text: the file name, followed by "*" while modified.
     void titleChanged(MdiChildEditor* win, QString newTitle);
+    // "Edit Dialog in Designer" was chosen (toolbar or context menu).
+    void editDialogRequested(MdiChildEditor* win);
 
 public slots:
     // Re-indents the script from its braces (one undo step).
@@ -71,6 +74,7 @@ private:
     MslSyntaxHighlighter* highlighter = nullptr;
     QLabel* positionLabel = nullptr;
     QLabel* sizeLabel = nullptr;
+    QAction* editDialogAction = nullptr;
     QFileInfo file;
     // Written back on save, so that a file keeps the encoding it came in.
     ScriptEncoding encoding = ScriptEncoding::Utf8;

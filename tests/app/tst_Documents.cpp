@@ -2,6 +2,7 @@
 #include "AppTestMain.h"
 
 #include "MdiChildBuilder.h"
+#include "MdiChildDialogDummy.h"
 #include "MdiChildEditor.h"
 #include "MslTextEditor.h"
 #include "PopupMenuAnswer.h"
@@ -264,6 +265,46 @@ private slots:
         QCOMPARE(readBytes(writable), QByteArray("xecho -a 1\r\n"));
         QCOMPARE(readBytes(locked), QByteArray("echo -a 2\n"));
         QCOMPARE(tabTexts(w), (QStringList{ "w.mrc", "r.mrc" }));
+    }
+
+    // The designer's code reaches a script: a new tab for a new dialog, the
+    // same script (one undo step) for a table opened from a script.
+    void designerCodeReachesAScript()
+    {
+        MainWindow w;
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        chooseNew(w, NewProjectDialog::DialogDocument);
+        w.builderWindows().first()->generateCode();
+        QCOMPARE(tabTexts(w), (QStringList{"Untitled1", "Untitled2", "Untitled3*"}));
+        MslTextEditor* generated = w.scriptWindows().last()->getEditor();
+        QVERIFY(generated->toPlainText().startsWith("dialog InputRequest {\n  title \"Input Request\"\n"));
+
+        MdiChildEditor* script = w.scriptWindows().first();
+        script->getEditor()->setPlainText("; none here\ndialog pick {\n  size -1 -1 300 250\n"
+                                          "  check \"On\", 1, 8 8 88 19\n}");
+        QAction* edit = nullptr;
+        for (QAction* a : script->findChildren<QAction*>()) {
+            if (a->text() == "Edit Dialog in Designer")
+                edit = a;
+        }
+        QVERIFY(script->getEditor()->actions().contains(edit));   // the context menu lists it
+
+        ModalAnswers answers;
+        answers.press(QMessageBox::Ok);
+        edit->trigger();   // caret on the first line: no table there
+        QCOMPARE(answers.seen(), 1);
+        QCOMPARE(w.builderWindows().size(), 1);
+
+        script->getEditor()->moveCursor(QTextCursor::End);
+        edit->trigger();
+        QCOMPARE(w.builderWindows().size(), 2);
+        QCOMPARE(w.tabArea()->tabText(w.tabArea()->currentIndex()), QStringLiteral("pick"));
+        MdiChildBuilder* designer = w.builderWindows().last();
+        QCOMPARE(designer->canvas()->objects().size(), 1);
+        designer->canvas()->objects().first().widget->move(16, 16);
+        designer->generateCode();
+        QCOMPARE(w.scriptWindows().size(), 2);
+        QVERIFY(script->getEditor()->toPlainText().contains("check \"On\", 1, 16 16 88 19\n}"));
     }
 };
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "DialogTable.h"
+
+#include <QPointer>
+#include <QTextCursor>
+
+class QPlainTextEdit;
+
+// The dialog table of a script that a designer window was opened on: where
+// it stands in the script's editor and what it said when it was read, so
+// that the designer's code can replace it later.
+class ScriptTableLink
+{
+public:
+    // The table around the editor's caret; false (and nothing linked) when
+    // the caret is outside every dialog table.
+    bool readAtCaret(QPlainTextEdit* editor);
+
+    bool isLinked() const { return !script.isNull(); }
+    const DialogTable& table() const { return readTable; }
+
+    // Replaces the table in the script with `lines` as one undo step and
+    // remembers them as the table read. False, with the script untouched,
+    // when the script is gone or its table is no longer the one read (it
+    // was edited or removed meanwhile).
+    bool replace(const QStringList& lines);
+
+private:
+    QPointer<QPlainTextEdit> script;
+    // Stands at the start of the header line and moves with edits above it.
+    QTextCursor header;
+    DialogTable readTable;
+};

@@ -1,0 +1,49 @@
+#include "DialogStatements.h"
+
+#include "DesignControlTypes.h"
+#include "DialogUnits.h"
+
+namespace DialogStatements {
+
+const QLatin1String indent("  ");
+
+QString quoted(const QString& text)
+{
+    QString inner = text;
+    inner.replace(QLatin1Char('"'), QLatin1Char('\''));
+    // A statement is one line.
+    inner.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    inner.remove(QLatin1Char('\r'));
+    return QLatin1Char('"') + inner + QLatin1Char('"');
+}
+
+QString geometryField(const QRect& pixels, Units units)
+{
+    const QRect r = units == Units::DialogUnits ? DialogUnits::toUnits(pixels) : pixels;
+    return QStringLiteral("%1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+QString sizeField(const QSize& pixels, Units units)
+{
+    const QSize s = units == Units::DialogUnits ? DialogUnits::toUnits(pixels) : pixels;
+    return QStringLiteral("%1 %2").arg(s.width()).arg(s.height());
+}
+
+QString controlStatement(const DesignControl& control, int id, Units units)
+{
+    const DesignControlTypes::ControlType* type = DesignControlTypes::findByName(control.type);
+    QString line = QLatin1String(type->keyword) + QLatin1Char(' ');
+    if (type->hasText)
+        line += quoted(control.text) + QStringLiteral(", ");
+    line += QString::number(id) + QStringLiteral(", ") + geometryField(control.geometry, units);
+    if (*type->styles)
+        line += QStringLiteral(", ") + QLatin1String(type->styles);
+    return line;
+}
+
+QString titleStatement(const QString& title)
+{
+    return QStringLiteral("title ") + quoted(title);
+}
+
+} // namespace DialogStatements

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "DialogDesign.h"
+
+#include <QString>
+
+// The statement lines the designer writes into a dialog table.
+namespace DialogStatements {
+
+enum class Units { Pixels, DialogUnits };
+
+// The indent of statements inside a new table.
+extern const QLatin1String indent;
+
+// A text as the quoted field of a statement. mSL has no escape for a double
+// quote inside the quotes, so one is written as a single quote.
+QString quoted(const QString& text);
+// "x y w h" in the table's units, from pixels.
+QString geometryField(const QRect& pixels, Units units);
+QString sizeField(const QSize& pixels, Units units);
+// A whole control line without indent: the statement, the text where the
+// control has one, the id, the geometry and the styles its type needs.
+QString controlStatement(const DesignControl& control, int id, Units units);
+QString titleStatement(const QString& title);
+
+} // namespace DialogStatements

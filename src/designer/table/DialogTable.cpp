@@ -1,0 +1,342 @@
+#include "DialogTable.h"
+
+#include "DesignControlTypes.h"
+#include "DialogUnits.h"
+#include "core/BlockState.h"
+#include "core/MslChecker.h"
+#include "tables/DialogControls.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+bool isSpace(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+void skipSpaces(const QString& text, int& pos)
+{
+    while (pos < text.size() && isSpace(text[pos]))
+        ++pos;
+}
+
+QString firstWord(const QString& text, int& pos)
+{
+    skipSpaces(text, pos);
+    const int start = pos;
+    while (pos < text.size() && !isSpace(text[pos]))
+        ++pos;
+    return text.mid(start, pos - start).toLower();
+}
+
+// A whole number with an optional minus sign.
+bool readInt(const QString& word, int& value)
+{
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]{1,6}$"));
+    if (!number.match(word).hasMatch())
+        return false;
+    value = word.toInt();
+    return true;
+}
+
+// The numbers of a field "a b c ..." (spaces around allowed); false when the
+// field holds anything else or not exactly `count` of them.
+bool readNumbers(const QString& field, int count, QVector<int>& values)
+{
+    const QStringList words = field.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() != count)
+        return false;
+    values.clear();
+    for (const QString& word : words) {
+        int v = 0;
+        if (!readInt(word, v))
+            return false;
+        values.append(v);
+    }
+    return true;
+}
+
+// The id of any control statement (whether the designer places that control
+// or not) when it is a plain number; -1 otherwise.
+int statementId(const QString& line, int pos, const QString& keyword)
+{
+    const DialogControls::Control* control = DialogControls::findControl(keyword);
+    if (!control)
+        return -1;
+    if (control->hasText) {
+        skipSpaces(line, pos);
+        if (pos < line.size() && line[pos] == QLatin1Char('"')) {
+            pos = line.indexOf(QLatin1Char('"'), pos + 1);
+            if (pos < 0)
+                return -1;
+        }
+        pos = line.indexOf(QLatin1Char(','), pos);
+        if (pos < 0)
+            return -1;
+        ++pos;
+    }
+    int end = line.indexOf(QLatin1Char(','), pos);
+    if (end < 0)
+        end = line.size();
+    int id = -1;
+    return readInt(line.mid(pos, end - pos).trimmed(), id) ? id : -1;
+}
+
+QString replaced(QString line, int start, int length, const QString& with)
+{
+    return line.replace(start, length, with);
+}
+
+} // namespace
+
+DialogTable DialogTable::read(const QStringList& lines)
+{
+    DialogTable table;
+    table.original = lines;
+    // The units apply to every statement, wherever the option line stands.
+    for (int i = 1; i < lines.size(); ++i) {
+        int pos = 0;
+        if (firstWord(lines[i], pos) != QLatin1String("option"))
+            continue;
+        const QStringList words = lines[i].mid(pos).toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString& word : words) {
+            if (word == QLatin1String("dbu"))
+                table.tableUnits = DialogStatements::Units::DialogUnits;
+            else if (word == QLatin1String("pixels"))
+                table.tableUnits = DialogStatements::Units::Pixels;
+        }
+    }
+    // The checker says where the table's comments run and where it ends.
+    MslChecker checker;
+    LineCheckResult result;
+    int state = -1;
+    for (int i = 0; i < lines.size(); ++i) {
+        const bool inComment = BlockState::decode(state).kind == BlockState::Kind::DialogComment;
+        checker.checkLine(MslChecker::lowerCased(lines[i]), state, result);
+        state = result.state;
+        if (i == 0 || inComment)
+            continue;
+        const BlockState::Kind kind = BlockState::decode(state).kind;
+        if (kind != BlockState::Kind::DialogTable && kind != BlockState::Kind::DialogComment) {
+            table.closingLine = i;
+            break;
+        }
+        table.readStatement(i);
+    }
+    return table;
+}
+
+void DialogTable::readStatement(int index)
+{
+    const QString& line = original[index];
+    int pos = 0;
+    const QString word = firstWord(line, pos);
+    if (word == QLatin1String("title")) {
+        if (!hasTitleStatement)
+            readTitle(index, pos);
+        hasTitleStatement = true;
+    } else if (word == QLatin1String("size")) {
+        if (!hasSizeStatement)
+            readSize(index, pos);
+        hasSizeStatement = true;
+    } else {
+        // New controls get ids after every id in the table, understood or not.
+        highestId = qMax(highestId, statementId(line, pos, word));
+        readControl(index, pos, word);
+    }
+}
+
+bool DialogTable::readTitle(int index, int pos)
+{
+    const QString& line = original[index];
+    skipSpaces(line, pos);
+    if (pos >= line.size() || line[pos] != QLatin1Char('"'))
+        return false;
+    const int close = line.indexOf(QLatin1Char('"'), pos + 1);
+    if (close < 0)
+        return false;
+    int after = close + 1;
+    skipSpaces(line, after);
+    if (after < line.size())
+        return false;
+    titleLine = index;
+    titleSpan = Span{pos + 1, close - pos - 1};
+    title = line.mid(titleSpan.start, titleSpan.length);
+    return true;
+}
+
+bool DialogTable::readSize(int index, int pos)
+{
+    const QString& line = original[index];
+    QVector<int> values;
+    if (!readNumbers(line.mid(pos), 4, values))
+        return false;
+    // The span of the width and height: from the third figure to the end.
+    int figure = pos;
+    for (int i = 0; i < 2; ++i) {
+        skipSpaces(line, figure);
+        while (figure < line.size() && !isSpace(line[figure]))
+            ++figure;
+    }
+    skipSpaces(line, figure);
+    int end = line.size();
+    while (end > figure && isSpace(line[end - 1]))
+        --end;
+    sizeLine = index;
+    sizeSpan = Span{figure, end - figure};
+    const QSize inTable(values[2], values[3]);
+    size = tableUnits == DialogStatements::Units::DialogUnits ? DialogUnits::toPixels(inTable) : inTable;
+    return true;
+}
+
+bool DialogTable::readControl(int index, int pos, const QString& keyword)
+{
+    const QString& line = original[index];
+    const int keywordEnd = pos;
+    // Which types share this keyword decides whether a text comes first.
+    const DesignControlTypes::ControlType* anyOfKeyword = DesignControlTypes::findByStatement(keyword, {});
+    if (!anyOfKeyword)
+        return false;
+    ControlLine control;
+    control.line = index;
+    pos = keywordEnd;
+    if (anyOfKeyword->hasText) {
+        skipSpaces(line, pos);
+        if (pos >= line.size() || line[pos] != QLatin1Char('"'))
+            return false;
+        const int close = line.indexOf(QLatin1Char('"'), pos + 1);
+        if (close < 0)
+            return false;
+        control.textSpan = Span{pos + 1, close - pos - 1};
+        control.text = line.mid(control.textSpan.start, control.textSpan.length);
+        pos = close + 1;
+        skipSpaces(line, pos);
+        if (pos >= line.size() || line[pos] != QLatin1Char(','))
+            return false;
+        ++pos;
+    }
+    const int idEnd = line.indexOf(QLatin1Char(','), pos);
+    if (idEnd < 0)
+        return false;
+    int id = 0;
+    if (!readInt(line.mid(pos, idEnd - pos).trimmed(), id) || id < 0)
+        return false;
+    const int geometryStart = idEnd + 1;
+    int geometryEnd = line.indexOf(QLatin1Char(','), geometryStart);
+    if (geometryEnd < 0)
+        geometryEnd = line.size();
+    QVector<int> values;
+    if (!readNumbers(line.mid(geometryStart, geometryEnd - geometryStart), 4, values))
+        return false;
+    int spanStart = geometryStart;
+    skipSpaces(line, spanStart);
+    int spanEnd = geometryEnd;
+    while (spanEnd > spanStart && isSpace(line[spanEnd - 1]))
+        --spanEnd;
+    control.geometrySpan = Span{spanStart, spanEnd - spanStart};
+
+    const QStringList styles = line.mid(geometryEnd).toLower().split(QRegularExpression(QStringLiteral("[ ,]")),
+                                                                      Qt::SkipEmptyParts);
+    control.type = QLatin1String(DesignControlTypes::findByStatement(keyword, styles)->name);
+    const QRect inTable(values[0], values[1], values[2], values[3]);
+    control.geometry =
+        tableUnits == DialogStatements::Units::DialogUnits ? DialogUnits::toPixels(inTable) : inTable;
+    highestId = qMax(highestId, id);   // icons have no statement of the checker's
+    controls.append(control);
+    return true;
+}
+
+QString DialogTable::name() const
+{
+    if (original.isEmpty())
+        return QString();
+    const QString& header = original.first();
+    int pos = 0;
+    firstWord(header, pos);   // "dialog"
+    // Switches such as -l come before the name.
+    int start = pos;
+    QString word = firstWord(header, pos);
+    while (word.startsWith(QLatin1Char('-'))) {
+        start = pos;
+        word = firstWord(header, pos);
+    }
+    int nameStart = start;
+    skipSpaces(header, nameStart);
+    return header.mid(nameStart, pos - nameStart);
+}
+
+DialogDesign DialogTable::design() const
+{
+    DialogDesign d;
+    d.title = title;
+    d.size = size;
+    for (int i = 0; i < controls.size(); ++i)
+        d.controls.append(DesignControl{controls[i].type, controls[i].text, controls[i].geometry, i});
+    return d;
+}
+
+QString DialogTable::statementIndent() const
+{
+    for (int i = 1; i < original.size(); ++i) {
+        const QString& line = original[i];
+        int pos = 0;
+        skipSpaces(line, pos);
+        if (pos < line.size() && line[pos] != QLatin1Char('}'))
+            return line.left(pos);
+    }
+    return DialogStatements::indent;
+}
+
+QStringList DialogTable::write(const DialogDesign& edited) const
+{
+    using DialogStatements::Units;
+    QStringList out = original;
+    const QString indent = statementIndent();
+
+    for (const DesignControl& control : edited.controls) {
+        if (control.tableControl < 0 || control.tableControl >= controls.size())
+            continue;
+        const ControlLine& read = controls[control.tableControl];
+        QString line = out[read.line];
+        // The geometry comes after the text: replacing it first keeps the
+        // text's span valid.
+        if (control.geometry != read.geometry)
+            line = replaced(line, read.geometrySpan.start, read.geometrySpan.length,
+                            DialogStatements::geometryField(control.geometry, tableUnits));
+        if (read.textSpan.start >= 0 && control.text != read.text) {
+            const QString inner = DialogStatements::quoted(control.text).mid(1).chopped(1);
+            line = replaced(line, read.textSpan.start, read.textSpan.length, inner);
+        }
+        out[read.line] = line;
+    }
+
+    // New lines are inserted from the bottom up, so the line numbers above
+    // stay valid.
+    QStringList added;
+    int id = highestId;
+    for (const DesignControl& control : edited.controls) {
+        if (control.tableControl < 0)
+            added << indent + DialogStatements::controlStatement(control, ++id, tableUnits);
+    }
+    const int insertAt = closingLine >= 0 ? closingLine : out.size();
+    for (int i = added.size() - 1; i >= 0; --i)
+        out.insert(insertAt, added[i]);
+
+    if (edited.size != size && !edited.size.isEmpty()) {
+        const QString field = DialogStatements::sizeField(edited.size, tableUnits);
+        if (sizeLine >= 0)
+            out[sizeLine] = replaced(out[sizeLine], sizeSpan.start, sizeSpan.length, field);
+        else if (!hasSizeStatement)
+            out.insert(titleLine >= 0 ? titleLine + 1 : 1, indent + QStringLiteral("size -1 -1 ") + field);
+    }
+    if (edited.title != title) {
+        if (titleLine >= 0) {
+            const QString inner = DialogStatements::quoted(edited.title).mid(1).chopped(1);
+            out[titleLine] = replaced(out[titleLine], titleSpan.start, titleSpan.length, inner);
+        } else if (!hasTitleStatement) {
+            out.insert(1, indent + DialogStatements::titleStatement(edited.title));
+        }
+    }
+    return out;
+}

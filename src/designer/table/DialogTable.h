@@ -1,0 +1,74 @@
+#pragma once
+
+#include "DialogDesign.h"
+#include "DialogStatements.h"
+
+#include <QStringList>
+#include <QVector>
+
+// A dialog table read from a script, remembered line for line so that it can
+// be written back after the designer changed it.
+//
+// The designer understands the title (a quoted string), the size (four
+// numbers), the option line (pixels or dialog units) and the lines of the
+// controls it can place (a quoted text where the statement has one, a number
+// as id and four numbers as geometry). Everything else (comments, menus,
+// tab pages, controls whose fields are identifiers or variables) is kept as
+// it stands. Writing back changes only what the design changed, so a table
+// read and written back unchanged is the same text.
+class DialogTable
+{
+public:
+    // `lines` run from the header ("dialog name {") to the closing "}" line.
+    static DialogTable read(const QStringList& lines);
+
+    // The dialog's name from the header line.
+    QString name() const;
+    DialogStatements::Units units() const { return tableUnits; }
+    // The design in pixels: the table converted through DialogUnits when it
+    // measures in dialog units. Without a size line the size is empty.
+    DialogDesign design() const;
+    // The table's lines with the changes of `edited` (a design() whose
+    // controls may have moved, changed text or grown in number): changed
+    // statements are rewritten in the table's units, new controls go before
+    // the closing line with ids after the highest one in the table.
+    QStringList write(const DialogDesign& edited) const;
+    const QStringList& lines() const { return original; }
+
+private:
+    // A piece of a line: start and length.
+    struct Span {
+        int start = -1;
+        int length = 0;
+    };
+    struct ControlLine {
+        int line = 0;
+        QString type;
+        QString text;
+        QRect geometry;        // in pixels
+        Span textSpan;         // inside the quotes; start -1 when the statement has no text
+        Span geometrySpan;
+    };
+
+    void readStatement(int index);
+    bool readTitle(int index, int pos);
+    bool readSize(int index, int pos);
+    bool readControl(int index, int pos, const QString& keyword);
+    QString statementIndent() const;
+
+    QStringList original;
+    DialogStatements::Units tableUnits = DialogStatements::Units::Pixels;
+    // Any title and size statement, understood or not: one the designer
+    // cannot read is left alone rather than written a second time.
+    bool hasTitleStatement = false;
+    bool hasSizeStatement = false;
+    int titleLine = -1;
+    QString title;
+    Span titleSpan;
+    int sizeLine = -1;
+    QSize size;                // in pixels
+    Span sizeSpan;             // the width and height figures
+    int closingLine = -1;
+    int highestId = 0;
+    QVector<ControlLine> controls;
+};

@@ -1,0 +1,326 @@
+#include "CorpusTables.h"
+#include "DesignerTestMain.h"
+#include "DragEvents.h"
+#include "MdiChildBuilder.h"
+#include "MdiChildDialogDummy.h"
+#include "NewDialogTable.h"
+#include "TQPushButton.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QWidget* placeNew(MdiChildDialogDummy* canvas, const QString& type, const QPoint& pos)
+{
+    std::unique_ptr<QMimeData> mime(DragEvents::withFormat(QStringLiteral("gui/") + type));
+    DragEvents::enter(canvas, mime.get(), pos);
+    DragEvents::move(canvas, mime.get(), pos);
+    DragEvents::drop(canvas, mime.get(), pos);
+    return canvas->objects().last().widget;
+}
+
+// The script's lines as the document holds them (toPlainText would turn
+// no-break spaces into blanks).
+QStringList documentLines(const QPlainTextEdit& editor)
+{
+    QStringList lines;
+    for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
+}
+
+void setCaretLine(QPlainTextEdit& editor, int line)
+{
+    editor.setTextCursor(QTextCursor(editor.document()->findBlockByNumber(line)));
+}
+
+const QStringList scriptAroundTable = {
+    "alias before { echo -a hi }",
+    "dialog -l sample {",
+    "  title \"Sample\"",
+    "  size -1 -1 320 260",
+    "  option pixels",
+    "  ; a comment stays",
+    "  button \"OK\", 1, 10 200 50 20, ok",
+    "  menu \"File\", 40",
+    "  edit \"name\", 2, 10 10 100 20, autohs",
+    "  list 3, 120 10 90 60, check",
+    "}",
+    "on *:dialog:sample:init:0: { did -a sample 3 one }",
+};
+
+} // namespace
+
+class TestBuilder : public QObject
+{
+    Q_OBJECT
+private slots:
+    void framesTheCanvas()
+    {
+        MdiChildBuilder win;
+        auto* area = qobject_cast<QMdiArea*>(win.centralWidget());
+        QVERIFY(area);
+        QCOMPARE(area->background().color(), QColor(140, 181, 255));
+        QCOMPARE(area->subWindowList().size(), 1);
+        QCOMPARE(area->subWindowList().first()->widget(), win.canvas());
+        QCOMPARE(win.objectLabel()->text(), QStringLiteral("Object: Dialog Object"));
+        QCOMPARE(win.valueEdit()->text(), QStringLiteral("Input Request"));
+        QCOMPARE(win.findChild<QLabel*>(QStringLiteral("positionLabel"))->text(), QStringLiteral("  0, 0"));
+    }
+
+    void toolboxOffersEighteenFormats()
+    {
+        MdiChildBuilder win;
+        const QList<TQPushButton*> buttons = win.findChildren<TQPushButton*>();
+        QCOMPARE(buttons.size(), 18);
+        QCOMPARE(buttons.first()->dragFormat(), QStringLiteral("gui/button"));
+        QCOMPARE(buttons.first()->toolTip(), QStringLiteral("Button"));
+        QCOMPARE(buttons[15]->dragFormat(), QStringLiteral("gui/tabPage"));
+        QCOMPARE(buttons.last()->toolTip(), QStringLiteral("Horizontal Scroll Bar"));
+        for (TQPushButton* button : buttons) {
+            QVERIFY(button->isFlat());
+            QVERIFY(!button->icon().isNull());
+        }
+        auto* toolbox = win.findChild<QDockWidget*>(QStringLiteral("toolboxDock"));
+        QCOMPARE(toolbox->windowTitle(), QStringLiteral("  ToolBox"));
+        QCOMPARE(toolbox->features(), QDockWidget::DockWidgetMovable);
+    }
+
+    void toolbarShortcutsAndStates()
+    {
+        MdiChildBuilder win;
+        const struct {
+            const char* text;
+            const char* shortcut;
+            bool checked;
+        } expected[] = {
+            {"Align To Grid", "Ctrl+L", true},         {"Show Grid", "Ctrl+G", true},
+            {"Increase Grid Size", "Ctrl+=", false},   {"Decrease Grid Size", "Ctrl+-", false},
+            {"Object Selection", "", true},            {"Generate Code", "F5", false},
+        };
+        for (const auto& row : expected) {
+            QAction* action = win.toolbarAction(QString::fromLatin1(row.text));
+            QVERIFY2(action, row.text);
+            QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(row.shortcut)));
+            QCOMPARE(action->isChecked(), row.checked);
+            QVERIFY(!action->icon().isNull());
+        }
+        win.toolbarAction(QStringLiteral("Align To Grid"))->trigger();
+        QVERIFY(!win.canvas()->isSnapping());
+        win.toolbarAction(QStringLiteral("Object Selection"))->trigger();
+        QVERIFY(!win.canvas()->isObjectSelectionEnabled());
+    }
+
+    void gridSizeActionsEnableInTurn_data()
+    {
+        QTest::addColumn<QString>("steps");   // i increase, d decrease, h hide grid, s show grid
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<bool>("increaseEnabled");
+        QTest::addColumn<bool>("decreaseEnabled");
+        QTest::newRow("start") << "" << 8 << true << true;
+        QTest::newRow("down twice") << "dd" << 4 << true << false;
+        QTest::newRow("down twice, up once") << "ddi" << 6 << true << true;
+        QTest::newRow("up to 28") << "iiiiiiiiii" << 28 << true << true;
+        QTest::newRow("up to 30") << "iiiiiiiiiii" << 30 << false << true;
+        QTest::newRow("no further") << "iiiiiiiiiiii" << 30 << false << true;
+        QTest::newRow("hidden") << "h" << 8 << false << false;
+        QTest::newRow("hidden at 4, shown") << "ddhs" << 4 << true << true;
+    }
+    void gridSizeActionsEnableInTurn()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, grid);
+        QFETCH(bool, increaseEnabled);
+        QFETCH(bool, decreaseEnabled);
+        MdiChildBuilder win;
+        QAction* increase = win.toolbarAction(QStringLiteral("Increase Grid Size"));
+        QAction* decrease = win.toolbarAction(QStringLiteral("Decrease Grid Size"));
+        QAction* showGrid = win.toolbarAction(QStringLiteral("Show Grid"));
+        for (const QChar step : steps) {
+            if (step == QLatin1Char('i'))
+                increase->trigger();
+            else if (step == QLatin1Char('d'))
+                decrease->trigger();
+            else
+                showGrid->setChecked(step == QLatin1Char('s'));
+        }
+        QCOMPARE(win.canvas()->gridSize(), grid);
+        QCOMPARE(increase->isEnabled(), increaseEnabled);
+        QCOMPARE(decrease->isEnabled(), decreaseEnabled);
+        QCOMPARE(win.canvas()->isGridVisible(), !steps.endsWith(QLatin1Char('h')));
+    }
+
+    void textRowEditsDialogButtonsAndEdits()
+    {
+        MdiChildBuilder win;
+        MdiChildDialogDummy* canvas = win.canvas();
+        canvas->resize(400, 400);
+        QLineEdit* value = win.valueEdit();
+
+        value->setText(QStringLiteral("My Dialog"));
+        QCOMPARE(canvas->windowTitle(), QStringLiteral("My Dialog"));
+
+        auto* button = static_cast<QPushButton*>(placeNew(canvas, QStringLiteral("button"), QPoint(8, 40)));
+        QCOMPARE(win.objectLabel()->text(), QStringLiteral("Object: Button Object"));
+        QCOMPARE(value->text(), QString());
+        value->setText(QStringLiteral("Go"));
+        QCOMPARE(button->text(), QStringLiteral("Go"));
+
+        auto* edit = static_cast<QLineEdit*>(placeNew(canvas, QStringLiteral("edit"), QPoint(8, 80)));
+        QCOMPARE(win.objectLabel()->text(), QStringLiteral("Object: Edit Object"));
+        value->setText(QStringLiteral("nick"));
+        QCOMPARE(edit->text(), QStringLiteral("nick"));
+
+        // Other types leave the panel as it was and ignore typing.
+        auto* check = static_cast<QCheckBox*>(placeNew(canvas, QStringLiteral("check"), QPoint(8, 120)));
+        QCOMPARE(win.objectLabel()->text(), QStringLiteral("Object: Edit Object"));
+        value->setText(QStringLiteral("ignored"));
+        QCOMPARE(check->text(), QString());
+        QCOMPARE(edit->text(), QStringLiteral("nick"));
+        QCOMPARE(canvas->windowTitle(), QStringLiteral("My Dialog"));
+    }
+
+    void generateCodeWritesANewTable()
+    {
+        MdiChildBuilder win;
+        MdiChildDialogDummy* canvas = win.canvas();
+        canvas->resize(400, 300);
+        win.valueEdit()->setText(QStringLiteral("Login"));
+        placeNew(canvas, QStringLiteral("text"), QPoint(8, 24));
+        placeNew(canvas, QStringLiteral("pass"), QPoint(72, 24));
+        win.valueEdit()->setText(QStringLiteral("secret"));   // not an edit: ignored
+        placeNew(canvas, QStringLiteral("button"), QPoint(8, 64));
+        win.valueEdit()->setText(QStringLiteral("OK"));
+        QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
+        win.toolbarAction(QStringLiteral("Generate Code"))->trigger();
+        QCOMPARE(generated.size(), 1);
+        const QStringList expected = {
+            "dialog Login {",
+            "  title \"Login\"",
+            "  size -1 -1 400 300",
+            "  option pixels",
+            "  text \"\", 1, 8 24 56 14",
+            "  edit \"\", 2, 72 24 100 20, pass",
+            "  button \"OK\", 3, 8 64 75 23",
+            "}",
+        };
+        QCOMPARE(generated.first().first().toString().split(QLatin1Char('\n')), expected);
+    }
+
+    void editsATableOfAScriptInPlace()
+    {
+        QPlainTextEdit script;
+        script.setPlainText(scriptAroundTable.join(QLatin1Char('\n')));
+        setCaretLine(script, 5);
+        MdiChildBuilder win;
+        QVERIFY(win.openTable(&script));
+        QCOMPARE(win.tableName(), QStringLiteral("sample"));
+        MdiChildDialogDummy* canvas = win.canvas();
+        QCOMPARE(canvas->windowTitle(), QStringLiteral("Sample"));
+        QCOMPARE(canvas->size(), QSize(320, 260));
+        QCOMPARE(canvas->objects().size(), 3);
+        QCOMPARE(canvas->objects()[0].type, QStringLiteral("button"));
+        QCOMPARE(static_cast<QPushButton*>(canvas->objects()[0].widget)->text(), QStringLiteral("OK"));
+        QCOMPARE(canvas->objects()[0].widget->geometry(), QRect(10, 200, 50, 20));
+        QCOMPARE(static_cast<QLineEdit*>(canvas->objects()[1].widget)->text(), QStringLiteral("name"));
+        QCOMPARE(canvas->objects()[2].type, QStringLiteral("checkList"));
+
+        // Unchanged: the script stays as it is, without an undo step.
+        QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
+        win.generateCode();
+        QCOMPARE(documentLines(script), scriptAroundTable);
+        QVERIFY(!script.document()->isUndoAvailable());
+
+        canvas->objects()[0].widget->move(16, 208);
+        placeNew(canvas, QStringLiteral("radio"), QPoint(8, 100));
+        win.generateCode();
+        win.generateCode();   // the new control is the table's now: no second copy
+        QCOMPARE(generated.size(), 0);
+        QStringList expected = scriptAroundTable;
+        expected[6] = QStringLiteral("  button \"OK\", 1, 16 208 50 20, ok");
+        expected.insert(10, QStringLiteral("  radio \"\", 41, 8 96 99 19"));
+        QCOMPARE(documentLines(script), expected);
+        script.undo();
+        QCOMPARE(documentLines(script), scriptAroundTable);
+    }
+
+    void aTableChangedInTheScriptGoesToANewScript()
+    {
+        QPlainTextEdit script;
+        script.setPlainText(scriptAroundTable.join(QLatin1Char('\n')));
+        setCaretLine(script, 2);
+        MdiChildBuilder win;
+        QVERIFY(win.openTable(&script));
+        // Lines added above the table do not matter; a changed table does.
+        script.moveCursor(QTextCursor::Start);
+        script.insertPlainText(QStringLiteral("; new first line\n"));
+        win.canvas()->objects()[0].widget->move(24, 200);
+        win.generateCode();
+        QCOMPARE(script.document()->findBlockByNumber(7).text(), QStringLiteral("  button \"OK\", 1, 24 200 50 20, ok"));
+
+        setCaretLine(script, 8);
+        script.textCursor().insertText(QStringLiteral(" "));
+        const QString before = script.toPlainText();
+        QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        win.generateCode();
+        QCOMPARE(script.toPlainText(), before);
+        QCOMPARE(generated.size(), 1);
+        QVERIFY(generated.first().first().toString().startsWith(QStringLiteral("dialog -l sample {\n")));
+    }
+
+    void caretOutsideATableOpensNothing()
+    {
+        QPlainTextEdit script;
+        script.setPlainText(scriptAroundTable.join(QLatin1Char('\n')));
+        setCaretLine(script, 11);
+        MdiChildBuilder win;
+        QVERIFY(!win.openTable(&script));
+        QVERIFY(win.canvas()->objects().isEmpty());
+    }
+
+    // Tables of real scripts go onto a shown canvas and come back unchanged.
+    void corpusTablesComeBackUnchanged()
+    {
+        if (!corpusAvailable())
+            QSKIP("KORVEL_CORPUS does not name the directory of real scripts");
+        const QVector<CorpusTable> tables = corpusTables();
+        int placed = 0;
+        constexpr int sampleEvery = 4;   // a quarter of them keeps the test short
+        for (int i = 0; i < tables.size(); i += sampleEvery) {
+            QPlainTextEdit script;
+            script.setPlainText(tables[i].lines.join(QLatin1Char('\n')));
+            setCaretLine(script, 0);
+            MdiChildBuilder win;
+            win.show();
+            QVERIFY(win.openTable(&script));
+            placed += win.canvas()->objects().size();
+            QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
+            win.generateCode();
+            QCOMPARE(generated.size(), 0);
+            QCOMPARE(documentLines(script), tables[i].lines);
+        }
+        QVERIFY(placed > 100);
+    }
+};
+
+DESIGNER_TEST(TestBuilder)
+#include "tst_builder.moc"

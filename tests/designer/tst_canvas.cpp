@@ -1,0 +1,284 @@
+#include "DesignControlTypes.h"
+#include "DesignerTestMain.h"
+#include "DragEvents.h"
+#include "MdiChildDialogDummy.h"
+#include "Mnu.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QString typeFormat(const QString& type)
+{
+    return QStringLiteral("gui/") + type;
+}
+
+// Drags a new control of `type` from the toolbox onto the canvas at `pos`.
+QWidget* placeNew(MdiChildDialogDummy& canvas, const QString& type, const QPoint& pos)
+{
+    std::unique_ptr<QMimeData> mime(DragEvents::withFormat(typeFormat(type)));
+    DragEvents::enter(&canvas, mime.get(), pos);
+    DragEvents::move(&canvas, mime.get(), pos);
+    DragEvents::drop(&canvas, mime.get(), pos);
+    return canvas.objects().isEmpty() ? nullptr : canvas.objects().last().widget;
+}
+
+void press(QWidget* widget, const QPoint& pos = QPoint(3, 3), Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mousePress(widget, button, Qt::NoModifier, pos);
+}
+
+// Moves the selected control as a "gui.moved" drag pressed at `grip`
+// inside it and released with the cursor at `cursor`.
+void moveSelected(MdiChildDialogDummy& canvas, const QPoint& grip, const QPoint& cursor)
+{
+    std::unique_ptr<QMimeData> mime(DragEvents::withFormat(
+        QStringLiteral("gui.moved"), QByteArray::number(grip.x()) + ' ' + QByteArray::number(grip.y())));
+    DragEvents::enter(&canvas, mime.get(), cursor, Qt::MoveAction);
+    DragEvents::move(&canvas, mime.get(), cursor, Qt::MoveAction);
+    DragEvents::drop(&canvas, mime.get(), cursor, Qt::MoveAction);
+}
+
+bool resizeSelected(MdiChildDialogDummy& canvas, MdiChildDialogDummy::Handle handle, const QPoint& cursor)
+{
+    std::unique_ptr<QMimeData> mime(
+        DragEvents::withFormat(QStringLiteral("gui.resize"), QByteArray::number(int(handle))));
+    DragEvents::enter(&canvas, mime.get(), cursor, Qt::MoveAction);
+    return DragEvents::move(&canvas, mime.get(), cursor, Qt::MoveAction);
+}
+
+} // namespace
+
+class TestCanvas : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsEmptyWithItsDefaults()
+    {
+        MdiChildDialogDummy canvas;
+        QCOMPARE(canvas.windowTitle(), QStringLiteral("Input Request"));
+        QCOMPARE(canvas.minimumSize(), QSize(300, 250));
+        QVERIFY(canvas.acceptDrops());
+        QCOMPARE(canvas.gridSize(), 8);
+        QVERIFY(canvas.isGridVisible() && canvas.isSnapping() && canvas.isObjectSelectionEnabled());
+        QVERIFY(canvas.objects().isEmpty());
+        QCOMPARE(canvas.dialogMenuBar()->actions().size(), 1);
+        QCOMPARE(canvas.dialogMenuBar()->actions().first()->text(), QStringLiteral("Add Menu"));
+    }
+
+    void everyToolboxFormatPlacesItsControl()
+    {
+        MdiChildDialogDummy canvas;
+        canvas.resize(600, 600);
+        QSignalSpy selections(&canvas, &MdiChildDialogDummy::newSelection);
+        const char* const classes[] = {
+            "QPushButton", "QLineEdit", "QLineEdit", "QTextEdit", "QLabel", "QLabel", "QComboBox", "QListWidget",
+            "QListWidget", "QCheckBox", "QListWidget", "QRadioButton", "QLabel", "QGroupBox", "QTabWidget",
+            "QScrollBar", "QScrollBar",
+        };
+        for (int i = 0; i < DesignControlTypes::typeCount(); ++i) {
+            const DesignControlTypes::ControlType& type = DesignControlTypes::controlType(i);
+            const QString name = QLatin1String(type.name);
+            QWidget* control = placeNew(canvas, name, QPoint(16, 16));
+            QCOMPARE(canvas.objects().size(), i + 1);
+            QCOMPARE(canvas.objects().last().type, name);
+            QCOMPARE(control->metaObject()->className(), classes[i]);
+            QCOMPARE(control->geometry(), QRect(QPoint(16, 16), DesignControlTypes::defaultSize(type)));
+            QVERIFY(control->isVisibleTo(&canvas));
+            QCOMPARE(canvas.selected(), control);
+            QCOMPARE(selections.last().at(0).value<QWidget*>(), control);
+            QCOMPARE(selections.last().at(1).toString(), name);
+        }
+        QCOMPARE(static_cast<QLineEdit*>(canvas.objects()[2].widget)->echoMode(), QLineEdit::Password);
+    }
+
+    void tabPageIsRefused()
+    {
+        MdiChildDialogDummy canvas;
+        std::unique_ptr<QMimeData> mime(DragEvents::withFormat(QStringLiteral("gui/tabPage")));
+        QVERIFY(!DragEvents::enter(&canvas, mime.get(), QPoint(20, 20)));
+        QVERIFY(!DragEvents::move(&canvas, mime.get(), QPoint(20, 20)));
+        QVERIFY(canvas.objects().isEmpty());
+    }
+
+    void placingSnapsToTheGrid_data()
+    {
+        QTest::addColumn<bool>("snap");
+        QTest::addColumn<int>("gridSteps");   // increases (+) or decreases (-) from 8
+        QTest::addColumn<bool>("moveAfterwards");
+        QTest::addColumn<QPoint>("landed");
+        QTest::newRow("new control, grid 8") << true << 0 << false << QPoint(16, 8);
+        QTest::newRow("moved control, grid 8") << true << 0 << true << QPoint(16, 8);
+        QTest::newRow("grid 10") << true << 1 << false << QPoint(20, 10);
+        QTest::newRow("grid 6") << true << -1 << true << QPoint(18, 12);
+        QTest::newRow("no snapping") << false << 0 << true << QPoint(21, 13);
+    }
+    void placingSnapsToTheGrid()
+    {
+        QFETCH(bool, snap);
+        QFETCH(int, gridSteps);
+        QFETCH(bool, moveAfterwards);
+        QFETCH(QPoint, landed);
+        MdiChildDialogDummy canvas;
+        canvas.setSnapIn(snap);
+        for (int i = 0; i < gridSteps; ++i)
+            canvas.increaseGridSize();
+        for (int i = 0; i > gridSteps; --i)
+            canvas.decreaseGridSize();
+        QLabel position;
+        canvas.setPositionLabel(&position);
+        QWidget* control = placeNew(canvas, QStringLiteral("button"), moveAfterwards ? QPoint(100, 100) : QPoint(21, 13));
+        if (moveAfterwards) {
+            // Pressed 5 x 7 inside the control, released where its top-left
+            // comes to (21, 13).
+            moveSelected(canvas, QPoint(5, 7), QPoint(26, 20));
+            QCOMPARE(position.text(), QStringLiteral("  26, 20"));
+        } else {
+            QCOMPARE(position.text(), QStringLiteral("  21, 13"));
+        }
+        QCOMPARE(control->pos(), landed);
+        QCOMPARE(control->size(), QSize(75, 23));
+        QCOMPARE(canvas.objects().size(), 1);
+    }
+
+    void resizingFromTheTopLeftHandle_data()
+    {
+        QTest::addColumn<int>("handle");
+        QTest::addColumn<QPoint>("cursor");
+        QTest::addColumn<QRect>("geometry");
+        using H = MdiChildDialogDummy::Handle;
+        // The control starts at (40, 40), 75 x 23.
+        QTest::newRow("grow") << int(H::TopLeft) << QPoint(25, 33) << QRect(24, 32, 91, 31);
+        QTest::newRow("past the other corner") << int(H::TopLeft) << QPoint(200, 200) << QRect(200, 200, 10, 10);
+        QTest::newRow("on the left edge") << int(H::TopLeft) << QPoint(40, 10) << QRect(40, 40, 75, 23);
+        QTest::newRow("top right") << int(H::TopRight) << QPoint(200, 10) << QRect(40, 40, 75, 23);
+        QTest::newRow("bottom right") << int(H::BottomRight) << QPoint(200, 200) << QRect(40, 40, 75, 23);
+        QTest::newRow("bottom left") << int(H::BottomLeft) << QPoint(10, 200) << QRect(40, 40, 75, 23);
+    }
+    void resizingFromTheTopLeftHandle()
+    {
+        QFETCH(int, handle);
+        QFETCH(QPoint, cursor);
+        QFETCH(QRect, geometry);
+        MdiChildDialogDummy canvas;
+        canvas.resize(400, 400);
+        QWidget* control = placeNew(canvas, QStringLiteral("button"), QPoint(40, 40));
+        QVERIFY(resizeSelected(canvas, MdiChildDialogDummy::Handle(handle), cursor));
+        QCOMPARE(control->geometry(), geometry);
+    }
+
+    void pressesSelectControlsAndTheDialog()
+    {
+        MdiChildDialogDummy canvas;
+        canvas.resize(400, 400);
+        canvas.show();
+        QWidget* button = placeNew(canvas, QStringLiteral("button"), QPoint(200, 200));
+        auto* list = static_cast<QListWidget*>(placeNew(canvas, QStringLiteral("checkList"), QPoint(16, 40)));
+        QSignalSpy selections(&canvas, &MdiChildDialogDummy::newSelection);
+
+        press(button, QPoint(3, 3), Qt::RightButton);
+        QCOMPARE(canvas.selected(), button);
+        QCOMPARE(selections.last().at(1).toString(), QStringLiteral("button"));
+        QVERIFY(!static_cast<QPushButton*>(button)->isDown());   // the filter took the press
+
+        // A list's press lands on its viewport, which stands for the list.
+        press(list->viewport(), QPoint(5, 5), Qt::RightButton);
+        QCOMPARE(canvas.selected(), list);
+        QCOMPARE(selections.last().at(1).toString(), QStringLiteral("checkList"));
+
+        // The left button also starts moving the control (a drag that the
+        // test platform ends at once, leaving the control in place).
+        press(button, QPoint(3, 3), Qt::LeftButton);
+        QCOMPARE(canvas.selected(), button);
+        QCOMPARE(button->pos(), QPoint(200, 200));
+
+        press(&canvas, QPoint(350, 350));
+        QCOMPARE(canvas.selected(), nullptr);
+        QCOMPARE(selections.last().at(0).value<QWidget*>(), &canvas);
+        QCOMPARE(selections.last().at(1).toString(), QStringLiteral("window"));
+    }
+
+    void selectionOffLetsPressesThrough()
+    {
+        MdiChildDialogDummy canvas;
+        canvas.resize(400, 400);
+        canvas.show();
+        auto* button = static_cast<QPushButton*>(placeNew(canvas, QStringLiteral("button"), QPoint(40, 40)));
+        QCOMPARE(canvas.selected(), button);
+        QSignalSpy selections(&canvas, &MdiChildDialogDummy::newSelection);
+        canvas.objSelect(false);
+        QCOMPARE(canvas.selected(), nullptr);
+        QCOMPARE(selections.size(), 1);
+        QCOMPARE(selections.last().at(1).toString(), QStringLiteral("window"));
+
+        press(button);
+        QVERIFY(button->isDown());
+        QCOMPARE(canvas.selected(), nullptr);
+        QCOMPARE(selections.size(), 1);
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+
+        // A control dropped meanwhile is not selected either.
+        QWidget* edit = placeNew(canvas, QStringLiteral("edit"), QPoint(40, 100));
+        QVERIFY(edit);
+        QCOMPARE(canvas.selected(), nullptr);
+    }
+
+    void statusLabelsFollowTheCanvas()
+    {
+        MdiChildDialogDummy canvas;
+        QLabel position;
+        QLabel size;
+        canvas.setPositionLabel(&position);
+        canvas.setSizeLabel(&size);
+        canvas.resize(412, 301);
+        canvas.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+        QCOMPARE(size.text(), QStringLiteral("  412, 301"));
+        QMouseEvent move(QEvent::MouseMove, QPointF(120, 90), canvas.mapToGlobal(QPointF(120, 90)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &move);
+        QCOMPARE(position.text(), QStringLiteral("  120, 90"));
+    }
+
+    void menusGrowFromTheirEntryFields()
+    {
+        MdiChildDialogDummy canvas;
+        Mnu* root = canvas.rootMenu();
+        root->entryField()->setText(QStringLiteral("File"));
+        QTest::keyClick(root->entryField(), Qt::Key_Return);
+        QCOMPARE(root->entryField()->text(), QString());
+        const QList<QMenu*> subs = root->menu()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(subs.size(), 1);
+        QCOMPARE(subs.first()->title(), QStringLiteral("File"));
+        // The submenu has an entry field of its own.
+        Mnu* nested = root->findChild<Mnu*>();
+        QVERIFY(nested);
+        QCOMPARE(nested->menu(), subs.first());
+        nested->entryField()->setText(QStringLiteral("Open"));
+        QTest::keyClick(nested->entryField(), Qt::Key_Return);
+        QCOMPARE(subs.first()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly).first()->title(),
+                 QStringLiteral("Open"));
+    }
+
+    void closingFromItsTitleBarIsIgnored()
+    {
+        MdiChildDialogDummy canvas;
+        canvas.show();
+        QVERIFY(!canvas.close());
+        QVERIFY(canvas.isVisible());
+    }
+};
+
+DESIGNER_TEST(TestCanvas)
+#include "tst_canvas.moc"

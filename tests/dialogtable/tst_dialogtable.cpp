@@ -1,0 +1,282 @@
+#include "CorpusTables.h"
+#include "DesignControlTypes.h"
+#include "DialogTable.h"
+#include "DialogTableLocator.h"
+#include "DialogUnits.h"
+#include "NewDialogTable.h"
+#include "core/MslChecker.h"
+
+#include <QTest>
+
+namespace {
+
+// Every diagnostic the checker raises for `lines`, as "line: message".
+QStringList checkerFindings(const QStringList& lines)
+{
+    MslChecker checker;
+    LineCheckResult result;
+    int state = -1;
+    QStringList findings;
+    for (int i = 0; i < lines.size(); ++i) {
+        checker.checkLine(MslChecker::lowerCased(lines[i]), state, result);
+        state = result.state;
+        for (const LineDiagnostic& d : result.diagnostics)
+            findings << QStringLiteral("%1: %2").arg(i + 1).arg(d.message);
+    }
+    if (state != BlockState::root)
+        findings << QStringLiteral("table left open (state %1)").arg(state);
+    return findings;
+}
+
+// One control of every type, each with a text, in the toolbox's order.
+DialogDesign everyControl()
+{
+    DialogDesign design;
+    design.title = QStringLiteral("Every \"control\"");
+    design.size = QSize(400, 300);
+    for (int i = 0; i < DesignControlTypes::typeCount(); ++i) {
+        const DesignControlTypes::ControlType& type = DesignControlTypes::controlType(i);
+        design.controls.append(DesignControl{QLatin1String(type.name), QStringLiteral("Item, %1").arg(i),
+                                             QRect(QPoint(8 * i, 4 * i), DesignControlTypes::defaultSize(type)),
+                                             -1});
+    }
+    return design;
+}
+
+const QStringList sampleTable = {
+    QStringLiteral("dialog -l sample {"),
+    QStringLiteral("  title \"Sample\""),
+    QStringLiteral("  size -1 -1 200 100"),
+    QStringLiteral("  ; the buttons"),
+    QStringLiteral("  /* button \"Old\", 9, 1 1 1 1"),
+    QStringLiteral("  */"),
+    QStringLiteral("  button \"OK\",1, 10 70 50 20, ok default"),
+    QStringLiteral("  menu \"File\", 60"),
+    QStringLiteral("  text $did(3).text, 2, 1 1 40 12"),
+    QStringLiteral("  edit \"\", 3, 10 10 %w 20"),
+    QStringLiteral("  list 4, 100 10 90 50, check sort"),
+    QStringLiteral("  tab \"Page\", 5"),
+    QStringLiteral("  scroll \"\", 6, 180 0 16 100"),
+    QStringLiteral("}"),
+};
+
+} // namespace
+
+class TestDialogTable : public QObject
+{
+    Q_OBJECT
+private slots:
+    void typeTableKeepsToolboxOrder()
+    {
+        QCOMPARE(DesignControlTypes::typeCount(), 17);
+        QCOMPARE(QLatin1String(DesignControlTypes::controlType(0).name), QLatin1String("button"));
+        QCOMPARE(QLatin1String(DesignControlTypes::controlType(16).name), QLatin1String("hscroll"));
+        for (int i = 0; i < DesignControlTypes::typeCount(); ++i)
+            QCOMPARE(int(DesignControlTypes::controlType(i).type), i);
+    }
+
+    void statementsNameTheirType_data()
+    {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QStringList>("styles");
+        QTest::addColumn<QString>("type");
+        QTest::newRow("edit") << "edit" << QStringList{"autohs"} << "edit";
+        QTest::newRow("password") << "edit" << QStringList{"autohs", "pass"} << "pass";
+        QTest::newRow("rich") << "edit" << QStringList{"multi", "rich"} << "rich";
+        QTest::newRow("check list") << "list" << QStringList{"sort", "check"} << "checkList";
+        QTest::newRow("radio list") << "list" << QStringList{"radio"} << "radioList";
+        QTest::newRow("plain list") << "list" << QStringList{"vsbar"} << "list";
+        QTest::newRow("vertical scroll") << "scroll" << QStringList{"right"} << "vscroll";
+        QTest::newRow("horizontal scroll") << "scroll" << QStringList{"horizontal"} << "hscroll";
+        QTest::newRow("menu") << "menu" << QStringList() << "";
+        QTest::newRow("item") << "item" << QStringList() << "";
+    }
+    void statementsNameTheirType()
+    {
+        QFETCH(QString, keyword);
+        QFETCH(QStringList, styles);
+        QFETCH(QString, type);
+        const DesignControlTypes::ControlType* found = DesignControlTypes::findByStatement(keyword, styles);
+        QCOMPARE(found ? QString::fromLatin1(found->name) : QString(), type);
+    }
+
+    void newTablePassesTheChecker()
+    {
+        const QStringList lines = NewDialogTable::generate(everyControl());
+        QCOMPARE(checkerFindings(lines), QStringList());
+        QCOMPARE(lines.first(), QStringLiteral("dialog Everycontrol {"));
+        QCOMPARE(lines[1], QStringLiteral("  title \"Every 'control'\""));
+        QCOMPARE(lines[2], QStringLiteral("  size -1 -1 400 300"));
+        QCOMPARE(lines[3], QStringLiteral("  option pixels"));
+        QCOMPARE(lines[4], QStringLiteral("  button \"Item, 0\", 1, 0 0 75 23"));
+        QCOMPARE(lines[6], QStringLiteral("  edit \"Item, 2\", 3, 16 8 100 20, pass"));
+        QCOMPARE(lines[10], QStringLiteral("  combo 7, 48 24 131 24, drop"));
+        QCOMPARE(lines[20], QStringLiteral("  scroll \"Item, 16\", 17, 128 64 160 16, horizontal"));
+        QCOMPARE(lines.size(), 4 + 17 + 1);
+        QCOMPARE(lines.last(), QStringLiteral("}"));
+    }
+
+    void newTableReadsBackAsTheDesign()
+    {
+        DialogDesign design = everyControl();
+        design.title = QStringLiteral("Plain");
+        const DialogDesign read = DialogTable::read(NewDialogTable::generate(design)).design();
+        QCOMPARE(read.title, design.title);
+        QCOMPARE(read.size, design.size);
+        QCOMPARE(read.controls.size(), design.controls.size());
+        for (int i = 0; i < design.controls.size(); ++i) {
+            const DesignControlTypes::ControlType* type = DesignControlTypes::findByName(design.controls[i].type);
+            QCOMPARE(read.controls[i].type, design.controls[i].type);
+            QCOMPARE(read.controls[i].geometry, design.controls[i].geometry);
+            QCOMPARE(read.controls[i].text, type->hasText ? design.controls[i].text : QString());
+            QCOMPARE(read.controls[i].tableControl, i);
+        }
+    }
+
+    void readingKeepsWhatItDoesNotUnderstand()
+    {
+        const DialogTable table = DialogTable::read(sampleTable);
+        QCOMPARE(table.name(), QStringLiteral("sample"));
+        const DialogDesign design = table.design();
+        QCOMPARE(design.title, QStringLiteral("Sample"));
+        QCOMPARE(design.size, QSize(200, 100));
+        // Not the menu, the tab page, nor the controls with an identifier or
+        // a variable in a field.
+        QCOMPARE(design.controls.size(), 3);
+        QCOMPARE(design.controls[0], (DesignControl{"button", "OK", QRect(10, 70, 50, 20), 0}));
+        QCOMPARE(design.controls[1], (DesignControl{"checkList", "", QRect(100, 10, 90, 50), 1}));
+        QCOMPARE(design.controls[2], (DesignControl{"vscroll", "", QRect(180, 0, 16, 100), 2}));
+        QCOMPARE(table.write(design), sampleTable);
+    }
+
+    void writingChangesOnlyWhatChanged()
+    {
+        const DialogTable table = DialogTable::read(sampleTable);
+        DialogDesign design = table.design();
+        design.title = QStringLiteral("Renamed");
+        design.size = QSize(300, 150);
+        design.controls[0].text = QStringLiteral("Go");
+        design.controls[1].geometry.moveTo(96, 16);
+        design.controls.append(DesignControl{"radio", "New", QRect(8, 8, 99, 19), -1});
+        design.controls.append(DesignControl{"combo", "", QRect(8, 40, 131, 24), -1});
+        QStringList expected = sampleTable;
+        expected[1] = QStringLiteral("  title \"Renamed\"");
+        expected[2] = QStringLiteral("  size -1 -1 300 150");
+        expected[6] = QStringLiteral("  button \"Go\",1, 10 70 50 20, ok default");
+        expected[10] = QStringLiteral("  list 4, 96 16 90 50, check sort");
+        expected.insert(13, QStringLiteral("  radio \"New\", 61, 8 8 99 19"));
+        expected.insert(14, QStringLiteral("  combo 62, 8 40 131 24, drop"));
+        QCOMPARE(table.write(design), expected);
+    }
+
+    void missingTitleAndSizeAreAdded_data()
+    {
+        QTest::addColumn<QStringList>("table");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("neither") << QStringList{"dialog d {", "}"}
+                                 << QStringList{"dialog d {", "  title \"T\"", "  size -1 -1 320 280", "}"};
+        QTest::newRow("unreadable ones stay alone")
+            << QStringList{"dialog d {", "  title $t", "  size %x %y %w %h", "}"}
+            << QStringList{"dialog d {", "  title $t", "  size %x %y %w %h", "}"};
+    }
+    void missingTitleAndSizeAreAdded()
+    {
+        QFETCH(QStringList, table);
+        QFETCH(QStringList, expected);
+        DialogDesign design = DialogTable::read(table).design();
+        design.title = QStringLiteral("T");
+        design.size = QSize(320, 280);
+        QCOMPARE(DialogTable::read(table).write(design), expected);
+    }
+
+    void dialogUnitsConvertBothWays()
+    {
+        const QStringList dbu = {
+            "dialog units {", "  option dbu", "  size -1 -1 100 80", "  button \"A\", 1, 4 8 40 16", "}",
+        };
+        const DialogTable table = DialogTable::read(dbu);
+        QCOMPARE(table.units(), DialogStatements::Units::DialogUnits);
+        DialogDesign design = table.design();
+        // 4 units across are 6 pixels, 8 down are 13.
+        QCOMPARE(design.size, QSize(150, 130));
+        QCOMPARE(design.controls[0].geometry, QRect(6, 13, 60, 26));
+        QCOMPARE(table.write(design), dbu);
+        design.controls[0].geometry.moveTo(12, 26);
+        design.controls.append(DesignControl{"check", "B", QRect(30, 39, 88, 19), -1});
+        const QStringList written = table.write(design);
+        QCOMPARE(written[3], QStringLiteral("  button \"A\", 1, 8 16 40 16"));
+        QCOMPARE(written[4], QStringLiteral("  check \"B\", 2, 20 24 59 12"));
+        for (int units = -40; units <= 400; ++units) {
+            QCOMPARE(DialogUnits::toUnitsX(DialogUnits::toPixelsX(units)), units);
+            QCOMPARE(DialogUnits::toUnitsY(DialogUnits::toPixelsY(units)), units);
+        }
+    }
+
+    void locatorFindsTheTableAroundALine_data()
+    {
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("header");
+        QTest::addColumn<int>("closing");
+        QTest::newRow("before") << 0 << -1 << -1;
+        QTest::newRow("header") << 1 << 1 << 5;
+        QTest::newRow("in a comment") << 3 << 1 << 5;
+        QTest::newRow("closing") << 5 << 1 << 5;
+        QTest::newRow("second") << 7 << 6 << 8;
+        QTest::newRow("alias body") << 10 << -1 << -1;
+        QTest::newRow("never closed") << 13 << -1 << -1;
+    }
+    void locatorFindsTheTableAroundALine()
+    {
+        const QStringList script = {
+            "; top",                          // 0
+            "dialog one {",                   // 1
+            "  title \"One\"",                // 2
+            "  /* } ",                        // 3
+            "  */",                           // 4
+            "}",                              // 5
+            "dialog two {",                   // 6
+            "  size -1 -1 10 10",             // 7
+            "}",                              // 8
+            "alias x {",                      // 9
+            "  echo -a dialog",               // 10
+            "}",                              // 11
+            "dialog open {",                  // 12
+            "  title \"Open\"",               // 13
+        };
+        QFETCH(int, line);
+        QFETCH(int, header);
+        QFETCH(int, closing);
+        const DialogTableLocator::Span span = DialogTableLocator::find(script, line);
+        QCOMPARE(span.header, header);
+        QCOMPARE(span.closing, closing);
+    }
+
+    // Real scripts: every table reads and writes back as the same text, and
+    // most of their controls are understood.
+    void corpusTablesRoundTrip()
+    {
+        if (!corpusAvailable())
+            QSKIP("KORVEL_CORPUS does not name the directory of real scripts");
+        const QVector<CorpusTable> tables = corpusTables();
+        QVERIFY(tables.size() > 50);
+        int understood = 0;
+        for (const CorpusTable& corpus : tables) {
+            const DialogTable table = DialogTable::read(corpus.lines);
+            const DialogDesign design = table.design();
+            understood += design.controls.size();
+            if (table.write(design) != corpus.lines)
+                QFAIL(qPrintable(QStringLiteral("%1:%2 changed").arg(corpus.file).arg(corpus.headerLine + 1)));
+            // Moving every control and writing again touches only their lines.
+            DialogDesign moved = design;
+            for (DesignControl& control : moved.controls)
+                control.geometry.translate(2, 2);
+            const QStringList written = table.write(moved);
+            QCOMPARE(written.size(), corpus.lines.size());
+            QCOMPARE(DialogTable::read(written).design().controls.size(), design.controls.size());
+        }
+        QVERIFY2(understood > 500, qPrintable(QString::number(understood)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDialogTable)
+#include "tst_dialogtable.moc"
