@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -149,6 +150,7 @@ private slots:
         }
         QCOMPARE(control->pos(), landed);
         QCOMPARE(control->size(), QSize(75, 23));
+        QCOMPARE(QToolTip::text(), QStringLiteral("(%1,%2)").arg(landed.x()).arg(landed.y()));
         QCOMPARE(canvas.objects().size(), 1);
     }
 
@@ -207,6 +209,47 @@ private slots:
         QCOMPARE(canvas.selected(), nullptr);
         QCOMPARE(selections.last().at(0).value<QWidget*>(), &canvas);
         QCOMPARE(selections.last().at(1).toString(), QStringLiteral("window"));
+    }
+
+    void selectedControlShowsFourHandles()
+    {
+        MdiChildDialogDummy canvas;
+        canvas.resize(300, 250);
+        canvas.setGridVisible(false);
+        QWidget* control = placeNew(canvas, QStringLiteral("button"), QPoint(48, 80));
+        const QImage image = canvas.grab().toImage();
+        // The middle of each handle: top-left, top-right, bottom-left, bottom-right.
+        const QPoint centres[] = {{48, 77}, {125, 77}, {48, 105}, {125, 105}};
+        for (const QPoint& centre : centres)
+            QCOMPARE(image.pixelColor(centre), QColor(Qt::blue));
+        press(&canvas, QPoint(250, 200));
+        QVERIFY(canvas.grab().toImage().pixelColor(centres[0]) != QColor(Qt::blue));
+        QVERIFY(control);
+    }
+
+    void handlesTurnTheCursor_data()
+    {
+        QTest::addColumn<QPoint>("cursor");
+        QTest::addColumn<int>("shape");
+        // The control is at (48, 80), 75 x 23.
+        QTest::newRow("top left") << QPoint(45, 77) << int(Qt::SizeFDiagCursor);
+        QTest::newRow("top right") << QPoint(126, 77) << int(Qt::SizeFDiagCursor);
+        QTest::newRow("bottom left") << QPoint(44, 106) << int(Qt::SizeFDiagCursor);
+        QTest::newRow("away from the corners") << QPoint(80, 60) << int(Qt::ArrowCursor);
+    }
+    void handlesTurnTheCursor()
+    {
+        QFETCH(QPoint, cursor);
+        QFETCH(int, shape);
+        MdiChildDialogDummy canvas;
+        canvas.resize(300, 250);
+        placeNew(canvas, QStringLiteral("button"), QPoint(48, 80));
+        QMouseEvent move(QEvent::MouseMove, QPointF(cursor), canvas.mapToGlobal(QPointF(cursor)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&canvas, &move);
+        // A handle starts a resize drag; once it ends the cursor keeps the
+        // diagonal shape until the next move.
+        QCOMPARE(int(canvas.cursor().shape()), shape);
     }
 
     void selectionOffLetsPressesThrough()
