@@ -294,8 +294,9 @@ void MdiChildBuilder::generateCode()
     const int known = link.table().design().controls.size();
     if (!link.replace(lines)) {
         QMessageBox::information(this, QStringLiteral("Generate Code"),
-                                 QStringLiteral("The dialog table is no longer in the script as it was read, "
-                                                "so the code goes to a new script."));
+                                 QStringLiteral("The dialog table cannot be written back: its script is "
+                                                "closed or read-only, or the table has changed there since "
+                                                "it was read. The code goes to a new script."));
         emit codeGenerated(lines.join(QLatin1Char('\n')));
         return;
     }

@@ -34,7 +34,7 @@ bool ScriptTableLink::readAtCaret(QPlainTextEdit* editor)
 
 bool ScriptTableLink::replace(const QStringList& lines)
 {
-    if (!script || header.isNull())
+    if (!script || header.isNull() || script->isReadOnly())
         return false;
     const QStringList now = documentLines(script);
     const int headerLine = header.block().blockNumber();

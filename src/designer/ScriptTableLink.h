@@ -22,8 +22,8 @@ public:
 
     // Replaces the table in the script with `lines` as one undo step and
     // remembers them as the table read. False, with the script untouched,
-    // when the script is gone or its table is no longer the one read (it
-    // was edited or removed meanwhile).
+    // when the script is gone or read-only, or its table is no longer the
+    // one read (it was edited or removed meanwhile).
     bool replace(const QStringList& lines);
 
 private:

@@ -259,6 +259,26 @@ private slots:
         QCOMPARE(documentLines(script), scriptAroundTable);
     }
 
+    void aReadOnlyScriptIsNotWritten()
+    {
+        QPlainTextEdit script;
+        script.setPlainText(scriptAroundTable.join(QLatin1Char('\n')));
+        script.setReadOnly(true);
+        setCaretLine(script, 2);
+        MdiChildBuilder win;
+        QVERIFY(win.openTable(&script));
+        win.canvas()->objects()[0].widget->move(24, 200);
+        QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        win.generateCode();
+        QCOMPARE(documentLines(script), scriptAroundTable);
+        QCOMPARE(generated.size(), 1);
+        QVERIFY(generated.first().first().toString().contains(QStringLiteral("button \"OK\", 1, 24 200 50 20, ok")));
+    }
+
     void aTableChangedInTheScriptGoesToANewScript()
     {
         QPlainTextEdit script;
