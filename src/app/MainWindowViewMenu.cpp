@@ -2,24 +2,20 @@
 
 #include "MdiChildEditor.h"
 #include "MslTextEditor.h"
+#include "core/BlockState.h"
 
 #include <QAction>
 #include <QDockWidget>
 #include <QTextBlock>
 #include <QToolBar>
 
-namespace {
-// Block states above this value mark lines inside a component body, the only
-// lines that can be collapsed or uncollapsed.
-constexpr int lastRootBlockState = 10;
-}
-
 void MainWindow::viewMenuAboutToShow()
 {
     MdiChildEditor* win = currentScriptWindow();
     foldAllAction->setEnabled(win != nullptr);
     unfoldAllAction->setEnabled(win != nullptr);
-    const bool inBody = win && win->getEditor()->textCursor().block().userState() > lastRootBlockState;
+    // Only a line inside a component can be collapsed or uncollapsed.
+    const bool inBody = win && win->getEditor()->textCursor().block().userState() > BlockState::lastRootLevel;
     foldCurrentAction->setEnabled(inBody);
     unfoldCurrentAction->setEnabled(inBody);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DumErr.h"
+#include "core/HeaderKind.h"
 #include "core/IdentifierRecord.h"
 
 #include <QString>
@@ -12,7 +13,7 @@ class CBlockData : public QTextBlockUserData
 {
 public:
     DumErr errorCarrier;
-    int blockKind = 0;          // 0 none, 1 alias, 2 dialog, 3 event (on, ctcp, raw), 4 menu
+    HeaderKind blockKind = HeaderKind::None;
     bool isLocal = false;
     QString blockDetail;
     QString blockName;
@@ -20,6 +21,6 @@ public:
     bool opensBlock = false;
     bool carrierConnected = false;
     bool groupMark = false;
-    int groupMarkKind = 0;      // 1 group start, 2 group end
+    GroupMark groupMarkKind = GroupMark::None;
     QVector<IdentifierRecord> identifiers;
 };

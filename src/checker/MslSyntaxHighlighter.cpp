@@ -41,12 +41,12 @@ CBlockData* MslSyntaxHighlighter::blockData()
 void MslSyntaxHighlighter::resetBlockData()
 {
     CBlockData* data = blockData();
-    data->blockKind = 0;
+    data->blockKind = HeaderKind::None;
     data->blockName.clear();
     data->namePos = -1;
     data->opensBlock = false;
     data->groupMark = false;
-    data->groupMarkKind = 0;
+    data->groupMarkKind = GroupMark::None;
     data->isLocal = false;
     data->identifiers.clear();
     emit data->errorCarrier.doRemErr(data->errorCarrier.errIds);
@@ -72,7 +72,7 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
     // lines it touches (states, records, diagnostics) may change meanwhile.
     if (paused)
         return;
-    setCurrentBlockState(1);
+    setCurrentBlockState(BlockState::root);
     resetBlockData();
 
     checker.checkLine(MslChecker::lowerCased(text), previousBlockState(), result);
@@ -80,7 +80,7 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
     applyFormats();
     recordHeader();
     for (const LineDiagnostic& d : result.diagnostics)
-        addError(d.type, d.pos, d.block, d.message);
+        addError(int(d.type), d.pos, d.block, d.message);
 
     setCurrentBlockState(result.state);
 }

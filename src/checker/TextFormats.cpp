@@ -52,10 +52,6 @@ constexpr FormatLook looks[] = {
 
 struct Shared {
     QTextCharFormat formats[formatIdCount];
-    QRegularExpression commentStart{QStringLiteral("^ */\\*")};
-    QRegularExpression commentEnd{QStringLiteral("^ *\\*/ *")};
-    QRegularExpression lineComment{QStringLiteral("^ *;")};
-    QRegularExpression remComment{QStringLiteral("^ *rem *"), QRegularExpression::CaseInsensitiveOption};
 
     Shared()
     {
@@ -94,10 +90,5 @@ const QTextCharFormat& format(FormatId id)
 {
     return shared().formats[int(id)];
 }
-
-const QRegularExpression& commentStartPattern() { return shared().commentStart; }
-const QRegularExpression& commentEndPattern() { return shared().commentEnd; }
-const QRegularExpression& lineCommentPattern() { return shared().lineComment; }
-const QRegularExpression& remCommentPattern() { return shared().remComment; }
 
 } // namespace TextFormats

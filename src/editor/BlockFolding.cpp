@@ -1,6 +1,7 @@
 #include "BlockFolding.h"
 
 #include "CBlockData.h"
+#include "core/HeaderKind.h"
 #include "core/BlockState.h"
 
 namespace BlockFolding {
@@ -45,18 +46,7 @@ bool isComponentHeader(const QTextBlock& block)
 bool isGroupStart(const QTextBlock& block)
 {
     const CBlockData* data = dataOf(block);
-    return data && data->groupMark && data->groupMarkKind == 1;
-}
-
-bool isRootEnd(int state)
-{
-    const int inGroup = state - BlockState::groupOffset;
-    return state < 2 || inGroup == 0 || inGroup == 1;
-}
-
-int foldLevel(int state)
-{
-    return state >= BlockState::groupOffset ? state - BlockState::groupOffset : state;
+    return data && data->groupMark && data->groupMarkKind == GroupMark::Start;
 }
 
 bool isFolded(const QTextBlock& header)
@@ -67,7 +57,7 @@ bool isFolded(const QTextBlock& header)
 
 QTextBlock foldComponent(const QTextBlock& header)
 {
-    return hideAfter(header, [](const QTextBlock& b) { return isRootEnd(b.userState()); });
+    return hideAfter(header, [](const QTextBlock& b) { return BlockState::isRootEnd(b.userState()); });
 }
 
 QTextBlock foldGroup(const QTextBlock& start)
@@ -93,7 +83,7 @@ QTextBlock unfoldComponentBody(const QTextBlock& header)
     for (QTextBlock b = header.next(); b.isValid() && !isLastBlock(b); b = b.next()) {
         b.setVisible(true);
         last = b;
-        if (isRootEnd(b.userState()))
+        if (BlockState::isRootEnd(b.userState()))
             break;
     }
     return last;

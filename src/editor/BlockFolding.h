@@ -4,21 +4,16 @@
 
 // What folding needs to know about a line, read from the checker's record of
 // the line (CBlockData) and its block state, and the rules that hide and show
-// the lines of a fold. Folding lives only in block visibility: a fold is
-// folded exactly when the line after its header is hidden. The header stays
-// visible and the document's last line is never hidden.
+// the lines of a fold (what a block state means is BlockState's to say).
+// Folding lives only in block visibility: a fold is folded exactly when the
+// line after its header is hidden. The header stays visible and the
+// document's last line is never hidden.
 namespace BlockFolding {
 
 // An alias, dialog, event or menu header whose "{" stays open.
 bool isComponentHeader(const QTextBlock& block);
 // A line that opens a script group ("#name on" / "#name off").
 bool isGroupStart(const QTextBlock& block);
-// A state with which a line ends at the root of the script (inside a group or
-// not): the line that closes a component.
-bool isRootEnd(int state);
-// The state without the script-group offset; above 10 the line ends inside a
-// component body.
-int foldLevel(int state);
 bool isFolded(const QTextBlock& header);
 
 // Each operation changes the visibility of the lines after the given header

@@ -66,7 +66,7 @@ QStandardItemModel* identifierModel(QObject* parent, QTextBlock firstBlock)
     IdentifierCandidates candidates;
     for (QTextBlock block = firstBlock; block.isValid(); block = block.next()) {
         const auto* data = static_cast<const CBlockData*>(block.userData());
-        if (data && data->blockKind == int(OutlineKind::Alias))
+        if (data && data->blockKind == HeaderKind::Alias)
             candidates.addAlias(data->blockName, data->isLocal);
     }
     QList<QStandardItem*> items;

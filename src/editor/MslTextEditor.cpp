@@ -6,6 +6,7 @@
 #include "GutterGeometry.h"
 #include "HoverTip.h"
 #include "LineNumberBar.h"
+#include "core/BlockState.h"
 
 #include <QMenu>
 #include <QMouseEvent>
@@ -17,13 +18,6 @@
 #include <memory>
 
 using namespace GutterGeometry;
-
-namespace {
-
-// Fold levels above this end inside a component body.
-constexpr int bodyLevel = 10;
-
-} // namespace
 
 MslTextEditor::MslTextEditor(QWidget* parent)
     : QPlainTextEdit(parent)
@@ -165,11 +159,11 @@ void MslTextEditor::paintLineNumbers(QPaintEvent* event)
                                QPixmap(folded ? FoldMarkerIcons::groupFolded : FoldMarkerIcons::groupOpen));
 
         const QTextBlock previous = block.previous();
-        const int previousLevel = previous.isValid() ? BlockFolding::foldLevel(previous.userState()) : 0;
-        const int level = BlockFolding::foldLevel(block.userState());
-        if (level > bodyLevel) {
+        const int previousLevel = previous.isValid() ? BlockState::withoutGroup(previous.userState()) : 0;
+        const int level = BlockState::withoutGroup(block.userState());
+        if (level > BlockState::lastRootLevel) {
             painter.drawLine(guideX, top, guideX, bottom);
-        } else if (previousLevel > bodyLevel) {
+        } else if (previousLevel > BlockState::lastRootLevel) {
             // The line that closes a body ends the guide with a tick.
             const int middle = top + lineHeight / 2;
             painter.drawLine(guideX, top, guideX, middle);

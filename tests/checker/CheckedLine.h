@@ -42,7 +42,7 @@ struct CheckedLine {
     {
         QStringList texts;
         for (const LineDiagnostic& d : result.diagnostics)
-            texts << QStringLiteral("%1@%2 [%3] %4").arg(d.type).arg(d.pos).arg(d.block, d.message);
+            texts << QStringLiteral("%1@%2 [%3] %4").arg(int(d.type)).arg(d.pos).arg(d.block, d.message);
         return texts;
     }
 
@@ -61,10 +61,10 @@ struct CheckedLine {
     QString header() const
     {
         const HeaderRecord& h = result.header;
-        if (h.blockKind == 0)
+        if (h.blockKind == HeaderKind::None)
             return QString();
-        QString text = QStringLiteral("%1 %2").arg(h.blockKind).arg(h.blockName);
-        if (h.blockKind == 3)
+        QString text = QStringLiteral("%1 %2").arg(int(h.blockKind)).arg(h.blockName);
+        if (h.blockKind == HeaderKind::Event)
             text += QLatin1Char('|') + h.blockDetail;
         text += QLatin1Char('@') + QString::number(h.namePos);
         if (h.isLocal)

@@ -175,11 +175,11 @@ void TestHighlighter::pausedHighlighterChangesNothing()
 void TestHighlighter::recordsHeadersAndGroups()
 {
     Script s(QStringLiteral("#g on\nalias f {\n}\n#g end"));
-    QCOMPARE(s.record(0)->groupMarkKind, 1);
+    QCOMPARE(s.record(0)->groupMarkKind, GroupMark::Start);
     QVERIFY(s.record(1)->opensBlock);
-    QCOMPARE(s.record(1)->blockKind, 1);
+    QCOMPARE(s.record(1)->blockKind, HeaderKind::Alias);
     QCOMPARE(s.record(1)->blockName, QStringLiteral("f"));
-    QCOMPARE(s.record(3)->groupMarkKind, 2);
+    QCOMPARE(s.record(3)->groupMarkKind, GroupMark::End);
     QCOMPARE(s.state(1), 0x75000 + 0x20001);
     QCOMPARE(s.state(3), 1);
 

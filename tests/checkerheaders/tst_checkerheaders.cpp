@@ -366,9 +366,9 @@ private slots:
 
     void dialogLinesKeepTheGroupOffset()
     {
-        const int groupOffset = 0x75000;
-        QCOMPARE(CheckedLine("size 1 2 3 4", dialogState + groupOffset).result.state, dialogState + groupOffset);
-        QCOMPARE(CheckedLine("}", dialogState + groupOffset).result.state, groupOffset);
+        const int group = BlockState::groupOffset;
+        QCOMPARE(CheckedLine("size 1 2 3 4", dialogState + group).result.state, dialogState + group);
+        QCOMPARE(CheckedLine("}", dialogState + group).result.state, group);
     }
 
     void controlStyles_data()

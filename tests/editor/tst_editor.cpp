@@ -57,7 +57,7 @@ void loadLines(MslTextEditor& editor, const Line (&lines)[N])
             data->opensBlock = true;
         } else if (l.mark == GroupStart) {
             data->groupMark = true;
-            data->groupMarkKind = 1;
+            data->groupMarkKind = GroupMark::Start;
         }
         block.setUserData(data);
         block.setUserState(l.state);

@@ -76,7 +76,7 @@ void TestKorvelCheck::textDiagnostics()
         {"%2.mrc", "%1", 4, 0, "%3", "var %x %1", "%2.mrc:7:1: note: var %x %1 [%3]\n%1\n^\n"},
     };
     for (const auto& r : rows)
-        QCOMPARE(textDiagnostic(r.file, 7, r.line, {r.type, r.pos, r.block, r.message}), QString(r.expected));
+        QCOMPARE(textDiagnostic(r.file, 7, r.line, {Severity(r.type), r.pos, r.block, r.message}), QString(r.expected));
 }
 
 void TestKorvelCheck::jsonDiagnostics_data()
@@ -101,7 +101,7 @@ void TestKorvelCheck::jsonDiagnostics()
     QFETCH(QString, message);
     QFETCH(QString, expected);
 
-    const QString json = jsonDiagnostic(file, 12, {3, 4, block, message});
+    const QString json = jsonDiagnostic(file, 12, {Severity::Error, 4, block, message});
     QCOMPARE(json, expected + QLatin1Char('\n'));
     QJsonParseError error;
     const QJsonObject parsed = QJsonDocument::fromJson(json.toUtf8(), &error).object();
@@ -117,8 +117,8 @@ void TestKorvelCheck::kindsAndSummary()
     const QList<int> types = {0, 1, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 16};
     CheckSummary summary;
     for (int i = 0; i < types.size(); ++i) {
-        QCOMPARE(QString(diagnosticKind(types[i])), kinds[i]);
-        summary.count({types[i], 0, QString(), QString()});
+        QCOMPARE(QString(diagnosticKind(Severity(types[i]))), kinds[i]);
+        summary.count({Severity(types[i]), 0, QString(), QString()});
     }
     summary.files = 2;
     QCOMPARE(summaryLine(summary), QStringLiteral("1 errors, 1 warnings, 1 infos, 7 tasks in 2 files\n"));

@@ -87,9 +87,9 @@ private slots:
     void recordsWithoutNameOrKnownKindAreSkipped()
     {
         HeaderRecord unnamed;
-        unnamed.blockKind = int(OutlineKind::Alias);
+        unnamed.blockKind = HeaderKind::Alias;
         HeaderRecord unknownKind;
-        unknownKind.blockKind = 9;
+        unknownKind.blockKind = HeaderKind(9);
         unknownKind.blockName = QStringLiteral("x");
         const ScriptOutline outline = ScriptOutline::build({{1, unnamed}, {2, unknownKind}});
         QVERIFY(outline.aliases.global.isEmpty() && outline.aliases.local.isEmpty());

@@ -3,45 +3,43 @@
 namespace {
 
 struct KindName {
-    int type;
+    Severity type;
     const char* name;
 };
 
 const KindName kindNames[] = {
-    {1, "info"},
-    {2, "warning"},
-    {3, "error"},
-    {4, "note"},
-    {11, "todo"},
-    {13, "hack"},
-    {14, "xxx"},
-    {15, "fixme"},
+    {Severity::Information, "info"},
+    {Severity::Warning, "warning"},
+    {Severity::Error, "error"},
+    {Severity::AccessLevel, "note"},
+    {Severity::TaskTodo, "todo"},
+    {Severity::TaskHack, "hack"},
+    {Severity::TaskXxx, "xxx"},
+    {Severity::TaskFixme, "fixme"},
 };
-
-constexpr int firstTaskType = 10;
 
 } // namespace
 
-QLatin1String diagnosticKind(int type)
+QLatin1String diagnosticKind(Severity type)
 {
     for (const KindName& kind : kindNames)
         if (kind.type == type)
             return QLatin1String(kind.name);
     // The checker raises no other types below the task markers; should one
     // appear, "note" (shown without icon in the editor) is the honest word.
-    return QLatin1String(type >= firstTaskType ? "task" : "note");
+    return QLatin1String(isTask(type) ? "task" : "note");
 }
 
-SummaryClass summaryClass(int type)
+SummaryClass summaryClass(Severity type)
 {
     switch (type) {
-    case 1:
+    case Severity::Information:
         return SummaryClass::Info;
-    case 2:
+    case Severity::Warning:
         return SummaryClass::Warning;
-    case 3:
+    case Severity::Error:
         return SummaryClass::Error;
     default:
-        return type >= firstTaskType ? SummaryClass::Task : SummaryClass::Uncounted;
+        return isTask(type) ? SummaryClass::Task : SummaryClass::Uncounted;
     }
 }

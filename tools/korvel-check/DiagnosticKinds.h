@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/Severity.h"
+
 #include <QLatin1String>
 
 // The word korvel-check prints for a diagnostic type: "info", "warning",
 // "error", "note" (the access-level message), the four named task markers,
 // and "task" for the other marker colours.
-QLatin1String diagnosticKind(int type);
+QLatin1String diagnosticKind(Severity type);
 
 // The four severities the summary line counts.
 enum class SummaryClass { Error, Warning, Info, Task, Uncounted };
-SummaryClass summaryClass(int type);
+SummaryClass summaryClass(Severity type);

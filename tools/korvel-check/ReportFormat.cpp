@@ -66,11 +66,11 @@ QString headerRecord(const HeaderRecord& header)
 {
     if (header.isEmpty())
         return QStringLiteral("-");
-    return QLatin1String("kind=") + QString::number(header.blockKind) + QLatin1String(" name=") + header.blockName
+    return QLatin1String("kind=") + QString::number(int(header.blockKind)) + QLatin1String(" name=") + header.blockName
         + QLatin1String(" detail=") + (header.detailSet ? header.blockDetail : QString())
         + QLatin1String(" pos=") + QString::number(header.namePos) + QLatin1String(" local=")
         + QString::number(int(header.isLocal)) + QLatin1String(" opens=") + QString::number(int(header.opensBlock))
-        + QLatin1String(" group=") + QString::number(header.groupMark ? header.groupMarkKind : 0);
+        + QLatin1String(" group=") + QString::number(header.groupMark ? int(header.groupMarkKind) : 0);
 }
 
 } // namespace
@@ -90,7 +90,7 @@ QString jsonDiagnostic(const QString& file, int lineNumber, const LineDiagnostic
 {
     return QLatin1String("{\"file\":") + jsonString(file) + QLatin1String(",\"line\":") + QString::number(lineNumber)
         + QLatin1String(",\"pos\":") + QString::number(diagnostic.pos) + QLatin1String(",\"type\":")
-        + QString::number(diagnostic.type) + QLatin1String(",\"block\":") + jsonString(diagnostic.block)
+        + QString::number(int(diagnostic.type)) + QLatin1String(",\"block\":") + jsonString(diagnostic.block)
         + QLatin1String(",\"message\":") + jsonString(diagnostic.message) + QLatin1String("}\n");
 }
 

@@ -16,7 +16,6 @@ namespace {
 constexpr int exitClean = 0;
 constexpr int exitErrorsFound = 1;
 constexpr int exitUsageOrUnreadable = 2;   // also when the report could not be written
-constexpr int errorType = 3;
 
 // errno of the first failed write of the report. A report cut short (a full
 // disk behind a redirection) must not pass for a complete one.
@@ -59,7 +58,7 @@ FileOutcome checkFile(const QString& file, const QString& text, const CheckOptio
             report += traceLine(lineNumber, result);
         for (const LineDiagnostic& diagnostic : result.diagnostics) {
             summary.count(diagnostic);
-            if (diagnostic.type == errorType)
+            if (diagnostic.type == Severity::Error)
                 outcome.errorFound = true;
             if (verbose)
                 report += json ? jsonDiagnostic(file, lineNumber, diagnostic)

@@ -8,27 +8,25 @@
 namespace {
 
 struct SeverityMapping {
-    int checkerType;
+    Severity checkerType;
     LspSeverity severity;
 };
 
 const SeverityMapping severityMappings[] = {
-    {1, LspSeverity::Information},
-    {2, LspSeverity::Warning},
-    {3, LspSeverity::Error},
-    {4, LspSeverity::Information},   // the access-level note
+    {Severity::Information, LspSeverity::Information},
+    {Severity::Warning, LspSeverity::Warning},
+    {Severity::Error, LspSeverity::Error},
+    {Severity::AccessLevel, LspSeverity::Information},   // the access-level note
 };
-
-constexpr int firstTaskType = 10;
 
 } // namespace
 
-LspSeverity lspSeverity(int checkerType)
+LspSeverity lspSeverity(Severity checkerType)
 {
     for (const SeverityMapping& mapping : severityMappings)
         if (mapping.checkerType == checkerType)
             return mapping.severity;
-    return checkerType >= firstTaskType ? LspSeverity::Hint : LspSeverity::Information;
+    return isTask(checkerType) ? LspSeverity::Hint : LspSeverity::Information;
 }
 
 LineDiagnosticsJson LineDiagnosticsJson::write(const QVector<LineDiagnostic>& diagnostics, const QVector<int>& ends)

@@ -11,7 +11,7 @@ enum class LspSeverity { Error = 1, Warning = 2, Information = 3, Hint = 4 };
 // How a checker diagnostic type shows in a client: errors, warnings and
 // information as such, the access-level note as information, task markers
 // as hints (their marker word goes into the diagnostic's code).
-LspSeverity lspSeverity(int checkerType);
+LspSeverity lspSeverity(Severity checkerType);
 
 // A line's diagnostics written once, when the line is checked, as protocol
 // JSON objects separated by commas: with source "korvel", the kind ("error",

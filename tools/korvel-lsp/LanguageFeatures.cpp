@@ -82,7 +82,7 @@ QJsonArray identifierCompletions(const CheckedDocument& document, int line, int 
     IdentifierCandidates candidates;
     for (int i = 0; i < document.lineCount(); ++i) {
         const HeaderRecord& header = document.line(i).header;
-        if (header.blockKind == int(OutlineKind::Alias))
+        if (header.blockKind == HeaderKind::Alias)
             candidates.addAlias(header.blockName, header.isLocal);
     }
     QJsonArray items;

@@ -76,6 +76,17 @@ int encode(Kind kind, int depth, bool inGroup)
     return baseOf(kind) + depth + group;
 }
 
+int withoutGroup(int state)
+{
+    return state >= groupOffset ? state - groupOffset : state;
+}
+
+bool isRootEnd(int state)
+{
+    const int inGroup = state - groupOffset;
+    return state < rootComment || inGroup == 0 || inGroup == root;
+}
+
 bool hasDepth(Kind kind)
 {
     return baseOf(kind) != 0;

@@ -32,7 +32,7 @@ constexpr int eventComment = 0x25000;
 constexpr int menuBody = 0x26000;
 constexpr int menuComment = 0x27000;
 constexpr int groupOffset = 0x75000;
-constexpr int maxDepth = 4096;               // deeper bodies no longer decode back
+// A body deeper than 4096 braces no longer decodes back to its kind and depth.
 
 struct Decoded {
     Kind kind = Kind::Root;
@@ -44,6 +44,18 @@ struct Decoded {
 Decoded decode(int state);
 int encode(Kind kind, int depth, bool inGroup);
 inline int encode(const Decoded& d) { return encode(d.kind, d.depth, d.inGroup); }
+
+// The state without the script-group offset: the root, comment, table or
+// body it stands for wherever the line lies.
+int withoutGroup(int state);
+// States up to this one (the root and root comment states, and -1 for a line
+// never checked) end outside every component; above it a line ends inside a
+// dialog table or a body.
+constexpr int lastRootLevel = 10;
+// A line that ends in `state` ends at the root of the script, inside a group
+// or not: what closes a component. So do -1 and 0 (a line never checked) and
+// the group offset plus one.
+bool isRootEnd(int state);
 
 // True for the body kinds that carry a brace depth (alias, event, menu and
 // their comments).

@@ -81,7 +81,7 @@ void MslChecker::checkIfStatement(const QString& text, int& pos, int& depth)
         if (pos < length && text[pos] != space && text[pos] != QLatin1Char('{')) {
             // Reported, but the rest is still checked as the body statement.
             setFormat(pos, length - pos, FormatId::errorFormat);
-            report(3, pos, conditionBlock, trailingAfterBracket);
+            report(Severity::Error, pos, conditionBlock, trailingAfterBracket);
         }
         if (pos >= length)
             break;
@@ -159,7 +159,7 @@ void MslChecker::checkConditionGroup(const QString& text, int& pos, int& depth, 
         const int save = pos;
         skipSpaces(text, pos);
         if (charAt(text, pos, '$'))
-            checkIdentifier(text, pos, depth, 0);
+            checkIdentifier(text, pos, depth, IdentifierContext::Statement);
         pos = save;
     } else {
         const bool groupEnded = opened || nested ? walkParenthesisedCondition(text, pos, depth, nested, opened)
@@ -203,7 +203,7 @@ bool MslChecker::walkParenthesisedCondition(const QString& text, int& pos, int& 
         if (atWordStart && (c == QLatin1Char('$') || (negated && charAt(text, pos + 1, '$')))) {
             if (negated)
                 ++pos;
-            checkIdentifier(text, pos, depth, 2);
+            checkIdentifier(text, pos, depth, IdentifierContext::Condition);
         } else if (atWordStart && (c == QLatin1Char('%') || (negated && charAt(text, pos + 1, '%')))) {
             if (negated)
                 ++pos;
@@ -218,7 +218,7 @@ bool MslChecker::walkParenthesisedCondition(const QString& text, int& pos, int& 
                         ++pos;
                     --pos;
                     setFormat(start, pos - start + 1, FormatId::errorFormat);
-                    report(3, start, conditionBlock, trailingAfterBracket);
+                    report(Severity::Error, start, conditionBlock, trailingAfterBracket);
                 } else {
                     --pos;
                 }
@@ -283,7 +283,8 @@ bool MslChecker::walkBareCondition(const QString& text, int& pos, int& depth, bo
                     pos = opEnd;
                 } else {
                     setFormat(pos, op.size(), FormatId::errorFormat);
-                    report(3, pos, QStringLiteral("condtion"), QLatin1Char('`') + op + QLatin1String("' unknown operator"));
+                    report(Severity::Error, pos, QStringLiteral("condtion"),
+                           QLatin1Char('`') + op + QLatin1String("' unknown operator"));
                     pos = length;
                     continue;
                 }
@@ -299,7 +300,7 @@ bool MslChecker::walkBareCondition(const QString& text, int& pos, int& depth, bo
         } else if (atWordStart && c == QLatin1Char('{') && TextScan::isStandalone(text, pos)) {
             return true;
         } else if (atWordStart && c == QLatin1Char('$')) {
-            checkIdentifier(text, pos, depth, 2);
+            checkIdentifier(text, pos, depth, IdentifierContext::Condition);
         } else if (atWordStart && c == QLatin1Char('!') && (charAt(text, pos + 1, '%') || charAt(text, pos + 1, '$'))) {
             ++pos;
             continue;
@@ -311,7 +312,8 @@ bool MslChecker::walkBareCondition(const QString& text, int& pos, int& depth, bo
             --pos;
         } else if (c == QLatin1Char(')')) {
             setFormat(pos, 1, FormatId::errorFormat);
-            report(3, pos, conditionBlock, QStringLiteral("Invalid closing brace, no opening brace found"));
+            report(Severity::Error, pos, conditionBlock,
+                   QStringLiteral("Invalid closing brace, no opening brace found"));
             ++pos;
             return true;
         }
@@ -346,11 +348,11 @@ void MslChecker::finishConditionGroup(const QString& text, int& pos, int& depth,
             const int start = pos;
             skipWord(text, pos);
             setFormat(start, pos - start, FormatId::errorFormat);
-            report(3, start, conditionBlock, trailingAfterBracket);
+            report(Severity::Error, start, conditionBlock, trailingAfterBracket);
         }
         return;
     }
     setFormat(pos, length - pos, FormatId::errorFormat);
-    report(3, pos, conditionBlock, QStringLiteral("Excess characters or incomplete condition"));
+    report(Severity::Error, pos, conditionBlock, QStringLiteral("Excess characters or incomplete condition"));
     pos = length;
 }

@@ -39,13 +39,14 @@ MslChecker::DialogToken MslChecker::checkDialogToken(const QString& text, int& p
         // mIRC ends the table at any standalone brace, whatever statement it
         // stands in.
         setFormat(pos - 1, paintBraceOnly ? 1 : text.size() - (pos - 1), FormatId::errorFormat);
-        addError(3, pos, dialogBlock, QStringLiteral("Unexpected closing bracket ending dialog block prematurely"));
+        addError(Severity::Error, pos, dialogBlock,
+                 QStringLiteral("Unexpected closing bracket ending dialog block prematurely"));
         return DialogToken::PrematureEnd;
     }
     if (token.startsWith(QLatin1Char('$'))) {
         pos = tokenStart;
         int depth = 0;
-        checkIdentifier(text, pos, depth, 0);
+        checkIdentifier(text, pos, depth, IdentifierContext::Statement);
         pos = qMax(pos, tokenStart) + 1;
         return DialogToken::Evaluated;
     }
@@ -58,13 +59,13 @@ MslChecker::DialogToken MslChecker::checkDialogToken(const QString& text, int& p
     return DialogToken::Plain;
 }
 
-int MslChecker::checkDialogLine(const QString& text)
+BlockState::Kind MslChecker::checkDialogLine(const QString& text)
 {
     const int length = text.size();
     int pos = 0;
     const QString word = nextToken(text, pos, false);
     if (word.trimmed().isEmpty())
-        return BlockState::dialogTable;
+        return BlockState::Kind::DialogTable;
     const int wordStart = pos - word.size();
 
     if (word == QLatin1String("option"))
@@ -77,36 +78,36 @@ int MslChecker::checkDialogLine(const QString& text)
         return checkDialogControl(text, pos, wordStart, *control);
     if (word == QLatin1String("icon")) {
         setFormat(wordStart, word.size(), FormatId::dialogTableFormat);
-        return BlockState::dialogTable;
+        return BlockState::Kind::DialogTable;
     }
     if (word == QLatin1String("}")) {
         setFormat(wordStart, 1, FormatId::braceFormat);
         skipSpaces(text, pos);
         if (pos < length) {
             setFormat(pos, length - pos, FormatId::errorFormat);
-            addError(3, pos, dialogBlock, QStringLiteral("Unexpected characters after closing bracket"));
+            addError(Severity::Error, pos, dialogBlock, QStringLiteral("Unexpected characters after closing bracket"));
         }
-        return BlockState::root;
+        return BlockState::Kind::Root;
     }
     if (word.startsWith(QLatin1Char(';'))) {
         setFormat(wordStart, length - wordStart, FormatId::commentFormat);
-        markTasks(text, wordStart, 0);
-        return BlockState::dialogTable;
+        markTasks(text, wordStart, CommentStart::Semicolon);
+        return BlockState::Kind::DialogTable;
     }
     if (word == QLatin1String("rem")) {
         setFormat(wordStart, length - wordStart, FormatId::commentFormat);
-        addError(1, pos, QStringLiteral("alias"),
+        addError(Severity::Information, pos, QStringLiteral("alias"),
                  QStringLiteral("Old-style rem comments are deprecated, consider using `;' comments."));
-        return BlockState::dialogTable;
+        return BlockState::Kind::DialogTable;
     }
     if (word.startsWith(QLatin1String("/*"))) {
         setFormat(wordStart, length - wordStart, FormatId::commentFormat);
-        markTasks(text, wordStart + 2, 2);
-        return BlockState::dialogComment;
+        markTasks(text, wordStart + 2, CommentStart::Continued);
+        return BlockState::Kind::DialogComment;
     }
     setFormat(wordStart, length - wordStart, FormatId::errorFormat);
-    addError(1, pos, dialogBlock, QStringLiteral("Invalid dialog statement"));
-    return BlockState::dialogTable;
+    addError(Severity::Information, pos, dialogBlock, QStringLiteral("Invalid dialog statement"));
+    return BlockState::Kind::DialogTable;
 }
 
 // Walks the words of an option line (or of a title written without
@@ -125,24 +126,24 @@ int MslChecker::checkOptionWords(const QString& text, int& pos, bool inTitle)
             return -1;
         if (kind == DialogToken::Plain && !DialogControls::isOption(token)) {
             setFormat(pos - token.size(), token.size(), FormatId::errorFormat);
-            addError(3, pos, dialogBlock, QStringLiteral("Invalid option type"));
+            addError(Severity::Error, pos, dialogBlock, QStringLiteral("Invalid option type"));
         }
     }
 }
 
-int MslChecker::checkDialogOption(const QString& text, int& pos, int wordStart)
+BlockState::Kind MslChecker::checkDialogOption(const QString& text, int& pos, int wordStart)
 {
     setFormat(wordStart, 6, FormatId::dialogTableFormat);
     const int tokens = checkOptionWords(text, pos, false);
     if (tokens < 0)
-        return BlockState::root;
+        return BlockState::Kind::Root;
     if (tokens == 0)
-        addError(3, pos, dialogBlock,
+        addError(Severity::Error, pos, dialogBlock,
                  QStringLiteral("Dialog option requires at least one type: dbu, pixels, notheme, disable"));
-    return BlockState::dialogTable;
+    return BlockState::Kind::DialogTable;
 }
 
-int MslChecker::checkDialogSize(const QString& text, int& pos, int wordStart)
+BlockState::Kind MslChecker::checkDialogSize(const QString& text, int& pos, int wordStart)
 {
     setFormat(wordStart, 4, FormatId::dialogTableFormat);
     int tokens = 0;
@@ -154,7 +155,7 @@ int MslChecker::checkDialogSize(const QString& text, int& pos, int wordStart)
         ++tokens;
         const DialogToken kind = checkDialogToken(text, pos, token, false);
         if (kind == DialogToken::PrematureEnd)
-            return BlockState::root;
+            return BlockState::Kind::Root;
         if (kind == DialogToken::Plain)
             ++plainTokens;
     }
@@ -163,15 +164,15 @@ int MslChecker::checkDialogSize(const QString& text, int& pos, int wordStart)
     const bool allPlain = plainTokens == tokens;
     if (tokens == 0 || (allPlain && plainTokens < 4)) {
         setFormat(wordStart, 4, FormatId::errorFormat);
-        addError(3, wordStart, dialogBlock, QStringLiteral("Dialog size missing parameters"));
+        addError(Severity::Error, wordStart, dialogBlock, QStringLiteral("Dialog size missing parameters"));
     } else if (allPlain && plainTokens > 4) {
         setFormat(wordStart, 4, FormatId::errorFormat);
-        addError(3, wordStart, dialogBlock, QStringLiteral("Dialog size too many parameters"));
+        addError(Severity::Error, wordStart, dialogBlock, QStringLiteral("Dialog size too many parameters"));
     }
-    return BlockState::dialogTable;
+    return BlockState::Kind::DialogTable;
 }
 
-int MslChecker::checkDialogTitle(const QString& text, int& pos, int wordStart)
+BlockState::Kind MslChecker::checkDialogTitle(const QString& text, int& pos, int wordStart)
 {
     const int length = text.size();
     setFormat(wordStart, 5, FormatId::dialogTableFormat);
@@ -184,23 +185,23 @@ int MslChecker::checkDialogTitle(const QString& text, int& pos, int wordStart)
         skipSpaces(text, pos);
         if (pos < length) {
             setFormat(pos, length - pos, FormatId::errorFormat);
-            addError(3, pos, dialogBlock, QStringLiteral("Trailing text after end of title string"));
+            addError(Severity::Error, pos, dialogBlock, QStringLiteral("Trailing text after end of title string"));
         }
-        return BlockState::dialogTable;
+        return BlockState::Kind::DialogTable;
     }
 
     const int tokens = checkOptionWords(text, pos, true);
     if (tokens < 0)
-        return BlockState::root;
+        return BlockState::Kind::Root;
     if (tokens == 0) {
         setFormat(wordStart, 5, FormatId::errorFormat);
-        addError(3, wordStart, dialogBlock, QStringLiteral("Dialog title requires a string title"));
+        addError(Severity::Error, wordStart, dialogBlock, QStringLiteral("Dialog title requires a string title"));
     }
-    return BlockState::dialogTable;
+    return BlockState::Kind::DialogTable;
 }
 
-int MslChecker::checkDialogControl(const QString& text, int& pos, int wordStart,
-                                   const DialogControls::Control& control)
+BlockState::Kind MslChecker::checkDialogControl(const QString& text, int& pos, int wordStart,
+                                               const DialogControls::Control& control)
 {
     const int length = text.size();
     const QString word = QString::fromLatin1(control.name);
@@ -209,8 +210,8 @@ int MslChecker::checkDialogControl(const QString& text, int& pos, int wordStart,
 
     const auto reportMissing = [&](const char* message) {
         setFormat(wordStart, word.size(), FormatId::errorFormat);
-        addError(3, wordStart, dialogBlock, QString::fromLatin1(message).arg(word));
-        return BlockState::dialogTable;
+        addError(Severity::Error, wordStart, dialogBlock, QString::fromLatin1(message).arg(word));
+        return BlockState::Kind::DialogTable;
     };
     const auto passComma = [&] {
         if (pos < length && text[pos] == QLatin1Char(','))
@@ -240,7 +241,7 @@ int MslChecker::checkDialogControl(const QString& text, int& pos, int wordStart,
 
     if (pos >= length) {
         if (control.sizeOptional)
-            return BlockState::dialogTable;
+            return BlockState::Kind::DialogTable;
         return reportMissing("Dialog `%1' missing size parameters: <x> <y> <w> <h>");
     }
     checkDialogField(text, pos, wordStart, word, true);
@@ -252,17 +253,17 @@ int MslChecker::checkDialogControl(const QString& text, int& pos, int wordStart,
             break;
         const DialogToken kind = checkDialogToken(text, pos, token, false);
         if (kind == DialogToken::PrematureEnd)
-            return BlockState::root;
+            return BlockState::Kind::Root;
         // Scripts separate styles with commas as often as with spaces, and
         // mIRC reads both.
         if (kind == DialogToken::Evaluated || isAllDigits(token) || token == QLatin1String(","))
             continue;
         if (!DialogControls::acceptsStyle(control, token)) {
             setFormat(pos - token.size(), token.size(), FormatId::errorFormat);
-            addError(3, pos, dialogBlock, QStringLiteral("Invalid style type"));
+            addError(Severity::Error, pos, dialogBlock, QStringLiteral("Invalid style type"));
         }
     }
-    return BlockState::dialogTable;
+    return BlockState::Kind::DialogTable;
 }
 
 void MslChecker::checkDialogField(const QString& text, int& pos, int wordStart, const QString& word,
@@ -294,13 +295,13 @@ void MslChecker::checkDialogFieldIdentifier(const QString& text, int& pos, int w
 {
     const int start = pos;
     int depth = 0;
-    checkIdentifier(text, pos, depth, 1);
+    checkIdentifier(text, pos, depth, IdentifierContext::Parameters);
     // mIRC splits a control line at every comma before it evaluates
     // anything, so a comma inside an identifier's parameters breaks the line.
     if (pos > start && QStringView(text).mid(start, pos - start).contains(QLatin1Char(','))) {
         const int end = pos < text.size() && text[pos] == QLatin1Char(')') ? pos + 1 : pos;
         setFormat(wordStart, word.size(), FormatId::errorFormat);
         setFormat(start, end - start, FormatId::errorFormat);
-        addError(3, start, dialogBlock, QStringLiteral("Identifier cannot contain commas"));
+        addError(Severity::Error, start, dialogBlock, QStringLiteral("Identifier cannot contain commas"));
     }
 }

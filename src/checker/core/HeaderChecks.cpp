@@ -117,7 +117,7 @@ void MslChecker::checkDialogHeader(const QString& text, int& pos)
         skipWord(text, pos);
         if (pos > illegalStart) {
             setFormat(illegalStart, pos - illegalStart, FormatId::errorFormat);
-            addError(2, illegalStart, QStringLiteral("dialog"),
+            addError(Severity::Warning, illegalStart, QStringLiteral("dialog"),
                      QStringLiteral("Illegal alias switches: `") + text.mid(illegalStart, pos - illegalStart));
         }
     }
@@ -147,10 +147,10 @@ void MslChecker::checkMenuHeader(const QString& text, int& pos)
         const bool isWildcard = target.text == QLatin1String("*");
         if (!MenuWords::isTarget(target.text) && !target.text.startsWith(QLatin1Char('@')) && !isWildcard) {
             setFormat(target.pos, int(target.text.size()), FormatId::errorFormat);
-            addError(3, target.pos, block, QStringLiteral("Invalid Target: `%1'").arg(target.text));
+            addError(Severity::Error, target.pos, block, QStringLiteral("Invalid Target: `%1'").arg(target.text));
         } else if (hasWildcard && !isWildcard) {
             setFormat(target.pos, int(target.text.size()), FormatId::warningFormat);
-            addError(2, target.pos, block,
+            addError(Severity::Warning, target.pos, block,
                      QStringLiteral("Wildcard * overrides all other targets, making them pointless."));
         }
     }
@@ -182,7 +182,7 @@ bool MslChecker::checkVariableField(const QString& field, int fieldPos, const QS
     if (field.startsWith(QLatin1Char('%'))) {
         if (field.contains(QLatin1Char(' '))) {
             setFormat(fieldPos, field.size(), FormatId::errorFormat);
-            addError(3, fieldPos, block, message);
+            addError(Severity::Error, fieldPos, block, message);
         } else {
             setFormat(fieldPos, field.size(), FormatId::variableFormat);
         }
@@ -195,7 +195,7 @@ bool MslChecker::checkVariableField(const QString& field, int fieldPos, const QS
         const QString padded = QString(fieldPos, QLatin1Char(' ')) + field;
         int identifierPos = fieldPos;
         int depth = 0;
-        checkIdentifier(padded, identifierPos, depth, 0);
+        checkIdentifier(padded, identifierPos, depth, IdentifierContext::Statement);
         return true;
     }
     return false;
@@ -241,7 +241,7 @@ bool MslChecker::checkEventHeader(const QString& text, int& pos)
         if (!closed) {
             const OnEvents::Parameter missing = group.parameters[read ? i + 1 : i];
             setFormat(eventStart, event.size(), FormatId::errorFormat);
-            addError(3, eventStart, block, QString::fromLatin1(OnEvents::missingMessage(missing)));
+            addError(Severity::Error, eventStart, block, QString::fromLatin1(OnEvents::missingMessage(missing)));
             pos = text.size();
             return true;
         }
@@ -271,7 +271,7 @@ void MslChecker::checkEventParameter(OnEvents::Parameter parameter, const QStrin
         if (!checkVariableField(field, fieldPos, block, targetVariableMessage)
             && (field.isEmpty() || !QLatin1String(OnEvents::windowTargetPrefixes()).contains(field[0]))) {
             setFormat(fieldPos, field.size(), FormatId::errorFormat);
-            addError(3, fieldPos, block,
+            addError(Severity::Error, fieldPos, block,
                      QStringLiteral("Invalid target parameter, must be one of the following: *, #, ?, =, !, @."));
         }
         break;
@@ -281,7 +281,7 @@ void MslChecker::checkEventParameter(OnEvents::Parameter parameter, const QStrin
     case P::DccType:
         if (!OnEvents::isDccType(field)) {
             setFormat(fieldPos, field.size(), FormatId::errorFormat);
-            addError(3, fieldPos, block,
+            addError(Severity::Error, fieldPos, block,
                      QStringLiteral("Invalid DCC type parameter, must be one of the following: chat, send, or fserve."));
         }
         break;
@@ -293,7 +293,7 @@ void MslChecker::checkEventParameter(OnEvents::Parameter parameter, const QStrin
             for (const ListEntry& key : splitList(field, fieldPos, QLatin1Char(','))) {
                 if (!isAllDigits(key.text.toString()) && key.text != QLatin1String("*")) {
                     setFormat(key.pos, int(key.text.size()), FormatId::errorFormat);
-                    addError(3, key.pos, block, QStringLiteral("Invalid key type"));
+                    addError(Severity::Error, key.pos, block, QStringLiteral("Invalid key type"));
                 }
             }
         }
@@ -301,7 +301,7 @@ void MslChecker::checkEventParameter(OnEvents::Parameter parameter, const QStrin
     case P::DialogEvent:
         if (!OnEvents::isDialogEvent(field)) {
             setFormat(fieldPos, field.size(), FormatId::errorFormat);
-            addError(3, fieldPos, block, QStringLiteral("Invalid event type"));
+            addError(Severity::Error, fieldPos, block, QStringLiteral("Invalid event type"));
         }
         break;
     case P::DialogIds:
@@ -325,7 +325,8 @@ void MslChecker::checkMessageTargets(const QString& field, int fieldPos, const Q
         for (const ListEntry& entry : entries)
             if (entry.text != QLatin1String("*"))
                 setFormat(entry.pos, int(entry.text.size()), FormatId::warningFormat);
-        addError(2, all->pos, block, QStringLiteral("Wildcard * overrides all other targets, making them pointless."));
+        addError(Severity::Warning, all->pos, block,
+                 QStringLiteral("Wildcard * overrides all other targets, making them pointless."));
         return;
     }
 
@@ -338,7 +339,7 @@ void MslChecker::checkMessageTargets(const QString& field, int fieldPos, const Q
             }
         }
         if (overridden)
-            addError(2, queries->pos, block,
+            addError(Severity::Warning, queries->pos, block,
                      QStringLiteral("Wildcard ? overrides all other query targets, making them pointless."));
     }
 
@@ -351,7 +352,7 @@ void MslChecker::checkMessageTargets(const QString& field, int fieldPos, const Q
             }
         }
         if (overridden)
-            addError(2, channels->pos, block,
+            addError(Severity::Warning, channels->pos, block,
                      QStringLiteral("Wildcard # overrides all other channels targets, making them pointless."));
     }
 }
@@ -371,7 +372,7 @@ void MslChecker::checkChannelTargets(const QString& field, int fieldPos, const Q
         for (const ListEntry& entry : entries)
             if (entry.text != QLatin1String("#") && entry.text != QLatin1String("*"))
                 setFormat(entry.pos, int(entry.text.size()), FormatId::warningFormat);
-        addError(2, wildcard->pos, block,
+        addError(Severity::Warning, wildcard->pos, block,
                  QStringLiteral("Wildcard # or * overrides all other targets, making them pointless."));
         return;
     }
@@ -379,7 +380,7 @@ void MslChecker::checkChannelTargets(const QString& field, int fieldPos, const Q
     for (const ListEntry& entry : entries) {
         if (!entry.text.startsWith(QLatin1Char('#')) && entry.text != QLatin1String("*")) {
             setFormat(entry.pos, int(entry.text.size()), FormatId::errorFormat);
-            addError(3, entry.pos, block, QStringLiteral("Invalid channel name in target."));
+            addError(Severity::Error, entry.pos, block, QStringLiteral("Invalid channel name in target."));
         }
     }
 }
@@ -400,7 +401,7 @@ void MslChecker::checkDialogIds(const QString& field, int fieldPos, const QStrin
         }
     }
     if (invalid)
-        addError(3, fieldPos, block, QStringLiteral("Invalid dialog ID"));
+        addError(Severity::Error, fieldPos, block, QStringLiteral("Invalid dialog ID"));
 }
 
 void MslChecker::checkCtcpHeader(const QString& text, int& pos)
@@ -410,7 +411,7 @@ void MslChecker::checkCtcpHeader(const QString& text, int& pos)
     const QString matchtext = fieldAt(text, pos);
     if (matchtext.isEmpty()) {
         setFormat(start, 4, FormatId::errorFormat);
-        addError(3, start, block, matchtextMissingMessage);
+        addError(Severity::Error, start, block, matchtextMissingMessage);
         pos = text.size();
         return;
     }
@@ -423,12 +424,12 @@ void MslChecker::checkCtcpHeader(const QString& text, int& pos)
         && !target.startsWith(QLatin1Char('*')) && !target.startsWith(QLatin1Char('#'))
         && !target.startsWith(QLatin1Char('?'))) {
         setFormat(targetPos, target.size(), FormatId::errorFormat);
-        addError(3, targetPos, block,
+        addError(Severity::Error, targetPos, block,
                  QStringLiteral("Invalid target parameter, must be one of the following: *, #, ?"));
     }
     if (!colonFollows(text, pos)) {
         setFormat(start, 4, FormatId::errorFormat);
-        addError(3, start, block, commandMissingMessage);
+        addError(Severity::Error, start, block, commandMissingMessage);
         pos = text.size();
         return;
     }
@@ -443,11 +444,11 @@ void MslChecker::checkRawHeader(const QString& text, int& pos)
     const QString numeric = fieldAt(text, pos);
     if (!isAllDigits(numeric) && numeric != QLatin1String("prop") && numeric != QLatin1String("*")) {
         setFormat(pos, numeric.size(), FormatId::errorFormat);
-        addError(3, pos, block, QStringLiteral("Invalid Raw Numeric/prop."));
+        addError(Severity::Error, pos, block, QStringLiteral("Invalid Raw Numeric/prop."));
     }
     if (numeric.isEmpty()) {
         setFormat(start, 3, FormatId::errorFormat);
-        addError(3, start, block, QStringLiteral("Missing Raw Numeric/prop."));
+        addError(Severity::Error, start, block, QStringLiteral("Missing Raw Numeric/prop."));
         pos = text.size();
         return;
     }
@@ -456,7 +457,7 @@ void MslChecker::checkRawHeader(const QString& text, int& pos)
     const QString matchtext = fieldAt(text, pos);
     if (matchtext.isEmpty()) {
         setFormat(start, 3, FormatId::errorFormat);
-        addError(3, start, block, matchtextMissingMessage);
+        addError(Severity::Error, start, block, matchtextMissingMessage);
         pos = text.size();
         return;
     }
@@ -464,7 +465,7 @@ void MslChecker::checkRawHeader(const QString& text, int& pos)
     checkVariableField(matchtext, pos, block, matchtextVariableMessage);
     if (!colonFollows(text, pos)) {
         setFormat(start, 3, FormatId::errorFormat);
-        addError(3, start, block, commandMissingMessage);
+        addError(Severity::Error, start, block, commandMissingMessage);
         pos = text.size();
         return;
     }

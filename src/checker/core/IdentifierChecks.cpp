@@ -4,17 +4,10 @@
 
 // Identifiers ("$" words) with their parameters, properties and what may
 // follow them; the var command; the painting of "%" variables.
-//
-// Where an identifier ends depends on where it stands (the mode): in a
-// statement (0) only a space ends it; inside another identifier's parameters
-// or a var declaration (1) a "," or an unmatched ")" ends it too; inside a
-// condition (2) an unmatched ")" does.
 
 namespace {
 
 const QLatin1Char space(' ');
-constexpr int statementMode = 0;
-constexpr int parameterMode = 1;
 
 bool charAt(const QString& text, int pos, char c)
 {
@@ -125,7 +118,7 @@ void MslChecker::checkVarCommand(const QString& text, int& pos, int& depth)
             }
         }
         if (unknownSwitch)
-            report(2, dash, blockBlock, QStringLiteral("none-existing switches are used in /var."));
+            report(Severity::Warning, dash, blockBlock, QStringLiteral("none-existing switches are used in /var."));
     }
 
     bool atWordStart = true;
@@ -135,7 +128,7 @@ void MslChecker::checkVarCommand(const QString& text, int& pos, int& depth)
             if (c == QLatin1Char('%')) {
                 paintVarName(text, pos);
             } else if (c == QLatin1Char('$')) {
-                checkIdentifier(text, pos, depth, parameterMode);
+                checkIdentifier(text, pos, depth, IdentifierContext::Parameters);
             } else if (c == QLatin1Char('|') && TextScan::isStandalone(text, pos)) {
                 ++pos;
                 checkFollowingStatement(text, pos, depth);
@@ -143,7 +136,7 @@ void MslChecker::checkVarCommand(const QString& text, int& pos, int& depth)
             } else if (c == QLatin1Char('{') && TextScan::isStandalone(text, pos)) {
                 ++depth;
                 setFormat(pos, 1, FormatId::errorFormat);
-                report(3, pos, blockBlock, QStringLiteral("Unexpected opening bracket in expression"));
+                report(Severity::Error, pos, blockBlock, QStringLiteral("Unexpected opening bracket in expression"));
                 int p = pos + 1;
                 while (p < length && !(text[p] == QLatin1Char('|') && TextScan::isStandalone(text, p)))
                     ++p;
@@ -151,7 +144,10 @@ void MslChecker::checkVarCommand(const QString& text, int& pos, int& depth)
                 // Stop short of the bar so that it starts the next statement.
                 pos = p - 1;
             } else if (c == QLatin1Char('}') && TextScan::isStandalone(text, pos)) {
-                checkVarClosingBrace(text, pos, depth);
+                // Stopped at a separator, the walk steps onto it again and
+                // takes it for one only when a space stands before it.
+                if (checkClosingBraces(text, pos, depth, ClosingBraceSite::VarDeclarations))
+                    --pos;
             }
         } else if (c == QLatin1Char(',')) {
             ++pos;
@@ -165,65 +161,18 @@ void MslChecker::checkVarCommand(const QString& text, int& pos, int& depth)
     }
 }
 
-// A "}" among the declarations closes a block; only further closing braces
-// or a "|" may follow it.
-void MslChecker::checkVarClosingBrace(const QString& text, int& pos, int& depth)
-{
-    const int length = text.size();
-    const QString unexpectedClosing = QStringLiteral("Unexpected closing bracket in expression");
-    --depth;
-    if (depth >= 0) {
-        setFormat(pos, 1, FormatId::braceFormat);
-    } else {
-        setFormat(pos, 1, FormatId::errorFormat);
-        report(3, pos, blockBlock, unexpectedClosing);
-    }
-    ++pos;
-    bool afterBrace = true;
-    bool strayText = false;
-    while (pos < length) {
-        const QChar c = text[pos];
-        if (c == QLatin1Char('|') && TextScan::isStandalone(text, pos)) {
-            --pos;
-            break;
-        }
-        if (afterBrace && c == QLatin1Char('}') && TextScan::isStandalone(text, pos)) {
-            --depth;
-            if (depth >= 0) {
-                setFormat(pos, 1, FormatId::braceFormat);
-                ++pos;
-                continue;
-            }
-            setFormat(pos, length - pos, FormatId::errorFormat);
-            pos = length;
-            report(3, pos, blockBlock, unexpectedClosing);
-            break;
-        }
-        if (c == space) {
-            afterBrace = true;
-        } else {
-            setFormat(pos, 1, FormatId::errorFormat);
-            strayText = true;
-            afterBrace = false;
-        }
-        ++pos;
-    }
-    if (strayText)
-        report(3, pos, blockBlock, QStringLiteral("Unexpected characters after closing bracket"));
-}
-
-void MslChecker::checkIdentifier(const QString& text, int& pos, int& depth, int mode)
+void MslChecker::checkIdentifier(const QString& text, int& pos, int& depth, IdentifierContext context)
 {
     if (nestedChecks >= maxNestedChecks) {
         pos = text.size();
         return;
     }
     ++nestedChecks;
-    checkIdentifierAt(text, pos, depth, mode);
+    checkIdentifierAt(text, pos, depth, context);
     --nestedChecks;
 }
 
-void MslChecker::checkIdentifierAt(const QString& text, int& pos, int& depth, int mode)
+void MslChecker::checkIdentifierAt(const QString& text, int& pos, int& depth, IdentifierContext context)
 {
     const int length = text.size();
     const int start = pos;
@@ -234,7 +183,7 @@ void MslChecker::checkIdentifierAt(const QString& text, int& pos, int& depth, in
         return;
     }
     if (text[pos + 1] == QLatin1Char('!')) {
-        skipDeferredIdentifier(text, pos, mode);
+        skipDeferredIdentifier(text, pos, context);
         return;
     }
     if (checkInputIdentifier(text, pos))
@@ -245,9 +194,9 @@ void MslChecker::checkIdentifierAt(const QString& text, int& pos, int& depth, in
         const QChar c = text[pos];
         if (c == QLatin1Char('(') || c == space)
             break;
-        if (mode == parameterMode && c == QLatin1Char(','))
+        if (context == IdentifierContext::Parameters && c == QLatin1Char(','))
             break;
-        if (mode != statementMode && c == QLatin1Char(')')) {
+        if (context != IdentifierContext::Statement && c == QLatin1Char(')')) {
             closeParen = true;
             break;
         }
@@ -272,31 +221,31 @@ void MslChecker::checkIdentifierAt(const QString& text, int& pos, int& depth, in
             --pos;
         return;
     }
-    checkIdentifierParameters(text, pos, depth, mode, start, name);
+    checkIdentifierParameters(text, pos, depth, context, start, name);
 }
 
 // "$!name": evaluated later by whoever receives it, so it is passed over
 // unchecked and unpainted.
-void MslChecker::skipDeferredIdentifier(const QString& text, int& pos, int mode)
+void MslChecker::skipDeferredIdentifier(const QString& text, int& pos, IdentifierContext context)
 {
     const int length = text.size();
     int level = 0;
     while (pos < length) {
         const QChar c = text[pos];
         if (c == space) {
-            if (level == 0 || mode == statementMode)
+            if (level == 0 || context == IdentifierContext::Statement)
                 return;
         } else if (c == QLatin1Char('(')) {
             ++level;
         } else if (c == QLatin1Char(')')) {
-            if (level == 0 && mode != statementMode) {
+            if (level == 0 && context != IdentifierContext::Statement) {
                 --pos;
                 return;
             }
             --level;
-            if (level == 0 && mode != statementMode)
+            if (level == 0 && context != IdentifierContext::Statement)
                 return;
-        } else if (c == QLatin1Char(',') && level == 0 && mode == parameterMode) {
+        } else if (c == QLatin1Char(',') && level == 0 && context == IdentifierContext::Parameters) {
             --pos;
             return;
         }
@@ -338,14 +287,14 @@ bool MslChecker::checkInputIdentifier(const QString& text, int& pos)
         skipWord(text, pos);
         setFormat(promptStart, pos - promptStart, FormatId::promptFormat);
     }
-    report(1, start, QStringLiteral("Identifier"),
+    report(Severity::Information, start, QStringLiteral("Identifier"),
            QStringLiteral("The`$?' Identifier is deprecated, consider using the `$input' identifier instead."));
     return true;
 }
 
 // pos is just past the "(" of `name`, which begins at `start`.
-void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& depth, int mode, int start,
-                                           const QString& name)
+void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& depth, IdentifierContext context,
+                                           int start, const QString& name)
 {
     const int length = text.size();
     const bool savedInCalc = inCalc;
@@ -367,24 +316,24 @@ void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& d
         const QChar c = text[pos];
         if (atWordStart && c == QLatin1Char('$')) {
             if (isCalc) {
-                checkIdentifier(text, pos, depth, parameterMode);
+                checkIdentifier(text, pos, depth, IdentifierContext::Parameters);
             } else {
                 // Arithmetic after a nested identifier belongs to a $calc
                 // only when the $calc is its direct parent.
                 const bool outerInCalc = inCalc;
                 inCalc = false;
-                checkIdentifier(text, pos, depth, parameterMode);
+                checkIdentifier(text, pos, depth, IdentifierContext::Parameters);
                 inCalc = outerInCalc;
             }
         } else if (atWordStart && c == QLatin1Char('{') && TextScan::isStandalone(text, pos)) {
             ++depth;
             setFormat(pos, 1, FormatId::errorFormat);
-            report(3, pos, name, QStringLiteral("Unexpected opening bracket inside an identifier."));
+            report(Severity::Error, pos, name, QStringLiteral("Unexpected opening bracket inside an identifier."));
         } else if (atWordStart && c == QLatin1Char('%')) {
             paintParamVariable(text, pos);
         } else if (atWordStart && !first && c == QLatin1Char('|') && pos + 1 < length && text[pos + 1] == space) {
             setFormat(pos, length - pos, FormatId::errorFormat);
-            report(3, start, name,
+            report(Severity::Error, start, name,
                    QLatin1String("Invalid format:") + name + QLatin1String(". Unexpected command separated found."));
             pos = length;
         } else if (c == QLatin1Char('(') && isIif && commaPositions.isEmpty()) {
@@ -396,7 +345,8 @@ void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& d
                 while (end < length && text[end] != space && text[end] != QLatin1Char(','))
                     ++end;
                 setFormat(pos, end - pos, FormatId::errorFormat);
-                report(3, pos, QStringLiteral("condition"), QStringLiteral("Trailing Characters after closing bracket."));
+                report(Severity::Error, pos, QStringLiteral("condition"),
+                       QStringLiteral("Trailing Characters after closing bracket."));
             }
             continue;
         } else if (c == QLatin1Char('(')) {
@@ -406,7 +356,7 @@ void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& d
             if (level == 0) {
                 setFormat(pos, 1, FormatId::identifierFormat);
                 closed = true;
-                property = checkIdentifierTail(text, pos, mode, name, savedInCalc, dotPos);
+                property = checkIdentifierTail(text, pos, context, name, savedInCalc, dotPos);
                 break;
             }
         }
@@ -435,7 +385,7 @@ void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& d
     QString shownName = name;
     if (!closed) {
         setFormat(start, pos - start, FormatId::errorFormat);
-        report(3, start, QLatin1String("Ident:") + name,
+        report(Severity::Error, start, QLatin1String("Ident:") + name,
                QLatin1String("No closing brace found on identifier `") + name + QLatin1Char('\''));
     } else {
         const bool hadProperty = !property.isEmpty();
@@ -448,20 +398,21 @@ void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& d
         case TooManyParameters:
         case WrongParity:
             setFormat(start, pos - start + 1, FormatId::errorFormat);
-            report(3, start, block,
+            report(Severity::Error, start, block,
                    result == TooFewParameters    ? QStringLiteral("Too few parameters")
                    : result == TooManyParameters ? QStringLiteral("Too many parameters")
                                                  : QStringLiteral("Invalid format - invalid number of parameters"));
             break;
         case UnknownProperty:
             setFormat(dotPos, property.size() + 1, FormatId::warningFormat);
-            report(2, pos - property.size(), block, QStringLiteral("Invalid property - Ident possess no such property"));
+            report(Severity::Warning, pos - property.size(), block,
+                   QStringLiteral("Invalid property - Ident possess no such property"));
             break;
         case UnknownIdentifier:
         case ValidIdentifier:
             if (hadProperty && property.isEmpty()) {
                 setFormat(dotPos, 1, FormatId::noticeFormat);
-                report(1, pos - 1, block, QStringLiteral("Empty property does nothing"));
+                report(Severity::Information, pos - 1, block, QStringLiteral("Empty property does nothing"));
             }
             break;
         }
@@ -472,12 +423,12 @@ void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& d
     addIdentifierRecord(shownName, start, pos, dotPos, true, commaPositions);
 }
 
-// What follows the closing ")" (pos is on it) up to a space, or in
-// parameter and condition mode up to an unmatched ")" (and in parameter mode
+// What follows the closing ")" (pos is on it) up to a space, or among
+// parameters and in a condition up to an unmatched ")" (and among parameters
 // a ","): a property after a ".", the arithmetic of an enclosing $calc, or
 // stray text. Returns the property with its ".", or "".
-QString MslChecker::checkIdentifierTail(const QString& text, int& pos, int mode, const QString& name, bool outerInCalc,
-                                        int& dotPos)
+QString MslChecker::checkIdentifierTail(const QString& text, int& pos, IdentifierContext context, const QString& name,
+                                        bool outerInCalc, int& dotPos)
 {
     const int length = text.size();
     if (pos + 1 >= length)
@@ -497,10 +448,10 @@ QString MslChecker::checkIdentifierTail(const QString& text, int& pos, int mode,
             --level;
         } else if (c == space) {
             break;
-        } else if (level == 0 && mode != statementMode && c == QLatin1Char(')')) {
+        } else if (level == 0 && context != IdentifierContext::Statement && c == QLatin1Char(')')) {
             stopBack = true;
             break;
-        } else if (level == 0 && mode == parameterMode && c == QLatin1Char(',')) {
+        } else if (level == 0 && context == IdentifierContext::Parameters && c == QLatin1Char(',')) {
             stopBack = true;
             break;
         }
@@ -518,7 +469,7 @@ QString MslChecker::checkIdentifierTail(const QString& text, int& pos, int mode,
     } else {
         setFormat(tailStart, pos - tailStart, FormatId::errorFormat);
         if (pos > tailStart)
-            report(3, tailStart, blockBlock,
+            report(Severity::Error, tailStart, blockBlock,
                    QLatin1String("Illegal characters after identifier `") + name
                        + QLatin1String("' closing bracket"));
     }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "BlockState.h"
 #include "FormatId.h"
+#include "HeaderKind.h"
 #include "IdentifierRecord.h"
+#include "Severity.h"
 
 #include <QString>
 #include <QVector>
 
 // One problem the checker found in a line.
 struct LineDiagnostic {
-    int type = 0;        // 1 info, 2 warning, 3 error, 4 access level, 10..15 task markers
+    Severity type = Severity::Information;
     int pos = 0;         // 0-based position in the line
     QString block;       // construct being checked: "root", "alias", "on text", ...; "" for tasks
     QString message;
@@ -17,7 +20,7 @@ struct LineDiagnostic {
 // The header facts a line records (what the highlighter stores in the
 // line's CBlockData).
 struct HeaderRecord {
-    int blockKind = 0;          // 0 none, 1 alias, 2 dialog, 3 event, 4 menu
+    HeaderKind blockKind = HeaderKind::None;
     QString blockName;
     QString blockDetail;
     bool detailSet = false;     // blockDetail was written by this check
@@ -25,9 +28,9 @@ struct HeaderRecord {
     bool isLocal = false;
     bool opensBlock = false;
     bool groupMark = false;
-    int groupMarkKind = 0;      // 1 group start, 2 group end
+    GroupMark groupMarkKind = GroupMark::None;
 
-    bool isEmpty() const { return blockKind == 0 && !opensBlock && !groupMark; }
+    bool isEmpty() const { return blockKind == HeaderKind::None && !opensBlock && !groupMark; }
 };
 
 // A maximal run of one non-default format.
@@ -40,7 +43,7 @@ struct FormatSpan {
 // Everything checking one line produces. The formats are the final format
 // of every character: a later paint overwrites an earlier one.
 struct LineCheckResult {
-    int state = 1;
+    int state = BlockState::root;
     QVector<FormatId> formats;            // one per character of the line
     QVector<LineDiagnostic> diagnostics;  // in raising order
     HeaderRecord header;
@@ -48,7 +51,7 @@ struct LineCheckResult {
 
     void reset(int lineLength)
     {
-        state = 1;
+        state = BlockState::root;
         formats.fill(FormatId::None, lineLength);
         diagnostics.clear();
         header = HeaderRecord();

@@ -34,7 +34,8 @@ void MslChecker::checkMenuLine(const QString& text, int& pos, int& depth)
         skipSpaces(text, pos);
         if (pos < length) {
             setFormat(pos, length - pos, FormatId::errorFormat);
-            addError(3, pos, QStringLiteral("Menu"), QStringLiteral("Trailing Characters after closing bracket."));
+            addError(Severity::Error, pos, QStringLiteral("Menu"),
+                     QStringLiteral("Trailing Characters after closing bracket."));
         }
         return;
     }
@@ -65,7 +66,7 @@ void MslChecker::checkMenuLine(const QString& text, int& pos, int& depth)
             if (atWordStart && c == QLatin1Char('$')) {
                 const int start = walk;
                 int identifierDepth = 0;
-                checkIdentifier(label, walk, identifierDepth, 0);
+                checkIdentifier(label, walk, identifierDepth, IdentifierContext::Statement);
                 walk = qMax(walk, start);
             } else if (atWordStart && c == QLatin1Char('%')) {
                 const int start = walk;
@@ -74,7 +75,7 @@ void MslChecker::checkMenuLine(const QString& text, int& pos, int& depth)
             } else if (atWordStart && (c == QLatin1Char('{') || c == QLatin1Char('}'))
                        && isStandalone(label, walk, labelEnd)) {
                 setFormat(walk, 1, FormatId::errorFormat);
-                addError(3, walk, QStringLiteral("Menu"),
+                addError(Severity::Error, walk, QStringLiteral("Menu"),
                          QStringLiteral("Bracket in the middle of expression, will make menu not work."));
             }
             if (walk >= labelEnd)

@@ -16,12 +16,12 @@ void MslChecker::setFormat(int start, int count, FormatId format)
         formats[i] = format;
 }
 
-void MslChecker::addError(int type, int linePos, const QString& block, const QString& message)
+void MslChecker::addError(Severity type, int linePos, const QString& block, const QString& message)
 {
     out->diagnostics.append({type, linePos, block, message});
 }
 
-void MslChecker::addError(int type, int linePos, const QString& message)
+void MslChecker::addError(Severity type, int linePos, const QString& message)
 {
     addError(type, linePos, QString(), message);
 }
@@ -29,7 +29,7 @@ void MslChecker::addError(int type, int linePos, const QString& message)
 void MslChecker::setAliasBlock(const QString& name, int namePos, bool isLocal)
 {
     HeaderRecord& h = out->header;
-    h.blockKind = 1;
+    h.blockKind = HeaderKind::Alias;
     h.blockName = name;
     h.namePos = namePos;
     h.isLocal = isLocal;
@@ -38,7 +38,7 @@ void MslChecker::setAliasBlock(const QString& name, int namePos, bool isLocal)
 void MslChecker::setDialogBlock(const QString& name, int namePos, bool isLocal)
 {
     HeaderRecord& h = out->header;
-    h.blockKind = 2;
+    h.blockKind = HeaderKind::Dialog;
     h.blockName = name;
     h.namePos = namePos;
     h.isLocal = isLocal;
@@ -47,7 +47,7 @@ void MslChecker::setDialogBlock(const QString& name, int namePos, bool isLocal)
 void MslChecker::setEventBlock(const QString& name, const QString& detail, int namePos)
 {
     HeaderRecord& h = out->header;
-    h.blockKind = 3;
+    h.blockKind = HeaderKind::Event;
     h.blockName = name;
     h.blockDetail = detail;
     h.detailSet = true;
@@ -58,13 +58,13 @@ void MslChecker::setEventBlock(const QString& name, const QString& detail, int n
 void MslChecker::setMenuBlock(int namePos)
 {
     HeaderRecord& h = out->header;
-    h.blockKind = 4;
+    h.blockKind = HeaderKind::Menu;
     h.blockName = QStringLiteral("Menu");
     h.namePos = namePos;
     h.isLocal = false;
 }
 
-void MslChecker::markGroupLine(int kind)
+void MslChecker::markGroupLine(GroupMark kind)
 {
     out->header.groupMark = true;
     out->header.groupMarkKind = kind;

@@ -73,13 +73,13 @@ private:
     // ---- Recording: what the highlighter turns into formats, block data and
     // diagnostics. A later paint overwrites an earlier one.
     void setFormat(int start, int count, FormatId format);
-    void addError(int type, int linePos, const QString& block, const QString& message);
-    void addError(int type, int linePos, const QString& message);
+    void addError(Severity type, int linePos, const QString& block, const QString& message);
+    void addError(Severity type, int linePos, const QString& message);
     void setAliasBlock(const QString& name, int namePos, bool isLocal);
     void setDialogBlock(const QString& name, int namePos, bool isLocal);
     void setEventBlock(const QString& name, const QString& detail, int namePos);
     void setMenuBlock(int namePos);
-    void markGroupLine(int kind);
+    void markGroupLine(GroupMark kind);
     void setOpensBlock(bool opens);
     void addIdentifierRecord(const QString& name, int start, int end, int propertyPos, bool hasParens,
                              const QVector<int>& commaPositions);
@@ -93,7 +93,6 @@ private:
     bool checkRootHeader(const QString& text, bool inGroup);
     void checkHeaderCode(const QString& text, int& pos, int& depth, BlockState::Kind body, bool inGroup);
     void reportUnexpectedRootText(const QString& text);
-    void checkNestedLevel(const QString& text, int previousState);
     void checkBodyLine(const QString& text, int& pos, const BlockState::Decoded& level, int previousState);
     void checkBodyComment(const QString& text, int& pos, const BlockState::Decoded& level, int previousState);
 
@@ -113,15 +112,17 @@ private:
     void checkChannelTargets(const QString& field, int fieldPos, const QString& block);
     void checkDialogIds(const QString& field, int fieldPos, const QString& block);
 
-    // ---- Dialog tables (DialogTableChecks.cpp): returns the next state
-    // without the group offset (1, 0x100 or 0x101).
-    int checkDialogLine(const QString& text);
+    // ---- Dialog tables (DialogTableChecks.cpp): each returns where the
+    // next line stands: still in the table (DialogTable), in a comment
+    // opened inside it (DialogComment), or back at the root (Root).
+    BlockState::Kind checkDialogLine(const QString& text);
     static QString nextToken(const QString& text, int& pos, bool stopAtComma);
     int checkOptionWords(const QString& text, int& pos, bool inTitle);
-    int checkDialogOption(const QString& text, int& pos, int wordStart);
-    int checkDialogSize(const QString& text, int& pos, int wordStart);
-    int checkDialogTitle(const QString& text, int& pos, int wordStart);
-    int checkDialogControl(const QString& text, int& pos, int wordStart, const DialogControls::Control& control);
+    BlockState::Kind checkDialogOption(const QString& text, int& pos, int wordStart);
+    BlockState::Kind checkDialogSize(const QString& text, int& pos, int wordStart);
+    BlockState::Kind checkDialogTitle(const QString& text, int& pos, int wordStart);
+    BlockState::Kind checkDialogControl(const QString& text, int& pos, int wordStart,
+                                        const DialogControls::Control& control);
     void checkDialogField(const QString& text, int& pos, int wordStart, const QString& word, bool wordStartsOnly);
     void checkDialogFieldIdentifier(const QString& text, int& pos, int wordStart, const QString& word);
     // How a dialog statement's walk treats one of its tokens.
@@ -136,14 +137,25 @@ private:
     void checkExpression(const QString& text, int& pos, int& depth);
     void checkLineComment(const QString& text, int& pos, int& depth);
     void checkInlineComment(const QString& text, int& pos, int& depth);
-    void markTasks(const QString& text, int pos, int mode);
+    // Where a comment's first word, which may be a task marker, is looked
+    // for: after the ";" at or after pos, after the "/*" at or after pos, or
+    // at pos itself (a line inside a multi-line comment).
+    enum class CommentStart : unsigned char { Semicolon, BlockOpener, Continued };
+    void markTasks(const QString& text, int pos, CommentStart start);
     // checkStatement and checkExpression share one loop, so that a line of
     // many statements does not nest one call per statement.
     enum class CodeStep : unsigned char { Statement, Parameters, Unwind };
     void scanCode(const QString& text, int& pos, int& depth, CodeStep first);
     CodeStep beginStatement(const QString& text, int& pos, int& depth);
     CodeStep scanParameters(const QString& text, int& pos, int& depth, bool& atWordStart, int& waiting);
-    CodeStep scanAfterClosingBrace(const QString& text, int& pos, int& depth);
+    // A standalone "}" in code (pos on it), the closing braces right after
+    // it, and any text up to the next separator. A statement and a var
+    // declaration list word their findings differently and treat that text
+    // differently (see ClosingBraceSite). True when the walk stopped at a
+    // separator (pos on the "|"); false when it reached the end of the line
+    // or nothing more of the line may be checked.
+    enum class ClosingBraceSite : unsigned char { Statement, VarDeclarations };
+    bool checkClosingBraces(const QString& text, int& pos, int& depth, ClosingBraceSite site);
     void checkCommentBrace(const QString& text, int pos, int& depth, int& commentStart);
     void checkAfterInlineComment(const QString& text, int& pos, int& depth);
 
@@ -172,14 +184,18 @@ private:
 
     // ---- Identifiers, var and variables (IdentifierChecks.cpp).
     void checkVarCommand(const QString& text, int& pos, int& depth);
-    void checkVarClosingBrace(const QString& text, int& pos, int& depth);
-    void checkIdentifier(const QString& text, int& pos, int& depth, int mode);
-    void checkIdentifierAt(const QString& text, int& pos, int& depth, int mode);
-    void skipDeferredIdentifier(const QString& text, int& pos, int mode);
+    // Where an identifier stands decides what ends it: in a statement only a
+    // space; among another identifier's parameters or var declarations a ","
+    // or an unmatched ")" too; inside a condition an unmatched ")".
+    enum class IdentifierContext : unsigned char { Statement, Parameters, Condition };
+    void checkIdentifier(const QString& text, int& pos, int& depth, IdentifierContext context);
+    void checkIdentifierAt(const QString& text, int& pos, int& depth, IdentifierContext context);
+    void skipDeferredIdentifier(const QString& text, int& pos, IdentifierContext context);
     bool checkInputIdentifier(const QString& text, int& pos);
-    void checkIdentifierParameters(const QString& text, int& pos, int& depth, int mode, int start, const QString& name);
-    QString checkIdentifierTail(const QString& text, int& pos, int mode, const QString& name, bool outerInCalc,
-                                int& dotPos);
+    void checkIdentifierParameters(const QString& text, int& pos, int& depth, IdentifierContext context, int start,
+                                   const QString& name);
+    QString checkIdentifierTail(const QString& text, int& pos, IdentifierContext context, const QString& name,
+                                bool outerInCalc, int& dotPos);
     void paintVariable(const QString& text, int& pos);
     void paintVarName(const QString& text, int& pos);
     void paintParamVariable(const QString& text, int& pos);
@@ -188,7 +204,7 @@ private:
     // Every group a condition leaves open reports the end of the line; while
     // a condition is checked, a diagnostic already raised on the line is not
     // raised again.
-    void report(int type, int linePos, const QString& block, const QString& message);
+    void report(Severity type, int linePos, const QString& block, const QString& message);
     void openRepeatFilter();
     void closeRepeatFilter();
     int repeatFilterUsers = 0;

@@ -17,7 +17,7 @@ void MslChecker::closeRepeatFilter()
         reportedAt.clear();
 }
 
-void MslChecker::report(int type, int linePos, const QString& block, const QString& message)
+void MslChecker::report(Severity type, int linePos, const QString& block, const QString& message)
 {
     if (repeatFilterUsers > 0) {
         const QVector<LineDiagnostic>& raised = out->diagnostics;

@@ -7,7 +7,10 @@
 // constructs and comment lines itself, and hands everything else to the
 // header, body and table checks.
 
-using namespace BlockState;
+using BlockState::Decoded;
+using BlockState::Kind;
+using BlockState::decode;
+using BlockState::encode;
 using TextScan::hasAt;
 using TextScan::isBlank;
 
@@ -36,9 +39,9 @@ BodyNames bodyNames(Kind kind)
     }
 }
 
-int levelRootOf(bool inGroup)
+int rootState(bool inGroup)
 {
-    return inGroup ? groupOffset : root;
+    return encode(Kind::Root, 0, inGroup);
 }
 
 const QString remMessage = QStringLiteral("Old-style rem comments are deprecated, consider using `;' comments.");
@@ -54,16 +57,38 @@ void MslChecker::checkLine(const QString& lower, int previousState, LineCheckRes
     inCalc = false;
     codeNesting = 0;
 
-    // A line never checked before (or the first line) starts at the root.
-    const int prev = previousState == -1 ? root : previousState;
-    if (prev == root)
-        checkRootLevel(lower, false);
-    else if (prev == rootComment)
-        checkRootComment(lower, false);
-    else if (prev == groupRootComment)
-        checkRootComment(lower, true);
-    else
-        checkNestedLevel(lower, prev);
+    const Decoded level = decode(previousState);
+    int pos = 0;
+    skipSpaces(lower, pos);
+    switch (level.kind) {
+    case Kind::Root:
+        // A line never checked before (or the first line) starts at the
+        // root. A value no line of ours ends in is taken for stray root text.
+        if (previousState == -1 || previousState == encode(level)) {
+            checkRootLevel(lower, level.inGroup);
+        } else {
+            out->state = rootState(level.inGroup);
+            reportUnexpectedRootText(lower);
+        }
+        return;
+    case Kind::RootComment:
+        checkRootComment(lower, level.inGroup);
+        return;
+    case Kind::DialogTable:
+        out->state = encode(checkDialogLine(lower), 0, level.inGroup);
+        return;
+    case Kind::AliasBody:
+    case Kind::EventBody:
+    case Kind::MenuBody:
+        checkBodyLine(lower, pos, level, previousState);
+        return;
+    case Kind::DialogComment:
+    case Kind::AliasComment:
+    case Kind::EventComment:
+    case Kind::MenuComment:
+        checkBodyComment(lower, pos, level, previousState);
+        return;
+    }
 }
 
 bool MslChecker::takeOpeningBrace(const QString& text, int& pos, int& depth)
@@ -80,7 +105,7 @@ bool MslChecker::takeOpeningBrace(const QString& text, int& pos, int& depth)
 void MslChecker::checkRootLevel(const QString& text, bool inGroup)
 {
     const int length = text.size();
-    out->state = levelRootOf(inGroup);
+    out->state = rootState(inGroup);
     int pos = 0;
     skipSpaces(text, pos);
 
@@ -88,18 +113,18 @@ void MslChecker::checkRootLevel(const QString& text, bool inGroup)
         // Opens a comment even when the line also ends with "*/": only a line
         // that starts with "*/" closes it.
         setFormat(0, length, FormatId::commentFormat);
-        out->state = inGroup ? groupRootComment : rootComment;
-        markTasks(text, 0, 1);
+        out->state = encode(Kind::RootComment, 0, inGroup);
+        markTasks(text, 0, CommentStart::BlockOpener);
         return;
     }
     if (hasAt(text, pos, ";")) {
         setFormat(0, length, FormatId::commentFormat);
-        markTasks(text, 0, 0);
+        markTasks(text, 0, CommentStart::Semicolon);
         return;
     }
     if (hasAt(text, pos, "rem")) {
         setFormat(0, length, FormatId::commentFormat);
-        addError(1, 0, QStringLiteral("root"), remMessage);
+        addError(Severity::Information, 0, QStringLiteral("root"), remMessage);
         return;
     }
     if (hasAt(text, pos, "#")) {
@@ -132,16 +157,17 @@ void MslChecker::checkGroupLine(const QString& text, bool inGroup)
     if (!wellFormed) {
         setFormat(0, length, FormatId::errorFormat);
         if (inGroup)
-            addError(3, pos, QStringLiteral("root"), QStringLiteral("Ill-formed script group, expecting `#<group> end'"));
+            addError(Severity::Error, pos, QStringLiteral("root"),
+                     QStringLiteral("Ill-formed script group, expecting `#<group> end'"));
         else
-            addError(3, pos, QStringLiteral("root"), QStringLiteral("Ill-formed script group"));
-        out->state = levelRootOf(inGroup);
+            addError(Severity::Error, pos, QStringLiteral("root"), QStringLiteral("Ill-formed script group"));
+        out->state = rootState(inGroup);
         return;
     }
     setFormat(0, nameEnd, FormatId::groupNameFormat);
     setFormat(pos, length - pos, FormatId::groupStateFormat);
-    markGroupLine(inGroup ? 2 : 1);
-    out->state = inGroup ? root : groupOffset;
+    markGroupLine(inGroup ? GroupMark::End : GroupMark::Start);
+    out->state = rootState(!inGroup);
 }
 
 // Tries the headers in their fixed order. False when none matched (or an
@@ -149,7 +175,6 @@ void MslChecker::checkGroupLine(const QString& text, bool inGroup)
 bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
 {
     const int length = text.size();
-    const int groupState = inGroup ? groupOffset : 0;
     int depth = 0;
     int pos = 0;
     skipSpaces(text, pos);
@@ -166,19 +191,19 @@ bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
         skipSpaces(text, pos);
         if (!takeOpeningBrace(text, pos, depth)) {
             setFormat(pos, length - pos, FormatId::errorFormat);
-            addError(3, pos, QStringLiteral("Dialog"),
+            addError(Severity::Error, pos, QStringLiteral("Dialog"),
                      QStringLiteral("No opening bracket found, will result in `creation error'"));
             return true;
         }
         skipSpaces(text, pos);
         if (pos < length) {
             setFormat(pos, length - pos, FormatId::errorFormat);
-            addError(3, pos, QStringLiteral("Dialog"),
+            addError(Severity::Error, pos, QStringLiteral("Dialog"),
                      QStringLiteral("Excess characters after opening bracket, will result in `creation error'"));
             return true;
         }
         setOpensBlock(true);
-        out->state = dialogTable + groupState;
+        out->state = encode(Kind::DialogTable, 0, inGroup);
         return true;
     }
     if (startsWithKeyword(text, "on ")) {
@@ -203,18 +228,19 @@ bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
         skipSpaces(text, pos);
         if (!takeOpeningBrace(text, pos, depth)) {
             setFormat(pos, length - pos, FormatId::errorFormat);
-            addError(3, pos, QStringLiteral("Menu"), QStringLiteral("No opening bracket found, menu will not work."));
+            addError(Severity::Error, pos, QStringLiteral("Menu"),
+                     QStringLiteral("No opening bracket found, menu will not work."));
             return true;
         }
         skipSpaces(text, pos);
         if (pos < length) {
             setFormat(pos, length - pos, FormatId::errorFormat);
-            addError(3, pos, QStringLiteral("Menu"),
+            addError(Severity::Error, pos, QStringLiteral("Menu"),
                      QStringLiteral("Excess characters after opening bracket, menu will not work."));
             return true;
         }
         setOpensBlock(true);
-        out->state = menuBody + 1 + groupState;
+        out->state = encode(Kind::MenuBody, depth, inGroup);
         return true;
     }
     if (startsWithKeyword(text, "ctcp ")) {
@@ -224,7 +250,7 @@ bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
         skipSpaces(text, pos);
         if (!checkAccessLevel(text, pos)) {
             setFormat(keywordPos, 4, FormatId::errorFormat);
-            addError(4, keywordPos, QStringLiteral("Ctcp"), QStringLiteral("Invalid Access Level"));
+            addError(Severity::AccessLevel, keywordPos, QStringLiteral("Ctcp"), QStringLiteral("Invalid Access Level"));
             return true;
         }
         checkCtcpHeader(text, pos);
@@ -263,7 +289,8 @@ void MslChecker::reportUnexpectedRootText(const QString& text)
     int pos = 0;
     skipSpaces(text, pos);
     setFormat(pos, TextScan::trimmedLength(text, 0), FormatId::errorFormat);
-    addError(3, 0, QStringLiteral("root"), QStringLiteral("Unexpected characters in root level of script file."));
+    addError(Severity::Error, 0, QStringLiteral("root"),
+             QStringLiteral("Unexpected characters in root level of script file."));
 }
 
 void MslChecker::checkRootComment(const QString& text, bool inGroup)
@@ -273,8 +300,8 @@ void MslChecker::checkRootComment(const QString& text, bool inGroup)
     skipSpaces(text, end);
     if (!hasAt(text, end, "*/")) {
         setFormat(0, length, FormatId::commentFormat);
-        out->state = inGroup ? groupRootComment : rootComment;
-        markTasks(text, 0, 2);
+        out->state = encode(Kind::RootComment, 0, inGroup);
+        markTasks(text, 0, CommentStart::Continued);
         return;
     }
     end += 2;
@@ -282,49 +309,9 @@ void MslChecker::checkRootComment(const QString& text, bool inGroup)
     setFormat(0, end, FormatId::commentFormat);
     if (end < length) {
         setFormat(end, length - end, FormatId::errorFormat);
-        addError(3, end, QStringLiteral("root"), trailingTextMessage);
+        addError(Severity::Error, end, QStringLiteral("root"), trailingTextMessage);
     }
-    out->state = levelRootOf(inGroup);
-}
-
-// Every state other than the plain root and the root comments: the root of a
-// group, a dialog table, a body, or a comment inside one of them.
-void MslChecker::checkNestedLevel(const QString& text, int previousState)
-{
-    const Decoded level = decode(previousState);
-    if (level.inGroup) {
-        if (previousState == groupOffset) {
-            checkRootLevel(text, true);
-            return;
-        }
-        out->state = groupOffset;
-    }
-    int pos = 0;
-    skipSpaces(text, pos);
-
-    switch (level.kind) {
-    case Kind::DialogTable: {
-        const int next = checkDialogLine(text);
-        out->state = next == root ? levelRootOf(level.inGroup) : next + (level.inGroup ? groupOffset : 0);
-        return;
-    }
-    case Kind::AliasBody:
-    case Kind::EventBody:
-    case Kind::MenuBody:
-        checkBodyLine(text, pos, level, previousState);
-        return;
-    case Kind::DialogComment:
-    case Kind::AliasComment:
-    case Kind::EventComment:
-    case Kind::MenuComment:
-        checkBodyComment(text, pos, level, previousState);
-        return;
-    case Kind::Root:
-    case Kind::RootComment:
-        // A value no line of ours ends in: treat the line as stray root text.
-        reportUnexpectedRootText(text);
-        return;
-    }
+    out->state = rootState(inGroup);
 }
 
 void MslChecker::checkBodyLine(const QString& text, int& pos, const Decoded& level, int previousState)
@@ -333,19 +320,19 @@ void MslChecker::checkBodyLine(const QString& text, int& pos, const Decoded& lev
     if (hasAt(text, pos, ";")) {
         setFormat(0, length, FormatId::commentFormat);
         out->state = previousState;
-        markTasks(text, pos, 0);
+        markTasks(text, pos, CommentStart::Semicolon);
         return;
     }
     if (hasAt(text, pos, "rem") && (pos + 3 == length || text[pos + 3] == QLatin1Char(' '))) {
         setFormat(pos, length - pos, FormatId::commentFormat);
-        addError(1, pos, QLatin1String(bodyNames(level.kind).remBlock), remMessage);
+        addError(Severity::Information, pos, QLatin1String(bodyNames(level.kind).remBlock), remMessage);
         out->state = previousState;
         return;
     }
     if (hasAt(text, pos, "/*")) {
         setFormat(0, length, FormatId::commentFormat);
         out->state = encode(commentOf(level.kind), level.depth, level.inGroup);
-        markTasks(text, pos, 1);
+        markTasks(text, pos, CommentStart::BlockOpener);
         return;
     }
     int depth = level.depth;
@@ -362,7 +349,7 @@ void MslChecker::checkBodyComment(const QString& text, int& pos, const Decoded& 
     setFormat(0, length, FormatId::commentFormat);
     if (!hasAt(text, pos, "*/")) {
         out->state = previousState;
-        markTasks(text, pos, 2);
+        markTasks(text, pos, CommentStart::Continued);
         return;
     }
     out->state = encode(bodyOf(level.kind), level.depth, level.inGroup);
@@ -371,6 +358,6 @@ void MslChecker::checkBodyComment(const QString& text, int& pos, const Decoded& 
     const int rest = TextScan::trimmedLength(text, pos);
     if (rest > 0) {
         setFormat(pos, rest, FormatId::errorFormat);
-        addError(3, pos, QLatin1String(bodyNames(level.kind).trailingBlock), trailingTextMessage);
+        addError(Severity::Error, pos, QLatin1String(bodyNames(level.kind).trailingBlock), trailingTextMessage);
     }
 }

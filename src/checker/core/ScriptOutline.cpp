@@ -25,24 +25,21 @@ void ScriptOutline::add(int line, const HeaderRecord& record)
     entry.line = line;
     entry.isLocal = record.isLocal;
     entry.multiLine = record.opensBlock;
+    entry.kind = record.blockKind;
     switch (record.blockKind) {
-    case int(OutlineKind::Alias):
-        entry.kind = OutlineKind::Alias;
+    case HeaderKind::Alias:
         (record.isLocal ? aliases.local : aliases.global).append(entry);
         break;
-    case int(OutlineKind::Dialog):
-        entry.kind = OutlineKind::Dialog;
+    case HeaderKind::Dialog:
         (record.isLocal ? dialogs.local : dialogs.global).append(entry);
         break;
-    case int(OutlineKind::Event):
-        entry.kind = OutlineKind::Event;
+    case HeaderKind::Event:
         events.append(entry);
         break;
-    case int(OutlineKind::Menu):
-        entry.kind = OutlineKind::Menu;
+    case HeaderKind::Menu:
         menus.append(entry);
         break;
-    default:
+    default:   // None, or a value no check records
         break;
     }
 }

@@ -15,8 +15,9 @@
 // line's 1-based number, in line order, and call ScriptOutline::build.
 // Nothing here needs a document or a GUI.
 
-// What kind of component an entry is (the HeaderRecord's blockKind).
-enum class OutlineKind { Alias = 1, Dialog = 2, Event = 3, Menu = 4 };
+// What kind of component an entry is: the header kind of its line (never
+// None).
+using OutlineKind = HeaderKind;
 
 struct OutlineEntry {
     OutlineKind kind = OutlineKind::Alias;

@@ -14,6 +14,15 @@ using TextScan::isStandalone;
 namespace {
 
 const QString blockName = QStringLiteral("block");
+const QString strayAfterBrace = QStringLiteral("Unexpected characters after closing bracket");
+
+// The one word in which the two sites of a closing brace differ: what a brace
+// that closes more than is open is called.
+QString tooManyClosingMessage(bool inVarDeclarations)
+{
+    return inVarDeclarations ? QStringLiteral("Unexpected closing bracket in expression")
+                             : QStringLiteral("Unexpected closing bracket in the middle of expression");
+}
 
 // How deeply statement checks may nest on one line (see codeNesting). Far
 // beyond any real script line, and small enough for a 1 MB thread stack.
@@ -183,15 +192,10 @@ MslChecker::CodeStep MslChecker::scanParameters(const QString& text, int& pos, i
         if (atWordStart) {
             const QChar c = text[pos];
             if (c == QLatin1Char('}') && isStandalone(text, pos)) {
-                --depth;
-                if (depth >= 0) {
-                    setFormat(pos, 1, FormatId::braceFormat);
-                } else {
-                    setFormat(pos, 1, FormatId::errorFormat);
-                    addError(3, pos, blockName, QStringLiteral("Unexpected closing bracket in the middle of expression"));
-                }
+                if (!checkClosingBraces(text, pos, depth, ClosingBraceSite::Statement))
+                    return CodeStep::Unwind;
                 ++pos;
-                return scanAfterClosingBrace(text, pos, depth);
+                return CodeStep::Statement;
             }
             if (c == QLatin1Char('|') && isStandalone(text, pos)) {
                 ++pos;
@@ -201,7 +205,8 @@ MslChecker::CodeStep MslChecker::scanParameters(const QString& text, int& pos, i
             if (c == QLatin1Char('{') && isStandalone(text, pos)) {
                 ++depth;
                 setFormat(pos, 1, FormatId::errorFormat);
-                addError(3, pos + 1, blockName, QStringLiteral("Unexpected opening bracket in the middle of expression"));
+                addError(Severity::Error, pos + 1, blockName,
+                         QStringLiteral("Unexpected opening bracket in the middle of expression"));
                 // The rest of the statement is taken for error up to the
                 // next separator or brace.
                 pos += 2;
@@ -212,7 +217,7 @@ MslChecker::CodeStep MslChecker::scanParameters(const QString& text, int& pos, i
                 if (pos < length)
                     --pos;
             } else if (c == QLatin1Char('$')) {
-                checkIdentifier(text, pos, depth, 0);
+                checkIdentifier(text, pos, depth, IdentifierContext::Statement);
             } else if (c == QLatin1Char('%')) {
                 paintVariable(text, pos);
             }
@@ -226,17 +231,37 @@ MslChecker::CodeStep MslChecker::scanParameters(const QString& text, int& pos, i
     return CodeStep::Unwind;
 }
 
-// What follows a closing brace in the middle of a statement: more closing
-// braces, a separator, or text that cannot stand there.
-MslChecker::CodeStep MslChecker::scanAfterClosingBrace(const QString& text, int& pos, int& depth)
+// After the braces, what may not stand there is treated by site:
+// - in a statement, a run of text up to the next standalone "|" or "}" is
+//   marked and reported at its end; when the braces closed the whole body,
+//   the rest of the line is, and nothing after it is checked; below depth 0
+//   the extra brace was reported and what follows is not;
+// - among var declarations every such character is marked, a standalone "|"
+//   ends the walk wherever it stands, and one report at the end covers them.
+bool MslChecker::checkClosingBraces(const QString& text, int& pos, int& depth, ClosingBraceSite site)
 {
     const int length = text.size();
+    const bool inVar = site == ClosingBraceSite::VarDeclarations;
+    const QString tooMany = tooManyClosingMessage(inVar);
+    --depth;
+    if (depth >= 0) {
+        setFormat(pos, 1, FormatId::braceFormat);
+    } else {
+        setFormat(pos, 1, FormatId::errorFormat);
+        addError(Severity::Error, pos, blockName, tooMany);
+    }
+    ++pos;
     bool afterBrace = true;
+    bool strayCharacters = false;   // var declarations: reported once, at the end
+    const auto reportStrayCharacters = [&](int at) {
+        if (strayCharacters)
+            addError(Severity::Error, at, blockName, strayAfterBrace);
+    };
     while (pos < length) {
         const QChar c = text[pos];
-        if (afterBrace && c == QLatin1Char('|') && isStandalone(text, pos)) {
-            ++pos;
-            break;
+        if ((afterBrace || inVar) && c == QLatin1Char('|') && isStandalone(text, pos)) {
+            reportStrayCharacters(pos - 1);
+            return true;
         }
         if (afterBrace && c == QLatin1Char('}') && isStandalone(text, pos)) {
             --depth;
@@ -247,21 +272,23 @@ MslChecker::CodeStep MslChecker::scanAfterClosingBrace(const QString& text, int&
             }
             setFormat(pos, length - pos, FormatId::errorFormat);
             pos = length;
-            addError(3, pos, blockName, QStringLiteral("Unexpected closing bracket in the middle of expression"));
-            break;
+            addError(Severity::Error, pos, blockName, tooMany);
+            reportStrayCharacters(pos);
+            return false;
         }
         afterBrace = c == QLatin1Char(' ');
-        if (!afterBrace && depth == 0) {
+        if (!afterBrace && inVar) {
+            setFormat(pos, 1, FormatId::errorFormat);
+            strayCharacters = true;
+        } else if (!afterBrace && depth == 0) {
             // The brace closed the whole body: nothing may follow it.
             setFormat(pos, length - pos, FormatId::errorFormat);
-            addError(3, pos, blockName, QStringLiteral("Unexpected characters after closing bracket"));
+            addError(Severity::Error, pos, blockName, strayAfterBrace);
             pos = length;
-            return CodeStep::Unwind;
-        }
-        // Inside the body, text up to the next separator or brace is out of
-        // place. Below 0 the brace itself was reported as one too many, and
-        // what follows it is not reported again.
-        if (!afterBrace && depth > 0) {
+            return false;
+        } else if (!afterBrace && depth > 0) {
+            // Inside the body, text up to the next separator or brace is
+            // out of place.
             const int start = pos;
             bool atWordStart = true;
             while (pos < length) {
@@ -275,11 +302,12 @@ MslChecker::CodeStep MslChecker::scanAfterClosingBrace(const QString& text, int&
                 ++pos;
             }
             setFormat(start, pos - start, FormatId::errorFormat);
-            addError(3, pos, blockName, QStringLiteral("Unexpected characters after closing bracket"));
+            addError(Severity::Error, pos, blockName, strayAfterBrace);
         }
         ++pos;
     }
-    return CodeStep::Statement;
+    reportStrayCharacters(pos);
+    return false;
 }
 
 void MslChecker::checkLineComment(const QString& text, int& pos, int& depth)
@@ -302,7 +330,8 @@ void MslChecker::checkLineComment(const QString& text, int& pos, int& depth)
                 setFormat(start, pos - start, FormatId::commentFormat);
                 setFormat(pos, 1, FormatId::errorFormat);
                 start = pos + 1;
-                addError(3, pos, blockName, QStringLiteral("Unexpected opening bracket in inlined-comment"));
+                addError(Severity::Error, pos, blockName,
+                         QStringLiteral("Unexpected opening bracket in inlined-comment"));
             } else if (c == QLatin1Char('}')) {
                 --depth;
                 setFormat(pos, 1, FormatId::errorFormat);
@@ -322,7 +351,7 @@ void MslChecker::checkCommentBrace(const QString& text, int pos, int& depth, int
     depth += opening ? 1 : -1;
     setFormat(commentStart, pos - commentStart - 1, FormatId::commentFormat);
     setFormat(pos, 1, FormatId::errorFormat);
-    addError(3, pos, blockName,
+    addError(Severity::Error, pos, blockName,
              opening ? QStringLiteral("Unexpected opening bracket in inlined-comment")
                      : QStringLiteral("Unexpected closing bracket in inlined-comment"));
     commentStart = pos + 1;
@@ -355,7 +384,8 @@ void MslChecker::checkInlineComment(const QString& text, int& pos, int& depth)
         }
     }
     setFormat(start, length - start, FormatId::commentErrorFormat);
-    addError(3, start, blockName, QStringLiteral("Inlined multi-line comment was never terminated - missing a `| */'"));
+    addError(Severity::Error, start, blockName,
+             QStringLiteral("Inlined multi-line comment was never terminated - missing a `| */'"));
     stopLine = true;
 }
 
@@ -382,29 +412,29 @@ void MslChecker::checkAfterInlineComment(const QString& text, int& pos, int& dep
     }
     if (!TextScan::isBlank(text, start, length)) {
         setFormat(start, length - start, FormatId::errorFormat);
-        addError(3, start, blockName, QStringLiteral("Trailing text after end of a multi-line comment."));
+        addError(Severity::Error, start, blockName, QStringLiteral("Trailing text after end of a multi-line comment."));
     }
     --pos;
 }
 
-void MslChecker::markTasks(const QString& text, int pos, int mode)
+void MslChecker::markTasks(const QString& text, int pos, CommentStart start)
 {
-    if (mode == 1) {        // at a "/*" opener
+    if (start == CommentStart::BlockOpener) {
         skipSpaces(text, pos);
         pos += 2;
-    } else if (mode == 0) { // at a ";"
+    } else if (start == CommentStart::Semicolon) {
         skipSpaces(text, pos);
         pos += 1;
     }
     skipSpaces(text, pos);
-    const int start = pos;
-    if (start >= text.size())
+    const int wordStart = pos;
+    if (wordStart >= text.size())
         return;
     skipWord(text, pos);
-    const int type = TaskMarkers::typeOf(QStringView(text).mid(start, pos - start));
-    if (type == 0)
+    const TaskMarker* marker = TaskMarkers::find(QStringView(text).mid(wordStart, pos - wordStart));
+    if (!marker)
         return;
-    setFormat(start, pos - start, FormatId::taskMarkerFormat);
+    setFormat(wordStart, pos - wordStart, FormatId::taskMarkerFormat);
     // The message is what follows the one character that ends the word.
-    addError(type, start, text.mid(pos + 1));
+    addError(marker->severity, wordStart, text.mid(pos + 1));
 }

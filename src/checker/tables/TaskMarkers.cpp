@@ -5,18 +5,18 @@
 namespace TaskMarkers {
 
 const TaskMarker markers[count] = {
-    {"todo", 11},  {"todo:", 11},
-    {"fixme", 15}, {"fixme:", 15},
-    {"hack", 13},  {"hack:", 13},
-    {"xxx", 14},   {"xxx:", 14},
+    {"todo", Severity::TaskTodo},   {"todo:", Severity::TaskTodo},
+    {"fixme", Severity::TaskFixme}, {"fixme:", Severity::TaskFixme},
+    {"hack", Severity::TaskHack},   {"hack:", Severity::TaskHack},
+    {"xxx", Severity::TaskXxx},     {"xxx:", Severity::TaskXxx},
 };
 
-int typeOf(QStringView word)
+const TaskMarker* find(QStringView word)
 {
     for (const TaskMarker& marker : markers)
         if (word == QLatin1String(marker.word))
-            return marker.type;
-    return 0;
+            return &marker;
+    return nullptr;
 }
 
 } // namespace TaskMarkers

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/Severity.h"
+
 #include <QStringView>
 
-// The words that make a comment a task, and the diagnostic type each raises
-// (11 todo, 13 hack, 14 xxx, 15 fixme). A marker may end with a colon.
+// The words that make a comment a task, and the severity each raises. A
+// marker may end with a colon.
 struct TaskMarker {
     const char* word;
-    int type;
+    Severity severity;
 };
 
 namespace TaskMarkers {
@@ -14,8 +16,8 @@ namespace TaskMarkers {
 constexpr int count = 8;
 extern const TaskMarker markers[count];
 
-// The type `word` (lower case, the whole first word of a comment) raises,
-// or 0 when it is no marker.
-int typeOf(QStringView word);
+// The marker that `word` (lower case, the whole first word of a comment) is,
+// or null when it is none.
+const TaskMarker* find(QStringView word);
 
 } // namespace TaskMarkers
