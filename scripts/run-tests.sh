@@ -18,5 +18,8 @@ fuzzer=build-sanitize/bin/fuzz-checker
 if [ -x "$fuzzer" ]; then
     corpus_dir=$(mktemp -d)
     trap 'rm -rf "$corpus_dir"' EXIT
+    # Seeded from the real scripts when they are there (copied, never
+    # written into the corpus folder).
+    scripts/make-fuzz-seeds.sh "$corpus_dir" > /dev/null
     "$fuzzer" -runs=200000 -max_len=4096 -seed=1 "$corpus_dir"
 fi

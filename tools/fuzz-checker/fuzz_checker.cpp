@@ -7,11 +7,15 @@
 #include <cstdlib>
 #include <cstring>
 
-// Input: four bytes of previous state, then the text. The text is read as
-// UTF-16 when the first state byte is odd (so any QChar, lone surrogates
-// included, can occur), else as UTF-8; it is split into lines that are
-// checked in order with the state carried, as in a document.
+// Input: one byte of flags, four bytes of previous state (any value, -1 and
+// values no line ends in included), then the text. The text is read as UTF-16
+// when the flags byte is odd (so any QChar, lone surrogates included, can
+// occur), else as UTF-8; it is split into lines that are checked in order
+// with the state carried, as in a document. A script file with the five
+// bytes 00 01 00 00 00 before it is a seed that starts at the root.
 namespace {
+
+constexpr size_t headerSize = 5;
 
 void fail(const char* what, int value, int length)
 {
@@ -35,13 +39,13 @@ void checkBounds(const LineCheckResult& result, int length)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size < 4)
+    if (size < headerSize)
         return 0;
-    int state;
-    std::memcpy(&state, data, sizeof state);
     const bool utf16 = data[0] & 1;
-    data += 4;
-    size -= 4;
+    int state;
+    std::memcpy(&state, data + 1, sizeof state);
+    data += headerSize;
+    size -= headerSize;
 
     QString text;
     if (utf16) {
