@@ -1,14 +1,12 @@
 // mirc-bridge.exe: runs under Wine beside a Wine-hosted mIRC and passes
 // Korvel's requests, one line each on standard input, to the mIRC windows of
 // that Wine desktop, answering each with one line on standard output. Ends
-// when its input ends.
+// when its input ends. Requests that arrive together are answered with one
+// write, which saves Korvel a wake-up per answer.
 #include "BridgeProtocol.h"
 #include "MircWin32Core.h"
 #include "WideText.h"
 
-#include <cstdio>
-#include <fcntl.h>
-#include <io.h>
 #include <string>
 
 namespace {
@@ -17,22 +15,28 @@ namespace {
 // up Korvel, which gives up on the helper itself after a little longer.
 constexpr unsigned windowAnswerTimeoutMs = 100;
 
-bool readLine(std::string& line)
+// Reads what has arrived on standard input (at least one byte, at most a
+// buffer), so that requests sent together are answered together.
+bool readChunk(std::string& pending)
 {
-    line.clear();
-    int c = 0;
-    while ((c = std::fgetc(stdin)) != EOF && c != '\n')
-        line += char(c);
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return c != EOF || !line.empty();
+    char buffer[65536];
+    DWORD got = 0;
+    if (!ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof buffer, &got, nullptr) || got == 0)
+        return false;
+    pending.append(buffer, got);
+    return true;
 }
 
-void answer(const std::string& line)
+void write(const std::string& text)
 {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+    const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+    std::size_t written = 0;
+    while (written < text.size()) {
+        DWORD now = 0;
+        if (!WriteFile(output, text.data() + written, DWORD(text.size() - written), &now, nullptr) || now == 0)
+            return;
+        written += now;
+    }
 }
 
 std::string statusAnswer(MircWin32::Status status)
@@ -81,16 +85,25 @@ std::string handle(const BridgeProtocol::Request& request)
 
 int wmain()
 {
-    _setmode(_fileno(stdin), _O_BINARY);
-    _setmode(_fileno(stdout), _O_BINARY);
+    const std::string lineEnd = "\n";
     if (!MircWin32::SharedMemory::instance().isAvailable()) {
-        answer(BridgeProtocol::Word::unavailable);
+        write(BridgeProtocol::Word::unavailable + lineEnd);
         return 1;
     }
     MircWin32::setAnswerTimeout(windowAnswerTimeoutMs);
-    answer(BridgeProtocol::Word::ready);
-    std::string line;
-    while (readLine(line))
-        answer(handle(BridgeProtocol::parseRequest(line)));
+    write(BridgeProtocol::Word::ready + lineEnd);
+    std::string pending;
+    while (readChunk(pending)) {
+        std::string answers;
+        std::size_t start = 0;
+        for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
+            std::string line = pending.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            answers += handle(BridgeProtocol::parseRequest(line)) + lineEnd;
+        }
+        pending.erase(0, start);
+        write(answers);
+    }
     return 0;
 }

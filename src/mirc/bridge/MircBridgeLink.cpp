@@ -2,6 +2,7 @@
 
 #include "BridgeProtocol.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -46,6 +47,7 @@ void MircBridgeLink::start()
 {
     if (state != State::Stopped || !settings.isUsable())
         return;
+    stop();     // what is left of a helper that ended
     helper = new QProcess(this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(winePrefixVariable, settings.prefix);
@@ -69,6 +71,7 @@ void MircBridgeLink::stop()
     QProcess* ending = helper;
     helper = nullptr;
     state = State::Stopped;
+    owedAnswers = 0;
     ending->disconnect(this);
     if (ending->state() != QProcess::NotRunning) {
         ending->kill();
@@ -93,35 +96,68 @@ void MircBridgeLink::readGreeting()
         return;
     }
     state = State::Ready;
+    sinceLastAnswer.start();
     emit becameAvailable();
 }
 
 std::optional<std::string> MircBridgeLink::nextAnswer()
 {
     const QDeadlineTimer deadline(settings.answerTimeoutMs);
-    while (helper && !helper->canReadLine()) {
+    while (helper) {
+        if (helper->canReadLine()) {
+            const std::string line = lineOf(helper->readLine());
+            sinceLastAnswer.restart();
+            if (owedAnswers == 0)
+                return line;
+            --owedAnswers;      // the late answer to a request given up
+            continue;
+        }
         const qint64 left = deadline.remainingTime();
         if (left <= 0 || !helper->waitForReadyRead(int(left)))
             break;
     }
-    if (!helper || !helper->canReadLine()) {
-        stop();
-        return std::nullopt;
+    return std::nullopt;
+}
+
+void MircBridgeLink::stopIfSilent()
+{
+    if (state != State::Ready)
+        return;
+    while (owedAnswers > 0 && helper->canReadLine()) {
+        helper->readLine();
+        --owedAnswers;
+        sinceLastAnswer.restart();
     }
-    return lineOf(helper->readLine());
+    if (owedAnswers > 0 && sinceLastAnswer.elapsed() > settings.helperGiveUpMs)
+        stop();
 }
 
 QList<std::optional<std::string>> MircBridgeLink::exchange(const QList<std::string>& requests)
 {
+    stopIfSilent();
     QList<std::optional<std::string>> answers;
-    if (state == State::Ready) {
-        QByteArray lines;
-        for (const std::string& request : requests)
-            lines += QByteArray::fromStdString(request) + '\n';
-        helper->write(lines);
+    // A helper that is behind is not asked more until it has caught up: one
+    // late answer costs a refresh one timeout, not one per request.
+    if (state != State::Ready || owedAnswers > 0) {
+        for (int i = 0; i < requests.size(); ++i)
+            answers.append(std::nullopt);
+        return answers;
     }
-    for (int i = 0; i < requests.size(); ++i)
-        answers.append(state == State::Ready ? nextAnswer() : std::nullopt);
+    QByteArray lines;
+    for (const std::string& request : requests)
+        lines += QByteArray::fromStdString(request) + '\n';
+    helper->write(lines);
+    bool late = false;
+    for (int i = 0; i < requests.size(); ++i) {
+        std::optional<std::string> answer;
+        if (!late) {
+            answer = nextAnswer();
+            late = !answer;
+            if (late)
+                owedAnswers += int(requests.size()) - i;
+        }
+        answers.append(std::move(answer));
+    }
     return answers;
 }
 
@@ -140,6 +176,7 @@ MircLinkStatus MircBridgeLink::statusOf(const std::optional<std::string>& answer
 QList<MircWindowHandle> MircBridgeLink::findInstances()
 {
     QList<MircWindowHandle> found;
+    stopIfSilent();
     if (state == State::Stopped)
         start();
     const std::optional<std::string> answer = exchange({BridgeProtocol::formatFind()}).constFirst();

@@ -3,7 +3,7 @@
 #include "MircLink.h"
 #include "WineSettings.h"
 
-#include <QDeadlineTimer>
+#include <QElapsedTimer>
 
 #include <optional>
 #include <string>
@@ -14,8 +14,10 @@ class QProcess;
 // Windows helper that Korvel runs in the same Wine prefix and talks to over
 // its standard input and output. Starting the helper never blocks: until it
 // has said "ready" no instance is listed, and becameAvailable() tells when it
-// has. An answer that takes longer than the settings allow stops the helper;
-// the next search for instances starts it again.
+// has. A call whose answer is late gives up on it (the answer is dropped when
+// it comes) and later calls fail at once until the helper has caught up, so
+// the GUI is held no longer than the answer timeout; a helper that stays
+// silent is stopped, and the next search for instances starts it again.
 class MircBridgeLink : public MircLink
 {
     Q_OBJECT
@@ -42,9 +44,13 @@ private:
     void stop();
     void readGreeting();
     void helperEnded();
+    // Takes in late answers that have come; stops a helper that still owes
+    // some after the give-up time.
+    void stopIfSilent();
 
     // Sends request lines and reads one answer line for each, in order; an
-    // answer that is late or missing gives nullopt from there on.
+    // answer that is late gives nullopt for it and the rest, whose answers
+    // are then owed.
     QList<std::optional<std::string>> exchange(const QList<std::string>& requests);
     std::optional<std::string> nextAnswer();
 
@@ -53,4 +59,6 @@ private:
     WineSettings settings;
     QProcess* helper = nullptr;
     State state = State::Stopped;
+    int owedAnswers = 0;            // answers to requests already given up
+    QElapsedTimer sinceLastAnswer;
 };

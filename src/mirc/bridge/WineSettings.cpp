@@ -21,6 +21,8 @@ const char bridgeVariable[] = "KORVEL_MIRC_BRIDGE";
 const char wineOwnPrefixVariable[] = "WINEPREFIX";
 
 const QString bridgeFileName = QStringLiteral("mirc-bridge.exe");
+// Where an installed Korvel keeps it, from the folder of the program.
+const QString installedBridgeFolder = QStringLiteral("../libexec/korvel");
 const QString debianWine64 = QStringLiteral("/usr/lib/wine/wine64");
 const QString defaultPrefixFolder = QStringLiteral(".wine");
 
@@ -59,8 +61,14 @@ WineSettings WineSettings::fromEnvironment()
     wine.wineBinary = firstOf(wineBinaryVariable, settings, wineBinaryKey, defaultWineBinary);
     wine.prefix = firstOf(winePrefixVariable, settings, winePrefixKey, defaultPrefix);
     wine.bridgeProgram = qEnvironmentVariable(bridgeVariable);
-    if (wine.bridgeProgram.isEmpty())
-        wine.bridgeProgram = QDir(QCoreApplication::applicationDirPath()).filePath(bridgeFileName);
+    if (wine.bridgeProgram.isEmpty()) {
+        const QDir programFolder(QCoreApplication::applicationDirPath());
+        wine.bridgeProgram = programFolder.filePath(bridgeFileName);
+        const QString installed = QDir::cleanPath(programFolder.filePath(installedBridgeFolder + QLatin1Char('/')
+                                                                          + bridgeFileName));
+        if (!QFileInfo::exists(wine.bridgeProgram) && QFileInfo::exists(installed))
+            wine.bridgeProgram = installed;
+    }
     return wine;
 }
 

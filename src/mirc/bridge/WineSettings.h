@@ -8,14 +8,19 @@
 // a default:
 //   KORVEL_WINE        / wineBinary   wine64 on the PATH, /usr/lib/wine/wine64, wine
 //   KORVEL_WINEPREFIX  / winePrefix   WINEPREFIX, else ~/.wine
-//   KORVEL_MIRC_BRIDGE                mirc-bridge.exe beside Korvel
+//   KORVEL_MIRC_BRIDGE                mirc-bridge.exe beside Korvel, else in
+//                                     ../libexec/korvel from there (installed)
 struct WineSettings
 {
     QString wineBinary;
     QString prefix;
     QString bridgeProgram;
-    // Longest wait for one answer of the helper before it is given up.
+    // Longest wait for one answer of the helper; a later answer is dropped
+    // when it comes.
     int answerTimeoutMs = 250;
+    // A helper that owes answers and has said nothing for this long is
+    // stopped, and started again at the next search for instances.
+    int helperGiveUpMs = 5000;
 
     static WineSettings fromEnvironment();
 

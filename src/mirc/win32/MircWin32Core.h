@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 
 // The Win32 side of talking to running mIRC instances, without Qt: Korvel on
