@@ -2,7 +2,10 @@
 # One Wine session for the Wine tests: a private X display (Xvfb) and a
 # throw-away Wine prefix, shared by every test that runs inside it.
 #
-#   wine-session.sh start DIR         set it up; exits 77 (skipped) without Wine
+#   wine-session.sh start DIR [--built] PROGRAM...
+#                                     set it up; exits 77 (skipped) without Wine,
+#                                     or without a PROGRAM unless --built says
+#                                     they were built (then that is a failure)
 #   wine-session.sh run DIR CMD...    run CMD inside it; a first word "wine"
 #                                     stands for the Wine program
 #   wine-session.sh stop DIR          end every Wine process and Xvfb, remove all
@@ -51,8 +54,13 @@ stop_session() {
 start_session() {
     wine=$(find_wine) || { echo "Wine not found: the Wine tests are skipped"; exit $skipped; }
     command -v Xvfb >/dev/null 2>&1 || { echo "Xvfb not found: the Wine tests are skipped"; exit $skipped; }
+    built=
+    [ "${1:-}" = --built ] && { built=1; shift; }
     for program in "$@"; do
-        [ -f "$program" ] || { echo "$program was not built (no mingw-w64): the Wine tests are skipped"; exit $skipped; }
+        [ -f "$program" ] && continue
+        [ -n "$built" ] && { echo "$program is missing although mingw-w64 is there: build it first"; exit 1; }
+        echo "$program was not built (no mingw-w64): the Wine tests are skipped"
+        exit $skipped
     done
     stop_session
     mkdir -p "$session"
