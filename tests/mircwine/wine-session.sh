@@ -46,7 +46,19 @@ stop_session() {
         kill "$(cat "$session/xvfb.pid")" 2>/dev/null
     fi
     case "$WINEPREFIX" in
-        */korvel-wine.*) rm -rf "$WINEPREFIX" ;;
+        */korvel-wine.*)
+            # Wine keeps its server folder, named after the prefix's device
+            # and inode, in a temporary folder of its own: remove that too.
+            if [ -d "$WINEPREFIX" ]; then
+                server="server-$(stat -c %D "$WINEPREFIX")-$(printf %x "$(stat -c %i "$WINEPREFIX")")"
+                for folder in /tmp/wine-*/"$server"; do
+                    [ -d "$folder" ] || continue
+                    rm -rf "$folder"
+                    rmdir "$(dirname "$folder")" 2>/dev/null
+                done
+            fi
+            rm -rf "$WINEPREFIX"
+            ;;
     esac
     rm -rf "$session"
 }
