@@ -142,6 +142,9 @@ private:
     QString nextUntitledName();
 
     MdiChildEditor* currentScriptWindow() const;
+    // The current script window when its text may be changed, else null:
+    // every Edit entry that changes the text goes through this.
+    MdiChildEditor* currentWritableScriptWindow() const;
     // Word wrap on or off for one script window's code editor.
     static void applyWordWrap(MdiChildEditor* win, bool wrap);
     void setEditActionsEnabled(bool enabled);

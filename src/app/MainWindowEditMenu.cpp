@@ -15,6 +15,12 @@ MdiChildEditor* MainWindow::currentScriptWindow() const
     return qobject_cast<MdiChildEditor*>(currentWindow);
 }
 
+MdiChildEditor* MainWindow::currentWritableScriptWindow() const
+{
+    MdiChildEditor* win = currentScriptWindow();
+    return win && !win->isReadOnly() ? win : nullptr;
+}
+
 void MainWindow::setEditActionsEnabled(bool enabled)
 {
     for (QAction* action : { undoAction, redoAction, cutAction, copyAction, pasteAction, deleteAction,
@@ -54,36 +60,39 @@ void MainWindow::editMenuRedoUpdate(bool available)
 void MainWindow::editMenuSelectionUpdate()
 {
     // Undo and Redo keep their state here: only opening the menu knows the
-    // current document's undo stack.
+    // current document's undo stack. The shortcuts of these actions work
+    // while the menu is closed, so a read-only document must switch off
+    // every entry that would change its text here, not only in the menu.
     MdiChildEditor* win = currentScriptWindow();
     const bool script = win != nullptr;
+    const bool writable = script && !win->isReadOnly();
     const bool selection = script && win->getEditor()->textCursor().hasSelection();
-    cutAction->setEnabled(selection);
+    cutAction->setEnabled(selection && writable);
     copyAction->setEnabled(selection);
-    pasteAction->setEnabled(true);
-    deleteAction->setEnabled(script);
+    pasteAction->setEnabled(!script || writable);
+    deleteAction->setEnabled(writable);
     selectAllAction->setEnabled(script && win->getEditor()->document()->blockCount() > 0);
     findReplaceAction->setEnabled(script);
     checkBracketsAction->setEnabled(script);
     for (QAction* action : std::as_const(controlCodeActions))
-        action->setEnabled(script);
+        action->setEnabled(writable);
 }
 
 void MainWindow::undoClicked()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->undo();
 }
 
 void MainWindow::redoClicked()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->redo();
 }
 
 void MainWindow::cutClicked()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->cut();
 }
 
@@ -95,13 +104,13 @@ void MainWindow::copyClicked()
 
 void MainWindow::pasteClicked()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->paste();
 }
 
 void MainWindow::deleteClicked()
 {
-    MdiChildEditor* win = currentScriptWindow();
+    MdiChildEditor* win = currentWritableScriptWindow();
     if (!win)
         return;
     MslTextEditor* editor = win->getEditor();
@@ -124,37 +133,37 @@ void MainWindow::selectAllClicked()
 
 void MainWindow::insertBold()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->insertBold();
 }
 
 void MainWindow::insertItalics()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->insertItalics();
 }
 
 void MainWindow::insertUnderline()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->insertUnderline();
 }
 
 void MainWindow::insertReverse()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->insertReverse();
 }
 
 void MainWindow::insertColors()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->insertColors();
 }
 
 void MainWindow::insertPlainText()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->insertPlainCode();
 }
 

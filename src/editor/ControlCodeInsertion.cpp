@@ -10,6 +10,9 @@
 // popup, is inserted with the completion.
 void MslTextEditor::insertControlCode(QChar code)
 {
+    // The insertions go through text cursors, which ignore read-only.
+    if (isReadOnly())
+        return;
     QTextCursor cursor = textCursor();
     if (!cursor.hasSelection()) {
         insertPlainText(QString(code));

@@ -248,6 +248,87 @@ private slots:
         QVERIFY(owners.size() >= 25);
     }
 
+    // Every Edit entry that would change the text of a read-only document is
+    // off while its tab is current, back on in a writable tab, and its slot
+    // leaves the text alone even when called directly.
+    void readOnlyDocumentsCannotBeChangedFromTheEditEntries_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("slot");
+        QTest::newRow("Delete") << "&Delete" << "deleteClicked";
+        QTest::newRow("Cut") << "Cu&t" << "cutClicked";
+        QTest::newRow("Paste") << "&Paste" << "pasteClicked";
+        QTest::newRow("Bold") << "Bold" << "insertBold";
+        QTest::newRow("Italics") << "Italics" << "insertItalics";
+        QTest::newRow("Underline") << "Underline" << "insertUnderline";
+        QTest::newRow("Reverse") << "Reverse" << "insertReverse";
+        QTest::newRow("Color") << "Color" << "insertColors";
+        QTest::newRow("Plain Text") << "Plain Text" << "insertPlainText";
+    }
+
+    void readOnlyDocumentsCannotBeChangedFromTheEditEntries()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, slot);
+        QTemporaryDir local;
+        const QString writablePath = writeFile(local, "w.mrc", "echo -a writable\r\n");
+        const QString protectedPath = writeFile(local, "p.mrc", "echo -a protected\r\n");
+        QApplication::clipboard()->setText("pasted");
+
+        MainWindow w;
+        w.openScript(QFileInfo(writablePath), false);
+        w.openScript(QFileInfo(protectedPath), true);
+        MslTextEditor* writable = w.scriptWindows().at(0)->getEditor();
+        MslTextEditor* readOnly = w.scriptWindows().at(1)->getEditor();
+        for (MslTextEditor* editor : { writable, readOnly })
+            editor->selectAll();
+        // Both tabs have a selection, so only the read-only state decides.
+        w.tabArea()->setCurrentIndex(0);
+        w.tabArea()->setCurrentIndex(1);
+
+        const QList<QAction*> entries = editActions(w);
+        QList<QAction*> matching;
+        for (QAction* a : entries) {
+            if (a->text() == entry)
+                matching.append(a);
+        }
+        QVERIFY(!matching.isEmpty());
+        for (QAction* a : std::as_const(matching)) {
+            QVERIFY(!a->isEnabled());
+            a->trigger();
+        }
+        QVERIFY(QMetaObject::invokeMethod(&w, slot.toLatin1().constData()));
+        QCOMPARE(readOnly->toPlainText(), QString("echo -a protected\n"));
+        QVERIFY(!readOnly->document()->isModified());
+        QCOMPARE(w.tabArea()->tabText(1), QString("p.mrc"));
+
+        w.tabArea()->setCurrentIndex(0);
+        for (QAction* a : std::as_const(matching))
+            QVERIFY(a->isEnabled());
+        w.tabArea()->setCurrentIndex(1);
+        for (QAction* a : std::as_const(matching))
+            QVERIFY(!a->isEnabled());
+        // What does not change the text stays available.
+        QVERIFY(action(w, "&Copy")->isEnabled());
+        QVERIFY(action(w, "Select &All")->isEnabled());
+    }
+
+    // The Del key reaches the Delete entry because a read-only editor does
+    // not take it.
+    void deleteKeyLeavesAReadOnlyDocumentAlone()
+    {
+        MainWindow w;
+        w.openScript(QFileInfo(scriptPath), true);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        const QString before = editor->toPlainText();
+        editor->moveCursor(QTextCursor::Start);
+        QTest::keyClick(editor, Qt::Key_Delete);
+        QCOMPARE(editor->toPlainText(), before);
+        QVERIFY(!editor->document()->isModified());
+    }
+
     void deleteRemovesSelectionOrNextCharacter()
     {
         MainWindow w;
