@@ -97,10 +97,34 @@ void MdiChildEditor::buildStatusBar()
 {
     positionLabel = new QLabel(this);
     sizeLabel = new QLabel(this);
+    encodingLabel = new QLabel(this);
     positionLabel->setObjectName(QStringLiteral("positionLabel"));
     sizeLabel->setObjectName(QStringLiteral("sizeLabel"));
+    encodingLabel->setObjectName(QStringLiteral("encodingLabel"));
     statusBar()->addWidget(positionLabel);
     statusBar()->addWidget(sizeLabel);
+    statusBar()->addWidget(encodingLabel);
+    showEncoding();
+}
+
+void MdiChildEditor::showEncoding()
+{
+    const bool unusual = encoding != ScriptEncoding::Utf8;
+    encodingLabel->setText(unusual ? QStringLiteral("  Encoding: ") + scriptEncodingName(encoding) : QString());
+    encodingLabel->setVisible(unusual);
+}
+
+bool MdiChildEditor::confirmEncodingChange(ScriptEncoding written)
+{
+    if (written == encoding || encodingChangeConfirmed)
+        return true;
+    const QMessageBox::StandardButton answer = QMessageBox::information(
+        this, QStringLiteral("Encoding Change"),
+        QStringLiteral("%1 is stored as %2. It will be saved as %3.")
+            .arg(file.fileName(), scriptEncodingName(encoding), scriptEncodingName(written)),
+        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    encodingChangeConfirmed = answer == QMessageBox::Ok;
+    return encodingChangeConfirmed;
 }
 
 bool MdiChildEditor::isReadOnly() const
@@ -135,6 +159,7 @@ void MdiChildEditor::loadDocument(const QFileInfo& fileToLoad, bool isNew, bool 
         protect = true;
     }
     encoding = loaded.encoding;
+    showEncoding();
     editor->setPlainText(loaded.text);
     highlighter->setFileName(file.absoluteFilePath());
     editor->document()->setModified(false);
@@ -163,6 +188,9 @@ bool MdiChildEditor::saveFileClicked()
     // The raw text keeps no-break spaces and line separators that
     // toPlainText() would turn into spaces and line breaks.
     const QString text = ScriptFile::editorTextFromRawDocumentText(editor->document()->toRawText());
+    const ScriptEncoding written = ScriptFile::encodingForSave(text, encoding);
+    if (!confirmEncodingChange(written))
+        return false;
     QString error;
     if (!ScriptFile::save(file.absoluteFilePath(), text, encoding, &error)) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Error saving file"),
@@ -172,7 +200,8 @@ bool MdiChildEditor::saveFileClicked()
         box.exec();
         return false;
     }
-    encoding = ScriptFile::encodingForSave(text, encoding);
+    encoding = written;
+    showEncoding();
     editor->document()->setModified(false);
     return true;
 }

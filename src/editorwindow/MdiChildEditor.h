@@ -67,6 +67,11 @@ protected:
 private:
     void buildToolbar();
     void buildStatusBar();
+    // The status line names the file's encoding when it is not UTF-8.
+    void showEncoding();
+    // Before the first save that writes the file in another encoding than
+    // it had, the user is told so; false when he cancels that save.
+    bool confirmEncodingChange(ScriptEncoding written);
 
     bool modified = false;
     bool untitled = false;
@@ -75,7 +80,9 @@ private:
     QLabel* positionLabel = nullptr;
     QLabel* sizeLabel = nullptr;
     QAction* editDialogAction = nullptr;
+    QLabel* encodingLabel = nullptr;
     QFileInfo file;
     // Written back on save, so that a file keeps the encoding it came in.
     ScriptEncoding encoding = ScriptEncoding::Utf8;
+    bool encodingChangeConfirmed = false;
 };

@@ -154,6 +154,64 @@ private slots:
         QCOMPARE(titles.last().at(1).toString(), name);
     }
 
+    // A UTF-16 script reads, checks and shows like any other; the status
+    // line names its encoding, and the first save says that it becomes
+    // UTF-8, and writes every character in UTF-8.
+    void utf16Scripts_data()
+    {
+        QTest::addColumn<bool>("littleEndian");
+        QTest::addColumn<int>("firstAnswer");
+        QTest::newRow("LE") << true << int(QMessageBox::Ok);
+        QTest::newRow("BE") << false << int(QMessageBox::Ok);
+        QTest::newRow("LE, first save cancelled") << true << int(QMessageBox::Cancel);
+    }
+
+    void utf16Scripts()
+    {
+        QFETCH(bool, littleEndian);
+        QFETCH(int, firstAnswer);
+        const QString script =
+            QString::fromUtf8("alias greet {\r\n  echo -a gr\u00fc\u00df \U0001F600 \x02" "bold\x02\r\n}\r\n");
+        const QString filePath = path(littleEndian ? "le.mrc" : "be.mrc");
+        const QByteArray original = utf16FileBytes(script, littleEndian);
+        writeBytes(filePath, original);
+
+        MdiChildEditor win;
+        int errors = 0;
+        connect(win.getHighlighter(), &MslSyntaxHighlighter::updateError, this,
+                [&](int, int, const QString&, const QString&, const QString&, int type, const QString&, int&) {
+                    errors += type == 3;
+                });
+        win.loadDocument(QFileInfo(filePath), false, false);
+        win.getHighlighter()->rehighlight();
+        QCOMPARE(win.getEditor()->toPlainText(), QString(script).replace("\r\n", "\n"));
+        QCOMPARE(errors, 0);
+        QCOMPARE(labelText(win, "encodingLabel"),
+                 QStringLiteral("  Encoding: ") + (littleEndian ? "UTF-16 LE" : "UTF-16 BE"));
+        QVERIFY(!win.findChild<QLabel*>("encodingLabel")->isHidden());
+
+        const bool cancelFirst = firstAnswer == QMessageBox::Cancel;
+        ModalAnswers boxes;
+        boxes.press(QMessageBox::StandardButton(firstAnswer));
+        if (cancelFirst)
+            boxes.press(QMessageBox::Ok);
+        QCOMPARE(win.saveFileClicked(), !cancelFirst);
+        if (cancelFirst) {
+            QCOMPARE(readBytes(filePath), original);
+            QVERIFY(win.saveFileClicked());
+        }
+        // Told once only: a later save asks nothing (an unexpected box would
+        // be cancelled, and nothing written).
+        QVERIFY(win.saveFileClicked());
+        QCOMPARE(boxes.seen(), cancelFirst ? 2 : 1);
+        QCOMPARE(boxes.shown[0].title, QStringLiteral("Encoding Change"));
+        QCOMPARE(boxes.shown[0].text, QStringLiteral("%1 is stored as %2. It will be saved as UTF-8.")
+                                          .arg(QFileInfo(filePath).fileName(), littleEndian ? "UTF-16 LE" : "UTF-16 BE"));
+        QCOMPARE(boxes.shown[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(readBytes(filePath), script.toUtf8());
+        QVERIFY(win.findChild<QLabel*>("encodingLabel")->isHidden());
+    }
+
     void loadModes_data()
     {
         QTest::addColumn<QString>("name");

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "CheckOptions.h"
 #include "DiagnosticKinds.h"
 #include "ReportFormat.h"
@@ -319,6 +320,15 @@ void TestKorvelCheck::exactReports_data()
                                                       << QString::fromUtf8("FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncafé au lait\n^\n"
                                                                            "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
                                                       << 1;
+    // UTF-16 files are read as the editor reads them: every character of a
+    // line comes out, shown in UTF-8.
+    QTest::newRow("utf-16 LE") << "a.mrc" << utf16FileBytes(QString::fromLatin1(remAndStray), true) << QStringList{}
+                               << rem + stray + summary << 1;
+    QTest::newRow("utf-16 BE ini beyond the basic plane")
+        << "a.ini" << utf16FileBytes(QString::fromUtf8("[script]\r\nn0=caf\u00e9 \U0001F600\r\n"), false) << QStringList{}
+        << QString::fromUtf8("FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncaf\u00e9 \U0001F600\n^\n"
+                             "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
+        << 1;
     QTest::newRow("group and comment states") << "a.ini" << QByteArray("[script]\r\nn0=#g on\r\nn1=/* c\r\nn2=*/ x\r\nn3=#g end\r\n")
                                               << QStringList{"--trace", "--format=json"}
                                               << "1\t479232\t0+2=groupNameFormat 3+2=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=1\n"
