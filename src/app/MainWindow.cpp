@@ -20,6 +20,10 @@ constexpr int messageDockStartHeight = 150;
 constexpr int messageDockMaxHeight = 500;
 constexpr int messageDockReleaseMs = 150;
 constexpr QSize firstStartSize(1000, 700);
+// First-start sizes of the docks. Without them each dock opens at its
+// contents' minimum, which leaves the mIRC Sync dock a sliver with its
+// title cut to a letter.
+constexpr int syncDockStartWidth = 240;
 }
 
 MainWindow::MainWindow()
@@ -48,6 +52,9 @@ MainWindow::MainWindow()
     // On a first start there is no saved geometry, and an empty tab area
     // would leave the window at a few pixels' size.
     resize(firstStartSize);
+    // The stored layout, when there is one, replaces these.
+    resizeDocks({syncDock}, {syncDockStartWidth}, Qt::Horizontal);
+    resizeDocks({messageDock}, {messageDockStartHeight}, Qt::Vertical);
     restoreSettings();
 }
 
