@@ -10,6 +10,7 @@ class QCompleter;
 class QKeyEvent;
 class LineNumberBar;
 class MslSyntaxHighlighter;
+class QDragEnterEvent;
 class QFocusEvent;
 class QMouseEvent;
 class QPaintEvent;
@@ -98,6 +99,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Files dragged onto the editor are not text for the script: the editor
+    // leaves them to the window around it, which opens scripts.
+    void dragEnterEvent(QDragEnterEvent* event) override;
 
 protected slots:
     void updatelineNumberWidth(int newBlockCount);

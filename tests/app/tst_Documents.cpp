@@ -145,6 +145,35 @@ private slots:
         QVERIFY(!w.scriptWindows().first()->getEditor()->isReadOnly());
     }
 
+    // File managers put the paths in as text too, which the editor would
+    // insert into the script under the mouse; the drag goes on to the main
+    // window, which opens the script instead.
+    void dropOntoAnEditorOpensTheScript()
+    {
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.openScript(QFileInfo(aPath), false);
+        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        const QString before = editor->toPlainText();
+
+        std::unique_ptr<QMimeData> data(filesData({ bPath }));
+        data->setText(bPath);
+        QWidget* surface = editor->viewport();
+        const QPoint middle = surface->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        QCoreApplication::sendEvent(surface, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(middle, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(surface, &drop);
+
+        QCOMPARE(tabTexts(w), (QStringList{ "a.mrc", "b.ini" }));
+        QCOMPARE(w.tabArea()->currentIndex(), 1);
+        QCOMPARE(editor->toPlainText(), before);
+        QVERIFY(!editor->document()->isModified());
+    }
+
     // Closing all, or all but the current tab, goes on past a window that refuses.
     void closeAllContinuesPastACancelledPrompt_data()
     {
