@@ -127,6 +127,9 @@ void MslTextEditor::showIdentifierCompletion()
 
 void MslTextEditor::insertColors()
 {
+    // Picking a colour from the popup would insert it after all.
+    if (isReadOnly())
+        return;
     insertControlCode(controlChar(ControlCode::Colour));
     colorCompleter->setCompletionPrefix(QString(controlChar(ControlCode::Colour)));
     openCompletionPopup(colorCompleter);

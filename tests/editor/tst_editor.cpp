@@ -4,6 +4,7 @@
 #include "MslTextEditor.h"
 #include "core/BlockState.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTest>
@@ -439,6 +440,24 @@ private slots:
         QCOMPARE(editor.toPlainText(), text);
         QCOMPARE(editor.textCursor().position(), caret);
         QVERIFY(!editor.textCursor().hasSelection());
+    }
+
+    // A read-only text takes no code, whoever asks for it, and no colour
+    // popup opens to insert one later.
+    void readOnlyTakesNoControlCode()
+    {
+        MslTextEditor editor;
+        editor.setPlainText(QStringLiteral("echo word"));
+        editor.setReadOnly(true);
+        editor.show();
+        for (const char* slot : {"insertBold", "insertItalics", "insertUnderline", "insertReverse", "insertColors",
+                                 "insertPlainCode"}) {
+            editor.selectAll();
+            QVERIFY(QMetaObject::invokeMethod(&editor, slot));
+            QVERIFY2(editor.toPlainText() == QStringLiteral("echo word"), slot);
+            QVERIFY2(!QApplication::activePopupWidget(), slot);
+        }
+        QVERIFY(!editor.document()->isModified());
     }
 };
 
