@@ -73,7 +73,7 @@ void MainWindow::editMenuSelectionUpdate()
     deleteAction->setEnabled(writable);
     selectAllAction->setEnabled(script && win->getEditor()->document()->blockCount() > 0);
     findReplaceAction->setEnabled(script);
-    checkBracketsAction->setEnabled(script);
+    checkBracketsAction->setEnabled(writable);
     for (QAction* action : std::as_const(controlCodeActions))
         action->setEnabled(writable);
 }
@@ -169,6 +169,6 @@ void MainWindow::insertPlainText()
 
 void MainWindow::checkBracketsClicked()
 {
-    if (MdiChildEditor* win = currentScriptWindow())
+    if (MdiChildEditor* win = currentWritableScriptWindow())
         win->checkBrackets();
 }

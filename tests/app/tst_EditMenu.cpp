@@ -258,6 +258,7 @@ private slots:
         QTest::newRow("Delete") << "&Delete" << "deleteClicked";
         QTest::newRow("Cut") << "Cu&t" << "cutClicked";
         QTest::newRow("Paste") << "&Paste" << "pasteClicked";
+        QTest::newRow("Check Brackets") << "Check Brackets" << "checkBracketsClicked";
         QTest::newRow("Bold") << "Bold" << "insertBold";
         QTest::newRow("Italics") << "Italics" << "insertItalics";
         QTest::newRow("Underline") << "Underline" << "insertUnderline";
@@ -272,7 +273,8 @@ private slots:
         QFETCH(QString, slot);
         QTemporaryDir local;
         const QString writablePath = writeFile(local, "w.mrc", "echo -a writable\r\n");
-        const QString protectedPath = writeFile(local, "p.mrc", "echo -a protected\r\n");
+        // Indented wrongly, so that Check Brackets would change it.
+        const QString protectedPath = writeFile(local, "p.mrc", "alias p {\r\necho -a protected\r\n}\r\n");
         QApplication::clipboard()->setText("pasted");
 
         MainWindow w;
@@ -298,7 +300,7 @@ private slots:
             a->trigger();
         }
         QVERIFY(QMetaObject::invokeMethod(&w, slot.toLatin1().constData()));
-        QCOMPARE(readOnly->toPlainText(), QString("echo -a protected\n"));
+        QCOMPARE(readOnly->toPlainText(), QString("alias p {\necho -a protected\n}\n"));
         QVERIFY(!readOnly->document()->isModified());
         QCOMPARE(w.tabArea()->tabText(1), QString("p.mrc"));
 
