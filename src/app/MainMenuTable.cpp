@@ -38,8 +38,8 @@ const MenuItemEntry MainWindow::menuBarItems[] = {
     { K::ControlCodes },
     { K::EndSubmenu },
     { K::Separator },
-    // The script window's find bar attaches itself here when it is built.
-    { K::Action, "Find/Replace", nullptr, nullptr, false, false, nullptr, nullptr, &W::findReplaceAction },
+    { K::Action, "Find/Replace", nullptr, nullptr, false, false, &W::findReplaceClicked, nullptr,
+      &W::findReplaceAction },
     // The script window's own Check Brackets action holds Ctrl+H.
     { K::Action, "Check Brackets", nullptr, nullptr, false, false, &W::checkBracketsClicked, nullptr,
       &W::checkBracketsAction },

@@ -78,6 +78,7 @@ public slots:
     void deleteClicked();
     void selectAllClicked();
     void checkBracketsClicked();
+    void findReplaceClicked();
     void insertBold();
     void insertItalics();
     void insertUnderline();

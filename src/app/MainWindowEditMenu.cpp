@@ -131,6 +131,12 @@ void MainWindow::selectAllClicked()
     }
 }
 
+void MainWindow::findReplaceClicked()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->openSearchBox();
+}
+
 void MainWindow::insertBold()
 {
     if (MdiChildEditor* win = currentWritableScriptWindow())

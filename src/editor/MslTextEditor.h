@@ -47,6 +47,8 @@ public:
     // right after it has created both.
     void setHighlighter(MslSyntaxHighlighter* h);
     MslSyntaxHighlighter* syntaxHighlighter() const { return highlighter; }
+    // The owning window hides it when its bars close.
+    CallTip* callTipPopup() const { return callTip; }
 
     // Called by the gutter.
     void paintLineNumbers(QPaintEvent* event);

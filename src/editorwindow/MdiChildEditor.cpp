@@ -4,6 +4,7 @@
 #include "MslTextEditor.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -52,6 +53,9 @@ MdiChildEditor::MdiChildEditor(QWidget* parent)
     // Lines start unwrapped; the main window applies its Word wrap choice.
     editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     editor->setWordWrapMode(QTextOption::NoWrap);
+    buildSearchBar();
+    buildOutlineDock();
+    buildGotoBar();
     updateCursorStatus();
 
     connect(editor, &QPlainTextEdit::cursorPositionChanged, this, &MdiChildEditor::updateCursorStatus);
@@ -225,6 +229,9 @@ void MdiChildEditor::updateCursorStatus()
     // characterCount() counts the paragraph separator after the last line,
     // which the plain text does not have.
     sizeLabel->setText(QStringLiteral("  Size: ") + sizeText(editor->document()->characterCount() - 1));
+    // Also while the window itself is hidden, as in a tab in the background.
+    if (!gotoBar->isHidden())
+        updateGotoStatus();
 }
 
 void MdiChildEditor::closeEvent(QCloseEvent* event)
