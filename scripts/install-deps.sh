@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     make cmake ninja-build g++ clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    xvfb xauth fonts-dejavu-core desktop-file-utils
+    xvfb xauth xdotool fonts-dejavu-core desktop-file-utils
     wine64 g++-mingw-w64-x86-64-posix
 )
 

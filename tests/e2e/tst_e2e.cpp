@@ -1,0 +1,178 @@
+// Korvel end to end, as a user meets it: one script written, checked, mended,
+// re-indented, searched and replaced, saved as an INI script, closed,
+// reopened and folded; then a dialog laid out in the designer and turned into
+// code. Every step is read back from what the user has: the clipboard, the
+// saved file and the screen. Screenshots of the main steps are kept.
+#include "UserSession.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+// Without a window manager the main window sits at the origin; the lower
+// part of it holds the message area, below every editor line used here.
+constexpr double messageAreaTop = 0.62;
+
+const QString typedAlias = QStringLiteral("alias greet {");
+const QString typedBody = QStringLiteral("echo -a hello }");
+const QString strayBraceError =
+    QStringLiteral("3:0 root Unexpected characters in root level of script file.");
+
+QString normalised(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+class EndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writeCheckSaveReopenAndDesign();
+
+private:
+    QPoint waitForErrorIcon(UserSession& user, bool shown);
+};
+
+QPoint EndToEnd::waitForErrorIcon(UserSession& user, bool shown)
+{
+    QPoint icon;
+    UserSession::waitUntil([&] {
+        icon = ScreenReading::findErrorIcon(user.screen(), int(UserSession::windowHeight * messageAreaTop));
+        return icon.isNull() != shown;
+    });
+    return icon;
+}
+
+void EndToEnd::writeCheckSaveReopenAndDesign()
+{
+    UserSession user;
+    QVERIFY2(user.start(), "Korvel's main window did not appear");
+    user.screenshot(QStringLiteral("01-started"));
+
+    // A new script from the type chooser: Script File is two rows down.
+    user.key(QStringLiteral("ctrl+n"));
+    QVERIFY(user.waitForWindow(QStringLiteral("Choose A Tool")));
+    user.key(QStringLiteral("Down Down Return"));
+
+    // Return after the brace opens the block and closes it on its own; the
+    // brace typed at the end of the body then leaves that one stray.
+    user.type(typedAlias);
+    user.key(QStringLiteral("Return"));
+    user.type(typedBody);
+    QCOMPARE(user.editorText(), typedAlias + QStringLiteral("\n  ") + typedBody + QStringLiteral("\n}"));
+
+    const QPoint errorIcon = waitForErrorIcon(user, true);
+    QVERIFY2(!errorIcon.isNull(), "no error is listed in the Debug tab");
+    user.screenshot(QStringLiteral("02-error-listed"));
+    // The row's copy entry gives the message as the list shows it.
+    user.setClipboard(QString());
+    user.click(errorIcon, 3);
+    const QString copied = user.clipboardAfter(QStringLiteral("Down Return"));
+    QVERIFY2(copied.endsWith(strayBraceError), qPrintable(copied));
+
+    // A double click on the row lands on the stray brace.
+    user.click(errorIcon, 1, 2);
+    QCOMPARE(user.restOfCaretLine(), QStringLiteral("}"));
+
+    // Mending the body's line takes the row away.
+    user.key(QStringLiteral("Up End BackSpace BackSpace"));
+    QVERIFY2(waitForErrorIcon(user, false).isNull(), "the mended error is still listed");
+    QCOMPARE(user.editorText(), QStringLiteral("alias greet {\n  echo -a hello\n}"));
+    user.screenshot(QStringLiteral("03-error-mended"));
+
+    // Check Brackets re-indents a body pasted without its indent.
+    user.setClipboard(QStringLiteral("alias greet {\necho -a hello\n}"));
+    user.key(QStringLiteral("ctrl+a ctrl+v"));
+    user.key(QStringLiteral("ctrl+h"));
+    QVERIFY(UserSession::waitUntil(
+        [&] { return user.editorText() == QStringLiteral("alias greet {\n  echo -a hello\n}"); }));
+
+    // Find "hello" and replace every one with "world".
+    user.key(QStringLiteral("ctrl+f"));
+    user.type(QStringLiteral("hello"));
+    user.key(QStringLiteral("Tab"));
+    user.type(QStringLiteral("world"));
+    user.screenshot(QStringLiteral("04-find-and-replace"));
+    user.key(QStringLiteral("Tab Tab Tab Tab space Escape"));
+    QCOMPARE(user.editorText(), QStringLiteral("alias greet {\n  echo -a world\n}"));
+
+    // Saving the untitled script asks for a name; an .ini name makes it an
+    // INI script.
+    const QString saved = user.home().filePath(QStringLiteral("greet.ini"));
+    user.key(QStringLiteral("ctrl+s"));
+    QVERIFY(user.waitForWindow(QStringLiteral("Save")));
+    user.type(saved);
+    user.key(QStringLiteral("Return"));
+    QVERIFY(UserSession::waitUntil([&] { return QFile::exists(saved); }));
+    QFile file(saved);
+    QVERIFY(UserSession::waitUntil([&] { return QFileInfo(saved).size() > 0; }));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(normalised(QString::fromUtf8(file.readAll())),
+             QStringLiteral("[script]\nn0=alias greet {\nn1=  echo -a world\nn2=}\n"));
+
+    // Closed, the editor's paper is gone from the tab area.
+    const QRect editorPaper(UserSession::windowWidth / 2, 150, 200, 100);
+    user.key(QStringLiteral("ctrl+w"));
+    QVERIFY(UserSession::waitUntil([&] {
+        return qGray(user.screen().pixel(editorPaper.center())) < 252;
+    }));
+    user.screenshot(QStringLiteral("05-closed"));
+
+    // Reopened through File > Open, it reads back as it was written.
+    user.key(QStringLiteral("ctrl+shift+o"));
+    QVERIFY(user.waitForWindow(QStringLiteral("Select File To Open")));
+    user.type(saved);
+    user.key(QStringLiteral("Return"));
+    QVERIFY(UserSession::waitUntil(
+        [&] { return user.editorText() == QStringLiteral("alias greet {\n  echo -a world\n}"); }));
+
+    // Folding the alias leaves its header alone on screen.
+    const QRect bodyLines(0, 0, UserSession::windowWidth, UserSession::windowHeight / 2);
+    const int inkUnfolded = ScreenReading::inkIn(user.screen(), bodyLines);
+    user.key(QStringLiteral("ctrl+Home alt+0"));
+    QVERIFY(UserSession::waitUntil(
+        [&] { return ScreenReading::inkIn(user.screen(), bodyLines) < inkUnfolded; }));
+    user.screenshot(QStringLiteral("06-folded"));
+
+    // The designer: Dialog is beside Blank in the chooser; its code lands
+    // in a new script tab.
+    user.key(QStringLiteral("ctrl+n"));
+    QVERIFY(user.waitForWindow(QStringLiteral("Choose A Tool")));
+    user.key(QStringLiteral("Right Return"));
+    QVERIFY(user.waitForWindow(QStringLiteral("Unsupported Feature")));
+    user.key(QStringLiteral("Return"));
+    user.screenshot(QStringLiteral("07-designer"));
+    user.key(QStringLiteral("F5"));
+    QString code;
+    QVERIFY(UserSession::waitUntil([&] {
+        code = user.editorText();
+        return code.startsWith(QStringLiteral("dialog "));
+    }));
+    QVERIFY2(code.contains(QStringLiteral("\n  title ")) && code.trimmed().endsWith(QLatin1Char('}')),
+             qPrintable(code));
+    QVERIFY2(waitForErrorIcon(user, false).isNull(), "the generated code raises an error");
+    user.screenshot(QStringLiteral("08-generated-code"));
+}
+
+int main(int argc, char** argv)
+{
+    // A display and a way to type on it are what this test is made of;
+    // without them it is skipped, not passed.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+        std::fprintf(stderr, "tst_e2e: needs an X display and xdotool; skipped\n");
+        return 77;
+    }
+    QGuiApplication app(argc, argv);
+    EndToEnd test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_e2e.moc"
