@@ -43,10 +43,13 @@ bool UserSession::start(const QStringList& arguments)
                  QStringList{QStringLiteral("-qwindowgeometry"), geometry} + arguments);
     if (!korvel.waitForStarted(10000) || !waitForWindow(QStringLiteral("^Korvel$")))
         return false;
-    // Without a window manager nothing has the keyboard until a click.
-    click(QPoint(windowWidth / 2, 10));
-    key(QStringLiteral("Escape"));
+    activate();
     return true;
+}
+
+void UserSession::activate()
+{
+    click(QPoint(windowWidth - 100, 8));
 }
 
 bool UserSession::runXdotool(const QStringList& arguments)
@@ -63,6 +66,12 @@ void UserSession::key(const QString& keys)
 {
     runXdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QString::number(keyDelayMs)}
                + keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+}
+
+void UserSession::shortcut(const QString& keys)
+{
+    activate();
+    key(keys);
 }
 
 void UserSession::type(const QString& text)
@@ -107,6 +116,7 @@ QString UserSession::clipboardAfter(const QString& keys)
 
 QString UserSession::editorText()
 {
+    activate();
     const QString text = clipboardAfter(QStringLiteral("ctrl+a ctrl+c"));
     key(QStringLiteral("ctrl+End"));
     return text;
@@ -165,16 +175,6 @@ QPoint findErrorIcon(const QImage& screen, int top)
         }
     }
     return {};
-}
-
-int inkIn(const QImage& screen, QRect area)
-{
-    int ink = 0;
-    area &= screen.rect();
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            ink += qGray(screen.pixel(x, y)) < 160 ? 1 : 0;
-    return ink;
 }
 
 } // namespace ScreenReading

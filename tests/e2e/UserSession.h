@@ -26,7 +26,14 @@ public:
     const QTemporaryDir& home() const { return homeDir; }
     QRect windowRect() const { return QRect(0, 0, windowWidth, windowHeight); }
 
+    // Gives the main window the keyboard again. Without a window manager a
+    // closed dialog leaves no window active, and Qt then matches no shortcut;
+    // a click on the empty part of the menu bar is what a user would do.
+    void activate();
+
     void key(const QString& keys);             // "ctrl+n", "Down Down Return"
+    // A menu or toolbar shortcut, sent to the main window made active first.
+    void shortcut(const QString& keys);
     void type(const QString& text);
     void click(QPoint at, int button = 1, int count = 1);
     // Waits until a top-level window whose title matches `title` is mapped.
@@ -63,8 +70,5 @@ namespace ScreenReading {
 // The centre of the first error icon (the red disc of the Debug list) below
 // `top`, or a null point when none is shown.
 QPoint findErrorIcon(const QImage& screen, int top);
-// How many pixels of `area` are darker than the editor's paper: the amount
-// of text shown there.
-int inkIn(const QImage& screen, QRect area);
 
 } // namespace ScreenReading
