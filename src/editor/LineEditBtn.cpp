@@ -10,6 +10,8 @@ LineEditBtn::LineEditBtn(QWidget* parent)
     , button(new QToolButton(this))
 {
     button->setCursor(Qt::ArrowCursor);
+    // Tab goes from the text to the next field, not to the button inside it.
+    button->setFocusPolicy(Qt::NoFocus);
     button->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0px; }"));
     button->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(button, &QToolButton::clicked, this, &LineEditBtn::sideBtnClicked);
