@@ -248,48 +248,32 @@ const CheckedDocument* LspServer::requestedDocument(const QJsonObject& params,
     return nullptr;
 }
 
-bool LspServer::documentAndPosition(const QJsonObject& params, std::unique_ptr<CheckedDocument>& fromDisk,
-                                    const CheckedDocument*& document, TextPosition& position, Reply& error) const
+LspServer::Reply LspServer::answerAtPosition(const QJsonObject& params, PositionFeature feature) const
 {
-    if (!readPosition(params.value(QStringLiteral("position")), position)) {
-        error = Reply::error(InvalidParams, QStringLiteral("The request has no valid position"));
-        return false;
-    }
-    document = requestedDocument(params, fromDisk, error);
-    return document != nullptr;
+    TextPosition position;
+    if (!readPosition(params.value(QStringLiteral("position")), position))
+        return Reply::error(InvalidParams, QStringLiteral("The request has no valid position"));
+    std::unique_ptr<CheckedDocument> fromDisk;
+    Reply error;
+    const CheckedDocument* document = requestedDocument(params, fromDisk, error);
+    if (!document)
+        return error;
+    return Reply{feature(*document, position)};
 }
 
 LspServer::Reply LspServer::hover(const QJsonObject& params)
 {
-    std::unique_ptr<CheckedDocument> fromDisk;
-    const CheckedDocument* document = nullptr;
-    TextPosition position;
-    Reply reply;
-    if (!documentAndPosition(params, fromDisk, document, position, reply))
-        return reply;
-    return Reply{hoverAt(*document, position)};
+    return answerAtPosition(params, hoverAt);
 }
 
 LspServer::Reply LspServer::completion(const QJsonObject& params)
 {
-    std::unique_ptr<CheckedDocument> fromDisk;
-    const CheckedDocument* document = nullptr;
-    TextPosition position;
-    Reply reply;
-    if (!documentAndPosition(params, fromDisk, document, position, reply))
-        return reply;
-    return Reply{completionAt(*document, position)};
+    return answerAtPosition(params, completionAt);
 }
 
 LspServer::Reply LspServer::signatureHelp(const QJsonObject& params)
 {
-    std::unique_ptr<CheckedDocument> fromDisk;
-    const CheckedDocument* document = nullptr;
-    TextPosition position;
-    Reply reply;
-    if (!documentAndPosition(params, fromDisk, document, position, reply))
-        return reply;
-    return Reply{signatureHelpAt(*document, position)};
+    return answerAtPosition(params, signatureHelpAt);
 }
 
 LspServer::Reply LspServer::documentSymbol(const QJsonObject& params)

@@ -99,9 +99,10 @@ private:
     // set, when there is neither.
     const CheckedDocument* requestedDocument(const QJsonObject& params, std::unique_ptr<CheckedDocument>& fromDisk,
                                              Reply& error) const;
-    // A request's document and position; false (with `error`) when either is missing.
-    bool documentAndPosition(const QJsonObject& params, std::unique_ptr<CheckedDocument>& fromDisk,
-                             const CheckedDocument*& document, TextPosition& position, Reply& error) const;
+    // Answers a request about one position of a document with `feature`, or
+    // with an error when the position or the document is missing.
+    using PositionFeature = QJsonValue (*)(const CheckedDocument&, TextPosition);
+    Reply answerAtPosition(const QJsonObject& params, PositionFeature feature) const;
 
     Sink sink;
     QHash<QString, OpenDocument> documents;
