@@ -21,6 +21,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
             parsed.outcome = ParsedCommandLine::Outcome::UsageError;
             parsed.error = QStringLiteral("unknown format in '%1' (use --format=text or --format=json)").arg(argument);
             return parsed;
+        } else if (argument.startsWith(QLatin1String("--kind="))) {
+            const QString word = argument.mid(int(qstrlen("--kind=")));
+            options.kindGiven = word != QLatin1String("auto");
+            if (options.kindGiven && !DocumentKinds::fromName(word, &options.kind)) {
+                parsed.outcome = ParsedCommandLine::Outcome::UsageError;
+                parsed.error = QStringLiteral("unknown kind in '%1' (use --kind=auto, remote, aliases, popups, "
+                                              "variables or users)")
+                                   .arg(argument);
+                return parsed;
+            }
         } else if (argument == QLatin1String("--trace")) {
             options.trace = true;
         } else if (argument == QLatin1String("--quiet")) {
@@ -41,14 +51,19 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
 QString usageText()
 {
     return QStringLiteral(
-        "usage: korvel-check [--format=text|json] [--trace] [--quiet] FILE...\n"
+        "usage: korvel-check [--format=text|json] [--kind=KIND] [--trace] [--quiet] FILE...\n"
         "\n"
-        "Checks mIRC scripts (plain .mrc scripts and [script] .ini files) line by line,\n"
+        "Checks mIRC scripts (plain .mrc scripts and .ini files) line by line,\n"
         "as the Korvel editor does, and prints what it finds.\n"
         "\n"
+        "  --kind=KIND    what the files hold: remote, aliases, popups, variables or\n"
+        "                 users; auto (the default) tells each file's kind from its\n"
+        "                 INI section or its lines, as the editor does\n"
         "  --format=text  per diagnostic FILE:LINE:COL: KIND: MESSAGE [BLOCK], the source\n"
         "                 line and a caret, then a summary line (the default)\n"
-        "  --format=json  one JSON object per diagnostic and line, no summary\n"
+        "  --format=json  one JSON object per diagnostic and line, no summary; with\n"
+        "                 --kind=auto, each file's objects follow one that gives the\n"
+        "                 file and the kind found: {\"file\":...,\"kind\":...}\n"
         "  --trace        before a line's diagnostics, the line's number, end state,\n"
         "                 format spans and header record, separated by tabs\n"
         "  --quiet        print the summary line only (in either format)\n"

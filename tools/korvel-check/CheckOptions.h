@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DocumentKind.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,9 @@ struct CheckOptions {
     Format format = Format::Text;
     bool trace = false;
     bool quiet = false;
+    // --kind: unset (auto) detects each file's kind as the editor does.
+    bool kindGiven = false;
+    DocumentKind kind = DocumentKind::Remote;
     QStringList files;
 };
 

@@ -94,6 +94,12 @@ QString jsonDiagnostic(const QString& file, int lineNumber, const LineDiagnostic
         + QLatin1String(",\"message\":") + jsonString(diagnostic.message) + QLatin1String("}\n");
 }
 
+QString jsonFileKind(const QString& file, DocumentKind kind)
+{
+    return QLatin1String("{\"file\":") + jsonString(file) + QLatin1String(",\"kind\":")
+        + jsonString(DocumentKinds::name(kind)) + QLatin1String("}\n");
+}
+
 QString traceLine(int lineNumber, const LineCheckResult& result)
 {
     QString spans;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DocumentKind.h"
 #include "core/LineCheckResult.h"
 
 #include <QString>
@@ -15,6 +16,9 @@ QString textDiagnostic(const QString& file, int lineNumber, const QString& line,
 
 // {"file":…,"line":…,"pos":…,"type":…,"block":…,"message":…} on one line.
 QString jsonDiagnostic(const QString& file, int lineNumber, const LineDiagnostic& diagnostic);
+
+// {"file":…,"kind":…} on one line: the kind a file was checked as.
+QString jsonFileKind(const QString& file, DocumentKind kind);
 
 // LINE<TAB>STATE<TAB>SPANS<TAB>RECORD: the end state in decimal, the runs of
 // one non-default format as "start+length=formatName" (space-separated, empty

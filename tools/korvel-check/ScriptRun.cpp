@@ -2,7 +2,7 @@
 
 #include "core/MslChecker.h"
 
-void checkScript(const QString& text, const LineVisitor& visit)
+void checkScript(const QString& text, const LineVisitor& visit, DocumentKind kind)
 {
     MslChecker checker;
     LineCheckResult result;
@@ -15,7 +15,7 @@ void checkScript(const QString& text, const LineVisitor& visit)
         while (end < length && text[end] != QLatin1Char('\n'))
             ++end;
         const QString line = text.mid(start, end - start);
-        checker.checkLine(MslChecker::lowerCased(line), previousState, result);
+        checker.checkLine(MslChecker::lowerCased(line), previousState, result, kind);
         visit(lineNumber, line, result);
         previousState = result.state;
         if (end == length)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DocumentKind.h"
 #include "core/LineCheckResult.h"
 
 #include <QString>
@@ -9,8 +10,8 @@
 // the state the previous one ended in, exactly as the highlighter does for a
 // document: the lines are the document's lines (an INI script's text ends in
 // a line end, so its last, empty line is checked too) and the checker sees
-// each line lower-cased. `text` is a text as ScriptFile::load gives it, in
+// each line lower-cased, as a line of a document of `kind`. `text` is a text as ScriptFile::load gives it, in
 // which every line break the editor knows is already "\n".
 using LineVisitor = std::function<void(int lineNumber, const QString& line, const LineCheckResult& result)>;
 
-void checkScript(const QString& text, const LineVisitor& visit);
+void checkScript(const QString& text, const LineVisitor& visit, DocumentKind kind = DocumentKind::Remote);

@@ -47,13 +47,17 @@ struct FileOutcome {
     bool errorFound = false;
 };
 
-FileOutcome checkFile(const QString& file, const QString& text, const CheckOptions& options, CheckSummary& summary)
+FileOutcome checkFile(const QString& file, const LoadedScript& loaded, const CheckOptions& options,
+                      CheckSummary& summary)
 {
     FileOutcome outcome;
     const bool verbose = !options.quiet;
     const bool json = options.format == CheckOptions::Format::Json;
+    const DocumentKind kind = options.kindGiven ? options.kind : loaded.kind;
     QString report;
-    checkScript(text, [&](int lineNumber, const QString& line, const LineCheckResult& result) {
+    if (verbose && json && !options.kindGiven)
+        report += jsonFileKind(file, kind);
+    checkScript(loaded.text, [&](int lineNumber, const QString& line, const LineCheckResult& result) {
         if (verbose && options.trace)
             report += traceLine(lineNumber, result);
         for (const LineDiagnostic& diagnostic : result.diagnostics) {
@@ -69,7 +73,7 @@ FileOutcome checkFile(const QString& file, const QString& text, const CheckOptio
             writeTo(stdout, report);
             report.clear();
         }
-    });
+    }, kind);
     writeTo(stdout, report);
     return outcome;
 }
@@ -107,7 +111,7 @@ int main(int argc, char** argv)
             continue;
         }
         ++summary.files;
-        if (checkFile(file, loaded.text, options, summary).errorFound)
+        if (checkFile(file, loaded, options, summary).errorFound)
             errorFound = true;
     }
     if (options.quiet || options.format == CheckOptions::Format::Text)

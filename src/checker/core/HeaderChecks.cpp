@@ -89,6 +89,11 @@ void MslChecker::checkAliasHeader(const QString& text, int& pos)
         pos += 2;
     }
     skipSpaces(text, pos);
+    checkAliasName(text, pos, isLocal);
+}
+
+void MslChecker::checkAliasName(const QString& text, int& pos, bool isLocal)
+{
     const int nameStart = pos;
     skipWord(text, pos);
     setFormat(nameStart, pos - nameStart, FormatId::aliasNameFormat);

@@ -50,6 +50,13 @@ void MslChecker::checkMenuLine(const QString& text, int& pos, int& depth)
     const int labelEnd = colonPos >= 0 ? colonPos : braceForm ? bracePos : length;
     const QString itemName = text.mid(pos, labelEnd - pos).trimmed();
 
+    // A popup file has no menu header: its top-level items are what the
+    // outline lists.
+    if (documentKind == DocumentKind::Popups && depth == 1 && !itemName.isEmpty()
+        && !itemName.startsWith(QLatin1Char('.')) && itemName != QLatin1String("-")
+        && !MenuWords::isEventWord(itemName))
+        setPopupItemBlock(itemName, pos);
+
     if (MenuWords::isEventWord(itemName)) {
         setFormat(pos, itemName.size(), FormatId::menuItemFormat);
     } else {

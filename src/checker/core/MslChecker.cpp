@@ -64,6 +64,15 @@ void MslChecker::setMenuBlock(int namePos)
     h.isLocal = false;
 }
 
+void MslChecker::setPopupItemBlock(const QString& label, int labelPos)
+{
+    HeaderRecord& h = out->header;
+    h.blockKind = HeaderKind::Menu;
+    h.blockName = label;
+    h.namePos = labelPos;
+    h.isLocal = false;
+}
+
 void MslChecker::markGroupLine(GroupMark kind)
 {
     out->header.groupMark = true;

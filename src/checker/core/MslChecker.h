@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BlockState.h"
+#include "DocumentKind.h"
 #include "FormatId.h"
 #include "LineCheckResult.h"
 
@@ -26,6 +27,7 @@ struct Control;
 //
 // The operations are grouped by concern, one source file each:
 //   RootScanner.cpp         the dispatcher and the root level
+//   DocumentKindChecks.cpp  the top level of alias, popup, variable and user files
 //   HeaderChecks.cpp        alias, dialog, menu, on, ctcp and raw headers
 //   DialogTableChecks.cpp   lines inside a dialog table
 //   MenuBodyChecks.cpp      lines inside a menu body
@@ -40,9 +42,11 @@ class MslChecker
 {
 public:
     // Checks `lower` (a lower-cased line) that follows a line which ended in
-    // `previousState` (-1 for the first line counts as the root). `result` is
-    // overwritten; pass the same object line after line to spare allocations.
-    void checkLine(const QString& lower, int previousState, LineCheckResult& result);
+    // `previousState` (-1 for the first line counts as the root), as a line
+    // of a document of `kind`. `result` is overwritten; pass the same object
+    // line after line to spare allocations.
+    void checkLine(const QString& lower, int previousState, LineCheckResult& result,
+                   DocumentKind kind = DocumentKind::Remote);
 
     // The lower-cased copy of a line that checkLine expects: QString::toLower,
     // except that a position in the copy is always the same position in the
@@ -79,6 +83,7 @@ private:
     void setDialogBlock(const QString& name, int namePos, bool isLocal);
     void setEventBlock(const QString& name, const QString& detail, int namePos);
     void setMenuBlock(int namePos);
+    void setPopupItemBlock(const QString& label, int labelPos);
     void markGroupLine(GroupMark kind);
     void setOpensBlock(bool opens);
     void addIdentifierRecord(const QString& name, int start, int end, int propertyPos, bool hasParens,
@@ -88,6 +93,7 @@ private:
     // ---- The root level and the dispatcher (RootScanner.cpp).
     bool takeOpeningBrace(const QString& text, int& pos, int& depth);
     void checkRootLevel(const QString& text, bool inGroup);
+    bool takeRootComment(const QString& text, int pos, bool inGroup);
     void checkRootComment(const QString& text, bool inGroup);
     void checkGroupLine(const QString& text, bool inGroup);
     bool checkRootHeader(const QString& text, bool inGroup);
@@ -98,6 +104,8 @@ private:
 
     // ---- Headers (HeaderChecks.cpp).
     void checkAliasHeader(const QString& text, int& pos);
+    // The name after "alias" (and its switch); pos at the name, left after it.
+    void checkAliasName(const QString& text, int& pos, bool isLocal);
     void checkDialogHeader(const QString& text, int& pos);
     void checkMenuHeader(const QString& text, int& pos);
     bool checkAccessLevel(const QString& text, int& pos);
@@ -111,6 +119,16 @@ private:
     void checkMessageTargets(const QString& field, int fieldPos, const QString& block);
     void checkChannelTargets(const QString& field, int fieldPos, const QString& block);
     void checkDialogIds(const QString& field, int fieldPos, const QString& block);
+
+    // ---- The top level of the other document kinds (DocumentKindChecks.cpp):
+    // an alias file's line is the line behind an "alias" header, a popup
+    // file's line an item line of a menu body.
+    void checkDocumentLine(const QString& text, int& pos, bool inGroup);
+    void checkAliasFileLine(const QString& text, int& pos, bool inGroup);
+    void checkPopupFileLine(const QString& text, int& pos, bool inGroup);
+    void checkVariableFileLine(const QString& text, int& pos);
+    void checkUserFileLine(const QString& text, int& pos);
+    void reportKindLine(const QString& text, int pos, QLatin1String block, const QString& message);
 
     // ---- Dialog tables (DialogTableChecks.cpp): each returns where the
     // next line stands: still in the table (DialogTable), in a comment
@@ -218,6 +236,7 @@ private:
     void checkFollowingStatement(const QString& text, int& pos, int& depth);
 
     LineCheckResult* out = nullptr;
+    DocumentKind documentKind = DocumentKind::Remote;
     // Set by a check when the rest of the line must not be scanned.
     bool stopLine = false;
     // Set while the parameters of $calc are scanned.

@@ -49,9 +49,10 @@ const QString trailingTextMessage = QStringLiteral("Trailing text after end of a
 
 } // namespace
 
-void MslChecker::checkLine(const QString& lower, int previousState, LineCheckResult& result)
+void MslChecker::checkLine(const QString& lower, int previousState, LineCheckResult& result, DocumentKind kind)
 {
     out = &result;
+    documentKind = kind;
     result.reset(lower.size());
     stopLine = false;
     inCalc = false;
@@ -65,30 +66,34 @@ void MslChecker::checkLine(const QString& lower, int previousState, LineCheckRes
         // A line never checked before (or the first line) starts at the
         // root. A value no line of ours ends in is taken for stray root text.
         if (previousState == -1 || previousState == encode(level)) {
-            checkRootLevel(lower, level.inGroup);
+            checkDocumentLine(lower, pos, level.inGroup);
         } else {
             out->state = rootState(level.inGroup);
             reportUnexpectedRootText(lower);
         }
-        return;
+        break;
     case Kind::RootComment:
         checkRootComment(lower, level.inGroup);
-        return;
+        break;
     case Kind::DialogTable:
         out->state = encode(checkDialogLine(lower), 0, level.inGroup);
-        return;
+        break;
     case Kind::AliasBody:
     case Kind::EventBody:
     case Kind::MenuBody:
         checkBodyLine(lower, pos, level, previousState);
-        return;
+        break;
     case Kind::DialogComment:
     case Kind::AliasComment:
     case Kind::EventComment:
     case Kind::MenuComment:
         checkBodyComment(lower, pos, level, previousState);
-        return;
+        break;
     }
+    // A popup file is one menu body without its header: its top level is
+    // the root, not a menu body one brace deep.
+    if (kind == DocumentKind::Popups && out->state == encode(Kind::MenuBody, 1, level.inGroup))
+        out->state = rootState(level.inGroup);
 }
 
 bool MslChecker::takeOpeningBrace(const QString& text, int& pos, int& depth)
@@ -109,19 +114,8 @@ void MslChecker::checkRootLevel(const QString& text, bool inGroup)
     int pos = 0;
     skipSpaces(text, pos);
 
-    if (hasAt(text, pos, "/*")) {
-        // Opens a comment even when the line also ends with "*/": only a line
-        // that starts with "*/" closes it.
-        setFormat(0, length, FormatId::commentFormat);
-        out->state = encode(Kind::RootComment, 0, inGroup);
-        markTasks(text, 0, CommentStart::BlockOpener);
+    if (takeRootComment(text, pos, inGroup))
         return;
-    }
-    if (hasAt(text, pos, ";")) {
-        setFormat(0, length, FormatId::commentFormat);
-        markTasks(text, 0, CommentStart::Semicolon);
-        return;
-    }
     if (hasAt(text, pos, "rem")) {
         setFormat(0, length, FormatId::commentFormat);
         addError(Severity::Information, 0, QStringLiteral("root"), remMessage);
@@ -139,6 +133,25 @@ void MslChecker::checkRootLevel(const QString& text, bool inGroup)
     if (!inGroup)
         setFormat(0, length, FormatId::errorFormat);
     reportUnexpectedRootText(text);
+}
+
+bool MslChecker::takeRootComment(const QString& text, int pos, bool inGroup)
+{
+    const int length = text.size();
+    if (hasAt(text, pos, "/*")) {
+        // Opens a comment even when the line also ends with "*/": only a line
+        // that starts with "*/" closes it.
+        setFormat(0, length, FormatId::commentFormat);
+        out->state = encode(Kind::RootComment, 0, inGroup);
+        markTasks(text, 0, CommentStart::BlockOpener);
+        return true;
+    }
+    if (hasAt(text, pos, ";")) {
+        setFormat(0, length, FormatId::commentFormat);
+        markTasks(text, 0, CommentStart::Semicolon);
+        return true;
+    }
+    return false;
 }
 
 void MslChecker::checkGroupLine(const QString& text, bool inGroup)

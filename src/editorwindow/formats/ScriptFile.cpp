@@ -10,6 +10,33 @@
 
 namespace ScriptFile {
 
+namespace {
+
+// The kind comes from the sections; a popup file that holds several popup
+// menus keeps their section lines in the text, so that each menu is saved
+// back under its own section.
+void readIniScript(const QString& fileText, LoadedScript& loaded)
+{
+    const QStringList sections = ScriptLayout::iniSections(fileText);
+    QStringList lowerSections;
+    for (const QString& section : sections)
+        lowerSections.append(section.toLower());
+    loaded.kind = DocumentKinds::fromSections(lowerSections);
+    int popupSections = 0;
+    for (int i = 0; i < sections.size(); ++i) {
+        DocumentKind kind = DocumentKind::Remote;
+        if (!DocumentKinds::fromSection(lowerSections[i], &kind) || kind != loaded.kind)
+            continue;
+        if (loaded.kind != DocumentKind::Remote && loaded.iniSection.isEmpty())
+            loaded.iniSection = sections[i];
+        if (kind == DocumentKind::Popups)
+            ++popupSections;
+    }
+    loaded.text = ScriptLayout::iniTextFromFile(fileText, popupSections > 1);
+}
+
+} // namespace
+
 bool isIniScript(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
@@ -43,17 +70,26 @@ LoadedScript load(const QString& path)
         return loaded;
     }
     DecodedScript decoded = decodeScriptBytes(bytes);
-    loaded.text = isIniScript(path) ? ScriptLayout::iniTextFromFile(decoded.text)
-                                    : ScriptLayout::plainTextFromFile(std::move(decoded.text));
+    if (isIniScript(path)) {
+        readIniScript(decoded.text, loaded);
+    } else {
+        loaded.text = ScriptLayout::plainTextFromFile(std::move(decoded.text));
+        loaded.kind = DocumentKinds::fromContent(loaded.text);
+    }
     loaded.encoding = decoded.encoding;
     loaded.ok = true;
     return loaded;
 }
 
-bool save(const QString& path, const QString& text, ScriptEncoding encoding, QString* error)
+bool save(const QString& path, const QString& text, ScriptEncoding encoding, QString* error, DocumentKind kind,
+          const QString& iniSection)
 {
-    const QString fileText = isIniScript(path) ? ScriptLayout::iniFileFromText(text)
-                                               : ScriptLayout::plainFileFromText(text);
+    const QString section = kind == DocumentKind::Remote || iniSection.isEmpty()
+        ? QString(DocumentKinds::defaultSection(kind))
+        : iniSection;
+    const QString fileText = isIniScript(path)
+        ? ScriptLayout::iniFileFromText(text, section, kind == DocumentKind::Popups)
+        : ScriptLayout::plainFileFromText(text);
     const QByteArray bytes = encodeScriptText(fileText, encoding);
 
     // QSaveFile writes beside the file and renames over it only after a

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScriptEncoding.h"
+#include "core/DocumentKind.h"
 
 #include <QString>
 
@@ -11,6 +12,12 @@ struct LoadedScript {
     QString text;
     ScriptEncoding encoding = ScriptEncoding::Utf8;
     QString error;   // why the file could not be read (without its path); empty when ok
+    // What the file holds: from its INI sections, or for a plain file from
+    // its lines (DocumentKinds::fromSections, fromContent).
+    DocumentKind kind = DocumentKind::Remote;
+    // For an INI file of a kind other than remote: the section its lines
+    // came from, as written, to save them under again. Empty otherwise.
+    QString iniSection;
 };
 
 // Reading and writing the two script formats: plain scripts (".mrc" and
@@ -28,11 +35,14 @@ bool isIniScript(const QString& path);
 LoadedScript load(const QString& path);
 
 // Writes `text` (an editor text with "\n" line ends) in the format the path
-// calls for, with CR LF line ends, in encodingForSave(text, encoding).
+// calls for, with CR LF line ends, in encodingForSave(text, encoding). An
+// INI file gets the section `iniSection`, or the kind's own section when it
+// is empty; remote scripts always get "[script]".
 // The file is replaced only once the new contents are completely written:
 // on failure the old file stays as it was, the function returns false and
 // `*error` (when given) says why.
-bool save(const QString& path, const QString& text, ScriptEncoding encoding, QString* error);
+bool save(const QString& path, const QString& text, ScriptEncoding encoding, QString* error,
+          DocumentKind kind = DocumentKind::Remote, const QString& iniSection = QString());
 
 // The encoding save() will really use; the editor remembers it after a
 // successful save so that the next save and the status show the truth.

@@ -1,5 +1,7 @@
 #include "ScriptLayout.h"
 
+#include "core/DocumentKind.h"
+
 #include <utility>
 
 namespace ScriptLayout {
@@ -64,13 +66,18 @@ QString plainFileFromText(const QString& editorText)
     return text;
 }
 
-QString iniTextFromFile(const QString& fileText)
+QString iniTextFromFile(const QString& fileText, bool keepPopupSections)
 {
     QString text;
     text.reserve(fileText.size());
     for (const QString& line : lines(toEditorLineEnds(fileText))) {
-        if (line.startsWith(QLatin1Char('[')))
+        if (line.startsWith(QLatin1Char('['))) {
+            if (keepPopupSections && isPopupSectionLine(line)) {
+                text.append(line);
+                text.append(QLatin1Char('\n'));
+            }
             continue;
+        }
         const int equals = line.indexOf(QLatin1Char('='));
         text.append(QStringView(line).mid(equals + 1));
         text.append(QLatin1Char('\n'));
@@ -78,12 +85,24 @@ QString iniTextFromFile(const QString& fileText)
     return text;
 }
 
-QString iniFileFromText(const QString& editorText)
+QString iniFileFromText(const QString& editorText, const QString& section, bool popupSectionLines)
 {
-    QString file = QStringLiteral("[script]\r\n");
-    file.reserve(editorText.size() + editorText.size() / 4 + 16);
+    QString file;
+    file.reserve(editorText.size() + editorText.size() / 4 + section.size() + 16);
+    const QStringList textLines = lines(toEditorLineEnds(editorText));
+    if (!popupSectionLines || textLines.isEmpty() || !isPopupSectionLine(textLines.first())) {
+        file.append(QLatin1Char('['));
+        file.append(section);
+        file.append(QLatin1String("]\r\n"));
+    }
     int number = 0;
-    for (const QString& line : lines(toEditorLineEnds(editorText))) {
+    for (const QString& line : textLines) {
+        if (popupSectionLines && isPopupSectionLine(line)) {
+            file.append(line);
+            file.append(QLatin1String("\r\n"));
+            number = 0;
+            continue;
+        }
         file.append(QLatin1Char('n'));
         file.append(QString::number(number++));
         file.append(QLatin1Char('='));
@@ -91,6 +110,25 @@ QString iniFileFromText(const QString& editorText)
         file.append(QLatin1String("\r\n"));
     }
     return file;
+}
+
+QStringList iniSections(const QString& fileText)
+{
+    QStringList sections;
+    for (const QString& line : lines(toEditorLineEnds(fileText))) {
+        if (!line.startsWith(QLatin1Char('[')))
+            continue;
+        const int close = line.indexOf(QLatin1Char(']'));
+        sections.append(line.mid(1, close < 0 ? -1 : close - 1));
+    }
+    return sections;
+}
+
+bool isPopupSectionLine(const QString& line)
+{
+    DocumentKind kind = DocumentKind::Remote;
+    return line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))
+        && DocumentKinds::fromSection(line.mid(1, line.size() - 2).toLower(), &kind) && kind == DocumentKind::Popups;
 }
 
 } // namespace ScriptLayout

@@ -26,7 +26,21 @@ QString plainFileFromText(const QString& editorText);
 // dropped and every other line loses everything up to its first "="; each
 // kept line ends in "\n", so the text ends in one. On saving, the file gets
 // exactly one "[script]" section with the keys n0, n1, ... in order.
-QString iniTextFromFile(const QString& fileText);
-QString iniFileFromText(const QString& editorText);
+//
+// Popup files keep each popup menu in a section of its own ("[cpopup]",
+// "[mpopup]", ...). Loaded with keepPopupSections, the header lines of those
+// sections stay in the text as lines; saved with popupSectionLines, such a
+// line starts a new section, numbered from n0 again, and the text before the
+// first one goes under `section`.
+QString iniTextFromFile(const QString& fileText, bool keepPopupSections = false);
+QString iniFileFromText(const QString& editorText, const QString& section = QStringLiteral("script"),
+                        bool popupSectionLines = false);
+
+// The section names of an INI file, as written (without the brackets), in
+// file order.
+QStringList iniSections(const QString& fileText);
+
+// `line` is the header line of one of the five popup sections, in any case.
+bool isPopupSectionLine(const QString& line);
 
 } // namespace ScriptLayout

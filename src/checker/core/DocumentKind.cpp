@@ -1,0 +1,235 @@
+#include "DocumentKind.h"
+
+#include "TextScan.h"
+
+namespace {
+
+struct KindName {
+    DocumentKind kind;
+    const char* name;
+    const char* section;   // where an INI file of the kind keeps its lines
+};
+
+const KindName kindNames[] = {
+    {DocumentKind::Remote, "remote", "script"},
+    {DocumentKind::Aliases, "aliases", "aliases"},
+    {DocumentKind::Popups, "popups", "cpopup"},
+    {DocumentKind::Variables, "variables", "variables"},
+    {DocumentKind::Users, "users", "users"},
+};
+
+struct SectionKind {
+    const char* section;
+    DocumentKind kind;
+};
+
+// The INI sections mIRC keeps script lines in. The five popup sections are
+// the status window, channel, query, nick list and menu bar popups.
+const SectionKind sectionKinds[] = {
+    {"script", DocumentKind::Remote},
+    {"aliases", DocumentKind::Aliases},
+    {"bpopup", DocumentKind::Popups},
+    {"cpopup", DocumentKind::Popups},
+    {"qpopup", DocumentKind::Popups},
+    {"lpopup", DocumentKind::Popups},
+    {"mpopup", DocumentKind::Popups},
+    {"variables", DocumentKind::Variables},
+    {"users", DocumentKind::Users},
+};
+
+// A top-level line that starts with one of these makes a file a remote
+// script. The colons and the brace keep a popup item such as "On top:..."
+// or an alias named "raw" from passing for a header.
+struct HeaderShape {
+    const char* keyword;
+    int colons;          // at least this many colons after the keyword
+    bool endsInBrace;    // the line ends with "{"
+};
+
+const HeaderShape headerShapes[] = {
+    {"alias ", 0, false},
+    {"on ", 2, false},
+    {"ctcp ", 1, false},
+    {"raw ", 1, false},
+    {"dialog ", 0, true},
+    {"menu ", 0, true},
+};
+
+const KindName& entryOf(DocumentKind kind)
+{
+    for (const KindName& entry : kindNames)
+        if (entry.kind == kind)
+            return entry;
+    return kindNames[0];
+}
+
+bool isHeaderLine(const QString& line)
+{
+    for (const HeaderShape& shape : headerShapes) {
+        if (!line.startsWith(QLatin1String(shape.keyword)))
+            continue;
+        const int colons = int(line.count(QLatin1Char(':')));
+        if (colons >= shape.colons && (!shape.endsInBrace || line.endsWith(QLatin1Char('{'))))
+            return true;
+    }
+    return false;
+}
+
+bool isVariableLine(const QString& line)
+{
+    return line.size() > 1 && line[0] == QLatin1Char('%') && line[1] != QLatin1Char(' ');
+}
+
+bool isUserLine(const QString& line)
+{
+    const int colon = int(line.indexOf(QLatin1Char(':')));
+    if (colon <= 0 || line.contains(QLatin1Char(' ')))
+        return false;
+    const QStringView mask = QStringView(line).mid(colon + 1);
+    for (const char c : {'!', '@', '*', '.'})
+        if (mask.contains(QLatin1Char(c)))
+            return true;
+    return false;
+}
+
+bool isPopupLine(const QString& line)
+{
+    if (line.startsWith(QLatin1Char('.')) || line == QLatin1String("-"))
+        return true;
+    const int colon = int(line.indexOf(QLatin1Char(':')));
+    if (colon <= 0)
+        return false;
+    const QStringView label = QStringView(line).left(colon);
+    return !label.contains(QLatin1Char('/')) && !label.contains(QLatin1Char('{')) && !label.contains(QLatin1Char('|'));
+}
+
+// "name commands", "/name commands" or "name {": a name and something after it.
+bool isAliasLine(const QString& line)
+{
+    int pos = line.startsWith(QLatin1Char('/')) ? 1 : 0;
+    const int nameStart = pos;
+    while (pos < line.size() && line[pos] != QLatin1Char(' ')) {
+        if (line[pos] == QLatin1Char(':'))
+            return false;
+        ++pos;
+    }
+    if (pos == nameStart || pos == line.size())
+        return false;
+    const QChar first = line[nameStart];
+    return first != QLatin1Char('%') && first != QLatin1Char('$') && first != QLatin1Char('{')
+        && first != QLatin1Char('}') && first != QLatin1Char('#') && first != QLatin1Char('.');
+}
+
+// The change a line makes to the number of open braces: standalone "{" and
+// "}" words only, as the checker counts them.
+int braceBalance(const QString& line)
+{
+    int balance = 0;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if ((c != QLatin1Char('{') && c != QLatin1Char('}')) || (i > 0 && line[i - 1] != QLatin1Char(' '))
+            || !TextScan::isStandalone(line, i))
+            continue;
+        balance += c == QLatin1Char('{') ? 1 : -1;
+    }
+    return balance;
+}
+
+struct ShapeCount {
+    DocumentKind kind;
+    bool (*fits)(const QString& line);
+};
+
+// Tried in this order; on equal counts the earlier, narrower shape wins (a
+// popup item "Op nick:/op $1" also has the shape of an alias line).
+const ShapeCount lineShapes[] = {
+    {DocumentKind::Variables, isVariableLine},
+    {DocumentKind::Users, isUserLine},
+    {DocumentKind::Popups, isPopupLine},
+    {DocumentKind::Aliases, isAliasLine},
+};
+
+} // namespace
+
+namespace DocumentKinds {
+
+int count()
+{
+    return int(sizeof kindNames / sizeof kindNames[0]);
+}
+
+DocumentKind at(int index)
+{
+    return kindNames[index].kind;
+}
+
+QLatin1String name(DocumentKind kind)
+{
+    return QLatin1String(entryOf(kind).name);
+}
+
+bool fromName(const QString& word, DocumentKind* kind)
+{
+    for (const KindName& entry : kindNames) {
+        if (word == QLatin1String(entry.name)) {
+            *kind = entry.kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+QLatin1String defaultSection(DocumentKind kind)
+{
+    return QLatin1String(entryOf(kind).section);
+}
+
+bool fromSection(const QString& section, DocumentKind* kind)
+{
+    for (const SectionKind& entry : sectionKinds) {
+        if (section == QLatin1String(entry.section)) {
+            *kind = entry.kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+DocumentKind fromSections(const QStringList& sections)
+{
+    if (sections.contains(QLatin1String("script")))
+        return DocumentKind::Remote;
+    DocumentKind kind = DocumentKind::Remote;
+    for (const QString& section : sections)
+        if (fromSection(section, &kind))
+            return kind;
+    return DocumentKind::Remote;
+}
+
+DocumentKind fromContent(const QString& text)
+{
+    constexpr int shapeCount = int(sizeof lineShapes / sizeof lineShapes[0]);
+    int fitting[shapeCount] = {};
+    int topLevelLines = 0;
+    int depth = 0;
+    for (const QStringView view : QStringView(text).split(QLatin1Char('\n'))) {
+        const QString line = view.trimmed().toString().toLower();
+        const bool topLevel = depth <= 0;
+        depth = qMax(0, depth + braceBalance(line));
+        if (!topLevel || line.isEmpty() || line.startsWith(QLatin1Char(';')))
+            continue;
+        if (isHeaderLine(line))
+            return DocumentKind::Remote;
+        ++topLevelLines;
+        for (int i = 0; i < shapeCount; ++i)
+            if (lineShapes[i].fits(line))
+                ++fitting[i];
+    }
+    int best = -1;
+    for (int i = 0; i < shapeCount; ++i)
+        if (fitting[i] * 2 > topLevelLines && (best < 0 || fitting[i] > fitting[best]))
+            best = i;
+    return best < 0 ? DocumentKind::Remote : lineShapes[best].kind;
+}
+
+} // namespace DocumentKinds
