@@ -13,6 +13,14 @@ void MslSyntaxHighlighter::setFileName(const QString& name)
     fileName = name;
 }
 
+void MslSyntaxHighlighter::setDocumentKind(DocumentKind newKind)
+{
+    if (newKind == kind)
+        return;
+    kind = newKind;
+    rehighlight();
+}
+
 void MslSyntaxHighlighter::pauseHighlighting()
 {
     paused = true;
@@ -75,7 +83,7 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
     setCurrentBlockState(BlockState::root);
     resetBlockData();
 
-    checker.checkLine(MslChecker::lowerCased(text), previousBlockState(), result);
+    checker.checkLine(MslChecker::lowerCased(text), previousBlockState(), result, kind);
 
     applyFormats();
     recordHeader();

@@ -23,6 +23,11 @@ public:
     void setFileName(const QString& name);
     QString getFileName() const { return fileName; }
 
+    // What the document holds; checking follows it. Changing it checks the
+    // whole document again.
+    void setDocumentKind(DocumentKind kind);
+    DocumentKind documentKind() const { return kind; }
+
     void pauseHighlighting();
     void resumeHighlighting();
     bool isPaused() const { return paused; }
@@ -47,6 +52,7 @@ private:
 
     QString fileName;
     bool paused = false;
+    DocumentKind kind = DocumentKind::Remote;
     MslChecker checker;
     LineCheckResult result;   // reused from line to line to spare allocations
 };

@@ -1,5 +1,6 @@
 #include "MdiChildEditor.h"
 
+#include "DocumentKindSelector.h"
 #include "MslSyntaxHighlighter.h"
 #include "MslTextEditor.h"
 
@@ -109,6 +110,18 @@ void MdiChildEditor::buildStatusBar()
     statusBar()->addWidget(sizeLabel);
     statusBar()->addWidget(encodingLabel);
     showEncoding();
+    kindSelector = new DocumentKindSelector(this);
+    statusBar()->addPermanentWidget(kindSelector);
+    connect(kindSelector, &DocumentKindSelector::kindChosen, this, &MdiChildEditor::setDocumentKind);
+}
+
+void MdiChildEditor::setDocumentKind(DocumentKind kind)
+{
+    kindSelector->showKind(kind);
+    DocumentKind sectionKind = DocumentKind::Remote;
+    if (!DocumentKinds::fromSection(iniSection.toLower(), &sectionKind) || sectionKind != kind)
+        iniSection.clear();
+    highlighter->setDocumentKind(kind);
 }
 
 void MdiChildEditor::showEncoding()
@@ -164,6 +177,8 @@ void MdiChildEditor::loadDocument(const QFileInfo& fileToLoad, bool isNew, bool 
     }
     encoding = loaded.encoding;
     showEncoding();
+    iniSection = loaded.iniSection;
+    setDocumentKind(loaded.kind);
     editor->setPlainText(loaded.text);
     highlighter->setFileName(file.absoluteFilePath());
     editor->document()->setModified(false);
@@ -196,7 +211,7 @@ bool MdiChildEditor::saveFileClicked()
     if (!confirmEncodingChange(written))
         return false;
     QString error;
-    if (!ScriptFile::save(file.absoluteFilePath(), text, encoding, &error)) {
+    if (!ScriptFile::save(file.absoluteFilePath(), text, encoding, &error, highlighter->documentKind(), iniSection)) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Error saving file"),
                         QStringLiteral("Error accessing file `%1'").arg(file.absoluteFilePath()), QMessageBox::Ok,
                         this);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QString>
 
+class DocumentKindSelector;
 class DocumentSearch;
 class LineEditBtn;
 class MslSyntaxHighlighter;
@@ -85,6 +86,9 @@ public slots:
     bool saveFileClicked();
     void blocksChange(int bcount);
     void documentedModified(bool changed);
+    // Checks the document as a file of `kind` from now on; an INI file is
+    // saved under that kind's section.
+    void setDocumentKind(DocumentKind kind);
 
     // The find and replace bar (MdiChildEditorSearch.cpp).
     void openSearchBox();
@@ -133,6 +137,7 @@ private:
     QLabel* sizeLabel = nullptr;
     QAction* editDialogAction = nullptr;
     QLabel* encodingLabel = nullptr;
+    DocumentKindSelector* kindSelector = nullptr;
 
     QDockWidget* searchBar = nullptr;
     LineEditBtn* searchBox = nullptr;
@@ -162,4 +167,7 @@ private:
     // Written back on save, so that a file keeps the encoding it came in.
     ScriptEncoding encoding = ScriptEncoding::Utf8;
     bool encodingChangeConfirmed = false;
+    // The INI section the lines came from, when it is one of the document
+    // kind's; saved under again.
+    QString iniSection;
 };

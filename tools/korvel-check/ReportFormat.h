@@ -17,7 +17,8 @@ QString textDiagnostic(const QString& file, int lineNumber, const QString& line,
 // {"file":…,"line":…,"pos":…,"type":…,"block":…,"message":…} on one line.
 QString jsonDiagnostic(const QString& file, int lineNumber, const LineDiagnostic& diagnostic);
 
-// {"file":…,"kind":…} on one line: the kind a file was checked as.
+// {"file":…,"kind":…} on one line: the kind a file was checked as, when it
+// is not a remote script.
 QString jsonFileKind(const QString& file, DocumentKind kind);
 
 // LINE<TAB>STATE<TAB>SPANS<TAB>RECORD: the end state in decimal, the runs of

@@ -44,7 +44,8 @@ int diagnosticEnd(const QString& text, const QVector<FormatId>& formats, int pos
 
 } // namespace
 
-CheckedDocument::CheckedDocument(const QString& text)
+CheckedDocument::CheckedDocument(const QString& text, DocumentKind kind)
+    : kind(kind)
 {
     setText(text);
 }
@@ -112,7 +113,7 @@ void CheckedDocument::checkFrom(int first, int editedEnd)
 void CheckedDocument::checkLine(int index, int stateIn)
 {
     CheckedLine& line = lines[index];
-    checker.checkLine(MslChecker::lowerCased(line.text), stateIn, scratch);
+    checker.checkLine(MslChecker::lowerCased(line.text), stateIn, scratch, kind);
     line.stateIn = stateIn;
     line.stateOut = scratch.state;
     line.diagnostics = scratch.diagnostics;

@@ -38,8 +38,10 @@ Q_DECLARE_TYPEINFO(CheckedLine, Q_RELOCATABLE_TYPE);
 class CheckedDocument
 {
 public:
-    explicit CheckedDocument(const QString& text = QString());
+    explicit CheckedDocument(const QString& text = QString(), DocumentKind kind = DocumentKind::Remote);
 
+    // The text is checked as a file of this kind (remote unless told).
+    void setKind(DocumentKind newKind) { kind = newKind; }
     void setText(const QString& text);
     // Replaces the text between two positions (clamped to the document).
     void replace(TextPosition from, TextPosition to, const QString& text);
@@ -62,6 +64,7 @@ private:
     QVector<CheckedLine> lines;
     QVector<LineDiagnosticsJson> linesJson;   // one per line
     MslChecker checker;
+    DocumentKind kind = DocumentKind::Remote;
     LineCheckResult scratch;
     int lastChecked = 0;
 };

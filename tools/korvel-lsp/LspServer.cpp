@@ -239,7 +239,7 @@ const CheckedDocument* LspServer::requestedDocument(const QJsonObject& params,
     if (url.isLocalFile()) {
         const LoadedScript loaded = ScriptFile::load(url.toLocalFile());
         if (loaded.ok) {
-            fromDisk = std::make_unique<CheckedDocument>(loaded.text);
+            fromDisk = std::make_unique<CheckedDocument>(loaded.text, loaded.kind);
             return fromDisk.get();
         }
         reason = QStringLiteral("it is not open and cannot be read: ") + loaded.error;
@@ -305,6 +305,11 @@ void LspServer::didOpen(const QJsonObject& params)
         return;
     }
     OpenDocument& open = documents[uri.toString()];
+    // The kind of a plain script is told once, as the editor does on
+    // loading: an edit that passes through another shape must not change how
+    // the file is read. (The client sends an INI file as it is on disk.)
+    if (!ScriptFile::isIniScript(QUrl(uri.toString()).path()))
+        open.document.setKind(DocumentKinds::fromContent(text.toString()));
     open.document.setText(text.toString());
     open.version = textDocument.value(QStringLiteral("version")).toInt(-1);
     publishDiagnostics(uri.toString(), open);

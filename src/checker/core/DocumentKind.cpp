@@ -1,6 +1,10 @@
 #include "DocumentKind.h"
 
 #include "TextScan.h"
+#include "tables/CommandNames.h"
+
+#include <QSet>
+#include <utility>
 
 namespace {
 
@@ -75,12 +79,12 @@ bool isHeaderLine(const QString& line)
     return false;
 }
 
-bool isVariableLine(const QString& line)
+bool isVariableLine(const QString& line, const QSet<QStringView>&)
 {
     return line.size() > 1 && line[0] == QLatin1Char('%') && line[1] != QLatin1Char(' ');
 }
 
-bool isUserLine(const QString& line)
+bool isUserLine(const QString& line, const QSet<QStringView>&)
 {
     const int colon = int(line.indexOf(QLatin1Char(':')));
     if (colon <= 0 || line.contains(QLatin1Char(' ')))
@@ -92,7 +96,7 @@ bool isUserLine(const QString& line)
     return false;
 }
 
-bool isPopupLine(const QString& line)
+bool isPopupLine(const QString& line, const QSet<QStringView>&)
 {
     if (line.startsWith(QLatin1Char('.')) || line == QLatin1String("-"))
         return true;
@@ -103,8 +107,45 @@ bool isPopupLine(const QString& line)
     return !label.contains(QLatin1Char('/')) && !label.contains(QLatin1Char('{')) && !label.contains(QLatin1Char('|'));
 }
 
-// "name commands", "/name commands" or "name {": a name and something after it.
-bool isAliasLine(const QString& line)
+// Words that start a statement without being commands.
+const char* const statementWords[] = {"if", "elseif", "else", "while"};
+
+// The commands of an alias line start like a statement: a "/" (or "." or
+// "!") before a command, a "{", an identifier, a variable, a command name, a
+// condition, or one of the file's own aliases (`names`). Two plain words
+// ("stray text") are not an alias line.
+bool startsLikeCode(QStringView code, const QSet<QStringView>& names)
+{
+    bool slashed = false;
+    while (!code.isEmpty() && (code[0] == QLatin1Char('/') || code[0] == QLatin1Char('.') || code[0] == QLatin1Char('!'))) {
+        slashed = slashed || code[0] == QLatin1Char('/');
+        code = code.mid(1);
+    }
+    if (slashed)
+        return true;
+    if (code.isEmpty())
+        return false;
+    if (code[0] == QLatin1Char('{') || code[0] == QLatin1Char('$') || code[0] == QLatin1Char('%'))
+        return true;
+    const qsizetype space = code.indexOf(QLatin1Char(' '));
+    const QStringView word = space < 0 ? code : code.left(space);
+    for (const char* statementWord : statementWords)
+        if (word == QLatin1String(statementWord))
+            return true;
+    return CommandNames::contains(word) || names.contains(word);
+}
+
+// The word an alias line would define: its first word without a "/".
+QStringView aliasName(QStringView line)
+{
+    if (line.startsWith(QLatin1Char('/')))
+        line = line.mid(1);
+    const qsizetype space = line.indexOf(QLatin1Char(' '));
+    return space < 0 ? line : line.left(space);
+}
+
+// "name commands", "/name commands" or "name {": a name and code after it.
+bool isAliasLine(const QString& line, const QSet<QStringView>& names)
 {
     int pos = line.startsWith(QLatin1Char('/')) ? 1 : 0;
     const int nameStart = pos;
@@ -116,8 +157,10 @@ bool isAliasLine(const QString& line)
     if (pos == nameStart || pos == line.size())
         return false;
     const QChar first = line[nameStart];
-    return first != QLatin1Char('%') && first != QLatin1Char('$') && first != QLatin1Char('{')
-        && first != QLatin1Char('}') && first != QLatin1Char('#') && first != QLatin1Char('.');
+    if (first == QLatin1Char('%') || first == QLatin1Char('$') || first == QLatin1Char('{') || first == QLatin1Char('}')
+        || first == QLatin1Char('#') || first == QLatin1Char('.'))
+        return false;
+    return startsLikeCode(QStringView(line).mid(pos).trimmed(), names);
 }
 
 // The change a line makes to the number of open braces: standalone "{" and
@@ -137,7 +180,9 @@ int braceBalance(const QString& line)
 
 struct ShapeCount {
     DocumentKind kind;
-    bool (*fits)(const QString& line);
+    // `names`: the first words of the file's top-level lines, which an
+    // alias file defines as aliases.
+    bool (*fits)(const QString& line, const QSet<QStringView>& names);
 };
 
 // Tried in this order; on equal counts the earlier, narrower shape wins (a
@@ -208,26 +253,33 @@ DocumentKind fromSections(const QStringList& sections)
 
 DocumentKind fromContent(const QString& text)
 {
-    constexpr int shapeCount = int(sizeof lineShapes / sizeof lineShapes[0]);
-    int fitting[shapeCount] = {};
-    int topLevelLines = 0;
+    // The top-level lines, lower-cased and trimmed: comments, blank lines
+    // and the lines inside braces say nothing of the file's kind.
+    QStringList topLevel;
     int depth = 0;
     for (const QStringView view : QStringView(text).split(QLatin1Char('\n'))) {
         const QString line = view.trimmed().toString().toLower();
-        const bool topLevel = depth <= 0;
+        const bool atTop = depth <= 0;
         depth = qMax(0, depth + braceBalance(line));
-        if (!topLevel || line.isEmpty() || line.startsWith(QLatin1Char(';')))
+        if (!atTop || line.isEmpty() || line.startsWith(QLatin1Char(';')))
             continue;
         if (isHeaderLine(line))
             return DocumentKind::Remote;
-        ++topLevelLines;
-        for (int i = 0; i < shapeCount; ++i)
-            if (lineShapes[i].fits(line))
-                ++fitting[i];
+        topLevel.append(line);
     }
+    QSet<QStringView> names;
+    for (const QString& line : std::as_const(topLevel))
+        names.insert(aliasName(line));
+
+    constexpr int shapeCount = int(sizeof lineShapes / sizeof lineShapes[0]);
+    int fitting[shapeCount] = {};
+    for (const QString& line : std::as_const(topLevel))
+        for (int i = 0; i < shapeCount; ++i)
+            if (lineShapes[i].fits(line, names))
+                ++fitting[i];
     int best = -1;
     for (int i = 0; i < shapeCount; ++i)
-        if (fitting[i] * 2 > topLevelLines && (best < 0 || fitting[i] > fitting[best]))
+        if (fitting[i] * 2 > topLevel.size() && (best < 0 || fitting[i] > fitting[best]))
             best = i;
     return best < 0 ? DocumentKind::Remote : lineShapes[best].kind;
 }

@@ -1,0 +1,285 @@
+#include "ScriptFile.h"
+#include "ScriptLayout.h"
+#include "ScriptRun.h"
+#include "core/DocumentKind.h"
+#include "core/ScriptOutline.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Alias, popup, variable and user files: how their kind is told, how their
+// lines are checked with the remote script's rules, what the outline lists,
+// and that an INI file of such a kind comes back byte for byte.
+
+Q_DECLARE_METATYPE(DocumentKind)
+
+namespace {
+
+// Every diagnostic of a script checked as `kind`, as "LINE:POS MESSAGE".
+QStringList findings(const QString& text, DocumentKind kind)
+{
+    QStringList found;
+    checkScript(
+        text,
+        [&found](int lineNumber, const QString&, const LineCheckResult& result) {
+            for (const LineDiagnostic& d : result.diagnostics)
+                found.append(QStringLiteral("%1:%2 %3").arg(lineNumber).arg(d.pos).arg(d.message));
+        },
+        kind);
+    return found;
+}
+
+ScriptOutline outlineOf(const QString& text, DocumentKind kind)
+{
+    ScriptOutline outline;
+    checkScript(
+        text, [&outline](int lineNumber, const QString&, const LineCheckResult& result) {
+            outline.add(lineNumber, result.header);
+        },
+        kind);
+    return outline;
+}
+
+QStringList names(const QVector<OutlineEntry>& entries)
+{
+    QStringList list;
+    for (const OutlineEntry& entry : entries)
+        list.append(QStringLiteral("%1@%2").arg(entry.name).arg(entry.line));
+    return list;
+}
+
+const QString variableMessage = QStringLiteral("A variable line starts with `%' and the variable's name.");
+const QString levelMessage = QStringLiteral("A user line starts with an access level and a colon.");
+const QString maskMessage = QStringLiteral("An address mask must follow the user's access level.");
+const QString rootMessage = QStringLiteral("Unexpected characters in root level of script file.");
+
+} // namespace
+
+class TestDocumentKinds : public QObject
+{
+    Q_OBJECT
+private slots:
+    void plainFileDetection_data();
+    void plainFileDetection();
+    void iniSectionDetection_data();
+    void iniSectionDetection();
+    void kindChecks_data();
+    void kindChecks();
+    void remoteRulesUnchanged();
+    void outlineOfAliasAndPopupFiles();
+    void iniRoundTrip_data();
+    void iniRoundTrip();
+    void commandLineKinds();
+};
+
+void TestDocumentKinds::plainFileDetection_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<DocumentKind>("kind");
+    QTest::newRow("aliases with and without slash")
+        << "; my aliases\nop /mode # +ooo $$1 $2 $3\n/j join #$1\nhop {\n  part #\n  on *:text:*:#:{ }\n}\n"
+        << DocumentKind::Aliases;
+    QTest::newRow("popups with submenu and separator")
+        << "Join:/join #test\n-\nModes\n.Op:/mode # +o $1\n.Deop:/mode # -o $1\nChange nick:/nick $$?\n"
+        << DocumentKind::Popups;
+    QTest::newRow("variables") << "%away off\n%nick Korvel\n%count 3\n" << DocumentKind::Variables;
+    QTest::newRow("users") << "100:*!*@host.example\nfriend,op:nick!*@*\n5:*!ident@*.net\n" << DocumentKind::Users;
+    QTest::newRow("a header makes a remote script")
+        << "op /mode # +o $1\ndeop /mode # -o $1\nalias x echo x\n" << DocumentKind::Remote;
+    QTest::newRow("an event header too")
+        << "Join:/join #a\nPart:/part #a\non *:text:hi:#:msg # hi\n" << DocumentKind::Remote;
+    QTest::newRow("no majority falls back to remote")
+        << "%a 1\n100:*!*@x.net\nJoin:/join #a\nrandom words here\n" << DocumentKind::Remote;
+    QTest::newRow("plain words are no alias lines") << "rem x\n  stray text\ncafe au lait\n" << DocumentKind::Remote;
+    QTest::newRow("empty") << QString() << DocumentKind::Remote;
+    QTest::newRow("comments only") << "; nothing\n; here\n" << DocumentKind::Remote;
+}
+
+void TestDocumentKinds::plainFileDetection()
+{
+    QFETCH(QString, text);
+    QFETCH(DocumentKind, kind);
+    QCOMPARE(DocumentKinds::fromContent(text), kind);
+}
+
+void TestDocumentKinds::iniSectionDetection_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<DocumentKind>("kind");
+    QTest::addColumn<QString>("section");
+    QTest::newRow("script") << "[script]\r\nn0=alias a echo a\r\n" << DocumentKind::Remote << QString();
+    QTest::newRow("aliases") << "[aliases]\r\nn0=/op /mode # +o $1\r\n" << DocumentKind::Aliases << "aliases";
+    for (const char* popup : {"bpopup", "cpopup", "qpopup", "lpopup", "mpopup"})
+        QTest::newRow(popup) << QStringLiteral("[%1]\r\nn0=Join:/join #a\r\n").arg(QLatin1String(popup))
+                             << DocumentKind::Popups << QString::fromLatin1(popup);
+    QTest::newRow("variables") << "[variables]\r\nn0=%a 1\r\n" << DocumentKind::Variables << "variables";
+    QTest::newRow("users") << "[users]\r\nn0=100:*!*@x\r\n" << DocumentKind::Users << "users";
+    QTest::newRow("section as written") << "[Aliases]\r\nn0=a echo\r\n" << DocumentKind::Aliases << "Aliases";
+    QTest::newRow("script wins over others")
+        << "[users]\r\nn0=1:*!*@*\r\n[script]\r\nn0=on *:start:{ }\r\n" << DocumentKind::Remote << QString();
+    QTest::newRow("settings only") << "[mirc]\r\nnick=x\r\n" << DocumentKind::Remote << QString();
+}
+
+void TestDocumentKinds::iniSectionDetection()
+{
+    QFETCH(QString, file);
+    QFETCH(DocumentKind, kind);
+    QFETCH(QString, section);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.ini"));
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(file.toUtf8());
+    out.close();
+    const LoadedScript loaded = ScriptFile::load(path);
+    QVERIFY(loaded.ok);
+    QCOMPARE(loaded.kind, kind);
+    QCOMPARE(loaded.iniSection, section);
+}
+
+void TestDocumentKinds::kindChecks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<DocumentKind>("kind");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("alias lines with and without slash")
+        << "op /mode # +ooo $$1 $2 $3\n/j join #$1\n; a comment\n\nx echo $len(a) $+ b\n"
+        << DocumentKind::Aliases << QStringList();
+    QTest::newRow("braced alias bodies open and close")
+        << "hop {\n  part #\n  if ($1) { join $1 }\n}\nnext echo ok\n" << DocumentKind::Aliases << QStringList();
+    // The same mistake is found as behind an alias header.
+    QTest::newRow("alias line faults are the alias header's")
+        << "a echo $len(x))\n" << DocumentKind::Aliases
+        << QStringList{QStringLiteral("1:14 Illegal characters after identifier `$len' closing bracket")};
+    QTest::newRow("a brace left open stays an alias body")
+        << "a {\n  echo a\n  b echo b\n" << DocumentKind::Aliases << QStringList();
+    QTest::newRow("popup file with submenus, separators and an item block")
+        << "Join:/join #test\n-\nModes\n.Op:/mode # +o $1\n..Voice:/mode # +v $1\n.-\nBlock {\n  echo a\n}\n"
+           "sclick:/echo clicked\n"
+        << DocumentKind::Popups << QStringList();
+    QTest::newRow("popup label bracket")
+        << "a { b:/echo x\n" << DocumentKind::Popups
+        << QStringList{QStringLiteral("1:2 Bracket in the middle of expression, will make menu not work.")};
+    QTest::newRow("variables")
+        << "%a 1\n%long.name some value here\n\n%x\n" << DocumentKind::Variables << QStringList();
+    QTest::newRow("broken variable lines")
+        << "a 1\n% x\n%ok 2\n" << DocumentKind::Variables
+        << QStringList{QStringLiteral("1:0 ") + variableMessage, QStringLiteral("2:0 ") + variableMessage};
+    QTest::newRow("users") << "100:*!*@host.net\nfriend,op:nick!*@*\n\n" << DocumentKind::Users << QStringList();
+    QTest::newRow("broken user lines")
+        << "*!*@host.net\n100:\nsome level:*!*@*\n:*!*@*\n" << DocumentKind::Users
+        << QStringList{QStringLiteral("1:0 ") + levelMessage, QStringLiteral("2:3 ") + maskMessage,
+                       QStringLiteral("3:0 ") + levelMessage, QStringLiteral("4:0 ") + levelMessage};
+}
+
+void TestDocumentKinds::kindChecks()
+{
+    QFETCH(QString, text);
+    QFETCH(DocumentKind, kind);
+    QFETCH(QStringList, expected);
+    QCOMPARE(findings(text, kind), expected);
+}
+
+void TestDocumentKinds::remoteRulesUnchanged()
+{
+    // The alias file from above as a remote script: one error per line.
+    const QString aliases = QStringLiteral("op /mode # +o $1\nj join #$1\n");
+    QCOMPARE(findings(aliases, DocumentKind::Remote),
+             (QStringList{QStringLiteral("1:0 ") + rootMessage, QStringLiteral("2:0 ") + rootMessage}));
+}
+
+void TestDocumentKinds::outlineOfAliasAndPopupFiles()
+{
+    const ScriptOutline aliases =
+        outlineOf(QStringLiteral("op /mode # +o $1\n/j join #$1\nhop {\n  part #\n}\n"), DocumentKind::Aliases);
+    QCOMPARE(names(aliases.aliases.global), (QStringList{"op@1", "j@2", "hop@3"}));
+    QVERIFY(aliases.aliases.global.at(2).multiLine);
+
+    const ScriptOutline popups = outlineOf(
+        QStringLiteral("Join:/join #a\n-\nModes\n.Op:/mode # +o $1\nTools {\n  echo\n}\nsclick:/echo\n"),
+        DocumentKind::Popups);
+    QCOMPARE(names(popups.menus), (QStringList{"join@1", "modes@3", "tools@5"}));
+    QVERIFY(popups.menus.at(2).multiLine);
+    QVERIFY(!popups.menus.at(0).multiLine);
+}
+
+void TestDocumentKinds::iniRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<DocumentKind>("kind");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("aliases") << QByteArray("[aliases]\r\nn0=/op /mode # +ooo $$1 $2 $3\r\nn1=hop {\r\nn2=  part #\r\n"
+                                           "n3=}\r\n")
+                             << DocumentKind::Aliases << "/op /mode # +ooo $$1 $2 $3";
+    QTest::newRow("one popup section") << QByteArray("[mpopup]\r\nn0=Join:/join #a\r\nn1=-\r\n")
+                                       << DocumentKind::Popups << "Join:/join #a";
+    QTest::newRow("several popup sections")
+        << QByteArray("[cpopup]\r\nn0=Join:/join #a\r\n[lpopup]\r\nn0=Op:/op $1\r\nn1=.Voice:/voice $1\r\n")
+        << DocumentKind::Popups << "[cpopup]";
+    QTest::newRow("variables") << QByteArray("[variables]\r\nn0=%a 1\r\nn1=%b two words\r\n")
+                               << DocumentKind::Variables << "%a 1";
+}
+
+void TestDocumentKinds::iniRoundTrip()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(DocumentKind, kind);
+    QFETCH(QString, firstLine);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kind.ini"));
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(file);
+    out.close();
+
+    const LoadedScript loaded = ScriptFile::load(path);
+    QVERIFY(loaded.ok);
+    QCOMPARE(loaded.kind, kind);
+    QCOMPARE(loaded.text.section(QLatin1Char('\n'), 0, 0), firstLine);
+    QCOMPARE(findings(loaded.text, loaded.kind), QStringList());
+
+    QString error;
+    QVERIFY(ScriptFile::save(path, loaded.text, loaded.encoding, &error, loaded.kind, loaded.iniSection));
+    QFile in(path);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    QCOMPARE(in.readAll(), file);
+}
+
+void TestDocumentKinds::commandLineKinds()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("aliases.mrc"));
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("op /mode # +o $1\r\nj join #$1\r\n");
+    out.close();
+
+    auto run = [&path](const QStringList& options) {
+        QProcess process;
+        process.start(QStringLiteral(KORVEL_CHECK_BINARY), options + QStringList{path});
+        process.waitForFinished(60000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString detected = run({QStringLiteral("--format=json")});
+    QCOMPARE(detected, QStringLiteral("{\"file\":\"%1\",\"kind\":\"aliases\"}\n").arg(path));
+    QCOMPARE(run({QStringLiteral("--format=json"), QStringLiteral("--kind=auto")}), detected);
+    QCOMPARE(run({QStringLiteral("--format=json"), QStringLiteral("--kind=aliases")}), detected);
+    // A remote script's report is what it has always been: its diagnostics.
+    const QString remote = run({QStringLiteral("--format=json"), QStringLiteral("--kind=remote")});
+    QCOMPARE(remote.count(QLatin1Char('\n')), 2);
+    QVERIFY(!remote.contains(QLatin1String("\"kind\"")));
+    QCOMPARE(run({QStringLiteral("--quiet"), QStringLiteral("--kind=popups")}),
+             QStringLiteral("0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"));
+
+    QProcess process;
+    process.start(QStringLiteral(KORVEL_CHECK_BINARY), {QStringLiteral("--kind=macros"), path});
+    process.waitForFinished(60000);
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardError().contains("unknown kind"));
+}
+
+QTEST_GUILESS_MAIN(TestDocumentKinds)
+#include "tst_documentkinds.moc"

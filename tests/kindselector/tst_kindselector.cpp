@@ -1,0 +1,114 @@
+#include "DocumentKindSelector.h"
+#include "FileBytes.h"
+#include "KorvelResources.h"
+#include "MdiChildEditor.h"
+#include "MslSyntaxHighlighter.h"
+#include "MslTextEditor.h"
+
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The document kind of a script window: told on loading, shown in the
+// status line, changed there by the user (which checks the document again),
+// and kept by an INI file through a save.
+
+class TestKindSelector : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+    // Errors the highlighter raises while `run` runs.
+    template <typename Run>
+    static int errorsRaised(MdiChildEditor& win, Run run)
+    {
+        int errors = 0;
+        QObject::connect(win.getHighlighter(), &MslSyntaxHighlighter::updateError, &win,
+                         [&errors](int, int, QString, QString, QString, int type, QString, int& errId) {
+                             errId = 1;
+                             if (type == int(Severity::Error))
+                                 ++errors;
+                         });
+        run();
+        QObject::disconnect(win.getHighlighter(), &MslSyntaxHighlighter::updateError, &win, nullptr);
+        return errors;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        initKorvelResources();
+        QVERIFY(dir.isValid());
+    }
+
+    void aliasIniThroughLoadCheckAndSave()
+    {
+        const QString path = dir.filePath(QStringLiteral("aliases.ini"));
+        const QByteArray file("[aliases]\r\nn0=/op /mode # +ooo $$1 $2 $3\r\nn1=j join #$1\r\nn2=hop {\r\n"
+                              "n3=  part # | join #\r\nn4=}\r\n");
+        writeBytes(path, file);
+
+        MdiChildEditor win;
+        auto* selector = win.statusBar()->findChild<DocumentKindSelector*>(QStringLiteral("documentKindSelector"));
+        QVERIFY(selector);
+        int errors = errorsRaised(win, [&] { win.loadDocument(QFileInfo(path), false, false); });
+        QCOMPARE(selector->currentText(), QStringLiteral("Aliases"));
+        QCOMPARE(win.getHighlighter()->documentKind(), DocumentKind::Aliases);
+        QCOMPARE(errors, 0);
+        QCOMPARE(win.getEditor()->toPlainText().section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("/op /mode # +ooo $$1 $2 $3"));
+
+        // The user says it is a remote script: every alias line is stray root
+        // text there (the body lines and "}" follow a line that opened nothing).
+        errors = errorsRaised(win, [&] { emit selector->activated(selector->findText(QStringLiteral("Remote"))); });
+        QCOMPARE(win.getHighlighter()->documentKind(), DocumentKind::Remote);
+        QCOMPARE(errors, 5);
+
+        errors = errorsRaised(win, [&] { emit selector->activated(selector->findText(QStringLiteral("Aliases"))); });
+        QCOMPARE(errors, 0);
+        QVERIFY(win.saveFileClicked());
+        QCOMPARE(readBytes(path), file);
+    }
+
+    void changedKindSavesUnderItsSection()
+    {
+        const QString path = dir.filePath(QStringLiteral("popups.ini"));
+        writeBytes(path, QByteArray("[script]\r\nn0=Join:/join #a\r\nn1=-\r\n"));
+        MdiChildEditor win;
+        win.loadDocument(QFileInfo(path), false, false);
+        auto* selector = win.findChild<DocumentKindSelector*>();
+        QCOMPARE(selector->kind(), DocumentKind::Remote);
+        emit selector->activated(selector->findText(QStringLiteral("Popups")));
+        QVERIFY(win.saveFileClicked());
+        QCOMPARE(readBytes(path), QByteArray("[cpopup]\r\nn0=Join:/join #a\r\nn1=-\r\n"));
+    }
+
+    void plainFilesAreToldByTheirLines_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("aliases") << QByteArray("op /mode # +o $1\r\nj join #$1\r\n") << "Aliases";
+        QTest::newRow("popups") << QByteArray("Join:/join #a\r\n-\r\n.Op:/op $1\r\n") << "Popups";
+        QTest::newRow("variables") << QByteArray("%a 1\r\n%b 2\r\n") << "Variables";
+        QTest::newRow("users") << QByteArray("100:*!*@x.net\r\n") << "Users";
+        QTest::newRow("remote") << QByteArray("alias a echo a\r\n") << "Remote";
+    }
+
+    void plainFilesAreToldByTheirLines()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, shown);
+        const QString path = dir.filePath(QStringLiteral("kind.mrc"));
+        writeBytes(path, file);
+        MdiChildEditor win;
+        win.loadDocument(QFileInfo(path), false, false);
+        QCOMPARE(win.findChild<DocumentKindSelector*>()->currentText(), shown);
+        QVERIFY(win.saveFileClicked());
+        QCOMPARE(readBytes(path), file);
+    }
+};
+
+QTEST_MAIN(TestKindSelector)
+#include "tst_kindselector.moc"
