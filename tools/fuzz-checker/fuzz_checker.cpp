@@ -10,8 +10,10 @@
 // Input: one byte of flags, four bytes of previous state (any value, -1 and
 // values no line ends in included), then the text. The text is read as UTF-16
 // when the flags byte is odd (so any QChar, lone surrogates included, can
-// occur), else as UTF-8; it is split into lines that are checked in order
-// with the state carried, as in a document. A script file with the five
+// occur), else as UTF-8; the flags byte's other bits, taken modulo the number
+// of document kinds, choose the kind the lines are checked as (0: remote).
+// The text goes through the kind detection, and is split into lines that are
+// checked in order with the state carried, as in a document. A script file with the five
 // bytes 00 01 00 00 00 before it is a seed that starts at the root.
 namespace {
 
@@ -42,6 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < headerSize)
         return 0;
     const bool utf16 = data[0] & 1;
+    const DocumentKind kind = DocumentKinds::at((data[0] >> 1) % DocumentKinds::count());
     int state;
     std::memcpy(&state, data + 1, sizeof state);
     data += headerSize;
@@ -54,11 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } else {
         text = QString::fromUtf8(reinterpret_cast<const char*>(data), int(size));
     }
+    DocumentKinds::fromContent(text);
     MslChecker checker;
     LineCheckResult result;
     for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
         const QString lower = MslChecker::lowerCased(line.toString());
-        checker.checkLine(lower, state, result);
+        checker.checkLine(lower, state, result, kind);
         if (lower.size() != line.size())
             fail("lower-cased length", int(lower.size()), int(line.size()));
         checkBounds(result, int(line.size()));

@@ -282,4 +282,4 @@ void TestDocumentKinds::commandLineKinds()
 }
 
 QTEST_GUILESS_MAIN(TestDocumentKinds)
-#include "tst_documentkinds.moc"
+#include "tst_checkerkinds.moc"
