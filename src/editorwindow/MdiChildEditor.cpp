@@ -122,6 +122,7 @@ void MdiChildEditor::setDocumentKind(DocumentKind kind)
     if (!DocumentKinds::fromSection(iniSection.toLower(), &sectionKind) || sectionKind != kind)
         iniSection.clear();
     highlighter->setDocumentKind(kind);
+    updateObjTree();
 }
 
 void MdiChildEditor::showEncoding()

@@ -160,6 +160,7 @@ private:
     QTreeWidgetItem* localDialogsItem = nullptr;
     QTreeWidgetItem* globalDialogsItem = nullptr;
     QTreeWidgetItem* eventsItem = nullptr;
+    QTreeWidgetItem* popupItemsItem = nullptr;
     QTimer* outlineTimer = nullptr;
     ScriptOutline shownOutline;   // what the tree's entries show
 

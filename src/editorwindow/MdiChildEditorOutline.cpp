@@ -2,6 +2,7 @@
 #include "MdiChildEditor.h"
 
 #include "CBlockData.h"
+#include "MslSyntaxHighlighter.h"
 #include "MslTextEditor.h"
 
 #include <QDockWidget>
@@ -133,7 +134,18 @@ void MdiChildEditor::updateObjTree()
 {
     if (!outlineDock->isVisible())
         return;
-    const ScriptOutline outline = outlineOf(editor->document());
+    ScriptOutline outline = outlineOf(editor->document());
+    // Only a popup file lists its items, in a category of their own (a
+    // remote script's menus are not components the outline shows).
+    const bool popups = highlighter->documentKind() == DocumentKind::Popups;
+    if (!popups) {
+        outline.menus.clear();
+        delete popupItemsItem;
+        popupItemsItem = nullptr;
+        shownOutline.menus.clear();
+    } else if (!popupItemsItem) {
+        popupItemsItem = category(outlineTree->invisibleRootItem(), QStringLiteral("Popup Items"));
+    }
 
     outlineTree->setUpdatesEnabled(false);
     syncEntries(localAliasesItem, outline.aliases.local, shownOutline.aliases.local, true);
@@ -141,6 +153,8 @@ void MdiChildEditor::updateObjTree()
     syncEntries(localDialogsItem, outline.dialogs.local, shownOutline.dialogs.local, false);
     syncEntries(globalDialogsItem, outline.dialogs.global, shownOutline.dialogs.global, false);
     syncEntries(eventsItem, outline.events, shownOutline.events, true);
+    if (popupItemsItem)
+        syncEntries(popupItemsItem, outline.menus, shownOutline.menus, true);
     outlineTree->setUpdatesEnabled(true);
     shownOutline = outline;
 }

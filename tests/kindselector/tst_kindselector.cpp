@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 
 // The document kind of a script window: told on loading, shown in the
 // status line, changed there by the user (which checks the document again),
@@ -83,6 +84,30 @@ private slots:
         emit selector->activated(selector->findText(QStringLiteral("Popups")));
         QVERIFY(win.saveFileClicked());
         QCOMPARE(readBytes(path), QByteArray("[cpopup]\r\nn0=Join:/join #a\r\nn1=-\r\n"));
+    }
+
+    void outlineListsPopupItems()
+    {
+        const QString path = dir.filePath(QStringLiteral("nicklist.mrc"));
+        writeBytes(path, QByteArray("Whois:/whois $$1\r\n-\r\nModes\r\n.Op:/mode # +o $$1\r\nSlap:/me slaps $$1\r\n"));
+        MdiChildEditor win;
+        win.loadDocument(QFileInfo(path), false, false);
+        win.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&win));
+        auto* tree = win.findChild<QTreeWidget*>();
+        const QList<QTreeWidgetItem*> found =
+            tree->findItems(QStringLiteral("Popup Items"), Qt::MatchExactly | Qt::MatchRecursive);
+        QCOMPARE(found.size(), 1);
+        QTreeWidgetItem* items = found.first();
+        QStringList shown;
+        for (int i = 0; i < items->childCount(); ++i)
+            shown.append(items->child(i)->text(0));
+        QCOMPARE(shown, (QStringList{"whois", "modes", "slap"}));
+
+        // Read as a remote script, the file has no components of that kind.
+        auto* selector = win.findChild<DocumentKindSelector*>();
+        emit selector->activated(selector->findText(QStringLiteral("Remote")));
+        QVERIFY(tree->findItems(QStringLiteral("Popup Items"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
     }
 
     void plainFilesAreToldByTheirLines_data()
