@@ -55,7 +55,7 @@ FileOutcome checkFile(const QString& file, const LoadedScript& loaded, const Che
     const bool json = options.format == CheckOptions::Format::Json;
     const DocumentKind kind = options.kindGiven ? options.kind : loaded.kind;
     QString report;
-    if (verbose && json && kind != DocumentKind::Remote)
+    if (verbose && json)
         report += jsonFileKind(file, kind);
     checkScript(loaded.text, [&](int lineNumber, const QString& line, const LineCheckResult& result) {
         if (verbose && options.trace)
