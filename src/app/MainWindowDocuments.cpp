@@ -68,9 +68,8 @@ void MainWindow::openScript(const QFileInfo& file, bool readOnly)
 
     applyWordWrap(win, wordWrapAction->isChecked());
     tabs->setCurrentWidget(win);
+    // Loading checked the whole text, so the message area is already full.
     win->getEditor()->setFocus();
-    // Checking the whole text now fills the message area at once.
-    win->getHighlighter()->rehighlight();
 }
 
 void MainWindow::openFromFile()

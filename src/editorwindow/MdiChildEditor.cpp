@@ -180,8 +180,10 @@ void MdiChildEditor::loadDocument(const QFileInfo& fileToLoad, bool isNew, bool 
     showEncoding();
     iniSection = loaded.iniSection;
     setDocumentKind(loaded.kind);
-    editor->setPlainText(loaded.text);
+    // Setting the text checks every line once; the diagnostics it raises
+    // carry the file's name from the start.
     highlighter->setFileName(file.absoluteFilePath());
+    editor->setPlainText(loaded.text);
     editor->document()->setModified(false);
     if (protect) {
         editor->setReadOnly(true);
