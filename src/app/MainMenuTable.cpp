@@ -70,12 +70,10 @@ const MenuItemEntry MainWindow::menuBarItems[] = {
       &W::formatToolbarAction },
     { K::EndSubmenu },
 
-    // The update check and the About dialog attach their slots to these two
-    // entries when they are built.
     { K::Menu, "&Help" },
-    { K::Action, "Check For Updates", nullptr, nullptr, true, false, nullptr, nullptr,
+    { K::Action, "Check For Updates", nullptr, nullptr, true, false, &W::checkForUpdatesClick, nullptr,
       &W::checkForUpdatesAction },
-    { K::Action, "&About", nullptr, "info.png" },
+    { K::Action, "&About", nullptr, "info.png", true, false, &W::showAbout },
 };
 
 const int MainWindow::menuBarItemCount = int(std::size(menuBarItems));

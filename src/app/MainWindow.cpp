@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDockWidget>
+#include <QNetworkAccessManager>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
@@ -48,6 +49,7 @@ MainWindow::MainWindow()
 
     untitledCounter = 0;
     currentWindow = nullptr;
+    network = std::make_unique<QNetworkAccessManager>();
 
     // On a first start there is no saved geometry, and an empty tab area
     // would leave the window at a few pixels' size.

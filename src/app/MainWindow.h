@@ -1,12 +1,17 @@
 #pragma once
 
 #include "MenuTables.h"
+#include "UpdateServer.h"
 
 #include <QFileInfo>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QVector>
 
+#include <memory>
+
+class AboutDialog;
 class MdiChildBuilder;
 class MdiChildEditor;
 class MessageArea;
@@ -18,6 +23,8 @@ class QDragEnterEvent;
 class QDropEvent;
 class QMenu;
 class QModelIndex;
+class QNetworkAccessManager;
+class QNetworkReply;
 class QTabWidget;
 class QToolBar;
 
@@ -40,6 +47,10 @@ public:
     const QList<MdiChildBuilder*>& builderWindows() const { return designerWindows; }
     QTabWidget* tabArea() const { return tabs; }
     MircSyncPanel* mircSyncPanel() const { return syncPanel; }
+
+    // True from the request for the version file until its answer has been
+    // shown (or silently dropped).
+    bool isCheckingForUpdates() const { return !versionReply.isNull(); }
 
 public slots:
     // Documents.
@@ -111,6 +122,13 @@ public slots:
     void customDebugMenu(const QPoint& point);
     void customMessageMenu(const QPoint& point);
 
+    // Update check and About (MainWindowUpdates.cpp). A manual check is
+    // marked by the disabled Check For Updates entry.
+    void checkForUpdatesClick();
+    void checkForUpdatesReply(QNetworkReply* reply);
+    void setCheckForUpdate(bool automatic);
+    void showAbout();
+
     // Moves to a place the message area names: the first script window
     // showing the file (exact path comparison) becomes current.
     void gotoFilePosition(const QString& filePath, int line, int column);
@@ -133,6 +151,9 @@ private:
     // Settings (MainWindowSettings.cpp).
     void restoreSettings();
     void saveSettings() const;
+
+    // Update check (MainWindowUpdates.cpp).
+    void requestVersionFile();
 
     // Documents (MainWindowDocuments.cpp).
     MdiChildEditor* createScriptWindow();
@@ -202,5 +223,9 @@ private:
     QAction* checkForUpdatesAction = nullptr;
 
     int untitledCounter = 0;
+    std::unique_ptr<QNetworkAccessManager> network;
     bool autoCheckUpdates = true;
+    UpdateServer updateServer;
+    QPointer<QNetworkReply> versionReply;   // the check under way, if any
+    AboutDialog* aboutDialog = nullptr;      // made on first use, then kept
 };

@@ -45,6 +45,9 @@ void MainWindow::restoreSettings()
     autoCheckUpdates = settings.value(updateCheckKey, true).toBool();
     restoreVisibility(settings, mainToolbarKey, true, mainToolbarAction, mainToolbar);
     restoreVisibility(settings, formatToolbarKey, false, formatToolbarAction, formatToolbar);
+    updateServer = UpdateServer::fromSettings(settings);
+    if (autoCheckUpdates)
+        requestVersionFile();
 
     const QSettings general(QSettings::IniFormat, QSettings::UserScope, organisation, generalFile);
     if (general.contains(geometryKey))

@@ -1,0 +1,80 @@
+#include "UpdateServer.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSettings>
+
+namespace {
+
+// The project's own server; packagers may point elsewhere with the setting.
+const QString defaultBaseUrl = QStringLiteral("https://updates.korvel.example/");
+const char baseUrlEnvironment[] = "KORVEL_UPDATE_URL";
+
+const QString baseUrlKey = QStringLiteral("updateUrl");
+const QString transferTimeoutKey = QStringLiteral("updateTimeout");
+
+const QString versionFileName = QStringLiteral("version.txt");
+const QString downloadPageName = QStringLiteral("download.html");
+
+constexpr int httpOk = 200;
+
+// The files are looked up under the base address, so it must name a folder:
+// "http://host/korvel" means "http://host/korvel/".
+QUrl asFolder(QUrl url)
+{
+    if (!url.path().endsWith(QLatin1Char('/')))
+        url.setPath(url.path() + QLatin1Char('/'));
+    return url;
+}
+
+} // namespace
+
+UpdateServer UpdateServer::fromSettings(const QSettings& settings)
+{
+    UpdateServer server;
+    const QString fromEnvironment = qEnvironmentVariable(baseUrlEnvironment);
+    const QString base =
+        fromEnvironment.isEmpty() ? settings.value(baseUrlKey, defaultBaseUrl).toString() : fromEnvironment;
+    server.baseUrl = asFolder(QUrl(base.trimmed()));
+    bool isNumber = false;
+    const int timeout = settings.value(transferTimeoutKey).toInt(&isNumber);
+    if (isNumber && timeout > 0)
+        server.transferTimeoutMs = timeout;
+    return server;
+}
+
+QUrl UpdateServer::versionFileUrl() const
+{
+    return baseUrl.resolved(QUrl(versionFileName));
+}
+
+QUrl UpdateServer::downloadPageUrl() const
+{
+    return baseUrl.resolved(QUrl(downloadPageName));
+}
+
+QNetworkReply* UpdateServer::requestVersionFile(QNetworkAccessManager& network) const
+{
+    QNetworkRequest request(versionFileUrl());
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
+    request.setTransferTimeout(transferTimeoutMs);
+    QNetworkReply* reply = network.get(request);
+    // A server that never stops sending would otherwise fill the memory.
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
+        if (received > maxVersionFileBytes || total > maxVersionFileBytes)
+            reply->abort();
+    });
+    return reply;
+}
+
+QByteArray UpdateServer::versionFileBody(QNetworkReply* reply)
+{
+    if (reply->error() != QNetworkReply::NoError)
+        return {};
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && status.toInt() != httpOk)
+        return {};
+    const QByteArray body = reply->read(maxVersionFileBytes + 1);
+    return body.size() > maxVersionFileBytes ? QByteArray() : body;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QUrl>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QSettings;
+
+// Where Korvel asks whether a newer release exists, and how. The base
+// address is a setting so that packagers and tests can point Korvel at
+// another server; the environment variable KORVEL_UPDATE_URL overrides it.
+// The version file and the download page both live under it.
+struct UpdateServer
+{
+    static constexpr int defaultTransferTimeoutMs = 15000;
+    // A version file is a few lines; anything bigger is not one.
+    static constexpr qint64 maxVersionFileBytes = 64 * 1024;
+
+    QUrl baseUrl;
+    // A request that transfers nothing for this long fails like a network error.
+    int transferTimeoutMs = defaultTransferTimeoutMs;
+
+    static UpdateServer fromSettings(const QSettings& settings);
+
+    QUrl versionFileUrl() const;
+    QUrl downloadPageUrl() const;
+
+    // GET of the version file: no redirect to another host is followed, a
+    // silent server times out, and a body past the limit is cut off by
+    // aborting the reply. The reply belongs to `network`.
+    QNetworkReply* requestVersionFile(QNetworkAccessManager& network) const;
+
+    // The body of a finished reply; empty when the request failed, the
+    // server answered with anything but success, or the body is too big.
+    static QByteArray versionFileBody(QNetworkReply* reply);
+};
