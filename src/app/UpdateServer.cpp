@@ -60,7 +60,10 @@ QNetworkReply* UpdateServer::requestVersionFile(QNetworkAccessManager& network) 
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
     request.setTransferTimeout(transferTimeoutMs);
     QNetworkReply* reply = network.get(request);
-    // A server that never stops sending would otherwise fill the memory.
+    // A server that never stops sending would otherwise fill the memory:
+    // nothing past the largest version file is taken off the connection,
+    // and the transfer ends as soon as the body is known to be too large.
+    reply->setReadBufferSize(maxVersionFileBytes + 1);
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
         if (received > maxVersionFileBytes || total > maxVersionFileBytes)
             reply->abort();

@@ -1,4 +1,5 @@
 #include "KorvelResources.h"
+#include "KorvelVersion.h"
 #include "MainWindow.h"
 #include "TextFormats.h"
 
@@ -10,7 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvel"));
-    QApplication::setApplicationVersion(QStringLiteral(KORVEL_VERSION));
+    QApplication::setApplicationVersion(korvelVersionText());
 
     // Qt has taken its own options out of the arguments; what is left names
     // scripts to open, as a desktop's "Open With" or a file manager passes them.

@@ -2,8 +2,11 @@
 #include "CheckOptions.h"
 #include "DiagnosticKinds.h"
 #include "ReportFormat.h"
+#include "SarifReport.h"
 #include "ScriptFile.h"
 
+#include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -34,6 +37,8 @@ private slots:
     void reportsAgree();
     void exactReports_data();
     void exactReports();
+    void sarifRules();
+    void sarifLog();
 
 private:
     struct Run {
@@ -41,13 +46,14 @@ private:
         QStringList out;   // standard output, split into lines
         QString err;
     };
-    static Run runCheck(const QStringList& arguments);
+    static Run runCheck(const QStringList& arguments, const QString& workingDir = QString());
     static QString fixture(const char* name) { return QStringLiteral(KORVEL_TEST_DATA "/") + QLatin1String(name); }
 };
 
-TestKorvelCheck::Run TestKorvelCheck::runCheck(const QStringList& arguments)
+TestKorvelCheck::Run TestKorvelCheck::runCheck(const QStringList& arguments, const QString& workingDir)
 {
     QProcess process;
+    process.setWorkingDirectory(workingDir);
     process.start(QStringLiteral(KORVEL_CHECK_BINARY), arguments);
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -371,6 +377,110 @@ void TestKorvelCheck::exactReports()
     QVERIFY(run.err.isEmpty());
     QCOMPARE(run.out.join('\n') + '\n', expected.replace("FILE", path));
 }
+
+// Messages that differ only in a quoted name share a rule; others get their
+// own, with ids made of their words.
+void TestKorvelCheck::sarifRules()
+{
+    SarifReport report(QDir::current());
+    report.add("a.mrc", 1, {Severity::Error, 4, "alias", "Illegal characters after identifier `$iif' closing bracket"});
+    report.add("a.mrc", 2, {Severity::Error, 0, "alias", "Illegal characters after identifier `$gettok' closing bracket"});
+    report.add("a.mrc", 3, {Severity::TaskTodo, 2, QString(), "TODO reply"});
+    const QJsonObject run = QJsonDocument::fromJson(report.document()).object()["runs"].toArray()[0].toObject();
+    QStringList rules;
+    for (const QJsonValue rule : run["tool"]["driver"]["rules"].toArray())
+        rules << rule["id"].toString() + " = " + rule["shortDescription"]["text"].toString();
+    QCOMPARE(rules, (QStringList{ "illegal-characters-after-identifier-closing-bracket = Illegal characters after "
+                                  "identifier `\u2026' closing bracket",
+                                  "todo-reply = TODO reply" }));
+    QStringList results;
+    for (const QJsonValue result : run["results"].toArray())
+        results << QString::number(result["ruleIndex"].toInt()) + ' ' + result["level"].toString() + ' '
+                + result["message"]["text"].toString();
+    QCOMPARE(results, (QStringList{ "0 error Illegal characters after identifier `$iif' closing bracket",
+                                    "0 error Illegal characters after identifier `$gettok' closing bracket",
+                                    "1 note TODO reply" }));
+}
+
+// What SARIF 2.1.0 requires of a log, and that the log lists what the JSON
+// report lists. Files under the working folder are named relative to it
+// (escaped as URIs), others by absolute file URIs.
+void TestKorvelCheck::sarifLog()
+{
+    QTemporaryDir dir;
+    const QDir working(dir.path());
+    const QString inside = QStringLiteral("sub dir/a #1%.mrc");
+    QVERIFY(working.mkpath("sub dir"));
+    QVERIFY(QFile::copy(fixture("mixed.mrc"), working.filePath(inside)));
+    const QStringList files{ inside, fixture("numbered.ini") };
+
+    const Run json = runCheck(QStringList{ "--format=json" } + files, dir.path());
+    const Run sarif = runCheck(QStringList{ "--format=sarif" } + files, dir.path());
+    QCOMPARE(sarif.exitCode, json.exitCode);
+    QVERIFY(sarif.err.isEmpty());
+
+    QJsonParseError error;
+    const QJsonObject log = QJsonDocument::fromJson(sarif.out.join('\n').toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(log["version"].toString(), "2.1.0");
+    QVERIFY(log["$schema"].toString().endsWith("/sarif-schema-2.1.0.json"));
+    const QJsonArray runs = log["runs"].toArray();
+    QCOMPARE(runs.size(), 1);
+    const QJsonObject run = runs[0].toObject();
+    QCOMPARE(run["tool"]["driver"]["name"].toString(), "korvel-check");
+    QVERIFY(run["invocations"][0]["executionSuccessful"].toBool());
+
+    const QJsonArray rules = run["tool"]["driver"]["rules"].toArray();
+    QSet<QString> ruleIds;
+    for (const QJsonValue rule : rules) {
+        QVERIFY(!rule["shortDescription"]["text"].toString().isEmpty());
+        ruleIds.insert(rule["id"].toString());
+    }
+    QVERIFY(!ruleIds.contains(QString()));
+    QCOMPARE(ruleIds.size(), rules.size());
+
+    const QUrl base(run["originalUriBaseIds"]["SRCROOT"]["uri"].toString());
+    QCOMPARE(base.toLocalFile(), working.absolutePath() + '/');
+    QStringList sarifFindings;
+    QSet<QString> uris;
+    for (const QJsonValue result : run["results"].toArray()) {
+        const int index = result["ruleIndex"].toInt(-1);
+        QVERIFY(index >= 0 && index < rules.size());
+        QCOMPARE(result["ruleId"].toString(), rules[index]["id"].toString());
+        const QJsonObject physical = result["locations"][0]["physicalLocation"].toObject();
+        const QJsonObject artifact = physical["artifactLocation"].toObject();
+        const QUrl uri(artifact["uri"].toString(), QUrl::StrictMode);
+        QVERIFY(uri.isValid());
+        QCOMPARE(uri.isRelative(), artifact.contains("uriBaseId"));
+        uris.insert(uri.toString(QUrl::FullyEncoded));
+        const int line = physical["region"]["startLine"].toInt();
+        const int column = physical["region"]["startColumn"].toInt();
+        QVERIFY(line >= 1 && column >= 1);
+        sarifFindings << QStringLiteral("%1:%2:%3 %4 %5")
+                             .arg((uri.isRelative() ? base.resolved(uri) : uri).toLocalFile())
+                             .arg(line)
+                             .arg(column)
+                             .arg(result["level"].toString(), result["message"]["text"].toString());
+    }
+    QCOMPARE(uris, (QSet<QString>{ "sub%20dir/a%20%231%25.mrc", QUrl::fromLocalFile(fixture("numbered.ini")).toString(QUrl::FullyEncoded) }));
+
+    const QStringList levels{ "note", "note", "warning", "error" };
+    QStringList jsonFindings;
+    for (const QString& out : json.out) {
+        const QJsonObject object = QJsonDocument::fromJson(out.toUtf8()).object();
+        if (!object.contains("line"))
+            continue;   // the kind a file was checked as
+        const int type = object["type"].toInt();
+        jsonFindings << QStringLiteral("%1:%2:%3 %4 %5")
+                            .arg(working.absoluteFilePath(object["file"].toString()))
+                            .arg(object["line"].toInt())
+                            .arg(object["pos"].toInt() + 1)
+                            .arg(levels.value(type, "note"), object["message"].toString());
+    }
+    QVERIFY(!jsonFindings.isEmpty());
+    QCOMPARE(sarifFindings, jsonFindings);
+}
+
 
 QTEST_GUILESS_MAIN(TestKorvelCheck)
 #include "tst_korvelcheck.moc"

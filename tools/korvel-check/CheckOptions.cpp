@@ -17,9 +17,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
             options.format = CheckOptions::Format::Text;
         } else if (argument == QLatin1String("--format=json")) {
             options.format = CheckOptions::Format::Json;
+        } else if (argument == QLatin1String("--format=sarif")) {
+            options.format = CheckOptions::Format::Sarif;
         } else if (argument.startsWith(QLatin1String("--format"))) {
             parsed.outcome = ParsedCommandLine::Outcome::UsageError;
-            parsed.error = QStringLiteral("unknown format in '%1' (use --format=text or --format=json)").arg(argument);
+            parsed.error = QStringLiteral("unknown format in '%1' (use --format=text, --format=json or --format=sarif)").arg(argument);
             return parsed;
         } else if (argument.startsWith(QLatin1String("--kind="))) {
             const QString word = argument.mid(int(qstrlen("--kind=")));
@@ -51,7 +53,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
 QString usageText()
 {
     return QStringLiteral(
-        "usage: korvel-check [--format=text|json] [--kind=KIND] [--trace] [--quiet] FILE...\n"
+        "usage: korvel-check [--format=text|json|sarif] [--kind=KIND] [--trace] [--quiet] FILE...\n"
         "\n"
         "Checks mIRC scripts (plain .mrc scripts and .ini files) line by line,\n"
         "as the Korvel editor does, and prints what it finds.\n"
@@ -64,7 +66,9 @@ QString usageText()
         "  --format=json  one JSON object per line, no summary: for each file one that\n"
         "                 names the kind it was checked as, {\"file\":...,\"kind\":...},\n"
         "                 then one per diagnostic\n"
-        "  --trace        before a line's diagnostics, the line's number, end state,\n"
+        "  --format=sarif one SARIF 2.1.0 log of every file, for code-scanning services;\n"
+        "                 files under the working folder are named relative to it\n"
+        "  --trace        (text and json) before a line's diagnostics, the line's number, end state,\n"
         "                 format spans and header record, separated by tabs\n"
         "  --quiet        print the summary line only (in either format)\n"
         "\n"

@@ -7,7 +7,7 @@
 
 // What the command line asked korvel-check to do.
 struct CheckOptions {
-    enum class Format { Text, Json };
+    enum class Format { Text, Json, Sarif };
 
     Format format = Format::Text;
     bool trace = false;

@@ -3,10 +3,12 @@
 
 #include "CheckOptions.h"
 #include "ReportFormat.h"
+#include "SarifReport.h"
 #include "ScriptFile.h"
 #include "ScriptRun.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -47,11 +49,14 @@ struct FileOutcome {
     bool errorFound = false;
 };
 
+// A SARIF log is one document: the findings of every file gather in
+// `sarif`, written once all are checked.
 FileOutcome checkFile(const QString& file, const LoadedScript& loaded, const CheckOptions& options,
-                      CheckSummary& summary)
+                      CheckSummary& summary, SarifReport& sarif)
 {
     FileOutcome outcome;
-    const bool verbose = !options.quiet;
+    const bool sarifLog = options.format == CheckOptions::Format::Sarif;
+    const bool verbose = !options.quiet && !sarifLog;
     const bool json = options.format == CheckOptions::Format::Json;
     const DocumentKind kind = options.kindGiven ? options.kind : loaded.kind;
     QString report;
@@ -64,7 +69,9 @@ FileOutcome checkFile(const QString& file, const LoadedScript& loaded, const Che
             summary.count(diagnostic);
             if (diagnostic.type == Severity::Error)
                 outcome.errorFound = true;
-            if (verbose)
+            if (sarifLog)
+                sarif.add(file, lineNumber, diagnostic);
+            else if (verbose)
                 report += json ? jsonDiagnostic(file, lineNumber, diagnostic)
                                : textDiagnostic(file, lineNumber, line, diagnostic);
         }
@@ -101,21 +108,25 @@ int main(int argc, char** argv)
 
     const CheckOptions& options = parsed.options;
     CheckSummary summary;
+    SarifReport sarif(QDir::current());
     bool unreadable = false;
     bool errorFound = false;
     for (const QString& file : options.files) {
         const LoadedScript loaded = ScriptFile::load(file);
         if (!loaded.ok) {
             complain(QStringLiteral("cannot read %1: %2").arg(file, loaded.error));
+            sarif.addUnreadable(file, loaded.error);
             unreadable = true;
             continue;
         }
         ++summary.files;
-        if (checkFile(file, loaded, options, summary).errorFound)
+        if (checkFile(file, loaded, options, summary, sarif).errorFound)
             errorFound = true;
     }
     if (options.quiet || options.format == CheckOptions::Format::Text)
         writeTo(stdout, summaryLine(summary));
+    else if (options.format == CheckOptions::Format::Sarif)
+        writeTo(stdout, QString::fromUtf8(sarif.document()));
     flushReport();
     if (reportWriteError == 0 && std::ferror(stdout))
         reportWriteError = EIO;
