@@ -12,6 +12,8 @@
 #include <QListWidget>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -28,6 +30,15 @@ inline QAction* action(const MainWindow& window, const QString& text)
             return a;
     }
     return nullptr;
+}
+
+// The titles of the document tabs, left to right.
+inline QStringList tabTexts(const MainWindow& window)
+{
+    QStringList texts;
+    for (int i = 0; i < window.tabArea()->count(); ++i)
+        texts.append(window.tabArea()->tabText(i));
+    return texts;
 }
 
 inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content)

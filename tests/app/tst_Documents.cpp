@@ -19,13 +19,6 @@ using namespace AppTests;
 
 namespace {
 
-QStringList tabTexts(const MainWindow& w)
-{
-    QStringList texts;
-    for (int i = 0; i < w.tabArea()->count(); ++i)
-        texts.append(w.tabArea()->tabText(i));
-    return texts;
-}
 
 QMimeData* filesData(const QStringList& paths)
 {

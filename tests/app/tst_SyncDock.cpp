@@ -12,18 +12,6 @@
 
 using namespace AppTests;
 
-namespace {
-
-QStringList tabTexts(const MainWindow& w)
-{
-    QStringList texts;
-    for (int i = 0; i < w.tabArea()->count(); ++i)
-        texts.append(w.tabArea()->tabText(i));
-    return texts;
-}
-
-} // namespace
-
 // The mIRC Sync dock inside the main window: scripts reach tabs through the
 // window's one way of opening files.
 class SyncDockTest : public QObject
