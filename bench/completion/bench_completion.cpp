@@ -4,8 +4,8 @@
 // script with 2,000 aliases, and one typed character while that popup
 // follows the prefix.
 #include "KorvelResources.h"
-#include "MslSyntaxHighlighter.h"
-#include "MslTextEditor.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "editor/MslTextEditor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // Prints how long the editor takes for its whole-document operations on a
 // large script: loading it into a script window, folding and unfolding every
 // component, and painting a screen of the gutter.
-#include "CBlockData.h"
+#include "checker/CBlockData.h"
 #include "KorvelResources.h"
-#include "MdiChildEditor.h"
-#include "MslSyntaxHighlighter.h"
-#include "MslTextEditor.h"
-#include "core/BlockState.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "editor/MslTextEditor.h"
+#include "checker/core/BlockState.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

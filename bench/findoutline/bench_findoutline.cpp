@@ -3,9 +3,9 @@
 // match while the search text is typed, Replace All, and rebuilding the
 // "File Components" outline.
 #include "KorvelResources.h"
-#include "LineEditBtn.h"
-#include "MdiChildEditor.h"
-#include "MslTextEditor.h"
+#include "editor/LineEditBtn.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "editor/MslTextEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "BenchScript.h"
 
-#include "ScriptFile.h"
+#include "formats/ScriptFile.h"
 
 #include <QDir>
 

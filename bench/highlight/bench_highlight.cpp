@@ -3,8 +3,8 @@
 // highlighter that only sets one format per line, and their ratio (target:
 // at most 3). The text is the whole corpus, about 9 MB.
 #include "BenchScript.h"
-#include "MslSyntaxHighlighter.h"
-#include "TextFormats.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "checker/TextFormats.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,9 +5,9 @@
 // into each of a hundred code lines from the middle on, as a user would,
 // rather than one line a thousand characters long.
 #include "BenchScript.h"
-#include "MslSyntaxHighlighter.h"
-#include "TextFormats.h"
-#include "core/BlockState.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "checker/TextFormats.h"
+#include "checker/core/BlockState.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

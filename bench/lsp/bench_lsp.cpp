@@ -7,9 +7,9 @@
 // keystrokes type a short word into each of a hundred code lines from the
 // middle on, as a user would.
 #include "BenchScript.h"
-#include "CheckedDocument.h"
-#include "LspServer.h"
-#include "core/BlockState.h"
+#include "korvel-lsp/CheckedDocument.h"
+#include "korvel-lsp/LspServer.h"
+#include "checker/core/BlockState.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>

@@ -6,9 +6,9 @@
 // raised and withdrawn: the marginal cost of one diagnostic (listed, then
 // withdrawn) at that size.
 //
-//   QT_QPA_PLATFORM=offscreen build/bin/bench_messagearea
-#include "CBlockData.h"
-#include "MessageArea.h"
+//   QT_QPA_PLATFORM=offscreen build/bin/bench-messagearea
+#include "checker/CBlockData.h"
+#include "app/messagearea/MessageArea.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,8 +6,8 @@
 //
 //   bench-mirc-bridge FAKE BRIDGE     (inside wine-session.sh, see run-bench.sh)
 #include "FakeMircProcesses.h"
-#include "MircSyncPanel.h"
-#include "bridge/MircBridgeLink.h"
+#include "mirc/MircSyncPanel.h"
+#include "mirc/bridge/MircBridgeLink.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

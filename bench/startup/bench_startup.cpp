@@ -8,8 +8,8 @@
 // clock. The difference includes loading the program and the Qt libraries.
 #include "BenchScript.h"
 #include "KorvelResources.h"
-#include "MainWindow.h"
-#include "TextFormats.h"
+#include "app/MainWindow.h"
+#include "checker/TextFormats.h"
 
 #include <QApplication>
 #include <QDockWidget>

@@ -1,10 +1,10 @@
 #include "MainWindow.h"
 
-#include "MdiChildBuilder.h"
-#include "MdiChildEditor.h"
-#include "MessageArea.h"
-#include "MircLink.h"
-#include "MircSyncPanel.h"
+#include "designer/MdiChildBuilder.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "app/messagearea/MessageArea.h"
+#include "mirc/MircLink.h"
+#include "mirc/MircSyncPanel.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

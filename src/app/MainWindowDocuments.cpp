@@ -1,10 +1,10 @@
 #include "MainWindow.h"
 
 #include "DocumentIcons.h"
-#include "MdiChildBuilder.h"
-#include "MdiChildEditor.h"
-#include "MslSyntaxHighlighter.h"
-#include "MslTextEditor.h"
+#include "designer/MdiChildBuilder.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "editor/MslTextEditor.h"
 #include "NewProjectDialog.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
-#include "MdiChildEditor.h"
-#include "MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "editor/MslTextEditor.h"
 
 #include <QAction>
 #include <QApplication>

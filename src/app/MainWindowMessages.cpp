@@ -1,6 +1,6 @@
 #include "MainWindow.h"
 
-#include "MessageArea.h"
+#include "app/messagearea/MessageArea.h"
 
 // The message dock's lists are kept by MessageArea; the main window is where
 // the script windows' checkers and the lists' views are connected, so each

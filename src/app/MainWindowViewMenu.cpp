@@ -1,8 +1,8 @@
 #include "MainWindow.h"
 
-#include "MdiChildEditor.h"
-#include "MslTextEditor.h"
-#include "core/BlockState.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "editor/MslTextEditor.h"
+#include "checker/core/BlockState.h"
 
 #include <QAction>
 #include <QDockWidget>

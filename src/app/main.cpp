@@ -1,7 +1,7 @@
 #include "KorvelResources.h"
 #include "KorvelVersion.h"
 #include "MainWindow.h"
-#include "TextFormats.h"
+#include "checker/TextFormats.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DumErr.h"
-#include "core/HeaderKind.h"
-#include "core/IdentifierRecord.h"
+#include "checker/core/HeaderKind.h"
+#include "checker/core/IdentifierRecord.h"
 
 #include <QString>
 #include <QTextBlockUserData>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/LineCheckResult.h"
-#include "core/MslChecker.h"
+#include "checker/core/LineCheckResult.h"
+#include "checker/core/MslChecker.h"
 
 #include <QString>
 #include <QSyntaxHighlighter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FormatId.h"
+#include "checker/core/FormatId.h"
 
 #include <QTextCharFormat>
 

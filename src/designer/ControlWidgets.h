@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesignControlTypes.h"
+#include "dialogtable/DesignControlTypes.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "MdiChildDialogDummy.h"
 
 #include "ControlWidgets.h"
-#include "DesignControlTypes.h"
+#include "dialogtable/DesignControlTypes.h"
 
 #include <QDragEnterEvent>
 #include <QDragLeaveEvent>

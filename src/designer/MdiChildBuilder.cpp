@@ -2,7 +2,7 @@
 
 #include "BuilderTables.h"
 #include "ControlWidgets.h"
-#include "NewDialogTable.h"
+#include "dialogtable/NewDialogTable.h"
 #include "MdiChildDialogDummy.h"
 #include "TQPushButton.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogDesign.h"
+#include "dialogtable/DialogDesign.h"
 #include "ScriptTableLink.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "MdiChildDialogDummy.h"
 
 #include "ControlWidgets.h"
-#include "DesignControlTypes.h"
+#include "dialogtable/DesignControlTypes.h"
 #include "Mnu.h"
 
 #include <QAbstractScrollArea>

@@ -1,6 +1,6 @@
 #include "ScriptTableLink.h"
 
-#include "DialogTableLocator.h"
+#include "dialogtable/DialogTableLocator.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DialogTable.h"
+#include "dialogtable/DialogTable.h"
 
 #include <QPointer>
 #include <QTextCursor>

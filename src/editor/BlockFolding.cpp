@@ -1,8 +1,8 @@
 #include "BlockFolding.h"
 
-#include "CBlockData.h"
-#include "core/HeaderKind.h"
-#include "core/BlockState.h"
+#include "checker/CBlockData.h"
+#include "checker/core/HeaderKind.h"
+#include "checker/core/BlockState.h"
 
 namespace BlockFolding {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CallTipOverload.h"
+#include "reference/CallTipOverload.h"
 
 #include <QList>
 #include <QRect>

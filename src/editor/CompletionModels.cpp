@@ -1,12 +1,12 @@
 #include "CompletionModels.h"
 
-#include "CBlockData.h"
-#include "ColourCodeForms.h"
-#include "ComProgIds.h"
-#include "IdentifierCandidates.h"
-#include "MircPalette.h"
-#include "core/ScriptOutline.h"
-#include "tables/IdentifierParameters.h"
+#include "checker/CBlockData.h"
+#include "completion/ColourCodeForms.h"
+#include "completion/ComProgIds.h"
+#include "reference/IdentifierCandidates.h"
+#include "completion/MircPalette.h"
+#include "checker/core/ScriptOutline.h"
+#include "checker/tables/IdentifierParameters.h"
 
 #include <QHash>
 #include <QIcon>

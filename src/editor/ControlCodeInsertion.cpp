@@ -1,6 +1,6 @@
 #include "MslTextEditor.h"
 
-#include "ControlCodes.h"
+#include "completion/ControlCodes.h"
 
 #include <QTextCursor>
 

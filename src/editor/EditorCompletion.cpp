@@ -2,7 +2,7 @@
 
 #include "CompletionModels.h"
 #include "CompletionPopup.h"
-#include "ControlCodes.h"
+#include "completion/ControlCodes.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

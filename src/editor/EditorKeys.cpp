@@ -1,13 +1,13 @@
 #include "MslTextEditor.h"
 
-#include "CBlockData.h"
+#include "checker/CBlockData.h"
 #include "CallTip.h"
-#include "CompletionContext.h"
+#include "completion/CompletionContext.h"
 #include "CompletionModels.h"
-#include "ControlCodes.h"
+#include "completion/ControlCodes.h"
 #include "IdentifierTips.h"
-#include "InnermostIdentifier.h"
-#include "core/MslChecker.h"
+#include "reference/InnermostIdentifier.h"
+#include "checker/core/MslChecker.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>

@@ -1,8 +1,8 @@
 #include "HoverTip.h"
 
-#include "CBlockData.h"
+#include "checker/CBlockData.h"
 #include "IdentifierTips.h"
-#include "InnermostIdentifier.h"
+#include "reference/InnermostIdentifier.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IdentifierTipTexts.h"
+#include "reference/IdentifierTipTexts.h"
 
 #include <QString>
 

@@ -6,7 +6,7 @@
 #include "GutterGeometry.h"
 #include "HoverTip.h"
 #include "LineNumberBar.h"
-#include "core/BlockState.h"
+#include "checker/core/BlockState.h"
 
 #include <QMenu>
 #include <QMouseEvent>

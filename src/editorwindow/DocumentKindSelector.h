@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/DocumentKind.h"
+#include "checker/core/DocumentKind.h"
 
 #include <QComboBox>
 

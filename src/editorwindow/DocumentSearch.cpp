@@ -1,6 +1,6 @@
 #include "DocumentSearch.h"
 
-#include "CBlockData.h"
+#include "checker/CBlockData.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

@@ -1,8 +1,8 @@
 #include "MdiChildEditor.h"
 
 #include "DocumentKindSelector.h"
-#include "MslSyntaxHighlighter.h"
-#include "MslTextEditor.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "editor/MslTextEditor.h"
 
 #include <QAction>
 #include <QDockWidget>

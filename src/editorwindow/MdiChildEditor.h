@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SearchModes.h"
-#include "core/ScriptOutline.h"
+#include "checker/core/ScriptOutline.h"
 #include "formats/ScriptFile.h"
 
 #include <QFileInfo>

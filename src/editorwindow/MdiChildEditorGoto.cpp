@@ -2,7 +2,7 @@
 #include "MdiChildEditor.h"
 
 #include "EditorBars.h"
-#include "MslTextEditor.h"
+#include "editor/MslTextEditor.h"
 
 #include <QButtonGroup>
 #include <QDockWidget>

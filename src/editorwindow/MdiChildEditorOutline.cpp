@@ -1,9 +1,9 @@
 // The "File Components" outline of a script window.
 #include "MdiChildEditor.h"
 
-#include "CBlockData.h"
-#include "MslSyntaxHighlighter.h"
-#include "MslTextEditor.h"
+#include "checker/CBlockData.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "editor/MslTextEditor.h"
 
 #include <QDockWidget>
 #include <QTextBlock>

@@ -1,11 +1,11 @@
 // The find-and-replace bar of a script window.
 #include "MdiChildEditor.h"
 
-#include "CallTip.h"
+#include "editor/CallTip.h"
 #include "DocumentSearch.h"
 #include "EditorBars.h"
-#include "LineEditBtn.h"
-#include "MslTextEditor.h"
+#include "editor/LineEditBtn.h"
+#include "editor/MslTextEditor.h"
 #include "SearchMarks.h"
 
 #include <QDockWidget>

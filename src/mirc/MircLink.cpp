@@ -1,9 +1,9 @@
 #include "MircLink.h"
 
 #ifdef _WIN32
-#include "win32/MircWin32Link.h"
+#include "mirc/win32/MircWin32Link.h"
 #else
-#include "bridge/MircBridgeLink.h"
+#include "mirc/bridge/MircBridgeLink.h"
 #endif
 
 namespace {

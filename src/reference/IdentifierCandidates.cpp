@@ -1,6 +1,6 @@
 #include "IdentifierCandidates.h"
 
-#include "tables/IdentifierParameters.h"
+#include "checker/tables/IdentifierParameters.h"
 
 IdentifierCandidates::IdentifierCandidates()
 {

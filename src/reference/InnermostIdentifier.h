@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/IdentifierRecord.h"
+#include "checker/core/IdentifierRecord.h"
 
 #include <QVector>
 

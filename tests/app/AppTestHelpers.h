@@ -2,9 +2,9 @@
 
 #include "DeferredDeletes.h"
 #include "FileBytes.h"
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 #include "ModalAnswers.h"
-#include "NewProjectDialog.h"
+#include "app/NewProjectDialog.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "FakeMircLink.h"
 #include "KorvelResources.h"
-#include "TextFormats.h"
+#include "checker/TextFormats.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,8 +1,8 @@
 #include "AppTestHelpers.h"
 #include "AppTestMain.h"
 
-#include "MdiChildEditor.h"
-#include "MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "editor/MslTextEditor.h"
 
 #include <QTabWidget>
 #include <QTest>

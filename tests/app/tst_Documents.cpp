@@ -1,10 +1,10 @@
 #include "AppTestHelpers.h"
 #include "AppTestMain.h"
 
-#include "MdiChildBuilder.h"
-#include "MdiChildDialogDummy.h"
-#include "MdiChildEditor.h"
-#include "MslTextEditor.h"
+#include "designer/MdiChildBuilder.h"
+#include "designer/MdiChildDialogDummy.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "editor/MslTextEditor.h"
 #include "PopupMenuAnswer.h"
 
 #include <QDragEnterEvent>

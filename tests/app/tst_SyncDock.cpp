@@ -2,9 +2,9 @@
 #include "AppTestMain.h"
 
 #include "FakeMircLink.h"
-#include "MdiChildEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 #include "MenuProbe.h"
-#include "MircSyncPanel.h"
+#include "mirc/MircSyncPanel.h"
 
 #include <QDockWidget>
 #include <QTabWidget>

@@ -2,8 +2,8 @@
 #include "AppTestMain.h"
 #include "VersionFileServer.h"
 
-#include "AboutDialog.h"
-#include "UpdateDialog.h"
+#include "app/AboutDialog.h"
+#include "app/UpdateDialog.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
-#include "CallTip.h"
-#include "IdentifierTips.h"
-#include "CallTipTable.h"
-#include "HoverTable.h"
+#include "editor/CallTip.h"
+#include "editor/IdentifierTips.h"
+#include "reference/CallTipTable.h"
+#include "reference/HoverTable.h"
 
 #include <QImage>
 #include <QTextDocument>

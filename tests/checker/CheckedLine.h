@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/FormatId.h"
-#include "core/LineCheckResult.h"
-#include "core/MslChecker.h"
+#include "checker/core/FormatId.h"
+#include "checker/core/LineCheckResult.h"
+#include "checker/core/MslChecker.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "CheckedLine.h"
-#include "core/BlockState.h"
-#include "tables/CommandNames.h"
+#include "checker/core/BlockState.h"
+#include "checker/tables/CommandNames.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "CBlockData.h"
-#include "MslSyntaxHighlighter.h"
+#include "checker/CBlockData.h"
+#include "checker/MslSyntaxHighlighter.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

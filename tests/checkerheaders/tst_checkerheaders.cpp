@@ -1,11 +1,11 @@
 #include "CheckedLine.h"
 
-#include "tables/DialogControls.h"
-#include "tables/OnEvents.h"
+#include "checker/tables/DialogControls.h"
+#include "checker/tables/OnEvents.h"
 
-#include "ReportFormat.h"
-#include "ScriptFile.h"
-#include "ScriptRun.h"
+#include "korvel-check/ReportFormat.h"
+#include "formats/ScriptFile.h"
+#include "korvel-check/ScriptRun.h"
 
 #include <QtTest>
 

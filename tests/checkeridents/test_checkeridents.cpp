@@ -1,7 +1,7 @@
 #include "CheckedLine.h"
-#include "core/BlockState.h"
-#include "tables/ConditionOperators.h"
-#include "tables/IdentifierParameters.h"
+#include "checker/core/BlockState.h"
+#include "checker/tables/ConditionOperators.h"
+#include "checker/tables/IdentifierParameters.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "ScriptFile.h"
-#include "ScriptLayout.h"
-#include "ScriptRun.h"
-#include "core/DocumentKind.h"
-#include "core/ScriptOutline.h"
+#include "formats/ScriptFile.h"
+#include "formats/ScriptLayout.h"
+#include "korvel-check/ScriptRun.h"
+#include "checker/core/DocumentKind.h"
+#include "checker/core/ScriptOutline.h"
 
 #include <QFile>
 #include <QProcess>

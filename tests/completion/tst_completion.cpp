@@ -1,6 +1,6 @@
-#include "ColourCodeForms.h"
-#include "ComProgIds.h"
-#include "CompletionContext.h"
+#include "completion/ColourCodeForms.h"
+#include "completion/ComProgIds.h"
+#include "completion/CompletionContext.h"
 #include "KorvelResources.h"
 
 #include <QCoreApplication>

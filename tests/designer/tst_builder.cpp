@@ -1,10 +1,10 @@
 #include "CorpusTables.h"
 #include "DesignerTestMain.h"
 #include "DragEvents.h"
-#include "MdiChildBuilder.h"
-#include "MdiChildDialogDummy.h"
-#include "NewDialogTable.h"
-#include "TQPushButton.h"
+#include "designer/MdiChildBuilder.h"
+#include "designer/MdiChildDialogDummy.h"
+#include "dialogtable/NewDialogTable.h"
+#include "designer/TQPushButton.h"
 
 #include <QAction>
 #include <QCheckBox>

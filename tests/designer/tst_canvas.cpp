@@ -1,8 +1,8 @@
-#include "DesignControlTypes.h"
+#include "dialogtable/DesignControlTypes.h"
 #include "DesignerTestMain.h"
 #include "DragEvents.h"
-#include "MdiChildDialogDummy.h"
-#include "Mnu.h"
+#include "designer/MdiChildDialogDummy.h"
+#include "designer/Mnu.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "CorpusTables.h"
 
-#include "DialogTableLocator.h"
+#include "dialogtable/DialogTableLocator.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "CorpusTables.h"
-#include "DesignControlTypes.h"
-#include "DialogTable.h"
-#include "DialogTableLocator.h"
-#include "DialogUnits.h"
-#include "NewDialogTable.h"
-#include "core/MslChecker.h"
+#include "dialogtable/DesignControlTypes.h"
+#include "dialogtable/DialogTable.h"
+#include "dialogtable/DialogTableLocator.h"
+#include "dialogtable/DialogUnits.h"
+#include "dialogtable/NewDialogTable.h"
+#include "checker/core/MslChecker.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MslSyntaxHighlighter.h"
-#include "MslTextEditor.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "editor/MslTextEditor.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "CBlockData.h"
+#include "checker/CBlockData.h"
 #include "EditorHarness.h"
 
 #include <QLabel>

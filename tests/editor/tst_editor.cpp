@@ -1,8 +1,8 @@
-#include "CBlockData.h"
+#include "checker/CBlockData.h"
 #include "KorvelResources.h"
-#include "LineNumberBar.h"
-#include "MslTextEditor.h"
-#include "core/BlockState.h"
+#include "editor/LineNumberBar.h"
+#include "editor/MslTextEditor.h"
+#include "checker/core/BlockState.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,9 +1,9 @@
-#include "CBlockData.h"
-#include "CallTip.h"
-#include "HoverTip.h"
-#include "IdentifierTips.h"
-#include "MslSyntaxHighlighter.h"
-#include "MslTextEditor.h"
+#include "checker/CBlockData.h"
+#include "editor/CallTip.h"
+#include "editor/HoverTip.h"
+#include "editor/IdentifierTips.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "editor/MslTextEditor.h"
 
 #include <QApplication>
 #include <QLineEdit>

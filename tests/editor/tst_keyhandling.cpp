@@ -1,4 +1,4 @@
-#include "CallTip.h"
+#include "editor/CallTip.h"
 #include "EditorHarness.h"
 
 #include <QStandardItemModel>

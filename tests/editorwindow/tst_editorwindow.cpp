@@ -1,10 +1,10 @@
 #include "DeferredDeletes.h"
 #include "FileBytes.h"
 #include "KorvelResources.h"
-#include "MdiChildEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 #include "ModalAnswers.h"
-#include "MslSyntaxHighlighter.h"
-#include "MslTextEditor.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "editor/MslTextEditor.h"
 
 #include <QLabel>
 #include <QPointer>

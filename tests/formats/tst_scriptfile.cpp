@@ -1,7 +1,7 @@
 #include "FileBytes.h"
-#include "ScriptFile.h"
-#include "ScriptLayout.h"
-#include "Windows1252.h"
+#include "formats/ScriptFile.h"
+#include "formats/ScriptLayout.h"
+#include "formats/Windows1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "DocumentKindSelector.h"
+#include "editorwindow/DocumentKindSelector.h"
 #include "FileBytes.h"
 #include "KorvelResources.h"
-#include "MdiChildEditor.h"
-#include "MslSyntaxHighlighter.h"
-#include "MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "editor/MslTextEditor.h"
 
 #include <QSignalSpy>
 #include <QStatusBar>

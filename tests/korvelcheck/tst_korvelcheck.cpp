@@ -1,9 +1,9 @@
 #include "FileBytes.h"
-#include "CheckOptions.h"
-#include "DiagnosticKinds.h"
-#include "ReportFormat.h"
-#include "SarifReport.h"
-#include "ScriptFile.h"
+#include "korvel-check/CheckOptions.h"
+#include "korvel-check/DiagnosticKinds.h"
+#include "korvel-check/ReportFormat.h"
+#include "korvel-check/SarifReport.h"
+#include "formats/ScriptFile.h"
 
 #include <QDir>
 #include <QJsonArray>

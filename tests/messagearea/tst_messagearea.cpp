@@ -1,6 +1,6 @@
-#include "DiagnosticListModel.h"
+#include "app/messagearea/DiagnosticListModel.h"
 #include "KorvelResources.h"
-#include "MessageArea.h"
+#include "app/messagearea/MessageArea.h"
 #include "PopupMenuAnswer.h"
 #include "ReferenceMessageList.h"
 

@@ -1,5 +1,5 @@
-#include "bridge/BridgeProtocol.h"
-#include "bridge/MircBridgeLink.h"
+#include "mirc/bridge/BridgeProtocol.h"
+#include "mirc/bridge/MircBridgeLink.h"
 
 #include <QDir>
 #include <QElapsedTimer>

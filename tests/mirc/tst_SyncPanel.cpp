@@ -1,6 +1,6 @@
 #include "FakeMircLink.h"
 #include "MenuProbe.h"
-#include "MircSyncPanel.h"
+#include "mirc/MircSyncPanel.h"
 #include "ModalAnswers.h"
 
 #include <QClipboard>

@@ -3,9 +3,9 @@
 // and the refusal of a text that does not fit the shared memory.
 //
 //   mirc-core-wine-test.exe FAKE   FAKE: the fake mIRC program, as a Unix path
-#include "MircSharedMemoryLayout.h"
-#include "MircWin32Core.h"
-#include "WideText.h"
+#include "mirc/win32/MircSharedMemoryLayout.h"
+#include "mirc/win32/MircWin32Core.h"
+#include "mirc/win32/WideText.h"
 
 #include <windows.h>
 

@@ -5,8 +5,8 @@
 #include "FakeMircProcesses.h"
 #include "KorvelResources.h"
 #include "MenuProbe.h"
-#include "MircSyncPanel.h"
-#include "bridge/MircBridgeLink.h"
+#include "mirc/MircSyncPanel.h"
+#include "mirc/bridge/MircBridgeLink.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

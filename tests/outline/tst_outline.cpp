@@ -1,5 +1,5 @@
-#include "core/MslChecker.h"
-#include "core/ScriptOutline.h"
+#include "checker/core/MslChecker.h"
+#include "checker/core/ScriptOutline.h"
 
 #include <QStringList>
 #include <QTest>

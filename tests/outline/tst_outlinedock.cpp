@@ -1,6 +1,6 @@
 #include "KorvelResources.h"
-#include "MdiChildEditor.h"
-#include "MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "editor/MslTextEditor.h"
 
 #include <QDockWidget>
 #include <QTest>

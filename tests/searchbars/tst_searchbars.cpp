@@ -1,9 +1,9 @@
 #include "KorvelResources.h"
-#include "LineEditBtn.h"
-#include "MdiChildEditor.h"
-#include "MslTextEditor.h"
+#include "editor/LineEditBtn.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "editor/MslTextEditor.h"
 #include "PopupMenuAnswer.h"
-#include "SearchModes.h"
+#include "editorwindow/SearchModes.h"
 
 #include <QDockWidget>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakeMircState.h"
-#include "MircLink.h"
-#include "win32/MircSharedMemoryLayout.h"
+#include "mirc-fake/FakeMircState.h"
+#include "mirc/MircLink.h"
+#include "mirc/win32/MircSharedMemoryLayout.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bridge/WineSettings.h"
+#include "mirc/bridge/WineSettings.h"
 
 #include <QDir>
 #include <QFile>

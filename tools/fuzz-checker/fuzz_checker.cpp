@@ -1,4 +1,4 @@
-#include "core/MslChecker.h"
+#include "checker/core/MslChecker.h"
 
 #include <QString>
 

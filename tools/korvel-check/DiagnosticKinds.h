@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Severity.h"
+#include "checker/core/Severity.h"
 
 #include <QLatin1String>
 

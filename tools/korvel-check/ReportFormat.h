@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/DocumentKind.h"
-#include "core/LineCheckResult.h"
+#include "checker/core/DocumentKind.h"
+#include "checker/core/LineCheckResult.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/LineCheckResult.h"
+#include "checker/core/LineCheckResult.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "ScriptRun.h"
 
-#include "core/MslChecker.h"
+#include "checker/core/MslChecker.h"
 
 void checkScript(const QString& text, const LineVisitor& visit, DocumentKind kind)
 {

@@ -4,7 +4,7 @@
 #include "CheckOptions.h"
 #include "ReportFormat.h"
 #include "SarifReport.h"
-#include "ScriptFile.h"
+#include "formats/ScriptFile.h"
 #include "ScriptRun.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "DiagnosticsJson.h"
 
-#include "DiagnosticKinds.h"
+#include "korvel-check/DiagnosticKinds.h"
 #include "JsonText.h"
 
 #include <cstring>

@@ -2,8 +2,8 @@
 
 #include "ProtocolJson.h"
 
-#include "core/BlockState.h"
-#include "core/ScriptOutline.h"
+#include "checker/core/BlockState.h"
+#include "checker/core/ScriptOutline.h"
 
 #include <QJsonObject>
 #include <algorithm>

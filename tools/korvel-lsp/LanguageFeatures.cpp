@@ -1,11 +1,11 @@
 #include "LanguageFeatures.h"
 
-#include "IdentifierCandidates.h"
-#include "IdentifierTipTexts.h"
-#include "InnermostIdentifier.h"
+#include "reference/IdentifierCandidates.h"
+#include "reference/IdentifierTipTexts.h"
+#include "reference/InnermostIdentifier.h"
 #include "ProtocolJson.h"
-#include "core/ScriptOutline.h"
-#include "tables/IdentifierParameters.h"
+#include "checker/core/ScriptOutline.h"
+#include "checker/tables/IdentifierParameters.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -3,7 +3,7 @@
 #include "DiagnosticsMessage.h"
 #include "DocumentSymbols.h"
 #include "LanguageFeatures.h"
-#include "ScriptFile.h"
+#include "formats/ScriptFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

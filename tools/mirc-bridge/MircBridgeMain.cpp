@@ -3,9 +3,9 @@
 // that Wine desktop, answering each with one line on standard output. Ends
 // when its input ends. Requests that arrive together are answered with one
 // write, which saves Korvel a wake-up per answer.
-#include "BridgeProtocol.h"
-#include "MircWin32Core.h"
-#include "WideText.h"
+#include "mirc/bridge/BridgeProtocol.h"
+#include "mirc/win32/MircWin32Core.h"
+#include "mirc/win32/WideText.h"
 
 #include <string>
 

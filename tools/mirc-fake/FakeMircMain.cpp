@@ -4,8 +4,8 @@
 // every command it performs is appended to the file LOG as a UTF-8 line. It
 // ends by itself after a while, so nothing it leaves behind runs for long.
 #include "FakeMircState.h"
-#include "MircSharedMemoryLayout.h"
-#include "WideText.h"
+#include "mirc/win32/MircSharedMemoryLayout.h"
+#include "mirc/win32/WideText.h"
 
 #include <windows.h>
 

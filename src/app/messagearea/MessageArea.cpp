@@ -1,9 +1,9 @@
 #include "MessageArea.h"
 
-#include "CBlockData.h"
+#include "checker/CBlockData.h"
 #include "DiagnosticListModel.h"
-#include "MdiChildEditor.h"
-#include "MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
+#include "editor/MslTextEditor.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #include "MslChecker.h"
 #include "TextScan.h"
-#include "tables/ConditionOperators.h"
+#include "checker/tables/ConditionOperators.h"
 
 // if/elseif/while statements, their conditions, and else.
 //

@@ -1,7 +1,7 @@
 #include "MslChecker.h"
 
 #include "BlockState.h"
-#include "tables/DialogControls.h"
+#include "checker/tables/DialogControls.h"
 
 // Lines inside a dialog table: one statement per line (option, size, title,
 // a control, icon, a comment) or the table's closing brace. A line returns

@@ -1,7 +1,7 @@
 #include "DocumentKind.h"
 
 #include "TextScan.h"
-#include "tables/CommandNames.h"
+#include "checker/tables/CommandNames.h"
 
 #include <QSet>
 #include <utility>

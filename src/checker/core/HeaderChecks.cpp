@@ -1,7 +1,7 @@
 #include "MslChecker.h"
 
-#include "tables/MenuWords.h"
-#include "tables/OnEvents.h"
+#include "checker/tables/MenuWords.h"
+#include "checker/tables/OnEvents.h"
 
 #include <QStringView>
 

@@ -1,6 +1,6 @@
 #include "MslChecker.h"
 #include "TextScan.h"
-#include "tables/IdentifierParameters.h"
+#include "checker/tables/IdentifierParameters.h"
 
 // Identifiers ("$" words) with their parameters, properties and what may
 // follow them; the var command; the painting of "%" variables.

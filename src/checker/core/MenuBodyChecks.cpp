@@ -1,6 +1,6 @@
 #include "MslChecker.h"
 
-#include "tables/MenuWords.h"
+#include "checker/tables/MenuWords.h"
 
 // Lines inside a menu body: "label : commands", where leading dots in the
 // label nest the item, a label may be a menu event word, and an item may

@@ -1,8 +1,8 @@
 #include "MslChecker.h"
 
 #include "TextScan.h"
-#include "tables/CommandNames.h"
-#include "tables/TaskMarkers.h"
+#include "checker/tables/CommandNames.h"
+#include "checker/tables/TaskMarkers.h"
 
 // Code lines: a line of a body is a chain of statements separated by a
 // standalone "|". Each statement is classified by its first word; command

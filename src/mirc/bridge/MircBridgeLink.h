@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MircLink.h"
+#include "mirc/MircLink.h"
 #include "WineSettings.h"
 
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MircLink.h"
+#include "mirc/MircLink.h"
 
 // Korvel on Windows: talks to the mIRC windows of the same desktop directly.
 // Creating it creates the shared memory, which then lives as long as the

@@ -1,6 +1,6 @@
 #include "ScriptLayout.h"
 
-#include "core/DocumentKind.h"
+#include "checker/core/DocumentKind.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ScriptEncoding.h"
-#include "core/DocumentKind.h"
+#include "checker/core/DocumentKind.h"
 
 #include <QString>
 

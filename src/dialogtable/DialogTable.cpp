@@ -2,9 +2,9 @@
 
 #include "DesignControlTypes.h"
 #include "DialogUnits.h"
-#include "core/BlockState.h"
-#include "core/MslChecker.h"
-#include "tables/DialogControls.h"
+#include "checker/core/BlockState.h"
+#include "checker/core/MslChecker.h"
+#include "checker/tables/DialogControls.h"
 
 #include <QRegularExpression>
 

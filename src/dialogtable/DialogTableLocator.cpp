@@ -1,7 +1,7 @@
 #include "DialogTableLocator.h"
 
-#include "core/BlockState.h"
-#include "core/MslChecker.h"
+#include "checker/core/BlockState.h"
+#include "checker/core/MslChecker.h"
 
 namespace DialogTableLocator {
 
