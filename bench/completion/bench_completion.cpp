@@ -38,8 +38,7 @@ struct Span {
     qint64 cpu;
 };
 
-class Stopwatch
-{
+class Stopwatch {
 public:
     Stopwatch() { restart(); }
     void restart()
@@ -74,8 +73,7 @@ void reportMedianAndWorst(const char* what, std::vector<Span> spans)
 QString badlyIndentedScript(int lines)
 {
     static const char* const component[] = {
-        "alias a%1 {",       "      if ($1) {",  "echo -a $1 $&",   "  $2",
-        "; a { comment",      "      }",           "}",
+        "alias a%1 {", "      if ($1) {", "echo -a $1 $&", "  $2", "; a { comment", "      }", "}",
     };
     constexpr int componentLines = int(std::size(component));
     QStringList text;

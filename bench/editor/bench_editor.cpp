@@ -1,12 +1,12 @@
 // Prints how long the editor takes for its whole-document operations on a
 // large script: loading it into a script window, folding and unfolding every
 // component, and painting a screen of the gutter.
-#include "checker/CBlockData.h"
 #include "KorvelResources.h"
-#include "editorwindow/MdiChildEditor.h"
+#include "checker/CBlockData.h"
 #include "checker/MslSyntaxHighlighter.h"
-#include "editor/MslTextEditor.h"
 #include "checker/core/BlockState.h"
+#include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int components = 20000;
-constexpr int linesPerComponent = 5;   // header, three body lines, closing brace
+constexpr int linesPerComponent = 5; // header, three body lines, closing brace
 
 void report(const char* what, qint64 nanoseconds)
 {
@@ -41,7 +41,9 @@ int main(int argc, char** argv)
             return 1;
         for (int i = 0; i < components; ++i)
             file.write(QStringLiteral("alias a%1 {\r\n  var %x = $calc(%y + 1)\r\n  echo -a %x\r\n"
-                                      "  return %x\r\n}\r\n").arg(i).toUtf8());
+                                      "  return %x\r\n}\r\n")
+                           .arg(i)
+                           .toUtf8());
     }
     std::printf("script: %d lines, %lld bytes\n", components * linesPerComponent, QFileInfo(path).size());
 

@@ -4,8 +4,8 @@
 // "File Components" outline.
 #include "KorvelResources.h"
 #include "editor/LineEditBtn.h"
-#include "editorwindow/MdiChildEditor.h"
 #include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -55,8 +55,7 @@ struct Window {
 };
 
 // Time until the window has handled the change and painted.
-template <typename Step>
-qint64 timed(Step step)
+template <typename Step> qint64 timed(Step step)
 {
     QElapsedTimer timer;
     timer.start();
@@ -89,7 +88,7 @@ int main(int argc, char** argv)
         highlight("highlight all \"/x*/\" (empty matches)", "/x*/");
     }
     {
-        constexpr int components = 12500;   // four "%n" in each: 50,000
+        constexpr int components = 12500; // four "%n" in each: 50,000
         Window w(script(components));
         QTextDocument* document = w.win.getEditor()->document();
         std::printf("replace: %d lines\n", components * linesPerComponent);

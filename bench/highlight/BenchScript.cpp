@@ -36,19 +36,18 @@ QString madeUpText(QString& origin)
     origin = QStringLiteral("made-up scripts (no corpus found)");
     QString text;
     for (int i = 0; i < 2000; ++i) {
-        text += QStringLiteral(
-                    "; helper number %1\n"
-                    "alias -l helper%1 {\n"
-                    "  var %%count = $calc(%%count + $len($1-))\n"
-                    "  if (%%count > 10) { echo -a $+(too,$chr(32),many) | halt }\n"
-                    "  elseif ($nick isop $chan) msg $chan $upper($1)\n"
-                    "  else { .timer 1 5 echo -a later }\n"
-                    "  return %%count\n"
-                    "}\n"
-                    "on *:TEXT:!hi*:#:{ notice $nick hello $nick ; TODO greet better }\n"
-                    "menu nicklist {\n"
-                    "  Whois:whois $$1\n"
-                    "}\n")
+        text += QStringLiteral("; helper number %1\n"
+                               "alias -l helper%1 {\n"
+                               "  var %%count = $calc(%%count + $len($1-))\n"
+                               "  if (%%count > 10) { echo -a $+(too,$chr(32),many) | halt }\n"
+                               "  elseif ($nick isop $chan) msg $chan $upper($1)\n"
+                               "  else { .timer 1 5 echo -a later }\n"
+                               "  return %%count\n"
+                               "}\n"
+                               "on *:TEXT:!hi*:#:{ notice $nick hello $nick ; TODO greet better }\n"
+                               "menu nicklist {\n"
+                               "  Whois:whois $$1\n"
+                               "}\n")
                     .arg(i);
     }
     return text;

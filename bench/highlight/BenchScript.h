@@ -9,7 +9,7 @@
 // Without a corpus, made-up scripts of the usual constructs stand in.
 struct BenchScript {
     QString text;
-    QString origin;   // what the text was made of, for the report
+    QString origin; // what the text was made of, for the report
     int lines = 0;
 };
 

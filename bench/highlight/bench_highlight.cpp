@@ -21,8 +21,7 @@ namespace {
 constexpr int rounds = 3;
 
 // The least a highlighter can do: one format over each whole line.
-class OneFormatPerLine : public QSyntaxHighlighter
-{
+class OneFormatPerLine : public QSyntaxHighlighter {
 public:
     using QSyntaxHighlighter::QSyntaxHighlighter;
 
@@ -34,7 +33,7 @@ protected:
     }
 };
 
-struct NoHighlighter {};
+struct NoHighlighter { };
 
 struct Timing {
     double wall = 0;
@@ -44,8 +43,7 @@ struct Timing {
 };
 
 // The best of a few rounds, each in a fresh editor.
-template <typename Highlighter>
-Timing timeSetText(const QString& text)
+template <typename Highlighter> Timing timeSetText(const QString& text)
 {
     Timing best;
     for (int round = 0; round < rounds; ++round) {
@@ -96,8 +94,8 @@ int main(int argc, char** argv)
     TextFormats::build();
 
     const BenchScript script = loadBenchScript(0, 0);
-    std::printf("text: %s, %d lines, %.2f MB as UTF-8; best of %d rounds\n", qPrintable(script.origin),
-                script.lines, double(script.text.toUtf8().size()) / 1e6, rounds);
+    std::printf("text: %s, %d lines, %.2f MB as UTF-8; best of %d rounds\n", qPrintable(script.origin), script.lines,
+                double(script.text.toUtf8().size()) / 1e6, rounds);
 
     const Timing plain = timeSetText<NoHighlighter>(script.text);
     const Timing oneFormat = timeSetText<OneFormatPerLine>(script.text);

@@ -25,8 +25,7 @@ constexpr int scriptLines = 100000;
 constexpr int keystrokes = 1000;
 constexpr int keystrokesPerLine = 10;
 
-class CountingHighlighter : public MslSyntaxHighlighter
-{
+class CountingHighlighter : public MslSyntaxHighlighter {
 public:
     using MslSyntaxHighlighter::MslSyntaxHighlighter;
     long long checkedLines = 0;
@@ -93,7 +92,9 @@ int main(int argc, char** argv)
     CountingHighlighter highlighter(editor.document());
     int diagnostics = 0;
     QObject::connect(&highlighter, &MslSyntaxHighlighter::updateError,
-                     [&diagnostics](int, int, QString, QString, QString, int, QString, int& id) { id = ++diagnostics; });
+                     [&diagnostics](int, int, QString, QString, QString, int, QString, int& id) {
+                         id = ++diagnostics;
+                     });
     editor.setPlainText(script.text);
     editor.show();
     QCoreApplication::processEvents();

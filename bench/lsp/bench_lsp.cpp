@@ -7,9 +7,9 @@
 // keystrokes type a short word into each of a hundred code lines from the
 // middle on, as a user would.
 #include "BenchScript.h"
+#include "checker/core/BlockState.h"
 #include "korvel-lsp/CheckedDocument.h"
 #include "korvel-lsp/LspServer.h"
-#include "checker/core/BlockState.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -80,14 +80,16 @@ int main()
         lastMessageBytes = body.size();
         return true;
     });
-    server.handleMessage(QJsonDocument(QJsonObject{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"},
-                                                   {"params", QJsonObject()}})
-                             .toJson(QJsonDocument::Compact));
+    server.handleMessage(
+        QJsonDocument(QJsonObject{{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", QJsonObject()}})
+            .toJson(QJsonDocument::Compact));
     QElapsedTimer openTimer;
     openTimer.start();
-    server.handleMessage(message("textDocument/didOpen",
-                                 QJsonObject{{"textDocument", QJsonObject{{"uri", uri}, {"languageId", "mirc"},
-                                                                          {"version", 1}, {"text", script.text}}}}));
+    server.handleMessage(
+        message("textDocument/didOpen",
+                QJsonObject{
+                    {"textDocument",
+                     QJsonObject{{"uri", uri}, {"languageId", "mirc"}, {"version", 1}, {"text", script.text}}}}));
     const double openMs = double(openTimer.nsecsElapsed()) / 1e6;
 
     // A twin of the server's document, to count the lines each edit re-checks.

@@ -7,8 +7,8 @@
 // withdrawn) at that size.
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/bench-messagearea
-#include "checker/CBlockData.h"
 #include "app/messagearea/MessageArea.h"
+#include "checker/CBlockData.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,8 +27,7 @@ namespace {
 const int fileCount = 8;
 const int typesInUse[] = {1, 2, 3, 4, 10, 11, 13, 15};
 
-struct Raised
-{
+struct Raised {
     int id;
     int fileIndex;
 };
@@ -107,8 +106,7 @@ double renumberCost(int count)
     return microsPerItem(timer.nsecsElapsed(), count);
 }
 
-struct Figures
-{
+struct Figures {
     double raise = 0;
     double withdraw = 0;
     double renumber = 0;

@@ -13,9 +13,9 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QSignalSpy>
 #include <QThread>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -34,7 +34,8 @@ QString stateWithScripts(const QString& name)
 {
     QString state = "ddename " + name + "\n";
     for (int i = 1; i <= scriptsPerInstance; ++i)
-        state += QStringLiteral("script C:\\mIRC\\scripts\\%1\\script%2.mrc\n").arg(name).arg(i, 3, 10, QLatin1Char('0'));
+        state +=
+            QStringLiteral("script C:\\mIRC\\scripts\\%1\\script%2.mrc\n").arg(name).arg(i, 3, 10, QLatin1Char('0'));
     return state;
 }
 
@@ -45,10 +46,9 @@ double msSince(const QElapsedTimer& clock)
 
 int scriptsListed(const MircSyncPanel& panel);
 
-struct Figures
-{
+struct Figures {
     double min, median, max;
-    int complete;   // refreshes that listed every instance and script
+    int complete; // refreshes that listed every instance and script
 };
 
 // The GUI's own time between two refreshes (the real interval is 15 s).
@@ -135,8 +135,8 @@ int main(int argc, char* argv[])
     std::printf("  refresh (GUI blocked):  min %.1f ms  median %.1f ms  max %.1f ms  (target < 300 ms), "
                 "%d of %d complete\n",
                 two.min, two.median, two.max, two.complete, timedRefreshes);
-    std::printf("  helper start: GUI blocked %.1f ms, helper ready after %.0f ms (no waiting on it)\n",
-                startBlock, helperReady);
+    std::printf("  helper start: GUI blocked %.1f ms, helper ready after %.0f ms (no waiting on it)\n", startBlock,
+                helperReady);
 
     // A window titled "mIRC..." that never answers: the helper gives it a
     // bounded time at each search, and the instances still show.

@@ -44,7 +44,7 @@ double peakResidentMegabytes()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;   // kilobytes on Linux
+    return double(usage.ru_maxrss) / 1024.0; // kilobytes on Linux
 }
 
 // The child: main()'s start-up, then the clock once the window is painted.
@@ -86,8 +86,8 @@ int main(int argc, char** argv)
     for (int i = 0; i < startupRuns; ++i)
         runs.push_back(startupMilliseconds(QCoreApplication::applicationFilePath()));
     std::sort(runs.begin(), runs.end());
-    std::printf("start-up to shown main window: median %.1f ms, best %.1f ms (%d runs)\n",
-                runs[runs.size() / 2], runs.front(), startupRuns);
+    std::printf("start-up to shown main window: median %.1f ms, best %.1f ms (%d runs)\n", runs[runs.size() / 2],
+                runs.front(), startupRuns);
 
     const BenchScript script = loadBenchScript(bigScriptLines, bigScriptLines);
     QTemporaryDir dir;
@@ -111,9 +111,8 @@ int main(int argc, char** argv)
     for (const QTreeView* list : window.findChild<QDockWidget*>(QStringLiteral("msgArea"))->findChildren<QTreeView*>())
         listedRows += list->model()->rowCount();
     std::printf("script: %d lines of %s\n", script.lines, qPrintable(script.origin));
-    std::printf("open with checker done and %d messages listed: %.0f ms (%.0f ms of processor time)\n",
-                listedRows, openMs, openProcessorMs);
-    std::printf("peak resident memory: %.0f MB (%.0f MB before opening)\n", peakResidentMegabytes(),
-                memoryBefore);
+    std::printf("open with checker done and %d messages listed: %.0f ms (%.0f ms of processor time)\n", listedRows,
+                openMs, openProcessorMs);
+    std::printf("peak resident memory: %.0f MB (%.0f MB before opening)\n", peakResidentMegabytes(), memoryBefore);
     return window.scriptWindows().size() == 1 ? 0 : 1;
 }

@@ -8,8 +8,7 @@ class QUrl;
 
 // Name, version and where to get help. The main window keeps one for the
 // life of the program and shows it again each time.
-class AboutDialog : public QDialog
-{
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
     AboutDialog(const QUrl& homePage, QWidget* parent = nullptr);

@@ -26,8 +26,7 @@ inline QString dialogText(const char* source)
     return QCoreApplication::translate("Dialog", source);
 }
 
-template <typename Widget>
-Widget* placeChild(Widget* widget, const char* objectName, const QRect& geometry)
+template <typename Widget> Widget* placeChild(Widget* widget, const char* objectName, const QRect& geometry)
 {
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setGeometry(geometry);

@@ -1,8 +1,8 @@
 #include "MainWindow.h"
 
+#include "app/messagearea/MessageArea.h"
 #include "designer/MdiChildBuilder.h"
 #include "editorwindow/MdiChildEditor.h"
-#include "app/messagearea/MessageArea.h"
 #include "mirc/MircLink.h"
 #include "mirc/MircSyncPanel.h"
 
@@ -96,8 +96,7 @@ void MainWindow::buildReportDock()
     connect(messageArea->debugView(), &QTreeView::doubleClicked, this, &MainWindow::debugDClick);
     connect(messageArea->messageView(), &QTreeView::doubleClicked, this, &MainWindow::statusDClick);
     connect(messageArea->debugView(), &QWidget::customContextMenuRequested, this, &MainWindow::customDebugMenu);
-    connect(messageArea->messageView(), &QWidget::customContextMenuRequested, this,
-            &MainWindow::customMessageMenu);
+    connect(messageArea->messageView(), &QWidget::customContextMenuRequested, this, &MainWindow::customMessageMenu);
     connect(messageArea, &MessageArea::gotoRequested, this, &MainWindow::gotoFilePosition);
     addDockWidget(Qt::BottomDockWidgetArea, messageDock);
 }

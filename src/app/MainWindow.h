@@ -32,8 +32,7 @@ class QToolBar;
 // and the docks around it. It owns every document window (one per tab) and
 // keeps them in two lists, script windows and designer windows, in order of
 // creation.
-class MainWindow : public QMainWindow
-{
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow();
@@ -112,8 +111,8 @@ public slots:
 
     // Message area: the checker's diagnostics of every script window come
     // and go through these, and its two lists lead back to the script.
-    void updateError(int lineNum, int linePos, const QString& fname, const QString& block, const QString& id,
-                     int type, const QString& err, int& errId);
+    void updateError(int lineNum, int linePos, const QString& fname, const QString& block, const QString& id, int type,
+                     const QString& err, int& errId);
     void removeError(QVector<int>& errIds);
     void editorErrUpdate(const QFileInfo& filename, MdiChildEditor* win);
     void editorFclosed(const QFileInfo& filename);
@@ -185,7 +184,7 @@ private:
     QDockWidget* messageDock = nullptr;
     QDockWidget* syncDock = nullptr;
     MessageArea* messageArea = nullptr;
-    MircLink* mircLink = nullptr;           // created first; the sync panel owns it
+    MircLink* mircLink = nullptr; // created first; the sync panel owns it
     MircSyncPanel* syncPanel = nullptr;
     QToolBar* mainToolbar = nullptr;
     QToolBar* formatToolbar = nullptr;
@@ -200,7 +199,7 @@ private:
     QAction* selectAllAction = nullptr;
     QAction* findReplaceAction = nullptr;
     QAction* checkBracketsAction = nullptr;
-    QList<QAction*> controlCodeActions;     // the menu's six, then the toolbar's six
+    QList<QAction*> controlCodeActions; // the menu's six, then the toolbar's six
 
     QWidget* currentWindow = nullptr;
 
@@ -226,6 +225,6 @@ private:
     std::unique_ptr<QNetworkAccessManager> network;
     bool autoCheckUpdates = true;
     UpdateServer updateServer;
-    QPointer<QNetworkReply> versionReply;   // the check under way, if any
-    AboutDialog* aboutDialog = nullptr;      // made on first use, then kept
+    QPointer<QNetworkReply> versionReply; // the check under way, if any
+    AboutDialog* aboutDialog = nullptr;   // made on first use, then kept
 };

@@ -1,11 +1,11 @@
 #include "MainWindow.h"
 
 #include "DocumentIcons.h"
-#include "designer/MdiChildBuilder.h"
-#include "editorwindow/MdiChildEditor.h"
-#include "checker/MslSyntaxHighlighter.h"
-#include "editor/MslTextEditor.h"
 #include "NewProjectDialog.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "designer/MdiChildBuilder.h"
+#include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -74,16 +74,15 @@ void MainWindow::openScript(const QFileInfo& file, bool readOnly)
 
 void MainWindow::openFromFile()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Select File To Open"), QString(),
-                                                      scriptFileFilter);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Select File To Open"), QString(), scriptFileFilter);
     if (!path.isEmpty())
         openScript(QFileInfo(path), false);
 }
 
 void MainWindow::openFromFileRO()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Select File To Open (Read-Only)"), QString(),
-                                                      scriptFileFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Select File To Open (Read-Only)"), QString(), scriptFileFilter);
     if (!path.isEmpty())
         openScript(QFileInfo(path), true);
 }
@@ -103,11 +102,8 @@ void MainWindow::newFile()
         tabs->setCurrentWidget(win);
         break;
     }
-    case NewProjectDialog::ScriptDocument:
-        newScriptWindow();
-        break;
-    case NewProjectDialog::Cancelled:
-        break;
+    case NewProjectDialog::ScriptDocument: newScriptWindow(); break;
+    case NewProjectDialog::Cancelled: break;
     default:
         QMessageBox::information(this, tr("Unsupported Feature"), tr("This feature is currently unsupported."));
         break;
@@ -146,8 +142,7 @@ void MainWindow::editDialogInDesigner(MdiChildEditor* script)
     auto* win = new MdiChildBuilder;
     if (!win->openTable(script->getEditor())) {
         delete win;
-        QMessageBox::information(this, tr("Edit Dialog in Designer"),
-                                 tr("The caret is not inside a dialog table."));
+        QMessageBox::information(this, tr("Edit Dialog in Designer"), tr("The caret is not inside a dialog table."));
         return;
     }
     registerDesignerWindow(win);

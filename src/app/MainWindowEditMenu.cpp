@@ -1,7 +1,7 @@
 #include "MainWindow.h"
 
-#include "editorwindow/MdiChildEditor.h"
 #include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,8 +23,8 @@ MdiChildEditor* MainWindow::currentWritableScriptWindow() const
 
 void MainWindow::setEditActionsEnabled(bool enabled)
 {
-    for (QAction* action : { undoAction, redoAction, cutAction, copyAction, pasteAction, deleteAction,
-                             selectAllAction, findReplaceAction, checkBracketsAction })
+    for (QAction* action : {undoAction, redoAction, cutAction, copyAction, pasteAction, deleteAction, selectAllAction,
+                            findReplaceAction, checkBracketsAction})
         action->setEnabled(enabled);
     for (QAction* action : std::as_const(controlCodeActions))
         action->setEnabled(enabled);

@@ -62,15 +62,9 @@ void MainWindow::buildMenuBar()
             if (entry.aboutToShow)
                 connect(topMenu, &QMenu::aboutToShow, this, entry.aboutToShow);
             break;
-        case MenuItemEntry::Submenu:
-            current = topMenu->addMenu(QString::fromUtf8(entry.text));
-            break;
-        case MenuItemEntry::EndSubmenu:
-            current = topMenu;
-            break;
-        case MenuItemEntry::Separator:
-            current->addSeparator();
-            break;
+        case MenuItemEntry::Submenu: current = topMenu->addMenu(QString::fromUtf8(entry.text)); break;
+        case MenuItemEntry::EndSubmenu: current = topMenu; break;
+        case MenuItemEntry::Separator: current->addSeparator(); break;
         case MenuItemEntry::ControlCodes:
             for (int c = 0; c < controlCodeCount; ++c) {
                 const ControlCodeEntry& code = controlCodes[c];

@@ -6,8 +6,8 @@
 // the script windows' checkers and the lists' views are connected, so each
 // report reaches the one message area of the program.
 
-void MainWindow::updateError(int lineNum, int linePos, const QString& fname, const QString& block,
-                             const QString& id, int type, const QString& err, int& errId)
+void MainWindow::updateError(int lineNum, int linePos, const QString& fname, const QString& block, const QString& id,
+                             int type, const QString& err, int& errId)
 {
     messageArea->updateError(lineNum, linePos, fname, block, id, type, err, errId);
 }

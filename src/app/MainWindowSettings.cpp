@@ -25,8 +25,7 @@ const QString formatToolbarKey = QStringLiteral("formatToolBar");
 
 // A visibility key sets the Window menu's check and the widget together; a
 // missing key (first start, or an unreadable file) gives the default.
-void restoreVisibility(const QSettings& settings, const QString& key, bool byDefault, QAction* action,
-                       QWidget* widget)
+void restoreVisibility(const QSettings& settings, const QString& key, bool byDefault, QAction* action, QWidget* widget)
 {
     const bool visible = settings.value(key, byDefault).toBool();
     action->setChecked(visible);

@@ -1,8 +1,8 @@
 #include "MainWindow.h"
 
-#include "editorwindow/MdiChildEditor.h"
-#include "editor/MslTextEditor.h"
 #include "checker/core/BlockState.h"
+#include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QAction>
 #include <QDockWidget>

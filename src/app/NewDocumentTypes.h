@@ -2,10 +2,9 @@
 
 // The kinds of document the New command offers, in the order of the type
 // chooser; an entry's row is the chooser's result.
-struct NewDocumentType
-{
+struct NewDocumentType {
     const char* text;
-    const char* icon;       // file in newDocumentIconFolder
+    const char* icon; // file in newDocumentIconFolder
     const char* whatsThis;
 };
 

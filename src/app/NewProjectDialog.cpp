@@ -31,9 +31,9 @@ NewProjectDialog::NewProjectDialog(QWidget* parent)
     listWidget->setResizeMode(QListView::Adjust);
     for (int row = 0; row < newDocumentTypeCount; ++row) {
         const NewDocumentType& type = newDocumentTypes[row];
-        auto* item = new QListWidgetItem(
-            QIcon(QString::fromLatin1(newDocumentIconFolder) + QString::fromLatin1(type.icon)),
-            tr(type.text), listWidget);
+        auto* item =
+            new QListWidgetItem(QIcon(QString::fromLatin1(newDocumentIconFolder) + QString::fromLatin1(type.icon)),
+                                tr(type.text), listWidget);
         item->setWhatsThis(tr(type.whatsThis));
     }
 

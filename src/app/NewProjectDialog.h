@@ -9,8 +9,7 @@ class QModelIndex;
 
 // The type chooser of the New command. It ends with the row of the chosen
 // type, or Cancelled.
-class NewProjectDialog : public QDialog
-{
+class NewProjectDialog : public QDialog {
     Q_OBJECT
 public:
     // Results the main window acts on; the other rows are offered but not

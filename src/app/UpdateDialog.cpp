@@ -27,7 +27,7 @@ UpdateDialog::UpdateDialog(const QUrl& downloadPage, QWidget* parent)
     useDialogFont(this);
 
     label = placeChild(new QLabel(dialogText("Korvel Updates found a new version of Korvel:"), this), "label",
-                  QRect(10, 10, 261, 16));
+                       QRect(10, 10, 261, 16));
     versionLabel = placeChild(new QLabel(this), "label_2", QRect(260, 10, 81, 16));
     QFont versionFont = versionLabel->font();
     versionFont.setPointSize(versionPointSize);
@@ -35,8 +35,9 @@ UpdateDialog::UpdateDialog(const QUrl& downloadPage, QWidget* parent)
     newsLabel = placeChild(new QLabel(dialogText("Whats new:"), this), "label_3", QRect(10, 40, 61, 16));
     listWidget = placeChild(new QListWidget(this), "listWidget", QRect(10, 60, 391, 171));
     checkBox = placeChild(new QCheckBox(dialogText("Check for updates automatically"), this), "checkBox",
-                     QRect(10, 240, 181, 21));
-    downloadButton = placeChild(new QPushButton(dialogText("Download Page"), this), "pushButton_2", QRect(214, 240, 101, 23));
+                          QRect(10, 240, 181, 21));
+    downloadButton =
+        placeChild(new QPushButton(dialogText("Download Page"), this), "pushButton_2", QRect(214, 240, 101, 23));
     okButton = placeChild(new QPushButton(dialogText("Ok"), this), "pushButton", QRect(330, 240, 75, 23));
 
     connect(checkBox, &QCheckBox::toggled, this, &UpdateDialog::checkForUpdate);

@@ -10,8 +10,7 @@ class QPushButton;
 
 // Tells the user about a newer release: its version, what is new in it, a
 // way to the download page, and the switch of the check at start-up.
-class UpdateDialog : public QDialog
-{
+class UpdateDialog : public QDialog {
     Q_OBJECT
 public:
     UpdateDialog(const QUrl& downloadPage, QWidget* parent = nullptr);

@@ -11,8 +11,7 @@ class QSettings;
 // address is a setting so that packagers and tests can point Korvel at
 // another server; the environment variable KORVEL_UPDATE_URL overrides it.
 // The version file and the download page both live under it.
-struct UpdateServer
-{
+struct UpdateServer {
     static constexpr int defaultTransferTimeoutMs = 15000;
     // A version file is a few lines; anything bigger is not one.
     static constexpr qint64 maxVersionFileBytes = 64 * 1024;

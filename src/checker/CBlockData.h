@@ -9,8 +9,7 @@
 #include <QVector>
 
 // The checker's record of one text block, owned by the block.
-class CBlockData : public QTextBlockUserData
-{
+class CBlockData : public QTextBlockUserData {
 public:
     DumErr errorCarrier;
     HeaderKind blockKind = HeaderKind::None;

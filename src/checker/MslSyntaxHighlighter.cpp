@@ -64,8 +64,8 @@ void MslSyntaxHighlighter::resetBlockData()
 void MslSyntaxHighlighter::addError(int type, int linePos, const QString& block, const QString& message)
 {
     int errId = 0;
-    emit updateError(currentBlock().blockNumber() + 1, linePos, fileName, block, QStringLiteral("???"),
-                     type, message, errId);
+    emit updateError(currentBlock().blockNumber() + 1, linePos, fileName, block, QStringLiteral("???"), type, message,
+                     errId);
     CBlockData* data = blockData();
     if (!data->carrierConnected) {
         connect(&data->errorCarrier, &DumErr::doRemErr, this, &MslSyntaxHighlighter::remError);
@@ -104,7 +104,7 @@ void MslSyntaxHighlighter::recordHeader()
 {
     const HeaderRecord& header = result.header;
     if (header.isEmpty() && !header.detailSet && result.identifiers.isEmpty())
-        return;   // resetBlockData has already cleared what this line would record
+        return; // resetBlockData has already cleared what this line would record
     CBlockData* data = blockData();
     data->blockKind = header.blockKind;
     data->blockName = header.blockName;

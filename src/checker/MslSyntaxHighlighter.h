@@ -14,8 +14,7 @@ class QTextDocument;
 // the line's old diagnostics, runs the core, paints the spans with the shared
 // formats, fills the line's CBlockData, raises the new diagnostics and sets
 // the block state.
-class MslSyntaxHighlighter : public QSyntaxHighlighter
-{
+class MslSyntaxHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
 public:
     explicit MslSyntaxHighlighter(QTextDocument* document);
@@ -33,8 +32,8 @@ public:
     bool isPaused() const { return paused; }
 
 signals:
-    void updateError(int lineNum, int linePos, QString fname, QString block, QString id, int type,
-                     QString err, int& errId);
+    void updateError(int lineNum, int linePos, QString fname, QString block, QString id, int type, QString err,
+                     int& errId);
     void removeError(QVector<int>& errIds);
 
 public slots:
@@ -54,5 +53,5 @@ private:
     bool paused = false;
     DocumentKind kind = DocumentKind::Remote;
     MslChecker checker;
-    LineCheckResult result;   // reused from line to line to spare allocations
+    LineCheckResult result; // reused from line to line to spare allocations
 };

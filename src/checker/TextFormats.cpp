@@ -12,11 +12,11 @@ constexpr int boldWeight = QFont::Bold;
 
 struct FormatLook {
     FormatId id;
-    QRgb foreground;      // 0 keeps the foreground
+    QRgb foreground; // 0 keeps the foreground
     bool hasForeground;
     bool bold;
     bool italic;
-    QRgb wavy;            // colour of a wavy underline
+    QRgb wavy; // colour of a wavy underline
     bool hasWavy;
 };
 

@@ -23,8 +23,7 @@ ColourCodeForm single(int fg, Digits fgDigits)
 
 ColourCodeForm pair(int fg, Digits fgDigits, int bg, Digits bgDigits)
 {
-    return {controlChar(ControlCode::Colour) + number(fg, fgDigits) + QLatin1Char(',') + number(bg, bgDigits), fg,
-            bg};
+    return {controlChar(ControlCode::Colour) + number(fg, fgDigits) + QLatin1Char(',') + number(bg, bgDigits), fg, bg};
 }
 
 } // namespace

@@ -8,9 +8,9 @@
 struct ColourCodeForm {
     static constexpr int noBackground = -1;
 
-    QString text;        // starts with the colour control character
-    int foreground;      // mIRC colour number
-    int background;      // mIRC colour number or noBackground
+    QString text;   // starts with the colour control character
+    int foreground; // mIRC colour number
+    int background; // mIRC colour number or noBackground
 };
 
 // Every way of writing every colour and colour pair with one- or two-digit

@@ -3,8 +3,8 @@
 namespace BuilderTables {
 
 const ToolbarAction toolbarActions[] = {
-    {ToolbarCommand::AlignToGrid, "Align To Grid", "alignToGrid.bmp", "Ctrl+L",
-     "Toggle to turn on or off auto-align.", true},
+    {ToolbarCommand::AlignToGrid, "Align To Grid", "alignToGrid.bmp", "Ctrl+L", "Toggle to turn on or off auto-align.",
+     true},
     {ToolbarCommand::ShowGrid, "Show Grid", "grid.bmp", "Ctrl+G", "Toggle to show or hide the snap-in grid.", true},
     {ToolbarCommand::IncreaseGrid, "Increase Grid Size", "grid_plus.bmp", "Ctrl+=", "Increase the grid size.", false},
     {ToolbarCommand::DecreaseGrid, "Decrease Grid Size", "grid_minus.bmp", "Ctrl+-", "Decrease the grid size.", false},

@@ -9,14 +9,14 @@ enum class ToolbarCommand { AlignToGrid, ShowGrid, IncreaseGrid, DecreaseGrid, O
 struct ToolbarAction {
     ToolbarCommand command;
     const char* text;
-    const char* icon;        // under ":/guiToolbar/resources/img_assets/controls/"
-    const char* shortcut;    // "" for none
+    const char* icon;     // under ":/guiToolbar/resources/img_assets/controls/"
+    const char* shortcut; // "" for none
     const char* statusTip;
-    bool checkable;          // checkable actions start checked
+    bool checkable; // checkable actions start checked
 };
 
 struct ToolboxEntry {
-    const char* typeName;    // drag format "gui/" + this; icon "<this>.bmp"
+    const char* typeName; // drag format "gui/" + this; icon "<this>.bmp"
     const char* toolTip;
 };
 

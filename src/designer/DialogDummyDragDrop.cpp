@@ -82,8 +82,8 @@ void MdiChildDialogDummy::placeDragWidget(const QPoint& topLeft, const QPoint& c
     const QPoint target = snapped(topLeft);
     dragWidget->move(target);
     dragWidget->show();
-    QToolTip::showText(mapToGlobal(cursor) + toolTipOffset,
-                       QStringLiteral("(%1,%2)").arg(target.x()).arg(target.y()), this);
+    QToolTip::showText(mapToGlobal(cursor) + toolTipOffset, QStringLiteral("(%1,%2)").arg(target.x()).arg(target.y()),
+                       this);
     showPosition(cursor);
 }
 

@@ -2,9 +2,9 @@
 
 #include "BuilderTables.h"
 #include "ControlWidgets.h"
-#include "dialogtable/NewDialogTable.h"
 #include "MdiChildDialogDummy.h"
 #include "TQPushButton.h"
+#include "dialogtable/NewDialogTable.h"
 
 #include <QAction>
 #include <QDockWidget>

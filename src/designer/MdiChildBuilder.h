@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogtable/DialogDesign.h"
 #include "ScriptTableLink.h"
+#include "dialogtable/DialogDesign.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -21,12 +21,11 @@ class QTableWidget;
 // of its own, framed by the object toolbar (grid, snapping, selection, code
 // generation), the toolbox of controls to drag, the property panel and a
 // status bar with the cursor position and the dialog size.
-class MdiChildBuilder : public QMainWindow
-{
+class MdiChildBuilder : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int largestGridSize = 30;
-    static constexpr int smallestGridSize = 5;   // below this, no further decrease
+    static constexpr int smallestGridSize = 5; // below this, no further decrease
 
     explicit MdiChildBuilder(QWidget* parent = nullptr);
     ~MdiChildBuilder() override;

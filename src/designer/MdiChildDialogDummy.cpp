@@ -1,8 +1,8 @@
 #include "MdiChildDialogDummy.h"
 
 #include "ControlWidgets.h"
-#include "dialogtable/DesignControlTypes.h"
 #include "Mnu.h"
+#include "dialogtable/DesignControlTypes.h"
 
 #include <QAbstractScrollArea>
 #include <QCloseEvent>
@@ -273,8 +273,7 @@ bool MdiChildDialogDummy::eventFilter(QObject* watched, QEvent* event)
     update();
     auto* press = static_cast<QMouseEvent*>(event);
     if (press->button() == Qt::LeftButton) {
-        const QPoint inControl =
-            static_cast<QWidget*>(watched)->mapTo(control, press->position().toPoint());
+        const QPoint inControl = static_cast<QWidget*>(watched)->mapTo(control, press->position().toPoint());
         startDrag(control, QStringLiteral("gui.moved"),
                   QByteArray::number(inControl.x()) + ' ' + QByteArray::number(inControl.y()));
     }

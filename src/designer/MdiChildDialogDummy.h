@@ -20,8 +20,7 @@ class QMimeData;
 // being designed. It draws a dot grid, takes controls dragged from the
 // toolbox, lets the user select, move and resize the placed controls, and
 // carries the designed dialog's menu bar.
-class MdiChildDialogDummy : public QMainWindow
-{
+class MdiChildDialogDummy : public QMainWindow {
     Q_OBJECT
 public:
     // The handles around the selected control, as numbered in "gui.resize"
@@ -97,7 +96,7 @@ private:
     bool resizeFromTopLeft(const QPoint& cursor);
     void showPosition(const QPoint& pos);
 
-    QVector<QWidget*> previews;      // one per control type, in the toolbox's order
+    QVector<QWidget*> previews; // one per control type, in the toolbox's order
     QPointer<QWidget> dragWidget;
     QString dragType;
     QPointer<QLabel> positionLabel;

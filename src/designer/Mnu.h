@@ -10,8 +10,7 @@ class QWidgetAction;
 // One menu of the designed dialog's menu bar with an entry field inside it:
 // typing a name there and pressing Return adds a submenu of that name, which
 // gets an entry field of its own.
-class Mnu : public QObject
-{
+class Mnu : public QObject {
     Q_OBJECT
 public:
     // The root entry: a menu "Add Menu" added to the menu bar.

@@ -44,8 +44,8 @@ bool ScriptTableLink::replace(const QStringList& lines)
     if (lines != readTable.lines()) {
         QTextDocument* doc = script->document();
         QTextCursor edit(doc->findBlockByNumber(span.header));
-        edit.setPosition(doc->findBlockByNumber(span.closing).position()
-                             + doc->findBlockByNumber(span.closing).length() - 1,
+        edit.setPosition(doc->findBlockByNumber(span.closing).position() + doc->findBlockByNumber(span.closing).length()
+                             - 1,
                          QTextCursor::KeepAnchor);
         edit.beginEditBlock();
         edit.insertText(lines.join(QLatin1Char('\n')));

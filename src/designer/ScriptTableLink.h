@@ -10,8 +10,7 @@ class QPlainTextEdit;
 // The dialog table of a script that a designer window was opened on: where
 // it stands in the script's editor and what it said when it was read, so
 // that the designer's code can replace it later.
-class ScriptTableLink
-{
+class ScriptTableLink {
 public:
     // The table around the editor's caret; false (and nothing linked) when
     // the caret is outside every dialog table.

@@ -4,8 +4,7 @@
 
 // A toolbox button: pressing it with the left button drags the drag format it
 // carries (for example "gui/button"), with empty data, as a copy.
-class TQPushButton : public QPushButton
-{
+class TQPushButton : public QPushButton {
     Q_OBJECT
 public:
     TQPushButton(const QString& format, QWidget* parent = nullptr);

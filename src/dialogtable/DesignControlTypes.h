@@ -9,17 +9,32 @@
 namespace DesignControlTypes {
 
 enum class Type {
-    Button, Edit, Pass, Rich, Text, Link, Combo, List, CheckList, Check,
-    RadioList, Radio, Icon, Box, Tab, VScroll, HScroll,
+    Button,
+    Edit,
+    Pass,
+    Rich,
+    Text,
+    Link,
+    Combo,
+    List,
+    CheckList,
+    Check,
+    RadioList,
+    Radio,
+    Icon,
+    Box,
+    Tab,
+    VScroll,
+    HScroll,
 };
 
 struct ControlType {
     Type type;
-    const char* name;         // "button", "checkList", ...
-    int defaultWidth;         // the size of a newly placed control, in pixels
+    const char* name; // "button", "checkList", ...
+    int defaultWidth; // the size of a newly placed control, in pixels
     int defaultHeight;
-    const char* keyword;      // the dialog-table statement: "edit", "list", "scroll", ...
-    bool hasText;             // the statement's first field is a quoted text
+    const char* keyword; // the dialog-table statement: "edit", "list", "scroll", ...
+    bool hasText;        // the statement's first field is a quoted text
     // The style word that tells this type apart from the others sharing its
     // keyword ("pass" for a password edit); "" for the plain one.
     const char* marker;

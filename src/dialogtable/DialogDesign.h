@@ -8,7 +8,7 @@
 // What the designer's canvas holds, in pixels, without any widget: the
 // dialog's title and size and its controls in creation order.
 struct DesignControl {
-    QString type;           // a DesignControlTypes name: "button", "checkList", ...
+    QString type; // a DesignControlTypes name: "button", "checkList", ...
     QString text;
     QRect geometry;
     // The control of a dialog table this one was read from (its index among

@@ -236,13 +236,12 @@ bool DialogTable::readControl(int index, int pos, const QString& keyword)
         --spanEnd;
     control.geometrySpan = Span{spanStart, spanEnd - spanStart};
 
-    const QStringList styles = line.mid(geometryEnd).toLower().split(QRegularExpression(QStringLiteral("[ ,]")),
-                                                                      Qt::SkipEmptyParts);
+    const QStringList styles =
+        line.mid(geometryEnd).toLower().split(QRegularExpression(QStringLiteral("[ ,]")), Qt::SkipEmptyParts);
     control.type = QLatin1String(DesignControlTypes::findByStatement(keyword, styles)->name);
     const QRect inTable(values[0], values[1], values[2], values[3]);
-    control.geometry =
-        tableUnits == DialogStatements::Units::DialogUnits ? DialogUnits::toPixels(inTable) : inTable;
-    highestId = qMax(highestId, id);   // icons have no statement of the checker's
+    control.geometry = tableUnits == DialogStatements::Units::DialogUnits ? DialogUnits::toPixels(inTable) : inTable;
+    highestId = qMax(highestId, id); // icons have no statement of the checker's
     controls.append(control);
     return true;
 }
@@ -253,7 +252,7 @@ QString DialogTable::name() const
         return QString();
     const QString& header = original.first();
     int pos = 0;
-    firstWord(header, pos);   // "dialog"
+    firstWord(header, pos); // "dialog"
     // Switches such as -l come before the name.
     int start = pos;
     QString word = firstWord(header, pos);

@@ -16,8 +16,7 @@
 // tab pages, controls whose fields are identifiers or variables) is kept as
 // it stands. Writing back changes only what the design changed, so a table
 // read and written back unchanged is the same text.
-class DialogTable
-{
+class DialogTable {
 public:
     // `lines` run from the header ("dialog name {") to the closing "}" line.
     static DialogTable read(const QStringList& lines);
@@ -45,8 +44,8 @@ private:
         int line = 0;
         QString type;
         QString text;
-        QRect geometry;        // in pixels
-        Span textSpan;         // inside the quotes; start -1 when the statement has no text
+        QRect geometry; // in pixels
+        Span textSpan;  // inside the quotes; start -1 when the statement has no text
         Span geometrySpan;
     };
 
@@ -66,8 +65,8 @@ private:
     QString title;
     Span titleSpan;
     int sizeLine = -1;
-    QSize size;                // in pixels
-    Span sizeSpan;             // the width and height figures
+    QSize size;    // in pixels
+    Span sizeSpan; // the width and height figures
     int closingLine = -1;
     int highestId = 0;
     QVector<ControlLine> controls;

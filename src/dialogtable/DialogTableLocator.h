@@ -7,8 +7,8 @@
 namespace DialogTableLocator {
 
 struct Span {
-    int header = -1;     // the "dialog name {" line
-    int closing = -1;    // the line that ends the table
+    int header = -1;  // the "dialog name {" line
+    int closing = -1; // the line that ends the table
     bool isValid() const { return header >= 0 && closing >= header; }
     int lineCount() const { return closing - header + 1; }
 };

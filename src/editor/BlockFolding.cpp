@@ -1,8 +1,8 @@
 #include "BlockFolding.h"
 
 #include "checker/CBlockData.h"
-#include "checker/core/HeaderKind.h"
 #include "checker/core/BlockState.h"
+#include "checker/core/HeaderKind.h"
 
 namespace BlockFolding {
 
@@ -20,8 +20,7 @@ bool isLastBlock(const QTextBlock& block)
 
 // Hides the lines after the header until stop says a hidden line was the last
 // of the fold; never hides the document's last line.
-template <typename Stop>
-QTextBlock hideAfter(const QTextBlock& header, Stop stop)
+template <typename Stop> QTextBlock hideAfter(const QTextBlock& header, Stop stop)
 {
     if (isFolded(header))
         return header;

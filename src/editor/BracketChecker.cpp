@@ -1,7 +1,7 @@
 #include "MslTextEditor.h"
 
-#include "formatting/BraceIndenter.h"
 #include "checker/MslSyntaxHighlighter.h"
+#include "formatting/BraceIndenter.h"
 
 #include <QProgressDialog>
 #include <QTextBlock>

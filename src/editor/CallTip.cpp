@@ -180,11 +180,8 @@ void CallTip::keyPressEvent(QKeyEvent* event)
         nextOverload();
         event->accept();
         return;
-    case Qt::Key_Shift:
-        event->ignore();
-        return;
-    default:
-        break;
+    case Qt::Key_Shift: event->ignore(); return;
+    default: break;
     }
     // Typing goes on in the editor with the tip still open; any other
     // non-printing key ends the call tip.

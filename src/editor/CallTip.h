@@ -23,8 +23,7 @@ constexpr int arrowBoxWidth = 14;
 // The editor fills it with buildCallTip() (IdentifierTips.h) and shows it
 // with showTip() when a call opens, or keeps its place and overload by
 // calling buildCallTip() and show() while the caret moves inside the call.
-class CallTip : public QWidget
-{
+class CallTip : public QWidget {
     Q_OBJECT
 public:
     explicit CallTip(QWidget* parent);

@@ -1,12 +1,12 @@
 #include "CompletionModels.h"
 
 #include "checker/CBlockData.h"
-#include "completion/ColourCodeForms.h"
-#include "completion/ComProgIds.h"
-#include "reference/IdentifierCandidates.h"
-#include "completion/MircPalette.h"
 #include "checker/core/ScriptOutline.h"
 #include "checker/tables/IdentifierParameters.h"
+#include "completion/ColourCodeForms.h"
+#include "completion/ComProgIds.h"
+#include "completion/MircPalette.h"
+#include "reference/IdentifierCandidates.h"
 
 #include <QHash>
 #include <QIcon>
@@ -23,12 +23,9 @@ const char* const comIconFolder = ":/completer/com/resources/img_assets/com/";
 const char* candidateIcon(IdentifierCandidates::Origin origin)
 {
     switch (origin) {
-    case IdentifierCandidates::Origin::Alias:
-        return scriptAliasIcon;
-    case IdentifierCandidates::Origin::LocalAlias:
-        return localScriptAliasIcon;
-    case IdentifierCandidates::Origin::BuiltIn:
-        break;
+    case IdentifierCandidates::Origin::Alias: return scriptAliasIcon;
+    case IdentifierCandidates::Origin::LocalAlias: return localScriptAliasIcon;
+    case IdentifierCandidates::Origin::BuiltIn: break;
     }
     return builtInIdentifierIcon;
 }
@@ -120,6 +117,7 @@ QStandardItemModel* comModel(QObject* parent)
 {
     QList<QStandardItem*> items;
     for (const ComProgIdEntry& entry : ComProgIds::entries)
-        items << new QStandardItem(cachedIcon(QLatin1String(comIconFolder) + QLatin1String(entry.iconFile)), QString::fromLatin1(entry.progId));
+        items << new QStandardItem(cachedIcon(QLatin1String(comIconFolder) + QLatin1String(entry.iconFile)),
+                                   QString::fromLatin1(entry.progId));
     return singleColumnModel(items, parent);
 }

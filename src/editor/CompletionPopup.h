@@ -8,8 +8,7 @@
 // every row each time: all rows of one list look alike (one icon size, one
 // font), so they share one height, and the widest row is the one with the
 // widest text, whose width is remembered from one opening to the next.
-class CompletionPopup : public QListView
-{
+class CompletionPopup : public QListView {
     Q_OBJECT
 public:
     explicit CompletionPopup(QWidget* parent = nullptr);

@@ -23,7 +23,7 @@ void MslTextEditor::insertControlCode(QChar code)
     QTextCursor edit(document());
     edit.setPosition(start);
     edit.insertText(QString(code));
-    edit.setPosition(end + 1);   // the first code moved the selection's end by one
+    edit.setPosition(end + 1); // the first code moved the selection's end by one
     edit.insertText(QString(code));
     cursor.setPosition(start + 1);
     setTextCursor(cursor);

@@ -45,14 +45,10 @@ void MslTextEditor::createCompleters()
 QCompleter* MslTextEditor::completer(CompletionKind kind) const
 {
     switch (kind) {
-    case CompletionKind::Colour:
-        return colorCompleter;
-    case CompletionKind::Identifier:
-        return identifierCompleter;
-    case CompletionKind::Property:
-        return propertyCompleter;
-    case CompletionKind::Com:
-        return comCompleter;
+    case CompletionKind::Colour: return colorCompleter;
+    case CompletionKind::Identifier: return identifierCompleter;
+    case CompletionKind::Property: return propertyCompleter;
+    case CompletionKind::Com: return comCompleter;
     }
     return nullptr;
 }

@@ -103,6 +103,6 @@ void MslTextEditor::toggleFoldAt(QMouseEvent* event)
         else
             stop = header ? BlockFolding::foldComponent(block) : BlockFolding::foldGroup(block);
         relayoutBlocks(block, stop);
-        return false;   // no other marker square holds the same point
+        return false; // no other marker square holds the same point
     });
 }

@@ -1,13 +1,13 @@
 #include "MslTextEditor.h"
 
-#include "checker/CBlockData.h"
 #include "CallTip.h"
-#include "completion/CompletionContext.h"
 #include "CompletionModels.h"
-#include "completion/ControlCodes.h"
 #include "IdentifierTips.h"
-#include "reference/InnermostIdentifier.h"
+#include "checker/CBlockData.h"
 #include "checker/core/MslChecker.h"
+#include "completion/CompletionContext.h"
+#include "completion/ControlCodes.h"
+#include "reference/InnermostIdentifier.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -42,10 +42,8 @@ bool isModifierKeyAlone(const QKeyEvent* e)
     case Qt::Key_Control:
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
-    case Qt::Key_Meta:
-        return true;
-    default:
-        return false;
+    case Qt::Key_Meta: return true;
+    default: return false;
     }
 }
 
@@ -65,8 +63,7 @@ QString callName(const IdentifierRecord& record)
 bool isKnownIdentifier(const QString& name, int paramIndex)
 {
     QString checked = name;
-    return MslChecker::validateIdentifier(checked, unsigned(paramIndex), QString())
-        != MslChecker::UnknownIdentifier;
+    return MslChecker::validateIdentifier(checked, unsigned(paramIndex), QString()) != MslChecker::UnknownIdentifier;
 }
 
 int commasBelow(const IdentifierRecord& record, int pos)
@@ -108,7 +105,7 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
         return;
     }
     if (key == Qt::Key_ParenRight && shift && parenAutoClosed) {
-        e->ignore();   // the automatic ")" already stands after the caret
+        e->ignore(); // the automatic ")" already stands after the caret
         return;
     }
     if (!isModifierKeyAlone(e)) {
@@ -160,7 +157,7 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
         return;
     }
     if (key == Qt::Key_F1)
-        return;   // no help to show: the key must not reach anything else
+        return; // no help to show: the key must not reach anything else
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
         insertIndentKey(e);
         return;
@@ -224,23 +221,12 @@ bool MslTextEditor::insertControlCodeKey(const QKeyEvent* e)
     if (modifiers != Qt::ControlModifier)
         return false;
     switch (e->key()) {
-    case Qt::Key_B:
-        insertBold();
-        return true;
-    case Qt::Key_I:
-        insertItalics();
-        return true;
-    case Qt::Key_U:
-        insertUnderline();
-        return true;
-    case Qt::Key_R:
-        insertReverse();
-        return true;
-    case Qt::Key_K:
-        insertColors();
-        return true;
-    default:
-        return false;
+    case Qt::Key_B: insertBold(); return true;
+    case Qt::Key_I: insertItalics(); return true;
+    case Qt::Key_U: insertUnderline(); return true;
+    case Qt::Key_R: insertReverse(); return true;
+    case Qt::Key_K: insertColors(); return true;
+    default: return false;
     }
 }
 
@@ -275,7 +261,7 @@ void MslTextEditor::openPropertyCompletion()
             continue;
         QStandardItemModel* model = propertyModel(record.name, propertyCompleter);
         if (model && model->rowCount() > 0) {
-            propertyCompleter->setModel(model);   // drops the previous property model
+            propertyCompleter->setModel(model); // drops the previous property model
             propertyCompleter->setCompletionPrefix(QString());
             openCompletionPopup(propertyCompleter);
         } else {
@@ -293,7 +279,7 @@ bool MslTextEditor::openCallTipAt(const QKeyEvent* e)
     const int p = cursor.positionInBlock();
     const IdentifierRecord* record = records ? innermostIdentifier(*records, p) : nullptr;
     if (!record || (openParen && record->hasParens))
-        return false;   // no call here, or a "(" inside an existing parameter list
+        return false; // no call here, or a "(" inside an existing parameter list
 
     // After a "," the caret is in the next parameter; after a "(" behind a
     // name written without parentheses it is in the first.
@@ -308,7 +294,7 @@ bool MslTextEditor::openCallTipAt(const QKeyEvent* e)
         callTip->show();
     }
     if (!openParen)
-        return false;   // the "," itself is typed by the plain editor
+        return false; // the "," itself is typed by the plain editor
     insertPlainText(QStringLiteral("()"));
     QTextCursor between = textCursor();
     between.movePosition(QTextCursor::Left);
@@ -359,9 +345,9 @@ void MslTextEditor::followCompletionPopup(QCompleter* completer, const QKeyEvent
     const QTextCursor cursor = textCursor();
     const QString line = cursor.block().text();
     const int caret = cursor.positionInBlock();
-    const QChar marker = completer == colorCompleter      ? controlChar(ControlCode::Colour)
-                         : completer == identifierCompleter ? QLatin1Char('$')
-                                                            : QLatin1Char('.');
+    const QChar marker = completer == colorCompleter ? controlChar(ControlCode::Colour)
+        : completer == identifierCompleter           ? QLatin1Char('$')
+                                                     : QLatin1Char('.');
     const QString typed = CompletionContext::textFromLastMarker(line, caret, marker);
     if (typed.isEmpty()) {
         completer->popup()->hide();

@@ -1,7 +1,7 @@
 #include "HoverTip.h"
 
-#include "checker/CBlockData.h"
 #include "IdentifierTips.h"
+#include "checker/CBlockData.h"
 #include "reference/InnermostIdentifier.h"
 
 #include <QPlainTextEdit>

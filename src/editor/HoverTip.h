@@ -20,8 +20,7 @@ class QWidget;
 // While the call tip is open, mouse moves do not start the delay: the call
 // tip already documents the call being typed, and a second popup over it
 // would hide it.
-class HoverTip : public QObject
-{
+class HoverTip : public QObject {
     Q_OBJECT
 public:
     // The mouse has to rest this long before the tip shows.

@@ -10,8 +10,7 @@ class QToolButton;
 // never runs under the button. A click on the button and a right click on it
 // are reported separately; the button can hide itself while the text is
 // empty.
-class LineEditBtn : public QLineEdit
-{
+class LineEditBtn : public QLineEdit {
     Q_OBJECT
 public:
     explicit LineEditBtn(QWidget* parent = nullptr);

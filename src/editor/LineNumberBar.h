@@ -6,8 +6,7 @@ class MslTextEditor;
 
 // The gutter beside the editor. It owns no state: painting and clicks are
 // handed to the editor, which knows the blocks and their folds.
-class LineNumberBar : public QWidget
-{
+class LineNumberBar : public QWidget {
     Q_OBJECT
 public:
     explicit LineNumberBar(MslTextEditor* editor);

@@ -10,8 +10,8 @@
 
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -24,7 +24,7 @@ MslTextEditor::MslTextEditor(QWidget* parent)
 {
     QFont editorFont(QStringLiteral("Courier"));
     editorFont.setFixedPitch(true);
-    editorFont.setStyleHint(QFont::TypeWriter);   // a monospaced fallback where Courier is absent
+    editorFont.setStyleHint(QFont::TypeWriter); // a monospaced fallback where Courier is absent
     editorFont.setPointSize(10);
     setFont(editorFont);
 
@@ -152,7 +152,7 @@ void MslTextEditor::paintLineNumbers(QPaintEvent* event)
         if (header) {
             painter.drawPixmap(width - markerOffset, top,
                                QPixmap(folded ? FoldMarkerIcons::componentFolded : FoldMarkerIcons::componentOpen));
-            return true;   // a header's marker replaces its guide line
+            return true; // a header's marker replaces its guide line
         }
         if (BlockFolding::isGroupStart(block))
             painter.drawPixmap(width - markerOffset, top,

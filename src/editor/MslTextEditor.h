@@ -26,8 +26,7 @@ class QResizeEvent;
 // The editor never parses the script: what it knows about a line's structure
 // it reads from the line's CBlockData and block state, which the document's
 // highlighter keeps up to date.
-class MslTextEditor : public QPlainTextEdit
-{
+class MslTextEditor : public QPlainTextEdit {
     Q_OBJECT
 public:
     // The completion popups, in the order the key handler serves them when

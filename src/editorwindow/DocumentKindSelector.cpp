@@ -10,11 +10,8 @@ struct KindLabel {
 };
 
 const KindLabel kindLabels[] = {
-    {DocumentKind::Remote, "Remote"},
-    {DocumentKind::Aliases, "Aliases"},
-    {DocumentKind::Popups, "Popups"},
-    {DocumentKind::Variables, "Variables"},
-    {DocumentKind::Users, "Users"},
+    {DocumentKind::Remote, "Remote"},       {DocumentKind::Aliases, "Aliases"}, {DocumentKind::Popups, "Popups"},
+    {DocumentKind::Variables, "Variables"}, {DocumentKind::Users, "Users"},
 };
 
 } // namespace
@@ -29,9 +26,8 @@ DocumentKindSelector::DocumentKindSelector(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     for (const KindLabel& entry : kindLabels)
         addItem(QString::fromLatin1(entry.label), int(entry.kind));
-    connect(this, &QComboBox::activated, this, [this](int index) {
-        emit kindChosen(DocumentKind(itemData(index).toInt()));
-    });
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { emit kindChosen(DocumentKind(itemData(index).toInt())); });
 }
 
 DocumentKind DocumentKindSelector::kind() const

@@ -7,8 +7,7 @@
 // The status line field that shows what a script document holds (remote
 // script, aliases, popups, variables, users) and lets the user say otherwise
 // when the kind told from the file is wrong.
-class DocumentKindSelector : public QComboBox
-{
+class DocumentKindSelector : public QComboBox {
     Q_OBJECT
 public:
     explicit DocumentKindSelector(QWidget* parent = nullptr);

@@ -60,19 +60,14 @@ DocumentSearch::DocumentSearch(const QTextDocument* document, SearchMode mode, c
     , needle(searchText)
 {
     switch (mode) {
-    case SearchMode::CaseSensitive:
-        caseSensitivity = Qt::CaseSensitive;
-        break;
-    case SearchMode::RegularExpression:
-        regex = expressionFor(searchText);
-        break;
+    case SearchMode::CaseSensitive: caseSensitivity = Qt::CaseSensitive; break;
+    case SearchMode::RegularExpression: regex = expressionFor(searchText); break;
     case SearchMode::Identifier:
         if (!needle.isEmpty() && !needle.startsWith(identifierSign))
             needle.prepend(identifierSign);
         break;
     case SearchMode::Plain:
-    case SearchMode::WholeWords:
-        break;
+    case SearchMode::WholeWords: break;
     }
     if (canMatch())
         text = document->toRawText();
@@ -168,7 +163,7 @@ std::optional<SearchMatch> DocumentSearch::previous(int before) const
         return std::nullopt;
     before = qMin(before, int(text.size()) + 1);
     for (Line line = lineAt(before - 1); line.start >= 0; line = previousLine(line)) {
-        const int limit = before - line.start;   // a match must start before this
+        const int limit = before - line.start; // a match must start before this
         SearchMatch last = noMatch;
         for (SearchMatch m = firstInLine(line, 0); m.start >= 0 && m.start < limit; m = firstInLine(line, m.start + 1))
             last = m;

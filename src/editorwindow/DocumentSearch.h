@@ -22,8 +22,7 @@ struct SearchMatch {
 // "x*" finds the runs of x and nothing between them), so walking from match
 // to match always gets on. An empty search text and an invalid expression
 // find nothing.
-class DocumentSearch
-{
+class DocumentSearch {
 public:
     DocumentSearch(const QTextDocument* document, SearchMode mode, const QString& searchText);
 

@@ -5,8 +5,8 @@
 #include "editor/MslTextEditor.h"
 
 #include <QAction>
-#include <QDockWidget>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -86,8 +86,8 @@ void MdiChildEditor::buildToolbar()
     connect(brackets, &QAction::triggered, this, &MdiChildEditor::checkBrackets);
     toolbar->addAction(brackets);
 
-    editDialogAction = new QAction(QIcon(QString::fromLatin1(designerIcon)),
-                                   QStringLiteral("Edit Dialog in Designer"), this);
+    editDialogAction =
+        new QAction(QIcon(QString::fromLatin1(designerIcon)), QStringLiteral("Edit Dialog in Designer"), this);
     editDialogAction->setStatusTip(QStringLiteral("Open the dialog table at the caret in the dialog designer."));
     connect(editDialogAction, &QAction::triggered, this, [this] { emit editDialogRequested(this); });
     toolbar->addAction(editDialogAction);
@@ -136,11 +136,11 @@ bool MdiChildEditor::confirmEncodingChange(ScriptEncoding written)
 {
     if (written == encoding || encodingChangeConfirmed)
         return true;
-    const QMessageBox::StandardButton answer = QMessageBox::information(
-        this, QStringLiteral("Encoding Change"),
-        QStringLiteral("%1 is stored as %2. It will be saved as %3.")
-            .arg(file.fileName(), scriptEncodingName(encoding), scriptEncodingName(written)),
-        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    const QMessageBox::StandardButton answer =
+        QMessageBox::information(this, QStringLiteral("Encoding Change"),
+                                 QStringLiteral("%1 is stored as %2. It will be saved as %3.")
+                                     .arg(file.fileName(), scriptEncodingName(encoding), scriptEncodingName(written)),
+                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
     encodingChangeConfirmed = answer == QMessageBox::Ok;
     return encodingChangeConfirmed;
 }
@@ -258,10 +258,10 @@ void MdiChildEditor::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    const QMessageBox::StandardButton answer = QMessageBox::warning(
-        this, QStringLiteral("Save Changes?"),
-        QStringLiteral("Do you want to save changes you have made to %1?").arg(file.fileName()),
-        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
+    const QMessageBox::StandardButton answer =
+        QMessageBox::warning(this, QStringLiteral("Save Changes?"),
+                             QStringLiteral("Do you want to save changes you have made to %1?").arg(file.fileName()),
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::NoButton);
     if (answer == QMessageBox::Discard || (answer == QMessageBox::Save && saveFileClicked()))
         event->accept();
     else

@@ -33,8 +33,7 @@ class SearchMarks;
 // position and the text size in its status line. Along its bottom edge it
 // carries a find-and-replace bar and a go-to bar, one at a time; at its side
 // the "File Components" outline of the script.
-class MdiChildEditor : public QMainWindow
-{
+class MdiChildEditor : public QMainWindow {
     Q_OBJECT
 public:
     explicit MdiChildEditor(QWidget* parent = nullptr);
@@ -162,7 +161,7 @@ private:
     QTreeWidgetItem* eventsItem = nullptr;
     QTreeWidgetItem* popupItemsItem = nullptr;
     QTimer* outlineTimer = nullptr;
-    ScriptOutline shownOutline;   // what the tree's entries show
+    ScriptOutline shownOutline; // what the tree's entries show
 
     QFileInfo file;
     // Written back on save, so that a file keeps the encoding it came in.

@@ -1,12 +1,12 @@
 // The find-and-replace bar of a script window.
 #include "MdiChildEditor.h"
 
-#include "editor/CallTip.h"
 #include "DocumentSearch.h"
 #include "EditorBars.h"
+#include "SearchMarks.h"
+#include "editor/CallTip.h"
 #include "editor/LineEditBtn.h"
 #include "editor/MslTextEditor.h"
-#include "SearchMarks.h"
 
 #include <QDockWidget>
 #include <QGridLayout>
@@ -220,7 +220,7 @@ void MdiChildEditor::search_replaceAll()
         cursor.setPosition(block.position() + copied, QTextCursor::KeepAnchor);
         cursor.insertText(edited);
         if (afterLast.isNull())
-            afterLast = cursor;   // follows the edits before it
+            afterLast = cursor; // follows the edits before it
         lineEnd = lineStart;
     }
     cursor.endEditBlock();

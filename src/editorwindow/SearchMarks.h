@@ -15,8 +15,7 @@ class QPlainTextEdit;
 //
 // As before, anything that moves the caret gives the editor its own extra
 // selection (the caret line) back and drops the marks.
-class SearchMarks : public QObject
-{
+class SearchMarks : public QObject {
     Q_OBJECT
 public:
     explicit SearchMarks(QPlainTextEdit* editor);
@@ -29,5 +28,5 @@ private:
     void drop();
 
     QPlainTextEdit* editor;
-    QVector<SearchMatch> marks;   // in document order
+    QVector<SearchMatch> marks; // in document order
 };

@@ -54,14 +54,10 @@ bool decodeUtf16(const QByteArray& content, bool littleEndian, QString& text)
 QString scriptEncodingName(ScriptEncoding encoding)
 {
     switch (encoding) {
-    case ScriptEncoding::Utf8:
-        return QStringLiteral("UTF-8");
-    case ScriptEncoding::Windows1252:
-        return QStringLiteral("Windows-1252");
-    case ScriptEncoding::Utf16LittleEndian:
-        return QStringLiteral("UTF-16 LE");
-    case ScriptEncoding::Utf16BigEndian:
-        return QStringLiteral("UTF-16 BE");
+    case ScriptEncoding::Utf8: return QStringLiteral("UTF-8");
+    case ScriptEncoding::Windows1252: return QStringLiteral("Windows-1252");
+    case ScriptEncoding::Utf16LittleEndian: return QStringLiteral("UTF-16 LE");
+    case ScriptEncoding::Utf16BigEndian: return QStringLiteral("UTF-16 BE");
     }
     return QString();
 }

@@ -11,7 +11,7 @@ struct LoadedScript {
     bool ok = false;
     QString text;
     ScriptEncoding encoding = ScriptEncoding::Utf8;
-    QString error;   // why the file could not be read (without its path); empty when ok
+    QString error; // why the file could not be read (without its path); empty when ok
     // What the file holds: from its INI sections, or for a plain file from
     // its lines (DocumentKinds::fromSections, fromContent).
     DocumentKind kind = DocumentKind::Remote;

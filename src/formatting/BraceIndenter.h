@@ -15,8 +15,7 @@
 // braces they hold, but after the "*/" line the depths return to what they
 // were before the "/*" line. A line after one that ends in "$&" continues
 // it and goes two spaces deeper, inside a block.
-class BraceIndenter
-{
+class BraceIndenter {
 public:
     static constexpr int indentStep = 2;
 

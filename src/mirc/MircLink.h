@@ -11,8 +11,7 @@
 
 // One running mIRC as a link knows it: the number of its main window. Only
 // the link that found it understands the number.
-struct MircWindowHandle
-{
+struct MircWindowHandle {
     quint64 id = 0;
 
     friend bool operator==(MircWindowHandle a, MircWindowHandle b) { return a.id == b.id; }
@@ -22,12 +21,11 @@ Q_DECLARE_METATYPE(MircWindowHandle)
 
 enum class MircLinkStatus {
     Done,
-    TextTooLong,    // refused whole: the text does not fit the shared memory
-    Unavailable,    // no way to reach mIRC right now (no Wine, no helper, no memory)
+    TextTooLong, // refused whole: the text does not fit the shared memory
+    Unavailable, // no way to reach mIRC right now (no Wine, no helper, no memory)
 };
 
-struct MircEvaluation
-{
+struct MircEvaluation {
     MircLinkStatus status = MircLinkStatus::Unavailable;
     QString text;
 };
@@ -36,8 +34,7 @@ struct MircEvaluation
 // one of them, perform an mSL command in one of them. The sync dock and the
 // main window know only this; the Win32 messaging, the Wine bridge and the
 // tests' fake sit behind it. Every call returns in bounded time.
-class MircLink : public QObject
-{
+class MircLink : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;

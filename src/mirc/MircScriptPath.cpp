@@ -18,8 +18,8 @@ bool isSeparator(QChar c)
 
 bool isAbsolute(const QString& path)
 {
-    const bool drive = path.size() >= 3 && path.at(0).isLetter() && path.at(1) == QLatin1Char(':')
-                       && isSeparator(path.at(2));
+    const bool drive =
+        path.size() >= 3 && path.at(0).isLetter() && path.at(1) == QLatin1Char(':') && isSeparator(path.at(2));
     return drive || (!path.isEmpty() && isSeparator(path.at(0)));
 }
 

@@ -22,8 +22,7 @@ const QString syncIcon = QStringLiteral(":/syncFiles/resources/img_assets/syncFi
 
 // Entries that send a command on the script: the entry text is `before`,
 // the script's name, then `after`.
-struct ScriptCommandEntry
-{
+struct ScriptCommandEntry {
     const char* before;
     const char* after;
     QString (*command)(const QString& path);
@@ -37,14 +36,14 @@ const ScriptCommandEntry scriptCommandEntries[] = {
 };
 
 // Entries that copy a part of the script's path.
-struct CopyEntry
-{
+struct CopyEntry {
     const char* text;
     QString (*part)(const QString& path);
 };
 const CopyEntry copyEntries[] = {
     {"Copy to clipboard filename", MircScriptPath::fileName},
-    {"Copy to clipboard filepath", [](const QString& path) { return MircScriptPath::folder(MircScriptPath::absolute(path)); }},
+    {"Copy to clipboard filepath",
+     [](const QString& path) { return MircScriptPath::folder(MircScriptPath::absolute(path)); }},
     {"Copy to clipboard full filename", MircScriptPath::absolute},
 };
 
@@ -93,8 +92,8 @@ void MircSyncPanel::showScriptMenu(const QTreeWidgetItem* script, const QPoint& 
     connect(menu.addAction(QStringLiteral("Open ") + name), &QAction::triggered, this,
             [this, path] { openScript(path); });
     for (const ScriptCommandEntry& entry : scriptCommandEntries) {
-        QAction* action = menu.addAction(QIcon(syncIcon), QLatin1String(entry.before) + name
-                                                              + QLatin1String(entry.after));
+        QAction* action =
+            menu.addAction(QIcon(syncIcon), QLatin1String(entry.before) + name + QLatin1String(entry.after));
         const QString text = entry.command(MircScriptPath::absolute(path));
         connect(action, &QAction::triggered, this, [this, window, text] { sendCommand(window, text); });
     }

@@ -14,16 +14,15 @@ class QTreeWidgetItem;
 // it has loaded, refreshed every 15 seconds. A script opens in an editor on
 // double click; the context menus load, unload and reload scripts and switch
 // an instance's remote and listening options.
-class MircSyncPanel : public QWidget
-{
+class MircSyncPanel : public QWidget {
     Q_OBJECT
 public:
     // Item data in column 0.
     enum ItemRole {
         isInstanceRole = 99,
         isFileRole = 100,
-        windowHandleRole = 200,   // MircWindowHandle of the instance
-        filePathRole = 300,       // the script's path as mIRC reports it
+        windowHandleRole = 200, // MircWindowHandle of the instance
+        filePathRole = 300,     // the script's path as mIRC reports it
     };
     static constexpr int refreshIntervalMs = 15000;
 

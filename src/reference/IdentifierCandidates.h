@@ -9,13 +9,12 @@
 // order their headers appear. An alias whose text is already listed (a
 // second header of the same name, or an alias named like a built-in) adds
 // nothing, so the first header decides whether it shows as local.
-class IdentifierCandidates
-{
+class IdentifierCandidates {
 public:
     enum class Origin { BuiltIn, Alias, LocalAlias };
 
     struct Candidate {
-        QString text;   // with its "$"
+        QString text; // with its "$"
         Origin origin;
     };
 

@@ -5,8 +5,7 @@
 
 namespace {
 
-template <typename Entry>
-const Entry* findEntry(const Entry* table, const QString& name)
+template <typename Entry> const Entry* findEntry(const Entry* table, const QString& name)
 {
     for (const Entry* entry = table; entry->name; ++entry) {
         if (name.compare(QLatin1String(entry->name), Qt::CaseInsensitive) == 0)

@@ -13,8 +13,8 @@
 
 // One parameter of a call-tip overload.
 struct CallTipParameter {
-    QString name;           // without the literal mark
-    bool literal = false;   // a value typed as it stands (the "~~" entries)
+    QString name;         // without the literal mark
+    bool literal = false; // a value typed as it stands (the "~~" entries)
 
     // As the tip writes it: "<name>", or a literal as it stands.
     QString shown() const;

@@ -2,8 +2,8 @@
 
 #include "DeferredDeletes.h"
 #include "FileBytes.h"
-#include "app/MainWindow.h"
 #include "ModalAnswers.h"
+#include "app/MainWindow.h"
 #include "app/NewProjectDialog.h"
 
 #include <QAction>

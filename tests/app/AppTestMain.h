@@ -12,5 +12,4 @@ int registerTest(std::function<QObject*()> make);
 
 } // namespace AppTests
 
-#define KORVEL_APP_TEST(Class) \
-    static const int Class##Registered = AppTests::registerTest([] { return new Class; });
+#define KORVEL_APP_TEST(Class) static const int Class##Registered = AppTests::registerTest([] { return new Class; });

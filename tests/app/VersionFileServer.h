@@ -10,15 +10,14 @@
 
 // A small HTTP server on 127.0.0.1 that plays the update server, well or
 // badly. It answers every request the same way and records the paths asked for.
-class VersionFileServer : public QObject
-{
+class VersionFileServer : public QObject {
 public:
     enum class Behaviour {
-        Answer,         // 200 with `payload` as the body
-        Redirect,       // 302 to `payload`
-        CloseAtOnce,    // drops the connection before reading anything
-        NeverAnswer,    // reads the request, then stays silent
-        EndlessBody,    // 200, then sends without end
+        Answer,      // 200 with `payload` as the body
+        Redirect,    // 302 to `payload`
+        CloseAtOnce, // drops the connection before reading anything
+        NeverAnswer, // reads the request, then stays silent
+        EndlessBody, // 200, then sends without end
     };
 
     explicit VersionFileServer(Behaviour behaviour, QByteArray payload = {})
@@ -86,8 +85,7 @@ private:
             });
             break;
         case Behaviour::CloseAtOnce:
-        case Behaviour::NeverAnswer:
-            break;
+        case Behaviour::NeverAnswer: break;
         }
     }
 

@@ -1,8 +1,8 @@
 #include "AppTestHelpers.h"
 #include "AppTestMain.h"
 
-#include "editorwindow/MdiChildEditor.h"
 #include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QTabWidget>
 #include <QTest>
@@ -11,8 +11,7 @@
 
 using namespace AppTests;
 
-class CloseSequenceTest : public QObject
-{
+class CloseSequenceTest : public QObject {
     Q_OBJECT
 
     // A fresh settings folder for each test, so "was saved" means this test.

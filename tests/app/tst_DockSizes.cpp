@@ -16,13 +16,13 @@ QDockWidget* dock(const MainWindow& w, const char* name)
 // Room for the dock's whole title beside its float and close buttons.
 int titleRoom(const QDockWidget* d)
 {
-    return d->fontMetrics().horizontalAdvance(d->windowTitle()) + 2 * d->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return d->fontMetrics().horizontalAdvance(d->windowTitle())
+        + 2 * d->style()->pixelMetric(QStyle::PM_TitleBarHeight);
 }
 
 } // namespace
 
-class DockSizesTest : public QObject
-{
+class DockSizesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -35,7 +35,7 @@ private slots:
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        for (const char* name : { "mIRCSync", "msgArea" }) {
+        for (const char* name : {"mIRCSync", "msgArea"}) {
             const QDockWidget* d = dock(w, name);
             QVERIFY2(d->width() >= titleRoom(d), name);
             QVERIFY2(d->height() >= 120, name);
@@ -56,8 +56,8 @@ private slots:
             first.show();
             QVERIFY(QTest::qWaitForWindowExposed(&first));
             QTRY_COMPARE(dock(first, "msgArea")->maximumHeight(), 500);
-            first.resizeDocks({ dock(first, "mIRCSync") }, { 360 }, Qt::Horizontal);
-            first.resizeDocks({ dock(first, "msgArea") }, { 100 }, Qt::Vertical);
+            first.resizeDocks({dock(first, "mIRCSync")}, {360}, Qt::Horizontal);
+            first.resizeDocks({dock(first, "msgArea")}, {100}, Qt::Vertical);
             QTRY_VERIFY(dock(first, "mIRCSync")->width() > 300);
             syncWidth = dock(first, "mIRCSync")->width();
             messageHeight = dock(first, "msgArea")->height();

@@ -1,11 +1,11 @@
 #include "AppTestHelpers.h"
 #include "AppTestMain.h"
 
+#include "PopupMenuAnswer.h"
 #include "designer/MdiChildBuilder.h"
 #include "designer/MdiChildDialogDummy.h"
-#include "editorwindow/MdiChildEditor.h"
 #include "editor/MslTextEditor.h"
-#include "PopupMenuAnswer.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -18,7 +18,6 @@
 using namespace AppTests;
 
 namespace {
-
 
 QMimeData* filesData(const QStringList& paths)
 {
@@ -33,8 +32,7 @@ QMimeData* filesData(const QStringList& paths)
 
 } // namespace
 
-class DocumentsTest : public QObject
-{
+class DocumentsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -68,11 +66,13 @@ private slots:
         QCOMPARE(w.tabArea()->count(), 2);
         QCOMPARE(w.tabArea()->currentIndex(), 0);
         QCOMPARE(w.scriptWindows().first()->getEditor()->isReadOnly(), firstReadOnly);
-        QCOMPARE(tabTexts(w), (QStringList{ "a.mrc", "b.ini" }));
+        QCOMPARE(tabTexts(w), (QStringList{"a.mrc", "b.ini"}));
 
         // A read-only tab carries its own icon.
         const auto icon = [](const char* file) {
-            return QIcon(QStringLiteral(":/tabbar/resources/img_assets/options/main/tabs/") + file).pixmap(16).toImage();
+            return QIcon(QStringLiteral(":/tabbar/resources/img_assets/options/main/tabs/") + file)
+                .pixmap(16)
+                .toImage();
         };
         QVERIFY(icon("file-read-only.png") != icon("file.png"));
         QCOMPARE(w.tabArea()->tabIcon(0).pixmap(16).toImage(), icon(firstReadOnly ? "file-read-only.png" : "file.png"));
@@ -85,10 +85,10 @@ private slots:
         chooseNew(w, NewProjectDialog::ScriptDocument);
         chooseNew(w, NewProjectDialog::Cancelled);
         chooseNew(w, NewProjectDialog::DialogDocument);
-        for (int unsupported : { 0, 2, 3, 5 })
+        for (int unsupported : {0, 2, 3, 5})
             chooseNew(w, unsupported);
         chooseNew(w, NewProjectDialog::ScriptDocument);
-        QCOMPARE(tabTexts(w), (QStringList{ "Untitled1", "Untitled2", "Untitled3" }));
+        QCOMPARE(tabTexts(w), (QStringList{"Untitled1", "Untitled2", "Untitled3"}));
         QCOMPARE(w.scriptWindows().size(), 2);
         QCOMPARE(w.builderWindows().size(), 1);
         QCOMPARE(w.tabArea()->currentIndex(), 2);
@@ -99,17 +99,17 @@ private slots:
         flushDeletes();
         QCOMPARE(w.tabArea()->count(), 0);
         chooseNew(w, NewProjectDialog::ScriptDocument);
-        QCOMPARE(tabTexts(w), QStringList{ "Untitled4" });
+        QCOMPARE(tabTexts(w), QStringList{"Untitled4"});
     }
 
     void dragIsTakenOnlyWhenEveryFileIsAScript_data()
     {
-        QTest::addColumn<QStringList>("files");     // none: a text, not files
+        QTest::addColumn<QStringList>("files"); // none: a text, not files
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("script and text file") << QStringList{ "/x/a.mrc", "/x/b.txt" } << false;
-        QTest::newRow("any case") << QStringList{ "/x/A.MRC", "/x/b.Ini" } << true;
-        QTest::newRow("single ini") << QStringList{ "/x/c.ini" } << true;
-        QTest::newRow("extension only inside the name") << QStringList{ "/x/a.mrc.bak" } << false;
+        QTest::newRow("script and text file") << QStringList{"/x/a.mrc", "/x/b.txt"} << false;
+        QTest::newRow("any case") << QStringList{"/x/A.MRC", "/x/b.Ini"} << true;
+        QTest::newRow("single ini") << QStringList{"/x/c.ini"} << true;
+        QTest::newRow("extension only inside the name") << QStringList{"/x/a.mrc.bak"} << false;
         QTest::newRow("text naming a script") << QStringList() << false;
     }
 
@@ -130,11 +130,11 @@ private slots:
     void dropOpensEachFileOnce()
     {
         MainWindow w;
-        std::unique_ptr<QMimeData> data(filesData({ aPath, dir.filePath("gone.mrc"), aPath, bPath }));
+        std::unique_ptr<QMimeData> data(filesData({aPath, dir.filePath("gone.mrc"), aPath, bPath}));
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&w, &drop);
         QVERIFY(drop.isAccepted());
-        QCOMPARE(tabTexts(w), (QStringList{ "a.mrc", "b.ini" }));
+        QCOMPARE(tabTexts(w), (QStringList{"a.mrc", "b.ini"}));
         QVERIFY(!w.scriptWindows().first()->getEditor()->isReadOnly());
     }
 
@@ -150,7 +150,7 @@ private slots:
         MslTextEditor* editor = w.scriptWindows().first()->getEditor();
         const QString before = editor->toPlainText();
 
-        std::unique_ptr<QMimeData> data(filesData({ bPath }));
+        std::unique_ptr<QMimeData> data(filesData({bPath}));
         data->setText(bPath);
         QWidget* surface = editor->viewport();
         const QPoint middle = surface->rect().center();
@@ -161,7 +161,7 @@ private slots:
         QDropEvent drop(middle, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(surface, &drop);
 
-        QCOMPARE(tabTexts(w), (QStringList{ "a.mrc", "b.ini" }));
+        QCOMPARE(tabTexts(w), (QStringList{"a.mrc", "b.ini"}));
         QCOMPARE(w.tabArea()->currentIndex(), 1);
         QCOMPARE(editor->toPlainText(), before);
         QVERIFY(!editor->document()->isModified());
@@ -172,8 +172,8 @@ private slots:
     {
         QTest::addColumn<bool>("keepCurrent");
         QTest::addColumn<QStringList>("left");
-        QTest::newRow("Close All") << false << QStringList{ "Untitled1*" };
-        QTest::newRow("Close All But Active") << true << QStringList{ "Untitled1*", "Untitled2" };
+        QTest::newRow("Close All") << false << QStringList{"Untitled1*"};
+        QTest::newRow("Close All But Active") << true << QStringList{"Untitled1*", "Untitled2"};
     }
 
     void closeAllContinuesPastACancelledPrompt()
@@ -186,7 +186,7 @@ private slots:
         chooseNew(w, NewProjectDialog::DialogDocument);
         w.openScript(QFileInfo(bPath), false);
         w.scriptWindows().at(1)->getEditor()->insertPlainText("unsaved");
-        w.tabArea()->setCurrentIndex(2);   // the designer
+        w.tabArea()->setCurrentIndex(2); // the designer
 
         ModalAnswers answers;
         answers.press(QMessageBox::Cancel);
@@ -200,13 +200,13 @@ private slots:
 
     void tabMenuIsOfferedOnTabsOnly_data()
     {
-        QTest::addColumn<QString>("where");     // a tab's index, "beside the tabs" or "body"
-        QTest::addColumn<int>("choice");        // row chosen in the menu
+        QTest::addColumn<QString>("where"); // a tab's index, "beside the tabs" or "body"
+        QTest::addColumn<int>("choice");    // row chosen in the menu
         QTest::addColumn<QStringList>("left");
-        const QStringList all{ "a.mrc", "Untitled1", "b.ini" };
-        QTest::newRow("Close") << "0" << 0 << QStringList{ "Untitled1", "b.ini" };
+        const QStringList all{"a.mrc", "Untitled1", "b.ini"};
+        QTest::newRow("Close") << "0" << 0 << QStringList{"Untitled1", "b.ini"};
         QTest::newRow("Close All Tabs") << "1" << 1 << QStringList();
-        QTest::newRow("Close All But This Tabs") << "1" << 2 << QStringList{ "Untitled1" };
+        QTest::newRow("Close All But This Tabs") << "1" << 2 << QStringList{"Untitled1"};
         QTest::newRow("beside the tabs") << "beside the tabs" << -1 << all;
         QTest::newRow("document body") << "body" << -1 << all;
     }
@@ -236,7 +236,7 @@ private slots:
         answerNextMenu(&w, choice, entries);
         w.tabContextMenu(point);
         flushDeletes();
-        const QStringList menu{ "Close", "Close All Tabs", "Close All But This Tabs" };
+        const QStringList menu{"Close", "Close All Tabs", "Close All But This Tabs"};
         QCOMPARE(entries, onTab ? menu : QStringList());
         QCOMPARE(tabTexts(w), left);
     }
@@ -286,7 +286,7 @@ private slots:
         w.saveAll();
         QCOMPARE(readBytes(writable), QByteArray("xecho -a 1\r\n"));
         QCOMPARE(readBytes(locked), QByteArray("echo -a 2\n"));
-        QCOMPARE(tabTexts(w), (QStringList{ "w.mrc", "r.mrc" }));
+        QCOMPARE(tabTexts(w), (QStringList{"w.mrc", "r.mrc"}));
     }
 
     // The designer's code reaches a script: a new tab for a new dialog, the
@@ -309,11 +309,11 @@ private slots:
             if (a->text() == "Edit Dialog in Designer")
                 edit = a;
         }
-        QVERIFY(script->getEditor()->actions().contains(edit));   // the context menu lists it
+        QVERIFY(script->getEditor()->actions().contains(edit)); // the context menu lists it
 
         ModalAnswers answers;
         answers.press(QMessageBox::Ok);
-        edit->trigger();   // caret on the first line: no table there
+        edit->trigger(); // caret on the first line: no table there
         QCOMPARE(answers.seen(), 1);
         QCOMPARE(w.builderWindows().size(), 1);
 

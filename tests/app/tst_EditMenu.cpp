@@ -1,8 +1,8 @@
 #include "AppTestHelpers.h"
 #include "AppTestMain.h"
 
-#include "editorwindow/MdiChildEditor.h"
 #include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,9 +17,9 @@ using namespace AppTests;
 namespace {
 
 // The Edit menu's own entries, then the toolbar's six control codes.
-const char* const editMenuTexts[] = { "&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All",
-                                      "Find/Replace", "Check Brackets", "Bold", "Italics", "Underline", "Reverse", "Color",
-                                      "Plain Text" };
+const char* const editMenuTexts[] = {"&Undo",   "&Redo",       "Cu&t",         "&Copy",          "&Paste",
+                                     "&Delete", "Select &All", "Find/Replace", "Check Brackets", "Bold",
+                                     "Italics", "Underline",   "Reverse",      "Color",          "Plain Text"};
 
 QList<QAction*> editActions(const MainWindow& w)
 {
@@ -28,7 +28,7 @@ QList<QAction*> editActions(const MainWindow& w)
     for (const char* text : editMenuTexts) {
         for (QAction* a : all) {
             if (a->text() == QLatin1String(text))
-                result.append(a);     // the control codes twice: menu and toolbar
+                result.append(a); // the control codes twice: menu and toolbar
         }
     }
     return result;
@@ -58,8 +58,7 @@ QStringList enabledTexts(const MainWindow& w)
 
 } // namespace
 
-class EditMenuTest : public QObject
-{
+class EditMenuTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -78,17 +77,24 @@ private slots:
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QStringList>("enabled");
 
-        const QStringList codes = { "Bold", "Italics", "Underline", "Reverse", "Color", "Plain Text" };
-        QTest::newRow("no document") << "none" << "echo" << QStringList();
+        const QStringList codes = {"Bold", "Italics", "Underline", "Reverse", "Color", "Plain Text"};
+        QTest::newRow("no document") << "none"
+                                     << "echo" << QStringList();
         QTest::newRow("fresh script, empty clipboard")
-            << "script" << "" << (QStringList{ "&Delete", "Select &All", "Find/Replace", "Check Brackets" } + codes);
+            << "script"
+            << "" << (QStringList{"&Delete", "Select &All", "Find/Replace", "Check Brackets"} + codes);
         QTest::newRow("script with clipboard text")
-            << "script" << "echo" << (QStringList{ "&Paste", "&Delete", "Select &All", "Find/Replace", "Check Brackets" } + codes);
-        QTest::newRow("edited script with a selection")
-            << "edited" << "echo"
-            << (QStringList{ "&Undo", "Cu&t", "&Copy", "&Paste", "&Delete", "Select &All", "Find/Replace", "Check Brackets" } + codes);
-        QTest::newRow("read-only script") << "read-only" << "echo" << QStringList();
-        QTest::newRow("designer") << "designer" << "echo" << QStringList();
+            << "script"
+            << "echo" << (QStringList{"&Paste", "&Delete", "Select &All", "Find/Replace", "Check Brackets"} + codes);
+        QTest::newRow("edited script with a selection") << "edited"
+                                                        << "echo"
+                                                        << (QStringList{"&Undo", "Cu&t", "&Copy", "&Paste", "&Delete",
+                                                                        "Select &All", "Find/Replace", "Check Brackets"}
+                                                            + codes);
+        QTest::newRow("read-only script") << "read-only"
+                                          << "echo" << QStringList();
+        QTest::newRow("designer") << "designer"
+                                  << "echo" << QStringList();
     }
 
     void openingTheMenuFollowsTheCurrentDocument()
@@ -98,7 +104,7 @@ private slots:
         QFETCH(QStringList, enabled);
 
         MainWindow w;
-        QCOMPARE(enabledTexts(w), QStringList());   // all disabled at creation
+        QCOMPARE(enabledTexts(w), QStringList()); // all disabled at creation
         if (document == "designer") {
             chooseNew(w, NewProjectDialog::DialogDocument);
         } else if (document != "none") {
@@ -143,13 +149,13 @@ private slots:
         w.scriptWindows().first()->getEditor()->selectAll();
         chooseNew(w, NewProjectDialog::DialogDocument);
         // A designer tab: only Paste stays available.
-        QCOMPARE(enabledTexts(w), QStringList{ "&Paste" });
+        QCOMPARE(enabledTexts(w), QStringList{"&Paste"});
 
         w.tabArea()->setCurrentIndex(0);
         QVERIFY(action(w, "Cu&t")->isEnabled());
         QVERIFY(action(w, "Select &All")->isEnabled());
         QVERIFY(action(w, "Bold")->isEnabled());
-        QVERIFY(!action(w, "&Undo")->isEnabled());   // left as it was
+        QVERIFY(!action(w, "&Undo")->isEnabled()); // left as it was
     }
 
     void viewMenuFoldEntriesNeedAScript()
@@ -165,7 +171,7 @@ private slots:
             emit menu(w, "&View")->aboutToShow();
         };
         // Inside the alias body, then on its closing brace back at the root.
-        for (int line : { 1, 2 }) {
+        for (int line : {1, 2}) {
             openViewMenuAt(line);
             const bool inBody = line == 1;
             QVERIFY(action(w, "&Fold All Blocks")->isEnabled());
@@ -185,20 +191,20 @@ private slots:
             for (MdiChildEditor* win : w.scriptWindows()) {
                 const MslTextEditor* e = win->getEditor();
                 const bool wraps = e->lineWrapMode() == QPlainTextEdit::WidgetWidth;
-                result << (wraps && e->wordWrapMode() == QTextOption::WordWrap ? "wrap"
-                           : !wraps && e->wordWrapMode() == QTextOption::NoWrap ? "none"
-                                                                                 : "mixed");
+                result << (wraps && e->wordWrapMode() == QTextOption::WordWrap      ? "wrap"
+                               : !wraps && e->wordWrapMode() == QTextOption::NoWrap ? "none"
+                                                                                    : "mixed");
             }
             return result;
         };
-        QCOMPARE(modes(), QStringList{ "none" });
+        QCOMPARE(modes(), QStringList{"none"});
 
         action(w, "Word wrap")->setChecked(true);
-        chooseNew(w, NewProjectDialog::ScriptDocument);   // a window opened later takes the mode too
-        QCOMPARE(modes(), (QStringList{ "wrap", "wrap" }));
+        chooseNew(w, NewProjectDialog::ScriptDocument); // a window opened later takes the mode too
+        QCOMPARE(modes(), (QStringList{"wrap", "wrap"}));
 
         action(w, "Word wrap")->setChecked(false);
-        QCOMPARE(modes(), (QStringList{ "none", "none" }));
+        QCOMPARE(modes(), (QStringList{"none", "none"}));
     }
 
     // The menu's and the format toolbar's entry of each code insert it.
@@ -241,7 +247,8 @@ private slots:
         const QList<QAction*> all = w.findChildren<QAction*>();
         for (const QAction* a : all) {
             for (const QKeySequence& key : a->shortcuts()) {
-                QVERIFY2(!owners.contains(key), qPrintable(key.toString() + ": " + owners.value(key) + ", " + a->text()));
+                QVERIFY2(!owners.contains(key),
+                         qPrintable(key.toString() + ": " + owners.value(key) + ", " + a->text()));
                 owners.insert(key, a->text());
             }
         }
@@ -255,16 +262,26 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("slot");
-        QTest::newRow("Delete") << "&Delete" << "deleteClicked";
-        QTest::newRow("Cut") << "Cu&t" << "cutClicked";
-        QTest::newRow("Paste") << "&Paste" << "pasteClicked";
-        QTest::newRow("Check Brackets") << "Check Brackets" << "checkBracketsClicked";
-        QTest::newRow("Bold") << "Bold" << "insertBold";
-        QTest::newRow("Italics") << "Italics" << "insertItalics";
-        QTest::newRow("Underline") << "Underline" << "insertUnderline";
-        QTest::newRow("Reverse") << "Reverse" << "insertReverse";
-        QTest::newRow("Color") << "Color" << "insertColors";
-        QTest::newRow("Plain Text") << "Plain Text" << "insertPlainText";
+        QTest::newRow("Delete") << "&Delete"
+                                << "deleteClicked";
+        QTest::newRow("Cut") << "Cu&t"
+                             << "cutClicked";
+        QTest::newRow("Paste") << "&Paste"
+                               << "pasteClicked";
+        QTest::newRow("Check Brackets") << "Check Brackets"
+                                        << "checkBracketsClicked";
+        QTest::newRow("Bold") << "Bold"
+                              << "insertBold";
+        QTest::newRow("Italics") << "Italics"
+                                 << "insertItalics";
+        QTest::newRow("Underline") << "Underline"
+                                   << "insertUnderline";
+        QTest::newRow("Reverse") << "Reverse"
+                                 << "insertReverse";
+        QTest::newRow("Color") << "Color"
+                               << "insertColors";
+        QTest::newRow("Plain Text") << "Plain Text"
+                                    << "insertPlainText";
     }
 
     void readOnlyDocumentsCannotBeChangedFromTheEditEntries()
@@ -282,7 +299,7 @@ private slots:
         w.openScript(QFileInfo(protectedPath), true);
         MslTextEditor* writable = w.scriptWindows().at(0)->getEditor();
         MslTextEditor* readOnly = w.scriptWindows().at(1)->getEditor();
-        for (MslTextEditor* editor : { writable, readOnly })
+        for (MslTextEditor* editor : {writable, readOnly})
             editor->selectAll();
         // Both tabs have a selection, so only the read-only state decides.
         w.tabArea()->setCurrentIndex(0);

@@ -1,8 +1,8 @@
 #include "AppTestHelpers.h"
 #include "AppTestMain.h"
 
-#include "editorwindow/MdiChildEditor.h"
 #include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QDockWidget>
 #include <QTabWidget>
@@ -27,15 +27,14 @@ QStringList rows(const MainWindow& w, int tab)
     QStringList shown;
     for (int row = 0; row < model->rowCount(); ++row)
         shown << QFileInfo(model->index(row, 0).data().toString()).fileName() + ":"
-                     + model->index(row, 1).data().toString();
+                + model->index(row, 1).data().toString();
     shown.sort();
     return shown;
 }
 
 } // namespace
 
-class MessageDockTest : public QObject
-{
+class MessageDockTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -67,8 +66,8 @@ private slots:
         w.updateError(3, 0, "/elsewhere/b.mrc", "alias", "???", 13, "other", id);
         w.openScript(QFileInfo(scriptPath), false);
         // Listed at once, under the script's absolute path.
-        QCOMPARE(rows(w, 0), QStringList{ "diag.mrc:4" });
-        QCOMPARE(rows(w, 1), (QStringList{ "b.mrc:3", "diag.mrc:5" }));
+        QCOMPARE(rows(w, 0), QStringList{"diag.mrc:4"});
+        QCOMPARE(rows(w, 1), (QStringList{"b.mrc:3", "diag.mrc:5"}));
         QCOMPARE(list(w, 0)->model()->index(0, 0).data().toString(), QFileInfo(scriptPath).absoluteFilePath());
         // A row no line of the script carries.
         w.updateError(3, 0, QFileInfo(scriptPath).absoluteFilePath(), "alias", "???", 2, "loose", id);
@@ -77,20 +76,20 @@ private slots:
         MslTextEditor* editor = w.scriptWindows().first()->getEditor();
         QTextCursor cursor(editor->document());
         cursor.insertText("; one\n; two\n");
-        QCOMPARE(rows(w, 0), (QStringList{ "diag.mrc:3", "diag.mrc:6" }));
-        QCOMPARE(rows(w, 1), (QStringList{ "b.mrc:3", "diag.mrc:7" }));
+        QCOMPARE(rows(w, 0), (QStringList{"diag.mrc:3", "diag.mrc:6"}));
+        QCOMPARE(rows(w, 1), (QStringList{"b.mrc:3", "diag.mrc:7"}));
         cursor.setPosition(0);
         cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
         cursor.removeSelectedText();
-        QCOMPARE(rows(w, 0), (QStringList{ "diag.mrc:3", "diag.mrc:4" }));
-        QCOMPARE(rows(w, 1), (QStringList{ "b.mrc:3", "diag.mrc:5" }));
+        QCOMPARE(rows(w, 0), (QStringList{"diag.mrc:3", "diag.mrc:4"}));
+        QCOMPARE(rows(w, 1), (QStringList{"b.mrc:3", "diag.mrc:5"}));
 
         // Closing the window takes all of its rows, withdrawn or not.
         editor->document()->setModified(false);
         w.tabCloseRequested(0);
         flushDeletes();
         QCOMPARE(rows(w, 0), QStringList());
-        QCOMPARE(rows(w, 1), QStringList{ "b.mrc:3" });
+        QCOMPARE(rows(w, 1), QStringList{"b.mrc:3"});
         // Their ids are free again.
         w.updateError(1, 0, "/elsewhere/b.mrc", "alias", "???", 1, "next", id);
         QCOMPARE(id, 3);
@@ -120,9 +119,9 @@ private slots:
             w.updateError(2, 3, QFileInfo(scriptPath).absoluteFilePath().toUpper(), "alias", "???", 2, "x", id);
         }
         QTreeView* view = list(w, tab);
-        const QModelIndexList rows = view->model()->match(view->model()->index(0, 0), Qt::DisplayRole,
-                                                          sameSpelling ? "diag.mrc" : "DIAG.MRC", 1,
-                                                          Qt::MatchEndsWith | Qt::MatchCaseSensitive);
+        const QModelIndexList rows =
+            view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, sameSpelling ? "diag.mrc" : "DIAG.MRC", 1,
+                                 Qt::MatchEndsWith | Qt::MatchCaseSensitive);
         QCOMPARE(rows.size(), 1);
 
         emit view->doubleClicked(rows.first().siblingAtColumn(2));

@@ -7,8 +7,7 @@
 
 using namespace AppTests;
 
-class SettingsTest : public QObject
-{
+class SettingsTest : public QObject {
     Q_OBJECT
 
 private:
@@ -19,10 +18,10 @@ private:
         const struct {
             const char* entry;
             const QWidget* part;
-        } parts[] = { { "Sync Bar", w.findChild<QDockWidget*>("mIRCSync") },
-                      { "Debug Window", w.findChild<QDockWidget*>("msgArea") },
-                      { "Main Toolbar", w.findChild<QToolBar*>("mainToolbar") },
-                      { "Format Toolbar", w.findChild<QToolBar*>("colorToolbar") } };
+        } parts[] = {{"Sync Bar", w.findChild<QDockWidget*>("mIRCSync")},
+                     {"Debug Window", w.findChild<QDockWidget*>("msgArea")},
+                     {"Main Toolbar", w.findChild<QToolBar*>("mainToolbar")},
+                     {"Format Toolbar", w.findChild<QToolBar*>("colorToolbar")}};
         QStringList result;
         for (const auto& p : parts) {
             const bool visible = !p.part->isHidden();
@@ -36,12 +35,11 @@ private:
         return result;
     }
 
-    static const inline QStringList defaults{ "Sync Bar", "Debug Window", "Main Toolbar" };
+    static const inline QStringList defaults{"Sync Bar", "Debug Window", "Main Toolbar"};
 
     static QVariant stored(const QTemporaryDir& dir, const char* file, const char* key)
     {
-        return QSettings(dir.filePath(QStringLiteral("Korvel/%1.ini").arg(file)), QSettings::IniFormat)
-            .value(key);
+        return QSettings(dir.filePath(QStringLiteral("Korvel/%1.ini").arg(file)), QSettings::IniFormat).value(key);
     }
 
 private slots:
@@ -60,9 +58,9 @@ private slots:
         {
             MainWindow w;
             w.show();
-            QCOMPARE(shown(w), defaults);   // a first start
+            QCOMPARE(shown(w), defaults); // a first start
             if (flip) {
-                for (const char* entry : { "Sync Bar", "Debug Window", "Main Toolbar", "Format Toolbar", "Word wrap" })
+                for (const char* entry : {"Sync Bar", "Debug Window", "Main Toolbar", "Format Toolbar", "Word wrap"})
                     action(w, entry)->toggle();
             }
             w.close();
@@ -73,7 +71,7 @@ private slots:
         QVERIFY(!stored(dir, "general", "initState").toByteArray().isEmpty());
 
         MainWindow again;
-        QCOMPARE(shown(again), (flip ? QStringList{ "Format Toolbar", "Word wrap" } : defaults));
+        QCOMPARE(shown(again), (flip ? QStringList{"Format Toolbar", "Word wrap"} : defaults));
     }
 
     // A dock closed with its own title-bar button keeps its menu check and
@@ -84,8 +82,10 @@ private slots:
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("key");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("message dock") << "msgArea" << "msgBar" << true;
-        QTest::newRow("main toolbar") << "mainToolbar" << "mainToolBar" << false;
+        QTest::newRow("message dock") << "msgArea"
+                                      << "msgBar" << true;
+        QTest::newRow("main toolbar") << "mainToolbar"
+                                      << "mainToolBar" << false;
     }
 
     void hiddenWithoutTheWindowMenu()

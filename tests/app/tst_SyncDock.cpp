@@ -2,8 +2,8 @@
 #include "AppTestMain.h"
 
 #include "FakeMircLink.h"
-#include "editorwindow/MdiChildEditor.h"
 #include "MenuProbe.h"
+#include "editorwindow/MdiChildEditor.h"
 #include "mirc/MircSyncPanel.h"
 
 #include <QDockWidget>
@@ -14,8 +14,7 @@ using namespace AppTests;
 
 // The mIRC Sync dock inside the main window: scripts reach tabs through the
 // window's one way of opening files.
-class SyncDockTest : public QObject
-{
+class SyncDockTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;

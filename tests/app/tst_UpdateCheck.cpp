@@ -23,8 +23,7 @@ constexpr int replyWaitMs = 10000;
 constexpr int shortTransferTimeoutMs = 300;
 
 // Points Korvel at a test server for as long as it lives.
-class UpdateUrlOverride
-{
+class UpdateUrlOverride {
 public:
     explicit UpdateUrlOverride(const QString& url)
         : previous(qgetenv(variable))
@@ -72,15 +71,13 @@ QString closeAndDescribe(QWidget* modal)
     return QStringLiteral("unexpected %1").arg(modal->windowTitle());
 }
 
-struct ServedCase
-{
+struct ServedCase {
     Behaviour behaviour;
     QByteArray payload;
 };
 
 // Catches QDesktopServices::openUrl for one scheme.
-class UrlCatcher : public QObject
-{
+class UrlCatcher : public QObject {
     Q_OBJECT
 public:
     explicit UrlCatcher(const QString& scheme)
@@ -106,8 +103,7 @@ const QString checkFailed = QStringLiteral("box Updates: Error checking for upda
 
 Q_DECLARE_METATYPE(ServedCase)
 
-class UpdateCheckTest : public QObject
-{
+class UpdateCheckTest : public QObject {
     Q_OBJECT
 
     // A check against a server behaving as `served`: `seen` gets what the
@@ -127,7 +123,7 @@ class UpdateCheckTest : public QObject
 
         QTemporaryDir dir;
         useSettingsDir(dir);
-        writeSettings(dir, { { "chkup", !manual }, { "updateTimeout", shortTransferTimeoutMs } });
+        writeSettings(dir, {{"chkup", !manual}, {"updateTimeout", shortTransferTimeoutMs}});
 
         ModalAnswers answers;
         for (int i = 0; i < 2; ++i)
@@ -162,18 +158,17 @@ private slots:
         QTest::addColumn<QString>("manually");
         QTest::addColumn<QString>("atStartUp");
 
-        const auto answer = [](const QByteArray& body) { return ServedCase{ Behaviour::Answer, body }; };
+        const auto answer = [](const QByteArray& body) { return ServedCase{Behaviour::Answer, body}; };
         const QString newerNews = QStringLiteral("update 0.2.1.4: Faster start|Fixed the find bar");
-        QTest::newRow("one step newer") << answer("Korvel|0.2.1.4\nFaster start\nFixed the find bar")
-                                        << newerNews << newerNews;
+        QTest::newRow("one step newer") << answer("Korvel|0.2.1.4\nFaster start\nFixed the find bar") << newerNews
+                                        << newerNews;
         QTest::newRow("new major") << answer("Korvel|1.0.0.0") << "update 1.0.0.0: "
                                    << "update 1.0.0.0: ";
         QTest::newRow("new minor") << answer("Korvel|0.3.0.0\n") << "update 0.3.0.0: "
                                    << "update 0.3.0.0: ";
         QTest::newRow("same") << answer("Korvel|0.2.1.3\nnothing") << noUpdates << "";
         QTest::newRow("older") << answer("Korvel|0.2.0.9") << noUpdates << "";
-        QTest::newRow("a part that is no number counts as 0")
-            << answer("Korvel|0.x.9.9") << noUpdates << "";
+        QTest::newRow("a part that is no number counts as 0") << answer("Korvel|0.x.9.9") << noUpdates << "";
         QTest::newRow("another product") << answer("Kervol|0.3.0.0") << checkFailed << "";
         QTest::newRow("no bar") << answer("Korvel 0.3.0.0") << checkFailed << "";
         QTest::newRow("three-part version") << answer("Korvel|0.3.0\nNew") << checkFailed << "";
@@ -184,10 +179,10 @@ private slots:
             << answer("Korvel|0.2.1.4\n\nFaster start\n\n\nFixed the find bar\n\n") << newerNews << newerNews;
         QTest::newRow("body over 64 KiB")
             << answer("Korvel|0.3.0.0\n" + QByteArray(64 * 1024, 'x')) << checkFailed << "";
-        QTest::newRow("server closes at once") << ServedCase{ Behaviour::CloseAtOnce, {} } << checkFailed << "";
-        QTest::newRow("server never answers") << ServedCase{ Behaviour::NeverAnswer, {} } << checkFailed << "";
-        QTest::newRow("endless body") << ServedCase{ Behaviour::EndlessBody, {} } << checkFailed << "";
-        QTest::newRow("redirect to another host") << ServedCase{ Behaviour::Redirect, {} } << checkFailed << "";
+        QTest::newRow("server closes at once") << ServedCase{Behaviour::CloseAtOnce, {}} << checkFailed << "";
+        QTest::newRow("server never answers") << ServedCase{Behaviour::NeverAnswer, {}} << checkFailed << "";
+        QTest::newRow("endless body") << ServedCase{Behaviour::EndlessBody, {}} << checkFailed << "";
+        QTest::newRow("redirect to another host") << ServedCase{Behaviour::Redirect, {}} << checkFailed << "";
     }
 
     void answerOfTheServer()
@@ -200,15 +195,15 @@ private slots:
         runCheck(served, true, seen, paths);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(seen, QStringList{ manually });
+        QCOMPARE(seen, QStringList{manually});
         if (served.behaviour == Behaviour::Answer || served.behaviour == Behaviour::Redirect)
-            QCOMPARE(paths, QStringList{ "/version.txt" });
+            QCOMPARE(paths, QStringList{"/version.txt"});
 
         seen.clear();
         runCheck(served, false, seen, paths);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(seen, atStartUp.isEmpty() ? QStringList() : QStringList{ atStartUp });
+        QCOMPARE(seen, atStartUp.isEmpty() ? QStringList() : QStringList{atStartUp});
     }
 
     // The dialog's check box starts from the setting and writes it back.
@@ -226,7 +221,7 @@ private slots:
         const UpdateUrlOverride pointed(server.url());
         QTemporaryDir dir;
         useSettingsDir(dir);
-        writeSettings(dir, { { "chkup", automatic } });
+        writeSettings(dir, {{"chkup", automatic}});
 
         bool boxWasChecked = !automatic;
         QList<QUrl> opened;
@@ -249,7 +244,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!w.isCheckingForUpdates(), replyWaitMs);
         QCOMPARE(answers.seen(), 1);
         QCOMPARE(boxWasChecked, automatic);
-        QCOMPARE(opened, QList<QUrl>{ QUrl(server.url() + "download.html") });
+        QCOMPARE(opened, QList<QUrl>{QUrl(server.url() + "download.html")});
         w.close();
         QCOMPARE(storedSetting(dir, "chkup").toBool(), !automatic);
     }
@@ -257,8 +252,7 @@ private slots:
     // The small dialogs as a user sees them, widget by widget.
     void dialogsAsShown()
     {
-        struct Expected
-        {
+        struct Expected {
             const char* objectName;
             QRect geometry;
             QString text;
@@ -279,25 +273,25 @@ private slots:
 
         UpdateDialog update(QUrl("http://example.invalid/download.html"));
         update.setAutoCheck(true);
-        update.showAnnouncement("0.3.0.0", { "a", "b" });
+        update.showAnnouncement("0.3.0.0", {"a", "b"});
         QCOMPARE(update.windowTitle(), "Korvel Update!");
         compare(update, QSize(414, 271),
-                { { "label", QRect(10, 10, 261, 16), "Korvel Updates found a new version of Korvel:" },
-                  { "label_2", QRect(260, 10, 81, 16), "0.3.0.0" },
-                  { "label_3", QRect(10, 40, 61, 16), "Whats new:" },
-                  { "listWidget", QRect(10, 60, 391, 171), {} },
-                  { "checkBox", QRect(10, 240, 181, 21), "Check for updates automatically" },
-                  { "pushButton_2", QRect(214, 240, 101, 23), "Download Page" },
-                  { "pushButton", QRect(330, 240, 75, 23), "Ok" } });
+                {{"label", QRect(10, 10, 261, 16), "Korvel Updates found a new version of Korvel:"},
+                 {"label_2", QRect(260, 10, 81, 16), "0.3.0.0"},
+                 {"label_3", QRect(10, 40, 61, 16), "Whats new:"},
+                 {"listWidget", QRect(10, 60, 391, 171), {}},
+                 {"checkBox", QRect(10, 240, 181, 21), "Check for updates automatically"},
+                 {"pushButton_2", QRect(214, 240, 101, 23), "Download Page"},
+                 {"pushButton", QRect(330, 240, 75, 23), "Ok"}});
         QCOMPARE(update.findChild<QLabel*>("label_2")->font().pointSize(), 13);
 
         AboutDialog about(QUrl("http://example.invalid/"));
         compare(about, QSize(287, 148),
-                { { "label", QRect(20, 10, 250, 31), "Brenta - Korvel" },
-                  { "label_2", QRect(30, 50, 56, 14), "Version:" },
-                  { "label_3", QRect(90, 50, 56, 14), "0.2.1.3" },
-                  { "label_4", QRect(20, 70, 241, 51), {} },
-                  { "pushButton", QRect(190, 120, 85, 27), "&Ok" } });
+                {{"label", QRect(20, 10, 250, 31), "Brenta - Korvel"},
+                 {"label_2", QRect(30, 50, 56, 14), "Version:"},
+                 {"label_3", QRect(90, 50, 56, 14), "0.2.1.3"},
+                 {"label_4", QRect(20, 70, 241, 51), {}},
+                 {"pushButton", QRect(190, 120, 85, 27), "&Ok"}});
         const QFont title = about.findChild<QLabel*>("label")->font();
         QCOMPARE(title.family(), "Monospace");
         QCOMPARE(title.pointSize(), 20);
@@ -312,7 +306,7 @@ private slots:
     {
         QTemporaryDir dir;
         useSettingsDir(dir);
-        writeSettings(dir, { { "chkup", false } });
+        writeSettings(dir, {{"chkup", false}});
         MainWindow w;
         QList<QPointer<QWidget>> shown;
         for (int i = 0; i < 2; ++i) {

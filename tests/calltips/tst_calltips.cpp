@@ -29,8 +29,7 @@ int overloadCount(const CallTipEntry& entry)
 }
 
 // Stands in for the editor: records the keys the tip passes on.
-class KeySink : public QWidget
-{
+class KeySink : public QWidget {
 public:
     QList<int> keys;
 
@@ -40,8 +39,7 @@ protected:
 
 } // namespace
 
-class TestCallTips : public QObject
-{
+class TestCallTips : public QObject {
     Q_OBJECT
 
 private slots:
@@ -87,25 +85,29 @@ private slots:
         QTest::addColumn<int>("paramIndex");
         QTest::addColumn<int>("overload");
         QTest::addColumn<QString>("signature");
-        QTest::addColumn<QString>("description");   // null: not checked
+        QTest::addColumn<QString>("description"); // null: not checked
 
         // A few entries word for word (nothing bold).
-        QTest::newRow("$ 1") << "$" << -1 << 0 << "$(&lt;Statement&gt;)" << "Evaluates the statement once.";
-        QTest::newRow("$abook 4") << "$abook" << -1 << 3 << "$abook(&lt;Wildcard Nick&gt;, &lt;Nth&gt;)"
-                                  << "Returns info about the Nth person matching the wildcard name from the address book.";
+        QTest::newRow("$ 1") << "$" << -1 << 0 << "$(&lt;Statement&gt;)"
+                             << "Evaluates the statement once.";
+        QTest::newRow("$abook 4")
+            << "$abook" << -1 << 3 << "$abook(&lt;Wildcard Nick&gt;, &lt;Nth&gt;)"
+            << "Returns info about the Nth person matching the wildcard name from the address book.";
         QTest::newRow("$crc 3") << "$crc" << -1 << 2 << "$crc(&lt;&amp;Bvar&gt;, 1)"
                                 << "Returns the CRC-32 checksum for the specified binary variable.";
-        QTest::newRow("$com longest") << "$com" << -1 << 6
-                                      << "$com(&lt;hName&gt;, &lt;Member&gt;, &lt;Invoke Method&gt;, &lt;Type1&gt;, &lt;Value1&gt;, "
-                                         "&lt;...&gt;, &lt;...&gt;, &lt;TypeN&gt;, &lt;ValueN&gt;)"
-                                      << "Invokes a member of a COM object.";
+        QTest::newRow("$com longest")
+            << "$com" << -1 << 6
+            << "$com(&lt;hName&gt;, &lt;Member&gt;, &lt;Invoke Method&gt;, &lt;Type1&gt;, &lt;Value1&gt;, "
+               "&lt;...&gt;, &lt;...&gt;, &lt;TypeN&gt;, &lt;ValueN&gt;)"
+            << "Invokes a member of a COM object.";
         // The current parameter in bold.
         QTest::newRow("literal in bold") << "$crc" << 1 << 1 << "$crc(&lt;String&gt;, <strong>0</strong>)" << QString();
-        QTest::newRow("literal not current") << "$crc" << 0 << 1 << "$crc(<strong>&lt;String&gt;</strong>, 0)" << QString();
+        QTest::newRow("literal not current")
+            << "$crc" << 0 << 1 << "$crc(<strong>&lt;String&gt;</strong>, 0)" << QString();
         QTest::newRow("index past the last") << "$abs" << 3 << 0 << "$abs(&lt;Number&gt;)" << QString();
         QTest::newRow("one-parameter overload of $") << "$" << 1 << 0 << "$(&lt;Statement&gt;)" << QString();
-        QTest::newRow("second overload of $") << "$" << 1 << 1 << "$(&lt;Statement&gt;, <strong>&lt;N&gt;</strong>)"
-                                              << QString();
+        QTest::newRow("second overload of $")
+            << "$" << 1 << 1 << "$(&lt;Statement&gt;, <strong>&lt;N&gt;</strong>)" << QString();
         QTest::newRow("name as the table spells it")
             << "$GetTok" << 2 << 0 << "$gettok(&lt;string&gt;, &lt;N[-[N2]]&gt;, <strong>&lt;delimiter&gt;</strong>)"
             << QString();
@@ -144,16 +146,20 @@ private slots:
         QTest::newRow("$gettok") << "$gettok" << -1
                                  << hoverStart + "$gettok(&lt;string&gt;, &lt;N[-[N2]]&gt;, &lt;delimiter&gt;)</p>";
         QTest::newRow("$inpoly") << "$inpoly" << -1
-                                 << hoverStart + "$inpoly(&lt;x&gt;, &lt;y&gt;, [point1_x], [point1_y], [point2_x], [point2_y], [...])</p>";
+                                 << hoverStart
+                + "$inpoly(&lt;x&gt;, &lt;y&gt;, [point1_x], [point1_y], [point2_x], [point2_y], [...])</p>";
         QTest::newRow("$input") << "$input" << -1
-                                << hoverStart + "$input(&lt;message&gt;, [options], [window], [title], [input_text])</p>";
-        QTest::newRow("ampersand before angle brackets") << "$bvar" << 0
-                                                         << hoverStart + "$bvar(<b>&lt;&amp;binvar&gt;</b>, &lt;N&gt;, [M])</p>";
-        QTest::newRow("bold text with a comma inside") << "$input" << 1
-                                                       << hoverStart + "$input(&lt;message&gt;, <b>[options], [window]</b>, [title], [input_text])</p>";
+                                << hoverStart
+                + "$input(&lt;message&gt;, [options], [window], [title], [input_text])</p>";
+        QTest::newRow("ampersand before angle brackets")
+            << "$bvar" << 0 << hoverStart + "$bvar(<b>&lt;&amp;binvar&gt;</b>, &lt;N&gt;, [M])</p>";
+        QTest::newRow("bold text with a comma inside")
+            << "$input" << 1
+            << hoverStart + "$input(&lt;message&gt;, <b>[options], [window]</b>, [title], [input_text])</p>";
         QTest::newRow("bold past the last") << "$abs" << 4 << hoverStart + "$abs(&lt;number&gt;)</p>";
         QTest::newRow("any case") << "$ABS" << -1 << hoverStart + "$abs(&lt;number&gt;)</p>";
-        QTest::newRow("only in the hover table") << "$isbit" << -1 << hoverStart + "$isbit(&lt;number&gt;, &lt;bit&gt;)</p>";
+        QTest::newRow("only in the hover table")
+            << "$isbit" << -1 << hoverStart + "$isbit(&lt;number&gt;, &lt;bit&gt;)</p>";
         QTest::newRow("in neither table") << "$left" << -1 << QString();
         QTest::newRow("without dollar") << "abs" << -1 << QString();
     }

@@ -29,7 +29,8 @@ struct CheckedLine {
     LineCheckResult result;
     int length;
 
-    CheckedLine(const QString& line, int previousState) : length(int(line.size()))
+    CheckedLine(const QString& line, int previousState)
+        : length(int(line.size()))
     {
         MslChecker checker;
         checker.checkLine(MslChecker::lowerCased(line), previousState, result);

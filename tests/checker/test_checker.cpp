@@ -46,8 +46,7 @@ const QString unterminated = QStringLiteral("Inlined multi-line comment was neve
 
 } // namespace
 
-class TestChecker : public QObject
-{
+class TestChecker : public QObject {
     Q_OBJECT
 private slots:
     void lines_data();
@@ -184,7 +183,8 @@ void TestChecker::lines_data()
         "0+4=commandFormat 7+1=braceFormat 11+4=commandFormat 18+1=errorFormat 24+4=commandFormat");
     row("glued brace is text", 0x20001, "echo x{y", 0x20001, {}, "0+4=commandFormat");
     row("opening brace in expression", 0x20001, "echo { x | echo y", 0x20002,
-        {diag(3, 6, "block", openingInExpression)}, "0+4=commandFormat 5+1=errorFormat 7+2=errorFormat 11+4=commandFormat");
+        {diag(3, 6, "block", openingInExpression)},
+        "0+4=commandFormat 5+1=errorFormat 7+2=errorFormat 11+4=commandFormat");
     row("comment after a bar", 0x20001, "echo | ; a | echo b", 0x20001, {},
         "0+4=commandFormat 7+4=commentFormat 13+4=commandFormat");
     row("comment brace opens", 0x20001, "echo | ; note { here", 0x20002, {diag(3, 14, "block", openingInComment)},
@@ -280,11 +280,15 @@ void TestChecker::longChainsOfStatementsAreCheckedToTheEnd()
 // hold anything); the checker neither crashes nor leaves the line.
 void TestChecker::arbitraryStatesStayBounded()
 {
-    const QStringList lines = {QString(), QStringLiteral("}"), QStringLiteral("*/ x"), QStringLiteral("/* x"),
-                               QStringLiteral("echo { } } | ; { | /* |"), QStringLiteral("#g end"),
+    const QStringList lines = {QString(),
+                               QStringLiteral("}"),
+                               QStringLiteral("*/ x"),
+                               QStringLiteral("/* x"),
+                               QStringLiteral("echo { } } | ; { | /* |"),
+                               QStringLiteral("#g end"),
                                QStringLiteral("alias x {")};
-    const int states[] = {INT_MIN, -2, 0, 4, 0xff, 0x102, 0x20000, 0x21000, 0x27fff, 0x74fff, 0x75001, 0x75002,
-                          0x75003, 0x9c000, 2 * 0x75000, INT_MAX - 1, INT_MAX};
+    const int states[] = {INT_MIN, -2,      0,       4,       0xff,    0x102,       0x20000,     0x21000, 0x27fff,
+                          0x74fff, 0x75001, 0x75002, 0x75003, 0x9c000, 2 * 0x75000, INT_MAX - 1, INT_MAX};
     MslChecker checker;
     LineCheckResult result;
     for (int state : states) {

@@ -23,9 +23,9 @@ struct LaidOutDocument : QTextDocument {
 struct Script {
     LaidOutDocument doc;
     MslSyntaxHighlighter highlighter{&doc};
-    QStringList raised;                  // "line:pos type [block] message"
+    QStringList raised; // "line:pos type [block] message"
     QMap<int, QVector<int>> idsOfLine;
-    QVector<QVector<int>> withdrawals;   // the non-empty removeError lists
+    QVector<QVector<int>> withdrawals; // the non-empty removeError lists
     QString fileName;
     int nextId = 1;
 
@@ -36,7 +36,8 @@ struct Script {
                                 int& id) {
                              id = nextId++;
                              fileName = fname;
-                             raised << QStringLiteral("%1:%2 %3 [%4] %5").arg(line).arg(pos).arg(type).arg(block, message);
+                             raised
+                                 << QStringLiteral("%1:%2 %3 [%4] %5").arg(line).arg(pos).arg(type).arg(block, message);
                              idsOfLine[line].append(id);
                          });
         QObject::connect(&highlighter, &MslSyntaxHighlighter::removeError, &highlighter, [this](QVector<int>& ids) {
@@ -77,8 +78,7 @@ struct Script {
 
 } // namespace
 
-class TestHighlighter : public QObject
-{
+class TestHighlighter : public QObject {
     Q_OBJECT
 private slots:
     void raisesWithLineNumbersAndFormats();
@@ -92,8 +92,9 @@ private slots:
 void TestHighlighter::raisesWithLineNumbersAndFormats()
 {
     Script s(QStringLiteral("; fine\nCTCP xyz\nalias f {\n  echo a } b\n"));
-    QCOMPARE(s.raised, (QStringList{QStringLiteral("2:0 4 [Ctcp] Invalid Access Level"),
-                                    QStringLiteral("4:11 3 [block] Unexpected characters after closing bracket")}));
+    QCOMPARE(s.raised,
+             (QStringList{QStringLiteral("2:0 4 [Ctcp] Invalid Access Level"),
+                          QStringLiteral("4:11 3 [block] Unexpected characters after closing bracket")}));
     QCOMPARE(s.fileName, QStringLiteral("/tmp/a.mrc"));
     QCOMPARE(s.formatNameAt(1, 0), QStringLiteral("errorFormat"));
     QCOMPARE(s.formatNameAt(3, 9), QStringLiteral("braceFormat"));

@@ -3,8 +3,8 @@
 #include "checker/tables/DialogControls.h"
 #include "checker/tables/OnEvents.h"
 
-#include "korvel-check/ReportFormat.h"
 #include "formats/ScriptFile.h"
+#include "korvel-check/ReportFormat.h"
 #include "korvel-check/ScriptRun.h"
 
 #include <QtTest>
@@ -26,8 +26,7 @@ const QString matchtextVariables =
 
 } // namespace
 
-class TestCheckerHeaders : public QObject
-{
+class TestCheckerHeaders : public QObject {
     Q_OBJECT
 
 private:
@@ -56,10 +55,10 @@ private slots:
         int previousGroup = 0;
         for (int i = 0; i < OnEvents::eventCount(); ++i) {
             const OnEvents::EventName& e = OnEvents::event(i);
-            QVERIFY2(e.group >= previousGroup, e.name);   // grouped in order
+            QVERIFY2(e.group >= previousGroup, e.name); // grouped in order
             previousGroup = e.group;
             ++perGroup[e.group];
-            QCOMPARE(OnEvents::findEvent(QString::fromLatin1(e.name)), &e);   // no name twice
+            QCOMPARE(OnEvents::findEvent(QString::fromLatin1(e.name)), &e); // no name twice
         }
         QCOMPARE(OnEvents::eventCount(), 73);
         for (int g = 0; g < 12; ++g)
@@ -99,7 +98,8 @@ private slots:
         const QString windowVariables =
             QStringLiteral("window parameter contains variables and text must be enclosed by the $() identifier");
         const QString badChannel = QStringLiteral("Invalid channel name in target.");
-        const QString wildcard = QStringLiteral("[Menu] Wildcard * overrides all other targets, making them pointless.");
+        const QString wildcard =
+            QStringLiteral("[Menu] Wildcard * overrides all other targets, making them pointless.");
 
         // alias, dialog and menu; the headers of the trace script are not repeated here.
         const int aliasOpen = 0x20001;
@@ -156,12 +156,11 @@ private slots:
 
         // E4: matchtext.
         row("sockread", "on 1:sockread:irc.*:{", {}, {}, "3 sockread|irc.*@14", open);
-        row("signal missing matchtext", "on 1:signal:", missing("signal", "matchtext"), {"5+6=errorFormat"}, "",
-            root);
+        row("signal missing matchtext", "on 1:signal:", missing("signal", "matchtext"), {"5+6=errorFormat"}, "", root);
         // The only parameter without its colon is itself the missing one.
         row("chat matchtext without colon", "on 1:chat:* {", missing("chat", "matchtext"), {}, "", root);
-        row("wallops variable", "on 1:wallops:%w x:{", {on(13, "wallops", matchtextVariables)}, {},
-            "3 wallops|%w x@13", open);
+        row("wallops variable", "on 1:wallops:%w x:{", {on(13, "wallops", matchtextVariables)}, {}, "3 wallops|%w x@13",
+            open);
 
         // E5: one target.
         row("input", "on 1:input:#:{", {}, {}, "3 input|@11", open);
@@ -192,20 +191,20 @@ private slots:
 
         // E9: matchtext, target.
         row("hotlink", "on 1:hotlink:*help*:*:{", {}, {}, "3 hotlink|*help*@13", open);
-        row("hotlink missing target", "on 1:hotlink:*help*:", missing("hotlink", "target"), {},
-            "3 hotlink|*help*@13", root);
+        row("hotlink missing target", "on 1:hotlink:*help*:", missing("hotlink", "target"), {}, "3 hotlink|*help*@13",
+            root);
         row("vcmd variable target", "on 1:vcmd:a:%t x:{", {on(12, "vcmd", targetVariables)}, {}, "3 vcmd|a@10", open);
 
         // E10: window, key types.
         row("keydown", "on 1:keydown:@win:13,*:{", {}, {}, "3 keydown|@win@13", open);
         row("keyup missing window", "on 1:keyup:", missing("keyup", "window"), {}, "", root);
-        row("keydown missing key types", "on 1:keydown:@win:", missing("keydown", "key types"), {},
-            "3 keydown|@win@13", root);
+        row("keydown missing key types", "on 1:keydown:@win:", missing("keydown", "key types"), {}, "3 keydown|@win@13",
+            root);
         row("keyup invalid key type", "on 1:keyup:@w:13,x,y:{",
             {on(17, "keyup", "Invalid key type"), on(19, "keyup", "Invalid key type")},
             {"14+2=none", "17+1=errorFormat", "19+1=errorFormat"}, "3 keyup|@w@11", open);
-        row("keyup variable window", "on 1:keyup:%w x:*:{", {on(11, "keyup", windowVariables)}, {},
-            "3 keyup|%w x@11", open);
+        row("keyup variable window", "on 1:keyup:%w x:*:{", {on(11, "keyup", windowVariables)}, {}, "3 keyup|%w x@11",
+            open);
 
         // E11: matchtext, read only.
         row("logon", "on 1:logon:%a b:{", {}, {}, "3 logon|@11", open);
@@ -232,16 +231,15 @@ private slots:
         row("named level", "on @friend:op:#:{", {}, {}, "3 op|@14", open);
 
         // ctcp headers.
-        row("ctcp level without colon", "ctcp xyz", {"4@0 [Ctcp] Invalid Access Level"}, {"0+4=errorFormat"}, "",
-            root);
+        row("ctcp level without colon", "ctcp xyz", {"4@0 [Ctcp] Invalid Access Level"}, {"0+4=errorFormat"}, "", root);
         row("ctcp", "ctcp 1:ping:*:{", {}, {"0+4=ctcpRawKeywordFormat", "14+1=braceFormat"}, "3 Ctcp|ping@7", open);
         row("ctcp missing matchtext", "ctcp 1::#:{", {"3@7 [Ctcp] Missing Matchtext Parameter"}, {"7+4=errorFormat"},
             "", root);
         row("ctcp invalid target", "ctcp 1:version:nick:{",
             {"3@15 [Ctcp] Invalid target parameter, must be one of the following: *, #, ?"}, {"15+4=errorFormat"},
             "3 Ctcp|version@7", open);
-        row("ctcp missing command", "ctcp 1:ping:#", {"3@7 [Ctcp] Command Parameter Missing."}, {"7+4=errorFormat"},
-            "", root);
+        row("ctcp missing command", "ctcp 1:ping:#", {"3@7 [Ctcp] Command Parameter Missing."}, {"7+4=errorFormat"}, "",
+            root);
         row("ctcp variable matchtext", "ctcp 1:%a b:?:{", {"3@7 [Ctcp] " + matchtextVariables}, {"7+4=errorFormat"},
             "3 Ctcp|%a b@7", open);
 
@@ -249,8 +247,7 @@ private slots:
         row("raw prop", "raw prop:*:echo", {}, {}, "3 Raw|*@4", root);
         row("raw invalid numeric", "raw abc:*:{", {"3@4 [Raw] Invalid Raw Numeric/prop."}, {"4+3=errorFormat"},
             "3 Raw|*@4", open);
-        row("raw missing numeric", "raw :*:{", {"3@4 [Raw] Missing Raw Numeric/prop."}, {"4+3=errorFormat"}, "",
-            root);
+        row("raw missing numeric", "raw :*:{", {"3@4 [Raw] Missing Raw Numeric/prop."}, {"4+3=errorFormat"}, "", root);
         row("raw missing matchtext", "raw 372::{", {"3@4 [Raw] Missing Matchtext Parameter"}, {}, "", root);
         row("raw missing command", "raw 372:*", {"3@4 [Raw] Command Parameter Missing."}, {"4+3=errorFormat"},
             "3 raw|*@8", root);
@@ -330,8 +327,8 @@ private slots:
 
             {"button bad style", "button \"OK\", 1, 10 10 50 20, ok bogus", "3@37 [Dialog] Invalid style type",
              "32+5=errorFormat", in},
-            {"button premature end", "button \"OK\", 1, 10 10 50 20, ok } x", "3@33 " + premature,
-             "32+3=errorFormat", out},
+            {"button premature end", "button \"OK\", 1, 10 10 50 20, ok } x", "3@33 " + premature, "32+3=errorFormat",
+             out},
             {"button alone", "button ", "3@0 [Dialog] Dialog `button' missing parameters", "0+6=errorFormat", in},
             {"button text only", "button \"OK\"", "3@0 [Dialog] Dialog `button' missing ID", "0+6=errorFormat", in},
             {"button without size", "button \"OK\", 1",
@@ -404,9 +401,9 @@ private slots:
         QFETCH(QString, style);
         QFETCH(bool, accepted);
         const bool hasText = DialogControls::findControl(control)->hasText;
-        const QString line = (hasText ? control + QStringLiteral(" \"x\", 1, 1 1 1 1, ")
-                                      : control + QStringLiteral(" 1, 1 1 1 1, "))
-                             + style;
+        const QString line =
+            (hasText ? control + QStringLiteral(" \"x\", 1, 1 1 1 1, ") : control + QStringLiteral(" 1, 1 1 1 1, "))
+            + style;
         const CheckedLine checked(line, dialogState);
         QCOMPARE(checked.diagnostics().isEmpty(), accepted);
     }
@@ -434,9 +431,9 @@ private slots:
              "2+1=braceFormat|4+1=errorFormat", rootState},
         });
         for (const char* word : {"sclick", "dclick", "uclick", "lbclick", "leave", "drop"})
-            QTest::addRow("event word %s", word) << QString::fromLatin1(word) << QStringList()
-                                                 << QStringList{QStringLiteral("0+%1=menuItemFormat").arg(strlen(word))}
-                                                 << in;
+            QTest::addRow("event word %s", word)
+                << QString::fromLatin1(word) << QStringList()
+                << QStringList{QStringLiteral("0+%1=menuItemFormat").arg(strlen(word))} << in;
     }
 
     void menuLines() { verifyLine(menuBodyState + 1); }
@@ -453,12 +450,11 @@ private slots:
         QFile expected(QStringLiteral(KORVEL_TEST_DATA "/headers.trace"));
         QVERIFY(expected.open(QIODevice::ReadOnly));
         QString trace;
-        checkScript(script.text,
-                    [&trace](int lineNumber, const QString& line, const LineCheckResult& result) {
-                        trace += traceLine(lineNumber, result);
-                        for (const LineDiagnostic& d : result.diagnostics)
-                            trace += textDiagnostic(QStringLiteral("headers.mrc"), lineNumber, line, d);
-                    });
+        checkScript(script.text, [&trace](int lineNumber, const QString& line, const LineCheckResult& result) {
+            trace += traceLine(lineNumber, result);
+            for (const LineDiagnostic& d : result.diagnostics)
+                trace += textDiagnostic(QStringLiteral("headers.mrc"), lineNumber, line, d);
+        });
         const QStringList actualLines = trace.split(QLatin1Char('\n'));
         const QStringList expectedLines = QString::fromUtf8(expected.readAll()).split(QLatin1Char('\n'));
         for (int i = 0; i < qMin(actualLines.size(), expectedLines.size()); ++i)

@@ -52,8 +52,8 @@ const QString tooMany = QStringLiteral("Too many parameters");
 const QString wrongCount = QStringLiteral("Invalid format - invalid number of parameters");
 const QString badProperty = QStringLiteral("Invalid property - Ident possess no such property");
 const QString emptyProperty = QStringLiteral("Empty property does nothing");
-const QString deprecatedInput
-    = QStringLiteral("The`$?' Identifier is deprecated, consider using the `$input' identifier instead.");
+const QString deprecatedInput =
+    QStringLiteral("The`$?' Identifier is deprecated, consider using the `$input' identifier instead.");
 const QString badSwitches = QStringLiteral("none-existing switches are used in /var.");
 const QString openingInVar = QStringLiteral("Unexpected opening bracket in expression");
 const QString closingInVar = QStringLiteral("Unexpected closing bracket in expression");
@@ -67,13 +67,12 @@ QString unknownOperator(const char* op)
 QString illegalAfter(const char* name)
 {
     return QLatin1String("Illegal characters after identifier `") + QLatin1String(name)
-         + QLatin1String("' closing bracket");
+        + QLatin1String("' closing bracket");
 }
 
 } // namespace
 
-class TestCheckerIdents : public QObject
-{
+class TestCheckerIdents : public QObject {
     Q_OBJECT
 
 private slots:
@@ -249,38 +248,57 @@ void TestCheckerIdents::lines_data()
     const QString noClosing = QStringLiteral("No closing brace found on identifier `$%1'");
     const Case cases[] = {
         // Conditions in parentheses: no operator check inside them.
-        {"parenthesised, then body", "if ($1 == foo) echo hi", {},
+        {"parenthesised, then body",
+         "if ($1 == foo) echo hi",
+         {},
          {"0+2=braceFormat", "3+1=braceFormat", "4+2=identifierFormat", "13+1=braceFormat", "15+4=commandFormat"}},
         {"no operator check inside parentheses", "if ($1 foo bar) echo", {}, {}},
         {"trailing after group", "if ($1 == foo)x", {diag(3, 14, "condition", trailing)}, {"14+1=errorFormat"}},
-        {"two groups and a brace", "if ($1 == foo) && ($2 == bar) {", {},
-         {"18+1=braceFormat", "28+1=braceFormat", "30+1=braceFormat"}, aliasBody2},
+        {"two groups and a brace",
+         "if ($1 == foo) && ($2 == bar) {",
+         {},
+         {"18+1=braceFormat", "28+1=braceFormat", "30+1=braceFormat"},
+         aliasBody2},
         {"unclosed group", "if ($1 == foo", {diag(3, 13, "condition", excess)}, {}},
         {"negated variable", "if (!%a) echo", {}, {"5+2=variableFormat"}},
-        {"group inside group", "elseif ((%a) || (%b)) { echo", {},
-         {"7+2=braceFormat", "19+2=braceFormat", "22+1=braceFormat"}, aliasBody2},
+        {"group inside group",
+         "elseif ((%a) || (%b)) { echo",
+         {},
+         {"7+2=braceFormat", "19+2=braceFormat", "22+1=braceFormat"},
+         aliasBody2},
         {"text after an inner group", "if ((%a) x) echo", {diag(3, 9, "condition", excess)}, {"9+7=errorFormat"}},
-        {"trailing after a nested group", "if (((%a))x) echo",
+        {"trailing after a nested group",
+         "if (((%a))x) echo",
          {diag(3, 10, "condition", trailing), diag(3, 13, "condition", excess)},
          {"10+2=errorFormat", "13+4=errorFormat"}},
-        {"closed on the next group's parenthesis", "while (%a == 1 || %b) { inc %a", {},
-         {"20+1=braceFormat", "22+1=braceFormat"}, aliasBody2},
-        {"one-line if block", "if (%a) { echo x }", {}, {}},
-        {"else with brace", "else { echo", {}, {"0+4=braceFormat", "5+1=braceFormat", "7+4=commandFormat"},
+        {"closed on the next group's parenthesis",
+         "while (%a == 1 || %b) { inc %a",
+         {},
+         {"20+1=braceFormat", "22+1=braceFormat"},
          aliasBody2},
+        {"one-line if block", "if (%a) { echo x }", {}, {}},
+        {"else with brace", "else { echo", {}, {"0+4=braceFormat", "5+1=braceFormat", "7+4=commandFormat"}, aliasBody2},
 
         // Without parentheses the second word is the operator.
-        {"unknown operator", "while %i foo 10 echo", {diag(3, 9, "condtion", unknownOperator("foo"))},
+        {"unknown operator",
+         "while %i foo 10 echo",
+         {diag(3, 9, "condtion", unknownOperator("foo"))},
          {"6+2=variableFormat", "9+3=errorFormat"}},
         {"unknown operator before a brace", "while %i foo 10 {", {}, {}, aliasBody2},
-        {"a brace past the next statement does not count", "if %i foo 10 | echo {",
-         {diag(3, 6, "condtion", unknownOperator("foo"))}, {}},
-        {"second bare group, brace past the next statement", "if %a == 1 && %b foo 2 | x {",
-         {diag(3, 17, "condtion", unknownOperator("foo"))}, {}},
+        {"a brace past the next statement does not count",
+         "if %i foo 10 | echo {",
+         {diag(3, 6, "condtion", unknownOperator("foo"))},
+         {}},
+        {"second bare group, brace past the next statement",
+         "if %a == 1 && %b foo 2 | x {",
+         {diag(3, 17, "condtion", unknownOperator("foo"))},
+         {}},
         {"negated operator", "if %x !isin abc echo", {}, {"16+4=commandFormat"}},
         {"negated unknown operator", "if %x !foo abc echo", {diag(3, 6, "condtion", unknownOperator("!foo"))}, {}},
         {"[ and $+ pass unchecked", "if %x [ $+ abc echo", {}, {}},
-        {"closing parenthesis without group", "if %x) == 1 echo", {diag(3, 5, "condition", noOpening)},
+        {"closing parenthesis without group",
+         "if %x) == 1 echo",
+         {diag(3, 5, "condition", noOpening)},
          {"5+1=errorFormat"}},
         {"right operand passed whole", "if %x == a)b echo", {}, {}},
         {"bare groups joined", "if %a == 1 || %b isnum echo", {}, {}},
@@ -291,7 +309,9 @@ void TestCheckerIdents::lines_data()
         {"doubled space at the end", "if %a  ", {}, {}},
 
         // $iif: the first parameter is a condition.
-        {"$iif condition", "echo $iif(($1 == a), b, c)", {},
+        {"$iif condition",
+         "echo $iif(($1 == a), b, c)",
+         {},
          {"10+1=braceFormat", "18+1=braceFormat", "25+1=identifierFormat"}},
         {"$iif trailing", "echo $iif(($1 == a)x, b, c)", {diag(3, 19, "condition", trailing)}, {"19+1=errorFormat"}},
         {"$iif negated operand", "echo $iif(!$1,a,b)", {}, {"11+2=identifierFormat"}},
@@ -303,40 +323,52 @@ void TestCheckerIdents::lines_data()
         {"$$ looked up without one $", "echo $$left(a)", {diag(3, 5, "Ident:$left", tooFew)}, {}},
         {"wrong parity", "echo $inpoly(1,2,3)", {diag(3, 5, "Ident:$inpoly", wrongCount)}, {}},
         {"unknown identifier is not counted", "echo $foo(a,b,c,d).bar", {}, {"18+4=propertyFormat"}},
-        {"no closing parenthesis", "echo $abc(1", {diag(3, 5, "Ident:$abc", noClosing.arg("abc"))},
+        {"no closing parenthesis",
+         "echo $abc(1",
+         {diag(3, 5, "Ident:$abc", noClosing.arg("abc"))},
          {"5+6=errorFormat"}},
-        {"separator inside parentheses", "echo $foo(a | b) | echo c",
+        {"separator inside parentheses",
+         "echo $foo(a | b) | echo c",
          {diag(3, 5, "$foo", QStringLiteral("Invalid format:$foo. Unexpected command separated found.")),
           diag(3, 5, "Ident:$foo", noClosing.arg("foo"))},
          {"5+20=errorFormat"}},
         {"bar first after the parenthesis", "echo $foo(| b)", {}, {}},
-        {"opening brace inside parameters", "echo $foo(a { b)",
+        {"opening brace inside parameters",
+         "echo $foo(a { b)",
          {diag(3, 12, "$foo", QStringLiteral("Unexpected opening bracket inside an identifier."))},
-         {"12+1=errorFormat"}, aliasBody2},
+         {"12+1=errorFormat"},
+         aliasBody2},
 
         // Properties and what follows the ")".
-        {"unknown property", "echo $nick(#c,1).foo", {diag(2, 17, "Ident:$nick", badProperty)},
-         {"16+4=warningFormat"}},
+        {"unknown property", "echo $nick(#c,1).foo", {diag(2, 17, "Ident:$nick", badProperty)}, {"16+4=warningFormat"}},
         {"known property", "echo $nick(#c,1).color x", {}, {"16+6=propertyFormat"}},
-        {"empty property", "echo $nick(#c,1). x", {diag(1, 16, "Ident:$nick", emptyProperty)},
-         {"16+1=noticeFormat"}},
-        {"illegal characters", "echo $nick(#c,1)x", {diag(3, 16, "block", illegalAfter("$nick"))},
+        {"empty property", "echo $nick(#c,1). x", {diag(1, 16, "Ident:$nick", emptyProperty)}, {"16+1=noticeFormat"}},
+        {"illegal characters",
+         "echo $nick(#c,1)x",
+         {diag(3, 16, "block", illegalAfter("$nick"))},
          {"16+1=errorFormat"}},
 
         // Arithmetic after an identifier belongs to a $calc that directly
         // encloses it, and nowhere else.
         {"arithmetic inside $calc", "echo $calc(($asc(a) * 2) / $len(b)+1) $$calc($asc(a)+1)", {}, {}},
-        {"arithmetic outside $calc", "echo $asc(a)+1", {diag(3, 12, "block", illegalAfter("$asc"))},
+        {"arithmetic outside $calc",
+         "echo $asc(a)+1",
+         {diag(3, 12, "block", illegalAfter("$asc"))},
          {"12+2=errorFormat"}},
-        {"arithmetic in another identifier", "echo $abs($asc(a)+1)", {diag(3, 17, "block", illegalAfter("$asc"))},
+        {"arithmetic in another identifier", "echo $abs($asc(a)+1)", {diag(3, 17, "block", illegalAfter("$asc"))}, {}},
+        {"$calc is not the direct parent",
+         "echo $calc($abs($asc(a)+1))",
+         {diag(3, 23, "block", illegalAfter("$asc"))},
          {}},
-        {"$calc is not the direct parent", "echo $calc($abs($asc(a)+1))",
-         {diag(3, 23, "block", illegalAfter("$asc"))}, {}},
 
         // $?=, $! and variables.
-        {"deprecated input, quoted prompt", "echo $?=\"enter a name\" x", {diag(1, 5, "Identifier", deprecatedInput)},
+        {"deprecated input, quoted prompt",
+         "echo $?=\"enter a name\" x",
+         {diag(1, 5, "Identifier", deprecatedInput)},
          {"5+2=identifierFormat", "8+14=promptFormat"}},
-        {"deprecated input, $$ and word prompt", "echo $$?*=name x", {diag(1, 5, "Identifier", deprecatedInput)},
+        {"deprecated input, $$ and word prompt",
+         "echo $$?*=name x",
+         {diag(1, 5, "Identifier", deprecatedInput)},
          {"5+4=identifierFormat", "10+4=promptFormat"}},
         {"$? not followed by =", "echo $?foo x", {}, {"5+5=identifierFormat"}},
         {"deferred identifier", "echo $!nick $!nick(a b).x y", {}, {"0+4=commandFormat"}},
@@ -344,31 +376,50 @@ void TestCheckerIdents::lines_data()
         {"parameter variables", "echo $left(%a,%b(1,2))", {}, {"11+2=variableFormat", "14+7=variableFormat"}},
 
         // var.
-        {"unknown var switch", "var -sx %a = 1", {diag(2, 4, "block", badSwitches)},
+        {"unknown var switch",
+         "var -sx %a = 1",
+         {diag(2, 4, "block", badSwitches)},
          {"0+3=commandFormat", "6+1=warningFormat", "8+2=variableFormat"}},
         {"known var switches", "var -gs %a", {}, {"8+2=variableFormat"}},
         {"declarations without spaces", "var %a,%b", {}, {"4+2=variableFormat", "7+2=variableFormat"}},
         {"identifier in a declaration", "var %a = $len(x), %b = 2", {}, {"18+2=variableFormat"}},
-        {"opening brace in var", "var %a = 1 { x | echo y", {diag(3, 11, "block", openingInVar)},
-         {"11+4=errorFormat", "17+4=commandFormat"}, aliasBody2},
+        {"opening brace in var",
+         "var %a = 1 { x | echo y",
+         {diag(3, 11, "block", openingInVar)},
+         {"11+4=errorFormat", "17+4=commandFormat"},
+         aliasBody2},
         {"var closes the body", "var %a = 1 }", {}, {"11+1=braceFormat"}, BlockState::root},
-        {"text after var's closing brace", "var %a = 1 } x", {diag(3, 14, "block", afterClosing)},
-         {"13+1=errorFormat"}, BlockState::root},
-        {"var closes one brace too many", "var %a = 1 } }", {diag(3, 14, "block", closingInVar)},
-         {"13+1=errorFormat"}, BlockState::root},
+        {"text after var's closing brace",
+         "var %a = 1 } x",
+         {diag(3, 14, "block", afterClosing)},
+         {"13+1=errorFormat"},
+         BlockState::root},
+        {"var closes one brace too many",
+         "var %a = 1 } }",
+         {diag(3, 14, "block", closingInVar)},
+         {"13+1=errorFormat"},
+         BlockState::root},
 
         // Each problem is reported once, however often the walks pass over
         // its text: the operand after "||" belongs to the next group only,
         // and every open group meets the same end of the line.
-        {"operand after a group inside a group", "if ((%a == 1) || $len(a,b)) echo",
-         {diag(3, 17, "Ident:$len", tooMany)}, {}},
-        {"operand after a joiner inside a group", "if (%a == 1 || $len(a,b)) echo",
-         {diag(3, 15, "Ident:$len", tooMany)}, {}},
+        {"operand after a group inside a group",
+         "if ((%a == 1) || $len(a,b)) echo",
+         {diag(3, 17, "Ident:$len", tooMany)},
+         {}},
+        {"operand after a joiner inside a group",
+         "if (%a == 1 || $len(a,b)) echo",
+         {diag(3, 15, "Ident:$len", tooMany)},
+         {}},
         {"open groups at the end of the line", "if (((%a == 1", {diag(3, 13, "condition", excess)}, {}},
-        {"open groups inside $iif", "echo $iif(((%a == 1",
-         {diag(3, 19, "condition", excess), diag(3, 5, "Ident:$iif", noClosing.arg("iif"))}, {}},
-        {"one problem twice outside a condition is two", "echo $left(a) | echo $left(a)",
-         {diag(3, 5, "Ident:$left", tooFew), diag(3, 21, "Ident:$left", tooFew)}, {}},
+        {"open groups inside $iif",
+         "echo $iif(((%a == 1",
+         {diag(3, 19, "condition", excess), diag(3, 5, "Ident:$iif", noClosing.arg("iif"))},
+         {}},
+        {"one problem twice outside a condition is two",
+         "echo $left(a) | echo $left(a)",
+         {diag(3, 5, "Ident:$left", tooFew), diag(3, 21, "Ident:$left", tooFew)},
+         {}},
     };
     for (const Case& c : cases)
         QTest::newRow(c.name) << QString::fromLatin1(c.line) << c.diagnostics << c.spans << c.state;
@@ -401,12 +452,12 @@ void TestCheckerIdents::identifierRecords()
         {"echo $left($mid(a,b,c),2)", {"$mid 11..21 dot-1 () [17,19]", "$left 5..24 dot-1 () [22]"}},
         {"echo $me $+ x", {"$me 5..8 dot0 []", "$+ 9..11 dot0 []"}},
         {"echo $nick(#,1).color", {"$nick 5..21 dot15 () [12]"}},
-        {"echo $$len(a)", {"$len 5..12 dot-1 () []"}},   // $$ recorded as $
-        {"echo $$len(a", {"$$len 5..12 dot-1 () []"}},   // unclosed: keeps its name
+        {"echo $$len(a)", {"$len 5..12 dot-1 () []"}}, // $$ recorded as $
+        {"echo $$len(a", {"$$len 5..12 dot-1 () []"}}, // unclosed: keeps its name
         {"echo $ x $", {"break@5", "break@9"}},
         {"echo $len($)", {"break@10", "$len 5..11 dot-1 () []"}},
         {"if ($a) echo", {"$a 4..6 dot0 []"}},
-        {"echo $!a $?=x", {}},   // deferred and input: not recorded
+        {"echo $!a $?=x", {}}, // deferred and input: not recorded
     };
     for (const auto& row : rows)
         QCOMPARE(describe(CheckedLine(QString::fromLatin1(row.first), aliasBody1).result.identifiers), row.second);
@@ -421,7 +472,8 @@ void TestCheckerIdents::deepNestingStaysInsideTheLine_data()
     QTest::newRow("nested $calc") << QStringLiteral("echo ") + QString(QStringLiteral("$calc(1+")).repeated(1000);
     QTest::newRow("nested groups") << QStringLiteral("if ") + QString(100000, QLatin1Char('('));
     QTest::newRow("joined groups") << QStringLiteral("if (%a") + QString(QStringLiteral(" || (%a")).repeated(30000);
-    QTest::newRow("bare joined groups") << QStringLiteral("if %a") + QString(QStringLiteral(" && %a == 1")).repeated(30000);
+    QTest::newRow("bare joined groups") << QStringLiteral("if %a")
+            + QString(QStringLiteral(" && %a == 1")).repeated(30000);
     QTest::newRow("nested $iif conditions")
         << QStringLiteral("echo ") + QString(QStringLiteral("$iif(($a || ")).repeated(2000);
     QTest::newRow("var braces") << QStringLiteral("var %a ") + QString(QStringLiteral("} ")).repeated(50000);

@@ -1,8 +1,8 @@
+#include "checker/core/DocumentKind.h"
+#include "checker/core/ScriptOutline.h"
 #include "formats/ScriptFile.h"
 #include "formats/ScriptLayout.h"
 #include "korvel-check/ScriptRun.h"
-#include "checker/core/DocumentKind.h"
-#include "checker/core/ScriptOutline.h"
 
 #include <QFile>
 #include <QProcess>
@@ -35,7 +35,8 @@ ScriptOutline outlineOf(const QString& text, DocumentKind kind)
 {
     ScriptOutline outline;
     checkScript(
-        text, [&outline](int lineNumber, const QString&, const LineCheckResult& result) {
+        text,
+        [&outline](int lineNumber, const QString&, const LineCheckResult& result) {
             outline.add(lineNumber, result.header);
         },
         kind);
@@ -57,8 +58,7 @@ const QString rootMessage = QStringLiteral("Unexpected characters in root level 
 
 } // namespace
 
-class TestDocumentKinds : public QObject
-{
+class TestDocumentKinds : public QObject {
     Q_OBJECT
 private slots:
     void plainFileDetection_data();
@@ -86,12 +86,12 @@ void TestDocumentKinds::plainFileDetection_data()
         << DocumentKind::Popups;
     QTest::newRow("variables") << "%away off\n%nick Korvel\n%count 3\n" << DocumentKind::Variables;
     QTest::newRow("users") << "100:*!*@host.example\nfriend,op:nick!*@*\n5:*!ident@*.net\n" << DocumentKind::Users;
-    QTest::newRow("a header makes a remote script")
-        << "op /mode # +o $1\ndeop /mode # -o $1\nalias x echo x\n" << DocumentKind::Remote;
-    QTest::newRow("an event header too")
-        << "Join:/join #a\nPart:/part #a\non *:text:hi:#:msg # hi\n" << DocumentKind::Remote;
-    QTest::newRow("no majority falls back to remote")
-        << "%a 1\n100:*!*@x.net\nJoin:/join #a\nrandom words here\n" << DocumentKind::Remote;
+    QTest::newRow("a header makes a remote script") << "op /mode # +o $1\ndeop /mode # -o $1\nalias x echo x\n"
+                                                    << DocumentKind::Remote;
+    QTest::newRow("an event header too") << "Join:/join #a\nPart:/part #a\non *:text:hi:#:msg # hi\n"
+                                         << DocumentKind::Remote;
+    QTest::newRow("no majority falls back to remote") << "%a 1\n100:*!*@x.net\nJoin:/join #a\nrandom words here\n"
+                                                      << DocumentKind::Remote;
     QTest::newRow("plain words are no alias lines") << "rem x\n  stray text\ncafe au lait\n" << DocumentKind::Remote;
     QTest::newRow("empty") << QString() << DocumentKind::Remote;
     QTest::newRow("comments only") << "; nothing\n; here\n" << DocumentKind::Remote;
@@ -117,8 +117,8 @@ void TestDocumentKinds::iniSectionDetection_data()
     QTest::newRow("variables") << "[variables]\r\nn0=%a 1\r\n" << DocumentKind::Variables << "variables";
     QTest::newRow("users") << "[users]\r\nn0=100:*!*@x\r\n" << DocumentKind::Users << "users";
     QTest::newRow("section as written") << "[Aliases]\r\nn0=a echo\r\n" << DocumentKind::Aliases << "Aliases";
-    QTest::newRow("script wins over others")
-        << "[users]\r\nn0=1:*!*@*\r\n[script]\r\nn0=on *:start:{ }\r\n" << DocumentKind::Remote << QString();
+    QTest::newRow("script wins over others") << "[users]\r\nn0=1:*!*@*\r\n[script]\r\nn0=on *:start:{ }\r\n"
+                                             << DocumentKind::Remote << QString();
     QTest::newRow("settings only") << "[mirc]\r\nnick=x\r\n" << DocumentKind::Remote << QString();
 }
 
@@ -148,31 +148,36 @@ void TestDocumentKinds::kindChecks_data()
     QTest::newRow("alias lines with and without slash")
         << "op /mode # +ooo $$1 $2 $3\n/j join #$1\n; a comment\n\nx echo $len(a) $+ b\n"
         << DocumentKind::Aliases << QStringList();
-    QTest::newRow("braced alias bodies open and close")
-        << "hop {\n  part #\n  if ($1) { join $1 }\n}\nnext echo ok\n" << DocumentKind::Aliases << QStringList();
+    QTest::newRow("braced alias bodies open and close") << "hop {\n  part #\n  if ($1) { join $1 }\n}\nnext echo ok\n"
+                                                        << DocumentKind::Aliases << QStringList();
     // The same mistake is found as behind an alias header.
     QTest::newRow("alias line faults are the alias header's")
-        << "a echo $len(x))\n" << DocumentKind::Aliases
+        << "a echo $len(x))\n"
+        << DocumentKind::Aliases
         << QStringList{QStringLiteral("1:14 Illegal characters after identifier `$len' closing bracket")};
-    QTest::newRow("a brace left open stays an alias body")
-        << "a {\n  echo a\n  b echo b\n" << DocumentKind::Aliases << QStringList();
+    QTest::newRow("a brace left open stays an alias body") << "a {\n  echo a\n  b echo b\n"
+                                                           << DocumentKind::Aliases << QStringList();
     QTest::newRow("popup file with submenus, separators and an item block")
         << "Join:/join #test\n-\nModes\n.Op:/mode # +o $1\n..Voice:/mode # +v $1\n.-\nBlock {\n  echo a\n}\n"
            "sclick:/echo clicked\n"
         << DocumentKind::Popups << QStringList();
-    QTest::newRow("popup label bracket")
-        << "a { b:/echo x\n" << DocumentKind::Popups
-        << QStringList{QStringLiteral("1:2 Bracket in the middle of expression, will make menu not work.")};
-    QTest::newRow("variables")
-        << "%a 1\n%long.name some value here\n\n%x\n" << DocumentKind::Variables << QStringList();
+    QTest::newRow("popup label bracket") << "a { b:/echo x\n"
+                                         << DocumentKind::Popups
+                                         << QStringList{QStringLiteral(
+                                                "1:2 Bracket in the middle of expression, will make menu not work.")};
+    QTest::newRow("variables") << "%a 1\n%long.name some value here\n\n%x\n"
+                               << DocumentKind::Variables << QStringList();
     QTest::newRow("broken variable lines")
-        << "a 1\n% x\n%ok 2\n" << DocumentKind::Variables
+        << "a 1\n% x\n%ok 2\n"
+        << DocumentKind::Variables
         << QStringList{QStringLiteral("1:0 ") + variableMessage, QStringLiteral("2:0 ") + variableMessage};
     QTest::newRow("users") << "100:*!*@host.net\nfriend,op:nick!*@*\n\n" << DocumentKind::Users << QStringList();
-    QTest::newRow("broken user lines")
-        << "*!*@host.net\n100:\nsome level:*!*@*\n:*!*@*\n" << DocumentKind::Users
-        << QStringList{QStringLiteral("1:0 ") + levelMessage, QStringLiteral("2:3 ") + maskMessage,
-                       QStringLiteral("3:0 ") + levelMessage, QStringLiteral("4:0 ") + levelMessage};
+    QTest::newRow("broken user lines") << "*!*@host.net\n100:\nsome level:*!*@*\n:*!*@*\n"
+                                       << DocumentKind::Users
+                                       << QStringList{QStringLiteral("1:0 ") + levelMessage,
+                                                      QStringLiteral("2:3 ") + maskMessage,
+                                                      QStringLiteral("3:0 ") + levelMessage,
+                                                      QStringLiteral("4:0 ") + levelMessage};
 }
 
 void TestDocumentKinds::kindChecks()
@@ -198,9 +203,9 @@ void TestDocumentKinds::outlineOfAliasAndPopupFiles()
     QCOMPARE(names(aliases.aliases.global), (QStringList{"op@1", "j@2", "hop@3"}));
     QVERIFY(aliases.aliases.global.at(2).multiLine);
 
-    const ScriptOutline popups = outlineOf(
-        QStringLiteral("Join:/join #a\n-\nModes\n.Op:/mode # +o $1\nTools {\n  echo\n}\nsclick:/echo\n"),
-        DocumentKind::Popups);
+    const ScriptOutline popups =
+        outlineOf(QStringLiteral("Join:/join #a\n-\nModes\n.Op:/mode # +o $1\nTools {\n  echo\n}\nsclick:/echo\n"),
+                  DocumentKind::Popups);
     QCOMPARE(names(popups.menus), (QStringList{"join@1", "modes@3", "tools@5"}));
     QVERIFY(popups.menus.at(2).multiLine);
     QVERIFY(!popups.menus.at(0).multiLine);
@@ -214,13 +219,13 @@ void TestDocumentKinds::iniRoundTrip_data()
     QTest::newRow("aliases") << QByteArray("[aliases]\r\nn0=/op /mode # +ooo $$1 $2 $3\r\nn1=hop {\r\nn2=  part #\r\n"
                                            "n3=}\r\n")
                              << DocumentKind::Aliases << "/op /mode # +ooo $$1 $2 $3";
-    QTest::newRow("one popup section") << QByteArray("[mpopup]\r\nn0=Join:/join #a\r\nn1=-\r\n")
-                                       << DocumentKind::Popups << "Join:/join #a";
+    QTest::newRow("one popup section") << QByteArray("[mpopup]\r\nn0=Join:/join #a\r\nn1=-\r\n") << DocumentKind::Popups
+                                       << "Join:/join #a";
     QTest::newRow("several popup sections")
         << QByteArray("[cpopup]\r\nn0=Join:/join #a\r\n[lpopup]\r\nn0=Op:/op $1\r\nn1=.Voice:/voice $1\r\n")
         << DocumentKind::Popups << "[cpopup]";
-    QTest::newRow("variables") << QByteArray("[variables]\r\nn0=%a 1\r\nn1=%b two words\r\n")
-                               << DocumentKind::Variables << "%a 1";
+    QTest::newRow("variables") << QByteArray("[variables]\r\nn0=%a 1\r\nn1=%b two words\r\n") << DocumentKind::Variables
+                               << "%a 1";
 }
 
 void TestDocumentKinds::iniRoundTrip()

@@ -1,15 +1,14 @@
+#include "KorvelResources.h"
 #include "completion/ColourCodeForms.h"
 #include "completion/ComProgIds.h"
 #include "completion/CompletionContext.h"
-#include "KorvelResources.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <QTest>
 
-class CompletionDataTest : public QObject
-{
+class CompletionDataTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -37,9 +36,9 @@ void CompletionDataTest::colourFormsCoverEveryWriting()
         for (const QString& n : numbers)
             QVERIFY(n.size() == 2 || n.toInt() < 10);
     }
-    QCOMPARE(texts.size(), 702);   // no form twice
+    QCOMPARE(texts.size(), 702); // no form twice
     const QChar c(0x03);
-    const QStringList firstForms = {c + QStringLiteral("00"), c + QStringLiteral("0"), c + QStringLiteral("00,00"),
+    const QStringList firstForms = {c + QStringLiteral("00"),   c + QStringLiteral("0"),   c + QStringLiteral("00,00"),
                                     c + QStringLiteral("0,00"), c + QStringLiteral("0,0"), c + QStringLiteral("00,0")};
     for (int i = 0; i < firstForms.size(); ++i)
         QCOMPARE(forms.at(i).text, firstForms.at(i));
@@ -54,7 +53,8 @@ void CompletionDataTest::comProgIdsHaveIcons()
     QSet<QString> names;
     for (const ComProgIdEntry& entry : ComProgIds::entries) {
         names.insert(QString::fromLatin1(entry.progId));
-        const QString icon = QStringLiteral(":/completer/com/resources/img_assets/com/") + QLatin1String(entry.iconFile);
+        const QString icon =
+            QStringLiteral(":/completer/com/resources/img_assets/com/") + QLatin1String(entry.iconFile);
         QVERIFY2(QFile::exists(icon), qPrintable(icon));
     }
     QCOMPARE(names.size(), ComProgIds::count);
@@ -62,15 +62,21 @@ void CompletionDataTest::comProgIdsHaveIcons()
 
 void CompletionDataTest::commandUnderCaret_data()
 {
-    QTest::addColumn<QString>("line");   // "^" marks the caret
+    QTest::addColumn<QString>("line"); // "^" marks the caret
     QTest::addColumn<QString>("command");
 
-    QTest::newRow("single") << "echo a^b" << "echo ab";
-    QTest::newRow("first of two") << "echo a^ | echo b" << "echo a";
-    QTest::newRow("second of two") << "echo a | echo b^" << " echo b";
-    QTest::newRow("middle of three") << "a | b^ | c" << " b";
-    QTest::newRow("bar without spaces") << "echo a|b^" << "echo a|b";
-    QTest::newRow("caret after a final bar") << "echo a |^" << "";
+    QTest::newRow("single") << "echo a^b"
+                            << "echo ab";
+    QTest::newRow("first of two") << "echo a^ | echo b"
+                                  << "echo a";
+    QTest::newRow("second of two") << "echo a | echo b^"
+                                   << " echo b";
+    QTest::newRow("middle of three") << "a | b^ | c"
+                                     << " b";
+    QTest::newRow("bar without spaces") << "echo a|b^"
+                                        << "echo a|b";
+    QTest::newRow("caret after a final bar") << "echo a |^"
+                                             << "";
 }
 
 void CompletionDataTest::commandUnderCaret()
@@ -86,15 +92,24 @@ void CompletionDataTest::comProgIdPrefix_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("prefix");
 
-    QTest::newRow("end of the ProgID") << "comopen x Word.Ap^" << "Word.Ap";
-    QTest::newRow("inside the ProgID") << "comopen x Wo^rd" << "Word";
-    QTest::newRow("prefixed command") << "  !.comopen x Wo^" << "Wo";
-    QTest::newRow("any case") << "COMOPEN x Wo^" << "Wo";
-    QTest::newRow("after a space") << "comopen x Wo ^" << "";
-    QTest::newRow("connection name") << "comopen x^" << "";
-    QTest::newRow("other command") << "comclose x Wo^" << "";
-    QTest::newRow("second command") << "echo | comopen x W^" << "W";
-    QTest::newRow("comopen before the bar") << "comopen x y | echo W^" << "";
+    QTest::newRow("end of the ProgID") << "comopen x Word.Ap^"
+                                       << "Word.Ap";
+    QTest::newRow("inside the ProgID") << "comopen x Wo^rd"
+                                       << "Word";
+    QTest::newRow("prefixed command") << "  !.comopen x Wo^"
+                                      << "Wo";
+    QTest::newRow("any case") << "COMOPEN x Wo^"
+                              << "Wo";
+    QTest::newRow("after a space") << "comopen x Wo ^"
+                                   << "";
+    QTest::newRow("connection name") << "comopen x^"
+                                     << "";
+    QTest::newRow("other command") << "comclose x Wo^"
+                                   << "";
+    QTest::newRow("second command") << "echo | comopen x W^"
+                                    << "W";
+    QTest::newRow("comopen before the bar") << "comopen x y | echo W^"
+                                            << "";
 }
 
 void CompletionDataTest::comProgIdPrefix()
@@ -110,9 +125,12 @@ void CompletionDataTest::textFromLastMarker_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("after the marker") << "echo $a $ch^an" << "$ch";
-    QTest::newRow("no marker") << "echo^ x" << "echo";
-    QTest::newRow("marker after the caret") << "ec^ho $x" << "ec";
+    QTest::newRow("after the marker") << "echo $a $ch^an"
+                                      << "$ch";
+    QTest::newRow("no marker") << "echo^ x"
+                               << "echo";
+    QTest::newRow("marker after the caret") << "ec^ho $x"
+                                            << "ec";
 }
 
 void CompletionDataTest::textFromLastMarker()

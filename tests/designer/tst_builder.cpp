@@ -3,8 +3,8 @@
 #include "DragEvents.h"
 #include "designer/MdiChildBuilder.h"
 #include "designer/MdiChildDialogDummy.h"
-#include "dialogtable/NewDialogTable.h"
 #include "designer/TQPushButton.h"
+#include "dialogtable/NewDialogTable.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -66,8 +66,7 @@ const QStringList scriptAroundTable = {
 
 } // namespace
 
-class TestBuilder : public QObject
-{
+class TestBuilder : public QObject {
     Q_OBJECT
 private slots:
     void framesTheCanvas()
@@ -109,9 +108,9 @@ private slots:
             const char* shortcut;
             bool checked;
         } expected[] = {
-            {"Align To Grid", "Ctrl+L", true},         {"Show Grid", "Ctrl+G", true},
-            {"Increase Grid Size", "Ctrl+=", false},   {"Decrease Grid Size", "Ctrl+-", false},
-            {"Object Selection", "", true},            {"Generate Code", "F5", false},
+            {"Align To Grid", "Ctrl+L", true},       {"Show Grid", "Ctrl+G", true},
+            {"Increase Grid Size", "Ctrl+=", false}, {"Decrease Grid Size", "Ctrl+-", false},
+            {"Object Selection", "", true},          {"Generate Code", "F5", false},
         };
         for (const auto& row : expected) {
             QAction* action = win.toolbarAction(QString::fromLatin1(row.text));
@@ -128,7 +127,7 @@ private slots:
 
     void gridSizeActionsEnableInTurn_data()
     {
-        QTest::addColumn<QString>("steps");   // i increase, d decrease, h hide grid, s show grid
+        QTest::addColumn<QString>("steps"); // i increase, d decrease, h hide grid, s show grid
         QTest::addColumn<int>("grid");
         QTest::addColumn<bool>("increaseEnabled");
         QTest::addColumn<bool>("decreaseEnabled");
@@ -203,7 +202,7 @@ private slots:
         win.valueEdit()->setText(QStringLiteral("Login"));
         placeNew(canvas, QStringLiteral("text"), QPoint(8, 24));
         placeNew(canvas, QStringLiteral("pass"), QPoint(72, 24));
-        win.valueEdit()->setText(QStringLiteral("secret"));   // not an edit: ignored
+        win.valueEdit()->setText(QStringLiteral("secret")); // not an edit: ignored
         placeNew(canvas, QStringLiteral("button"), QPoint(8, 64));
         win.valueEdit()->setText(QStringLiteral("OK"));
         QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
@@ -249,7 +248,7 @@ private slots:
         canvas->objects()[0].widget->move(16, 208);
         placeNew(canvas, QStringLiteral("radio"), QPoint(8, 100));
         win.generateCode();
-        win.generateCode();   // the new control is the table's now: no second copy
+        win.generateCode(); // the new control is the table's now: no second copy
         QCOMPARE(generated.size(), 0);
         QStringList expected = scriptAroundTable;
         expected[6] = QStringLiteral("  button \"OK\", 1, 16 208 50 20, ok");
@@ -291,7 +290,8 @@ private slots:
         script.insertPlainText(QStringLiteral("; new first line\n"));
         win.canvas()->objects()[0].widget->move(24, 200);
         win.generateCode();
-        QCOMPARE(script.document()->findBlockByNumber(7).text(), QStringLiteral("  button \"OK\", 1, 24 200 50 20, ok"));
+        QCOMPARE(script.document()->findBlockByNumber(7).text(),
+                 QStringLiteral("  button \"OK\", 1, 24 200 50 20, ok"));
 
         setCaretLine(script, 8);
         script.textCursor().insertText(QStringLiteral(" "));
@@ -324,7 +324,7 @@ private slots:
             QSKIP("KORVEL_CORPUS does not name the directory of real scripts");
         const QVector<CorpusTable> tables = corpusTables();
         int placed = 0;
-        constexpr int sampleEvery = 4;   // a quarter of them keeps the test short
+        constexpr int sampleEvery = 4; // a quarter of them keeps the test short
         for (int i = 0; i < tables.size(); i += sampleEvery) {
             QPlainTextEdit script;
             script.setPlainText(tables[i].lines.join(QLatin1Char('\n')));

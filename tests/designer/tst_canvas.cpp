@@ -1,16 +1,16 @@
-#include "dialogtable/DesignControlTypes.h"
 #include "DesignerTestMain.h"
 #include "DragEvents.h"
 #include "designer/MdiChildDialogDummy.h"
 #include "designer/Mnu.h"
+#include "dialogtable/DesignControlTypes.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -44,8 +44,9 @@ void press(QWidget* widget, const QPoint& pos = QPoint(3, 3), Qt::MouseButton bu
 // inside it and released with the cursor at `cursor`.
 void moveSelected(MdiChildDialogDummy& canvas, const QPoint& grip, const QPoint& cursor)
 {
-    std::unique_ptr<QMimeData> mime(DragEvents::withFormat(
-        QStringLiteral("gui.moved"), QByteArray::number(grip.x()) + ' ' + QByteArray::number(grip.y())));
+    std::unique_ptr<QMimeData> mime(
+        DragEvents::withFormat(QStringLiteral("gui.moved"),
+                               QByteArray::number(grip.x()) + ' ' + QByteArray::number(grip.y())));
     DragEvents::enter(&canvas, mime.get(), cursor, Qt::MoveAction);
     DragEvents::move(&canvas, mime.get(), cursor, Qt::MoveAction);
     DragEvents::drop(&canvas, mime.get(), cursor, Qt::MoveAction);
@@ -61,8 +62,7 @@ bool resizeSelected(MdiChildDialogDummy& canvas, MdiChildDialogDummy::Handle han
 
 } // namespace
 
-class TestCanvas : public QObject
-{
+class TestCanvas : public QObject {
     Q_OBJECT
 private slots:
     void startsEmptyWithItsDefaults()
@@ -84,9 +84,9 @@ private slots:
         canvas.resize(600, 600);
         QSignalSpy selections(&canvas, &MdiChildDialogDummy::newSelection);
         const char* const classes[] = {
-            "QPushButton", "QLineEdit", "QLineEdit", "QTextEdit", "QLabel", "QLabel", "QComboBox", "QListWidget",
-            "QListWidget", "QCheckBox", "QListWidget", "QRadioButton", "QLabel", "QGroupBox", "QTabWidget",
-            "QScrollBar", "QScrollBar",
+            "QPushButton", "QLineEdit",   "QLineEdit",   "QTextEdit",  "QLabel",      "QLabel",
+            "QComboBox",   "QListWidget", "QListWidget", "QCheckBox",  "QListWidget", "QRadioButton",
+            "QLabel",      "QGroupBox",   "QTabWidget",  "QScrollBar", "QScrollBar",
         };
         for (int i = 0; i < DesignControlTypes::typeCount(); ++i) {
             const DesignControlTypes::ControlType& type = DesignControlTypes::controlType(i);
@@ -116,7 +116,7 @@ private slots:
     void placingSnapsToTheGrid_data()
     {
         QTest::addColumn<bool>("snap");
-        QTest::addColumn<int>("gridSteps");   // increases (+) or decreases (-) from 8
+        QTest::addColumn<int>("gridSteps"); // increases (+) or decreases (-) from 8
         QTest::addColumn<bool>("moveAfterwards");
         QTest::addColumn<QPoint>("landed");
         QTest::newRow("new control, grid 8") << true << 0 << false << QPoint(16, 8);
@@ -139,7 +139,8 @@ private slots:
             canvas.decreaseGridSize();
         QLabel position;
         canvas.setPositionLabel(&position);
-        QWidget* control = placeNew(canvas, QStringLiteral("button"), moveAfterwards ? QPoint(100, 100) : QPoint(21, 13));
+        QWidget* control =
+            placeNew(canvas, QStringLiteral("button"), moveAfterwards ? QPoint(100, 100) : QPoint(21, 13));
         if (moveAfterwards) {
             // Pressed 5 x 7 inside the control, released where its top-left
             // comes to (21, 13).
@@ -192,7 +193,7 @@ private slots:
         press(button, QPoint(3, 3), Qt::RightButton);
         QCOMPARE(canvas.selected(), button);
         QCOMPARE(selections.last().at(1).toString(), QStringLiteral("button"));
-        QVERIFY(!static_cast<QPushButton*>(button)->isDown());   // the filter took the press
+        QVERIFY(!static_cast<QPushButton*>(button)->isDown()); // the filter took the press
 
         // A list's press lands on its viewport, which stands for the list.
         press(list->viewport(), QPoint(5, 5), Qt::RightButton);

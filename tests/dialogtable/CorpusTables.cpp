@@ -41,8 +41,8 @@ QVector<CorpusTable> corpusTables()
     static const QRegularExpression header(QStringLiteral("^dialog "), QRegularExpression::CaseInsensitiveOption);
     QVector<CorpusTable> tables;
     const QDir dir = corpusDir();
-    const QStringList files = dir.entryList({QStringLiteral("*.mrc"), QStringLiteral("*.MRC")}, QDir::Files,
-                                            QDir::Name);
+    const QStringList files =
+        dir.entryList({QStringLiteral("*.mrc"), QStringLiteral("*.MRC")}, QDir::Files, QDir::Name);
     for (const QString& name : files) {
         const QStringList lines = scriptLines(dir.filePath(name));
         for (int i = 0; i < lines.size(); ++i) {

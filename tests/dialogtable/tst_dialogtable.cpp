@@ -1,10 +1,10 @@
 #include "CorpusTables.h"
+#include "checker/core/MslChecker.h"
 #include "dialogtable/DesignControlTypes.h"
 #include "dialogtable/DialogTable.h"
 #include "dialogtable/DialogTableLocator.h"
 #include "dialogtable/DialogUnits.h"
 #include "dialogtable/NewDialogTable.h"
-#include "checker/core/MslChecker.h"
 
 #include <QTest>
 
@@ -37,8 +37,7 @@ DialogDesign everyControl()
     for (int i = 0; i < DesignControlTypes::typeCount(); ++i) {
         const DesignControlTypes::ControlType& type = DesignControlTypes::controlType(i);
         design.controls.append(DesignControl{QLatin1String(type.name), QStringLiteral("Item, %1").arg(i),
-                                             QRect(QPoint(8 * i, 4 * i), DesignControlTypes::defaultSize(type)),
-                                             -1});
+                                             QRect(QPoint(8 * i, 4 * i), DesignControlTypes::defaultSize(type)), -1});
     }
     return design;
 }
@@ -62,8 +61,7 @@ const QStringList sampleTable = {
 
 } // namespace
 
-class TestDialogTable : public QObject
-{
+class TestDialogTable : public QObject {
     Q_OBJECT
 private slots:
     void typeTableKeepsToolboxOrder()
@@ -228,20 +226,20 @@ private slots:
     void locatorFindsTheTableAroundALine()
     {
         const QStringList script = {
-            "; top",                          // 0
-            "dialog one {",                   // 1
-            "  title \"One\"",                // 2
-            "  /* } ",                        // 3
-            "  */",                           // 4
-            "}",                              // 5
-            "dialog two {",                   // 6
-            "  size -1 -1 10 10",             // 7
-            "}",                              // 8
-            "alias x {",                      // 9
-            "  echo -a dialog",               // 10
-            "}",                              // 11
-            "dialog open {",                  // 12
-            "  title \"Open\"",               // 13
+            "; top",              // 0
+            "dialog one {",       // 1
+            "  title \"One\"",    // 2
+            "  /* } ",            // 3
+            "  */",               // 4
+            "}",                  // 5
+            "dialog two {",       // 6
+            "  size -1 -1 10 10", // 7
+            "}",                  // 8
+            "alias x {",          // 9
+            "  echo -a dialog",   // 10
+            "}",                  // 11
+            "dialog open {",      // 12
+            "  title \"Open\"",   // 13
         };
         QFETCH(int, line);
         QFETCH(int, header);

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int keyDelayMs = 25;
-constexpr int settleMs = 150;   // lets the program take a burst of events
+constexpr int settleMs = 150; // lets the program take a burst of events
 const QString clipboardSentinel = QStringLiteral("\x01nothing copied\x01");
 
 } // namespace
@@ -39,8 +39,7 @@ bool UserSession::start(const QStringList& arguments)
     korvel.setWorkingDirectory(homeDir.path());
     korvel.setProcessChannelMode(QProcess::ForwardedChannels);
     const QString geometry = QStringLiteral("%1x%2+0+0").arg(windowWidth).arg(windowHeight);
-    korvel.start(QStringLiteral(KORVEL_PROGRAM),
-                 QStringList{QStringLiteral("-qwindowgeometry"), geometry} + arguments);
+    korvel.start(QStringLiteral(KORVEL_PROGRAM), QStringList{QStringLiteral("-qwindowgeometry"), geometry} + arguments);
     if (!korvel.waitForStarted(10000) || !waitForWindow(QStringLiteral("^Korvel$")))
         return false;
     activate();
@@ -81,9 +80,9 @@ void UserSession::type(const QString& text)
 
 void UserSession::click(QPoint at, int button, int count)
 {
-    runXdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-                QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(count),
-                QStringLiteral("--delay"), QStringLiteral("80"), QString::number(button)});
+    runXdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"),
+                QStringLiteral("--repeat"), QString::number(count), QStringLiteral("--delay"), QStringLiteral("80"),
+                QString::number(button)});
 }
 
 bool UserSession::waitForWindow(const QString& title)
@@ -107,10 +106,12 @@ QString UserSession::clipboardAfter(const QString& keys)
     setClipboard(clipboardSentinel);
     key(keys);
     QString copied;
-    waitUntil([&] {
-        copied = QGuiApplication::clipboard()->text();
-        return copied != clipboardSentinel;
-    }, 5000);
+    waitUntil(
+        [&] {
+            copied = QGuiApplication::clipboard()->text();
+            return copied != clipboardSentinel;
+        },
+        5000);
     return copied == clipboardSentinel ? QString() : copied;
 }
 

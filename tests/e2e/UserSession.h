@@ -14,8 +14,7 @@
 // with a settings folder of its own, and the keyboard, the mouse, the
 // clipboard and the screen that user has. Keys and clicks go through the X
 // server (xdotool), so they reach the program exactly as a person's would.
-class UserSession
-{
+class UserSession {
 public:
     UserSession();
     ~UserSession();
@@ -31,7 +30,7 @@ public:
     // a click on the empty part of the menu bar is what a user would do.
     void activate();
 
-    void key(const QString& keys);             // "ctrl+n", "Down Down Return"
+    void key(const QString& keys); // "ctrl+n", "Down Down Return"
     // A menu or toolbar shortcut, sent to the main window made active first.
     void shortcut(const QString& keys);
     void type(const QString& text);

@@ -20,8 +20,7 @@ constexpr double messageAreaTop = 0.62;
 
 const QString typedAlias = QStringLiteral("alias greet {");
 const QString typedBody = QStringLiteral("echo -a hello }");
-const QString strayBraceError =
-    QStringLiteral("3:0 root Unexpected characters in root level of script file.");
+const QString strayBraceError = QStringLiteral("3:0 root Unexpected characters in root level of script file.");
 
 QString normalised(QString text)
 {
@@ -30,8 +29,7 @@ QString normalised(QString text)
 
 } // namespace
 
-class EndToEnd : public QObject
-{
+class EndToEnd : public QObject {
     Q_OBJECT
 
 private slots:
@@ -121,9 +119,7 @@ void EndToEnd::writeCheckSaveReopenAndDesign()
     // Closed, the editor's paper is gone from the tab area.
     const QRect editorPaper(UserSession::windowWidth / 2, 150, 200, 100);
     user.shortcut(QStringLiteral("ctrl+w"));
-    QVERIFY(UserSession::waitUntil([&] {
-        return qGray(user.screen().pixel(editorPaper.center())) < 252;
-    }));
+    QVERIFY(UserSession::waitUntil([&] { return qGray(user.screen().pixel(editorPaper.center())) < 252; }));
     user.screenshot(QStringLiteral("05-closed"));
 
     // Reopened through File > Open, it reads back as it was written.

@@ -44,10 +44,7 @@ struct TypingEditor {
         QTest::keyClick(keyTarget(), k, modifiers);
     }
 
-    void key(char c, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(keyTarget(), c, modifiers);
-    }
+    void key(char c, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(keyTarget(), c, modifiers); }
 
     void type(const char* text)
     {

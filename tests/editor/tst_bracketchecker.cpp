@@ -1,5 +1,5 @@
-#include "checker/CBlockData.h"
 #include "EditorHarness.h"
+#include "checker/CBlockData.h"
 
 #include <QLabel>
 #include <QProgressDialog>
@@ -7,8 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-class BracketCheckerTest : public QObject
-{
+class BracketCheckerTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -23,26 +22,33 @@ void BracketCheckerTest::reindents_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("alias body") << "alias a {\necho 1\n}" << "alias a {\n  echo 1\n}";
+    QTest::newRow("alias body") << "alias a {\necho 1\n}"
+                                << "alias a {\n  echo 1\n}";
     QTest::newRow("surplus spaces removed") << "     alias a {\n      echo 1\n    }"
                                             << "alias a {\n  echo 1\n}";
     QTest::newRow("nested if") << "alias a {\nif (x) {\necho 1\n}\necho 2\n}"
                                << "alias a {\n  if (x) {\n    echo 1\n  }\n  echo 2\n}";
-    QTest::newRow("closing and opening on one line") << "alias a {\nif (x) {\necho 1\n} else {\necho 2\n}\n}"
-                                                     << "alias a {\n  if (x) {\n    echo 1\n    } else {\n    echo 2\n  }\n}";
+    QTest::newRow("closing and opening on one line")
+        << "alias a {\nif (x) {\necho 1\n} else {\necho 2\n}\n}"
+        << "alias a {\n  if (x) {\n    echo 1\n    } else {\n    echo 2\n  }\n}";
     QTest::newRow("continued line") << "alias a {\necho a $&\nb\necho c\n}"
                                     << "alias a {\n  echo a $&\n    b\n  echo c\n}";
-    QTest::newRow("continued at the root") << "echo a $&\nb" << "echo a $&\nb";
-    QTest::newRow("event header colon brace") << "on *:text:*:#:{\necho 1\n}" << "on *:text:*:#:{\n  echo 1\n}";
-    QTest::newRow("glued braces") << "alias a {echo\necho 1\n}x\necho 2" << "alias a {echo\necho 1\n}x\necho 2";
-    QTest::newRow("stray closing brace") << "  }\n  echo 1" << "}\necho 1";
+    QTest::newRow("continued at the root") << "echo a $&\nb"
+                                           << "echo a $&\nb";
+    QTest::newRow("event header colon brace") << "on *:text:*:#:{\necho 1\n}"
+                                              << "on *:text:*:#:{\n  echo 1\n}";
+    QTest::newRow("glued braces") << "alias a {echo\necho 1\n}x\necho 2"
+                                  << "alias a {echo\necho 1\n}x\necho 2";
+    QTest::newRow("stray closing brace") << "  }\n  echo 1"
+                                         << "}\necho 1";
     QTest::newRow("comment lines") << "alias a {\n; {\nREM {\n  rem }\necho\n}"
                                    << "alias a {\n  ; {\n  REM {\n  rem }\n  echo\n}";
     QTest::newRow("comment block") << "alias a {\n/*\nif (x) {\necho\n*/\necho 2\n}"
                                    << "alias a {\n  /*\n  if (x) {\n    echo\n  */\n  echo 2\n}";
     QTest::newRow("tab-indented line") << "alias a {\n\techo 1\n \techo 2\n}"
                                        << "alias a {\n  \techo 1\n  \techo 2\n}";
-    QTest::newRow("blank lines") << "alias a {\n\n}" << "alias a {\n  \n}";
+    QTest::newRow("blank lines") << "alias a {\n\n}"
+                                 << "alias a {\n  \n}";
 }
 
 void BracketCheckerTest::reindents()
@@ -91,8 +97,8 @@ void BracketCheckerTest::abortKeepsOneUndoStep()
     // are untouched and the caret waits at the first of them.
     const int handled = t.editor.textCursor().blockNumber();
     QVERIFY(handled > 0 && handled < 4);
-    const QStringList reindented = {QStringLiteral("alias a {"), QStringLiteral("  echo 1"),
-                                    QStringLiteral("  echo 2"), QStringLiteral("}")};
+    const QStringList reindented = {QStringLiteral("alias a {"), QStringLiteral("  echo 1"), QStringLiteral("  echo 2"),
+                                    QStringLiteral("}")};
     const QStringList original = script.split(QLatin1Char('\n'));
     QCOMPARE(t.text(), (reindented.mid(0, handled) + original.mid(handled)).join(QLatin1Char('\n')));
     QVERIFY(!t.highlighter.isPaused());

@@ -1,8 +1,8 @@
-#include "checker/CBlockData.h"
 #include "KorvelResources.h"
+#include "checker/CBlockData.h"
+#include "checker/core/BlockState.h"
 #include "editor/LineNumberBar.h"
 #include "editor/MslTextEditor.h"
-#include "checker/core/BlockState.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -27,24 +27,23 @@ constexpr int group = BlockState::groupOffset;
 
 // Two components at the root, one inside a script group, and the group.
 const Line script[] = {
-    {"; notes", BlockState::root, Plain},          // 0
-    {"; more", BlockState::root, Plain},           // 1
-    {"alias a {", alias1, Header},                 // 2
-    {"  echo 1", alias1, Plain},                   // 3
-    {"}", BlockState::root, Plain},                // 4
-    {"; between", BlockState::root, Plain},        // 5
-    {"#grp on", group, GroupStart},                // 6
-    {"alias b {", group + alias1, Header},         // 7
-    {"  echo 2", group + alias1, Plain},           // 8
-    {"}", group, Plain},                           // 9
-    {"#grp end", BlockState::root, Plain},         // 10
-    {"on *:text:*:#:{", event1, Header},           // 11
-    {"  echo 3", event1, Plain},                   // 12
-    {"}", BlockState::root, Plain},                // 13: the last line
+    {"; notes", BlockState::root, Plain},   // 0
+    {"; more", BlockState::root, Plain},    // 1
+    {"alias a {", alias1, Header},          // 2
+    {"  echo 1", alias1, Plain},            // 3
+    {"}", BlockState::root, Plain},         // 4
+    {"; between", BlockState::root, Plain}, // 5
+    {"#grp on", group, GroupStart},         // 6
+    {"alias b {", group + alias1, Header},  // 7
+    {"  echo 2", group + alias1, Plain},    // 8
+    {"}", group, Plain},                    // 9
+    {"#grp end", BlockState::root, Plain},  // 10
+    {"on *:text:*:#:{", event1, Header},    // 11
+    {"  echo 3", event1, Plain},            // 12
+    {"}", BlockState::root, Plain},         // 13: the last line
 };
 
-template <size_t N>
-void loadLines(MslTextEditor& editor, const Line (&lines)[N])
+template <size_t N> void loadLines(MslTextEditor& editor, const Line (&lines)[N])
 {
     QStringList texts;
     for (const Line& l : lines)
@@ -99,8 +98,7 @@ QString numberedLines(int count)
 
 } // namespace
 
-class TestEditor : public QObject
-{
+class TestEditor : public QObject {
     Q_OBJECT
 
 private:
@@ -198,26 +196,62 @@ private slots:
         QTest::addColumn<QString>("caret");
         // The caret starts on line 12, column 3, inside the last component.
         // Only fold current moves the caret itself.
-        QTest::newRow("fold all keeps the last line and the group") << "A" << "3,4,8,9,12" << "12:3";
-        QTest::newRow("unfold all") << "A U" << "" << "12:3";
-        QTest::newRow("click folds a component") << "k2" << "3,4" << "12:3";
-        QTest::newRow("click on the caret's own component") << "k11" << "12" << "12:3";
-        QTest::newRow("second click unfolds it") << "k2 k2" << "" << "12:3";
-        QTest::newRow("click folds a group with its end line") << "k6" << "7,8,9,10" << "12:3";
+        QTest::newRow("fold all keeps the last line and the group") << "A"
+                                                                    << "3,4,8,9,12"
+                                                                    << "12:3";
+        QTest::newRow("unfold all") << "A U"
+                                    << ""
+                                    << "12:3";
+        QTest::newRow("click folds a component") << "k2"
+                                                 << "3,4"
+                                                 << "12:3";
+        QTest::newRow("click on the caret's own component") << "k11"
+                                                            << "12"
+                                                            << "12:3";
+        QTest::newRow("second click unfolds it") << "k2 k2"
+                                                 << ""
+                                                 << "12:3";
+        QTest::newRow("click folds a group with its end line") << "k6"
+                                                               << "7,8,9,10"
+                                                               << "12:3";
         // The hidden header inside the folded group still has its hidden
         // lines after it shown; the group's first line stays hidden.
-        QTest::newRow("unfold all leaves a folded group folded") << "k6 A U" << "7" << "12:3";
-        QTest::newRow("click opens a folded group") << "k6 k6" << "" << "12:3";
-        QTest::newRow("fold current from the body") << "c3.2" << "3,4" << "2:0";
-        QTest::newRow("fold current below a closing brace") << "c5" << "3,4" << "2:0";
-        QTest::newRow("fold current inside a group") << "c9" << "8,9" << "7:0";
-        QTest::newRow("fold current on the header keeps the column") << "c2.4" << "3,4" << "2:4";
-        QTest::newRow("component ending on the last line") << "c12" << "12" << "11:0";
-        QTest::newRow("fold current without a header above") << "c1.1" << "" << "0:0";
-        QTest::newRow("fold current on the first line") << "c0.2" << "" << "0:2";
-        QTest::newRow("unfold current on a folded header") << "A u11" << "3,4,8,9" << "11:0";
-        QTest::newRow("unfold current off a header does nothing") << "A u5" << "3,4,8,9,12" << "5:0";
-        QTest::newRow("a click beside the markers does nothing") << "k3 k5" << "" << "12:3";
+        QTest::newRow("unfold all leaves a folded group folded") << "k6 A U"
+                                                                 << "7"
+                                                                 << "12:3";
+        QTest::newRow("click opens a folded group") << "k6 k6"
+                                                    << ""
+                                                    << "12:3";
+        QTest::newRow("fold current from the body") << "c3.2"
+                                                    << "3,4"
+                                                    << "2:0";
+        QTest::newRow("fold current below a closing brace") << "c5"
+                                                            << "3,4"
+                                                            << "2:0";
+        QTest::newRow("fold current inside a group") << "c9"
+                                                     << "8,9"
+                                                     << "7:0";
+        QTest::newRow("fold current on the header keeps the column") << "c2.4"
+                                                                     << "3,4"
+                                                                     << "2:4";
+        QTest::newRow("component ending on the last line") << "c12"
+                                                           << "12"
+                                                           << "11:0";
+        QTest::newRow("fold current without a header above") << "c1.1"
+                                                             << ""
+                                                             << "0:0";
+        QTest::newRow("fold current on the first line") << "c0.2"
+                                                        << ""
+                                                        << "0:2";
+        QTest::newRow("unfold current on a folded header") << "A u11"
+                                                           << "3,4,8,9"
+                                                           << "11:0";
+        QTest::newRow("unfold current off a header does nothing") << "A u5"
+                                                                  << "3,4,8,9,12"
+                                                                  << "5:0";
+        QTest::newRow("a click beside the markers does nothing") << "k3 k5"
+                                                                 << ""
+                                                                 << "12:3";
     }
 
     void foldRules()
@@ -267,20 +301,23 @@ private slots:
         loadLines(editor, script);
         foldSteps(editor, steps);
 
-        const QImage gutter = editor.findChild<LineNumberBar*>()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage gutter =
+            editor.findChild<LineNumberBar*>()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const int width = editor.gutterWidth();
         const int top = editor.cursorRect(QTextCursor(editor.document()->findBlockByNumber(line))).top();
         const int middle = top + editor.fontMetrics().height() / 2;
         // A folded header also has a rule under its line, across the text.
         const QImage view = editor.viewport()->grab().toImage();
         const int below = editor.cursorRect(QTextCursor(editor.document()->findBlockByNumber(line))).bottom() + 1;
-        QCOMPARE(view.pixelColor(view.width() - 20, below) == QColor(Qt::black), drawn.startsWith(QLatin1String("right")));
+        QCOMPARE(view.pixelColor(view.width() - 20, below) == QColor(Qt::black),
+                 drawn.startsWith(QLatin1String("right")));
 
         const QImage square = gutter.copy(width - 16, top, 16, 16);
         for (const char* name : {"expanded", "right", "expanded2", "right2"}) {
             QImage marker(16, 16, QImage::Format_RGB32);
             marker.fill(Qt::white);
-            QPainter(&marker).drawImage(0, 0, QImage(QStringLiteral(":/block/resources/img_assets/editor/block/%1.png").arg(name)));
+            QPainter(&marker)
+                .drawImage(0, 0, QImage(QStringLiteral(":/block/resources/img_assets/editor/block/%1.png").arg(name)));
             if (square == marker) {
                 QCOMPARE(QString::fromLatin1(name), drawn);
                 return;
@@ -450,8 +487,8 @@ private slots:
         editor.setPlainText(QStringLiteral("echo word"));
         editor.setReadOnly(true);
         editor.show();
-        for (const char* slot : {"insertBold", "insertItalics", "insertUnderline", "insertReverse", "insertColors",
-                                 "insertPlainCode"}) {
+        for (const char* slot :
+             {"insertBold", "insertItalics", "insertUnderline", "insertReverse", "insertColors", "insertPlainCode"}) {
             editor.selectAll();
             QVERIFY(QMetaObject::invokeMethod(&editor, slot));
             QVERIFY2(editor.toPlainText() == QStringLiteral("echo word"), slot);

@@ -1,8 +1,8 @@
 #include "checker/CBlockData.h"
+#include "checker/MslSyntaxHighlighter.h"
 #include "editor/CallTip.h"
 #include "editor/HoverTip.h"
 #include "editor/IdentifierTips.h"
-#include "checker/MslSyntaxHighlighter.h"
 #include "editor/MslTextEditor.h"
 
 #include <QApplication>
@@ -19,10 +19,9 @@ namespace {
 // Line 1 (0-based) holds every case; its columns:
 //   7 $abs(-1) 14 | 16 $count( 23 $chr(x) 29 ,2) 32 | 34 $chan | 40 $len(a) 46
 // ($len is a real identifier, but one the hover table does not document.)
-const char* const script =
-    "alias a {\n"
-    "  echo $abs(-1) $count($chr(x),2) $chan $len(a)\n"
-    "}";
+const char* const script = "alias a {\n"
+                           "  echo $abs(-1) $count($chr(x),2) $chan $len(a)\n"
+                           "}";
 constexpr int bodyLine = 1;
 
 // An editor checked by the real highlighter, as in a script window.
@@ -84,8 +83,7 @@ void hideToolTip()
 
 } // namespace
 
-class TestHoverTip : public QObject
-{
+class TestHoverTip : public QObject {
     Q_OBJECT
 
 private slots:
@@ -151,7 +149,7 @@ private slots:
         QVERIFY(e.hoverTimer());
         QCOMPARE(e.hoverTimer()->parent(), &e.editor);
         QCOMPARE(e.hoverTimer()->interval(), 800);
-        QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 10000);   // a loaded machine may be late
+        QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 10000); // a loaded machine may be late
         QCOMPARE(QToolTip::text(), identifierHoverHtml(QStringLiteral("$abs")));
         QVERIFY(!e.hoverTimer()->isActive());
         e.mouse(QEvent::MouseMove, 3);
@@ -201,8 +199,8 @@ private slots:
         QTRY_VERIFY(editor->hasFocus());
 
         // A pending hover is dropped with the focus, and so is the call tip.
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), editor->viewport()->mapToGlobal(QPointF(5, 5)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), editor->viewport()->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(editor->viewport(), &move);
         auto* hoverTimer = editor->findChild<QTimer*>(QStringLiteral("hoverTimer"));
         QVERIFY(hoverTimer->isActive());

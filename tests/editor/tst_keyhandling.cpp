@@ -1,5 +1,5 @@
-#include "editor/CallTip.h"
 #include "EditorHarness.h"
+#include "editor/CallTip.h"
 
 #include <QStandardItemModel>
 #include <QTest>
@@ -28,8 +28,7 @@ QStringList shownItems(QCompleter* completer)
 
 } // namespace
 
-class KeyHandlingTest : public QObject
-{
+class KeyHandlingTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -71,10 +70,14 @@ void KeyHandlingTest::returnKeepsIndent_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("caretLine");
 
-    QTest::newRow("indent kept") << "  echo x" << false << "  echo x\n  " << "  |";
-    QTest::newRow("tab indent kept as spaces") << "\techo" << false << "\techo\n " << " |";
-    QTest::newRow("brace expands") << "  if (x) " << true << "  if (x) {\n    \n  }" << "    |";
-    QTest::newRow("root brace expands") << "alias a " << true << "alias a {\n  \n}" << "  |";
+    QTest::newRow("indent kept") << "  echo x" << false << "  echo x\n  "
+                                 << "  |";
+    QTest::newRow("tab indent kept as spaces") << "\techo" << false << "\techo\n "
+                                               << " |";
+    QTest::newRow("brace expands") << "  if (x) " << true << "  if (x) {\n    \n  }"
+                                   << "    |";
+    QTest::newRow("root brace expands") << "alias a " << true << "alias a {\n  \n}"
+                                        << "  |";
 }
 
 void KeyHandlingTest::returnKeepsIndent()
@@ -143,12 +146,18 @@ void KeyHandlingTest::parenAutoClosesWithCallTip_data()
     QTest::addColumn<QString>("caretLine");
     QTest::addColumn<bool>("tipShown");
 
-    QTest::newRow("identifier with a tip") << "echo $abs(" << "echo $abs(|)" << true;
-    QTest::newRow("identifier without a tip") << "echo $mid(" << "echo $mid(|)" << false;
-    QTest::newRow("script alias call") << "echo $myalias(" << "echo $myalias(|)" << false;
-    QTest::newRow("not an identifier") << "echo foo(" << "echo foo(|" << false;
-    QTest::newRow("inside a parameter list") << "echo $abs(1 + (" << "echo $abs(1 + (|)" << true;
-    QTest::newRow("lone dollar") << "echo $(" << "echo $(|" << false;
+    QTest::newRow("identifier with a tip") << "echo $abs("
+                                           << "echo $abs(|)" << true;
+    QTest::newRow("identifier without a tip") << "echo $mid("
+                                              << "echo $mid(|)" << false;
+    QTest::newRow("script alias call") << "echo $myalias("
+                                       << "echo $myalias(|)" << false;
+    QTest::newRow("not an identifier") << "echo foo("
+                                       << "echo foo(|" << false;
+    QTest::newRow("inside a parameter list") << "echo $abs(1 + ("
+                                             << "echo $abs(1 + (|)" << true;
+    QTest::newRow("lone dollar") << "echo $("
+                                 << "echo $(|" << false;
 }
 
 void KeyHandlingTest::parenAutoClosesWithCallTip()
@@ -228,7 +237,7 @@ void KeyHandlingTest::tabIndentsSelection()
 {
     const QString original = QStringLiteral("a\n b\nc\nd");
     TypingEditor t(original);
-    t.select(0, 5);   // from the start of "a" into "c"
+    t.select(0, 5); // from the start of "a" into "c"
     t.key(Qt::Key_Tab);
     QCOMPARE(t.text(), QStringLiteral("  a\n   b\n  c\nd"));
     QCOMPARE(t.editor.textCursor().selectionStart(), 0);
@@ -242,9 +251,12 @@ void KeyHandlingTest::shiftTabUnindentsSelection_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("two of three") << "   a\n   b" << " a\n b";
-    QTest::newRow("one space") << " a\nb" << "a\nb";
-    QTest::newRow("none") << "a\n\tb" << "a\n\tb";
+    QTest::newRow("two of three") << "   a\n   b"
+                                  << " a\n b";
+    QTest::newRow("one space") << " a\nb"
+                               << "a\nb";
+    QTest::newRow("none") << "a\n\tb"
+                          << "a\n\tb";
 }
 
 void KeyHandlingTest::shiftTabUnindentsSelection()
@@ -276,7 +288,7 @@ void KeyHandlingTest::dollarOpensIdentifiers()
     QCOMPARE(mine.size(), 1);
     const QIcon localIcon(QStringLiteral(":/completer/resources/img_assets/completer/customlocalident.png"));
     QCOMPARE(mine.first()->icon().pixmap(16).toImage(), localIcon.pixmap(16).toImage());
-    QCOMPARE(model->item(0)->text(), QStringLiteral("$"));   // sorted
+    QCOMPARE(model->item(0)->text(), QStringLiteral("$")); // sorted
 
     t.type("myh");
     QCOMPARE(c->completionPrefix(), QStringLiteral("$myh"));
@@ -298,10 +310,14 @@ void KeyHandlingTest::periodOpensProperties_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("firstProperty");
 
-    QTest::newRow("$chan") << "echo $chan(1)" << "topic";
-    QTest::newRow("no properties") << "echo $calc(1)" << "";
-    QTest::newRow("not in the table") << "echo $myalias(1)" << "";
-    QTest::newRow("no parentheses") << "echo $chan" << "";
+    QTest::newRow("$chan") << "echo $chan(1)"
+                           << "topic";
+    QTest::newRow("no properties") << "echo $calc(1)"
+                                   << "";
+    QTest::newRow("not in the table") << "echo $myalias(1)"
+                                      << "";
+    QTest::newRow("no parentheses") << "echo $chan"
+                                    << "";
 }
 
 void KeyHandlingTest::periodOpensProperties()
@@ -329,14 +345,20 @@ void KeyHandlingTest::chosenPropertyInsertsTail()
 void KeyHandlingTest::comPopupFollowsCommand_data()
 {
     QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("prefix");   // empty: no popup
+    QTest::addColumn<QString>("prefix"); // empty: no popup
 
-    QTest::newRow("comopen") << "/comopen obj Wor" << "Wor";
-    QTest::newRow("without slash") << "comopen obj Wor" << "Wor";
-    QTest::newRow("second command") << "echo x | comopen obj Wor" << "Wor";
-    QTest::newRow("other command of the line") << "comopen obj a | echo Wor" << "";
-    QTest::newRow("connection name only") << "comopen Wor" << "";
-    QTest::newRow("another command") << "echo obj Wor" << "";
+    QTest::newRow("comopen") << "/comopen obj Wor"
+                             << "Wor";
+    QTest::newRow("without slash") << "comopen obj Wor"
+                                   << "Wor";
+    QTest::newRow("second command") << "echo x | comopen obj Wor"
+                                    << "Wor";
+    QTest::newRow("other command of the line") << "comopen obj a | echo Wor"
+                                               << "";
+    QTest::newRow("connection name only") << "comopen Wor"
+                                          << "";
+    QTest::newRow("another command") << "echo obj Wor"
+                                     << "";
 }
 
 void KeyHandlingTest::comPopupFollowsCommand()
@@ -385,7 +407,7 @@ void KeyHandlingTest::ctrlKOpensColours()
     QCOMPARE(model->findItems(colourCode + QStringLiteral("04")).first()->background().style(), Qt::NoBrush);
     t.type("4,");
     QCOMPARE(c->completionPrefix(), colourCode + QStringLiteral("4,"));
-    QCOMPARE(c->completionCount(), 26);   // 4,00 .. 4,15 and 4,0 .. 4,9
+    QCOMPARE(c->completionCount(), 26); // 4,00 .. 4,15 and 4,0 .. 4,9
     t.type("1");
     t.key(Qt::Key_Down);
     t.key(Qt::Key_Return);

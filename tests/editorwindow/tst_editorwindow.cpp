@@ -1,10 +1,10 @@
 #include "DeferredDeletes.h"
 #include "FileBytes.h"
 #include "KorvelResources.h"
-#include "editorwindow/MdiChildEditor.h"
 #include "ModalAnswers.h"
 #include "checker/MslSyntaxHighlighter.h"
 #include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -36,8 +36,7 @@ void typeText(MdiChildEditor& win, const QString& text)
 
 // Runs `write`, when `full` as on a full disk: files cannot grow beyond
 // `room` bytes, also for root, whom permissions do not stop.
-template <typename Write>
-bool withDisk(bool full, int room, Write write)
+template <typename Write> bool withDisk(bool full, int room, Write write)
 {
 #ifdef KORVEL_CAN_FAIL_WRITES
     if (full) {
@@ -58,8 +57,7 @@ bool withDisk(bool full, int room, Write write)
 
 } // namespace
 
-class TestEditorWindow : public QObject
-{
+class TestEditorWindow : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -116,17 +114,21 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("saved");
         QTest::newRow("ini sections and keys")
-            << "script.ini" << QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n")
-            << "a\nb=c\nplain\n" << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
-        QTest::newRow("plain script with LF") << "a.mrc" << QByteArray("alias a {\n  echo 1\n}\n")
-                                              << "alias a {\n  echo 1\n}\n"
-                                              << QByteArray("alias a {\r\n  echo 1\r\n}\r\n");
-        QTest::newRow("not UTF-8 keeps its bytes") << "w.mrc" << QByteArray("echo caf\xe9 \x80\r\n")
-                                                   << QString::fromUtf8("echo caf\xc3\xa9 \xe2\x82\xac\n")
-                                                   << QByteArray("echo caf\xe9 \x80\r\n");
+            << "script.ini" << QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n") << "a\nb=c\nplain\n"
+            << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
+        QTest::newRow("plain script with LF")
+            << "a.mrc" << QByteArray("alias a {\n  echo 1\n}\n") << "alias a {\n  echo 1\n}\n"
+            << QByteArray("alias a {\r\n  echo 1\r\n}\r\n");
+        QTest::newRow("not UTF-8 keeps its bytes")
+            << "w.mrc" << QByteArray("echo caf\xe9 \x80\r\n") << QString::fromUtf8("echo caf\xc3\xa9 \xe2\x82\xac\n")
+            << QByteArray("echo caf\xe9 \x80\r\n");
         // toPlainText() shows a no-break space as a space; the file keeps it.
-        QTest::newRow("no-break space kept") << "nb.mrc" << QByteArray("echo a\xa0" "b\r\n") << "echo a b\n"
-                                             << QByteArray("echo a\xa0" "b\r\n");
+        QTest::newRow("no-break space kept") << "nb.mrc"
+                                             << QByteArray("echo a\xa0"
+                                                           "b\r\n")
+                                             << "echo a b\n"
+                                             << QByteArray("echo a\xa0"
+                                                           "b\r\n");
     }
 
     void loadAndSave()
@@ -170,8 +172,8 @@ private slots:
     {
         QFETCH(bool, littleEndian);
         QFETCH(int, firstAnswer);
-        const QString script =
-            QString::fromUtf8("alias greet {\r\n  echo -a gr\u00fc\u00df \U0001F600 \x02" "bold\x02\r\n}\r\n");
+        const QString script = QString::fromUtf8("alias greet {\r\n  echo -a gr\u00fc\u00df \U0001F600 \x02"
+                                                 "bold\x02\r\n}\r\n");
         const QString filePath = path(littleEndian ? "le.mrc" : "be.mrc");
         const QByteArray original = utf16FileBytes(script, littleEndian);
         writeBytes(filePath, original);
@@ -205,8 +207,9 @@ private slots:
         QVERIFY(win.saveFileClicked());
         QCOMPARE(boxes.seen(), cancelFirst ? 2 : 1);
         QCOMPARE(boxes.shown[0].title, QStringLiteral("Encoding Change"));
-        QCOMPARE(boxes.shown[0].text, QStringLiteral("%1 is stored as %2. It will be saved as UTF-8.")
-                                          .arg(QFileInfo(filePath).fileName(), littleEndian ? "UTF-16 LE" : "UTF-16 BE"));
+        QCOMPARE(boxes.shown[0].text,
+                 QStringLiteral("%1 is stored as %2. It will be saved as UTF-8.")
+                     .arg(QFileInfo(filePath).fileName(), littleEndian ? "UTF-16 LE" : "UTF-16 BE"));
         QCOMPARE(boxes.shown[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
         QCOMPARE(readBytes(filePath), script.toUtf8());
         QVERIFY(win.findChild<QLabel*>("encodingLabel")->isHidden());
@@ -239,12 +242,12 @@ private slots:
             QVERIFY(QDir().mkpath(filePath));
 
         MdiChildEditor win;
-        win.loadDocument(QFileInfo(filePath), false, askReadOnly);   // returns without waiting for an answer
+        win.loadDocument(QFileInfo(filePath), false, askReadOnly); // returns without waiting for an answer
         const auto* box = win.findChild<QMessageBox*>();
         QCOMPARE(box && box->isVisible() ? box->windowTitle() : QString(), errorBox);
         QCOMPARE(win.isReadOnly(), readOnly);
         if (readOnly) {
-            QVERIFY(win.getEditor()->extraSelections().isEmpty());   // no caret-line highlight
+            QVERIFY(win.getEditor()->extraSelections().isEmpty()); // no caret-line highlight
             QVERIFY(!win.saveFileClicked());
         }
         QCOMPARE(readBytes(filePath), content);
@@ -360,7 +363,8 @@ private slots:
         if (answer != QMessageBox::NoButton)
             typeText(*win, QStringLiteral("echo 2"));
         QStringList order;
-        connect(win, &MdiChildEditor::fclosing, this, [&](QFileInfo f) { order << QStringLiteral("fclosing ") + f.fileName(); });
+        connect(win, &MdiChildEditor::fclosing, this,
+                [&](QFileInfo f) { order << QStringLiteral("fclosing ") + f.fileName(); });
         connect(win, &MdiChildEditor::closing, this, [&](MdiChildEditor*) { order << QStringLiteral("closing"); });
 
         // A failing save shows its error box after the prompt; a prompt that

@@ -10,8 +10,7 @@
 
 // Loading and saving the two script formats: what the editor shows, what
 // reaches the disk, and that no character and no old file is ever lost.
-class TestScriptFile : public QObject
-{
+class TestScriptFile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -59,7 +58,10 @@ void TestScriptFile::iniDetection()
     const struct {
         const char* path;
         bool ini;
-    } rows[] = {{"C:/mirc/SCRIPT.INI", true}, {".ini", true}, {"ini", false}, {"/x.ini/script.mrc", false},
+    } rows[] = {{"C:/mirc/SCRIPT.INI", true},
+                {".ini", true},
+                {"ini", false},
+                {"/x.ini/script.mrc", false},
                 {"/x/a.ini.mrc", false}};
     for (const auto& row : rows)
         QVERIFY2(ScriptFile::isIniScript(QString::fromLatin1(row.path)) == row.ini, row.path);
@@ -71,51 +73,70 @@ void TestScriptFile::loadAndSave_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("encoding");
-    QTest::addColumn<QByteArray>("saved");   // null: the bytes come back unchanged
+    QTest::addColumn<QByteArray>("saved"); // null: the bytes come back unchanged
 
     const int utf8 = int(ScriptEncoding::Utf8);
     const int cp1252 = int(ScriptEncoding::Windows1252);
-    QTest::newRow("plain CR LF") << "a.mrc" << QByteArray("echo a\r\necho b\r\n") << "echo a\necho b\n" << utf8 << QByteArray();
-    QTest::newRow("plain LF, no last line end") << "a.mrc" << QByteArray("echo a\necho b") << "echo a\necho b" << utf8
-                                                << QByteArray("echo a\r\necho b");
-    QTest::newRow("plain mixed and lone CR") << "a.mrc" << QByteArray("a\r\nb\nc\rd\r\r\n") << "a\nb\nc\nd\n\n" << utf8
-                                             << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n");
-    QTest::newRow("paragraph breaks end lines") << "a.mrc" << QByteArray("a\xE2\x80\xA9" "b\xEF\xB7\x90" "c\xEF\xB7\x91" "d\xE2\x80\xA8" "e")
+    QTest::newRow("plain CR LF") << "a.mrc" << QByteArray("echo a\r\necho b\r\n") << "echo a\necho b\n"
+                                 << utf8 << QByteArray();
+    QTest::newRow("plain LF, no last line end")
+        << "a.mrc" << QByteArray("echo a\necho b") << "echo a\necho b" << utf8 << QByteArray("echo a\r\necho b");
+    QTest::newRow("plain mixed and lone CR") << "a.mrc" << QByteArray("a\r\nb\nc\rd\r\r\n") << "a\nb\nc\nd\n\n"
+                                             << utf8 << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n");
+    QTest::newRow("paragraph breaks end lines") << "a.mrc"
+                                                << QByteArray("a\xE2\x80\xA9"
+                                                              "b\xEF\xB7\x90"
+                                                              "c\xEF\xB7\x91"
+                                                              "d\xE2\x80\xA8"
+                                                              "e")
                                                 << QString::fromUtf8("a\nb\nc\nd\u2028e") << utf8
-                                                << QByteArray("a\r\nb\r\nc\r\nd\xE2\x80\xA8" "e");
+                                                << QByteArray("a\r\nb\r\nc\r\nd\xE2\x80\xA8"
+                                                              "e");
     QTest::newRow("plain empty") << "a.mrc" << QByteArray() << "" << utf8 << QByteArray();
-    QTest::newRow("nul and control codes stay") << "a.mrc" << QByteArray("echo \x02" "b\x03" "4,1c\x0f\0\x1f\r\n", 17)
-                                                << QString::fromLatin1("echo \x02" "b\x03" "4,1c\x0f\0\x1f\n", 16) << utf8 << QByteArray();
-    QTest::newRow("utf-8") << "a.mrc" << QByteArray("echo gr\xC3\xBC\xC3\x9F\r\n") << QString::fromUtf8("echo grüß\n") << utf8
-                           << QByteArray();
+    QTest::newRow("nul and control codes stay") << "a.mrc"
+                                                << QByteArray("echo \x02"
+                                                              "b\x03"
+                                                              "4,1c\x0f\0\x1f\r\n",
+                                                              17)
+                                                << QString::fromLatin1("echo \x02"
+                                                                       "b\x03"
+                                                                       "4,1c\x0f\0\x1f\n",
+                                                                       16)
+                                                << utf8 << QByteArray();
+    QTest::newRow("utf-8") << "a.mrc" << QByteArray("echo gr\xC3\xBC\xC3\x9F\r\n") << QString::fromUtf8("echo grüß\n")
+                           << utf8 << QByteArray();
     // Scripts are written without a byte-order mark.
-    QTest::newRow("utf-8 with bom") << "a.mrc" << QByteArray("\xEF\xBB\xBF" "echo \xE2\x82\xAC") << QString::fromUtf8("echo €")
-                                    << utf8 << QByteArray("echo \xE2\x82\xAC");
+    QTest::newRow("utf-8 with bom") << "a.mrc"
+                                    << QByteArray("\xEF\xBB\xBF"
+                                                  "echo \xE2\x82\xAC")
+                                    << QString::fromUtf8("echo €") << utf8 << QByteArray("echo \xE2\x82\xAC");
     QTest::newRow("windows-1252, undefined bytes too")
         << "a.mrc" << QByteArray("echo gr\xFC\xDF \x80 \x93q\x94 \x81\x8D\x8F\x90\x9D\xFF\r\n")
         << QString::fromUtf8("echo grüß € “q” \u0081\u008D\u008F\u0090\u009Dÿ\n") << cp1252 << QByteArray();
-    QTest::newRow("truncated utf-8 is 1252") << "a.mrc" << QByteArray("echo \xC3") << QString::fromUtf8("echo Ã") << cp1252
-                                             << QByteArray();
+    QTest::newRow("truncated utf-8 is 1252")
+        << "a.mrc" << QByteArray("echo \xC3") << QString::fromUtf8("echo Ã") << cp1252 << QByteArray();
     QTest::newRow("bom then invalid bytes") << "a.mrc" << QByteArray("\xEF\xBB\xBF\xFF\r\n") << QString::fromUtf8("ÿ\n")
                                             << cp1252 << QByteArray("\xFF\r\n");
-    QTest::newRow("overlong utf-8 is 1252") << "a.mrc" << QByteArray("\xC0\xAF\r\n") << QString::fromUtf8("À¯\n") << cp1252
-                                            << QByteArray();
-    QTest::newRow("encoded surrogate is 1252") << "a.mrc" << QByteArray("\xED\xA0\x80\r\n") << QString::fromUtf8("í\u00A0€\n")
-                                               << cp1252 << QByteArray();
+    QTest::newRow("overlong utf-8 is 1252")
+        << "a.mrc" << QByteArray("\xC0\xAF\r\n") << QString::fromUtf8("À¯\n") << cp1252 << QByteArray();
+    QTest::newRow("encoded surrogate is 1252")
+        << "a.mrc" << QByteArray("\xED\xA0\x80\r\n") << QString::fromUtf8("í\u00A0€\n") << cp1252 << QByteArray();
 
     QTest::newRow("ini example") << "a.ini" << QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n")
-                                 << "a\nb=c\nplain\n" << utf8 << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
-    QTest::newRow("ini LF, no last line end") << "a.ini" << QByteArray("[script]\nn0=a\nn1=") << "a\n\n" << utf8
-                                              << QByteArray("[script]\r\nn0=a\r\nn1=\r\n");
+                                 << "a\nb=c\nplain\n"
+                                 << utf8 << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
+    QTest::newRow("ini LF, no last line end") << "a.ini" << QByteArray("[script]\nn0=a\nn1=") << "a\n\n"
+                                              << utf8 << QByteArray("[script]\r\nn0=a\r\nn1=\r\n");
     QTest::newRow("ini without [script], keys with spaces")
-        << "a.ini" << QByteArray("key one = a\r\n\r\n[x] y=z\r\n=b\r\n") << " a\n\nb\n" << utf8
-        << QByteArray("[script]\r\nn0= a\r\nn1=\r\nn2=b\r\n");
+        << "a.ini" << QByteArray("key one = a\r\n\r\n[x] y=z\r\n=b\r\n") << " a\n\nb\n"
+        << utf8 << QByteArray("[script]\r\nn0= a\r\nn1=\r\nn2=b\r\n");
     QTest::newRow("ini empty") << "a.ini" << QByteArray() << "" << utf8 << QByteArray("[script]\r\n");
     QTest::newRow("ini only header") << "b.INI" << QByteArray("[script]\r\n") << "" << utf8 << QByteArray();
     QTest::newRow("ini windows-1252") << "a.ini" << QByteArray("[script]\r\nn0=echo \xE9 \xA9 \x99\r\nn1=\r\n")
                                       << QString::fromUtf8("echo é © ™\n\n") << cp1252 << QByteArray();
-    QTest::newRow("ini windows-1252 behind a bom") << "a.ini" << QByteArray("\xEF\xBB\xBF[script]\r\nn0=\xE9\r\n")
-                                                   << QString::fromUtf8("é\n") << cp1252 << QByteArray("[script]\r\nn0=\xE9\r\n");
+    QTest::newRow("ini windows-1252 behind a bom")
+        << "a.ini" << QByteArray("\xEF\xBB\xBF[script]\r\nn0=\xE9\r\n") << QString::fromUtf8("é\n") << cp1252
+        << QByteArray("[script]\r\nn0=\xE9\r\n");
 }
 
 // What the editor shows of a file, and what saving that unchanged writes:
@@ -213,11 +234,17 @@ void TestScriptFile::utf16ScriptsAreSavedAsUtf8_data()
     QTest::newRow("mark alone") << "e.mrc" << QByteArray("\xFF\xFE") << "" << le << QByteArray();
     // Not well-formed UTF-16: taken byte for byte (none of these bytes is
     // one where Windows-1252 and Latin-1 differ), and written back so.
-    const QByteArray broken[] = {QByteArray("\xFF\xFE" "a\0b", 5), QByteArray("\xFE\xFF\xD8\x00\x00" "a", 6),
+    const QByteArray broken[] = {QByteArray("\xFF\xFE"
+                                            "a\0b",
+                                            5),
+                                 QByteArray("\xFE\xFF\xD8\x00\x00"
+                                            "a",
+                                            6),
                                  QByteArray("\xFF\xFE\x00\xDC", 4)};
     const char* const brokenRows[] = {"odd byte count", "lone high surrogate", "lone low surrogate"};
     for (int i = 0; i < 3; ++i)
-        QTest::newRow(brokenRows[i]) << "broken.mrc" << broken[i] << QString::fromLatin1(broken[i]) << cp1252 << broken[i];
+        QTest::newRow(brokenRows[i]) << "broken.mrc" << broken[i] << QString::fromLatin1(broken[i]) << cp1252
+                                     << broken[i];
 }
 
 // A UTF-16 script reads as its text and is written as UTF-8 (without a
@@ -294,7 +321,8 @@ void TestScriptFile::saveKeepsLinkAndPermissions()
     QFile file(target);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old\r\n") == 5);
     file.close();
-    const QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    const QFileDevice::Permissions permissions =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     QVERIFY(QFile::setPermissions(target, permissions));
     QVERIFY(QFile::link(target, link));
 

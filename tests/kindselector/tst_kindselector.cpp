@@ -1,9 +1,9 @@
-#include "editorwindow/DocumentKindSelector.h"
 #include "FileBytes.h"
 #include "KorvelResources.h"
-#include "editorwindow/MdiChildEditor.h"
 #include "checker/MslSyntaxHighlighter.h"
 #include "editor/MslTextEditor.h"
+#include "editorwindow/DocumentKindSelector.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -15,15 +15,13 @@
 // status line, changed there by the user (which checks the document again),
 // and kept by an INI file through a save.
 
-class TestKindSelector : public QObject
-{
+class TestKindSelector : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
 
     // Errors the highlighter raises while `run` runs.
-    template <typename Run>
-    static int errorsRaised(MdiChildEditor& win, Run run)
+    template <typename Run> static int errorsRaised(MdiChildEditor& win, Run run)
     {
         int errors = 0;
         QObject::connect(win.getHighlighter(), &MslSyntaxHighlighter::updateError, &win,

@@ -1,9 +1,9 @@
 #include "FileBytes.h"
+#include "formats/ScriptFile.h"
 #include "korvel-check/CheckOptions.h"
 #include "korvel-check/DiagnosticKinds.h"
 #include "korvel-check/ReportFormat.h"
 #include "korvel-check/SarifReport.h"
-#include "formats/ScriptFile.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -18,8 +18,7 @@
 // command line, and the real program run on fixture scripts, where the
 // reports must agree with each other and with the scripts whatever the
 // checker finds.
-class TestKorvelCheck : public QObject
-{
+class TestKorvelCheck : public QObject {
     Q_OBJECT
 
 private slots:
@@ -43,7 +42,7 @@ private slots:
 private:
     struct Run {
         int exitCode = -1;
-        QStringList out;   // standard output, split into lines
+        QStringList out; // standard output, split into lines
         QString err;
     };
     static Run runCheck(const QStringList& arguments, const QString& workingDir = QString());
@@ -93,12 +92,18 @@ void TestKorvelCheck::jsonDiagnostics_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("escapes") << "C:\\x \"y\".mrc" << "" << QString("a\tb\x03" "c\x1f")
-                             << R"({"file":"C:\\x \"y\".mrc","line":12,"pos":4,"type":3,"block":"","message":"a\tb\u0003c\u001f"})";
-    QTest::newRow("other line breaks escaped") << "a.mrc" << QString(QChar(0x2029)) << QString::fromUtf8("a\u0085b\u2028c\x7f")
-                                               << R"({"file":"a.mrc","line":12,"pos":4,"type":3,"block":"\u2029","message":"a\u0085b\u2028c\u007f"})";
-    QTest::newRow("non-ascii stays") << QString::fromUtf8("é.mrc") << "on text" << QString::fromUtf8("“€”")
-                                     << QString::fromUtf8(R"({"file":"é.mrc","line":12,"pos":4,"type":3,"block":"on text","message":"“€”"})");
+    QTest::newRow("escapes")
+        << "C:\\x \"y\".mrc"
+        << ""
+        << QString("a\tb\x03"
+                   "c\x1f")
+        << R"({"file":"C:\\x \"y\".mrc","line":12,"pos":4,"type":3,"block":"","message":"a\tb\u0003c\u001f"})";
+    QTest::newRow("other line breaks escaped")
+        << "a.mrc" << QString(QChar(0x2029)) << QString::fromUtf8("a\u0085b\u2028c\x7f")
+        << R"({"file":"a.mrc","line":12,"pos":4,"type":3,"block":"\u2029","message":"a\u0085b\u2028c\u007f"})";
+    QTest::newRow("non-ascii stays")
+        << QString::fromUtf8("é.mrc") << "on text" << QString::fromUtf8("“€”")
+        << QString::fromUtf8(R"({"file":"é.mrc","line":12,"pos":4,"type":3,"block":"on text","message":"“€”"})");
 }
 
 void TestKorvelCheck::jsonDiagnostics()
@@ -120,7 +125,8 @@ void TestKorvelCheck::jsonDiagnostics()
 
 void TestKorvelCheck::kindsAndSummary()
 {
-    const QStringList kinds = {"note", "info", "warning", "error", "note", "note", "task", "todo", "task", "hack", "xxx", "fixme", "task"};
+    const QStringList kinds = {"note", "info", "warning", "error", "note",  "note", "task",
+                               "todo", "task", "hack",    "xxx",   "fixme", "task"};
     const QList<int> types = {0, 1, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15, 16};
     CheckSummary summary;
     for (int i = 0; i < types.size(); ++i) {
@@ -134,10 +140,11 @@ void TestKorvelCheck::kindsAndSummary()
 void TestKorvelCheck::commandLine_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("parsed");   // the outcome, the options set, then the files
+    QTest::addColumn<QString>("parsed"); // the outcome, the options set, then the files
 
     QTest::newRow("defaults") << QStringList{"a.mrc"} << "run: a.mrc";
-    QTest::newRow("everything") << QStringList{"--format=json", "a", "--trace", "b", "--quiet"} << "run json trace quiet: a|b";
+    QTest::newRow("everything") << QStringList{"--format=json", "a", "--trace", "b", "--quiet"}
+                                << "run json trace quiet: a|b";
     QTest::newRow("last format wins") << QStringList{"--format=json", "--format=text", "a"} << "run: a";
     QTest::newRow("double dash ends options") << QStringList{"--", "--trace", "-x"} << "run: --trace|-x";
     QTest::newRow("lone dash is a file") << QStringList{"-"} << "run: -";
@@ -156,7 +163,7 @@ void TestKorvelCheck::commandLine()
     const bool usage = result.outcome == ParsedCommandLine::Outcome::UsageError;
     QString text = usage ? "usage" : result.outcome == ParsedCommandLine::Outcome::Help ? "help" : "run";
     text += QString(options.format == CheckOptions::Format::Json ? " json" : "") + (options.trace ? " trace" : "")
-          + (options.quiet ? " quiet" : "") + ": " + options.files.join('|');
+        + (options.quiet ? " quiet" : "") + ": " + options.files.join('|');
     QCOMPARE(text, parsed);
     QCOMPARE(result.error.isEmpty(), !usage);
 }
@@ -166,7 +173,7 @@ void TestKorvelCheck::failures_data()
     // MISSING, DIR and EMPTY stand for a missing file, a folder and an empty script.
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("out");
-    QTest::addColumn<QStringList>("complaints");   // how each stderr line starts, after "korvel-check: "
+    QTest::addColumn<QStringList>("complaints"); // how each stderr line starts, after "korvel-check: "
     QTest::addColumn<bool>("usage");
 
     QTest::newRow("no arguments") << QStringList{} << QStringList{} << QStringList{"no script file given"} << true;
@@ -246,7 +253,8 @@ void TestKorvelCheck::reportsAgree()
         documentLines[file] = ScriptFile::load(file).text.split('\n');
 
     const Run text = runCheck(files);
-    static const QRegularExpression headLine(R"(^(.+):(\d+):(\d+): (info|warning|error|note|todo|hack|xxx|fixme|task): )");
+    static const QRegularExpression headLine(
+        R"(^(.+):(\d+):(\d+): (info|warning|error|note|todo|hack|xxx|fixme|task): )");
     QMap<QString, int> kinds;
     QStringList textPositions;
     const int reportLines = text.out.size() - 1;
@@ -262,13 +270,15 @@ void TestKorvelCheck::reportsAgree()
         ++kinds[head.captured(4)];
         textPositions.append(QStringLiteral("%1:%2:%3").arg(file).arg(line).arg(column - 1));
     }
-    const int tasks = kinds.value("todo") + kinds.value("hack") + kinds.value("xxx") + kinds.value("fixme") + kinds.value("task");
-    QCOMPARE(text.out.last(), QStringLiteral("%1 errors, %2 warnings, %3 infos, %4 tasks in %5 files")
-                                  .arg(kinds.value("error"))
-                                  .arg(kinds.value("warning"))
-                                  .arg(kinds.value("info"))
-                                  .arg(tasks)
-                                  .arg(files.size()));
+    const int tasks =
+        kinds.value("todo") + kinds.value("hack") + kinds.value("xxx") + kinds.value("fixme") + kinds.value("task");
+    QCOMPARE(text.out.last(),
+             QStringLiteral("%1 errors, %2 warnings, %3 infos, %4 tasks in %5 files")
+                 .arg(kinds.value("error"))
+                 .arg(kinds.value("warning"))
+                 .arg(kinds.value("info"))
+                 .arg(tasks)
+                 .arg(files.size()));
     QCOMPARE(text.exitCode, kinds.value("error") > 0 ? 1 : 0);
 
     const Run json = runCheck(QStringList{"--format=json"} + files);
@@ -296,64 +306,76 @@ void TestKorvelCheck::exactReports_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("options");
-    QTest::addColumn<QString>("expected");   // FILE stands for the script's path
+    QTest::addColumn<QString>("expected"); // FILE stands for the script's path
     QTest::addColumn<int>("exitCode");
 
     const QByteArray remAndStray("rem x\r\n  stray text\r\n");
-    const QString rem = "FILE:1:1: info: Old-style rem comments are deprecated, consider using `;' comments. [root]\nrem x\n^\n";
-    const QString stray = "FILE:2:1: error: Unexpected characters in root level of script file. [root]\n  stray text\n^\n";
+    const QString rem =
+        "FILE:1:1: info: Old-style rem comments are deprecated, consider using `;' comments. [root]\nrem x\n^\n";
+    const QString stray =
+        "FILE:2:1: error: Unexpected characters in root level of script file. [root]\n  stray text\n^\n";
     const QString summary = "1 errors, 0 warnings, 1 infos, 0 tasks in 1 files\n";
 
     QTest::newRow("text") << "a.mrc" << remAndStray << QStringList{} << rem + stray + summary << 1;
-    QTest::newRow("json") << "a.mrc" << remAndStray << QStringList{"--format=json"}
-                          << R"({"file":"FILE","kind":"remote"})"
-                             "\n"
-                             R"({"file":"FILE","line":1,"pos":0,"type":1,"block":"root","message":"Old-style rem comments are deprecated, consider using `;' comments."})"
-                             "\n"
-                             R"({"file":"FILE","line":2,"pos":0,"type":3,"block":"root","message":"Unexpected characters in root level of script file."})"
-                             "\n"
-                          << 1;
+    QTest::newRow("json")
+        << "a.mrc" << remAndStray << QStringList{"--format=json"}
+        << R"({"file":"FILE","kind":"remote"})"
+           "\n"
+           R"({"file":"FILE","line":1,"pos":0,"type":1,"block":"root","message":"Old-style rem comments are deprecated, consider using `;' comments."})"
+           "\n"
+           R"({"file":"FILE","line":2,"pos":0,"type":3,"block":"root","message":"Unexpected characters in root level of script file."})"
+           "\n"
+        << 1;
     QTest::newRow("trace") << "a.mrc" << remAndStray << QStringList{"--trace"}
-                           << "1\t1\t0+5=commentFormat\t-\n" + rem + "2\t1\t0+12=errorFormat\t-\n" + stray + "3\t1\t\t-\n" + summary << 1;
+                           << "1\t1\t0+5=commentFormat\t-\n" + rem + "2\t1\t0+12=errorFormat\t-\n" + stray
+            + "3\t1\t\t-\n" + summary
+                           << 1;
     QTest::newRow("quiet") << "a.mrc" << remAndStray << QStringList{"--quiet", "--trace"} << summary << 1;
     QTest::newRow("empty file is one empty line") << "a.mrc" << QByteArray() << QStringList{"--trace"}
-                                                  << "1\t1\t\t-\n0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n" << 0;
+                                                  << "1\t1\t\t-\n0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"
+                                                  << 0;
     QTest::newRow("infos only exit 0, line shown as written")
         << "a.mrc" << QByteArray("REM X") << QStringList{}
-        << QString(rem).replace("rem x", "REM X") + "0 errors, 0 warnings, 1 infos, 0 tasks in 1 files\n" << 0;
+        << QString(rem).replace("rem x", "REM X") + "0 errors, 0 warnings, 1 infos, 0 tasks in 1 files\n"
+        << 0;
     QTest::newRow("lone CR and U+FDD0 end lines as in the editor")
         << "a.mrc" << QByteArray("rem x\r  stray text\xEF\xB7\x90rem y") << QStringList{}
         << rem + stray + QString(rem).replace("1:1:", "3:1:").replace("rem x", "rem y")
-               + "1 errors, 0 warnings, 2 infos, 0 tasks in 1 files\n"
+            + "1 errors, 0 warnings, 2 infos, 0 tasks in 1 files\n"
         << 1;
     QTest::newRow("ini: any section dropped, keys cut at the first =")
-        << "a.INI" << QByteArray("[other]\r\nn9=rem x\r\n[script]\r\nkey with spaces=  stray text\r\n") << QStringList{"--quiet"}
-        << summary << 1;
-    QTest::newRow("windows-1252 line shown in utf-8") << "a.mrc" << QByteArray("caf\xE9 au lait\r\n") << QStringList{}
-                                                      << QString::fromUtf8("FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncafé au lait\n^\n"
-                                                                           "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
-                                                      << 1;
+        << "a.INI" << QByteArray("[other]\r\nn9=rem x\r\n[script]\r\nkey with spaces=  stray text\r\n")
+        << QStringList{"--quiet"} << summary << 1;
+    QTest::newRow("windows-1252 line shown in utf-8")
+        << "a.mrc" << QByteArray("caf\xE9 au lait\r\n") << QStringList{}
+        << QString::fromUtf8(
+               "FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncafé au lait\n^\n"
+               "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
+        << 1;
     // UTF-16 files are read as the editor reads them: every character of a
     // line comes out, shown in UTF-8.
     QTest::newRow("utf-16 LE") << "a.mrc" << utf16FileBytes(QString::fromLatin1(remAndStray), true) << QStringList{}
                                << rem + stray + summary << 1;
     QTest::newRow("utf-16 BE ini beyond the basic plane")
-        << "a.ini" << utf16FileBytes(QString::fromUtf8("[script]\r\nn0=caf\u00e9 \U0001F600\r\n"), false) << QStringList{}
-        << QString::fromUtf8("FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncaf\u00e9 \U0001F600\n^\n"
-                             "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
+        << "a.ini" << utf16FileBytes(QString::fromUtf8("[script]\r\nn0=caf\u00e9 \U0001F600\r\n"), false)
+        << QStringList{}
+        << QString::fromUtf8(
+               "FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncaf\u00e9 \U0001F600\n^\n"
+               "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
         << 1;
-    QTest::newRow("group and comment states") << "a.ini" << QByteArray("[script]\r\nn0=#g on\r\nn1=/* c\r\nn2=*/ x\r\nn3=#g end\r\n")
-                                              << QStringList{"--trace", "--format=json"}
-                                              << R"({"file":"FILE","kind":"remote"})"
-                                                 "\n"
-                                                 "1\t479232\t0+2=groupNameFormat 3+2=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=1\n"
-                                                 "2\t3\t0+4=commentFormat\t-\n"
-                                                 "3\t479232\t0+3=commentFormat 3+1=errorFormat\t-\n"
-                                                 R"({"file":"FILE","line":3,"pos":3,"type":3,"block":"root","message":"Trailing text after end of a multi-line comment."})"
-                                                 "\n"
-                                                 "4\t1\t0+2=groupNameFormat 3+3=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=2\n"
-                                                 "5\t1\t\t-\n"
-                                              << 1;
+    QTest::newRow("group and comment states")
+        << "a.ini" << QByteArray("[script]\r\nn0=#g on\r\nn1=/* c\r\nn2=*/ x\r\nn3=#g end\r\n")
+        << QStringList{"--trace", "--format=json"}
+        << R"({"file":"FILE","kind":"remote"})"
+           "\n"
+           "1\t479232\t0+2=groupNameFormat 3+2=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=1\n"
+           "2\t3\t0+4=commentFormat\t-\n"
+           "3\t479232\t0+3=commentFormat 3+1=errorFormat\t-\n"
+           R"({"file":"FILE","line":3,"pos":3,"type":3,"block":"root","message":"Trailing text after end of a multi-line comment."})"
+           "\n"
+           "4\t1\t0+2=groupNameFormat 3+3=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=2\n"
+           "5\t1\t\t-\n"
+        << 1;
 }
 
 // A few reports checked character by character, on lines whose diagnostics
@@ -384,22 +406,25 @@ void TestKorvelCheck::sarifRules()
 {
     SarifReport report(QDir::current());
     report.add("a.mrc", 1, {Severity::Error, 4, "alias", "Illegal characters after identifier `$iif' closing bracket"});
-    report.add("a.mrc", 2, {Severity::Error, 0, "alias", "Illegal characters after identifier `$gettok' closing bracket"});
+    report.add("a.mrc", 2,
+               {Severity::Error, 0, "alias", "Illegal characters after identifier `$gettok' closing bracket"});
     report.add("a.mrc", 3, {Severity::TaskTodo, 2, QString(), "TODO reply"});
     const QJsonObject run = QJsonDocument::fromJson(report.document()).object()["runs"].toArray()[0].toObject();
     QStringList rules;
     for (const QJsonValue rule : run["tool"]["driver"]["rules"].toArray())
         rules << rule["id"].toString() + " = " + rule["shortDescription"]["text"].toString();
-    QCOMPARE(rules, (QStringList{ "illegal-characters-after-identifier-closing-bracket = Illegal characters after "
-                                  "identifier `\u2026' closing bracket",
-                                  "todo-reply = TODO reply" }));
+    QCOMPARE(rules,
+             (QStringList{"illegal-characters-after-identifier-closing-bracket = Illegal characters after "
+                          "identifier `\u2026' closing bracket",
+                          "todo-reply = TODO reply"}));
     QStringList results;
     for (const QJsonValue result : run["results"].toArray())
         results << QString::number(result["ruleIndex"].toInt()) + ' ' + result["level"].toString() + ' '
                 + result["message"]["text"].toString();
-    QCOMPARE(results, (QStringList{ "0 error Illegal characters after identifier `$iif' closing bracket",
-                                    "0 error Illegal characters after identifier `$gettok' closing bracket",
-                                    "1 note TODO reply" }));
+    QCOMPARE(results,
+             (QStringList{"0 error Illegal characters after identifier `$iif' closing bracket",
+                          "0 error Illegal characters after identifier `$gettok' closing bracket",
+                          "1 note TODO reply"}));
 }
 
 // What SARIF 2.1.0 requires of a log, and that the log lists what the JSON
@@ -412,10 +437,10 @@ void TestKorvelCheck::sarifLog()
     const QString inside = QStringLiteral("sub dir/a #1%.mrc");
     QVERIFY(working.mkpath("sub dir"));
     QVERIFY(QFile::copy(fixture("mixed.mrc"), working.filePath(inside)));
-    const QStringList files{ inside, fixture("numbered.ini") };
+    const QStringList files{inside, fixture("numbered.ini")};
 
-    const Run json = runCheck(QStringList{ "--format=json" } + files, dir.path());
-    const Run sarif = runCheck(QStringList{ "--format=sarif" } + files, dir.path());
+    const Run json = runCheck(QStringList{"--format=json"} + files, dir.path());
+    const Run sarif = runCheck(QStringList{"--format=sarif"} + files, dir.path());
     QCOMPARE(sarif.exitCode, json.exitCode);
     QVERIFY(sarif.err.isEmpty());
 
@@ -462,14 +487,16 @@ void TestKorvelCheck::sarifLog()
                              .arg(column)
                              .arg(result["level"].toString(), result["message"]["text"].toString());
     }
-    QCOMPARE(uris, (QSet<QString>{ "sub%20dir/a%20%231%25.mrc", QUrl::fromLocalFile(fixture("numbered.ini")).toString(QUrl::FullyEncoded) }));
+    QCOMPARE(uris,
+             (QSet<QString>{"sub%20dir/a%20%231%25.mrc",
+                            QUrl::fromLocalFile(fixture("numbered.ini")).toString(QUrl::FullyEncoded)}));
 
-    const QStringList levels{ "note", "note", "warning", "error" };
+    const QStringList levels{"note", "note", "warning", "error"};
     QStringList jsonFindings;
     for (const QString& out : json.out) {
         const QJsonObject object = QJsonDocument::fromJson(out.toUtf8()).object();
         if (!object.contains("line"))
-            continue;   // the kind a file was checked as
+            continue; // the kind a file was checked as
         const int type = object["type"].toInt();
         jsonFindings << QStringLiteral("%1:%2:%3 %4 %5")
                             .arg(working.absoluteFilePath(object["file"].toString()))
@@ -480,7 +507,6 @@ void TestKorvelCheck::sarifLog()
     QVERIFY(!jsonFindings.isEmpty());
     QCOMPARE(sarifFindings, jsonFindings);
 }
-
 
 QTEST_GUILESS_MAIN(TestKorvelCheck)
 #include "tst_korvelcheck.moc"

@@ -61,8 +61,7 @@ QJsonObject LspTestClient::request(const QString& method, const QJsonValue& para
     return responseTo(id);
 }
 
-template <typename Match>
-QJsonObject LspTestClient::firstMessage(Match matches)
+template <typename Match> QJsonObject LspTestClient::firstMessage(Match matches)
 {
     for (int i = 0; i < pending.size(); ++i) {
         if (matches(pending[i]))

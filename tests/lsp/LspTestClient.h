@@ -10,8 +10,7 @@
 
 // A language client for the tests: starts the real korvel-lsp and talks to
 // it through its pipes, framing and unframing messages itself.
-class LspTestClient
-{
+class LspTestClient {
 public:
     LspTestClient();
     ~LspTestClient();
@@ -46,8 +45,7 @@ private:
     QJsonObject nextMessage();
     bool takeFrame(QJsonObject& message);
     // The first pending or next message that satisfies `matches`.
-    template <typename Match>
-    QJsonObject firstMessage(Match matches);
+    template <typename Match> QJsonObject firstMessage(Match matches);
 
     QProcess server;
     QByteArray received;

@@ -44,8 +44,7 @@ int errorCode(const QJsonObject& response)
 
 } // namespace
 
-class TestLsp : public QObject
-{
+class TestLsp : public QObject {
     Q_OBJECT
 
 private slots:
@@ -56,7 +55,8 @@ private slots:
         const QJsonObject capabilities = client.initialize();
         QCOMPARE(capabilities.value("textDocumentSync").toObject().value("change").toInt(), 2);
 
-        client.openDocument(scriptUri, "alias greet {\n  echo -a $left(hello)\n  ; todo: say more\n}\necho -a $left(x,1)\n");
+        client.openDocument(scriptUri,
+                            "alias greet {\n  echo -a $left(hello)\n  ; todo: say more\n}\necho -a $left(x,1)\n");
         QJsonObject published = client.diagnosticsFor(scriptUri);
         QCOMPARE(published.value("version").toInt(), 1);
         QCOMPARE(diagnosticLines(published),
@@ -67,8 +67,9 @@ private slots:
         client.changeDocument(scriptUri, 2, 1, 20, 1, 20, ",2");
         published = client.diagnosticsFor(scriptUri);
         QCOMPARE(published.value("version").toInt(), 2);
-        QCOMPARE(diagnosticLines(published), QStringList({"2:4-9 4 todo say more",
-                                                          "4:0-18 1 error Unexpected characters in root level of script file."}));
+        QCOMPARE(diagnosticLines(published),
+                 QStringList(
+                     {"2:4-9 4 todo say more", "4:0-18 1 error Unexpected characters in root level of script file."}));
 
         // An edit across lines takes the closing brace away: the last line,
         // never touched, is now code of the alias.
@@ -86,7 +87,8 @@ private slots:
         QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)), QStringList());
         client.openDocument("file:///scripts/other.mrc", "echo $left(x)");
         QCOMPARE(diagnosticLines(client.diagnosticsFor("file:///scripts/other.mrc")).size(), 1);
-        client.notify("textDocument/didClose", QJsonObject{{"textDocument", QJsonObject{{"uri", "file:///scripts/other.mrc"}}}});
+        client.notify("textDocument/didClose",
+                      QJsonObject{{"textDocument", QJsonObject{{"uri", "file:///scripts/other.mrc"}}}});
         QCOMPARE(diagnosticLines(client.diagnosticsFor("file:///scripts/other.mrc")), QStringList());
     }
 
@@ -95,7 +97,7 @@ private slots:
         QTest::addColumn<QString>("method");
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("character");
-        QTest::addColumn<QString>("expected");   // what the result must hold; "" for an empty result
+        QTest::addColumn<QString>("expected"); // what the result must hold; "" for an empty result
 
         // 0: alias -l helper { return $gettok($1,1,32) }
         // 1: alias shout { echo -a $upper($1) $chan(1).topic $calc(1). }
@@ -108,12 +110,14 @@ private slots:
         QTest::newRow("hover on a command") << "textDocument/hover" << 1 << 17 << "";
         QTest::newRow("hover past the line") << "textDocument/hover" << 1 << 400 << "";
         QTest::newRow("hover past the document") << "textDocument/hover" << 40 << 0 << "";
-        QTest::newRow("identifiers after $") << "textDocument/completion" << 2 << 25 << "$chan $gettok $helper $shout $helper2";
+        QTest::newRow("identifiers after $")
+            << "textDocument/completion" << 2 << 25 << "$chan $gettok $helper $shout $helper2";
         QTest::newRow("properties after ).") << "textDocument/completion" << 3 << 32 << "topic mode key";
         QTest::newRow("properties while typing one") << "textDocument/completion" << 1 << 44 << "topic";
         QTest::newRow("no properties for $calc") << "textDocument/completion" << 1 << 57 << "";
         QTest::newRow("nothing in a plain word") << "textDocument/completion" << 1 << 19 << "";
-        QTest::newRow("signature, first parameter") << "textDocument/signatureHelp" << 0 << 33 << "active 0 $gettok(<string>, <N[-[N2]]>, <delimiter>)";
+        QTest::newRow("signature, first parameter")
+            << "textDocument/signatureHelp" << 0 << 33 << "active 0 $gettok(<string>, <N[-[N2]]>, <delimiter>)";
         QTest::newRow("signature, third parameter") << "textDocument/signatureHelp" << 0 << 39 << "active 2 $gettok(";
         QTest::newRow("no signature outside the parentheses") << "textDocument/signatureHelp" << 0 << 41 << "";
         QTest::newRow("no signature for an undocumented call") << "textDocument/signatureHelp" << 1 << 29 << "";
@@ -166,8 +170,8 @@ private slots:
         QVERIFY(client.start());
         client.initialize();
         client.openDocument(scriptUri, "alias -l twice { }\nalias twice { }\nalias abs { }\nalias open { }\necho $tw");
-        const QJsonArray items = client.request("textDocument/completion", client.positionParams(scriptUri, 4, 8))
-                                     .value("result").toArray();
+        const QJsonArray items =
+            client.request("textDocument/completion", client.positionParams(scriptUri, 4, 8)).value("result").toArray();
         QStringList found;
         for (const QJsonValue& value : items) {
             const QJsonObject item = value.toObject();
@@ -195,8 +199,10 @@ private slots:
                             "dialog -l setup {\n  size -1 -1 100 100\n}\n"
                             "menu channel {\n  Shout:shout\n}\n");
         const QJsonArray symbols =
-            client.request("textDocument/documentSymbol", QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}}}})
-                .value("result").toArray();
+            client
+                .request("textDocument/documentSymbol", QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}}}})
+                .value("result")
+                .toArray();
         QStringList shown;
         for (const QJsonValue& value : symbols) {
             const QJsonObject symbol = value.toObject();
@@ -210,8 +216,9 @@ private slots:
                          .arg(symbol.value("detail").toString())
                          .arg(selection.value("start").toObject().value("character").toInt());
         }
-        QCOMPARE(shown, QStringList({"helper 12 0-2 local name at 9", "shout 12 3-3  name at 6", "join 24 4-6  name at 5",
-                                     "setup 19 7-9 local name at 10", "Menu 2 10-12  name at 0"}));
+        QCOMPARE(shown,
+                 QStringList({"helper 12 0-2 local name at 9", "shout 12 3-3  name at 6", "join 24 4-6  name at 5",
+                              "setup 19 7-9 local name at 10", "Menu 2 10-12  name at 0"}));
     }
 
     void positionsCountUtf16CodeUnits()
@@ -224,13 +231,15 @@ private slots:
         const int dollar = int(line.indexOf('$'));
         QCOMPARE(dollar, 24);
         client.openDocument(scriptUri, line);
-        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)), QStringList({"0:24-34 1 error Too few parameters"}));
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)),
+                 QStringList({"0:24-34 1 error Too few parameters"}));
 
         // Insert after the emoji, by UTF-16 position.
         client.changeDocument(scriptUri, 2, 0, 23, 0, 23, "\u00fc");
-        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)), QStringList({"0:25-35 1 error Too few parameters"}));
-        const QJsonObject hover = client.request("textDocument/hover", client.positionParams(scriptUri, 0, 27))
-                                      .value("result").toObject();
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)),
+                 QStringList({"0:25-35 1 error Too few parameters"}));
+        const QJsonObject hover =
+            client.request("textDocument/hover", client.positionParams(scriptUri, 0, 27)).value("result").toObject();
         const QJsonObject range = hover.value("range").toObject();
         QCOMPARE(range.value("start").toObject().value("character").toInt(), 25);
         QCOMPARE(range.value("end").toObject().value("character").toInt(), 32);
@@ -251,8 +260,8 @@ private slots:
         QVERIFY(client.start());
         client.initialize();
         const QString uri = QUrl::fromLocalFile(path).toString();
-        const QJsonObject hover = client.request("textDocument/hover", client.positionParams(uri, 0, 24))
-                                      .value("result").toObject();
+        const QJsonObject hover =
+            client.request("textDocument/hover", client.positionParams(uri, 0, 24)).value("result").toObject();
         QVERIFY(hover.value("contents").toObject().value("value").toString().contains("$gettok("));
         QCOMPARE(hover.value("range").toObject().value("start").toObject().value("character").toInt(), 23);
     }
@@ -260,7 +269,7 @@ private slots:
     void badInputGetsErrorsAndTheServerGoesOn_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("code");   // the error answered, with id null; 0: none expected
+        QTest::addColumn<int>("code"); // the error answered, with id null; 0: none expected
 
         QTest::newRow("invalid JSON") << QByteArray("Content-Length: 9\r\n\r\n{\"jsonrp") + "c" << -32700;
         QTest::newRow("not an object") << QByteArray("Content-Length: 7\r\n\r\n[1,2,3]") << -32600;
@@ -269,9 +278,10 @@ private slots:
         QTest::newRow("negative length") << QByteArray("Content-Length: -5\r\n\r\n") << -32700;
         // A frame cut short swallows the start of the next one, which
         // therefore is no JSON; the bytes after it are skipped.
-        QTest::newRow("truncated frame")
-            << QByteArray("Content-Length: 30\r\n\r\n{\"jsonrpc\":\"2.0\"" "Content-Length: 40\r\n\r\n{\"jsonrpc\":\"2.0\",\"method\":\"x\"}")
-            << -32700;
+        QTest::newRow("truncated frame") << QByteArray(
+            "Content-Length: 30\r\n\r\n{\"jsonrpc\":\"2.0\""
+            "Content-Length: 40\r\n\r\n{\"jsonrpc\":\"2.0\",\"method\":\"x\"}")
+                                         << -32700;
     }
 
     void badInputGetsErrorsAndTheServerGoesOn()
@@ -299,12 +309,12 @@ private slots:
 
         const QJsonObject position{{"line", 0}, {"character", 0}};
         QTest::newRow("unknown method") << "textDocument/rename" << QJsonObject() << -32601;
-        QTest::newRow("unknown document") << "textDocument/hover"
-                                          << QJsonObject{{"textDocument", QJsonObject{{"uri", "file:///no/such.mrc"}}},
-                                                         {"position", position}}
-                                          << -32602;
-        QTest::newRow("no position") << "textDocument/hover" << QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}}}}
-                                     << -32602;
+        QTest::newRow("unknown document")
+            << "textDocument/hover"
+            << QJsonObject{{"textDocument", QJsonObject{{"uri", "file:///no/such.mrc"}}}, {"position", position}}
+            << -32602;
+        QTest::newRow("no position") << "textDocument/hover"
+                                     << QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}}}} << -32602;
         QTest::newRow("no document") << "textDocument/documentSymbol" << QJsonObject() << -32602;
         QTest::newRow("second initialize") << "initialize" << QJsonObject() << -32600;
     }
@@ -352,14 +362,15 @@ private slots:
     {
         QTest::addColumn<bool>("shutdownFirst");
         QTest::addColumn<bool>("sendExit");
-        QTest::addColumn<QByteArray>("lastBytes");   // written before the end
+        QTest::addColumn<QByteArray>("lastBytes"); // written before the end
         QTest::addColumn<int>("exitCode");
 
         QTest::newRow("shutdown and exit") << true << true << QByteArray() << 0;
         QTest::newRow("exit without shutdown") << false << true << QByteArray() << 1;
         QTest::newRow("client closes its pipe") << false << false << QByteArray() << 1;
         QTest::newRow("pipe closed after shutdown") << true << false << QByteArray() << 0;
-        QTest::newRow("pipe closed inside a message") << false << false << QByteArray("Content-Length: 50\r\n\r\n{\"js") << 1;
+        QTest::newRow("pipe closed inside a message")
+            << false << false << QByteArray("Content-Length: 50\r\n\r\n{\"js") << 1;
         QTest::newRow("pipe closed inside a header") << false << false << QByteArray("Content-Len") << 1;
     }
 

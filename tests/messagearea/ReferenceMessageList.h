@@ -8,8 +8,7 @@
 // scan of every row and which are re-sorted whole after every append. The
 // tests drive it side by side with the real one and expect the same rows, in
 // the same order, with the same ids.
-class ReferenceMessageList
-{
+class ReferenceMessageList {
 public:
     ReferenceMessageList();
 

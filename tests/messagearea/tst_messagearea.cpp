@@ -1,8 +1,8 @@
-#include "app/messagearea/DiagnosticListModel.h"
 #include "KorvelResources.h"
-#include "app/messagearea/MessageArea.h"
 #include "PopupMenuAnswer.h"
 #include "ReferenceMessageList.h"
+#include "app/messagearea/DiagnosticListModel.h"
+#include "app/messagearea/MessageArea.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -47,15 +47,11 @@ void clickHeader(QTreeView* view, int column)
 
 } // namespace
 
-class TestMessageArea : public QObject
-{
+class TestMessageArea : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        initKorvelResources();
-    }
+    void initTestCase() { initKorvelResources(); }
 
     void idsAreSharedByBothTabs()
     {
@@ -148,15 +144,16 @@ private slots:
                 const QString message = QStringLiteral("message %1").arg(random.bounded(5));
                 QHeaderView* debugHeader = area.debugView()->header();
                 QHeaderView* messageHeader = area.messageView()->header();
-                const int expectedId = reference.add(line, column, file, block, type, message,
-                                                     debugHeader->sortIndicatorSection(), debugHeader->sortIndicatorOrder(),
-                                                     messageHeader->sortIndicatorSection(),
-                                                     messageHeader->sortIndicatorOrder());
+                const int expectedId =
+                    reference.add(line, column, file, block, type, message, debugHeader->sortIndicatorSection(),
+                                  debugHeader->sortIndicatorOrder(), messageHeader->sortIndicatorSection(),
+                                  messageHeader->sortIndicatorOrder());
                 QCOMPARE(raise(area, file, line, type, message, column, block), expectedId);
                 listed << expectedId;
             } else if (choice < 9) {
-                const int id = (listed.isEmpty() || random.bounded(4) == 0) ? int(random.bounded(2, 40))
-                                                                             : listed.at(int(random.bounded(listed.size())));
+                const int id = (listed.isEmpty() || random.bounded(4) == 0)
+                    ? int(random.bounded(2, 40))
+                    : listed.at(int(random.bounded(listed.size())));
                 QVector<int> ids{id};
                 area.removeError(ids);
                 reference.remove(id);

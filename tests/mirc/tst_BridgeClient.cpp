@@ -40,8 +40,7 @@ constexpr int helperGiveUpMs = 600;
 
 } // namespace
 
-class BridgeClientTest : public QObject
-{
+class BridgeClientTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -132,8 +131,7 @@ private slots:
         QVERIFY(available.wait(startWaitMs));
 
         QCOMPARE(link.findInstances(), (QList<MircWindowHandle>{MircWindowHandle{0x2a}}));
-        const QList<MircEvaluation> results
-            = link.evaluateAll(MircWindowHandle{0x2a}, {"$script(0)", "$script(1)"});
+        const QList<MircEvaluation> results = link.evaluateAll(MircWindowHandle{0x2a}, {"$script(0)", "$script(1)"});
         QCOMPARE(results.size(), 2);
         QCOMPARE(results.at(0).text, QString("3"));
         QCOMPARE(results.at(1).text, QString("C:\\a\\b\n.mrc"));
@@ -146,7 +144,7 @@ private slots:
         // Answers after a delay of 2 timeouts, in order: the first call gives
         // up, the next one gets its own answer, not the late one.
         WineSettings settings = settingsFor("slow");
-        settings.helperGiveUpMs = startWaitMs;    // slow, not silent
+        settings.helperGiveUpMs = startWaitMs; // slow, not silent
         MircBridgeLink link(settings);
         QSignalSpy available(&link, &MircLink::becameAvailable);
         link.findInstances();
@@ -193,11 +191,15 @@ private slots:
     void drivePathsResolveInsideThePrefix_data()
     {
         QTest::addColumn<QString>("mircPath");
-        QTest::addColumn<QString>("local");     // relative to the prefix, or absolute
-        QTest::newRow("drive c") << R"(C:\mIRC\scripts\a.mrc)" << "drive_c/mIRC/scripts/a.mrc";
-        QTest::newRow("drive z is the root") << R"(z:\tmp\b.mrc)" << "/tmp/b.mrc";
-        QTest::newRow("unknown drive stays") << R"(Q:\c.mrc)" << R"(Q:\c.mrc)";
-        QTest::newRow("not a drive path") << "scripts/d.mrc" << "scripts/d.mrc";
+        QTest::addColumn<QString>("local"); // relative to the prefix, or absolute
+        QTest::newRow("drive c") << R"(C:\mIRC\scripts\a.mrc)"
+                                 << "drive_c/mIRC/scripts/a.mrc";
+        QTest::newRow("drive z is the root") << R"(z:\tmp\b.mrc)"
+                                             << "/tmp/b.mrc";
+        QTest::newRow("unknown drive stays") << R"(Q:\c.mrc)"
+                                             << R"(Q:\c.mrc)";
+        QTest::newRow("not a drive path") << "scripts/d.mrc"
+                                          << "scripts/d.mrc";
     }
 
     void drivePathsResolveInsideThePrefix()
@@ -212,7 +214,8 @@ private slots:
         WineSettings settings;
         settings.prefix = prefix.path();
         const MircBridgeLink link(settings);
-        const QString expected = local.startsWith("drive_c") ? QDir(QFileInfo(prefix.path()).canonicalFilePath()).filePath(local) : local;
+        const QString expected =
+            local.startsWith("drive_c") ? QDir(QFileInfo(prefix.path()).canonicalFilePath()).filePath(local) : local;
         QCOMPARE(link.localPath(mircPath), expected);
     }
 };

@@ -1,7 +1,7 @@
 #include "FakeMircLink.h"
 #include "MenuProbe.h"
-#include "mirc/MircSyncPanel.h"
 #include "ModalAnswers.h"
+#include "mirc/MircSyncPanel.h"
 
 #include <QClipboard>
 #include <QSignalSpy>
@@ -51,8 +51,7 @@ void rightClick(MircSyncPanel& panel, QTreeWidgetItem* item)
 
 } // namespace
 
-class SyncPanelTest : public QObject
-{
+class SyncPanelTest : public QObject {
     Q_OBJECT
 
     FakeMircLink* link = nullptr;
@@ -127,7 +126,7 @@ private slots:
         rightClick(*panel, panel->tree()->topLevelItem(0));
         QCOMPARE(listedWhileOpen, 1);
         QVERIFY(!panel->isMenuOpen());
-        QCOMPARE(panel->tree()->topLevelItemCount(), 1);   // the menu does not refresh
+        QCOMPARE(panel->tree()->topLevelItemCount(), 1); // the menu does not refresh
         panel->updateDDE();
         QCOMPARE(panel->tree()->topLevelItemCount(), 2);
     }
@@ -135,21 +134,23 @@ private slots:
     void instanceMenuFollowsRemote_data()
     {
         QTest::addColumn<QString>("remote");
-        QTest::addColumn<QList<bool>>("listenChecked");     // Ctcps, Events, Raw
+        QTest::addColumn<QList<bool>>("listenChecked"); // Ctcps, Events, Raw
         QTest::addColumn<bool>("offEnabled");
         QTest::addColumn<QString>("choose");
         QTest::addColumn<QString>("sent");
 
         const QList<bool> ctcpsAndRaw{true, false, true};
         const QList<bool> none{false, false, false};
-        QTest::newRow("5: Raw switches raw off") << "5" << ctcpsAndRaw << true
-                                                 << "Set &Listen Options:/&Raw" << "/!.raw off";
-        QTest::newRow("5: Events switches events on") << "5" << ctcpsAndRaw << true
-                                                      << "Set &Listen Options:/&Events" << "/!.events on";
-        QTest::newRow("5: Off") << "5" << ctcpsAndRaw << true << "Set &Remote Option:/O&ff" << "/!.remote off";
-        QTest::newRow("0: On") << "0" << none << false << "Set &Remote Option:/O&n" << "/!.remote on";
-        QTest::newRow("0: Ctcps switches ctcps on") << "0" << none << false
-                                                    << "Set &Listen Options:/&Ctcps" << "/!.ctcps on";
+        QTest::newRow("5: Raw switches raw off") << "5" << ctcpsAndRaw << true << "Set &Listen Options:/&Raw"
+                                                 << "/!.raw off";
+        QTest::newRow("5: Events switches events on") << "5" << ctcpsAndRaw << true << "Set &Listen Options:/&Events"
+                                                      << "/!.events on";
+        QTest::newRow("5: Off") << "5" << ctcpsAndRaw << true << "Set &Remote Option:/O&ff"
+                                << "/!.remote off";
+        QTest::newRow("0: On") << "0" << none << false << "Set &Remote Option:/O&n"
+                               << "/!.remote on";
+        QTest::newRow("0: Ctcps switches ctcps on") << "0" << none << false << "Set &Listen Options:/&Ctcps"
+                                                    << "/!.ctcps on";
         QTest::newRow("0: Off is disabled") << "0" << none << false << "Set &Remote Option:/O&ff" << QString();
         QTest::newRow("$scriptdir") << "7" << QList<bool>{true, true, true} << true << "Open $scriptdir"
                                     << "/!.run $qt($scriptdir)";
@@ -205,13 +206,12 @@ private slots:
         QTest::newRow("containing folder") << scriptPath << "Open containing folder"
                                            << R"(/!.run "C:\mIRC\scripts")" << QString();
         QTest::newRow("a quote in the path goes in unchanged")
-            << R"(C:\my "best"\away.mrc)" << "Unload away.mrc" << R"(/!.unload -rs "C:\my "best"\away.mrc")"
-            << QString();
+            << R"(C:\my "best"\away.mrc)"
+            << "Unload away.mrc"
+            << R"(/!.unload -rs "C:\my "best"\away.mrc")" << QString();
         QTest::newRow("copy file name") << scriptPath << "Copy to clipboard filename" << QString() << "away.mrc";
-        QTest::newRow("copy folder") << scriptPath << "Copy to clipboard filepath" << QString()
-                                     << R"(C:\mIRC\scripts)";
-        QTest::newRow("copy full name") << scriptPath << "Copy to clipboard full filename" << QString()
-                                        << scriptPath;
+        QTest::newRow("copy folder") << scriptPath << "Copy to clipboard filepath" << QString() << R"(C:\mIRC\scripts)";
+        QTest::newRow("copy full name") << scriptPath << "Copy to clipboard full filename" << QString() << scriptPath;
     }
 
     void scriptMenuEntries()
@@ -241,7 +241,8 @@ private slots:
     {
         // The command with its quotes is one character too long.
         const QString prefix = QStringLiteral("/!.unload -rs \"\"");
-        const QString longPath = "C:\\" + QString(int(MircSharedMemoryLayout::maxTextLength) - prefix.size() - 3 + 1, 'x');
+        const QString longPath =
+            "C:\\" + QString(int(MircSharedMemoryLayout::maxTextLength) - prefix.size() - 3 + 1, 'x');
         link->add(0x10, "script " + longPath);
         panel->startUpDDE();
         ModalAnswers answers;

@@ -66,8 +66,7 @@ std::vector<std::string> readLines(const std::wstring& path)
     return lines;
 }
 
-struct Fake
-{
+struct Fake {
     std::wstring state;
     std::wstring log;
     PROCESS_INFORMATION process = {};
@@ -126,7 +125,7 @@ int wmain(int argc, wchar_t** argv)
             break;
         Sleep(pollMs);
     }
-    Sleep(pollMs);  // the window not to be listed has had every chance to show up
+    Sleep(pollMs); // the window not to be listed has had every chance to show up
     found = MircWin32::findInstances();
     check(FindWindowW(nullptr, L"mIRC-notes") != nullptr, "the impostor window exists");
     check(found.size() == 2, "two instances found", std::to_string(found.size()) + " found");

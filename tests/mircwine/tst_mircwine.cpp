@@ -47,8 +47,7 @@ bool refreshUntilListed(MircSyncPanel& panel, int count)
 
 } // namespace
 
-class MircWineTest : public QObject
-{
+class MircWineTest : public QObject {
     Q_OBJECT
 
 private slots:

@@ -34,8 +34,7 @@ QStringList describe(const QVector<OutlineEntry>& entries)
 
 } // namespace
 
-class TestOutline : public QObject
-{
+class TestOutline : public QObject {
     Q_OBJECT
 
 private slots:

@@ -1,6 +1,6 @@
 #include "KorvelResources.h"
-#include "editorwindow/MdiChildEditor.h"
 #include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QDockWidget>
 #include <QTest>
@@ -8,21 +8,20 @@
 
 namespace {
 
-const QString script = QStringLiteral(
-    "; tools\n"
-    "alias -l helper {\n"
-    "  echo -a hi\n"
-    "}\n"
-    "alias shout echo -a $upper($1-)\n"
-    "dialog -l setup {\n"
-    "  title \"Setup\"\n"
-    "}\n"
-    "dialog about {\n"
-    "}\n"
-    "on *:TEXT:hello:#:{\n"
-    "  msg # hi\n"
-    "}\n"
-    "on 1:JOIN:#:echo -a joined\n");
+const QString script = QStringLiteral("; tools\n"
+                                      "alias -l helper {\n"
+                                      "  echo -a hi\n"
+                                      "}\n"
+                                      "alias shout echo -a $upper($1-)\n"
+                                      "dialog -l setup {\n"
+                                      "  title \"Setup\"\n"
+                                      "}\n"
+                                      "dialog about {\n"
+                                      "}\n"
+                                      "on *:TEXT:hello:#:{\n"
+                                      "  msg # hi\n"
+                                      "}\n"
+                                      "on 1:JOIN:#:echo -a joined\n");
 
 // The tree as indented lines, children two spaces deeper than their parent.
 void describe(const QTreeWidgetItem* item, int depth, QStringList& out)
@@ -77,8 +76,7 @@ struct Window {
 
 } // namespace
 
-class TestOutlineDock : public QObject
-{
+class TestOutlineDock : public QObject {
     Q_OBJECT
 
 private slots:
@@ -88,31 +86,32 @@ private slots:
     {
         Window w(script);
         w.win.updateObjTree();
-        QCOMPARE(w.shown(), (QStringList{
-                                "Aliases",
-                                "  Local",
-                                "    helper",
-                                "      Line: 2",
-                                "      Multi-Line: true",
-                                "  Global",
-                                "    shout",
-                                "      Line: 5",
-                                "      Multi-Line: false",
-                                "Dialogs",
-                                "  Local",
-                                "    setup",
-                                "      Line: 6",
-                                "  Global",
-                                "    about",
-                                "      Line: 9",
-                                "On Events",
-                                "  text : hello",
-                                "    Line: 11",
-                                "    Multi-Line: true",
-                                "  join",
-                                "    Line: 14",
-                                "    Multi-Line: false",
-                            }));
+        QCOMPARE(w.shown(),
+                 (QStringList{
+                     "Aliases",
+                     "  Local",
+                     "    helper",
+                     "      Line: 2",
+                     "      Multi-Line: true",
+                     "  Global",
+                     "    shout",
+                     "      Line: 5",
+                     "      Multi-Line: false",
+                     "Dialogs",
+                     "  Local",
+                     "    setup",
+                     "      Line: 6",
+                     "  Global",
+                     "    about",
+                     "      Line: 9",
+                     "On Events",
+                     "  text : hello",
+                     "    Line: 11",
+                     "    Multi-Line: true",
+                     "  join",
+                     "    Line: 14",
+                     "    Multi-Line: false",
+                 }));
     }
 
     void followsEditsAfterAPause()
@@ -120,14 +119,14 @@ private slots:
         Window w(script);
         w.win.updateObjTree();
         QTextCursor cursor(w.win.getEditor()->document());
-        cursor.insertText(QStringLiteral("alias first {\n}\n"));   // every line moves down two
+        cursor.insertText(QStringLiteral("alias first {\n}\n")); // every line moves down two
         QTRY_VERIFY(w.item({"Aliases", "Global", "first"}) != nullptr);
         QCOMPARE(w.item({"Aliases", "Global", "shout"})->child(0)->text(0), QStringLiteral("Line: 7"));
         // Removing components removes their entries.
         w.win.getEditor()->setPlainText(QStringLiteral("alias only echo"));
-        QTRY_COMPARE(w.shown(), (QStringList{"Aliases", "  Local", "  Global", "    only", "      Line: 1",
-                                             "      Multi-Line: false", "Dialogs", "  Local", "  Global",
-                                             "On Events"}));
+        QTRY_COMPARE(w.shown(),
+                     (QStringList{"Aliases", "  Local", "  Global", "    only", "      Line: 1",
+                                  "      Multi-Line: false", "Dialogs", "  Local", "  Global", "On Events"}));
     }
 
     void hiddenDockIsNotRebuiltUntilShown()
@@ -147,7 +146,7 @@ private slots:
     void clickingMovesTheCaretOnlyForEntries_data()
     {
         QTest::addColumn<QStringList>("path");
-        QTest::addColumn<int>("line");   // 0: the caret stays on line 3
+        QTest::addColumn<int>("line"); // 0: the caret stays on line 3
         QTest::newRow("alias entry") << QStringList{"Aliases", "Global", "shout"} << 5;
         QTest::newRow("event entry") << QStringList{"On Events", "join"} << 14;
         QTest::newRow("dialog entry") << QStringList{"Dialogs", "Local", "setup"} << 6;

@@ -4,12 +4,11 @@
 // is drawn at: a folder path and the space-separated file names in it.
 // Written down independently of the icon generator, so that a picture missing
 // from the generator's table, or a path spelt differently, shows up here.
-struct ExpectedIconFolder
-{
-    const char *folder;
+struct ExpectedIconFolder {
+    const char* folder;
     int width;
     int height;
-    const char *files;
+    const char* files;
 };
 
 extern const ExpectedIconFolder expectedIconFolders[];

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QRegularExpression>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -25,8 +25,7 @@ QMap<QString, QSize> expectedIconPaths()
 
 } // namespace
 
-class TestResources : public QObject
-{
+class TestResources : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();

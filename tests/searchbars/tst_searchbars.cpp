@@ -1,8 +1,8 @@
 #include "KorvelResources.h"
-#include "editor/LineEditBtn.h"
-#include "editorwindow/MdiChildEditor.h"
-#include "editor/MslTextEditor.h"
 #include "PopupMenuAnswer.h"
+#include "editor/LineEditBtn.h"
+#include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 #include "editorwindow/SearchModes.h"
 
 #include <QDockWidget>
@@ -72,8 +72,7 @@ struct Window {
 
 } // namespace
 
-class TestSearchBars : public QObject
-{
+class TestSearchBars : public QObject {
     Q_OBJECT
 
 private slots:
@@ -93,8 +92,8 @@ private slots:
         const int words = int(SearchMode::WholeWords);
         const int ident = int(SearchMode::Identifier);
 
-        QTest::newRow("plain ignores case") << echo << plain << "Echo"
-                                            << QStringList{"1:0:echo", "1:8:Echo", "2:10:ECHO"};
+        QTest::newRow("plain ignores case")
+            << echo << plain << "Echo" << QStringList{"1:0:echo", "1:8:Echo", "2:10:ECHO"};
         QTest::newRow("case-sensitive") << echo << cased << "Echo" << QStringList{"1:8:Echo"};
         QTest::newRow("case-sensitive, no such case") << "echo a" << cased << "Echo" << QStringList{};
         QTest::newRow("regex is case-sensitive by default") << "echo a" << regex << "ECHO" << QStringList{};
@@ -103,19 +102,18 @@ private slots:
         QTest::newRow("regex greedy") << "a1b a2b" << regex << "/a.*b/" << QStringList{"1:0:a1b a2b"};
         QTest::newRow("regex U flag") << "a1b a2b" << regex << "/a.*b/U" << QStringList{"1:0:a1b", "1:4:a2b"};
         QTest::newRow("regex both flags") << "A1B a2b" << regex << "/a.*b/iU" << QStringList{"1:0:A1B", "1:4:a2b"};
-        QTest::newRow("regex escaped dollar") << "alias x var %n = $calc(1)" << regex << "/\\$CALC/i"
-                                              << QStringList{"1:17:$calc"};
+        QTest::newRow("regex escaped dollar")
+            << "alias x var %n = $calc(1)" << regex << "/\\$CALC/i" << QStringList{"1:17:$calc"};
         QTest::newRow("regex bare pattern keeps slashes") << "a/b" << regex << "a/b" << QStringList{"1:0:a/b"};
         QTest::newRow("regex whole words only") << "echo" << regex << "ech" << QStringList{};
-        QTest::newRow("regex that matches nothing anywhere") << "aaa xx b" << regex << "/x*/"
-                                                             << QStringList{"1:4:xx"};
+        QTest::newRow("regex that matches nothing anywhere") << "aaa xx b" << regex << "/x*/" << QStringList{"1:4:xx"};
         QTest::newRow("regex of anchors only") << "a\nb" << regex << "^" << QStringList{};
         QTest::newRow("invalid regex") << "a(b" << regex << "/a(/" << QStringList{};
         QTest::newRow("whole words") << "echo cho cho2 $cho" << words << "cho" << QStringList{"1:5:cho", "1:15:cho"};
-        QTest::newRow("identifier without $") << "alias x echo $nick $nickname nick" << ident << "nick"
-                                              << QStringList{"1:13:$nick"};
-        QTest::newRow("identifier with $") << "alias x echo $NICK $nickname" << ident << "$nick"
-                                           << QStringList{"1:13:$NICK"};
+        QTest::newRow("identifier without $")
+            << "alias x echo $nick $nickname nick" << ident << "nick" << QStringList{"1:13:$nick"};
+        QTest::newRow("identifier with $")
+            << "alias x echo $NICK $nickname" << ident << "$nick" << QStringList{"1:13:$NICK"};
         QTest::newRow("identifier in a comment") << "; $nick" << ident << "nick" << QStringList{};
         QTest::newRow("empty text") << echo << plain << "" << QStringList{};
     }
@@ -158,7 +156,7 @@ private slots:
         QCOMPARE(w.editor()->textCursor().selectionStart(), 0);
         w.win.search_next();
         QCOMPARE(w.editor()->textCursor().selectionStart(), 7);
-        w.win.search_next();   // no wrap-around: the last match stays selected
+        w.win.search_next(); // no wrap-around: the last match stays selected
         QCOMPARE(w.editor()->textCursor().selectionStart(), 7);
         QCOMPARE(w.selection(), QStringLiteral("echo"));
         w.win.search_prev();
@@ -211,9 +209,18 @@ private slots:
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QString>("result");
-        QTest::newRow("replacement holds the text") << "a a\na" << "a" << "aa" << "aa aa\naa";
-        QTest::newRow("to nothing") << "xaxbx" << "x" << "" << "ab";
-        QTest::newRow("no match") << "abc" << "z" << "y" << "abc";
+        QTest::newRow("replacement holds the text") << "a a\na"
+                                                    << "a"
+                                                    << "aa"
+                                                    << "aa aa\naa";
+        QTest::newRow("to nothing") << "xaxbx"
+                                    << "x"
+                                    << ""
+                                    << "ab";
+        QTest::newRow("no match") << "abc"
+                                  << "z"
+                                  << "y"
+                                  << "abc";
     }
 
     void replaceAll()
@@ -249,7 +256,7 @@ private slots:
         Window w(QStringLiteral("cat cat cat"));
         w.searchBox()->setText(QStringLiteral("cat"));
         w.replaceBox()->setText(QStringLiteral("dog"));
-        w.win.search_replace();   // nothing selected yet: only finds the first
+        w.win.search_replace(); // nothing selected yet: only finds the first
         QCOMPARE(w.editor()->toPlainText(), QStringLiteral("cat cat cat"));
         w.win.search_replace();
         QCOMPARE(w.editor()->toPlainText(), QStringLiteral("dog cat cat"));
@@ -261,7 +268,7 @@ private slots:
         QTest::addColumn<bool>("offset");
         QTest::addColumn<QString>("number");
         QTest::addColumn<bool>("pressReturn");
-        QTest::addColumn<int>("caret");   // -1: where it was (end of line 2)
+        QTest::addColumn<int>("caret"); // -1: where it was (end of line 2)
 
         // Lines start at 0, 6, 12, 18; the document ends at 22.
         QTest::newRow("line") << false << "3" << true << 12;

@@ -10,11 +10,9 @@
 // A link to mIRC instances that live in the test itself: each answers and
 // applies commands like the fake mIRC program, and texts longer than the
 // shared memory allows are refused as the real link refuses them.
-class FakeMircLink : public MircLink
-{
+class FakeMircLink : public MircLink {
 public:
-    struct Instance
-    {
+    struct Instance {
         MircWindowHandle window;
         FakeMircState state;
     };
@@ -78,8 +76,5 @@ public:
     }
 
 private:
-    static bool fits(const QString& text)
-    {
-        return std::size_t(text.size()) <= MircSharedMemoryLayout::maxTextLength;
-    }
+    static bool fits(const QString& text) { return std::size_t(text.size()) <= MircSharedMemoryLayout::maxTextLength; }
 };

@@ -16,8 +16,7 @@
 // (wine-session.sh sets KORVEL_WINE, WINEPREFIX and DISPLAY), each with its
 // state and command log in a temporary folder. They are killed with this
 // object.
-class FakeMircProcesses
-{
+class FakeMircProcesses {
 public:
     explicit FakeMircProcesses(QString fakeProgram)
         : program(std::move(fakeProgram))

@@ -11,8 +11,7 @@
 
 // What a popup menu showed: one row per entry, a submenu's entries named
 // "Submenu/Entry", separators left out.
-struct MenuEntryState
-{
+struct MenuEntryState {
     QString path;
     bool checkable = false;
     bool checked = false;
@@ -21,8 +20,8 @@ struct MenuEntryState
 
 namespace MenuProbe {
 
-inline void collect(QMenu* menu, const QString& prefix, QList<MenuEntryState>& entries,
-                    const QString& choose, QAction*& chosen)
+inline void collect(QMenu* menu, const QString& prefix, QList<MenuEntryState>& entries, const QString& choose,
+                    QAction*& chosen)
 {
     for (QAction* action : menu->actions()) {
         if (action->isSeparator())

@@ -18,14 +18,13 @@
 // they have been answered. A modal window nobody expected is rejected (and
 // recorded), so a wrong prompt fails a test instead of hanging it. Modal
 // windows run their own event loop, so they are looked for from a timer.
-class ModalAnswers : public QObject
-{
+class ModalAnswers : public QObject {
 public:
     using Answer = std::function<void(QWidget*)>;
 
     struct Shown {
         QString title;
-        QString text;   // a file dialog's name filters
+        QString text; // a file dialog's name filters
         QMessageBox::StandardButtons buttons;
     };
     QList<Shown> shown;

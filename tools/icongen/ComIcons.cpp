@@ -10,7 +10,7 @@ namespace Icons {
 
 using namespace Shapes;
 
-void letterTile(QPainter &p, const IconStyle &s)
+void letterTile(QPainter& p, const IconStyle& s)
 {
     const QString text = QString::fromLatin1(s.text);
     tile(p, QRectF(0.5, 0.5, 15, 15), QColor(s.accent));
@@ -18,7 +18,7 @@ void letterTile(QPainter &p, const IconStyle &s)
     glyph(p, QRectF(0.5, 0.5, 15, 15), text, Qt::white, size, true);
 }
 
-void terminal(QPainter &p, const IconStyle &s)
+void terminal(QPainter& p, const IconStyle& s)
 {
     p.setPen(QPen(Palette::outline, 1.0));
     p.setBrush(QColor(s.accent));
@@ -29,12 +29,12 @@ void terminal(QPainter &p, const IconStyle &s)
     p.drawLine(QPointF(8, 11.5), QPointF(12.5, 11.5));
 }
 
-void explorerFolder(QPainter &p, const IconStyle &)
+void explorerFolder(QPainter& p, const IconStyle&)
 {
     folder(p, QRectF(0.5, 2.5, 15, 12), true);
 }
 
-void windowsPanes(QPainter &p, const IconStyle &s)
+void windowsPanes(QPainter& p, const IconStyle& s)
 {
     const QColor panes[] = {QColor(s.accent), Palette::green, Palette::blue, Palette::yellow};
     p.setPen(Qt::NoPen);
@@ -44,7 +44,7 @@ void windowsPanes(QPainter &p, const IconStyle &s)
     }
 }
 
-void envelope(QPainter &p, const IconStyle &s)
+void envelope(QPainter& p, const IconStyle& s)
 {
     p.setPen(QPen(QColor(s.accent).darker(160), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Palette::paper);
@@ -53,7 +53,7 @@ void envelope(QPainter &p, const IconStyle &s)
     p.drawPolygon(QPolygonF() << QPointF(0.5, 3.5) << QPointF(8, 9.5) << QPointF(15.5, 3.5));
 }
 
-void database(QPainter &p, const IconStyle &s)
+void database(QPainter& p, const IconStyle& s)
 {
     const QColor c(s.accent);
     p.setPen(QPen(c.darker(170), 1.0));
@@ -71,7 +71,7 @@ void database(QPainter &p, const IconStyle &s)
     p.drawArc(QRectF(2.5, 8.5, 11, 4), 180 * 16, 180 * 16);
 }
 
-void globe(QPainter &p, const IconStyle &s)
+void globe(QPainter& p, const IconStyle& s)
 {
     disc(p, QPointF(8, 8), 7, QColor(s.accent));
     p.setPen(QPen(Qt::white, 0.9));
@@ -83,13 +83,13 @@ void globe(QPainter &p, const IconStyle &s)
     p.drawLine(QPointF(2.2, 11.5), QPointF(13.8, 11.5));
 }
 
-void library(QPainter &p, const IconStyle &s)
+void library(QPainter& p, const IconStyle& s)
 {
     page(p, QRectF(1.5, 0.5, 11, 15));
     gear(p, QPointF(10, 10), 5.5, QColor(s.accent));
 }
 
-void cube(QPainter &p, const IconStyle &s)
+void cube(QPainter& p, const IconStyle& s)
 {
     const QColor c(s.accent);
     p.setPen(QPen(c.darker(180), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -101,13 +101,13 @@ void cube(QPainter &p, const IconStyle &s)
     p.drawPolygon(QPolygonF() << QPointF(14.5, 4.5) << QPointF(8, 8) << QPointF(8, 15) << QPointF(14.5, 11.5));
 }
 
-void musicNote(QPainter &p, const IconStyle &s)
+void musicNote(QPainter& p, const IconStyle& s)
 {
     disc(p, QPointF(8, 8), 7, QColor(s.accent));
     glyph(p, QRectF(0, 0, 16, 16), QString(QChar(0x266B)), Qt::white, 11, true);
 }
 
-void applicationWindow(QPainter &p, const IconStyle &s)
+void applicationWindow(QPainter& p, const IconStyle& s)
 {
     windowFrame(p, QRectF(0.5, 1.5, 15, 13), QColor(s.accent));
     gear(p, QPointF(8, 9.5), 4, Palette::grey);

@@ -12,7 +12,7 @@ using namespace Shapes;
 
 // Each toolbox picture is a miniature of the control it places.
 
-void pushButton(QPainter &p, const IconStyle &s)
+void pushButton(QPainter& p, const IconStyle& s)
 {
     p.setPen(QPen(Palette::outline, 1.0));
     QLinearGradient g(0, 4, 0, 12);
@@ -23,7 +23,7 @@ void pushButton(QPainter &p, const IconStyle &s)
     glyph(p, QRectF(0.5, 3.5, 15, 9), QStringLiteral("OK"), QColor(s.accent), 7, true);
 }
 
-void editBox(QPainter &p, const IconStyle &)
+void editBox(QPainter& p, const IconStyle&)
 {
     field(p, QRectF(0.5, 4.5, 15, 7));
     glyph(p, QRectF(1.5, 4.5, 8, 7), QStringLiteral("ab"), Palette::outline, 7, false);
@@ -31,7 +31,7 @@ void editBox(QPainter &p, const IconStyle &)
     p.drawLine(QPointF(10.5, 6), QPointF(10.5, 10));
 }
 
-void passwordBox(QPainter &p, const IconStyle &)
+void passwordBox(QPainter& p, const IconStyle&)
 {
     field(p, QRectF(0.5, 4.5, 15, 7));
     p.setPen(Qt::NoPen);
@@ -40,7 +40,7 @@ void passwordBox(QPainter &p, const IconStyle &)
         p.drawEllipse(QPointF(3 + i * 3.3, 8), 1.1, 1.1);
 }
 
-void richEditBox(QPainter &p, const IconStyle &)
+void richEditBox(QPainter& p, const IconStyle&)
 {
     field(p, QRectF(0.5, 1.5, 15, 13));
     const QColor lines[] = {Palette::red, Palette::outline, Palette::blue, Palette::green};
@@ -50,19 +50,19 @@ void richEditBox(QPainter &p, const IconStyle &)
     }
 }
 
-void label(QPainter &p, const IconStyle &s)
+void label(QPainter& p, const IconStyle& s)
 {
     glyph(p, QRectF(0, 0, 16, 16), QStringLiteral("Ab"), QColor(s.accent), 10, true);
 }
 
-void hyperlink(QPainter &p, const IconStyle &s)
+void hyperlink(QPainter& p, const IconStyle& s)
 {
     glyph(p, QRectF(0, -1, 16, 15), QStringLiteral("ab"), QColor(s.accent), 10, false);
     p.setPen(QPen(QColor(s.accent), 1.0));
     p.drawLine(QPointF(2.5, 12.5), QPointF(13.5, 12.5));
 }
 
-void comboBox(QPainter &p, const IconStyle &)
+void comboBox(QPainter& p, const IconStyle&)
 {
     field(p, QRectF(0.5, 4.5, 15, 7));
     p.setPen(QPen(Palette::outline, 1.0));
@@ -73,7 +73,7 @@ void comboBox(QPainter &p, const IconStyle &)
     p.drawLine(QPointF(2, 8), QPointF(7.5, 8));
 }
 
-static void listRows(QPainter &p, qreal textLeft)
+static void listRows(QPainter& p, qreal textLeft)
 {
     field(p, QRectF(0.5, 0.5, 15, 15));
     p.setPen(Qt::NoPen);
@@ -84,12 +84,12 @@ static void listRows(QPainter &p, qreal textLeft)
         p.drawLine(QPointF(textLeft, 3.5 + i * 4.5), QPointF(13, 3.5 + i * 4.5));
 }
 
-void listBox(QPainter &p, const IconStyle &)
+void listBox(QPainter& p, const IconStyle&)
 {
     listRows(p, 2.5);
 }
 
-void checkListBox(QPainter &p, const IconStyle &s)
+void checkListBox(QPainter& p, const IconStyle& s)
 {
     listRows(p, 7);
     for (int i = 0; i < 3; ++i) {
@@ -100,7 +100,7 @@ void checkListBox(QPainter &p, const IconStyle &s)
     tick(p, QRectF(2.5, 6.5, 3.5, 3), QColor(s.accent), 1.2);
 }
 
-void checkBox(QPainter &p, const IconStyle &s)
+void checkBox(QPainter& p, const IconStyle& s)
 {
     p.setPen(QPen(Palette::outline, 1.0));
     p.setBrush(Qt::white);
@@ -108,7 +108,7 @@ void checkBox(QPainter &p, const IconStyle &s)
     tick(p, QRectF(4.5, 5, 7, 6), QColor(s.accent), 2.0);
 }
 
-void radioListBox(QPainter &p, const IconStyle &s)
+void radioListBox(QPainter& p, const IconStyle& s)
 {
     listRows(p, 7);
     for (int i = 0; i < 3; ++i) {
@@ -121,7 +121,7 @@ void radioListBox(QPainter &p, const IconStyle &s)
     p.drawEllipse(QPointF(4, 8), 0.9, 0.9);
 }
 
-void radioButton(QPainter &p, const IconStyle &s)
+void radioButton(QPainter& p, const IconStyle& s)
 {
     p.setPen(QPen(Palette::outline, 1.0));
     p.setBrush(Qt::white);
@@ -129,7 +129,7 @@ void radioButton(QPainter &p, const IconStyle &s)
     disc(p, QPointF(8, 8), 2.6, QColor(s.accent));
 }
 
-void imageIcon(QPainter &p, const IconStyle &)
+void imageIcon(QPainter& p, const IconStyle&)
 {
     p.setPen(QPen(Palette::outline, 1.0));
     p.setBrush(QColor(170, 214, 250));
@@ -142,16 +142,16 @@ void imageIcon(QPainter &p, const IconStyle &)
                               << QPointF(15, 13));
 }
 
-void groupBox(QPainter &p, const IconStyle &s)
+void groupBox(QPainter& p, const IconStyle& s)
 {
     p.setPen(QPen(Palette::grey, 1.0));
     p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF() << QPointF(3.5, 4.5) << QPointF(1.5, 4.5) << QPointF(1.5, 14.5)
-                               << QPointF(14.5, 14.5) << QPointF(14.5, 4.5) << QPointF(11.5, 4.5));
+    p.drawPolyline(QPolygonF() << QPointF(3.5, 4.5) << QPointF(1.5, 4.5) << QPointF(1.5, 14.5) << QPointF(14.5, 14.5)
+                               << QPointF(14.5, 4.5) << QPointF(11.5, 4.5));
     glyph(p, QRectF(3, 0, 9, 9), QStringLiteral("ab"), QColor(s.accent), 7, true);
 }
 
-void tabControl(QPainter &p, const IconStyle &s)
+void tabControl(QPainter& p, const IconStyle& s)
 {
     p.setPen(QPen(Palette::outline, 1.0));
     p.setBrush(Palette::lightGrey);
@@ -164,7 +164,7 @@ void tabControl(QPainter &p, const IconStyle &s)
     p.drawLine(QPointF(1, 5.5), QPointF(6, 5.5));
 }
 
-void tabPage(QPainter &p, const IconStyle &s)
+void tabPage(QPainter& p, const IconStyle& s)
 {
     p.setPen(QPen(Palette::outline, 1.0));
     p.setBrush(QColor(s.accent).lighter(170));
@@ -174,7 +174,7 @@ void tabPage(QPainter &p, const IconStyle &s)
     pageLines(p, QRectF(2.5, 8, 10, 5), 2, Palette::paperLine);
 }
 
-static void scrollBar(QPainter &p, bool vertical)
+static void scrollBar(QPainter& p, bool vertical)
 {
     p.save();
     if (!vertical) {
@@ -191,17 +191,17 @@ static void scrollBar(QPainter &p, bool vertical)
     p.restore();
 }
 
-void verticalScrollBar(QPainter &p, const IconStyle &)
+void verticalScrollBar(QPainter& p, const IconStyle&)
 {
     scrollBar(p, true);
 }
 
-void horizontalScrollBar(QPainter &p, const IconStyle &)
+void horizontalScrollBar(QPainter& p, const IconStyle&)
 {
     scrollBar(p, false);
 }
 
-void alignToGrid(QPainter &p, const IconStyle &s)
+void alignToGrid(QPainter& p, const IconStyle& s)
 {
     grid(p, QRectF(0.5, 0.5, 15, 15), 5, Palette::lightGrey.darker(115));
     // A control snapped onto the grid lines.
@@ -210,11 +210,11 @@ void alignToGrid(QPainter &p, const IconStyle &s)
     p.drawRect(QRectF(5.5, 5.5, 5, 5));
     p.setPen(Qt::NoPen);
     p.setBrush(Palette::red);
-    for (const QPointF &corner : {QPointF(5.5, 5.5), QPointF(10.5, 5.5), QPointF(5.5, 10.5), QPointF(10.5, 10.5)})
+    for (const QPointF& corner : {QPointF(5.5, 5.5), QPointF(10.5, 5.5), QPointF(5.5, 10.5), QPointF(10.5, 10.5)})
         p.drawEllipse(corner, 1.2, 1.2);
 }
 
-void showGrid(QPainter &p, const IconStyle &s)
+void showGrid(QPainter& p, const IconStyle& s)
 {
     p.setPen(QPen(Palette::outline, 1.0));
     p.setBrush(Qt::white);
@@ -222,20 +222,20 @@ void showGrid(QPainter &p, const IconStyle &s)
     grid(p, QRectF(0.5, 0.5, 15, 15), 3, QColor(s.accent));
 }
 
-void gridPlus(QPainter &p, const IconStyle &s)
+void gridPlus(QPainter& p, const IconStyle& s)
 {
     grid(p, QRectF(0.5, 0.5, 12, 12), 4, QColor(s.accent));
     plusBadge(p);
 }
 
-void gridMinus(QPainter &p, const IconStyle &s)
+void gridMinus(QPainter& p, const IconStyle& s)
 {
     grid(p, QRectF(0.5, 0.5, 12, 12), 4, QColor(s.accent));
     disc(p, QPointF(11.5, 11.5), 4.0, Palette::red);
     minus(p, QPointF(11.5, 11.5), 2.3, Qt::white, 1.6);
 }
 
-void selection(QPainter &p, const IconStyle &s)
+void selection(QPainter& p, const IconStyle& s)
 {
     p.setPen(QPen(QColor(s.accent), 1.0, Qt::DashLine));
     p.setBrush(Qt::NoBrush);
@@ -255,7 +255,7 @@ void selection(QPainter &p, const IconStyle &s)
     p.drawPath(pointer);
 }
 
-void generateCode(QPainter &p, const IconStyle &s)
+void generateCode(QPainter& p, const IconStyle& s)
 {
     page(p, QRectF(0.5, 0.5, 11, 15));
     pageLines(p, QRectF(2.5, 5, 6, 8), 4, Palette::paperLine);
@@ -274,7 +274,7 @@ void generateCode(QPainter &p, const IconStyle &s)
     p.drawPath(bolt);
 }
 
-void ruler(QPainter &p, const IconStyle &s)
+void ruler(QPainter& p, const IconStyle& s)
 {
     p.save();
     p.translate(8, 8);

@@ -12,18 +12,18 @@ using namespace Shapes;
 
 static const QRectF pageRect(2.5, 0.5, 11, 15);
 
-void blankPage(QPainter &p, const IconStyle &)
+void blankPage(QPainter& p, const IconStyle&)
 {
     page(p, pageRect);
 }
 
-void textPage(QPainter &p, const IconStyle &)
+void textPage(QPainter& p, const IconStyle&)
 {
     page(p, pageRect);
     pageLines(p, QRectF(4.5, 6, 7, 8), 4, Palette::paperLine);
 }
 
-void scriptPage(QPainter &p, const IconStyle &s)
+void scriptPage(QPainter& p, const IconStyle& s)
 {
     page(p, pageRect);
     pageLines(p, QRectF(4.5, 6, 7, 8), 4, Palette::paperLine);
@@ -31,28 +31,28 @@ void scriptPage(QPainter &p, const IconStyle &s)
     glyph(p, QRectF(4, 4, 12, 12), QStringLiteral("$"), QColor(s.accent), 11, true);
 }
 
-void readOnlyPage(QPainter &p, const IconStyle &)
+void readOnlyPage(QPainter& p, const IconStyle&)
 {
     page(p, QRectF(1.5, 0.5, 11, 15));
     pageLines(p, QRectF(3.5, 5, 7, 6), 3, Palette::paperLine);
     lock(p, QPointF(7.5, 5.5), 1.0);
 }
 
-void newPage(QPainter &p, const IconStyle &)
+void newPage(QPainter& p, const IconStyle&)
 {
     page(p, QRectF(1.5, 0.5, 11, 15));
     pageLines(p, QRectF(3.5, 5, 7, 4), 2, Palette::paperLine);
     plusBadge(p);
 }
 
-void closePage(QPainter &p, const IconStyle &)
+void closePage(QPainter& p, const IconStyle&)
 {
     page(p, QRectF(1.5, 0.5, 11, 15));
     pageLines(p, QRectF(3.5, 5, 7, 4), 2, Palette::paperLine);
     crossBadge(p);
 }
 
-void openFolder(QPainter &p, const IconStyle &)
+void openFolder(QPainter& p, const IconStyle&)
 {
     folder(p, QRectF(0.5, 4.5, 14, 10), false);
     p.save();
@@ -61,37 +61,35 @@ void openFolder(QPainter &p, const IconStyle &)
     p.restore();
     p.setPen(QPen(Palette::folderDark, 1.0));
     p.setBrush(Palette::folder);
-    p.drawPolygon(QPolygonF() << QPointF(0.5, 14.5) << QPointF(2.5, 8.5) << QPointF(15.5, 8.5)
-                              << QPointF(14.5, 14.5));
+    p.drawPolygon(QPolygonF() << QPointF(0.5, 14.5) << QPointF(2.5, 8.5) << QPointF(15.5, 8.5) << QPointF(14.5, 14.5));
 }
 
-void save(QPainter &p, const IconStyle &s)
+void save(QPainter& p, const IconStyle& s)
 {
     floppy(p, QRectF(1.5, 1.5, 13, 13), QColor(s.accent));
 }
 
-void saveAll(QPainter &p, const IconStyle &s)
+void saveAll(QPainter& p, const IconStyle& s)
 {
     floppy(p, QRectF(0.5, 0.5, 10, 10), QColor(s.accent).lighter(125));
     floppy(p, QRectF(5.5, 5.5, 10, 10), QColor(s.accent));
 }
 
-void exitDoor(QPainter &p, const IconStyle &s)
+void exitDoor(QPainter& p, const IconStyle& s)
 {
     // An open door with an arrow leaving through it.
     p.setPen(QPen(Palette::outline, 1.0));
     p.setBrush(Palette::lightGrey);
     p.drawRect(QRectF(1.5, 1.5, 8, 13));
     p.setBrush(QColor(150, 96, 52));
-    p.drawPolygon(QPolygonF() << QPointF(1.5, 1.5) << QPointF(6.5, 3.5) << QPointF(6.5, 15.5)
-                              << QPointF(1.5, 14.5));
+    p.drawPolygon(QPolygonF() << QPointF(1.5, 1.5) << QPointF(6.5, 3.5) << QPointF(6.5, 15.5) << QPointF(1.5, 14.5));
     p.setPen(Qt::NoPen);
     p.setBrush(Palette::yellow);
     p.drawEllipse(QPointF(5.3, 9), 0.8, 0.8);
     arrow(p, QPointF(7.5, 8), QPointF(15.5, 8), QColor(s.accent), 2.2);
 }
 
-void dialogWindow(QPainter &p, const IconStyle &s)
+void dialogWindow(QPainter& p, const IconStyle& s)
 {
     windowFrame(p, QRectF(0.5, 1.5, 15, 13), QColor(s.accent));
     // Two buttons at the foot: the shape of a dialog rather than a document.
@@ -104,13 +102,13 @@ void dialogWindow(QPainter &p, const IconStyle &s)
     field(p, QRectF(2.5, 6.5, 11, 2));
 }
 
-void dialogCode(QPainter &p, const IconStyle &s)
+void dialogCode(QPainter& p, const IconStyle& s)
 {
     windowFrame(p, QRectF(0.5, 1.5, 15, 13), QColor(s.accent));
     glyph(p, QRectF(0, 4, 16, 11), QStringLiteral("{ }"), QColor(s.accent).darker(140), 9, true);
 }
 
-void pictureWindow(QPainter &p, const IconStyle &s)
+void pictureWindow(QPainter& p, const IconStyle& s)
 {
     windowFrame(p, QRectF(0.5, 1.5, 15, 13), QColor(s.accent));
     p.setPen(Qt::NoPen);
@@ -126,12 +124,12 @@ void pictureWindow(QPainter &p, const IconStyle &s)
     p.drawRect(QRectF(0.5, 1.5, 15, 13));
 }
 
-void plainWindow(QPainter &p, const IconStyle &s)
+void plainWindow(QPainter& p, const IconStyle& s)
 {
     windowFrame(p, QRectF(0.5, 1.5, 15, 13), QColor(s.accent));
 }
 
-void mircInstance(QPainter &p, const IconStyle &s)
+void mircInstance(QPainter& p, const IconStyle& s)
 {
     // A running client: a monitor with a green "connected" light.
     p.setPen(QPen(Palette::outline, 1.0));
@@ -146,7 +144,7 @@ void mircInstance(QPainter &p, const IconStyle &s)
     glyph(p, QRectF(2.5, 3, 11, 7), QStringLiteral("m"), Qt::white, 7, true);
 }
 
-void syncArrows(QPainter &p, const IconStyle &s)
+void syncArrows(QPainter& p, const IconStyle& s)
 {
     // Two arrows chasing each other round a circle.
     const QColor c(s.accent);

@@ -10,17 +10,17 @@ namespace Icons {
 
 using namespace Shapes;
 
-void undo(QPainter &p, const IconStyle &s)
+void undo(QPainter& p, const IconStyle& s)
 {
     curvedArrow(p, false, QColor(s.accent));
 }
 
-void redo(QPainter &p, const IconStyle &s)
+void redo(QPainter& p, const IconStyle& s)
 {
     curvedArrow(p, true, QColor(s.accent));
 }
 
-void cut(QPainter &p, const IconStyle &s)
+void cut(QPainter& p, const IconStyle& s)
 {
     // Scissors, points up, handles down.
     p.setPen(QPen(Palette::grey.darker(130), 1.6, Qt::SolidLine, Qt::RoundCap));
@@ -35,7 +35,7 @@ void cut(QPainter &p, const IconStyle &s)
     p.drawEllipse(QPointF(8, 5.6), 0.9, 0.9);
 }
 
-void copy(QPainter &p, const IconStyle &)
+void copy(QPainter& p, const IconStyle&)
 {
     page(p, QRectF(0.5, 0.5, 9, 11));
     pageLines(p, QRectF(2, 4, 5, 6), 3, Palette::paperLine);
@@ -43,7 +43,7 @@ void copy(QPainter &p, const IconStyle &)
     pageLines(p, QRectF(7, 8, 6, 6), 3, Palette::blue);
 }
 
-void paste(QPainter &p, const IconStyle &s)
+void paste(QPainter& p, const IconStyle& s)
 {
     // A clipboard with a sheet on it.
     p.setPen(QPen(QColor(s.accent).darker(150), 1.0));
@@ -55,31 +55,30 @@ void paste(QPainter &p, const IconStyle &s)
     pageLines(p, QRectF(8, 10, 6, 5), 3, Palette::blue);
 }
 
-void erase(QPainter &p, const IconStyle &s)
+void erase(QPainter& p, const IconStyle& s)
 {
     cross(p, QPointF(8, 8), 5.0, QColor(s.accent).darker(140), 4.2);
     cross(p, QPointF(8, 8), 5.0, QColor(s.accent), 2.6);
 }
 
-void letter(QPainter &p, const IconStyle &s)
+void letter(QPainter& p, const IconStyle& s)
 {
     glyph(p, QRectF(0, 0, 16, 16), QString::fromLatin1(s.text), QColor(s.accent), 15, true);
 }
 
-void italicLetter(QPainter &p, const IconStyle &s)
+void italicLetter(QPainter& p, const IconStyle& s)
 {
-    glyph(p, QRectF(0, 0, 16, 16), QString::fromLatin1(s.text), QColor(s.accent), 15, true, true,
-          "DejaVu Serif");
+    glyph(p, QRectF(0, 0, 16, 16), QString::fromLatin1(s.text), QColor(s.accent), 15, true, true, "DejaVu Serif");
 }
 
-void underlinedLetter(QPainter &p, const IconStyle &s)
+void underlinedLetter(QPainter& p, const IconStyle& s)
 {
     glyph(p, QRectF(0, -1.5, 16, 15), QString::fromLatin1(s.text), QColor(s.accent), 13, true);
     p.setPen(QPen(Palette::outline, 1.6, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(3, 14.5), QPointF(13, 14.5));
 }
 
-void reverseColours(QPainter &p, const IconStyle &s)
+void reverseColours(QPainter& p, const IconStyle& s)
 {
     // Foreground and background swapped: a dark square with a light letter.
     p.setPen(QPen(Palette::outline, 1.0));
@@ -88,7 +87,7 @@ void reverseColours(QPainter &p, const IconStyle &s)
     glyph(p, QRectF(1.5, 1.5, 13, 13), QString::fromLatin1(s.text), Qt::white, 12, true);
 }
 
-void colourLetter(QPainter &p, const IconStyle &)
+void colourLetter(QPainter& p, const IconStyle&)
 {
     glyph(p, QRectF(0, -2.5, 16, 14), QStringLiteral("A"), Palette::outline, 12, true);
     const QColor bands[] = {Palette::red, Palette::yellow, Palette::green, Palette::blue};
@@ -99,7 +98,7 @@ void colourLetter(QPainter &p, const IconStyle &)
     }
 }
 
-void plainText(QPainter &p, const IconStyle &s)
+void plainText(QPainter& p, const IconStyle& s)
 {
     // A letter with its formatting struck off.
     glyph(p, QRectF(0, 0, 16, 16), QStringLiteral("T"), Palette::grey.darker(120), 14, false);
@@ -107,10 +106,9 @@ void plainText(QPainter &p, const IconStyle &s)
     p.drawLine(QPointF(2.5, 13.5), QPointF(13.5, 2.5));
 }
 
-void bracketCheck(QPainter &p, const IconStyle &s)
+void bracketCheck(QPainter& p, const IconStyle& s)
 {
-    glyph(p, QRectF(-2, -2, 16, 16), QStringLiteral("{}"), Palette::outline, 12, true, false,
-          "DejaVu Sans Mono");
+    glyph(p, QRectF(-2, -2, 16, 16), QStringLiteral("{}"), Palette::outline, 12, true, false, "DejaVu Sans Mono");
     tick(p, QRectF(7.5, 8.5, 7.5, 6), QColor(s.accent).darker(140), 3.4);
     tick(p, QRectF(7.5, 8.5, 7.5, 6), QColor(s.accent), 2.0);
 }

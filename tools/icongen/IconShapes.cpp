@@ -9,15 +9,21 @@
 
 namespace Shapes {
 
-QColor darker(const QColor &c, int factor) { return c.darker(factor); }
-QColor lighter(const QColor &c, int factor) { return c.lighter(factor); }
+QColor darker(const QColor& c, int factor)
+{
+    return c.darker(factor);
+}
+QColor lighter(const QColor& c, int factor)
+{
+    return c.lighter(factor);
+}
 
-static QPen outlinePen(const QColor &c, qreal width = 1.0)
+static QPen outlinePen(const QColor& c, qreal width = 1.0)
 {
     return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void page(QPainter &p, const QRectF &r)
+void page(QPainter& p, const QRectF& r)
 {
     const qreal fold = qMin(r.width(), r.height()) * 0.32;
     QPainterPath body;
@@ -38,7 +44,7 @@ void page(QPainter &p, const QRectF &r)
     p.drawPath(corner);
 }
 
-void pageLines(QPainter &p, const QRectF &r, int count, const QColor &c)
+void pageLines(QPainter& p, const QRectF& r, int count, const QColor& c)
 {
     p.setPen(QPen(c, 1.0));
     const qreal step = r.height() / qMax(1, count);
@@ -50,7 +56,7 @@ void pageLines(QPainter &p, const QRectF &r, int count, const QColor &c)
     }
 }
 
-void folder(QPainter &p, const QRectF &r, bool open)
+void folder(QPainter& p, const QRectF& r, bool open)
 {
     p.setPen(outlinePen(Palette::folderDark));
     p.setBrush(Palette::folderDark.lighter(130));
@@ -74,7 +80,7 @@ void folder(QPainter &p, const QRectF &r, bool open)
     }
 }
 
-void floppy(QPainter &p, const QRectF &r, const QColor &body)
+void floppy(QPainter& p, const QRectF& r, const QColor& body)
 {
     p.setPen(outlinePen(darker(body, 170)));
     p.setBrush(body);
@@ -98,7 +104,7 @@ void floppy(QPainter &p, const QRectF &r, const QColor &body)
     p.drawLine(QPointF(r.left() + 3, r.top() + r.height() * 0.68), QPointF(r.right() - 3, r.top() + r.height() * 0.68));
 }
 
-void disc(QPainter &p, const QPointF &centre, qreal radius, const QColor &fill)
+void disc(QPainter& p, const QPointF& centre, qreal radius, const QColor& fill)
 {
     p.setPen(outlinePen(darker(fill, 160)));
     QRadialGradient g(centre - QPointF(radius * 0.4, radius * 0.4), radius * 1.6);
@@ -108,27 +114,27 @@ void disc(QPainter &p, const QPointF &centre, qreal radius, const QColor &fill)
     p.drawEllipse(centre, radius, radius);
 }
 
-void plus(QPainter &p, const QPointF &c, qreal half, const QColor &colour, qreal width)
+void plus(QPainter& p, const QPointF& c, qreal half, const QColor& colour, qreal width)
 {
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(c.x() - half, c.y()), QPointF(c.x() + half, c.y()));
     p.drawLine(QPointF(c.x(), c.y() - half), QPointF(c.x(), c.y() + half));
 }
 
-void minus(QPainter &p, const QPointF &c, qreal half, const QColor &colour, qreal width)
+void minus(QPainter& p, const QPointF& c, qreal half, const QColor& colour, qreal width)
 {
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(c.x() - half, c.y()), QPointF(c.x() + half, c.y()));
 }
 
-void cross(QPainter &p, const QPointF &c, qreal half, const QColor &colour, qreal width)
+void cross(QPainter& p, const QPointF& c, qreal half, const QColor& colour, qreal width)
 {
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(c + QPointF(-half, -half), c + QPointF(half, half));
     p.drawLine(c + QPointF(-half, half), c + QPointF(half, -half));
 }
 
-void tick(QPainter &p, const QRectF &r, const QColor &c, qreal width)
+void tick(QPainter& p, const QRectF& r, const QColor& c, qreal width)
 {
     p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -138,20 +144,20 @@ void tick(QPainter &p, const QRectF &r, const QColor &c, qreal width)
     p.drawPolyline(line);
 }
 
-void plusBadge(QPainter &p)
+void plusBadge(QPainter& p)
 {
     disc(p, QPointF(11.5, 11.5), 4.0, Palette::green);
     plus(p, QPointF(11.5, 11.5), 2.3, Qt::white, 1.6);
 }
 
-void crossBadge(QPainter &p)
+void crossBadge(QPainter& p)
 {
     disc(p, QPointF(11.5, 11.5), 4.0, Palette::red);
     cross(p, QPointF(11.5, 11.5), 1.7, Qt::white, 1.5);
 }
 
-void glyph(QPainter &p, const QRectF &r, const QString &text, const QColor &c, qreal pixelSize, bool bold,
-           bool italic, const char *family)
+void glyph(QPainter& p, const QRectF& r, const QString& text, const QColor& c, qreal pixelSize, bool bold, bool italic,
+           const char* family)
 {
     QFont font(QString::fromLatin1(family));
     font.setPixelSize(qRound(pixelSize));
@@ -163,7 +169,7 @@ void glyph(QPainter &p, const QRectF &r, const QString &text, const QColor &c, q
     p.drawText(r, Qt::AlignCenter, text);
 }
 
-void tile(QPainter &p, const QRectF &r, const QColor &fill)
+void tile(QPainter& p, const QRectF& r, const QColor& fill)
 {
     p.setPen(outlinePen(darker(fill, 160)));
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -173,7 +179,7 @@ void tile(QPainter &p, const QRectF &r, const QColor &fill)
     p.drawRoundedRect(r, 2.5, 2.5);
 }
 
-void windowFrame(QPainter &p, const QRectF &r, const QColor &title)
+void windowFrame(QPainter& p, const QRectF& r, const QColor& title)
 {
     p.setPen(outlinePen(darker(title, 160)));
     p.setBrush(Palette::paper);
@@ -185,7 +191,7 @@ void windowFrame(QPainter &p, const QRectF &r, const QColor &title)
     p.drawRect(QRectF(r.right() - 3, r.top() + 1.5, 2, 1));
 }
 
-void magnifier(QPainter &p, const QPointF &lens, qreal radius, const QColor &tint)
+void magnifier(QPainter& p, const QPointF& lens, qreal radius, const QColor& tint)
 {
     p.setPen(QPen(Palette::outline, 2.6, Qt::SolidLine, Qt::RoundCap));
     const QPointF handleStart = lens + QPointF(radius * 0.75, radius * 0.75);
@@ -198,7 +204,7 @@ void magnifier(QPainter &p, const QPointF &lens, qreal radius, const QColor &tin
     p.drawEllipse(lens, radius, radius);
 }
 
-void arrow(QPainter &p, const QPointF &from, const QPointF &to, const QColor &c, qreal width)
+void arrow(QPainter& p, const QPointF& from, const QPointF& to, const QColor& c, qreal width)
 {
     const QLineF shaft(from, to);
     const qreal head = width * 2.2;
@@ -214,7 +220,7 @@ void arrow(QPainter &p, const QPointF &from, const QPointF &to, const QColor &c,
     p.drawPolygon(tip);
 }
 
-void curvedArrow(QPainter &p, bool clockwise, const QColor &c)
+void curvedArrow(QPainter& p, bool clockwise, const QColor& c)
 {
     // An arc over the top ending in a head that points down-left (undo) or
     // down-right (redo), the usual picture of stepping back or forward.
@@ -239,7 +245,7 @@ void curvedArrow(QPainter &p, bool clockwise, const QColor &c)
     p.restore();
 }
 
-void lock(QPainter &p, const QPointF &topLeft, qreal scale)
+void lock(QPainter& p, const QPointF& topLeft, qreal scale)
 {
     p.save();
     p.translate(topLeft);
@@ -257,7 +263,7 @@ void lock(QPainter &p, const QPointF &topLeft, qreal scale)
     p.restore();
 }
 
-void gear(QPainter &p, const QPointF &centre, qreal radius, const QColor &c)
+void gear(QPainter& p, const QPointF& centre, qreal radius, const QColor& c)
 {
     QPainterPath teeth;
     const int count = 8;
@@ -280,7 +286,7 @@ void gear(QPainter &p, const QPointF &centre, qreal radius, const QColor &c)
     p.drawPath(teeth);
 }
 
-void grid(QPainter &p, const QRectF &r, qreal step, const QColor &c)
+void grid(QPainter& p, const QRectF& r, qreal step, const QColor& c)
 {
     p.setPen(QPen(c, 1.0));
     for (qreal x = r.left(); x <= r.right() + 0.01; x += step)
@@ -289,14 +295,14 @@ void grid(QPainter &p, const QRectF &r, qreal step, const QColor &c)
         p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
 }
 
-void field(QPainter &p, const QRectF &r)
+void field(QPainter& p, const QRectF& r)
 {
     p.setPen(outlinePen(Palette::paperEdge));
     p.setBrush(Qt::white);
     p.drawRect(r);
 }
 
-void triangle(QPainter &p, const QPointF &a, const QPointF &b, const QPointF &c, const QColor &fill)
+void triangle(QPainter& p, const QPointF& a, const QPointF& b, const QPointF& c, const QColor& fill)
 {
     p.setPen(outlinePen(darker(fill, 150)));
     p.setBrush(fill);

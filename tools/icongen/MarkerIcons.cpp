@@ -10,13 +10,13 @@ namespace Icons {
 
 using namespace Shapes;
 
-void information(QPainter &p, const IconStyle &s)
+void information(QPainter& p, const IconStyle& s)
 {
     disc(p, QPointF(8, 8), 7, QColor(s.accent));
     glyph(p, QRectF(0, 0.5, 16, 16), QStringLiteral("i"), Qt::white, 12, true, false, "DejaVu Serif");
 }
 
-void warning(QPainter &p, const IconStyle &s)
+void warning(QPainter& p, const IconStyle& s)
 {
     QPainterPath sign;
     sign.moveTo(8, 1);
@@ -29,13 +29,13 @@ void warning(QPainter &p, const IconStyle &s)
     glyph(p, QRectF(0, 3.5, 16, 12), QStringLiteral("!"), Palette::outline, 10, true);
 }
 
-void error(QPainter &p, const IconStyle &s)
+void error(QPainter& p, const IconStyle& s)
 {
     disc(p, QPointF(8, 8), 7, QColor(s.accent));
     cross(p, QPointF(8, 8), 3.0, Qt::white, 2.2);
 }
 
-void taskFlag(QPainter &p, const IconStyle &s)
+void taskFlag(QPainter& p, const IconStyle& s)
 {
     // A pennant on a pole: the six task markers differ only in its colour.
     const QColor c(s.accent);
@@ -55,71 +55,71 @@ void taskFlag(QPainter &p, const IconStyle &s)
     p.drawPath(flag);
 }
 
-void magnify(QPainter &p, const IconStyle &s)
+void magnify(QPainter& p, const IconStyle& s)
 {
     magnifier(p, QPointF(6.5, 6.5), 4.6, QColor(s.accent));
 }
 
-void previous(QPainter &p, const IconStyle &s)
+void previous(QPainter& p, const IconStyle& s)
 {
     arrow(p, QPointF(14, 8), QPointF(1.5, 8), QColor(s.accent), 3.0);
 }
 
-void next(QPainter &p, const IconStyle &s)
+void next(QPainter& p, const IconStyle& s)
 {
     arrow(p, QPointF(2, 8), QPointF(14.5, 8), QColor(s.accent), 3.0);
 }
 
-void closeCross(QPainter &p, const IconStyle &s)
+void closeCross(QPainter& p, const IconStyle& s)
 {
     cross(p, QPointF(8, 8), 4.0, QColor(s.accent), 2.4);
 }
 
 // Component headers fold with a triangle, script groups with a boxed sign,
 // so that the two kinds of fold stay apart in the gutter.
-void foldOpen(QPainter &p, const IconStyle &s)
+void foldOpen(QPainter& p, const IconStyle& s)
 {
     triangle(p, QPointF(3, 5), QPointF(13, 5), QPointF(8, 11.5), QColor(s.accent));
 }
 
-void foldClosed(QPainter &p, const IconStyle &s)
+void foldClosed(QPainter& p, const IconStyle& s)
 {
     triangle(p, QPointF(5, 3), QPointF(5, 13), QPointF(11.5, 8), QColor(s.accent));
 }
 
-static void signBox(QPainter &p, const QColor &c)
+static void signBox(QPainter& p, const QColor& c)
 {
     p.setPen(QPen(c.darker(140), 1.0));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(3.5, 3.5, 9, 9));
 }
 
-void groupOpen(QPainter &p, const IconStyle &s)
+void groupOpen(QPainter& p, const IconStyle& s)
 {
     signBox(p, QColor(s.accent));
     minus(p, QPointF(8, 8), 2.6, QColor(s.accent).darker(140), 1.4);
 }
 
-void groupClosed(QPainter &p, const IconStyle &s)
+void groupClosed(QPainter& p, const IconStyle& s)
 {
     signBox(p, QColor(s.accent));
     plus(p, QPointF(8, 8), 2.6, QColor(s.accent).darker(140), 1.4);
 }
 
-void identifierTile(QPainter &p, const IconStyle &s)
+void identifierTile(QPainter& p, const IconStyle& s)
 {
     tile(p, QRectF(1.5, 1.5, 13, 13), QColor(s.accent));
     glyph(p, QRectF(1.5, 1.5, 13, 13), QString::fromLatin1(s.text), Qt::white, 11, true);
 }
 
-void localIdentifierTile(QPainter &p, const IconStyle &s)
+void localIdentifierTile(QPainter& p, const IconStyle& s)
 {
     tile(p, QRectF(0.5, 0.5, 12, 12), QColor(s.accent));
     glyph(p, QRectF(0.5, 0.5, 12, 12), QString::fromLatin1(s.text), Qt::white, 10, true);
     lock(p, QPointF(8.5, 6.5), 0.85);
 }
 
-void property(QPainter &p, const IconStyle &s)
+void property(QPainter& p, const IconStyle& s)
 {
     // The usual picture of a member: a small diamond.
     const QColor c(s.accent);

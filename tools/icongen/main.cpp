@@ -20,12 +20,12 @@ namespace {
 // BMP carries no alpha channel: those icons sit on the grey of a button face.
 const QColor bmpBackground(240, 240, 240);
 
-bool isBmp(const IconEntry &entry)
+bool isBmp(const IconEntry& entry)
 {
     return QString::fromLatin1(entry.file).endsWith(QLatin1String(".bmp"));
 }
 
-QImage render(const IconEntry &entry)
+QImage render(const IconEntry& entry)
 {
     QImage image(entry.width, entry.height, QImage::Format_ARGB32_Premultiplied);
     image.fill(isBmp(entry) ? bmpBackground : QColor(Qt::transparent));
@@ -40,7 +40,7 @@ QImage render(const IconEntry &entry)
     return isBmp(entry) ? image.convertToFormat(QImage::Format_RGB32) : image;
 }
 
-bool writeIcon(const QDir &resources, const IconEntry &entry, const QImage &image)
+bool writeIcon(const QDir& resources, const IconEntry& entry, const QImage& image)
 {
     const QString target = resources.filePath(QString::fromLatin1(entry.file));
     QDir().mkpath(QFileInfo(target).path());
@@ -52,7 +52,7 @@ bool writeIcon(const QDir &resources, const IconEntry &entry, const QImage &imag
 }
 
 // One <qresource> per prefix, in the order the table first names it.
-bool writeCollection(const QDir &resources)
+bool writeCollection(const QDir& resources)
 {
     QStringList prefixes;
     QMap<QString, QStringList> entries;
@@ -69,9 +69,9 @@ bool writeCollection(const QDir &resources)
     QTextStream out(&file);
     out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n";
     out << "<!-- Written by tools/icongen from its icon table; edit the table, not this file. -->\n";
-    for (const QString &prefix : prefixes) {
+    for (const QString& prefix : prefixes) {
         out << "    <qresource prefix=\"" << prefix << "\">\n";
-        for (const QString &line : entries[prefix])
+        for (const QString& line : entries[prefix])
             out << line << "\n";
         out << "    </qresource>\n";
     }
@@ -80,7 +80,7 @@ bool writeCollection(const QDir &resources)
     return file.commit();
 }
 
-void writeContactSheet(const QString &target, const QList<QImage> &images)
+void writeContactSheet(const QString& target, const QList<QImage>& images)
 {
     const int zoom = 4;
     const int cell = 30 * zoom;
@@ -90,7 +90,7 @@ void writeContactSheet(const QString &target, const QList<QImage> &images)
     sheet.fill(QColor(255, 255, 255));
     QPainter painter(&sheet);
     for (int i = 0; i < images.size(); ++i) {
-        const QImage &icon = images.at(i);
+        const QImage& icon = images.at(i);
         const QRect cellRect((i % columns) * cell, (i / columns) * cell, cell, cell);
         // A checkerboard would hide thin outlines; a light grey half shows
         // how each icon reads on both a white and a toolbar background.
@@ -104,7 +104,7 @@ void writeContactSheet(const QString &target, const QList<QImage> &images)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();

@@ -21,7 +21,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
             options.format = CheckOptions::Format::Sarif;
         } else if (argument.startsWith(QLatin1String("--format"))) {
             parsed.outcome = ParsedCommandLine::Outcome::UsageError;
-            parsed.error = QStringLiteral("unknown format in '%1' (use --format=text, --format=json or --format=sarif)").arg(argument);
+            parsed.error = QStringLiteral("unknown format in '%1' (use --format=text, --format=json or --format=sarif)")
+                               .arg(argument);
             return parsed;
         } else if (argument.startsWith(QLatin1String("--kind="))) {
             const QString word = argument.mid(int(qstrlen("--kind=")));

@@ -23,7 +23,7 @@ struct ParsedCommandLine {
 
     Outcome outcome = Outcome::Run;
     CheckOptions options;
-    QString error;   // for UsageError: what was wrong
+    QString error; // for UsageError: what was wrong
 };
 
 // Parses the arguments after the program name. "--" ends the options, so a

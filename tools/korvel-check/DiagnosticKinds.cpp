@@ -8,14 +8,9 @@ struct KindName {
 };
 
 const KindName kindNames[] = {
-    {Severity::Information, "info"},
-    {Severity::Warning, "warning"},
-    {Severity::Error, "error"},
-    {Severity::AccessLevel, "note"},
-    {Severity::TaskTodo, "todo"},
-    {Severity::TaskHack, "hack"},
-    {Severity::TaskXxx, "xxx"},
-    {Severity::TaskFixme, "fixme"},
+    {Severity::Information, "info"}, {Severity::Warning, "warning"}, {Severity::Error, "error"},
+    {Severity::AccessLevel, "note"}, {Severity::TaskTodo, "todo"},   {Severity::TaskHack, "hack"},
+    {Severity::TaskXxx, "xxx"},      {Severity::TaskFixme, "fixme"},
 };
 
 } // namespace
@@ -33,13 +28,9 @@ QLatin1String diagnosticKind(Severity type)
 SummaryClass summaryClass(Severity type)
 {
     switch (type) {
-    case Severity::Information:
-        return SummaryClass::Info;
-    case Severity::Warning:
-        return SummaryClass::Warning;
-    case Severity::Error:
-        return SummaryClass::Error;
-    default:
-        return isTask(type) ? SummaryClass::Task : SummaryClass::Uncounted;
+    case Severity::Information: return SummaryClass::Info;
+    case Severity::Warning: return SummaryClass::Warning;
+    case Severity::Error: return SummaryClass::Error;
+    default: return isTask(type) ? SummaryClass::Task : SummaryClass::Uncounted;
     }
 }

@@ -33,21 +33,11 @@ QString jsonString(const QString& text)
     quoted.append(QLatin1Char('"'));
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '"':
-            quoted.append(QLatin1String("\\\""));
-            break;
-        case '\\':
-            quoted.append(QLatin1String("\\\\"));
-            break;
-        case '\n':
-            quoted.append(QLatin1String("\\n"));
-            break;
-        case '\r':
-            quoted.append(QLatin1String("\\r"));
-            break;
-        case '\t':
-            quoted.append(QLatin1String("\\t"));
-            break;
+        case '"': quoted.append(QLatin1String("\\\"")); break;
+        case '\\': quoted.append(QLatin1String("\\\\")); break;
+        case '\n': quoted.append(QLatin1String("\\n")); break;
+        case '\r': quoted.append(QLatin1String("\\r")); break;
+        case '\t': quoted.append(QLatin1String("\\t")); break;
         default:
             if (needsUnicodeEscape(c))
                 quoted.append(QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0')));
@@ -67,10 +57,10 @@ QString headerRecord(const HeaderRecord& header)
     if (header.isEmpty())
         return QStringLiteral("-");
     return QLatin1String("kind=") + QString::number(int(header.blockKind)) + QLatin1String(" name=") + header.blockName
-        + QLatin1String(" detail=") + (header.detailSet ? header.blockDetail : QString())
-        + QLatin1String(" pos=") + QString::number(header.namePos) + QLatin1String(" local=")
-        + QString::number(int(header.isLocal)) + QLatin1String(" opens=") + QString::number(int(header.opensBlock))
-        + QLatin1String(" group=") + QString::number(header.groupMark ? int(header.groupMarkKind) : 0);
+        + QLatin1String(" detail=") + (header.detailSet ? header.blockDetail : QString()) + QLatin1String(" pos=")
+        + QString::number(header.namePos) + QLatin1String(" local=") + QString::number(int(header.isLocal))
+        + QLatin1String(" opens=") + QString::number(int(header.opensBlock)) + QLatin1String(" group=")
+        + QString::number(header.groupMark ? int(header.groupMarkKind) : 0);
 }
 
 } // namespace
@@ -116,20 +106,11 @@ QString traceLine(int lineNumber, const LineCheckResult& result)
 void CheckSummary::count(const LineDiagnostic& diagnostic)
 {
     switch (summaryClass(diagnostic.type)) {
-    case SummaryClass::Error:
-        ++errors;
-        break;
-    case SummaryClass::Warning:
-        ++warnings;
-        break;
-    case SummaryClass::Info:
-        ++infos;
-        break;
-    case SummaryClass::Task:
-        ++tasks;
-        break;
-    case SummaryClass::Uncounted:
-        break;
+    case SummaryClass::Error: ++errors; break;
+    case SummaryClass::Warning: ++warnings; break;
+    case SummaryClass::Info: ++infos; break;
+    case SummaryClass::Task: ++tasks; break;
+    case SummaryClass::Uncounted: break;
     }
 }
 

@@ -24,14 +24,11 @@ constexpr int maxRuleIdLength = 64;
 QString level(Severity type)
 {
     switch (summaryClass(type)) {
-    case SummaryClass::Error:
-        return QStringLiteral("error");
-    case SummaryClass::Warning:
-        return QStringLiteral("warning");
+    case SummaryClass::Error: return QStringLiteral("error");
+    case SummaryClass::Warning: return QStringLiteral("warning");
     case SummaryClass::Info:
     case SummaryClass::Task:
-    case SummaryClass::Uncounted:
-        break;
+    case SummaryClass::Uncounted: break;
     }
     return QStringLiteral("note");
 }
@@ -63,7 +60,7 @@ QString ruleIdFrom(const QString& description)
 
 QJsonObject text(const QString& value)
 {
-    return QJsonObject{ { QStringLiteral("text"), value } };
+    return QJsonObject{{QStringLiteral("text"), value}};
 }
 
 } // namespace
@@ -87,9 +84,9 @@ int SarifReport::ruleIndex(const QString& message, Severity type)
     ruleIds.insert(id);
 
     rules.append(QJsonObject{
-        { QStringLiteral("id"), id },
-        { QStringLiteral("shortDescription"), text(description) },
-        { QStringLiteral("defaultConfiguration"), QJsonObject{ { QStringLiteral("level"), level(type) } } },
+        {QStringLiteral("id"), id},
+        {QStringLiteral("shortDescription"), text(description)},
+        {QStringLiteral("defaultConfiguration"), QJsonObject{{QStringLiteral("level"), level(type)}}},
     });
     const int index = int(rules.size()) - 1;
     ruleByDescription.insert(description, index);
@@ -103,68 +100,67 @@ QJsonObject SarifReport::artifactLocation(const QString& file) const
     const bool underWorkingDir = !QDir::isAbsolutePath(relative) && relative != QLatin1String("..")
         && !relative.startsWith(QLatin1String("../"));
     if (!underWorkingDir)
-        return QJsonObject{ { QStringLiteral("uri"), QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded) } };
+        return QJsonObject{{QStringLiteral("uri"), QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded)}};
 
     QUrl uri;
     // A first segment with a ":" would read as a scheme.
-    uri.setPath(relative.section(QLatin1Char('/'), 0, 0).contains(QLatin1Char(':'))
-                    ? QLatin1String("./") + relative
-                    : relative);
-    return QJsonObject{ { QStringLiteral("uri"), uri.toString(QUrl::FullyEncoded) },
-                        { QStringLiteral("uriBaseId"), workingDirBase } };
+    uri.setPath(relative.section(QLatin1Char('/'), 0, 0).contains(QLatin1Char(':')) ? QLatin1String("./") + relative
+                                                                                    : relative);
+    return QJsonObject{{QStringLiteral("uri"), uri.toString(QUrl::FullyEncoded)},
+                       {QStringLiteral("uriBaseId"), workingDirBase}};
 }
 
 void SarifReport::add(const QString& file, int lineNumber, const LineDiagnostic& diagnostic)
 {
     const int index = ruleIndex(diagnostic.message, diagnostic.type);
     const QString kind = diagnosticKind(diagnostic.type);
-    const QJsonObject region{ { QStringLiteral("startLine"), lineNumber },
-                              { QStringLiteral("startColumn"), diagnostic.pos + 1 } };
-    const QJsonObject location{ { QStringLiteral("physicalLocation"),
-                                  QJsonObject{ { QStringLiteral("artifactLocation"), artifactLocation(file) },
-                                               { QStringLiteral("region"), region } } } };
-    QJsonObject properties{ { QStringLiteral("kind"), kind } };
+    const QJsonObject region{{QStringLiteral("startLine"), lineNumber},
+                             {QStringLiteral("startColumn"), diagnostic.pos + 1}};
+    const QJsonObject location{{QStringLiteral("physicalLocation"),
+                                QJsonObject{{QStringLiteral("artifactLocation"), artifactLocation(file)},
+                                            {QStringLiteral("region"), region}}}};
+    QJsonObject properties{{QStringLiteral("kind"), kind}};
     if (!diagnostic.block.isEmpty())
         properties.insert(QStringLiteral("block"), diagnostic.block);
     results.append(QJsonObject{
-        { QStringLiteral("ruleId"), rules.at(index).toObject().value(QStringLiteral("id")) },
-        { QStringLiteral("ruleIndex"), index },
-        { QStringLiteral("level"), level(diagnostic.type) },
-        { QStringLiteral("message"), text(diagnostic.message.isEmpty() ? kind : diagnostic.message) },
-        { QStringLiteral("locations"), QJsonArray{ location } },
-        { QStringLiteral("properties"), properties },
+        {QStringLiteral("ruleId"), rules.at(index).toObject().value(QStringLiteral("id"))},
+        {QStringLiteral("ruleIndex"), index},
+        {QStringLiteral("level"), level(diagnostic.type)},
+        {QStringLiteral("message"), text(diagnostic.message.isEmpty() ? kind : diagnostic.message)},
+        {QStringLiteral("locations"), QJsonArray{location}},
+        {QStringLiteral("properties"), properties},
     });
 }
 
 void SarifReport::addUnreadable(const QString& file, const QString& error)
 {
-    const QJsonObject location{ { QStringLiteral("physicalLocation"),
-                                  QJsonObject{ { QStringLiteral("artifactLocation"), artifactLocation(file) } } } };
+    const QJsonObject location{{QStringLiteral("physicalLocation"),
+                                QJsonObject{{QStringLiteral("artifactLocation"), artifactLocation(file)}}}};
     notifications.append(QJsonObject{
-        { QStringLiteral("level"), QStringLiteral("error") },
-        { QStringLiteral("message"), text(QStringLiteral("cannot read %1: %2").arg(file, error)) },
-        { QStringLiteral("locations"), QJsonArray{ location } },
+        {QStringLiteral("level"), QStringLiteral("error")},
+        {QStringLiteral("message"), text(QStringLiteral("cannot read %1: %2").arg(file, error))},
+        {QStringLiteral("locations"), QJsonArray{location}},
     });
 }
 
 QByteArray SarifReport::document() const
 {
-    const QJsonObject driver{ { QStringLiteral("name"), toolName }, { QStringLiteral("rules"), rules } };
-    const QJsonObject invocation{ { QStringLiteral("executionSuccessful"), notifications.isEmpty() },
-                                  { QStringLiteral("toolExecutionNotifications"), notifications } };
+    const QJsonObject driver{{QStringLiteral("name"), toolName}, {QStringLiteral("rules"), rules}};
+    const QJsonObject invocation{{QStringLiteral("executionSuccessful"), notifications.isEmpty()},
+                                 {QStringLiteral("toolExecutionNotifications"), notifications}};
     QString base = QUrl::fromLocalFile(workingDir.absolutePath()).toString(QUrl::FullyEncoded);
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');
     const QJsonObject run{
-        { QStringLiteral("tool"), QJsonObject{ { QStringLiteral("driver"), driver } } },
-        { QStringLiteral("columnKind"), columnKind },
-        { QStringLiteral("originalUriBaseIds"),
-          QJsonObject{ { workingDirBase, QJsonObject{ { QStringLiteral("uri"), base } } } } },
-        { QStringLiteral("invocations"), QJsonArray{ invocation } },
-        { QStringLiteral("results"), results },
+        {QStringLiteral("tool"), QJsonObject{{QStringLiteral("driver"), driver}}},
+        {QStringLiteral("columnKind"), columnKind},
+        {QStringLiteral("originalUriBaseIds"),
+         QJsonObject{{workingDirBase, QJsonObject{{QStringLiteral("uri"), base}}}}},
+        {QStringLiteral("invocations"), QJsonArray{invocation}},
+        {QStringLiteral("results"), results},
     };
-    const QJsonObject log{ { QStringLiteral("$schema"), sarifSchema },
-                           { QStringLiteral("version"), sarifVersion },
-                           { QStringLiteral("runs"), QJsonArray{ run } } };
+    const QJsonObject log{{QStringLiteral("$schema"), sarifSchema},
+                          {QStringLiteral("version"), sarifVersion},
+                          {QStringLiteral("runs"), QJsonArray{run}}};
     return QJsonDocument(log).toJson(QJsonDocument::Indented);
 }

@@ -14,8 +14,7 @@
 // of message is a rule: names quoted in a message (`$iif') are left out of
 // its rule, so one rule covers every identifier it is raised for. Files
 // under the working folder are named relative to it.
-class SarifReport
-{
+class SarifReport {
 public:
     explicit SarifReport(const QDir& workingDir);
 

@@ -6,7 +6,7 @@ void checkScript(const QString& text, const LineVisitor& visit, DocumentKind kin
 {
     MslChecker checker;
     LineCheckResult result;
-    int previousState = -1;   // the first block of a document has no previous state
+    int previousState = -1; // the first block of a document has no previous state
     int lineNumber = 1;
     const int length = text.size();
     int start = 0;

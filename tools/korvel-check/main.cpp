@@ -4,8 +4,8 @@
 #include "CheckOptions.h"
 #include "ReportFormat.h"
 #include "SarifReport.h"
-#include "formats/ScriptFile.h"
 #include "ScriptRun.h"
+#include "formats/ScriptFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +17,7 @@ namespace {
 
 constexpr int exitClean = 0;
 constexpr int exitErrorsFound = 1;
-constexpr int exitUsageOrUnreadable = 2;   // also when the report could not be written
+constexpr int exitUsageOrUnreadable = 2; // also when the report could not be written
 
 // errno of the first failed write of the report. A report cut short (a full
 // disk behind a redirection) must not pass for a complete one.
@@ -62,25 +62,28 @@ FileOutcome checkFile(const QString& file, const LoadedScript& loaded, const Che
     QString report;
     if (verbose && json)
         report += jsonFileKind(file, kind);
-    checkScript(loaded.text, [&](int lineNumber, const QString& line, const LineCheckResult& result) {
-        if (verbose && options.trace)
-            report += traceLine(lineNumber, result);
-        for (const LineDiagnostic& diagnostic : result.diagnostics) {
-            summary.count(diagnostic);
-            if (diagnostic.type == Severity::Error)
-                outcome.errorFound = true;
-            if (sarifLog)
-                sarif.add(file, lineNumber, diagnostic);
-            else if (verbose)
-                report += json ? jsonDiagnostic(file, lineNumber, diagnostic)
-                               : textDiagnostic(file, lineNumber, line, diagnostic);
-        }
-        // Hand big reports to the terminal as they grow rather than at the end.
-        if (report.size() > 1 << 16) {
-            writeTo(stdout, report);
-            report.clear();
-        }
-    }, kind);
+    checkScript(
+        loaded.text,
+        [&](int lineNumber, const QString& line, const LineCheckResult& result) {
+            if (verbose && options.trace)
+                report += traceLine(lineNumber, result);
+            for (const LineDiagnostic& diagnostic : result.diagnostics) {
+                summary.count(diagnostic);
+                if (diagnostic.type == Severity::Error)
+                    outcome.errorFound = true;
+                if (sarifLog)
+                    sarif.add(file, lineNumber, diagnostic);
+                else if (verbose)
+                    report += json ? jsonDiagnostic(file, lineNumber, diagnostic)
+                                   : textDiagnostic(file, lineNumber, line, diagnostic);
+            }
+            // Hand big reports to the terminal as they grow rather than at the end.
+            if (report.size() > 1 << 16) {
+                writeTo(stdout, report);
+                report.clear();
+            }
+        },
+        kind);
     writeTo(stdout, report);
     return outcome;
 }
@@ -95,15 +98,12 @@ int main(int argc, char** argv)
 
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     switch (parsed.outcome) {
-    case ParsedCommandLine::Outcome::Help:
-        writeTo(stdout, usageText());
-        return exitClean;
+    case ParsedCommandLine::Outcome::Help: writeTo(stdout, usageText()); return exitClean;
     case ParsedCommandLine::Outcome::UsageError:
         complain(parsed.error);
         writeTo(stderr, usageText());
         return exitUsageOrUnreadable;
-    case ParsedCommandLine::Outcome::Run:
-        break;
+    case ParsedCommandLine::Outcome::Run: break;
     }
 
     const CheckOptions& options = parsed.options;
@@ -131,7 +131,8 @@ int main(int argc, char** argv)
     if (reportWriteError == 0 && std::ferror(stdout))
         reportWriteError = EIO;
     if (reportWriteError != 0) {
-        complain(QStringLiteral("cannot write the report: %1").arg(QString::fromLocal8Bit(std::strerror(reportWriteError))));
+        complain(
+            QStringLiteral("cannot write the report: %1").arg(QString::fromLocal8Bit(std::strerror(reportWriteError))));
         return exitUsageOrUnreadable;
     }
 

@@ -101,7 +101,7 @@ void CheckedDocument::replace(TextPosition from, TextPosition to, const QString&
 void CheckedDocument::checkFrom(int first, int editedEnd)
 {
     lastChecked = 0;
-    int stateIn = first > 0 ? lines[first - 1].stateOut : -1;   // the first line has no previous state
+    int stateIn = first > 0 ? lines[first - 1].stateOut : -1; // the first line has no previous state
     for (int i = first; i < lines.size(); ++i) {
         if (i >= editedEnd && lines[i].stateIn == stateIn)
             break;

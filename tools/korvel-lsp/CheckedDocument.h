@@ -17,10 +17,10 @@ struct TextPosition {
 // What the checker found in one line and what later requests read back.
 struct CheckedLine {
     QString text;
-    int stateIn = -1;    // the state the line was checked with
-    int stateOut = 1;    // the state it handed on
+    int stateIn = -1; // the state the line was checked with
+    int stateOut = 1; // the state it handed on
     QVector<LineDiagnostic> diagnostics;
-    QVector<int> diagnosticEnds;   // one past the last character each diagnostic covers
+    QVector<int> diagnosticEnds; // one past the last character each diagnostic covers
     HeaderRecord header;
     QVector<IdentifierRecord> identifiers;
 };
@@ -35,8 +35,7 @@ Q_DECLARE_TYPEINFO(CheckedLine, Q_RELOCATABLE_TYPE);
 // was checked with; everything after that stays as it was.
 //
 // Lines are split at CR LF, LF and a lone CR, as the protocol counts them.
-class CheckedDocument
-{
+class CheckedDocument {
 public:
     explicit CheckedDocument(const QString& text = QString(), DocumentKind kind = DocumentKind::Remote);
 
@@ -62,7 +61,7 @@ private:
     void checkLine(int index, int stateIn);
 
     QVector<CheckedLine> lines;
-    QVector<LineDiagnosticsJson> linesJson;   // one per line
+    QVector<LineDiagnosticsJson> linesJson; // one per line
     MslChecker checker;
     DocumentKind kind = DocumentKind::Remote;
     LineCheckResult scratch;

@@ -1,7 +1,7 @@
 #include "DiagnosticsJson.h"
 
-#include "korvel-check/DiagnosticKinds.h"
 #include "JsonText.h"
+#include "korvel-check/DiagnosticKinds.h"
 
 #include <cstring>
 
@@ -16,7 +16,7 @@ const SeverityMapping severityMappings[] = {
     {Severity::Information, LspSeverity::Information},
     {Severity::Warning, LspSeverity::Warning},
     {Severity::Error, LspSeverity::Error},
-    {Severity::AccessLevel, LspSeverity::Information},   // the access-level note
+    {Severity::AccessLevel, LspSeverity::Information}, // the access-level note
 };
 
 } // namespace

@@ -21,7 +21,7 @@ LspSeverity lspSeverity(Severity checkerType);
 // bytes instead of writing thousands of diagnostics again.
 struct LineDiagnosticsJson {
     QByteArray text;
-    QVector<int> lineSlots;   // offsets in text where the line number goes, in order
+    QVector<int> lineSlots; // offsets in text where the line number goes, in order
 
     static LineDiagnosticsJson write(const QVector<LineDiagnostic>& diagnostics, const QVector<int>& ends);
 

@@ -39,7 +39,7 @@ QByteArray publishDiagnosticsMessage(const QString& uri, int version, const Chec
     for (int i = 0; i < lineCount; ++i) {
         const LineDiagnosticsJson& json = document.diagnosticsJson(i);
         if (!json.text.isEmpty())
-            size += json.sizeWith(digitsOf(i).length) + 1;   // and a comma
+            size += json.sizeWith(digitsOf(i).length) + 1; // and a comma
     }
     const qsizetype start = out.size();
     out.resize(start + size);

@@ -1,11 +1,11 @@
 #include "LanguageFeatures.h"
 
-#include "reference/IdentifierCandidates.h"
-#include "reference/IdentifierTipTexts.h"
-#include "reference/InnermostIdentifier.h"
 #include "ProtocolJson.h"
 #include "checker/core/ScriptOutline.h"
 #include "checker/tables/IdentifierParameters.h"
+#include "reference/IdentifierCandidates.h"
+#include "reference/IdentifierTipTexts.h"
+#include "reference/InnermostIdentifier.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -69,10 +69,8 @@ QString candidateDetail(const IdentifierCandidates::Candidate& candidate)
         const HoverSignature hover = hoverSignature(candidate.text);
         return hover.isEmpty() ? QString() : hover.text();
     }
-    case IdentifierCandidates::Origin::Alias:
-        return QStringLiteral("alias");
-    case IdentifierCandidates::Origin::LocalAlias:
-        return QStringLiteral("local alias");
+    case IdentifierCandidates::Origin::Alias: return QStringLiteral("alias");
+    case IdentifierCandidates::Origin::LocalAlias: return QStringLiteral("local alias");
     }
     return QString();
 }
@@ -87,8 +85,8 @@ QJsonArray identifierCompletions(const CheckedDocument& document, int line, int 
     }
     QJsonArray items;
     for (const IdentifierCandidates::Candidate& candidate : candidates.items())
-        items.append(completionItem(candidate.text, CompletionKind::Function, candidateDetail(candidate), line, dollar,
-                                    caret));
+        items.append(
+            completionItem(candidate.text, CompletionKind::Function, candidateDetail(candidate), line, dollar, caret));
     return items;
 }
 
@@ -149,11 +147,10 @@ QJsonValue hoverAt(const CheckedDocument& document, TextPosition position)
         return QJsonValue::Null;
     const QString markdown = QStringLiteral("```mirc\n") + hover.text() + QStringLiteral("\n```")
         + overloadsMarkdown(callTipSignatures(record->name));
-    return QJsonObject{
-        {QStringLiteral("contents"),
-         QJsonObject{{QStringLiteral("kind"), markdownKind}, {QStringLiteral("value"), markdown}}},
-        {QStringLiteral("range"),
-         jsonRange(position.line, record->start, position.line, record->start + record->name.size())}};
+    return QJsonObject{{QStringLiteral("contents"),
+                        QJsonObject{{QStringLiteral("kind"), markdownKind}, {QStringLiteral("value"), markdown}}},
+                       {QStringLiteral("range"),
+                        jsonRange(position.line, record->start, position.line, record->start + record->name.size())}};
 }
 
 QJsonValue completionAt(const CheckedDocument& document, TextPosition position)
@@ -200,7 +197,7 @@ QJsonValue signatureHelpAt(const CheckedDocument& document, TextPosition positio
         for (const CallTipParameter& parameter : signature.parameters) {
             const int length = parameter.shown().size();
             parameters.append(QJsonObject{{QStringLiteral("label"), QJsonArray{offset, offset + length}}});
-            offset += length + 2;   // ", "
+            offset += length + 2; // ", "
         }
         if (activeSignature < 0 && activeParameter < signature.parameters.size())
             activeSignature = i;

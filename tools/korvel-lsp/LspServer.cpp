@@ -71,12 +71,9 @@ const LspServer::RequestRoute LspServer::requestRoutes[] = {
 };
 
 const LspServer::NotificationRoute LspServer::notificationRoutes[] = {
-    {"initialized", &LspServer::initialized},
-    {"exit", &LspServer::exit},
-    {"textDocument/didOpen", &LspServer::didOpen},
-    {"textDocument/didChange", &LspServer::didChange},
-    {"textDocument/didClose", &LspServer::didClose},
-    {"textDocument/didSave", &LspServer::didSave},
+    {"initialized", &LspServer::initialized},        {"exit", &LspServer::exit},
+    {"textDocument/didOpen", &LspServer::didOpen},   {"textDocument/didChange", &LspServer::didChange},
+    {"textDocument/didClose", &LspServer::didClose}, {"textDocument/didSave", &LspServer::didSave},
 };
 
 LspServer::LspServer(Sink sink)
@@ -209,10 +206,10 @@ LspServer::Reply LspServer::initialize(const QJsonObject&)
     if (initializeReceived)
         return Reply::error(InvalidRequest, QStringLiteral("The server is already initialized"));
     initializeReceived = true;
-    const QJsonObject result{
-        {key("capabilities"), serverCapabilities()},
-        {key("serverInfo"), QJsonObject{{key("name"), QStringLiteral("korvel-lsp")},
-                                        {key("version"), QStringLiteral(KORVEL_VERSION)}}}};
+    const QJsonObject result{{key("capabilities"), serverCapabilities()},
+                             {key("serverInfo"),
+                              QJsonObject{{key("name"), QStringLiteral("korvel-lsp")},
+                                          {key("version"), QStringLiteral(KORVEL_VERSION)}}}};
     return Reply{result};
 }
 
@@ -286,9 +283,7 @@ LspServer::Reply LspServer::documentSymbol(const QJsonObject& params)
     return Reply{documentSymbols(*document)};
 }
 
-void LspServer::initialized(const QJsonObject&)
-{
-}
+void LspServer::initialized(const QJsonObject&) { }
 
 void LspServer::exit(const QJsonObject&)
 {

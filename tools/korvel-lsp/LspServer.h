@@ -15,8 +15,7 @@
 // notifications, as JSON bodies) to the sink. A request always gets a
 // response: a result, or a JSON-RPC error for a malformed message, an
 // unknown method, invalid parameters or a document it does not know.
-class LspServer
-{
+class LspServer {
 public:
     // Sends one message body; false when the client can no longer be reached.
     using Sink = std::function<bool(const QByteArray& body)>;

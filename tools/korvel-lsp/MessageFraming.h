@@ -12,13 +12,12 @@
 // Content-Length, or bytes that are no header at all, are reported once and
 // skipped up to the next "Content-Length:" so that a client that wrote
 // garbage can still be understood afterwards.
-class FrameReader
-{
+class FrameReader {
 public:
     enum class Result {
-        NeedMoreBytes,   // nothing complete yet
-        Message,         // `body` holds one message body
-        BadHeader,       // bytes were skipped; `error` says why
+        NeedMoreBytes, // nothing complete yet
+        Message,       // `body` holds one message body
+        BadHeader,     // bytes were skipped; `error` says why
     };
 
     void append(const QByteArray& bytes);
@@ -38,7 +37,7 @@ private:
     bool skipToNextHeader();
 
     QByteArray buffer;
-    qsizetype bodyLength = -1;   // length of the body being waited for; -1 while reading a header
+    qsizetype bodyLength = -1; // length of the body being waited for; -1 while reading a header
 };
 
 // The header block that goes before a body of this many bytes.

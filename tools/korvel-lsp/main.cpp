@@ -26,15 +26,9 @@ int main()
         bool more = true;
         while (more && !server.finished()) {
             switch (reader.next(body, error)) {
-            case FrameReader::Result::NeedMoreBytes:
-                more = false;
-                break;
-            case FrameReader::Result::Message:
-                server.handleMessage(body);
-                break;
-            case FrameReader::Result::BadHeader:
-                server.reportFramingError(error);
-                break;
+            case FrameReader::Result::NeedMoreBytes: more = false; break;
+            case FrameReader::Result::Message: server.handleMessage(body); break;
+            case FrameReader::Result::BadHeader: server.reportFramingError(error); break;
             }
         }
     }

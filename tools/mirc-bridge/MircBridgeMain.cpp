@@ -41,8 +41,7 @@ void write(const std::string& text)
 
 std::string statusAnswer(MircWin32::Status status)
 {
-    return status == MircWin32::Status::TextTooLong ? BridgeProtocol::Word::tooLong
-                                                    : BridgeProtocol::Word::unavailable;
+    return status == MircWin32::Status::TextTooLong ? BridgeProtocol::Word::tooLong : BridgeProtocol::Word::unavailable;
 }
 
 HWND windowOf(const BridgeProtocol::Request& request)
@@ -64,8 +63,8 @@ std::string handle(const BridgeProtocol::Request& request)
         if (!IsWindow(windowOf(request)))
             return BridgeProtocol::Word::unavailable;
         std::wstring result;
-        const MircWin32::Status status
-            = MircWin32::evaluate(windowOf(request), WideText::fromUtf8(request.text), result);
+        const MircWin32::Status status =
+            MircWin32::evaluate(windowOf(request), WideText::fromUtf8(request.text), result);
         return status == MircWin32::Status::Done ? BridgeProtocol::formatResult(WideText::toUtf8(result))
                                                  : statusAnswer(status);
     }
@@ -75,8 +74,7 @@ std::string handle(const BridgeProtocol::Request& request)
         const MircWin32::Status status = MircWin32::command(windowOf(request), WideText::fromUtf8(request.text));
         return status == MircWin32::Status::Done ? std::string(BridgeProtocol::Word::done) : statusAnswer(status);
     }
-    case BridgeProtocol::Request::Kind::Invalid:
-        break;
+    case BridgeProtocol::Request::Kind::Invalid: break;
     }
     return BridgeProtocol::Word::error;
 }

@@ -105,9 +105,9 @@ int wmain(int argc, wchar_t** argv)
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"KorvelFakeMirc";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, state.title().c_str(), WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                                  windowClass.hInstance, nullptr);
+    HWND window =
+        CreateWindowExW(0, windowClass.lpszClassName, state.title().c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, windowClass.hInstance, nullptr);
     if (!window) {
         std::fprintf(stderr, "fake-mirc: no window (is there a display?)\n");
         return 1;

@@ -31,8 +31,7 @@ int toInt(const std::wstring& text)
     return end != text.c_str() && *end == L'\0' ? int(value) : -1;
 }
 
-struct ListenSwitch
-{
+struct ListenSwitch {
     const wchar_t* name;
     int bit;
 };
@@ -94,8 +93,7 @@ std::wstring FakeMircState::evaluate(const std::wstring& expression) const
         return std::to_wstring(remoteMask());
     const std::wstring scriptPrefix = L"$script(";
     if (startsWith(expression, scriptPrefix) && expression.back() == L')') {
-        const int number = toInt(expression.substr(scriptPrefix.size(),
-                                                   expression.size() - scriptPrefix.size() - 1));
+        const int number = toInt(expression.substr(scriptPrefix.size(), expression.size() - scriptPrefix.size() - 1));
         if (number == 0)
             return std::to_wstring(loaded.size());
         if (number > 0 && std::size_t(number) <= loaded.size())

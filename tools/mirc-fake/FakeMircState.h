@@ -15,8 +15,7 @@
 //   remote   the $remote mask: 0 remote off, else ctcps 1 + events 2 + raw 4
 //   script   the path of a loaded script (one line each, in load order)
 //   hang     1: never answer (an mIRC that hangs)
-class FakeMircState
-{
+class FakeMircState {
 public:
     // Unknown keys and malformed lines are ignored.
     static FakeMircState parse(const std::wstring& text);

@@ -10,7 +10,7 @@ const DiagnosticColumn debugColumns[] = {
 };
 
 const DiagnosticColumn messageColumns[] = {
-    {"File", DiagnosticField::File}, {"Line", DiagnosticField::Line}, {"Col", DiagnosticField::Column},
+    {"File", DiagnosticField::File}, {"Line", DiagnosticField::Line},       {"Col", DiagnosticField::Column},
     {"ID", DiagnosticField::Id},     {"Message", DiagnosticField::Message},
 };
 

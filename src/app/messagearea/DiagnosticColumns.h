@@ -3,15 +3,13 @@
 // What a column of a diagnostics list shows.
 enum class DiagnosticField { File, Line, Column, Block, Id, Message };
 
-struct DiagnosticColumn
-{
+struct DiagnosticColumn {
     const char* title;
     DiagnosticField field;
 };
 
 // The column layout of one tab of the message area.
-struct DiagnosticTabLayout
-{
+struct DiagnosticTabLayout {
     const DiagnosticColumn* columns;
     int columnCount;
     int hiddenColumn;       // the id: kept for sorting, never shown

@@ -140,18 +140,12 @@ int DiagnosticListModel::columnCount(const QModelIndex& parent) const
 QVariant DiagnosticListModel::displayValue(const DiagnosticRow& row, DiagnosticField field) const
 {
     switch (field) {
-    case DiagnosticField::File:
-        return row.file;
-    case DiagnosticField::Line:
-        return row.line;
-    case DiagnosticField::Column:
-        return row.column;
-    case DiagnosticField::Block:
-        return row.block;
-    case DiagnosticField::Id:
-        return row.id;
-    case DiagnosticField::Message:
-        return row.message;
+    case DiagnosticField::File: return row.file;
+    case DiagnosticField::Line: return row.line;
+    case DiagnosticField::Column: return row.column;
+    case DiagnosticField::Block: return row.block;
+    case DiagnosticField::Id: return row.id;
+    case DiagnosticField::Message: return row.message;
     }
     return QVariant();
 }

@@ -19,8 +19,7 @@
 // place, and they are found by id and by file without looking at the others:
 // listing, withdrawing and renumbering a diagnostic cost the same however
 // many are listed.
-class DiagnosticListModel : public QAbstractTableModel
-{
+class DiagnosticListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     DiagnosticListModel(const DiagnosticTabLayout& layout, QObject* parent = nullptr);
@@ -70,6 +69,6 @@ private:
     std::vector<std::unique_ptr<DiagnosticRow>> rowsById;
     QHash<QString, QSet<int>> idsByFile;
     quint64 nextSequence = 0;
-    bool reorderBeforeNextRow = false;   // a renumbered line left a row out of order
+    bool reorderBeforeNextRow = false; // a renumbered line left a row out of order
     mutable QHash<int, QIcon> iconCache;
 };

@@ -6,8 +6,7 @@
 // One diagnostic listed in the message area. Rows are also the nodes of the
 // order index of their list (SortedRowIndex), so listing one costs a single
 // allocation.
-struct DiagnosticRow
-{
+struct DiagnosticRow {
     QString file;
     int line = 0;
     int column = 0;

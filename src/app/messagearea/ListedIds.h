@@ -9,8 +9,7 @@
 // step at a time; when it is withdrawn, the search for the next largest walks
 // down over ids climbed past before. Over any run of diagnostics the walking
 // is bounded by the climbing: constant time per id, whatever the number listed.
-class ListedIds
-{
+class ListedIds {
 public:
     int next() const { return largest + 1; }
     // Lists next() and returns it.

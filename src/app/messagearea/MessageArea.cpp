@@ -1,9 +1,9 @@
 #include "MessageArea.h"
 
-#include "checker/CBlockData.h"
 #include "DiagnosticListModel.h"
-#include "editorwindow/MdiChildEditor.h"
+#include "checker/CBlockData.h"
 #include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -124,8 +124,7 @@ void MessageArea::statusDClick(const QModelIndex& index)
     requestGoto(messageRows, index);
 }
 
-void MessageArea::showCopyMenu(QTreeView* view, DiagnosticListModel* model, const QString& entry,
-                               const QPoint& point)
+void MessageArea::showCopyMenu(QTreeView* view, DiagnosticListModel* model, const QString& entry, const QPoint& point)
 {
     if (model->rowCount() == 0)
         return;

@@ -18,8 +18,7 @@ class QTreeView;
 // while it highlights; a double click asks for the place in the script, a
 // right click offers to copy the row as text. The main window connects the
 // checkers and the two views' double clicks and context menus to the slots.
-class MessageArea : public QTabWidget
-{
+class MessageArea : public QTabWidget {
     Q_OBJECT
 public:
     explicit MessageArea(QWidget* parent = nullptr);
@@ -41,8 +40,8 @@ signals:
 public slots:
     // Lists a diagnostic and returns its id through errId: one more than the
     // largest id listed in either tab, 2 when both are empty.
-    void updateError(int lineNum, int linePos, const QString& fname, const QString& block, const QString& id,
-                     int type, const QString& err, int& errId);
+    void updateError(int lineNum, int linePos, const QString& fname, const QString& block, const QString& id, int type,
+                     const QString& err, int& errId);
     void removeError(QVector<int>& errIds);
     void editorErrUpdate(const QFileInfo& filename, MdiChildEditor* win);
     void editorFclosed(const QFileInfo& filename);

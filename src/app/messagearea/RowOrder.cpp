@@ -28,18 +28,12 @@ bool RowOrder::before(const DiagnosticRow& a, const DiagnosticRow& b) const
 bool fieldLess(DiagnosticField field, const DiagnosticRow& a, const DiagnosticRow& b)
 {
     switch (field) {
-    case DiagnosticField::File:
-        return a.file.compare(b.file, Qt::CaseSensitive) < 0;
-    case DiagnosticField::Line:
-        return a.orderedLine < b.orderedLine;
-    case DiagnosticField::Column:
-        return a.column < b.column;
-    case DiagnosticField::Block:
-        return a.block.compare(b.block, Qt::CaseSensitive) < 0;
-    case DiagnosticField::Id:
-        return a.id < b.id;
-    case DiagnosticField::Message:
-        return a.message.compare(b.message, Qt::CaseSensitive) < 0;
+    case DiagnosticField::File: return a.file.compare(b.file, Qt::CaseSensitive) < 0;
+    case DiagnosticField::Line: return a.orderedLine < b.orderedLine;
+    case DiagnosticField::Column: return a.column < b.column;
+    case DiagnosticField::Block: return a.block.compare(b.block, Qt::CaseSensitive) < 0;
+    case DiagnosticField::Id: return a.id < b.id;
+    case DiagnosticField::Message: return a.message.compare(b.message, Qt::CaseSensitive) < 0;
     }
     return false;
 }

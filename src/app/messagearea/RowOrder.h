@@ -10,8 +10,7 @@ struct DiagnosticRow;
 // descending, ties kept in the order the rows were in before (stable), which
 // the rows' sequence numbers record. Until the list is first sorted the rows
 // stay in arrival order.
-class RowOrder
-{
+class RowOrder {
 public:
     void sortBy(DiagnosticField field, Qt::SortOrder order);
     bool isSorted() const { return sorted; }

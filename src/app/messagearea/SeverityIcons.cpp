@@ -2,8 +2,7 @@
 
 namespace {
 
-struct SeverityIcon
-{
+struct SeverityIcon {
     int type;
     const char* path;
 };

@@ -15,8 +15,7 @@ struct DiagnosticRow;
 //
 // The index does not own the rows. A row's sort key must not change while it
 // is in the index: take it out, change it, put it back.
-class SortedRowIndex
-{
+class SortedRowIndex {
 public:
     explicit SortedRowIndex(const RowOrder& order);
 

@@ -11,12 +11,8 @@ struct DepthBase {
 
 // Tested in this order with "greater than": the first that holds decides.
 constexpr DepthBase depthBases[] = {
-    {menuComment, Kind::MenuComment},
-    {menuBody, Kind::MenuBody},
-    {eventComment, Kind::EventComment},
-    {eventBody, Kind::EventBody},
-    {aliasComment, Kind::AliasComment},
-    {aliasBody, Kind::AliasBody},
+    {menuComment, Kind::MenuComment}, {menuBody, Kind::MenuBody},         {eventComment, Kind::EventComment},
+    {eventBody, Kind::EventBody},     {aliasComment, Kind::AliasComment}, {aliasBody, Kind::AliasBody},
 };
 
 int baseOf(Kind kind)
@@ -60,18 +56,13 @@ int encode(Kind kind, int depth, bool inGroup)
 {
     const int group = inGroup ? groupOffset : 0;
     switch (kind) {
-    case Kind::Root:
-        return inGroup ? groupOffset : root;
-    case Kind::RootComment:
-        return inGroup ? groupRootComment : rootComment;
-    case Kind::DialogTable:
-        return dialogTable + group;
-    case Kind::DialogComment:
-        return dialogComment + group;
-    default:
-        break;
+    case Kind::Root: return inGroup ? groupOffset : root;
+    case Kind::RootComment: return inGroup ? groupRootComment : rootComment;
+    case Kind::DialogTable: return dialogTable + group;
+    case Kind::DialogComment: return dialogComment + group;
+    default: break;
     }
-    if (depth <= 0)   // a body whose braces are all closed is back at its root
+    if (depth <= 0) // a body whose braces are all closed is back at its root
         return inGroup ? groupOffset : root;
     return baseOf(kind) + depth + group;
 }

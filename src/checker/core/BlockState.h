@@ -22,7 +22,7 @@ enum class Kind {
 
 constexpr int root = 1;
 constexpr int rootComment = 2;
-constexpr int groupRootComment = 3;          // not groupOffset + 2
+constexpr int groupRootComment = 3; // not groupOffset + 2
 constexpr int dialogTable = 0x100;
 constexpr int dialogComment = 0x101;
 constexpr int aliasBody = 0x20000;
@@ -36,14 +36,17 @@ constexpr int groupOffset = 0x75000;
 
 struct Decoded {
     Kind kind = Kind::Root;
-    int depth = 0;          // open braces; 0 for root, comment and dialog kinds
+    int depth = 0; // open braces; 0 for root, comment and dialog kinds
     bool inGroup = false;
 };
 
 // A state of -1 (a line never highlighted) decodes as the root outside a group.
 Decoded decode(int state);
 int encode(Kind kind, int depth, bool inGroup);
-inline int encode(const Decoded& d) { return encode(d.kind, d.depth, d.inGroup); }
+inline int encode(const Decoded& d)
+{
+    return encode(d.kind, d.depth, d.inGroup);
+}
 
 // The state without the script-group offset: the root, comment, table or
 // body it stands for wherever the line lies.

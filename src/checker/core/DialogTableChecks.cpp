@@ -201,7 +201,7 @@ BlockState::Kind MslChecker::checkDialogTitle(const QString& text, int& pos, int
 }
 
 BlockState::Kind MslChecker::checkDialogControl(const QString& text, int& pos, int wordStart,
-                                               const DialogControls::Control& control)
+                                                const DialogControls::Control& control)
 {
     const int length = text.size();
     const QString word = QString::fromLatin1(control.name);

@@ -11,14 +11,12 @@ namespace {
 struct KindName {
     DocumentKind kind;
     const char* name;
-    const char* section;   // where an INI file of the kind keeps its lines
+    const char* section; // where an INI file of the kind keeps its lines
 };
 
 const KindName kindNames[] = {
-    {DocumentKind::Remote, "remote", "script"},
-    {DocumentKind::Aliases, "aliases", "aliases"},
-    {DocumentKind::Popups, "popups", "cpopup"},
-    {DocumentKind::Variables, "variables", "variables"},
+    {DocumentKind::Remote, "remote", "script"}, {DocumentKind::Aliases, "aliases", "aliases"},
+    {DocumentKind::Popups, "popups", "cpopup"}, {DocumentKind::Variables, "variables", "variables"},
     {DocumentKind::Users, "users", "users"},
 };
 
@@ -30,15 +28,9 @@ struct SectionKind {
 // The INI sections mIRC keeps script lines in. The five popup sections are
 // the status window, channel, query, nick list and menu bar popups.
 const SectionKind sectionKinds[] = {
-    {"script", DocumentKind::Remote},
-    {"aliases", DocumentKind::Aliases},
-    {"bpopup", DocumentKind::Popups},
-    {"cpopup", DocumentKind::Popups},
-    {"qpopup", DocumentKind::Popups},
-    {"lpopup", DocumentKind::Popups},
-    {"mpopup", DocumentKind::Popups},
-    {"variables", DocumentKind::Variables},
-    {"users", DocumentKind::Users},
+    {"script", DocumentKind::Remote}, {"aliases", DocumentKind::Aliases},     {"bpopup", DocumentKind::Popups},
+    {"cpopup", DocumentKind::Popups}, {"qpopup", DocumentKind::Popups},       {"lpopup", DocumentKind::Popups},
+    {"mpopup", DocumentKind::Popups}, {"variables", DocumentKind::Variables}, {"users", DocumentKind::Users},
 };
 
 // A top-level line that starts with one of these makes a file a remote
@@ -46,17 +38,13 @@ const SectionKind sectionKinds[] = {
 // or an alias named "raw" from passing for a header.
 struct HeaderShape {
     const char* keyword;
-    int colons;          // at least this many colons after the keyword
-    bool endsInBrace;    // the line ends with "{"
+    int colons;       // at least this many colons after the keyword
+    bool endsInBrace; // the line ends with "{"
 };
 
 const HeaderShape headerShapes[] = {
-    {"alias ", 0, false},
-    {"on ", 2, false},
-    {"ctcp ", 1, false},
-    {"raw ", 1, false},
-    {"dialog ", 0, true},
-    {"menu ", 0, true},
+    {"alias ", 0, false}, {"on ", 2, false},    {"ctcp ", 1, false},
+    {"raw ", 1, false},   {"dialog ", 0, true}, {"menu ", 0, true},
 };
 
 const KindName& entryOf(DocumentKind kind)
@@ -117,7 +105,8 @@ const char* const statementWords[] = {"if", "elseif", "else", "while"};
 bool startsLikeCode(QStringView code, const QSet<QStringView>& names)
 {
     bool slashed = false;
-    while (!code.isEmpty() && (code[0] == QLatin1Char('/') || code[0] == QLatin1Char('.') || code[0] == QLatin1Char('!'))) {
+    while (!code.isEmpty()
+           && (code[0] == QLatin1Char('/') || code[0] == QLatin1Char('.') || code[0] == QLatin1Char('!'))) {
         slashed = slashed || code[0] == QLatin1Char('/');
         code = code.mid(1);
     }

@@ -8,8 +8,8 @@
 // close an alias body as they do there), a popup file's line as an item line
 // of a menu body. Variable and user files have one short shape per line.
 
-using BlockState::Kind;
 using BlockState::encode;
+using BlockState::Kind;
 using TextScan::isBlank;
 
 namespace {
@@ -24,21 +24,11 @@ void MslChecker::checkDocumentLine(const QString& text, int& pos, bool inGroup)
 {
     out->state = encode(Kind::Root, 0, inGroup);
     switch (documentKind) {
-    case DocumentKind::Remote:
-        checkRootLevel(text, inGroup);
-        break;
-    case DocumentKind::Aliases:
-        checkAliasFileLine(text, pos, inGroup);
-        break;
-    case DocumentKind::Popups:
-        checkPopupFileLine(text, pos, inGroup);
-        break;
-    case DocumentKind::Variables:
-        checkVariableFileLine(text, pos);
-        break;
-    case DocumentKind::Users:
-        checkUserFileLine(text, pos);
-        break;
+    case DocumentKind::Remote: checkRootLevel(text, inGroup); break;
+    case DocumentKind::Aliases: checkAliasFileLine(text, pos, inGroup); break;
+    case DocumentKind::Popups: checkPopupFileLine(text, pos, inGroup); break;
+    case DocumentKind::Variables: checkVariableFileLine(text, pos); break;
+    case DocumentKind::Users: checkUserFileLine(text, pos); break;
     }
 }
 

@@ -261,9 +261,7 @@ void MslChecker::checkEventParameter(OnEvents::Parameter parameter, const QStrin
 {
     using P = OnEvents::Parameter;
     switch (parameter) {
-    case P::Matchtext:
-        checkVariableField(field, fieldPos, block, matchtextVariableMessage);
-        break;
+    case P::Matchtext: checkVariableField(field, fieldPos, block, matchtextVariableMessage); break;
     case P::MessageTargets:
         if (!checkVariableField(field, fieldPos, block, matchtextVariableMessage))
             checkMessageTargets(field, fieldPos, block);
@@ -280,19 +278,16 @@ void MslChecker::checkEventParameter(OnEvents::Parameter parameter, const QStrin
                      QStringLiteral("Invalid target parameter, must be one of the following: *, #, ?, =, !, @."));
         }
         break;
-    case P::MatchtextTarget:
-        checkVariableField(field, fieldPos, block, targetVariableMessage);
-        break;
+    case P::MatchtextTarget: checkVariableField(field, fieldPos, block, targetVariableMessage); break;
     case P::DccType:
         if (!OnEvents::isDccType(field)) {
             setFormat(fieldPos, field.size(), FormatId::errorFormat);
             addError(Severity::Error, fieldPos, block,
-                     QStringLiteral("Invalid DCC type parameter, must be one of the following: chat, send, or fserve."));
+                     QStringLiteral(
+                         "Invalid DCC type parameter, must be one of the following: chat, send, or fserve."));
         }
         break;
-    case P::Window:
-        checkVariableField(field, fieldPos, block, windowVariableMessage);
-        break;
+    case P::Window: checkVariableField(field, fieldPos, block, windowVariableMessage); break;
     case P::KeyTypes:
         if (!checkVariableField(field, fieldPos, block, windowVariableMessage)) {
             for (const ListEntry& key : splitList(field, fieldPos, QLatin1Char(','))) {
@@ -309,14 +304,11 @@ void MslChecker::checkEventParameter(OnEvents::Parameter parameter, const QStrin
             addError(Severity::Error, fieldPos, block, QStringLiteral("Invalid event type"));
         }
         break;
-    case P::DialogIds:
-        checkDialogIds(field, fieldPos, block);
-        break;
+    case P::DialogIds: checkDialogIds(field, fieldPos, block); break;
     case P::UncheckedMatchtext:
     case P::Filename:
     case P::WindowType:
-    case P::DialogName:
-        break;
+    case P::DialogName: break;
     }
 }
 
@@ -425,9 +417,8 @@ void MslChecker::checkCtcpHeader(const QString& text, int& pos)
 
     const int targetPos = pos;
     const QString target = fieldAt(text, pos);
-    if (!checkVariableField(target, targetPos, block, targetVariableMessage)
-        && !target.startsWith(QLatin1Char('*')) && !target.startsWith(QLatin1Char('#'))
-        && !target.startsWith(QLatin1Char('?'))) {
+    if (!checkVariableField(target, targetPos, block, targetVariableMessage) && !target.startsWith(QLatin1Char('*'))
+        && !target.startsWith(QLatin1Char('#')) && !target.startsWith(QLatin1Char('?'))) {
         setFormat(targetPos, target.size(), FormatId::errorFormat);
         addError(Severity::Error, targetPos, block,
                  QStringLiteral("Invalid target parameter, must be one of the following: *, #, ?"));

@@ -7,12 +7,12 @@ enum class HeaderKind : int {
     None = 0,
     Alias = 1,
     Dialog = 2,
-    Event = 3,     // on, ctcp and raw
+    Event = 3, // on, ctcp and raw
     Menu = 4,
 };
 
 enum class GroupMark : int {
     None = 0,
-    Start = 1,     // "#name on" or "#name off"
-    End = 2,       // "#name end"
+    Start = 1, // "#name on" or "#name off"
+    End = 2,   // "#name end"
 };

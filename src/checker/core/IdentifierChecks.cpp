@@ -399,9 +399,9 @@ void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& d
         case WrongParity:
             setFormat(start, pos - start + 1, FormatId::errorFormat);
             report(Severity::Error, start, block,
-                   result == TooFewParameters    ? QStringLiteral("Too few parameters")
-                   : result == TooManyParameters ? QStringLiteral("Too many parameters")
-                                                 : QStringLiteral("Invalid format - invalid number of parameters"));
+                   result == TooFewParameters        ? QStringLiteral("Too few parameters")
+                       : result == TooManyParameters ? QStringLiteral("Too many parameters")
+                                                     : QStringLiteral("Invalid format - invalid number of parameters"));
             break;
         case UnknownProperty:
             setFormat(dotPos, property.size() + 1, FormatId::warningFormat);
@@ -470,8 +470,7 @@ QString MslChecker::checkIdentifierTail(const QString& text, int& pos, Identifie
         setFormat(tailStart, pos - tailStart, FormatId::errorFormat);
         if (pos > tailStart)
             report(Severity::Error, tailStart, blockBlock,
-                   QLatin1String("Illegal characters after identifier `") + name
-                       + QLatin1String("' closing bracket"));
+                   QLatin1String("Illegal characters after identifier `") + name + QLatin1String("' closing bracket"));
     }
     if (stopBack)
         --pos;

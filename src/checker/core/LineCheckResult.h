@@ -12,8 +12,8 @@
 // One problem the checker found in a line.
 struct LineDiagnostic {
     Severity type = Severity::Information;
-    int pos = 0;         // 0-based position in the line
-    QString block;       // construct being checked: "root", "alias", "on text", ...; "" for tasks
+    int pos = 0;   // 0-based position in the line
+    QString block; // construct being checked: "root", "alias", "on text", ...; "" for tasks
     QString message;
 };
 
@@ -23,7 +23,7 @@ struct HeaderRecord {
     HeaderKind blockKind = HeaderKind::None;
     QString blockName;
     QString blockDetail;
-    bool detailSet = false;     // blockDetail was written by this check
+    bool detailSet = false; // blockDetail was written by this check
     int namePos = -1;
     bool isLocal = false;
     bool opensBlock = false;
@@ -44,8 +44,8 @@ struct FormatSpan {
 // of every character: a later paint overwrites an earlier one.
 struct LineCheckResult {
     int state = BlockState::root;
-    QVector<FormatId> formats;            // one per character of the line
-    QVector<LineDiagnostic> diagnostics;  // in raising order
+    QVector<FormatId> formats;           // one per character of the line
+    QVector<LineDiagnostic> diagnostics; // in raising order
     HeaderRecord header;
     QVector<IdentifierRecord> identifiers;
 
@@ -60,8 +60,7 @@ struct LineCheckResult {
 
     // Hands each maximal run of one non-default format to visit, in line
     // order, without building a list.
-    template <typename Visit>
-    void forEachSpan(Visit visit) const
+    template <typename Visit> void forEachSpan(Visit visit) const
     {
         const int n = formats.size();
         int i = 0;

@@ -38,8 +38,7 @@ struct Control;
 // Every operation takes the lower-cased line and the scan position (and the
 // brace depth) by reference and leaves the position where it stopped. Every
 // loop is bounded by the line's length.
-class MslChecker
-{
+class MslChecker {
 public:
     // Checks `lower` (a lower-cased line) that follows a line which ended in
     // `previousState` (-1 for the first line counts as the root), as a line
@@ -192,9 +191,9 @@ private:
     // " | "; the answers are kept for one if statement, so that a long chain
     // of groups does not search the rest of the line again for each one.
     struct ForwardFind {
-        const QChar* line = nullptr;  // the line searched
-        int from = -1;                // searched from here; -1: nothing cached
-        int found = -1;               // first hit at or after `from`, -1 when none
+        const QChar* line = nullptr; // the line searched
+        int from = -1;               // searched from here; -1: nothing cached
+        int found = -1;              // first hit at or after `from`, -1 when none
         int next(const QString& text, int pos, QLatin1String what);
     };
     ForwardFind nextBrace;
@@ -226,7 +225,7 @@ private:
     void openRepeatFilter();
     void closeRepeatFilter();
     int repeatFilterUsers = 0;
-    QMultiHash<int, int> reportedAt;   // position -> index into the line's diagnostics
+    QMultiHash<int, int> reportedAt; // position -> index into the line's diagnostics
     // Conditions and identifiers nest by recursion, and if, else and var
     // check the statement after them by calling back into the statement
     // scanner; past this depth the rest of the line is left unexamined

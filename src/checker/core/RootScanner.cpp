@@ -7,10 +7,10 @@
 // constructs and comment lines itself, and hands everything else to the
 // header, body and table checks.
 
-using BlockState::Decoded;
-using BlockState::Kind;
 using BlockState::decode;
+using BlockState::Decoded;
 using BlockState::encode;
+using BlockState::Kind;
 using TextScan::hasAt;
 using TextScan::isBlank;
 
@@ -27,15 +27,11 @@ BodyNames bodyNames(Kind kind)
 {
     switch (kind) {
     case Kind::MenuBody:
-    case Kind::MenuComment:
-        return {"Menu", "Menu"};
+    case Kind::MenuComment: return {"Menu", "Menu"};
     case Kind::EventBody:
-    case Kind::EventComment:
-        return {"event", "Event"};
-    case Kind::DialogComment:
-        return {"Dialog", "Dialog"};
-    default:
-        return {"alias", "alias"};
+    case Kind::EventComment: return {"event", "Event"};
+    case Kind::DialogComment: return {"Dialog", "Dialog"};
+    default: return {"alias", "alias"};
     }
 }
 
@@ -72,23 +68,15 @@ void MslChecker::checkLine(const QString& lower, int previousState, LineCheckRes
             reportUnexpectedRootText(lower);
         }
         break;
-    case Kind::RootComment:
-        checkRootComment(lower, level.inGroup);
-        break;
-    case Kind::DialogTable:
-        out->state = encode(checkDialogLine(lower), 0, level.inGroup);
-        break;
+    case Kind::RootComment: checkRootComment(lower, level.inGroup); break;
+    case Kind::DialogTable: out->state = encode(checkDialogLine(lower), 0, level.inGroup); break;
     case Kind::AliasBody:
     case Kind::EventBody:
-    case Kind::MenuBody:
-        checkBodyLine(lower, pos, level, previousState);
-        break;
+    case Kind::MenuBody: checkBodyLine(lower, pos, level, previousState); break;
     case Kind::DialogComment:
     case Kind::AliasComment:
     case Kind::EventComment:
-    case Kind::MenuComment:
-        checkBodyComment(lower, pos, level, previousState);
-        break;
+    case Kind::MenuComment: checkBodyComment(lower, pos, level, previousState); break;
     }
     // A popup file is one menu body without its header: its top level is
     // the root, not a menu body one brace deep.
@@ -165,8 +153,8 @@ void MslChecker::checkGroupLine(const QString& text, bool inGroup)
     const QStringView rest = QStringView(text).mid(pos).trimmed();
 
     // Groups do not nest: inside one, a "#" line can only end it.
-    const bool wellFormed = inGroup ? rest == QLatin1String("end")
-                                    : (rest == QLatin1String("on") || rest == QLatin1String("off"));
+    const bool wellFormed =
+        inGroup ? rest == QLatin1String("end") : (rest == QLatin1String("on") || rest == QLatin1String("off"));
     if (!wellFormed) {
         setFormat(0, length, FormatId::errorFormat);
         if (inGroup)

@@ -27,19 +27,11 @@ void ScriptOutline::add(int line, const HeaderRecord& record)
     entry.multiLine = record.opensBlock;
     entry.kind = record.blockKind;
     switch (record.blockKind) {
-    case HeaderKind::Alias:
-        (record.isLocal ? aliases.local : aliases.global).append(entry);
-        break;
-    case HeaderKind::Dialog:
-        (record.isLocal ? dialogs.local : dialogs.global).append(entry);
-        break;
-    case HeaderKind::Event:
-        events.append(entry);
-        break;
-    case HeaderKind::Menu:
-        menus.append(entry);
-        break;
-    default:   // None, or a value no check records
+    case HeaderKind::Alias: (record.isLocal ? aliases.local : aliases.global).append(entry); break;
+    case HeaderKind::Dialog: (record.isLocal ? dialogs.local : dialogs.global).append(entry); break;
+    case HeaderKind::Event: events.append(entry); break;
+    case HeaderKind::Menu: menus.append(entry); break;
+    default: // None, or a value no check records
         break;
     }
 }

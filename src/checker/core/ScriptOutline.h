@@ -21,11 +21,11 @@ using OutlineKind = HeaderKind;
 
 struct OutlineEntry {
     OutlineKind kind = OutlineKind::Alias;
-    QString name;        // the header's blockName, lower-cased as the checker records it
-    QString detail;      // the header's blockDetail, for events the event word ("text", "join", ...)
-    int line = 0;        // 1-based line of the header
+    QString name;   // the header's blockName, lower-cased as the checker records it
+    QString detail; // the header's blockDetail, for events the event word ("text", "join", ...)
+    int line = 0;   // 1-based line of the header
     bool isLocal = false;
-    bool multiLine = false;   // the header line opens a brace block
+    bool multiLine = false; // the header line opens a brace block
 
     // The entry as a list shows it: the name, then " : " and the detail
     // when there is one.

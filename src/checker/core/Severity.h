@@ -6,7 +6,7 @@ enum class Severity : int {
     Information = 1,
     Warning = 2,
     Error = 3,
-    AccessLevel = 4,     // only "Invalid Access Level", shown without icon
+    AccessLevel = 4, // only "Invalid Access Level", shown without icon
     TaskBlue = 10,
     TaskTodo = 11,
     TaskGrey = 12,

@@ -103,7 +103,11 @@ void MslChecker::scanCode(const QString& text, int& pos, int& depth, CodeStep fi
     }
     struct NestingLevel {
         int& count;
-        explicit NestingLevel(int& c) : count(c) { ++count; }
+        explicit NestingLevel(int& c)
+            : count(c)
+        {
+            ++count;
+        }
         ~NestingLevel() { --count; }
     } level(codeNesting);
 
@@ -113,9 +117,7 @@ void MslChecker::scanCode(const QString& text, int& pos, int& depth, CodeStep fi
     CodeStep step = first;
     for (;;) {
         switch (step) {
-        case CodeStep::Statement:
-            step = beginStatement(text, pos, depth);
-            continue;
+        case CodeStep::Statement: step = beginStatement(text, pos, depth); continue;
         case CodeStep::Parameters:
             skipSpaces(text, pos);
             atWordStart = true;
@@ -145,7 +147,7 @@ MslChecker::CodeStep MslChecker::beginStatement(const QString& text, int& pos, i
         skipWord(text, pos);
         const QStringView word = start < length ? QStringView(text).mid(start, pos - start) : QStringView();
 
-        if (word == QLatin1String("|")) {   // an empty statement
+        if (word == QLatin1String("|")) { // an empty statement
             ++pos;
             continue;
         }
@@ -179,7 +181,7 @@ MslChecker::CodeStep MslChecker::beginStatement(const QString& text, int& pos, i
         if (nameLength > 0)
             setFormat(start, nameLength, FormatId::commandFormat);
         else
-            pos = start;   // not a command: the word is scanned as a parameter
+            pos = start; // not a command: the word is scanned as a parameter
         return CodeStep::Parameters;
     }
 }
@@ -252,7 +254,7 @@ bool MslChecker::checkClosingBraces(const QString& text, int& pos, int& depth, C
     }
     ++pos;
     bool afterBrace = true;
-    bool strayCharacters = false;   // var declarations: reported once, at the end
+    bool strayCharacters = false; // var declarations: reported once, at the end
     const auto reportStrayCharacters = [&](int at) {
         if (strayCharacters)
             addError(Severity::Error, at, blockName, strayAfterBrace);

@@ -5,11 +5,10 @@
 namespace {
 
 const char* const conditionOperators[] = {
-    "=",        "==",       "===",       "<",         ">",        ">=",      "<=",
-    "//",       "\\",       "&",         "isin",      "isincs",   "iswm",    "iswmcs",
-    "isnum",    "isletter", "isalnum",   "isalpha",   "islower",  "isupper", "ison",
-    "isop",     "ishop",    "isvoice",   "isreg",     "ischan",   "isban",   "isaop",
-    "isavoice", "isignore", "isprotect", "isnotify",  "isowner",
+    "=",       "==",       "===",      "<",         ">",        ">=",      "<=",       "//",      "\\",
+    "&",       "isin",     "isincs",   "iswm",      "iswmcs",   "isnum",   "isletter", "isalnum", "isalpha",
+    "islower", "isupper",  "ison",     "isop",      "ishop",    "isvoice", "isreg",    "ischan",  "isban",
+    "isaop",   "isavoice", "isignore", "isprotect", "isnotify", "isowner",
 };
 
 constexpr int operatorCount = int(sizeof conditionOperators / sizeof conditionOperators[0]);

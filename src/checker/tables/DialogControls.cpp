@@ -8,43 +8,29 @@ namespace {
 
 const Control controls[] = {
     // name      hasText sizeOptional anyStyle
-    {"tab", true, true, true},
-    {"text", true, false, false},
-    {"button", true, false, false},
-    {"edit", true, false, false},
-    {"check", true, false, false},
-    {"radio", true, false, false},
-    {"box", true, false, false},
-    {"scroll", true, false, false},
-    {"link", true, false, true},
-    {"menu", true, true, true},
-    {"item", true, true, true},
-    {"list", false, false, false},
+    {"tab", true, true, true},      {"text", true, false, false},   {"button", true, false, false},
+    {"edit", true, false, false},   {"check", true, false, false},  {"radio", true, false, false},
+    {"box", true, false, false},    {"scroll", true, false, false}, {"link", true, false, true},
+    {"menu", true, true, true},     {"item", true, true, true},     {"list", false, false, false},
     {"combo", false, false, false},
 };
 
 const Style styles[] = {
-    {"text", "right"}, {"text", "center"}, {"text", "nowrap"},
-    {"button", "default"}, {"button", "ok"}, {"button", "cancel"}, {"button", "flat"},
-    {"button", "multi"},
-    {"edit", "right"}, {"edit", "center"}, {"edit", "multi"}, {"edit", "pass"},
-    {"edit", "read"}, {"edit", "return"}, {"edit", "hsbar"}, {"edit", "vsbar"},
-    {"edit", "autohs"}, {"edit", "autovs"}, {"edit", "limit"}, {"edit", "rich"},
-    {"check", "left"}, {"check", "push"}, {"check", "3state"},
-    {"radio", "left"}, {"radio", "push"},
-    {"scroll", "top"}, {"scroll", "left"}, {"scroll", "bottom"}, {"scroll", "right"},
-    {"scroll", "horizontal"}, {"scroll", "range"},
-    {"list", "sort"}, {"list", "extsel"}, {"list", "multsel"}, {"list", "size"},
-    {"list", "vsbar"}, {"list", "hsbar"}, {"list", "check"}, {"list", "radio"},
-    {"combo", "sort"}, {"combo", "edit"}, {"combo", "drop"}, {"combo", "size"},
-    {"combo", "vsbar"}, {"combo", "hsbar"},
-    {"", "disable"}, {"", "hide"}, {"", "group"}, {"", "result"},
+    {"text", "right"},    {"text", "center"}, {"text", "nowrap"},   {"button", "default"}, {"button", "ok"},
+    {"button", "cancel"}, {"button", "flat"}, {"button", "multi"},  {"edit", "right"},     {"edit", "center"},
+    {"edit", "multi"},    {"edit", "pass"},   {"edit", "read"},     {"edit", "return"},    {"edit", "hsbar"},
+    {"edit", "vsbar"},    {"edit", "autohs"}, {"edit", "autovs"},   {"edit", "limit"},     {"edit", "rich"},
+    {"check", "left"},    {"check", "push"},  {"check", "3state"},  {"radio", "left"},     {"radio", "push"},
+    {"scroll", "top"},    {"scroll", "left"}, {"scroll", "bottom"}, {"scroll", "right"},   {"scroll", "horizontal"},
+    {"scroll", "range"},  {"list", "sort"},   {"list", "extsel"},   {"list", "multsel"},   {"list", "size"},
+    {"list", "vsbar"},    {"list", "hsbar"},  {"list", "check"},    {"list", "radio"},     {"combo", "sort"},
+    {"combo", "edit"},    {"combo", "drop"},  {"combo", "size"},    {"combo", "vsbar"},    {"combo", "hsbar"},
+    {"", "disable"},      {"", "hide"},       {"", "group"},        {"", "result"},
 };
 
 const char* const options[] = {"dbu", "pixels", "notheme", "disable"};
 
-template <typename T, int N>
-constexpr int countOf(const T (&)[N])
+template <typename T, int N> constexpr int countOf(const T (&)[N])
 {
     return N;
 }
@@ -61,8 +47,14 @@ bool isTabStop(QStringView word)
 
 } // namespace
 
-int controlCount() { return countOf(controls); }
-const Control& control(int index) { return controls[index]; }
+int controlCount()
+{
+    return countOf(controls);
+}
+const Control& control(int index)
+{
+    return controls[index];
+}
 
 const Control* findControl(QStringView name)
 {
@@ -72,8 +64,14 @@ const Control* findControl(QStringView name)
     return nullptr;
 }
 
-int styleCount() { return countOf(styles); }
-const Style& style(int index) { return styles[index]; }
+int styleCount()
+{
+    return countOf(styles);
+}
+const Style& style(int index)
+{
+    return styles[index];
+}
 
 bool acceptsStyle(const Control& control, QStringView word)
 {
@@ -88,8 +86,14 @@ bool acceptsStyle(const Control& control, QStringView word)
     return false;
 }
 
-int optionCount() { return countOf(options); }
-const char* option(int index) { return options[index]; }
+int optionCount()
+{
+    return countOf(options);
+}
+const char* option(int index)
+{
+    return options[index];
+}
 
 bool isOption(QStringView word)
 {

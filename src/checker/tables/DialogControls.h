@@ -8,9 +8,9 @@ namespace DialogControls {
 
 struct Control {
     const char* name;
-    bool hasText;        // the first field is the control's text: text "Hello", 1, ...
-    bool sizeOptional;   // the line may end after the ID (tab, menu, item)
-    bool anyStyle;       // every style word is accepted (no vocabulary of its own)
+    bool hasText;      // the first field is the control's text: text "Hello", 1, ...
+    bool sizeOptional; // the line may end after the ID (tab, menu, item)
+    bool anyStyle;     // every style word is accepted (no vocabulary of its own)
 };
 
 // A style word a control accepts; control "" marks the styles every control

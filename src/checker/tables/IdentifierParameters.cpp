@@ -43,8 +43,7 @@ const IdentifierParameterEntry identifierParamTable[] = {
     {"$chat", 1u, 2u, false, false, "ip status logfile stamp wid cid hwnd idle"},
     {"$chr", 1u, 1u, false, false, ""},
     {"$click", 2u, 2u, false, false, "x y"},
-    {"$cnick", 1u, 2u, false, false,
-     "color modes levels method anymode nomode ignore op voice protect notify idle"},
+    {"$cnick", 1u, 2u, false, false, "color modes levels method anymode nomode ignore op voice protect notify idle"},
     {"$color", 1u, 1u, false, false, "dd"},
     {"$com", 1u, noLimit, false, false, "progid dispatch unknown result error errortext argerr"},
     {"$comcall", 4u, noLimit, false, false, ""},
@@ -61,8 +60,7 @@ const IdentifierParameterEntry identifierParamTable[] = {
     {"$decode", 1u, 3u, false, false, ""},
     {"$decompress", 1u, 2u, false, false, ""},
     {"$deltok", 3u, 3u, false, false, ""},
-    {"$dialog", 1u, 3u, false, false,
-     "x y w h cw ch title modal table ok cancel result focus tab active hwnd"},
+    {"$dialog", 1u, 3u, false, false, "x y w h cw ch title modal table ok cancel result focus tab active hwnd"},
     {"$did", 1u, 3u, false, false,
      "text len lines sel seltext selstart selend edited state next prev visible "
      "enabled isid csel cstate"},
@@ -188,8 +186,7 @@ const IdentifierParameterEntry identifierParamTable[] = {
     {"$round", 1u, 2u, false, false, ""},
     {"$script", 1u, 1u, false, false, ""},
     {"$sdir", 1u, 2u, false, false, ""},
-    {"$send", 1u, 2u, false, false,
-     "ip status file path size sent lra cps pc secs done resume wid cid hwnd idle"},
+    {"$send", 1u, 2u, false, false, "ip status file path size sent lra cps pc secs done resume wid cid hwnd idle"},
     {"$server", 1u, 1u, false, false, "desc port group pass"},
     {"$sfile", 1u, 3u, false, false, ""},
     {"$sha1", 1u, 2u, false, false, ""},
@@ -215,8 +212,7 @@ const IdentifierParameterEntry identifierParamTable[] = {
     {"$time", 1u, 2u, false, false, ""},
     {"$timer", 1u, 1u, false, false, "com time reps delay type secs mmt anysc wid cid hwnd pause"},
     {"$tip", 1u, 8u, false, false, "name title text delay iconfn iconpos alias wid"},
-    {"$toolbar", 1u, 1u, false, false,
-     "name type tip alias popup width height wide enabled visible checked alpha"},
+    {"$toolbar", 1u, 1u, false, false, "name type tip alias popup width height wide enabled visible checked alpha"},
     {"$trust", 1u, 1u, false, false, ""},
     {"$ulist", 1u, 3u, false, false, "info"},
     {"$upper", 1u, 1u, false, false, ""},
@@ -253,9 +249,8 @@ const std::vector<int>& indicesByName()
         std::vector<int> order(entryCount);
         for (int i = 0; i < entryCount; ++i)
             order[i] = i;
-        std::stable_sort(order.begin(), order.end(), [](int a, int b) {
-            return nameOf(a).compare(nameOf(b), Qt::CaseInsensitive) < 0;
-        });
+        std::stable_sort(order.begin(), order.end(),
+                         [](int a, int b) { return nameOf(a).compare(nameOf(b), Qt::CaseInsensitive) < 0; });
         return order;
     }();
     return sorted;

@@ -10,12 +10,12 @@
 // it to tell an identifier from any other "$" word, and the completion lists
 // its names and properties.
 struct IdentifierParameterEntry {
-    const char* name;        // with its "$", lower case
+    const char* name; // with its "$", lower case
     quint32 minParams;
-    quint32 maxParams;       // IdentifierParameters::noLimit when unbounded
-    bool evenOnly;           // the parameter count must be even
-    bool oddOnly;            // the parameter count must be odd
-    const char* properties;  // names accepted after ")." separated by single spaces; "" for none
+    quint32 maxParams;      // IdentifierParameters::noLimit when unbounded
+    bool evenOnly;          // the parameter count must be even
+    bool oddOnly;           // the parameter count must be odd
+    const char* properties; // names accepted after ")." separated by single spaces; "" for none
 };
 
 namespace IdentifierParameters {

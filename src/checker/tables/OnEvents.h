@@ -36,17 +36,17 @@ enum class RecordPoint : unsigned char {
 };
 
 struct EventGroup {
-    const char* label;             // "E1" ... "E12": a stable name for the group
+    const char* label; // "E1" ... "E12": a stable name for the group
     Parameter parameters[3];
     int parameterCount;
-    int requiredCount;             // the rest are optional
+    int requiredCount; // the rest are optional
     RecordPoint recordPoint;
-    int detailParameter;           // index of the parameter recorded as detail, -1 none
+    int detailParameter; // index of the parameter recorded as detail, -1 none
 };
 
 struct EventName {
-    const char* name;              // lower case
-    int group;                     // index into the groups
+    const char* name; // lower case
+    int group;        // index into the groups
 };
 
 int groupCount();

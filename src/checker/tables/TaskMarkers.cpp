@@ -5,10 +5,9 @@
 namespace TaskMarkers {
 
 const TaskMarker markers[count] = {
-    {"todo", Severity::TaskTodo},   {"todo:", Severity::TaskTodo},
-    {"fixme", Severity::TaskFixme}, {"fixme:", Severity::TaskFixme},
-    {"hack", Severity::TaskHack},   {"hack:", Severity::TaskHack},
-    {"xxx", Severity::TaskXxx},     {"xxx:", Severity::TaskXxx},
+    {"todo", Severity::TaskTodo},    {"todo:", Severity::TaskTodo}, {"fixme", Severity::TaskFixme},
+    {"fixme:", Severity::TaskFixme}, {"hack", Severity::TaskHack},  {"hack:", Severity::TaskHack},
+    {"xxx", Severity::TaskXxx},      {"xxx:", Severity::TaskXxx},
 };
 
 const TaskMarker* find(QStringView word)

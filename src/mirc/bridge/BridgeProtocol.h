@@ -32,12 +32,11 @@ constexpr char error[] = "error";
 std::string escape(const std::string& text);
 std::string unescape(const std::string& text);
 
-struct Request
-{
+struct Request {
     enum class Kind { Find, Evaluate, Command, Invalid };
     Kind kind = Kind::Invalid;
     std::uint64_t window = 0;
-    std::string text;   // unescaped
+    std::string text; // unescaped
 };
 
 std::string formatFind();

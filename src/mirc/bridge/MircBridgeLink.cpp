@@ -47,7 +47,7 @@ void MircBridgeLink::start()
 {
     if (state != State::Stopped || !settings.isUsable())
         return;
-    stop();     // what is left of a helper that ended
+    stop(); // what is left of a helper that ended
     helper = new QProcess(this);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(winePrefixVariable, settings.prefix);
@@ -109,7 +109,7 @@ std::optional<std::string> MircBridgeLink::nextAnswer()
             sinceLastAnswer.restart();
             if (owedAnswers == 0)
                 return line;
-            --owedAnswers;      // the late answer to a request given up
+            --owedAnswers; // the late answer to a request given up
             continue;
         }
         const qint64 left = deadline.remainingTime();
@@ -201,9 +201,8 @@ QList<MircEvaluation> MircBridgeLink::evaluateAll(MircWindowHandle window, const
     QList<MircEvaluation> results;
     for (const std::optional<std::string>& answer : exchange(requests)) {
         const MircLinkStatus status = statusOf(answer);
-        const QString text = status == MircLinkStatus::Done
-                                 ? QString::fromStdString(BridgeProtocol::resultText(*answer))
-                                 : QString();
+        const QString text =
+            status == MircLinkStatus::Done ? QString::fromStdString(BridgeProtocol::resultText(*answer)) : QString();
         results.append({status, text});
     }
     return results;
@@ -217,11 +216,11 @@ MircLinkStatus MircBridgeLink::command(MircWindowHandle window, const QString& t
 QString MircBridgeLink::localPath(const QString& mircPath) const
 {
     const bool onDrive = mircPath.size() >= 3 && mircPath.at(0).isLetter() && mircPath.at(1) == QLatin1Char(':')
-                         && (mircPath.at(2) == QLatin1Char('\\') || mircPath.at(2) == QLatin1Char('/'));
+        && (mircPath.at(2) == QLatin1Char('\\') || mircPath.at(2) == QLatin1Char('/'));
     if (!onDrive)
         return mircPath;
-    const QString driveLink = QDir(settings.prefix).filePath(QStringLiteral("dosdevices/")
-                                                             + mircPath.left(2).toLower());
+    const QString driveLink =
+        QDir(settings.prefix).filePath(QStringLiteral("dosdevices/") + mircPath.left(2).toLower());
     const QString driveRoot = QFileInfo(driveLink).canonicalFilePath();
     if (driveRoot.isEmpty())
         return mircPath;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mirc/MircLink.h"
 #include "WineSettings.h"
+#include "mirc/MircLink.h"
 
 #include <QElapsedTimer>
 
@@ -18,8 +18,7 @@ class QProcess;
 // it comes) and later calls fail at once until the helper has caught up, so
 // the GUI is held no longer than the answer timeout; a helper that stays
 // silent is stopped, and the next search for instances starts it again.
-class MircBridgeLink : public MircLink
-{
+class MircBridgeLink : public MircLink {
     Q_OBJECT
 public:
     explicit MircBridgeLink(WineSettings settings, QObject* parent = nullptr);
@@ -59,6 +58,6 @@ private:
     WineSettings settings;
     QProcess* helper = nullptr;
     State state = State::Stopped;
-    int owedAnswers = 0;            // answers to requests already given up
+    int owedAnswers = 0; // answers to requests already given up
     QElapsedTimer sinceLastAnswer;
 };

@@ -64,8 +64,8 @@ WineSettings WineSettings::fromEnvironment()
     if (wine.bridgeProgram.isEmpty()) {
         const QDir programFolder(QCoreApplication::applicationDirPath());
         wine.bridgeProgram = programFolder.filePath(bridgeFileName);
-        const QString installed = QDir::cleanPath(programFolder.filePath(installedBridgeFolder + QLatin1Char('/')
-                                                                          + bridgeFileName));
+        const QString installed =
+            QDir::cleanPath(programFolder.filePath(installedBridgeFolder + QLatin1Char('/') + bridgeFileName));
         if (!QFileInfo::exists(wine.bridgeProgram) && QFileInfo::exists(installed))
             wine.bridgeProgram = installed;
     }
@@ -75,5 +75,5 @@ WineSettings WineSettings::fromEnvironment()
 bool WineSettings::isUsable() const
 {
     return !wineBinary.isEmpty() && QFileInfo(wineBinary).isExecutable() && QFileInfo(bridgeProgram).isFile()
-           && QFileInfo(prefix).isDir();
+        && QFileInfo(prefix).isDir();
 }

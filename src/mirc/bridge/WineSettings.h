@@ -10,8 +10,7 @@
 //   KORVEL_WINEPREFIX  / winePrefix   WINEPREFIX, else ~/.wine
 //   KORVEL_MIRC_BRIDGE                mirc-bridge.exe beside Korvel, else in
 //                                     ../libexec/korvel from there (installed)
-struct WineSettings
-{
+struct WineSettings {
     QString wineBinary;
     QString prefix;
     QString bridgeProgram;

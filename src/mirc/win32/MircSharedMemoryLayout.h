@@ -21,8 +21,8 @@ constexpr std::size_t maxTextLength = unitsInMapping - 1;
 constexpr unsigned userMessageBase = 0x400;
 constexpr unsigned commandMessage = userMessageBase + 200;
 constexpr unsigned evaluateMessage = userMessageBase + 201;
-constexpr unsigned unicodeTextFlag = 8;     // wParam: the mapping holds UTF-16
-constexpr long mappingIndex = 0;            // lParam: the mapping named "mIRC"
+constexpr unsigned unicodeTextFlag = 8; // wParam: the mapping holds UTF-16
+constexpr long mappingIndex = 0;        // lParam: the mapping named "mIRC"
 
 // A main window of mIRC has a title beginning with this; titles are read
 // into a buffer of this many characters.

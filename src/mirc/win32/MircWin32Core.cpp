@@ -58,7 +58,7 @@ bool send(HWND window, unsigned message)
     DWORD_PTR reply = 0;
     return SendMessageTimeoutW(window, message, Layout::unicodeTextFlag, Layout::mappingIndex,
                                SMTO_ABORTIFHUNG | SMTO_BLOCK, answerTimeoutMs, &reply)
-           != 0;
+        != 0;
 }
 
 } // namespace
@@ -117,7 +117,7 @@ BOOL CALLBACK collectInstance(HWND window, LPARAM found)
         if (evaluate(window, L"$version", version) == Status::Done && isNumber(version))
             reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
     }
-    return TRUE;    // every window is looked at
+    return TRUE; // every window is looked at
 }
 
 } // namespace

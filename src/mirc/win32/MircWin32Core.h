@@ -15,9 +15,9 @@ namespace MircWin32 {
 
 enum class Status {
     Done,
-    TextTooLong,        // refused: the text and its NUL do not fit the mapping
-    NoSharedMemory,     // the mapping could not be created or mapped
-    NoAnswer,           // the window did not answer within the answer timeout
+    TextTooLong,    // refused: the text and its NUL do not fit the mapping
+    NoSharedMemory, // the mapping could not be created or mapped
+    NoAnswer,       // the window did not answer within the answer timeout
 };
 
 // How long a window may take to answer one message. 0, the default, waits
@@ -28,8 +28,7 @@ void setAnswerTimeout(unsigned milliseconds);
 
 // The one mapping named "mIRC" of this process, created on first use and kept
 // until the process ends. Every request goes through it, one at a time.
-class SharedMemory
-{
+class SharedMemory {
 public:
     static SharedMemory& instance();
 

@@ -7,13 +7,10 @@ namespace {
 MircLinkStatus linkStatus(MircWin32::Status status)
 {
     switch (status) {
-    case MircWin32::Status::Done:
-        return MircLinkStatus::Done;
-    case MircWin32::Status::TextTooLong:
-        return MircLinkStatus::TextTooLong;
+    case MircWin32::Status::Done: return MircLinkStatus::Done;
+    case MircWin32::Status::TextTooLong: return MircLinkStatus::TextTooLong;
     case MircWin32::Status::NoSharedMemory:
-    case MircWin32::Status::NoAnswer:
-        break;
+    case MircWin32::Status::NoAnswer: break;
     }
     return MircLinkStatus::Unavailable;
 }

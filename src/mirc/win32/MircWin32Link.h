@@ -5,8 +5,7 @@
 // Korvel on Windows: talks to the mIRC windows of the same desktop directly.
 // Creating it creates the shared memory, which then lives as long as the
 // process.
-class MircWin32Link : public MircLink
-{
+class MircWin32Link : public MircLink {
     Q_OBJECT
 public:
     explicit MircWin32Link(QObject* parent = nullptr);
