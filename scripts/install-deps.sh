@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth xdotool fonts-dejavu-core desktop-file-utils
     wine64 g++-mingw-w64-x86-64-posix
+    dpkg-dev file appstream
 )
 
 missing=()
