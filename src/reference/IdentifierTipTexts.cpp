@@ -1,18 +1,8 @@
 #include "IdentifierTipTexts.h"
 
-#include "CallTipTable.h"
-#include "HoverTable.h"
+#include "checker/tables/IdentifierParameters.h"
 
 namespace {
-
-template <typename Entry> const Entry* findEntry(const Entry* table, const QString& name)
-{
-    for (const Entry* entry = table; entry->name; ++entry) {
-        if (name.compare(QLatin1String(entry->name), Qt::CaseInsensitive) == 0)
-            return entry;
-    }
-    return nullptr;
-}
 
 QString escapedHtml(QString text)
 {
@@ -59,14 +49,14 @@ QList<CallTipSignature> callTipSignatures(const QString& name)
 {
     static const QLatin1String literalMark("~~");
     QList<CallTipSignature> signatures;
-    const CallTipEntry* entry = findEntry(callTipTable, name);
+    const IdentifierParameterEntry* entry = IdentifierParameters::find(name);
     if (!entry)
         return signatures;
-    for (const CallTipOverloadData& overload : entry->overloads) {
+    for (const IdentifierOverload& overload : entry->overloads) {
         if (!overload.params[0] || !overload.params[0][0])
             break;
         CallTipSignature signature{QLatin1String(entry->name), {}, QString::fromLatin1(overload.description)};
-        for (int k = 0; k < callTipMaxParams && overload.params[k] && overload.params[k][0]; ++k) {
+        for (int k = 0; k < identifierMaxParams && overload.params[k] && overload.params[k][0]; ++k) {
             const QString param = QString::fromLatin1(overload.params[k]);
             const bool literal = param.startsWith(literalMark);
             signature.parameters.append({literal ? param.mid(literalMark.size()) : param, literal});
@@ -92,12 +82,12 @@ QString HoverSignature::text() const
 HoverSignature hoverSignature(const QString& name)
 {
     HoverSignature signature;
-    const HoverEntry* entry = findEntry(hoverTable, name);
-    if (!entry)
+    const IdentifierParameterEntry* entry = IdentifierParameters::find(name);
+    if (!entry || !entry->hover[0])
         return signature;
     signature.identifier = QLatin1String(entry->name);
-    for (int k = 0; k < hoverMaxParams && entry->params[k] && entry->params[k][0]; ++k)
-        signature.parameters.append(QString::fromLatin1(entry->params[k]));
+    for (int k = 0; k < identifierMaxParams && entry->hover[k] && entry->hover[k][0]; ++k)
+        signature.parameters.append(QString::fromLatin1(entry->hover[k]));
     return signature;
 }
 

@@ -8,8 +8,8 @@
 #include <QVector>
 
 // The texts the call tip and the hover tip show for a built-in identifier,
-// made from the call-tip and hover tables. Names match ignoring case; the
-// texts spell the name as the table does.
+// made from the identifier table's hover and overload columns. Names match
+// ignoring case; the texts spell the name as the table does.
 
 // One parameter of a call-tip overload.
 struct CallTipParameter {
@@ -30,18 +30,18 @@ struct CallTipSignature {
     QString text() const;
 };
 
-// The overloads of name in table order; empty when the call-tip table has
+// The overloads of name in table order; empty when the identifier table has
 // no such name.
 QList<CallTipSignature> callTipSignatures(const QString& name);
 
 // The overloads of name with parameter paramIndex (0-based) in bold in each
 // signature; an index past an overload's last parameter marks nothing there.
-// Empty when the call-tip table has no such name.
+// Empty when the identifier table has no such name.
 QList<CallTipOverload> callTipOverloads(const QString& name, int paramIndex);
 
 // The hover entry of name: the identifier as the table spells it and its
-// parameter texts with their brackets. Empty when the hover table has no
-// such name.
+// parameter texts with their brackets. Empty when the identifier table has
+// no such name.
 struct HoverSignature {
     QString identifier;
     QStringList parameters;
@@ -53,5 +53,5 @@ struct HoverSignature {
 HoverSignature hoverSignature(const QString& name);
 
 // The parameter list of name as one HTML paragraph, with the parameter at
-// boldIndex in bold (-1: none). Empty when the hover table has no such name.
+// boldIndex in bold (-1: none). Empty when the identifier table has no such name.
 QString identifierHoverHtml(const QString& name, int boldIndex = -1);

@@ -1,7 +1,6 @@
+#include "checker/tables/IdentifierParameters.h"
 #include "editor/CallTip.h"
 #include "editor/IdentifierTips.h"
-#include "reference/CallTipTable.h"
-#include "reference/HoverTable.h"
 
 #include <QImage>
 #include <QTextDocument>
@@ -12,20 +11,12 @@ namespace {
 const QString signatureStart = QStringLiteral("<p style='white-space:pre; margin:0;'>");
 const QString hoverStart = QStringLiteral("<p style='white-space:pre'>");
 
-QStringList paramsOf(const char* const* params, int max)
+QStringList paramsOf(const char* const* params)
 {
     QStringList list;
-    for (int k = 0; k < max && params[k] && params[k][0]; ++k)
+    for (int k = 0; k < identifierMaxParams && params[k] && params[k][0]; ++k)
         list << QString::fromLatin1(params[k]);
     return list;
-}
-
-int overloadCount(const CallTipEntry& entry)
-{
-    int n = 0;
-    while (n < callTipMaxOverloads && entry.overloads[n].params[0] && entry.overloads[n].params[0][0])
-        ++n;
-    return n;
 }
 
 // Stands in for the editor: records the keys the tip passes on.
@@ -43,39 +34,32 @@ class TestCallTips : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyEntryHasContent()
+    void documentedEntriesAreWellFormed()
     {
-        // Look-ups take the first entry of a name: a second one would never be shown.
-        QSet<QByteArray> callTipNames, hoverNames;
-        for (const CallTipEntry* e = callTipTable; e->name; ++e) {
-            QVERIFY2(!callTipNames.contains(QByteArray(e->name).toLower()), e->name);
-            callTipNames << QByteArray(e->name).toLower();
-            const int count = overloadCount(*e);
-            QVERIFY2(count >= 1, e->name);
-            for (int i = 0; i < count; ++i) {
-                const CallTipOverloadData& o = e->overloads[i];
-                QVERIFY2(o.description && o.description[0], e->name);
+        for (int i = 0; i < IdentifierParameters::count(); ++i) {
+            const IdentifierParameterEntry& e = IdentifierParameters::at(i);
+            int count = 0;
+            while (count < identifierMaxOverloads && !paramsOf(e.overloads[count].params).isEmpty())
+                ++count;
+            for (int o = 0; o < identifierMaxOverloads; ++o) {
+                const IdentifierOverload& overload = e.overloads[o];
+                const int shown = paramsOf(overload.params).size();
+                // Nothing may follow an empty slot: it would never be shown.
+                for (int k = shown; k < identifierMaxParams; ++k)
+                    QVERIFY2(!overload.params[k], e.name);
+                if (o >= count) {
+                    QVERIFY2(!overload.description, e.name);
+                    continue;
+                }
                 // Descriptions are shown as HTML: a stray "<" or "&" would garble them.
-                QVERIFY2(!QByteArray(o.description).contains('<') && !QByteArray(o.description).contains('&'), e->name);
-                // No parameter may follow an empty slot: it would never be shown.
-                const int shown = paramsOf(o.params, callTipMaxParams).size();
-                for (int k = shown; k < callTipMaxParams; ++k)
-                    QVERIFY2(!o.params[k], e->name);
+                const QByteArray description(overload.description);
+                QVERIFY2(!description.isEmpty() && !description.contains('<') && !description.contains('&'), e.name);
             }
-            for (int i = count; i < callTipMaxOverloads; ++i)
-                QVERIFY2(!e->overloads[i].params[0] && !e->overloads[i].description, e->name);
-        }
-        for (const HoverEntry* e = hoverTable; e->name; ++e) {
-            QVERIFY2(!hoverNames.contains(QByteArray(e->name).toLower()), e->name);
-            hoverNames << QByteArray(e->name).toLower();
-            const int shown = paramsOf(e->params, hoverMaxParams).size();
-            QVERIFY2(shown >= 1, e->name);
-            for (int k = shown; k < hoverMaxParams; ++k)
-                QVERIFY2(!e->params[k], e->name);
-            for (int k = 0; k < shown; ++k) {
-                const QString text = QString::fromLatin1(e->params[k]);
-                QVERIFY2(text.startsWith(QLatin1Char('<')) || text.startsWith(QLatin1Char('[')), e->name);
-            }
+            const QStringList hover = paramsOf(e.hover);
+            for (int k = hover.size(); k < identifierMaxParams; ++k)
+                QVERIFY2(!e.hover[k], e.name);
+            for (const QString& text : hover)
+                QVERIFY2(text.startsWith(QLatin1Char('<')) || text.startsWith(QLatin1Char('[')), e.name);
         }
     }
 
