@@ -7,6 +7,7 @@
 #include "completion/ComProgIds.h"
 #include "completion/MircPalette.h"
 #include "reference/IdentifierCandidates.h"
+#include "reference/IdentifierTipTexts.h"
 
 #include <QHash>
 #include <QIcon>
@@ -46,6 +47,17 @@ const QIcon& cachedIcon(const char* path)
     return cachedIcon(QString::fromLatin1(path));
 }
 
+// The tool tip of a built-in's item: its hover tip. Made once per name, as
+// the model is rebuilt on every lone "$".
+const QString& builtInToolTip(const QString& name)
+{
+    static QHash<QString, QString> tips;
+    auto it = tips.find(name);
+    if (it == tips.end())
+        it = tips.insert(name, identifierHoverTipHtml(name));
+    return *it;
+}
+
 QStandardItemModel* singleColumnModel(const QList<QStandardItem*>& items, QObject* parent)
 {
     auto* model = new QStandardItemModel(parent);
@@ -67,8 +79,12 @@ QStandardItemModel* identifierModel(QObject* parent, QTextBlock firstBlock)
             candidates.addAlias(data->blockName, data->isLocal);
     }
     QList<QStandardItem*> items;
-    for (const IdentifierCandidates::Candidate& candidate : candidates.items())
-        items << new QStandardItem(cachedIcon(candidateIcon(candidate.origin)), candidate.text);
+    for (const IdentifierCandidates::Candidate& candidate : candidates.items()) {
+        auto* item = new QStandardItem(cachedIcon(candidateIcon(candidate.origin)), candidate.text);
+        if (candidate.origin == IdentifierCandidates::Origin::BuiltIn)
+            item->setToolTip(builtInToolTip(candidate.text));
+        items << item;
+    }
     return singleColumnModel(items, parent);
 }
 

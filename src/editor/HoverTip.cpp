@@ -2,6 +2,8 @@
 
 #include "IdentifierTips.h"
 #include "checker/CBlockData.h"
+#include "checker/MslSyntaxHighlighter.h"
+#include "reference/CommandTipTexts.h"
 #include "reference/InnermostIdentifier.h"
 
 #include <QPlainTextEdit>
@@ -44,6 +46,18 @@ void HoverTip::cancel()
         hoverTimer->stop();
 }
 
+CommandOccurrence HoverTip::commandUnder(const QTextBlock& block, int column) const
+{
+    const auto* highlighter = editor->document()->findChild<const MslSyntaxHighlighter*>();
+    const DocumentKind kind = highlighter ? highlighter->documentKind() : DocumentKind::Remote;
+    const CommandOccurrence after = commandAt(block.text(), block.previous().userState(), kind, column);
+    // The caret position nearest the mouse may lie just after the character
+    // it rests on.
+    if (after.entry || column == 0)
+        return after;
+    return commandAt(block.text(), block.previous().userState(), kind, column - 1);
+}
+
 void HoverTip::processMouseHover()
 {
     cancel();
@@ -56,16 +70,25 @@ void HoverTip::processMouseHover()
     const IdentifierRecord* record = innermostIdentifier(data->identifiers, cursor.positionInBlock());
     // Without parentheses "$name" may be a custom identifier or a plain word;
     // only calls are documented.
-    if (!record || !record->hasParens)
-        return;
-    const QString html = identifierHoverHtml(record->name);
+    int start = 0;
+    int length = 0;
+    QString html;
+    if (record && record->hasParens) {
+        html = identifierHoverTipHtml(record->name);
+        start = record->start;
+        length = record->name.length();
+    } else if (const CommandOccurrence command = commandUnder(block, cursor.positionInBlock()); command.entry) {
+        html = commandHoverHtml(*command.entry);
+        start = command.start;
+        length = command.length;
+    }
     if (html.isEmpty())
         return;
 
     QTextEdit::ExtraSelection mark;
     mark.cursor = QTextCursor(block);
-    mark.cursor.setPosition(block.position() + record->start);
-    mark.cursor.setPosition(block.position() + record->start + record->name.length(), QTextCursor::KeepAnchor);
+    mark.cursor.setPosition(block.position() + start);
+    mark.cursor.setPosition(block.position() + start + length, QTextCursor::KeepAnchor);
     mark.format.setUnderlineStyle(QTextCharFormat::DashUnderline);
     mark.format.setBackground(hoverBackground);
     editor->setExtraSelections({mark});

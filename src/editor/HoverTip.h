@@ -1,21 +1,25 @@
 #pragma once
 
+#include "reference/CommandTipTexts.h"
+
 #include <QObject>
 #include <QPoint>
 
 class QPlainTextEdit;
+class QTextBlock;
 class QTimer;
 class QWidget;
 
 // The hover tip of a script editor: when the mouse rests for a moment over a
 // built-in identifier written with parentheses, the identifier's parameter
-// list shows as a tool tip and the name is dash-underlined on a light cyan
-// background. The underline stays until the caret-line highlight replaces the
-// editor's extra selections (any caret move).
+// list, overloads and properties show as a tool tip, and over a command its
+// usage, description and switches; the name is dash-underlined on a light
+// cyan background. The underline stays until the caret-line highlight
+// replaces the editor's extra selections (any caret move).
 //
 // What an identifier is, where it starts and where its call ends is read from
-// the checker's records of the line (CBlockData::identifiers); the tip never
-// parses the text itself.
+// the checker's records of the line (CBlockData::identifiers), and a command
+// is what the checker colours as one; the tip never parses the text itself.
 //
 // While the call tip is open, mouse moves do not start the delay: the call
 // tip already documents the call being typed, and a second popup over it
@@ -42,6 +46,9 @@ public slots:
     void processMouseHover();
 
 private:
+    // The command whose name covers the caret position column of block.
+    CommandOccurrence commandUnder(const QTextBlock& block, int column) const;
+
     QPlainTextEdit* editor;
     const QWidget* callTip;
     // Made on the first mouse move, as a child of the editor.

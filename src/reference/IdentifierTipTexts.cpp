@@ -1,16 +1,9 @@
 #include "IdentifierTipTexts.h"
 
+#include "HtmlEscape.h"
 #include "checker/tables/IdentifierParameters.h"
 
 namespace {
-
-QString escapedHtml(QString text)
-{
-    text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
-    text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
-    text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
-    return text;
-}
 
 QString signatureHtml(const CallTipSignature& signature, int paramIndex)
 {
@@ -105,4 +98,32 @@ QString identifierHoverHtml(const QString& name, int boldIndex)
     }
     html += QLatin1String(")</p>");
     return html;
+}
+
+QString identifierHoverTipHtml(const QString& name)
+{
+    QString html = identifierHoverHtml(name);
+    if (html.isEmpty())
+        return html;
+    for (const CallTipSignature& signature : callTipSignatures(name))
+        html += QStringLiteral("<p style='margin:0'><code>") + escapedHtml(signature.text())
+            + QStringLiteral("</code> ") + signature.description + QStringLiteral("</p>");
+    const QStringList properties = IdentifierParameters::propertyNames(*IdentifierParameters::find(name));
+    if (!properties.isEmpty())
+        html += QStringLiteral("<p>Properties: .") + properties.join(QStringLiteral(" .")) + QStringLiteral("</p>");
+    return html;
+}
+
+QString identifierMarkdown(const QString& name)
+{
+    const HoverSignature hover = hoverSignature(name);
+    if (hover.isEmpty())
+        return QString();
+    QString markdown = QStringLiteral("```mirc\n") + hover.text() + QStringLiteral("\n```");
+    for (const CallTipSignature& signature : callTipSignatures(name))
+        markdown += QStringLiteral("\n\n`") + signature.text() + QStringLiteral("`  \n") + signature.description;
+    const QStringList properties = IdentifierParameters::propertyNames(*IdentifierParameters::find(name));
+    if (!properties.isEmpty())
+        markdown += QStringLiteral("\n\nProperties: .") + properties.join(QStringLiteral(" ."));
+    return markdown;
 }

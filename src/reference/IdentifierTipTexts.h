@@ -55,3 +55,11 @@ HoverSignature hoverSignature(const QString& name);
 // The parameter list of name as one HTML paragraph, with the parameter at
 // boldIndex in bold (-1: none). Empty when the identifier table has no such name.
 QString identifierHoverHtml(const QString& name, int boldIndex = -1);
+
+// What the editor's hover tip shows for name: the parameter list, each
+// overload with its description and the properties. Empty when the
+// identifier table has no such name.
+QString identifierHoverTipHtml(const QString& name);
+
+// The same as Markdown, for the language server's hover and completion.
+QString identifierMarkdown(const QString& name);

@@ -1,3 +1,4 @@
+#include "checker/tables/CommandNames.h"
 #include "checker/tables/IdentifierParameters.h"
 #include "editor/CallTip.h"
 #include "editor/IdentifierTips.h"
@@ -34,13 +35,14 @@ class TestCallTips : public QObject {
     Q_OBJECT
 
 private slots:
-    void documentedEntriesAreWellFormed()
+    void everyBuiltInIsDocumented()
     {
         for (int i = 0; i < IdentifierParameters::count(); ++i) {
             const IdentifierParameterEntry& e = IdentifierParameters::at(i);
             int count = 0;
             while (count < identifierMaxOverloads && !paramsOf(e.overloads[count].params).isEmpty())
                 ++count;
+            QVERIFY2(count > 0 && !paramsOf(e.hover).isEmpty(), e.name);
             for (int o = 0; o < identifierMaxOverloads; ++o) {
                 const IdentifierOverload& overload = e.overloads[o];
                 const int shown = paramsOf(overload.params).size();
@@ -60,6 +62,11 @@ private slots:
                 QVERIFY2(!e.hover[k], e.name);
             for (const QString& text : hover)
                 QVERIFY2(text.startsWith(QLatin1Char('<')) || text.startsWith(QLatin1Char('[')), e.name);
+        }
+        // Command descriptions and switches go into the hover tip as they stand.
+        for (const CommandEntry& e : CommandNames::entries) {
+            const QByteArray shown = QByteArray(e.description) + e.switches;
+            QVERIFY2(QByteArray(e.description).endsWith('.') && !shown.contains('<') && !shown.contains('&'), e.name);
         }
     }
 
@@ -142,9 +149,7 @@ private slots:
             << hoverStart + "$input(&lt;message&gt;, <b>[options], [window]</b>, [title], [input_text])</p>";
         QTest::newRow("bold past the last") << "$abs" << 4 << hoverStart + "$abs(&lt;number&gt;)</p>";
         QTest::newRow("any case") << "$ABS" << -1 << hoverStart + "$abs(&lt;number&gt;)</p>";
-        QTest::newRow("only in the hover table")
-            << "$isbit" << -1 << hoverStart + "$isbit(&lt;number&gt;, &lt;bit&gt;)</p>";
-        QTest::newRow("in neither table") << "$left" << -1 << QString();
+        QTest::newRow("not built in") << "$foo" << -1 << QString();
         QTest::newRow("without dollar") << "abs" << -1 << QString();
     }
 
@@ -168,11 +173,11 @@ private slots:
 
         // A name without call tip leaves the list and the index alone.
         const QList<CallTipOverload> before = tip.overloadList();
-        for (const QString& name : {QStringLiteral("$left"), QStringLiteral("crc"), QStringLiteral("$crc2"), QString()})
+        for (const QString& name : {QStringLiteral("$foo"), QStringLiteral("crc"), QStringLiteral("$crc2"), QString()})
             QVERIFY2(!buildCallTip(name, &tip, 0), qPrintable(name));
         QCOMPARE(tip.overloadList(), before);
         QCOMPARE(tip.currentOverloadIndex(), 2);
-        QVERIFY(!tip.showTip("$left", 0, QPoint(5, 5)));
+        QVERIFY(!tip.showTip("$foo", 0, QPoint(5, 5)));
         QVERIFY(tip.isHidden());
 
         // A new list keeps the index where it still exists, and puts it on the

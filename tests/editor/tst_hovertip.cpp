@@ -1,9 +1,11 @@
 #include "checker/CBlockData.h"
 #include "checker/MslSyntaxHighlighter.h"
+#include "checker/tables/CommandNames.h"
 #include "editor/CallTip.h"
 #include "editor/HoverTip.h"
 #include "editor/IdentifierTips.h"
 #include "editor/MslTextEditor.h"
+#include "reference/CommandTipTexts.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -17,10 +19,10 @@
 namespace {
 
 // Line 1 (0-based) holds every case; its columns:
-//   7 $abs(-1) 14 | 16 $count( 23 $chr(x) 29 ,2) 32 | 34 $chan | 40 $len(a) 46
-// ($len is a real identifier, but one the hover table does not document.)
+//   2 echo 6 | 7 $abs(-1) 14 | 16 $count( 23 $chr(x) 29 ,2) 32 | 34 $chan | 40 $foo(a) 46
+// ($foo is no built-in identifier.)
 const char* const script = "alias a {\n"
-                           "  echo $abs(-1) $count($chr(x),2) $chan $len(a)\n"
+                           "  echo $abs(-1) $count($chr(x),2) $chan $foo(a)\n"
                            "}";
 constexpr int bodyLine = 1;
 
@@ -101,8 +103,10 @@ private slots:
         QTest::newRow("nested: the outer name") << 19 << "$count" << 16;
         QTest::newRow("nested: before the inner $") << 23 << "$count" << 16;
         QTest::newRow("nested: after the inner call") << 31 << "$count" << 16;
+        QTest::newRow("command") << 3 << "echo" << 2;
+        QTest::newRow("command's last letter") << 6 << "echo" << 2;
         // No name: no tip, and the caret line stays the only mark.
-        QTest::newRow("plain word") << 3 << "" << -1;
+        QTest::newRow("blank") << 1 << "" << -1;
         QTest::newRow("before the $") << 7 << "" << -1;
         QTest::newRow("after the closing parenthesis") << 15 << "" << -1;
         QTest::newRow("documented identifier without parentheses") << 36 << "" << -1;
@@ -123,7 +127,8 @@ private slots:
         }
 
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), identifierHoverHtml(name));
+        const CommandEntry* command = CommandNames::find(name);
+        QCOMPARE(QToolTip::text(), command ? commandHoverHtml(*command) : identifierHoverTipHtml(name));
         QVERIFY(!QToolTip::text().isEmpty());
 
         const auto selections = e.editor.extraSelections();
@@ -150,7 +155,7 @@ private slots:
         QCOMPARE(e.hoverTimer()->parent(), &e.editor);
         QCOMPARE(e.hoverTimer()->interval(), 800);
         QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 10000); // a loaded machine may be late
-        QCOMPARE(QToolTip::text(), identifierHoverHtml(QStringLiteral("$abs")));
+        QCOMPARE(QToolTip::text(), identifierHoverTipHtml(QStringLiteral("$abs")));
         QVERIFY(!e.hoverTimer()->isActive());
         e.mouse(QEvent::MouseMove, 3);
         QTRY_VERIFY(!QToolTip::isVisible());
@@ -170,7 +175,7 @@ private slots:
         QVERIFY(e.hoverTimer()->isActive());
         e.editor.processMouseHover();
         QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), identifierHoverHtml(QStringLiteral("$abs")));
+        QCOMPARE(QToolTip::text(), identifierHoverTipHtml(QStringLiteral("$abs")));
     }
 
     void callTipStopsDragSelectionUntilRelease()

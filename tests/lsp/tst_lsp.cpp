@@ -107,7 +107,8 @@ private slots:
                                          << "$gettok(<string>, <N[-[N2]]>, <delimiter>)";
         QTest::newRow("hover on its dollar") << "textDocument/hover" << 0 << 25 << "Returns the Nth token";
         QTest::newRow("hover on its closing parenthesis") << "textDocument/hover" << 0 << 40 << "$gettok(";
-        QTest::newRow("hover on a command") << "textDocument/hover" << 1 << 17 << "";
+        QTest::newRow("hover on a command") << "textDocument/hover" << 1 << 17 << "/echo [colour] [-c";
+        QTest::newRow("hover on its switch") << "textDocument/hover" << 1 << 20 << "";
         QTest::newRow("hover past the line") << "textDocument/hover" << 1 << 400 << "";
         QTest::newRow("hover past the document") << "textDocument/hover" << 40 << 0 << "";
         QTest::newRow("identifiers after $")
@@ -120,7 +121,8 @@ private slots:
             << "textDocument/signatureHelp" << 0 << 33 << "active 0 $gettok(<string>, <N[-[N2]]>, <delimiter>)";
         QTest::newRow("signature, third parameter") << "textDocument/signatureHelp" << 0 << 39 << "active 2 $gettok(";
         QTest::newRow("no signature outside the parentheses") << "textDocument/signatureHelp" << 0 << 41 << "";
-        QTest::newRow("no signature for an undocumented call") << "textDocument/signatureHelp" << 1 << 29 << "";
+        QTest::newRow("signature of a one-parameter call")
+            << "textDocument/signatureHelp" << 1 << 29 << "active 0 $upper(<Text>)";
     }
 
     void positionRequests()
@@ -178,13 +180,16 @@ private slots:
             const QString label = item.value("label").toString();
             if (label == "$twice" || label == "$abs" || label == "$open" || label == "$left")
                 found << label + ' ' + item.value("detail").toString().left(5);
+            // A built-in's documentation holds its overloads' descriptions.
+            if (label == "$abs")
+                QVERIFY(item.value("documentation").toObject().value("value").toString().contains("absolute value"));
             // Each item replaces what was typed since the "$".
             const QJsonObject range = item.value("textEdit").toObject().value("range").toObject();
             QCOMPARE(range.value("start").toObject().value("character").toInt(), 5);
             QCOMPARE(range.value("end").toObject().value("character").toInt(), 8);
         }
         // A built-in's detail is its hover text, when it has one.
-        QCOMPARE(found, QStringList({"$abs $abs(", "$left ", "$twice local", "$open alias"}));
+        QCOMPARE(found, QStringList({"$abs $abs(", "$left $left", "$twice local", "$open alias"}));
     }
 
     void documentSymbolsAreTheOutline()

@@ -41,6 +41,7 @@ public:
 
     // The text is checked as a file of this kind (remote unless told).
     void setKind(DocumentKind newKind) { kind = newKind; }
+    DocumentKind documentKind() const { return kind; }
     void setText(const QString& text);
     // Replaces the text between two positions (clamped to the document).
     void replace(TextPosition from, TextPosition to, const QString& text);

@@ -3,6 +3,7 @@
 #include "ProtocolJson.h"
 #include "checker/core/ScriptOutline.h"
 #include "checker/tables/IdentifierParameters.h"
+#include "reference/CommandTipTexts.h"
 #include "reference/IdentifierCandidates.h"
 #include "reference/IdentifierTipTexts.h"
 #include "reference/InnermostIdentifier.h"
@@ -40,16 +41,13 @@ int typedNameStart(const QString& text, int caret)
     return start;
 }
 
-QString overloadsMarkdown(const QList<CallTipSignature>& signatures)
+QJsonObject markdownContent(const QString& markdown)
 {
-    QString markdown;
-    for (const CallTipSignature& signature : signatures)
-        markdown += QStringLiteral("\n\n`") + signature.text() + QStringLiteral("`  \n") + signature.description;
-    return markdown;
+    return QJsonObject{{QStringLiteral("kind"), markdownKind}, {QStringLiteral("value"), markdown}};
 }
 
 QJsonObject completionItem(const QString& text, CompletionKind kind, const QString& detail, int line, int from,
-                           int caret)
+                           int caret, const QString& documentation = QString())
 {
     QJsonObject item{{QStringLiteral("label"), text},
                      {QStringLiteral("kind"), int(kind)},
@@ -59,6 +57,8 @@ QJsonObject completionItem(const QString& text, CompletionKind kind, const QStri
                                   {QStringLiteral("newText"), text}}}};
     if (!detail.isEmpty())
         item.insert(QStringLiteral("detail"), detail);
+    if (!documentation.isEmpty())
+        item.insert(QStringLiteral("documentation"), markdownContent(documentation));
     return item;
 }
 
@@ -84,9 +84,11 @@ QJsonArray identifierCompletions(const CheckedDocument& document, int line, int 
             candidates.addAlias(header.blockName, header.isLocal);
     }
     QJsonArray items;
-    for (const IdentifierCandidates::Candidate& candidate : candidates.items())
-        items.append(
-            completionItem(candidate.text, CompletionKind::Function, candidateDetail(candidate), line, dollar, caret));
+    for (const IdentifierCandidates::Candidate& candidate : candidates.items()) {
+        const bool builtIn = candidate.origin == IdentifierCandidates::Origin::BuiltIn;
+        items.append(completionItem(candidate.text, CompletionKind::Function, candidateDetail(candidate), line, dollar,
+                                    caret, builtIn ? identifierMarkdown(candidate.text) : QString()));
+    }
     return items;
 }
 
@@ -125,6 +127,21 @@ bool callAround(const CheckedLine& line, int caret, IdentifierRecord& call)
     return true;
 }
 
+QJsonValue hoverContent(const QString& markdown, int line, int start, int end)
+{
+    return QJsonObject{{QStringLiteral("contents"), markdownContent(markdown)},
+                       {QStringLiteral("range"), jsonRange(line, start, line, end)}};
+}
+
+// A command name under the mouse, as the checker colours it.
+QJsonValue commandHover(const CheckedDocument& document, const CheckedLine& line, TextPosition position)
+{
+    const CommandOccurrence command = commandAt(line.text, line.stateIn, document.documentKind(), position.character);
+    if (!command.entry)
+        return QJsonValue::Null;
+    return hoverContent(commandMarkdown(*command.entry), position.line, command.start, command.start + command.length);
+}
+
 } // namespace
 
 QJsonValue hoverAt(const CheckedDocument& document, TextPosition position)
@@ -141,16 +158,11 @@ QJsonValue hoverAt(const CheckedDocument& document, TextPosition position)
     // Without parentheses "$name" may be a custom identifier or a plain word;
     // only calls are documented.
     if (!record || !record->hasParens)
+        return commandHover(document, *line, position);
+    const QString markdown = identifierMarkdown(record->name);
+    if (markdown.isEmpty())
         return QJsonValue::Null;
-    const HoverSignature hover = hoverSignature(record->name);
-    if (hover.isEmpty())
-        return QJsonValue::Null;
-    const QString markdown = QStringLiteral("```mirc\n") + hover.text() + QStringLiteral("\n```")
-        + overloadsMarkdown(callTipSignatures(record->name));
-    return QJsonObject{{QStringLiteral("contents"),
-                        QJsonObject{{QStringLiteral("kind"), markdownKind}, {QStringLiteral("value"), markdown}}},
-                       {QStringLiteral("range"),
-                        jsonRange(position.line, record->start, position.line, record->start + record->name.size())}};
+    return hoverContent(markdown, position.line, record->start, record->start + record->name.size());
 }
 
 QJsonValue completionAt(const CheckedDocument& document, TextPosition position)

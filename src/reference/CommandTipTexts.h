@@ -1,0 +1,30 @@
+#pragma once
+
+#include "checker/core/DocumentKind.h"
+
+#include <QString>
+
+struct CommandEntry;
+
+// The command a position of a line stands on, told by the checker's own
+// colouring: the characters the checker paints as a command name, so that
+// "echo" is one at the start of a statement and not in "say echo".
+struct CommandOccurrence {
+    const CommandEntry* entry = nullptr; // null: the position is on no command
+    int start = 0;                       // where the name starts, after any "/" or "!"
+    int length = 0;
+};
+
+// Checks `line` after a line that ended in `previousState` (-1 for the first
+// line) and tells which command, if any, covers column `pos`.
+CommandOccurrence commandAt(const QString& line, int previousState, DocumentKind kind, int pos);
+
+// "/echo [-switches...] <text>".
+QString commandUsage(const CommandEntry& entry);
+
+// The tip for a command: its usage, its description and its switches, as one
+// HTML fragment for the editor's hover tip.
+QString commandHoverHtml(const CommandEntry& entry);
+
+// The same as Markdown, for the language server.
+QString commandMarkdown(const CommandEntry& entry);
