@@ -587,7 +587,7 @@ const IdentifierParameterEntry identifierParamTable[] = {
       {{"Name", "Text", "RegEx", "SubText", "%Var"}, "Replaces as above, storing the captures under the name."}}},
     {"$regsubex", 3u, 4u, false, false, "",
      {"[name]", "<text>", "<re>", "<subtext>"},
-     {{{"Text", "RegEx", "SubText"}, "Returns the text with every match replaced by the evaluated subtext (\\n, \\0, \\t and \\1 \\2 give the match)."},
+     {{{"Text", "RegEx", "SubText"}, "Returns the text with every match replaced by the evaluated subtext, where \\t is the match, \\n its number and \\1 \\2 its captures."},
       {{"Name", "Text", "RegEx", "SubText"}, "Replaces as above, storing the captures under the name."}}},
     {"$remove", 2u, noLimit, false, false, "",
      {"<text>", "<string>", "[...]"},
