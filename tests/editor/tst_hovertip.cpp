@@ -110,7 +110,7 @@ private slots:
         QTest::newRow("before the $") << 7 << "" << -1;
         QTest::newRow("after the closing parenthesis") << 15 << "" << -1;
         QTest::newRow("documented identifier without parentheses") << 36 << "" << -1;
-        QTest::newRow("undocumented identifier") << 42 << "" << -1;
+        QTest::newRow("not a built-in") << 42 << "" << -1;
     }
 
     void hoverShowsTheInnermostCall()

@@ -148,8 +148,6 @@ void KeyHandlingTest::parenAutoClosesWithCallTip_data()
 
     QTest::newRow("identifier with a tip") << "echo $abs("
                                            << "echo $abs(|)" << true;
-    QTest::newRow("identifier without a tip") << "echo $mid("
-                                              << "echo $mid(|)" << false;
     QTest::newRow("script alias call") << "echo $myalias("
                                        << "echo $myalias(|)" << false;
     QTest::newRow("not an identifier") << "echo foo("
