@@ -70,7 +70,7 @@ void MslTextEditor::openCompletionPopup(QCompleter* completer)
 {
     QAbstractItemView* popup = completer->popup();
     popup->setCurrentIndex(completer->completionModel()->index(0, 0));
-    QRect rect = cursorRect();
+    QRect rect = caretRect();
     rect.setWidth(popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width());
     completer->complete(rect);
 }

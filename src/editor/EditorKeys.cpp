@@ -16,9 +16,6 @@
 #include <QStandardItemModel>
 #include <QTextBlock>
 
-bool MslTextEditor::braceTyped = false;
-bool MslTextEditor::parenAutoClosed = false;
-
 namespace {
 
 constexpr int indentWidth = 2;
@@ -104,13 +101,16 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
         e->ignore();
         return;
     }
-    if (key == Qt::Key_ParenRight && shift && parenAutoClosed) {
-        e->ignore(); // the automatic ")" already stands after the caret
+    if (e->text() == QLatin1String(")") && stepOverAutoClosedParen()) {
+        if (callTip->isVisible())
+            followCallTip();
         return;
     }
-    if (!isModifierKeyAlone(e)) {
+    if (!isModifierKeyAlone(e))
         braceTyped = false;
-        parenAutoClosed = false;
+    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && anyCompletionPopupVisible()) {
+        e->ignore(); // the completer chooses the current item on Tab and closes on Shift+Tab
+        return;
     }
     if (key == Qt::Key_BraceLeft && shift) {
         braceTyped = true;
@@ -118,9 +118,14 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
         e->ignore();
         return;
     }
-    if (key == Qt::Key_Backspace && !anyCompletionPopupVisible() && !callTip->isVisible()) {
-        if (!deleteEmptyParenPair())
-            QPlainTextEdit::keyPressEvent(e);
+    if (key == Qt::Key_Backspace && !anyCompletionPopupVisible()) {
+        if (deleteEmptyParenPair()) {
+            callTip->hide(); // the call it was about is gone
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(e);
+        if (callTip->isVisible())
+            followCallTip();
         return;
     }
     if (insertControlCodeKey(e))
@@ -133,6 +138,10 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
     if (key == Qt::Key_Period) {
         openPropertyCompletion();
         QPlainTextEdit::keyPressEvent(e);
+        // A name with a dot in it narrows the identifier list; no such name
+        // closes it.
+        if (identifierCompleter->popup()->isVisible())
+            followCompletionPopup(identifierCompleter, e);
         return;
     }
     if ((key == Qt::Key_Down || key == Qt::Key_Up) && callTip->isVisible()) {
@@ -143,6 +152,8 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
         return;
     }
     if (key == Qt::Key_ParenLeft || key == Qt::Key_Comma) {
+        if (key == Qt::Key_ParenLeft)
+            identifierCompleter->popup()->hide(); // the name before it is complete
         if (openCallTipAt(e))
             return;
         QPlainTextEdit::keyPressEvent(e);
@@ -287,7 +298,7 @@ bool MslTextEditor::openCallTipAt(const QKeyEvent* e)
     const QString name = callName(*record);
     if (isKnownIdentifier(name, paramIndex) && buildCallTip(name, callTip, paramIndex)) {
         if (openParen || !callTip->isVisible()) {
-            const QPoint corner = cursorRect().topLeft();
+            const QPoint corner = caretRect().topLeft();
             callTip->move(corner.x(), corner.y() + fontMetrics().height() + 1);
             callTip->setCurrentOverload(0);
         }
@@ -299,8 +310,36 @@ bool MslTextEditor::openCallTipAt(const QKeyEvent* e)
     QTextCursor between = textCursor();
     between.movePosition(QTextCursor::Left);
     setTextCursor(between);
-    parenAutoClosed = true;
+    QTextCursor pair = between;
+    pair.setPosition(between.position() - 1);
+    pair.setPosition(between.position(), QTextCursor::KeepAnchor);
+    autoClosedParens.append(pair);
     return true;
+}
+
+bool MslTextEditor::stepOverAutoClosedParen()
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        return false;
+    for (qsizetype i = autoClosedParens.size() - 1; i >= 0; --i) {
+        const QTextCursor& pair = autoClosedParens.at(i);
+        if (pair.position() != cursor.position() || document()->characterAt(pair.position()) != QLatin1Char(')')
+            || document()->characterAt(pair.anchor()) != QLatin1Char('('))
+            continue;
+        autoClosedParens.removeAt(i);
+        cursor.movePosition(QTextCursor::NextCharacter);
+        setTextCursor(cursor);
+        return true;
+    }
+    return false;
+}
+
+void MslTextEditor::forgetParensLeftBehind()
+{
+    const int caret = textCursor().position();
+    autoClosedParens.removeIf(
+        [caret](const QTextCursor& pair) { return caret <= pair.anchor() || caret > pair.position(); });
 }
 
 void MslTextEditor::followCallTip()
@@ -385,22 +424,36 @@ void MslTextEditor::followComCompletion(QKeyEvent* e)
     openCompletionPopup(comCompleter);
 }
 
+QTextBlock MslTextEditor::lastSelectedBlock(const QTextCursor& cursor) const
+{
+    const QTextBlock last = document()->findBlock(cursor.selectionEnd());
+    // A selection that ends at the start of a line holds nothing of it.
+    if (cursor.selectionEnd() == last.position() && cursor.selectionStart() < last.position())
+        return last.previous();
+    return last;
+}
+
 void MslTextEditor::indentSelection()
 {
     QTextCursor cursor = textCursor();
-    const int start = cursor.selectionStart();
+    const QTextBlock first = document()->findBlock(cursor.selectionStart());
+    const QTextBlock last = lastSelectedBlock(cursor);
+    // The selection grows by the indents inserted inside it; one at the
+    // start of its first line goes before it unless it starts at column 0.
+    int start = cursor.selectionStart();
     int end = cursor.selectionEnd();
-    const int last = document()->findBlock(end).blockNumber();
-    cursor.beginEditBlock();
-    cursor.setPosition(start);
-    cursor.insertText(indentUnit);
-    end += indentWidth;
-    while (cursor.block().blockNumber() < last) {
-        cursor.movePosition(QTextCursor::NextBlock);
-        cursor.insertText(indentUnit);
+    if (start > first.position())
+        start += indentWidth;
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        edit.setPosition(block.position());
+        edit.insertText(indentUnit);
         end += indentWidth;
+        if (block == last)
+            break;
     }
-    cursor.endEditBlock();
+    edit.endEditBlock();
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     setTextCursor(cursor);
@@ -412,7 +465,7 @@ void MslTextEditor::unindentSelection()
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
     int end = cursor.selectionEnd();
-    const QTextBlock last = document()->findBlock(end);
+    const QTextBlock last = lastSelectedBlock(cursor);
     cursor.beginEditBlock();
     for (QTextBlock block = document()->findBlock(start); block.isValid(); block = block.next()) {
         const QRegularExpressionMatch spaces = leadingSpaces.match(block.text());

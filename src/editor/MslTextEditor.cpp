@@ -35,6 +35,7 @@ MslTextEditor::MslTextEditor(QWidget* parent)
     connect(this, &QPlainTextEdit::blockCountChanged, this, &MslTextEditor::updatelineNumberWidth);
     connect(this, &QPlainTextEdit::updateRequest, this, &MslTextEditor::updatelineNumber);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &MslTextEditor::highlightCurrentLine);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &MslTextEditor::forgetParensLeftBehind);
     updatelineNumberWidth(0);
     highlightCurrentLine();
 
@@ -107,6 +108,11 @@ void MslTextEditor::highlightCurrentLine()
     setExtraSelections(selections);
     // The caret line's number is bold; the line the caret left must lose it.
     lineNumberBar->update();
+}
+
+QRect MslTextEditor::caretRect() const
+{
+    return cursorRect().translated(viewport()->pos());
 }
 
 void MslTextEditor::forEachBlockRow(int untilY, const BlockRowVisitor& visit) const

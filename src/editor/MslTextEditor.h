@@ -139,15 +139,27 @@ private:
     void openIdentifierCompletion();
     void openPropertyCompletion();
     bool openCallTipAt(const QKeyEvent* e);
+    bool stepOverAutoClosedParen();
+    void forgetParensLeftBehind();
     void followCallTip();
     void insertIndentKey(const QKeyEvent* e);
+    // The last line that Tab and Shift+Tab indent and unindent.
+    QTextBlock lastSelectedBlock(const QTextCursor& cursor) const;
     void followCompletionPopup(QCompleter* completer, const QKeyEvent* e);
     void followComCompletion(QKeyEvent* e);
 
-    // Shared by every editor of the process: a Return in another window
-    // still expands the brace typed last.
-    static bool braceTyped;
-    static bool parenAutoClosed;
+    // The caret's rectangle in the editor's own coordinates (cursorRect()
+    // is the viewport's, which starts after the gutter).
+    QRect caretRect() const;
+
+    // The last key was a "{" typed in this editor: the next Return here
+    // expands it into a block.
+    bool braceTyped = false;
+    // Each ")" this editor inserted itself behind a "(", as a cursor that
+    // selects from the "(" up to that ")": what is typed inside moves the end
+    // along, and a ")" typed right at the end steps over it. A pair is
+    // forgotten once the caret leaves it.
+    QList<QTextCursor> autoClosedParens;
     // Lays out the blocks from..to again so that changed visibility shows at
     // once: hidden lines vanish and the scroll range follows.
     void relayoutBlocks(const QTextBlock& from, const QTextBlock& to);

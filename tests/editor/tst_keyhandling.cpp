@@ -35,20 +35,23 @@ private slots:
     void returnKeepsIndent_data();
     void returnKeepsIndent();
     void modifierAloneKeepsFlags();
-    void braceArmsEveryEditor();
+    void keyStateBelongsToItsEditor();
     void otherKeyDisarmsBrace();
     void parenAutoClosesWithCallTip_data();
     void parenAutoClosesWithCallTip();
-    void swallowedParenUntilAnotherKey();
     void backspaceOnEmptyPair_data();
     void backspaceOnEmptyPair();
     void tabWithoutSelection_data();
     void tabWithoutSelection();
-    void tabIndentsSelection();
+    void tabIndentsSelectedLines_data();
+    void tabIndentsSelectedLines();
     void shiftTabUnindentsSelection_data();
     void shiftTabUnindentsSelection();
     void dollarOpensIdentifiers();
     void dollarInsideWordOpensNothing();
+    void keysOnIdentifierPopup_data();
+    void keysOnIdentifierPopup();
+    void popupsOpenAtCaret();
     void periodOpensProperties_data();
     void periodOpensProperties();
     void chosenPropertyInsertsTail();
@@ -96,28 +99,30 @@ void KeyHandlingTest::returnKeepsIndent()
 
 void KeyHandlingTest::modifierAloneKeepsFlags()
 {
-    // The Shift pressed for the next key must not disarm the brace, nor
-    // the swallowing of the ")" typed after an automatic "()".
+    // The Shift pressed for the next key must not disarm the brace.
     TypingEditor t(QStringLiteral("alias a "));
     t.key('{', Qt::ShiftModifier);
     t.key(Qt::Key_Shift, Qt::ShiftModifier);
     t.key(Qt::Key_Return);
     QCOMPARE(t.text(), QStringLiteral("alias a {\n  \n}"));
-
-    t.type("echo $abs(");
-    t.key(Qt::Key_Shift, Qt::ShiftModifier);
-    t.key(')', Qt::ShiftModifier);
-    QCOMPARE(t.caretLine(), QStringLiteral("  echo $abs(|)"));
 }
 
-void KeyHandlingTest::braceArmsEveryEditor()
+void KeyHandlingTest::keyStateBelongsToItsEditor()
 {
-    // The brace typed last is the process's, not one window's.
-    TypingEditor first(QStringLiteral("alias a "));
+    // A "{" or an automatic "()" in one script changes nothing in another
+    // one beside it, and the first one still has it.
+    TypingEditor first(inAlias(QStringLiteral("echo $abs")));
     TypingEditor second(QStringLiteral("  if (x) "));
+    first.key('(');
+    second.key(')');
+    QCOMPARE(second.text(), QStringLiteral("  if (x) )"));
+    first.key(')');
+    QCOMPARE(first.caretLine(), QStringLiteral("echo $abs()|"));
     first.key('{', Qt::ShiftModifier);
     second.key(Qt::Key_Return);
-    QCOMPARE(second.text(), QStringLiteral("  if (x) \n    \n  }"));
+    QCOMPARE(second.text(), QStringLiteral("  if (x) )\n  "));
+    first.key(Qt::Key_Return);
+    QCOMPARE(first.caretLine(), QStringLiteral("  |"));
 
     // Keypad Enter is no Return: a plain line break without indentation.
     TypingEditor keypad(QStringLiteral("  echo"));
@@ -142,7 +147,7 @@ void KeyHandlingTest::otherKeyDisarmsBrace()
 
 void KeyHandlingTest::parenAutoClosesWithCallTip_data()
 {
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("typed"); // "\b" is Backspace
     QTest::addColumn<QString>("caretLine");
     QTest::addColumn<bool>("tipShown");
 
@@ -156,6 +161,17 @@ void KeyHandlingTest::parenAutoClosesWithCallTip_data()
                                              << "echo $abs(1 + (|)" << true;
     QTest::newRow("lone dollar") << "echo $("
                                  << "echo $(|" << false;
+    // A ")" typed at an automatic one steps over it.
+    QTest::newRow("argument typed inside") << "echo $calc(1+2)"
+                                           << "echo $calc(1+2)|" << false;
+    QTest::newRow("nested calls") << "echo $calc($abs(1))"
+                                  << "echo $calc($abs(1))|" << false;
+    QTest::newRow("one more )") << "echo $abs())"
+                                << "echo $abs())|" << false;
+    QTest::newRow("backspace with the tip open") << "echo $abs(\b"
+                                                 << "echo $abs|" << false;
+    QTest::newRow("backspace after emptying it") << "echo $abs(12\b\b\b"
+                                                 << "echo $abs|" << false;
 }
 
 void KeyHandlingTest::parenAutoClosesWithCallTip()
@@ -172,18 +188,6 @@ void KeyHandlingTest::parenAutoClosesWithCallTip()
         QVERIFY(tip->overloadList().first().signatureHtml.contains(QLatin1String("<strong>&lt;")));
         QCOMPARE(tip->currentOverloadIndex(), 0);
     }
-}
-
-void KeyHandlingTest::swallowedParenUntilAnotherKey()
-{
-    TypingEditor t(inAlias(QString()));
-    t.type("echo $abs(");
-    t.key(')', Qt::ShiftModifier);
-    t.key(')', Qt::ShiftModifier);
-    QCOMPARE(t.caretLine(), QStringLiteral("echo $abs(|)"));
-    t.key('1');
-    t.key(')', Qt::ShiftModifier);
-    QCOMPARE(t.caretLine(), QStringLiteral("echo $abs(1)|)"));
 }
 
 void KeyHandlingTest::backspaceOnEmptyPair_data()
@@ -231,15 +235,31 @@ void KeyHandlingTest::tabWithoutSelection()
     QVERIFY(t.editor.hasFocus());
 }
 
-void KeyHandlingTest::tabIndentsSelection()
+void KeyHandlingTest::tabIndentsSelectedLines_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("after"); // the new selection between "[" and "]"
+
+    // "a\n b\nc\nd": "c" starts at 5.
+    QTest::newRow("into the third line") << 0 << 6 << "[  a\n   b\n  c]\nd";
+    QTest::newRow("up to the third line's start") << 0 << 5 << "[  a\n   b\n]c\nd";
+    QTest::newRow("from inside a line") << 3 << 6 << "a\n   [b\n  c]\nd";
+}
+
+void KeyHandlingTest::tabIndentsSelectedLines()
 {
     const QString original = QStringLiteral("a\n b\nc\nd");
     TypingEditor t(original);
-    t.select(0, 5); // from the start of "a" into "c"
+    QFETCH(int, from);
+    QFETCH(int, to);
+    t.select(from, to);
     t.key(Qt::Key_Tab);
-    QCOMPARE(t.text(), QStringLiteral("  a\n   b\n  c\nd"));
-    QCOMPARE(t.editor.textCursor().selectionStart(), 0);
-    QCOMPARE(t.editor.textCursor().selectionEnd(), 11);
+    QString shown = t.text();
+    shown.insert(t.editor.textCursor().selectionEnd(), QLatin1Char(']'));
+    shown.insert(t.editor.textCursor().selectionStart(), QLatin1Char('['));
+    QFETCH(QString, after);
+    QCOMPARE(shown, after);
     t.editor.undo();
     QCOMPARE(t.text(), original);
 }
@@ -301,6 +321,56 @@ void KeyHandlingTest::dollarInsideWordOpensNothing()
     TypingEditor t(inAlias(QString()));
     t.type("echo a$");
     QVERIFY(!t.popupOpen(Kind::Identifier));
+}
+
+void KeyHandlingTest::keysOnIdentifierPopup_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("caretLine");
+    QTest::addColumn<QString>("prefix"); // empty: the popup has closed
+
+    QTest::newRow("tab chooses") << "$myh" << int(Qt::Key_Tab) << "echo $myhelper|"
+                                 << "";
+    QTest::newRow("( ends the name") << "$myh" << int(Qt::Key_ParenLeft) << "echo $myh(|)"
+                                     << "";
+    QTest::newRow(". narrows") << "$my" << int(Qt::Key_Period) << "echo $my.|"
+                               << "$my.";
+    QTest::newRow(". closes") << "$ab" << int(Qt::Key_Period) << "echo $ab.|"
+                              << "";
+}
+
+void KeyHandlingTest::keysOnIdentifierPopup()
+{
+    TypingEditor t(QStringLiteral("alias myhelper {\n}\nalias my.tool {\n}\n") + inAlias(QStringLiteral("echo ")));
+    QFETCH(QString, typed);
+    t.type(typed.toLatin1().constData());
+    QVERIFY(t.popupOpen(Kind::Identifier));
+    QFETCH(int, key);
+    if (key == Qt::Key_Tab)
+        t.key(Qt::Key_Tab);
+    else
+        t.key(char(key));
+    QFETCH(QString, caretLine);
+    QCOMPARE(t.caretLine(), caretLine);
+    QFETCH(QString, prefix);
+    QCOMPARE(t.popupOpen(Kind::Identifier), !prefix.isEmpty());
+    if (!prefix.isEmpty())
+        QCOMPARE(shownItems(t.completer(Kind::Identifier)), QStringList{QStringLiteral("$my.tool")});
+}
+
+void KeyHandlingTest::popupsOpenAtCaret()
+{
+    TypingEditor t(inAlias(QStringLiteral("echo ")));
+    const auto caretX = [&t] { return t.editor.viewport()->mapToGlobal(t.editor.cursorRect().topLeft()).x(); };
+    t.key('$');
+    QCOMPARE(t.completer(Kind::Identifier)->popup()->geometry().left(), caretX());
+    t.type("abs");
+    const int parenX = caretX();
+    t.key('(');
+    auto* tip = t.editor.findChild<CallTip*>();
+    QVERIFY(tip->isVisible());
+    QCOMPARE(tip->mapToGlobal(QPoint()).x(), parenX);
 }
 
 void KeyHandlingTest::periodOpensProperties_data()
