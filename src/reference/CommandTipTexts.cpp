@@ -6,14 +6,20 @@
 #include "checker/core/MslChecker.h"
 #include "checker/tables/CommandNames.h"
 
-CommandOccurrence commandAt(const QString& line, int previousState, DocumentKind kind, int pos)
+namespace {
+
+LineCheckResult checked(const QString& line, int previousState, DocumentKind kind)
 {
-    CommandOccurrence occurrence;
-    if (pos < 0 || pos >= line.size())
-        return occurrence;
     MslChecker checker;
     LineCheckResult result;
     checker.checkLine(MslChecker::lowerCased(line), previousState, result, kind);
+    return result;
+}
+
+// The command whose coloured name covers column pos of a checked line.
+CommandOccurrence commandCovering(const QString& line, const LineCheckResult& result, int pos)
+{
+    CommandOccurrence occurrence;
     if (result.formats[pos] != FormatId::commandFormat)
         return occurrence;
     int start = pos;
@@ -30,6 +36,31 @@ CommandOccurrence commandAt(const QString& line, int previousState, DocumentKind
         occurrence.length = end - start;
     }
     return occurrence;
+}
+
+} // namespace
+
+CommandOccurrence commandAt(const QString& line, int previousState, DocumentKind kind, int pos)
+{
+    if (pos < 0 || pos >= line.size())
+        return CommandOccurrence();
+    return commandCovering(line, checked(line, previousState, kind), pos);
+}
+
+CommandOccurrence commandAround(const QString& line, int previousState, DocumentKind kind, int caret)
+{
+    if (caret < 1 || caret > line.size())
+        return CommandOccurrence();
+    const LineCheckResult result = checked(line, previousState, kind);
+    for (int i = caret - 1; i >= 0; --i) {
+        const FormatId format = result.formats[i];
+        // A caret right after the name is still on it.
+        if (format == FormatId::commandFormat)
+            return i == caret - 1 ? CommandOccurrence() : commandCovering(line, result, i);
+        if (format == FormatId::braceFormat || (format == FormatId::None && line[i] == QLatin1Char('|')))
+            break;
+    }
+    return CommandOccurrence();
 }
 
 QString commandUsage(const CommandEntry& entry)

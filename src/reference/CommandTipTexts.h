@@ -19,6 +19,12 @@ struct CommandOccurrence {
 // line) and tells which command, if any, covers column `pos`.
 CommandOccurrence commandAt(const QString& line, int previousState, DocumentKind kind, int pos);
 
+// The command whose parameters a caret at column `caret` stands in: the last
+// name the checker colours as a command before the caret, with at least one
+// character between them, unless a brace or a statement separator ("|") the
+// checker left uncoloured comes between.
+CommandOccurrence commandAround(const QString& line, int previousState, DocumentKind kind, int caret);
+
 // "/echo [-switches...] <text>".
 QString commandUsage(const CommandEntry& entry);
 

@@ -120,7 +120,11 @@ private slots:
         QTest::newRow("signature, first parameter")
             << "textDocument/signatureHelp" << 0 << 33 << "active 0 $gettok(<string>, <N[-[N2]]>, <delimiter>)";
         QTest::newRow("signature, third parameter") << "textDocument/signatureHelp" << 0 << 39 << "active 2 $gettok(";
-        QTest::newRow("no signature outside the parentheses") << "textDocument/signatureHelp" << 0 << 41 << "";
+        QTest::newRow("a command's usage after a call")
+            << "textDocument/signatureHelp" << 0 << 41 << "active 0 /return [value]";
+        QTest::newRow("a command's usage") << "textDocument/signatureHelp" << 1 << 21 << "active 0 /echo [colour]";
+        QTest::newRow("no usage on the command's name") << "textDocument/signatureHelp" << 1 << 18 << "";
+        QTest::newRow("no usage past a brace") << "textDocument/signatureHelp" << 1 << 59 << "";
         QTest::newRow("signature of a one-parameter call")
             << "textDocument/signatureHelp" << 1 << 29 << "active 0 $upper(<Text>)";
     }

@@ -142,6 +142,22 @@ QJsonValue commandHover(const CheckedDocument& document, const CheckedLine& line
     return hoverContent(commandMarkdown(*command.entry), position.line, command.start, command.start + command.length);
 }
 
+// The usage of the command whose parameters hold the caret, as one signature
+// without parameter labels: a command's parameters are not comma-separated.
+QJsonValue commandSignature(const CheckedDocument& document, const CheckedLine& line, TextPosition position)
+{
+    const CommandOccurrence command =
+        commandAround(line.text, line.stateIn, document.documentKind(), position.character);
+    if (!command.entry)
+        return QJsonValue::Null;
+    const QJsonObject signature{{QStringLiteral("label"), commandUsage(*command.entry)},
+                                {QStringLiteral("documentation"), markdownContent(commandMarkdown(*command.entry))},
+                                {QStringLiteral("parameters"), QJsonArray()}};
+    return QJsonObject{{QStringLiteral("signatures"), QJsonArray{signature}},
+                       {QStringLiteral("activeSignature"), 0},
+                       {QStringLiteral("activeParameter"), 0}};
+}
+
 } // namespace
 
 QJsonValue hoverAt(const CheckedDocument& document, TextPosition position)
@@ -189,7 +205,7 @@ QJsonValue signatureHelpAt(const CheckedDocument& document, TextPosition positio
         return QJsonValue::Null;
     IdentifierRecord call;
     if (!callAround(*line, position.character, call))
-        return QJsonValue::Null;
+        return commandSignature(document, *line, position);
     const QList<CallTipSignature> signatures = callTipSignatures(call.name);
     if (signatures.isEmpty())
         return QJsonValue::Null;
