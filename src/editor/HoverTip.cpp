@@ -68,13 +68,12 @@ void HoverTip::processMouseHover()
     if (!data)
         return;
     const IdentifierRecord* record = innermostIdentifier(data->identifiers, cursor.positionInBlock());
-    // Without parentheses "$name" may be a custom identifier or a plain word;
-    // only calls are documented.
+    // A built-in is documented with or without parentheses ("$nick" in an
+    // event is mIRC's own); any other "$name" is not.
     int start = 0;
     int length = 0;
-    QString html;
-    if (record && record->hasParens) {
-        html = identifierHoverTipHtml(record->name);
+    QString html = record ? identifierHoverTipHtml(record->name) : QString();
+    if (!html.isEmpty()) {
         start = record->start;
         length = record->name.length();
     } else if (const CommandOccurrence command = commandUnder(block, cursor.positionInBlock()); command.entry) {

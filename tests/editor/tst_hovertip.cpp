@@ -109,7 +109,7 @@ private slots:
         QTest::newRow("blank") << 1 << "" << -1;
         QTest::newRow("before the $") << 7 << "" << -1;
         QTest::newRow("after the closing parenthesis") << 15 << "" << -1;
-        QTest::newRow("documented identifier without parentheses") << 36 << "" << -1;
+        QTest::newRow("built-in without parentheses") << 36 << "$chan" << 34;
         QTest::newRow("not a built-in") << 42 << "" << -1;
     }
 

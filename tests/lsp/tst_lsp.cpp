@@ -101,7 +101,7 @@ private slots:
 
         // 0: alias -l helper { return $gettok($1,1,32) }
         // 1: alias shout { echo -a $upper($1) $chan(1).topic $calc(1). }
-        // 2: on *:TEXT:*:#:{ echo -a $ }
+        // 2: on *:TEXT:*:#:{ echo -a $ $nick }
         // 3: alias helper2 { return $chan(#). }
         QTest::newRow("hover on a call") << "textDocument/hover" << 0 << 27
                                          << "$gettok(<string>, <N[-[N2]]>, <delimiter>)";
@@ -109,6 +109,8 @@ private slots:
         QTest::newRow("hover on its closing parenthesis") << "textDocument/hover" << 0 << 40 << "$gettok(";
         QTest::newRow("hover on a command") << "textDocument/hover" << 1 << 17 << "/echo [colour] [-c";
         QTest::newRow("hover on its switch") << "textDocument/hover" << 1 << 20 << "";
+        QTest::newRow("hover on a built-in without parentheses")
+            << "textDocument/hover" << 2 << 28 << "$nick(<#channel>";
         QTest::newRow("hover past the line") << "textDocument/hover" << 1 << 400 << "";
         QTest::newRow("hover past the document") << "textDocument/hover" << 40 << 0 << "";
         QTest::newRow("identifiers after $")
@@ -142,7 +144,7 @@ private slots:
         client.openDocument(scriptUri,
                             "alias -l helper { return $gettok($1,1,32) }\n"
                             "alias shout { echo -a $upper($1) $chan(1).topic $calc(1). }\n"
-                            "on *:TEXT:*:#:{ echo -a $ }\n"
+                            "on *:TEXT:*:#:{ echo -a $ $nick }\n"
                             "alias helper2 { return $chan(#). }\n");
         const QJsonObject response = client.request(method, client.positionParams(scriptUri, line, character));
         QVERIFY2(response.contains("result"), QJsonDocument(response).toJson().constData());

@@ -171,13 +171,11 @@ QJsonValue hoverAt(const CheckedDocument& document, TextPosition position)
     const IdentifierRecord* record = innermostIdentifier(line->identifiers, position.character + 1);
     if (!record)
         record = innermostIdentifier(line->identifiers, position.character);
-    // Without parentheses "$name" may be a custom identifier or a plain word;
-    // only calls are documented.
-    if (!record || !record->hasParens)
-        return commandHover(document, *line, position);
-    const QString markdown = identifierMarkdown(record->name);
+    // A built-in is documented with or without parentheses ("$nick" in an
+    // event is mIRC's own); any other "$name" is not.
+    const QString markdown = record ? identifierMarkdown(record->name) : QString();
     if (markdown.isEmpty())
-        return QJsonValue::Null;
+        return commandHover(document, *line, position);
     return hoverContent(markdown, position.line, record->start, record->start + record->name.size());
 }
 
