@@ -32,10 +32,13 @@ AboutDialog::AboutDialog(const QUrl& homePage, QWidget* parent)
     versionCaption = placeChild(new QLabel(dialogText("Version:"), this), "label_2", QRect(30, 50, 56, 14));
     versionLabel = placeChild(new QLabel(korvelVersionText(), this), "label_3", QRect(90, 50, 56, 14));
 
+    // Without an update server there is no home page to link to.
     supportLabel =
-        new QLabel(dialogText(
-                       "Questions, bug reports and ideas are welcome on the <a href=\"%1\">Korvel home page</a>.")
-                       .arg(homePage.toString(QUrl::FullyEncoded).toHtmlEscaped()),
+        new QLabel(homePage.isEmpty()
+                       ? dialogText("Questions, bug reports and ideas are welcome.")
+                       : dialogText(
+                             "Questions, bug reports and ideas are welcome on the <a href=\"%1\">Korvel home page</a>.")
+                             .arg(homePage.toString(QUrl::FullyEncoded).toHtmlEscaped()),
                    this);
     placeChild(supportLabel, "label_4", QRect(20, 70, 241, 51));
     supportLabel->setTextFormat(Qt::RichText);

@@ -13,7 +13,11 @@ const MenuItemEntry MainWindow::menuBarItems[] = {
     {K::Action, "&Open...", "Ctrl+Shift+O", nullptr, true, false, &W::openFromFile},
     {K::Action, "Open As &Read-Only", "Ctrl+Alt+O", nullptr, true, false, &W::openFromFileRO},
     {K::Separator},
-    {K::Action, "Save A&ll", "Ctrl+Shift+S", "save_all.png", true, false, &W::saveAll},
+    // Ctrl+Shift+S is Save As on the desktops that name one, so it is
+    // Save As where the platform names none.
+    {K::Action, "Save &As...", "Ctrl+Shift+S", nullptr, true, false, &W::saveAsClicked, nullptr, nullptr, nullptr,
+     QKeySequence::SaveAs},
+    {K::Action, "Save A&ll", "Ctrl+Alt+S", "save_all.png", true, false, &W::saveAll},
     {K::Separator},
     {K::Action, "&Close", "Ctrl+W", nullptr, true, false, &W::closeFile, nullptr, &W::closeAction},
     {K::Action, "Clos&e All", "Ctrl+Shift+W", nullptr, true, false, &W::closeAllFiles, nullptr, &W::closeAllAction},
@@ -41,7 +45,7 @@ const MenuItemEntry MainWindow::menuBarItems[] = {
     {K::Action, "Check Brackets", nullptr, nullptr, false, false, &W::checkBracketsClicked, nullptr,
      &W::checkBracketsAction},
 
-    {K::Menu, "&View", nullptr, nullptr, true, false, nullptr, nullptr, nullptr, &W::viewMenuAboutToShow},
+    {K::Menu, "&View", nullptr, nullptr, true, false, nullptr, nullptr, nullptr, &W::updateFoldActions},
     {K::Action, "Always on Top", nullptr, nullptr, true, true, nullptr, &W::setOnTop, &W::alwaysOnTopAction},
     {K::Separator},
     {K::Action, "Word wrap", nullptr, nullptr, true, true, nullptr, &W::setWordWrap, &W::wordWrapAction},

@@ -6,8 +6,6 @@
 #include "mirc/MircLink.h"
 #include "mirc/MircSyncPanel.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDockWidget>
 #include <QNetworkAccessManager>
 #include <QTabWidget>
@@ -118,33 +116,4 @@ void MainWindow::buildSyncDock()
 void MainWindow::resizeBar()
 {
     messageDock->setMaximumHeight(messageDockMaxHeight);
-}
-
-void MainWindow::exitProgram()
-{
-    // Deliberately no save prompts: Exit is the way out that asks nothing.
-    saveSettings();
-    QCoreApplication::exit(0);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    saveSettings();
-    // Stop at the first window whose save prompt was cancelled; the ones
-    // before it are already gone, it and the rest stay open.
-    const QList<MdiChildEditor*> editors = editorWindows;
-    for (MdiChildEditor* win : editors) {
-        if (!win->close()) {
-            event->ignore();
-            return;
-        }
-    }
-    const QList<MdiChildBuilder*> builders = designerWindows;
-    for (MdiChildBuilder* win : builders) {
-        if (!win->close()) {
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
 }

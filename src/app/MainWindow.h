@@ -57,6 +57,8 @@ public slots:
     void openFromFile();
     void openFromFileRO();
     void saveAll();
+    // Save As on the current script window.
+    void saveAsClicked();
     void closeFile();
     void closeAllFiles();
     void closeAllButActive();
@@ -71,7 +73,7 @@ public slots:
     // A new script tab holding `code` (the designer's generated table).
     void openGeneratedCode(const QString& code);
 
-    // Window frame.
+    // Window frame. Exit asks as closing the window does (readyToQuit).
     void exitProgram();
     void resizeBar();
 
@@ -96,8 +98,9 @@ public slots:
     void insertColors();
     void insertPlainText();
 
-    // View and Window menus.
-    void viewMenuAboutToShow();
+    // View and Window menus. The fold entries (and so their shortcuts)
+    // follow the current tab and its caret, from start-up on.
+    void updateFoldActions();
     void setOnTop(bool on);
     void setWordWrap(bool wrap);
     void setFoldAll();
@@ -146,6 +149,11 @@ private:
     void buildMenuBar();
     void buildSyncDock();
     QAction* makeAction(const char* text, const char* shortcut, const char* icon);
+
+    // Asks once about every document that would lose work on quitting,
+    // with Save All, Discard and Cancel; true when Korvel may quit
+    // (MainWindowQuit.cpp).
+    bool readyToQuit();
 
     // Settings (MainWindowSettings.cpp).
     void restoreSettings();

@@ -36,6 +36,7 @@ MdiChildEditor* MainWindow::createScriptWindow()
     // the current one, so Undo and Redo follow it while the menu is closed.
     connect(win->getEditor(), &QPlainTextEdit::undoAvailable, this, &MainWindow::editMenuUndoUpdate);
     connect(win->getEditor(), &QPlainTextEdit::redoAvailable, this, &MainWindow::editMenuRedoUpdate);
+    connect(win->getEditor(), &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::updateFoldActions);
     return win;
 }
 
@@ -161,6 +162,12 @@ void MainWindow::saveAll()
     }
 }
 
+void MainWindow::saveAsClicked()
+{
+    if (MdiChildEditor* win = currentScriptWindow())
+        win->saveAsClicked();
+}
+
 void MainWindow::closeFile()
 {
     if (currentWindow)
@@ -217,6 +224,7 @@ void MainWindow::tabChangedRequested(int index)
     closeAllButActiveAction->setEnabled(anyTab);
     currentWindow = anyTab ? tabs->widget(index) : nullptr;
     editMenuSelectionUpdate();
+    updateFoldActions();
 }
 
 void MainWindow::editorTitleChange(MdiChildEditor* win, const QString& title)

@@ -78,6 +78,8 @@ void MainWindow::buildMenuBar()
             break;
         case MenuItemEntry::Action: {
             QAction* action = makeAction(entry.text, entry.shortcut, entry.icon);
+            if (!QKeySequence::keyBindings(entry.standardShortcut).isEmpty())
+                action->setShortcuts(entry.standardShortcut);
             action->setEnabled(entry.enabled);
             action->setCheckable(entry.checkable);
             if (entry.onTriggered)

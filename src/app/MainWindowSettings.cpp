@@ -45,7 +45,7 @@ void MainWindow::restoreSettings()
     restoreVisibility(settings, mainToolbarKey, true, mainToolbarAction, mainToolbar);
     restoreVisibility(settings, formatToolbarKey, false, formatToolbarAction, formatToolbar);
     updateServer = UpdateServer::fromSettings(settings);
-    if (autoCheckUpdates)
+    if (autoCheckUpdates && updateServer.isSet())
         requestVersionFile();
 
     const QSettings general(QSettings::IniFormat, QSettings::UserScope, organisation, generalFile);

@@ -21,6 +21,10 @@ void MainWindow::requestVersionFile()
 
 void MainWindow::checkForUpdatesClick()
 {
+    if (!updateServer.isSet()) {
+        QMessageBox::information(this, tr("Updates"), updateServer.unsetHelp());
+        return;
+    }
     checkForUpdatesAction->setEnabled(false);
     requestVersionFile();
 }

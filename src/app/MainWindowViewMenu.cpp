@@ -9,7 +9,7 @@
 #include <QTextBlock>
 #include <QToolBar>
 
-void MainWindow::viewMenuAboutToShow()
+void MainWindow::updateFoldActions()
 {
     MdiChildEditor* win = currentScriptWindow();
     foldAllAction->setEnabled(win != nullptr);

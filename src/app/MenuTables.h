@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QKeySequence>
+
 class MainWindow;
 class QAction;
 
@@ -31,6 +33,9 @@ struct MenuItemEntry {
     void (MainWindow::*onToggled)(bool) = nullptr;
     QAction* MainWindow::*store = nullptr;       // where the window keeps the action
     void (MainWindow::*aboutToShow)() = nullptr; // Menu only
+    // The platform's own shortcut for the entry; `shortcut` is used where
+    // the platform has none.
+    QKeySequence::StandardKey standardShortcut = QKeySequence::UnknownKey;
 };
 
 // One mIRC control code: the Edit menu's submenu and the format toolbar

@@ -36,6 +36,8 @@ NewProjectDialog::NewProjectDialog(QWidget* parent)
                                 tr(type.text), listWidget);
         item->setWhatsThis(tr(type.whatsThis));
     }
+    // Enter alone takes the most common choice.
+    listWidget->setCurrentRow(ScriptDocument);
 
     buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
     buttonBox->setObjectName(QStringLiteral("buttonBox"));

@@ -7,8 +7,6 @@
 
 namespace {
 
-// The project's own server; packagers may point elsewhere with the setting.
-const QString defaultBaseUrl = QStringLiteral("https://updates.korvel.example/");
 const char baseUrlEnvironment[] = "KORVEL_UPDATE_URL";
 
 const QString baseUrlKey = QStringLiteral("updateUrl");
@@ -33,15 +31,24 @@ QUrl asFolder(QUrl url)
 UpdateServer UpdateServer::fromSettings(const QSettings& settings)
 {
     UpdateServer server;
+    server.settingsFile = settings.fileName();
     const QString fromEnvironment = qEnvironmentVariable(baseUrlEnvironment);
     const QString base =
-        fromEnvironment.isEmpty() ? settings.value(baseUrlKey, defaultBaseUrl).toString() : fromEnvironment;
-    server.baseUrl = asFolder(QUrl(base.trimmed()));
+        (fromEnvironment.isEmpty() ? settings.value(baseUrlKey).toString() : fromEnvironment).trimmed();
+    if (!base.isEmpty())
+        server.baseUrl = asFolder(QUrl(base));
     bool isNumber = false;
     const int timeout = settings.value(transferTimeoutKey).toInt(&isNumber);
     if (isNumber && timeout > 0)
         server.transferTimeoutMs = timeout;
     return server;
+}
+
+QString UpdateServer::unsetHelp() const
+{
+    return QStringLiteral("No update server is set. Give its address as %1 in %2, or in the environment "
+                          "variable %3.")
+        .arg(baseUrlKey, settingsFile, QString::fromLatin1(baseUrlEnvironment));
 }
 
 QUrl UpdateServer::versionFileUrl() const

@@ -8,19 +8,25 @@ class QNetworkReply;
 class QSettings;
 
 // Where Korvel asks whether a newer release exists, and how. The base
-// address is a setting so that packagers and tests can point Korvel at
-// another server; the environment variable KORVEL_UPDATE_URL overrides it.
-// The version file and the download page both live under it.
+// address is the setting updateUrl, which the environment variable
+// KORVEL_UPDATE_URL overrides; without either there is no server and
+// nothing is asked. The version file and the download page both live
+// under it.
 struct UpdateServer {
     static constexpr int defaultTransferTimeoutMs = 15000;
     // A version file is a few lines; anything bigger is not one.
     static constexpr qint64 maxVersionFileBytes = 64 * 1024;
 
-    QUrl baseUrl;
+    QUrl baseUrl;         // empty when no server is set
+    QString settingsFile; // where updateUrl is read from
     // A request that transfers nothing for this long fails like a network error.
     int transferTimeoutMs = defaultTransferTimeoutMs;
 
     static UpdateServer fromSettings(const QSettings& settings);
+
+    bool isSet() const { return !baseUrl.isEmpty(); }
+    // Tells the user where to set the server's address.
+    QString unsetHelp() const;
 
     QUrl versionFileUrl() const;
     QUrl downloadPageUrl() const;

@@ -1,3 +1,4 @@
+#include "InstanceChannel.h"
 #include "KorvelResources.h"
 #include "KorvelVersion.h"
 #include "MainWindow.h"
@@ -23,6 +24,15 @@ int main(int argc, char* argv[])
                                   QStringLiteral("[FILE...]"));
     options.process(app);
 
+    // Names as the user gave them, relative to this start's folder, which
+    // the running Korvel does not share.
+    QStringList files;
+    for (const QString& path : options.positionalArguments())
+        files.append(QFileInfo(path).absoluteFilePath());
+    InstanceChannel channel(InstanceChannel::nameForSettings());
+    if (channel.handOver(files))
+        return 0;
+
     initKorvelResources();
     // Every highlighter shares these; build them before the first window.
     TextFormats::build();
@@ -30,7 +40,17 @@ int main(int argc, char* argv[])
     MainWindow window;
     window.show();
     // A name that does not exist yet opens as an empty script saved under it.
-    for (const QString& path : options.positionalArguments())
+    for (const QString& path : std::as_const(files))
         window.openScript(QFileInfo(path), false);
+
+    // Later starts hand their files to this window, which comes forward.
+    QObject::connect(&channel, &InstanceChannel::filesReceived, &window, [&window](const QStringList& handed) {
+        for (const QString& path : handed)
+            window.openScript(QFileInfo(path), false);
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+        window.raise();
+        window.activateWindow();
+    });
+    channel.listen();
     return app.exec();
 }

@@ -60,6 +60,7 @@ MdiChildBuilder::MdiChildBuilder(QWidget* parent)
 
     connect(dialog, &MdiChildDialogDummy::newSelection, this, &MdiChildBuilder::newSelection);
     newSelection(dialog, QStringLiteral("window"));
+    generatedDesign = design();
 }
 
 MdiChildBuilder::~MdiChildBuilder()
@@ -280,6 +281,7 @@ bool MdiChildBuilder::openTable(QPlainTextEdit* script)
     if (!link.readAtCaret(script))
         return false;
     showDesign(link.table().design());
+    generatedDesign = design();
     return true;
 }
 
@@ -287,6 +289,7 @@ void MdiChildBuilder::generateCode()
 {
     const DialogDesign current = design();
     if (!link.isLinked()) {
+        generatedDesign = current;
         emit codeGenerated(NewDialogTable::generate(current).join(QLatin1Char('\n')));
         return;
     }
@@ -297,6 +300,7 @@ void MdiChildBuilder::generateCode()
                                  QStringLiteral("The dialog table cannot be written back: its script is "
                                                 "closed or read-only, or the table has changed there since "
                                                 "it was read. The code goes to a new script."));
+        generatedDesign = current;
         emit codeGenerated(lines.join(QLatin1Char('\n')));
         return;
     }
@@ -306,4 +310,5 @@ void MdiChildBuilder::generateCode()
         tableSize = dialog->size();
         shownSize = tableSize;
     }
+    generatedDesign = design();
 }

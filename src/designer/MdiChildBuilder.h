@@ -43,6 +43,9 @@ public:
     QString tableName() const { return link.isLinked() ? link.table().name() : QString(); }
     // What the canvas holds now.
     DialogDesign design() const;
+    // True when the canvas holds what no Generate Code has written yet
+    // (since the window opened, or since the table was read).
+    bool hasUngeneratedChanges() const { return !(design() == generatedDesign); }
 
 public slots:
     void newSelection(QWidget* obj, const QString& str);
@@ -87,4 +90,6 @@ private:
     // second, the first is written back.
     QSize tableSize;
     QSize shownSize;
+    // The design the last Generate Code wrote, or the one first shown.
+    DialogDesign generatedDesign;
 };

@@ -195,18 +195,34 @@ bool MdiChildEditor::saveFileClicked()
 {
     if (editor->isReadOnly())
         return false;
-    if (untitled) {
-        const QString chosen = QFileDialog::getSaveFileName(this, QStringLiteral("Save File"), file.fileName(),
-                                                            QString::fromLatin1(scriptFilter));
-        if (chosen.isEmpty())
-            return false;
-        // The highlighter keeps the name it was given: the diagnostics it
-        // has raised so far are listed under that name.
-        file = QFileInfo(chosen);
-        untitled = false;
-        setWindowTitle(file.fileName());
-    }
+    if (!untitled)
+        return writeTo(file);
+    const QString chosen = askSaveName(QStringLiteral("Save File"));
+    return !chosen.isEmpty() && writeTo(QFileInfo(chosen));
+}
 
+bool MdiChildEditor::saveAsClicked()
+{
+    if (editor->isReadOnly())
+        return false;
+    const QString chosen = askSaveName(QStringLiteral("Save As"));
+    return !chosen.isEmpty() && writeTo(QFileInfo(chosen));
+}
+
+QString MdiChildEditor::askSaveName(const QString& title)
+{
+    const QString filters = QString::fromLatin1(scriptFilter);
+    QString chosenFilter = ScriptFile::isIniScript(file.fileName()) ? filters.section(QStringLiteral(";;"), 1)
+                                                                    : filters.section(QStringLiteral(";;"), 0, 0);
+    const QString start = untitled ? file.fileName() : file.absoluteFilePath();
+    QString chosen = QFileDialog::getSaveFileName(this, title, start, filters, &chosenFilter);
+    if (!chosen.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
+        chosen += chosenFilter.contains(QStringLiteral("*.ini")) ? QStringLiteral(".ini") : QStringLiteral(".mrc");
+    return chosen;
+}
+
+bool MdiChildEditor::writeTo(const QFileInfo& target)
+{
     // The raw text keeps no-break spaces and line separators that
     // toPlainText() would turn into spaces and line breaks.
     const QString text = ScriptFile::editorTextFromRawDocumentText(editor->document()->toRawText());
@@ -214,16 +230,29 @@ bool MdiChildEditor::saveFileClicked()
     if (!confirmEncodingChange(written))
         return false;
     QString error;
-    if (!ScriptFile::save(file.absoluteFilePath(), text, encoding, &error, highlighter->documentKind(), iniSection)) {
+    if (!ScriptFile::save(target.absoluteFilePath(), text, encoding, &error, highlighter->documentKind(), iniSection)) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Error saving file"),
-                        QStringLiteral("Error accessing file `%1'").arg(file.absoluteFilePath()), QMessageBox::Ok,
+                        QStringLiteral("Error accessing file `%1'").arg(target.absoluteFilePath()), QMessageBox::Ok,
                         this);
-        box.setInformativeText(error);
+        box.setInformativeText(error
+                               + QStringLiteral("\n\n%1 is unchanged in the editor. File > Save As... saves "
+                                                "it under another name or in another folder.")
+                                     .arg(file.fileName()));
         box.exec();
         return false;
     }
     encoding = written;
     showEncoding();
+    if (untitled || target != file) {
+        // The highlighter keeps the name it was given: the diagnostics it
+        // has raised so far are listed under that name.
+        file = target;
+        untitled = false;
+        setWindowTitle(file.fileName());
+        // An unmodified document changes no modification state below, so
+        // the tab learns the new name here.
+        emit titleChanged(this, file.fileName() + (modified ? QStringLiteral("*") : QString()));
+    }
     editor->document()->setModified(false);
     return true;
 }

@@ -83,6 +83,10 @@ public slots:
     // is untitled. False when nothing was written: read-only document,
     // cancelled dialog or write error (which has been reported).
     bool saveFileClicked();
+    // Asks for a new name (and with it the format, .mrc or .ini) and saves
+    // under it. The document takes the new name only once the file has been
+    // written: after a failure it keeps its old name, untitled or not.
+    bool saveAsClicked();
     void blocksChange(int bcount);
     void documentedModified(bool changed);
     // Checks the document as a file of `kind` from now on; an INI file is
@@ -119,6 +123,13 @@ private:
     // Before the first save that writes the file in another encoding than
     // it had, the user is told so; false when he cancels that save.
     bool confirmEncodingChange(ScriptEncoding written);
+    // The name the user chooses in a save dialog titled `title`, with the
+    // chosen format's extension added when the name has none; empty when
+    // the dialog is cancelled.
+    QString askSaveName(const QString& title);
+    // Writes the text to `target`; on success the document is unmodified
+    // and named `target`. A failure is reported and changes nothing.
+    bool writeTo(const QFileInfo& target);
     void buildSearchBar();
     void buildGotoBar();
     void buildOutlineDock();

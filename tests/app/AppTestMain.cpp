@@ -31,9 +31,6 @@ int main(int argc, char* argv[])
 {
     // Settings and other per-user files go to a throw-away place.
     QStandardPaths::setTestModeEnabled(true);
-    // Every main window checks for updates at start-up unless told not to;
-    // keep those checks off the network (a refused local port fails silently).
-    qputenv("KORVEL_UPDATE_URL", "http://127.0.0.1:1/");
     QApplication app(argc, argv);
     // No test of the shell talks to a real mIRC (nor starts Wine for one):
     // main windows get a link to no instances unless a test says otherwise.

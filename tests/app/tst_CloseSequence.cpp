@@ -1,6 +1,8 @@
 #include "AppTestHelpers.h"
 #include "AppTestMain.h"
 
+#include "designer/MdiChildBuilder.h"
+#include "designer/MdiChildDialogDummy.h"
 #include "editor/MslTextEditor.h"
 #include "editorwindow/MdiChildEditor.h"
 
@@ -29,51 +31,73 @@ private slots:
         useSettingsDir(*settingsDir);
     }
 
-    void cancelledPromptStopsTheClose_data()
+    // Exit and the window's close ask once about a modified script and a
+    // changed design (an unmodified script and an untouched design are not
+    // named). Save All writes the design's code to a new script and saves
+    // that too, under a name asked for; cancelling that name keeps Korvel.
+    void quitAsksOnceAboutUnsavedWork_data()
     {
-        QTest::addColumn<bool>("cancelSecond");
-        QTest::newRow("second prompt cancelled") << true;
-        QTest::newRow("every prompt answered") << false;
+        QTest::addColumn<bool>("viaExit");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("generatedName");
+        QTest::addColumn<bool>("quits");
+        QTest::newRow("exit, nothing unsaved") << true << int(QMessageBox::NoButton) << "" << true;
+        QTest::newRow("exit, cancel") << true << int(QMessageBox::Cancel) << "" << false;
+        QTest::newRow("close, cancel") << false << int(QMessageBox::Cancel) << "" << false;
+        QTest::newRow("close, discard") << false << int(QMessageBox::Discard) << "" << true;
+        QTest::newRow("exit, save all") << true << int(QMessageBox::SaveAll) << "gen.mrc" << true;
+        QTest::newRow("close, save all, name cancelled") << false << int(QMessageBox::SaveAll) << "" << false;
     }
 
-    void cancelledPromptStopsTheClose()
+    void quitAsksOnceAboutUnsavedWork()
     {
-        QFETCH(bool, cancelSecond);
-        MainWindow w;
-        for (int i = 0; i < 3; ++i)
-            chooseNew(w, NewProjectDialog::ScriptDocument);
-        chooseNew(w, NewProjectDialog::DialogDocument);
-        w.scriptWindows().at(0)->getEditor()->insertPlainText("first");
-        w.scriptWindows().at(1)->getEditor()->insertPlainText("second");
-        w.scriptWindows().at(2)->getEditor()->insertPlainText("third");
+        QFETCH(bool, viaExit);
+        QFETCH(int, answer);
+        QFETCH(QString, generatedName);
+        QFETCH(bool, quits);
+        const bool changed = answer != QMessageBox::NoButton;
+        QTemporaryDir files;
+        const QString script = writeFile(files, "a.mrc", "echo 1\r\n");
+        const QString untouched = writeFile(files, "b.mrc", "echo 2\r\n");
+        const QString generated = generatedName.isEmpty() ? QString() : files.filePath(generatedName);
 
-        ModalAnswers answers;
-        answers.press(QMessageBox::Discard);
-        answers.press(cancelSecond ? QMessageBox::Cancel : QMessageBox::Discard);
-        answers.press(QMessageBox::Discard);
-        QCOMPARE(w.close(), !cancelSecond);
-        flushDeletes();
-
-        // Cancelled: the first is gone, the second refused, the third and the
-        // designer were never asked.
-        QCOMPARE(answers.seen(), cancelSecond ? 2 : 3);
-        QCOMPARE(w.scriptWindows().size(), cancelSecond ? 2 : 0);
-        QCOMPARE(w.builderWindows().size(), cancelSecond ? 1 : 0);
-        QCOMPARE(w.tabArea()->count(), cancelSecond ? 3 : 0);
-        QVERIFY(QFile::exists(settingsFile("settings")));
-        QVERIFY(QFile::exists(settingsFile("general")));
-    }
-
-    void exitAsksNothing()
-    {
         auto* w = new MainWindow;
-        chooseNew(*w, NewProjectDialog::ScriptDocument);
-        w->scriptWindows().at(0)->getEditor()->insertPlainText("unsaved");
+        w->openScript(QFileInfo(script), false);
+        w->openScript(QFileInfo(untouched), false);
+        chooseNew(*w, NewProjectDialog::DialogDocument);
+        chooseNew(*w, NewProjectDialog::DialogDocument);
+        if (changed) {
+            w->scriptWindows().first()->getEditor()->insertPlainText("echo 0\n");
+            w->builderWindows().last()->canvas()->setWindowTitle("Changed");
+        }
+
+        QString listed;
         ModalAnswers answers;
-        QCOMPARE(exitProgram(*w), 0);
-        delete w;
-        QCOMPARE(answers.seen(), 0);
+        answers.then([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            listed = box->informativeText();
+            box->button(QMessageBox::StandardButton(answer))->click();
+        });
+        answers.choose(generated);
+        const bool quit = viaExit ? exitProgram(*w) == 0 : w->close();
+        QCOMPARE(quit, quits);
+        QCOMPARE(answers.seen(), !changed ? 0 : answer == QMessageBox::SaveAll ? 2 : 1);
+        if (changed) {
+            QCOMPARE(answers.shown.first().title, QStringLiteral("Quit Korvel"));
+            QCOMPARE(answers.shown.first().buttons, QMessageBox::SaveAll | QMessageBox::Discard | QMessageBox::Cancel);
+            QCOMPARE(listed.section('\n', 2), QStringLiteral("a.mrc\nUntitled2 (dialog design, code not generated)"));
+        }
+        const bool saved = answer == QMessageBox::SaveAll;
+        QCOMPARE(readBytes(script), saved ? QByteArray("echo 0\r\necho 1\r\n") : QByteArray("echo 1\r\n"));
+        if (!generated.isEmpty())
+            QVERIFY(readBytes(generated).startsWith("dialog "));
+        // What stays open is as it was, short of what was saved.
+        if (!quits) {
+            QCOMPARE(w->scriptWindows().first()->isModified(), !saved);
+            QCOMPARE(w->builderWindows().last()->hasUngeneratedChanges(), !saved);
+        }
         QVERIFY(QFile::exists(settingsFile("settings")));
+        delete w;
     }
 };
 

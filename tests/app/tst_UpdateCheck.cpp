@@ -301,6 +301,26 @@ private slots:
         QVERIFY(support->text().contains("href=\"http://example.invalid/\""));
     }
 
+    // Without a server set nothing is asked, at start-up or from the menu,
+    // and the menu says where the address goes.
+    void noServerNoRequest()
+    {
+        const UpdateUrlOverride unset(QString());
+        QTemporaryDir dir;
+        useSettingsDir(dir);
+        ModalAnswers answers;
+        answers.press(QMessageBox::Ok);
+        MainWindow w;
+        QVERIFY(!w.isCheckingForUpdates());
+        action(w, checkEntry)->trigger();
+        QVERIFY(!w.isCheckingForUpdates());
+        QCOMPARE(answers.seen(), 1);
+        const QString help = answers.shown.first().text;
+        for (const QString& part :
+             {QStringLiteral("updateUrl"), dir.filePath("Korvel/settings.ini"), QStringLiteral("KORVEL_UPDATE_URL")})
+            QVERIFY2(help.contains(part), qPrintable(help));
+    }
+
     // Help > About shows one dialog, kept between showings.
     void aboutIsKept()
     {

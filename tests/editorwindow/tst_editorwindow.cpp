@@ -291,6 +291,8 @@ private slots:
                  diskFull ? QStringList{QFileInfo(filePath).fileName()} : QStringList());
     }
 
+    // A failed first save leaves the document untitled: the next save asks
+    // for a name again instead of retrying the failing one.
     void untitledSaveAs_data()
     {
         QTest::addColumn<QString>("chosen");
@@ -298,6 +300,7 @@ private slots:
         QTest::newRow("as a plain script") << "new.mrc" << QByteArray("echo a\r\necho b");
         QTest::newRow("as an INI script") << "new.ini" << QByteArray("[script]\r\nn0=echo a\r\nn1=echo b\r\n");
         QTest::newRow("dialog cancelled") << "" << QByteArray("<missing>");
+        QTest::newRow("folder gone") << "gone/new.mrc" << QByteArray("<missing>");
     }
 
     void untitledSaveAs()
@@ -305,6 +308,7 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QByteArray, saved);
         const QString chosenPath = chosen.isEmpty() ? QString() : path(chosen);
+        const bool kept = saved == "<missing>"; // cancelled or failed
         if (!chosenPath.isEmpty())
             QFile::remove(chosenPath);
 
@@ -317,17 +321,21 @@ private slots:
 
         ModalAnswers dialog;
         dialog.choose(chosenPath);
-        const bool ok = win.saveFileClicked();
-        QCOMPARE(dialog.shown.size(), 1);
+        if (kept && !chosen.isEmpty())
+            dialog.press(QMessageBox::Ok); // the error
+        dialog.choose(QString());
+        QCOMPARE(win.saveFileClicked(), !kept);
+        QCOMPARE(dialog.shown.size(), kept && !chosen.isEmpty() ? 2 : 1);
         QCOMPARE(dialog.shown[0].title, QStringLiteral("Save File"));
         QCOMPARE(dialog.shown[0].text, QStringLiteral("mIRC Scripts File (*.mRC);;mIRC INI Script File (*.ini)"));
-        QCOMPARE(ok, !chosen.isEmpty());
         QCOMPARE(readBytes(chosenPath.isEmpty() ? path(QStringLiteral("Untitled3")) : chosenPath), saved);
-        QCOMPARE(win.isUntitled(), chosen.isEmpty());
-        QCOMPARE(win.isModified(), chosen.isEmpty());
-        if (!chosen.isEmpty()) {
-            QCOMPARE(titles.last().at(1).toString(), chosen);
-            QCOMPARE(win.fileInfo(), QFileInfo(chosenPath));
+        QCOMPARE(win.isUntitled(), kept);
+        QCOMPARE(win.isModified(), kept);
+        QCOMPARE(titles.last().at(1).toString(), kept ? QStringLiteral("Untitled3*") : chosen);
+        QCOMPARE(win.fileInfo(), QFileInfo(kept ? QStringLiteral("Untitled3") : chosenPath));
+        if (kept) {
+            QVERIFY(!win.saveFileClicked());
+            QCOMPARE(dialog.shown.last().title, QStringLiteral("Save File"));
         }
     }
 
