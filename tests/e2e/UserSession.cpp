@@ -27,15 +27,20 @@ UserSession::~UserSession()
     }
 }
 
-bool UserSession::start(const QStringList& arguments)
+QProcessEnvironment UserSession::environment() const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), homeDir.path());
+    // The settings folder also keys the channel between starts of Korvel, so
+    // a developer's own Korvel never receives this session's files.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), homeDir.filePath(QStringLiteral(".config")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    // No update server is asked from a test.
-    env.insert(QStringLiteral("KORVEL_UPDATE_URL"), QStringLiteral("http://127.0.0.1:9/"));
-    korvel.setProcessEnvironment(env);
+    return env;
+}
+
+bool UserSession::start(const QStringList& arguments)
+{
+    korvel.setProcessEnvironment(environment());
     korvel.setWorkingDirectory(homeDir.path());
     korvel.setProcessChannelMode(QProcess::ForwardedChannels);
     const QString geometry = QStringLiteral("%1x%2+0+0").arg(windowWidth).arg(windowHeight);
@@ -44,6 +49,26 @@ bool UserSession::start(const QStringList& arguments)
         return false;
     activate();
     return true;
+}
+
+int UserSession::startAgain(const QStringList& arguments)
+{
+    QProcess again;
+    again.setProcessEnvironment(environment());
+    again.setWorkingDirectory(homeDir.path());
+    again.setProcessChannelMode(QProcess::ForwardedChannels);
+    again.start(QStringLiteral(KORVEL_PROGRAM), arguments);
+    if (again.waitForFinished(20000))
+        return again.exitCode();
+    again.kill();
+    again.waitForFinished(5000);
+    return -1;
+}
+
+bool UserSession::waitForQuit()
+{
+    // It may have ended already, while the test let events through.
+    return korvel.state() == QProcess::NotRunning || korvel.waitForFinished(10000);
 }
 
 void UserSession::activate()

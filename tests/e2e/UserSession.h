@@ -22,6 +22,11 @@ public:
     // Starts Korvel with its main window at a known place and size and
     // waits until it is shown.
     bool start(const QStringList& arguments = {});
+    // Starts Korvel once more as the same user, as a file manager would, and
+    // waits for that start to end; its exit code, or -1 when it did not end.
+    int startAgain(const QStringList& arguments);
+    // Waits until the first Korvel has ended.
+    bool waitForQuit();
     const QTemporaryDir& home() const { return homeDir; }
     QRect windowRect() const { return QRect(0, 0, windowWidth, windowHeight); }
 
@@ -58,6 +63,8 @@ public:
 
 private:
     bool runXdotool(const QStringList& arguments);
+    // The environment each start gets: this session's home and settings.
+    QProcessEnvironment environment() const;
 
     QTemporaryDir homeDir;
     QProcess korvel;

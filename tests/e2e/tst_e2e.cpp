@@ -1,8 +1,10 @@
 // Korvel end to end, as a user meets it: one script written, checked, mended,
 // re-indented, searched and replaced, saved as an INI script, closed,
-// reopened and folded; then a dialog laid out in the designer and turned into
-// code. Every step is read back from what the user has: the clipboard, the
-// saved file and the screen. Screenshots of the main steps are kept.
+// reopened, folded and saved under another name; a second start handing its
+// file to the running Korvel; a dialog laid out in the designer and turned
+// into code; and quitting with unsaved work. Every step is read back from
+// what the user has: the clipboard, the saved files and the screen.
+// Screenshots of the main steps are kept.
 #include "UserSession.h"
 
 #include <QFile>
@@ -25,6 +27,12 @@ const QString strayBraceError = QStringLiteral("3:0 root Unexpected characters i
 QString normalised(QString text)
 {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString readText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? normalised(QString::fromUtf8(file.readAll())) : QString();
 }
 
 } // namespace
@@ -55,10 +63,11 @@ void EndToEnd::writeCheckSaveReopenAndDesign()
     QVERIFY2(user.start(), "Korvel's main window did not appear");
     user.screenshot(QStringLiteral("01-started"));
 
-    // A new script from the type chooser: Script File is two rows down.
+    // A new script from the type chooser, where Script File is the choice
+    // Enter takes.
     user.shortcut(QStringLiteral("ctrl+n"));
     QVERIFY(user.waitForWindow(QStringLiteral("Choose A Tool")));
-    user.key(QStringLiteral("Down Down Return"));
+    user.key(QStringLiteral("Return"));
 
     // Return after the brace opens the block and closes it on its own; the
     // brace typed at the end of the body then leaves that one stray.
@@ -110,11 +119,8 @@ void EndToEnd::writeCheckSaveReopenAndDesign()
     user.type(saved);
     user.key(QStringLiteral("Return"));
     QVERIFY(UserSession::waitUntil([&] { return QFile::exists(saved); }));
-    QFile file(saved);
     QVERIFY(UserSession::waitUntil([&] { return QFileInfo(saved).size() > 0; }));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(normalised(QString::fromUtf8(file.readAll())),
-             QStringLiteral("[script]\nn0=alias greet {\nn1=  echo -a world\nn2=}\n"));
+    QCOMPARE(readText(saved), QStringLiteral("[script]\nn0=alias greet {\nn1=  echo -a world\nn2=}\n"));
 
     // Closed, the editor's paper is gone from the tab area.
     const QRect editorPaper(UserSession::windowWidth / 2, 150, 200, 100);
@@ -131,23 +137,54 @@ void EndToEnd::writeCheckSaveReopenAndDesign()
     QVERIFY(UserSession::waitUntil(
         [&] { return user.editorText() == QStringLiteral("alias greet {\n  echo -a world\n}\n"); }));
 
-    // Down from the header goes into the body; once View > Fold All Blocks
-    // has folded the alias, it goes past the hidden body to the last line.
+    // Down from the header goes into the body; once Fold All Blocks (its
+    // key, the View menu never opened) has folded the alias, it goes past
+    // the hidden body to the last line.
     const QString linesPassedByDown = QStringLiteral("ctrl+Home Down shift+ctrl+Home ctrl+c");
     QCOMPARE(user.clipboardAfter(linesPassedByDown), QStringLiteral("alias greet {\n"));
-    user.shortcut(QStringLiteral("alt+v"));
-    user.key(QStringLiteral("f"));
+    user.shortcut(QStringLiteral("alt+0"));
     QCOMPARE(user.clipboardAfter(linesPassedByDown), QStringLiteral("alias greet {\n  echo -a world\n}\n"));
     user.screenshot(QStringLiteral("06-folded"));
+    user.shortcut(QStringLiteral("alt+shift+0"));
 
-    // The designer: Dialog is beside Blank in the chooser; its code lands
-    // in a new script tab.
+    // Save As gives the script a new name and makes it a plain script; the
+    // INI file stays as it was.
+    const QString renamed = user.home().filePath(QStringLiteral("renamed.mrc"));
+    user.shortcut(QStringLiteral("ctrl+shift+s"));
+    QVERIFY(user.waitForWindow(QStringLiteral("^Save As$")));
+    user.type(renamed);
+    user.key(QStringLiteral("Return"));
+    QVERIFY(UserSession::waitUntil([&] { return QFileInfo(renamed).size() > 0; }));
+    QCOMPARE(readText(renamed), QStringLiteral("alias greet {\n  echo -a world\n}\n"));
+    QCOMPARE(readText(saved), QStringLiteral("[script]\nn0=alias greet {\nn1=  echo -a world\nn2=}\n"));
+
+    // Korvel started again with a file hands it to the running one and ends;
+    // the file opens there as a tab.
+    const QString other = user.home().filePath(QStringLiteral("other.mrc"));
+    QFile otherFile(other);
+    QVERIFY(otherFile.open(QIODevice::WriteOnly));
+    otherFile.write("alias other { echo -a other }\r\n");
+    otherFile.close();
+    QCOMPARE(user.startAgain({other}), 0);
+    QVERIFY(
+        UserSession::waitUntil([&] { return user.editorText() == QStringLiteral("alias other { echo -a other }\n"); }));
+    user.screenshot(QStringLiteral("07-opened-by-a-second-start"));
+
+    // A call typed key by key: the ")" typed at the end steps over the one
+    // Korvel put behind "$calc(".
+    user.key(QStringLiteral("ctrl+End"));
+    user.type(QStringLiteral("alias c return $calc(1+2)"));
+    user.key(QStringLiteral("Escape"));
+    QCOMPARE(user.editorText(), QStringLiteral("alias other { echo -a other }\nalias c return $calc(1+2)"));
+
+    // The designer: Dialog is two rows above Script File, in the other
+    // column; its code lands in a new script tab.
     user.shortcut(QStringLiteral("ctrl+n"));
     QVERIFY(user.waitForWindow(QStringLiteral("Choose A Tool")));
-    user.key(QStringLiteral("Right Return"));
+    user.key(QStringLiteral("Up Up Right Return"));
     QVERIFY(user.waitForWindow(QStringLiteral("Unsupported Feature")));
     user.key(QStringLiteral("Return"));
-    user.screenshot(QStringLiteral("07-designer"));
+    user.screenshot(QStringLiteral("08-designer"));
     user.shortcut(QStringLiteral("F5"));
     QString code;
     QVERIFY(UserSession::waitUntil([&] {
@@ -157,7 +194,26 @@ void EndToEnd::writeCheckSaveReopenAndDesign()
     QVERIFY2(code.contains(QStringLiteral("\n  title ")) && code.trimmed().endsWith(QLatin1Char('}')),
              qPrintable(code));
     QVERIFY2(waitForErrorIcon(user, false).isNull(), "the generated code raises an error");
-    user.screenshot(QStringLiteral("08-generated-code"));
+    user.screenshot(QStringLiteral("09-generated-code"));
+
+    // Quitting with other.mrc and the generated code unsaved asks; Cancel
+    // keeps Korvel and the text, Save All saves both (the new script under
+    // a name asked for), then quits.
+    user.shortcut(QStringLiteral("ctrl+q"));
+    QVERIFY(user.waitForWindow(QStringLiteral("^Quit Korvel$")));
+    user.screenshot(QStringLiteral("10-quit-asks"));
+    user.key(QStringLiteral("Escape"));
+    QCOMPARE(user.editorText(), code);
+    const QString generated = user.home().filePath(QStringLiteral("generated.mrc"));
+    user.shortcut(QStringLiteral("ctrl+q"));
+    QVERIFY(user.waitForWindow(QStringLiteral("^Quit Korvel$")));
+    user.key(QStringLiteral("Return"));
+    QVERIFY(user.waitForWindow(QStringLiteral("^Save File$")));
+    user.type(generated);
+    user.key(QStringLiteral("Return"));
+    QVERIFY2(user.waitForQuit(), "Korvel is still running after Save All");
+    QCOMPARE(readText(generated).trimmed(), code.trimmed());
+    QCOMPARE(readText(other), QStringLiteral("alias other { echo -a other }\nalias c return $calc(1+2)"));
 }
 
 int main(int argc, char** argv)
