@@ -251,12 +251,10 @@ void MainWindow::gotoFilePosition(const QString& filePath, int line, int column)
             continue;
         tabs->setCurrentWidget(win);
         MslTextEditor* editor = win->getEditor();
-        QTextCursor cursor = editor->textCursor();
-        cursor.movePosition(QTextCursor::Start);
-        // By blocks, not by screen lines, so word wrap does not shift it.
-        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::MoveAnchor, line - 1);
-        cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, column - 1);
-        editor->setTextCursor(cursor);
+        // By blocks, not by screen lines, so word wrap does not shift it;
+        // a fold that hides the line opens.
+        editor->gotoLine(line);
+        editor->gotoColumn(column);
         editor->setFocus();
         return;
     }

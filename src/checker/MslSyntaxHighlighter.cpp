@@ -51,6 +51,7 @@ void MslSyntaxHighlighter::resetBlockData()
     CBlockData* data = blockData();
     data->blockKind = HeaderKind::None;
     data->blockName.clear();
+    data->blockDetail.clear();
     data->namePos = -1;
     data->opensBlock = false;
     data->groupMark = false;

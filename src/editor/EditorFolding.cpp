@@ -23,6 +23,49 @@ void MslTextEditor::relayoutBlocks(const QTextBlock& from, const QTextBlock& to)
     lineNumberBar->update();
 }
 
+bool MslTextEditor::hasFoldMarker(const QTextBlock& block) const
+{
+    return BlockFolding::isComponentHeader(block) || BlockFolding::isGroupStart(block);
+}
+
+QTextBlock MslTextEditor::openFoldAround(const QTextBlock& hidden)
+{
+    QTextBlock owner = hidden;
+    while (!owner.isVisible() && owner.previous().isValid())
+        owner = owner.previous();
+    owner.setVisible(true);
+    const QTextBlock last = BlockFolding::unfoldHidden(owner);
+    relayoutBlocks(owner, last);
+    return last;
+}
+
+void MslTextEditor::keepHiddenLinesReachable(int position, int /*removed*/, int added)
+{
+    // Backspace at the start of the line after a fold joins it to a hidden
+    // line; Return at the end of a folded header puts a plain line between
+    // the header and its hidden body; an edited header may no longer open
+    // a fold.
+    const int end = position + added;
+    for (QTextBlock block = document()->findBlock(position); block.isValid() && block.position() <= end;
+         block = block.next()) {
+        const QTextBlock next = block.next();
+        if (!block.isVisible())
+            block = openFoldAround(block);
+        else if (next.isValid() && !next.isVisible() && !hasFoldMarker(block))
+            block = openFoldAround(next);
+    }
+}
+
+void MslTextEditor::jumpTo(const QTextCursor& cursor)
+{
+    for (const int position : {cursor.selectionStart(), cursor.selectionEnd()}) {
+        const QTextBlock block = document()->findBlock(position);
+        if (block.isValid() && !block.isVisible())
+            openFoldAround(block);
+    }
+    setTextCursor(cursor);
+}
+
 void MslTextEditor::foldAll()
 {
     // The changed range is laid out once at the end: one layout per fold
@@ -42,18 +85,16 @@ void MslTextEditor::foldAll()
 
 void MslTextEditor::unfoldAll()
 {
+    // Groups and the folds inside other folds open too: no line stays hidden.
     QTextBlock first;
     QTextBlock last;
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
-        // Groups are opened only from their marker. A header hidden inside a
-        // folded group still counts: the lines after it are shown up to the
-        // next visible one, while the header itself stays hidden.
-        if (!BlockFolding::isComponentHeader(block) || !BlockFolding::isFolded(block))
+        if (block.isVisible())
             continue;
+        block.setVisible(true);
         if (!first.isValid())
             first = block;
-        last = BlockFolding::unfoldHidden(block);
-        block = last;
+        last = block;
     }
     relayoutBlocks(first, last);
 }

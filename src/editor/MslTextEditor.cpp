@@ -50,6 +50,9 @@ MslTextEditor::MslTextEditor(QWidget* parent)
 void MslTextEditor::setHighlighter(MslSyntaxHighlighter* h)
 {
     highlighter = h;
+    // Connected after the checker's own connection, so the lines' records
+    // already describe the edited text.
+    connect(document(), &QTextDocument::contentsChange, this, &MslTextEditor::keepHiddenLinesReachable);
 }
 
 int MslTextEditor::lineNumberAreaWidth() const
@@ -257,7 +260,7 @@ void MslTextEditor::gotoLine(int n)
     cursor.movePosition(QTextCursor::Start);
     if (n > 1)
         cursor.movePosition(QTextCursor::NextBlock, QTextCursor::MoveAnchor, n - 1);
-    setTextCursor(cursor);
+    jumpTo(cursor);
 }
 
 void MslTextEditor::gotoOffset(int n)
@@ -266,7 +269,7 @@ void MslTextEditor::gotoOffset(int n)
     cursor.movePosition(QTextCursor::Start);
     if (n > 1)
         cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, n - 1);
-    setTextCursor(cursor);
+    jumpTo(cursor);
 }
 
 void MslTextEditor::gotoColumn(int n)
@@ -275,7 +278,7 @@ void MslTextEditor::gotoColumn(int n)
     cursor.movePosition(QTextCursor::StartOfBlock);
     if (n > 1)
         cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, n - 1);
-    setTextCursor(cursor);
+    jumpTo(cursor);
 }
 
 void MslTextEditor::showContextMenu(const QPoint& point)

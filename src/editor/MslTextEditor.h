@@ -62,6 +62,10 @@ public slots:
     void gotoLine(int n);
     void gotoOffset(int n);
     void gotoColumn(int n);
+    // Every jump to a place in the script (go-to, outline, messages, find)
+    // ends here: the folds that hide the cursor's lines open first, then
+    // the cursor becomes the editor's.
+    void jumpTo(const QTextCursor& cursor);
 
     void insertBold();
     void insertItalics();
@@ -163,6 +167,14 @@ private:
     // Lays out the blocks from..to again so that changed visibility shows at
     // once: hidden lines vanish and the scroll range follows.
     void relayoutBlocks(const QTextBlock& from, const QTextBlock& to);
+    bool hasFoldMarker(const QTextBlock& block) const;
+    // Shows the hidden lines around a hidden one: from the visible line
+    // above them down to the next visible one. Returns the last line shown.
+    QTextBlock openFoldAround(const QTextBlock& hidden);
+    // After an edit (and after the checker has seen it): an edited line
+    // that is hidden, or one that hides the lines after it with no marker
+    // to show them, has those lines shown.
+    void keepHiddenLinesReachable(int position, int removed, int added);
     void placeGutter();
 
     LineNumberBar* lineNumberBar = nullptr;

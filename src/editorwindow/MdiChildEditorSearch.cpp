@@ -141,7 +141,7 @@ bool MdiChildEditor::selectMatch(bool backward)
         backward ? search.previous(cursor.selectionStart()) : search.next(cursor.selectionEnd());
     if (!match)
         return false;
-    editor->setTextCursor(selectionOf(editor->document(), *match));
+    editor->jumpTo(selectionOf(editor->document(), *match));
     return true;
 }
 

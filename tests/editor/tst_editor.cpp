@@ -111,14 +111,14 @@ private:
     }
 
     // Steps: A fold all, U unfold all, cL[.C] caret to line L (column C)
-    // then fold current, uL the same then unfold current, kL click the
-    // marker of line L; none when empty.
+    // then fold current, uL the same then unfold current, gL the same
+    // alone, kL click the marker of line L; none when empty.
     void foldSteps(MslTextEditor& editor, const QString& steps)
     {
         for (const QString& step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const QStringList place = step.mid(1).split(QLatin1Char('.'));
             const int line = place.value(0).toInt();
-            if (step.at(0) == QLatin1Char('c') || step.at(0) == QLatin1Char('u')) {
+            if (QStringLiteral("cug").contains(step.at(0))) {
                 editor.gotoLine(line + 1);
                 editor.gotoColumn(place.value(1).toInt() + 1);
             }
@@ -216,9 +216,15 @@ private slots:
                                                                << "12:3";
         // The hidden header inside the folded group still has its hidden
         // lines after it shown; the group's first line stays hidden.
-        QTest::newRow("unfold all leaves a folded group folded") << "k6 A U"
-                                                                 << "7"
-                                                                 << "12:3";
+        QTest::newRow("unfold all opens a folded group too") << "k6 A U"
+                                                             << ""
+                                                             << "12:3";
+        QTest::newRow("a jump into a fold opens it") << "A g3"
+                                                     << "8,9,12"
+                                                     << "3:0";
+        QTest::newRow("a jump into a fold in a group") << "k6 A g8"
+                                                       << "3,4,12"
+                                                       << "8:0";
         QTest::newRow("click opens a folded group") << "k6 k6"
                                                     << ""
                                                     << "12:3";

@@ -64,6 +64,8 @@ private slots:
     void controlCodeKeys_data();
     void controlCodeKeys();
     void readOnlyIgnoresEditingRules();
+    void foldedLinesStayReachable_data();
+    void foldedLinesStayReachable();
 };
 
 void KeyHandlingTest::returnKeepsIndent_data()
@@ -538,6 +540,36 @@ void KeyHandlingTest::readOnlyIgnoresEditingRules()
     t.key(Qt::Key_Tab);
     t.key(Qt::Key_K, Qt::ControlModifier);
     QCOMPARE(t.text(), QStringLiteral("  echo"));
+}
+
+void KeyHandlingTest::foldedLinesStayReachable_data()
+{
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("hidden");
+
+    // "alias a {" / "  echo 1" / "}" / "echo x", folded: lines 1 and 2 hidden.
+    QTest::newRow("backspace on the line after the fold") << 21 << int(Qt::Key_Backspace) << "";
+    QTest::newRow("return at the header's end") << 9 << int(Qt::Key_Return) << "";
+    QTest::newRow("the header's brace deleted") << 9 << int(Qt::Key_Backspace) << "";
+    QTest::newRow("the header still opening the fold") << 9 << int(Qt::Key_Space) << "1,2";
+}
+
+void KeyHandlingTest::foldedLinesStayReachable()
+{
+    TypingEditor t(QStringLiteral("alias a {\n  echo 1\n}\necho x"));
+    t.placeCaret(0);
+    t.editor.foldCurrent();
+    QFETCH(int, caret);
+    t.placeCaret(caret);
+    QFETCH(int, key);
+    t.key(Qt::Key(key));
+    QStringList hiddenNow;
+    for (QTextBlock b = t.editor.document()->firstBlock(); b.isValid(); b = b.next())
+        if (!b.isVisible())
+            hiddenNow << QString::number(b.blockNumber());
+    QFETCH(QString, hidden);
+    QCOMPARE(hiddenNow.join(QLatin1Char(',')), hidden);
 }
 
 int runKeyHandlingTests(int argc, char** argv)

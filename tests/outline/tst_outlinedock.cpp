@@ -4,6 +4,7 @@
 
 #include <QDockWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTreeWidget>
 
 namespace {
@@ -127,6 +128,16 @@ private slots:
         QTRY_COMPARE(w.shown(),
                      (QStringList{"Aliases", "  Local", "  Global", "    only", "      Line: 1",
                                   "      Multi-Line: false", "Dialogs", "  Local", "  Global", "On Events"}));
+    }
+
+    void anEditedHeaderKeepsNoOldDetail()
+    {
+        Window w(script);
+        w.win.updateObjTree();
+        QTextCursor line(w.win.getEditor()->document()->findBlockByNumber(10)); // "on *:TEXT:hello:#:{"
+        line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        line.insertText(QStringLiteral("alias renamed {"));
+        QTRY_VERIFY(w.item({"Aliases", "Global", "renamed"}) != nullptr);
     }
 
     void hiddenDockIsNotRebuiltUntilShown()
