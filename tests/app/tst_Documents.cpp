@@ -13,7 +13,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextBlock>
 #include <QUrl>
 
 using namespace AppTests;
@@ -273,43 +272,6 @@ private slots:
         QVERIFY(!action(w, "Clos&e All")->isEnabled());
         QVERIFY(!action(w, "Close &All But Active")->isEnabled());
         QVERIFY(action(w, "Save A&ll")->isEnabled());
-    }
-
-    // From start-up, without any menu opened: Ctrl+N, Enter makes a script;
-    // the fold keys fold; Ctrl+Shift+S is Save As (not also Save All).
-    void keysFromStartUp()
-    {
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        ModalAnswers answers;
-        answers.then([](QWidget* chooser) {
-            QTest::keyClick(chooser->focusWidget() ? chooser->focusWidget() : chooser, Qt::Key_Return);
-        });
-        QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(tabTexts(w), QStringList{"Untitled1"});
-
-        // No window manager gives the window back after the dialog.
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
-        editor->setPlainText("alias f {\n  echo 1\n}\nalias g {\n  echo 2\n}");
-        const auto hidden = [&] {
-            return QString::number(!editor->document()->findBlockByNumber(1).isVisible())
-                + QString::number(!editor->document()->findBlockByNumber(4).isVisible());
-        };
-        QTest::keyClick(editor, Qt::Key_0, Qt::AltModifier);
-        QCOMPARE(hidden(), "11");
-        QTest::keyClick(editor, Qt::Key_0, Qt::AltModifier | Qt::ShiftModifier);
-        QCOMPARE(hidden(), "00");
-        editor->setTextCursor(QTextCursor(editor->document()->findBlockByNumber(4)));
-        QTest::keyClick(editor, Qt::Key_F, Qt::ControlModifier | Qt::AltModifier);
-        QCOMPARE(hidden(), "01");
-
-        answers.choose(QString());
-        QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(answers.seen(), 2);
-        QCOMPARE(answers.shown.last().title, "Save As");
     }
 
     void saveAllSkipsReadOnlyDocuments()
