@@ -165,6 +165,16 @@ private slots:
         QCOMPARE(w.editor()->textCursor().selectionStart(), 0);
     }
 
+    void findNextOpensTheFoldItLandsIn()
+    {
+        Window w(QStringLiteral("alias a {\n  echo x\n}\necho y"));
+        w.editor()->foldAll();
+        w.searchBox()->setText(QStringLiteral("echo x"));
+        w.win.search_next();
+        QCOMPARE(w.selection(), QStringLiteral("echo x"));
+        QVERIFY(w.editor()->textCursor().block().isVisible());
+    }
+
     void identifierSearchGoesBothWays()
     {
         Window w(QStringLiteral("alias x echo $nick $nickname $nick"));
