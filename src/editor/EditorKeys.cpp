@@ -102,6 +102,8 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
         return;
     }
     if (e->text() == QLatin1String(")") && stepOverAutoClosedParen()) {
+        if (QCompleter* open = firstVisibleCompletion())
+            open->popup()->hide(); // the name inside the call has ended
         if (callTip->isVisible())
             followCallTip();
         return;

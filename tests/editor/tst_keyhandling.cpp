@@ -336,6 +336,8 @@ void KeyHandlingTest::keysOnIdentifierPopup_data()
                                  << "";
     QTest::newRow("( ends the name") << "$myh" << int(Qt::Key_ParenLeft) << "echo $myh(|)"
                                      << "";
+    QTest::newRow(") steps out of the call") << "$calc($ab" << int(Qt::Key_ParenRight) << "echo $calc($ab)|"
+                                             << "";
     QTest::newRow(". narrows") << "$my" << int(Qt::Key_Period) << "echo $my.|"
                                << "$my.";
     QTest::newRow(". closes") << "$ab" << int(Qt::Key_Period) << "echo $ab.|"
