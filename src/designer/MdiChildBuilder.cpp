@@ -212,25 +212,27 @@ void MdiChildBuilder::textValueChanged()
 
 void MdiChildBuilder::showGridTriggered(bool on)
 {
-    increaseGridAction->setEnabled(on);
-    decreaseGridAction->setEnabled(on);
     dialog->setGridVisible(on);
+    updateGridActions();
 }
 
 void MdiChildBuilder::incGridSize()
 {
     dialog->increaseGridSize();
-    if (dialog->gridSize() >= largestGridSize)
-        increaseGridAction->setEnabled(false);
-    decreaseGridAction->setEnabled(true);
+    updateGridActions();
 }
 
 void MdiChildBuilder::decGridSize()
 {
     dialog->decreaseGridSize();
-    if (dialog->gridSize() < smallestGridSize)
-        decreaseGridAction->setEnabled(false);
-    increaseGridAction->setEnabled(true);
+    updateGridActions();
+}
+
+void MdiChildBuilder::updateGridActions()
+{
+    const bool shown = dialog->isGridVisible();
+    increaseGridAction->setEnabled(shown && dialog->gridSize() < MdiChildDialogDummy::largestGridSize);
+    decreaseGridAction->setEnabled(shown && dialog->gridSize() > MdiChildDialogDummy::smallestGridSize);
 }
 
 QAction* MdiChildBuilder::toolbarAction(const QString& text) const

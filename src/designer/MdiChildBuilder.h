@@ -24,9 +24,6 @@ class QTableWidget;
 class MdiChildBuilder : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int largestGridSize = 30;
-    static constexpr int smallestGridSize = 5; // below this, no further decrease
-
     explicit MdiChildBuilder(QWidget* parent = nullptr);
     ~MdiChildBuilder() override;
 
@@ -70,6 +67,9 @@ private:
     QDockWidget* makeDock(const QString& title);
     void showDesign(const DialogDesign& design);
     void resizeCanvas(const QSize& size);
+    // The grid-size actions are enabled while the grid shows and has room
+    // to grow or shrink.
+    void updateGridActions();
 
     QMdiArea* innerArea = nullptr;
     QMdiSubWindow* canvasWindow = nullptr;

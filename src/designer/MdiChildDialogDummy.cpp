@@ -139,13 +139,13 @@ void MdiChildDialogDummy::objSelect(bool enabled)
 
 void MdiChildDialogDummy::increaseGridSize()
 {
-    gridPixels += gridStep;
+    gridPixels = qMin(largestGridSize, gridPixels + gridStep);
     update();
 }
 
 void MdiChildDialogDummy::decreaseGridSize()
 {
-    gridPixels -= gridStep;
+    gridPixels = qMax(smallestGridSize, gridPixels - gridStep);
     update();
 }
 
@@ -160,7 +160,7 @@ void MdiChildDialogDummy::paintEvent(QPaintEvent* event)
 {
     QMainWindow::paintEvent(event);
     QPainter painter(this);
-    if (gridVisible && gridPixels > 0) {
+    if (gridVisible) {
         for (int x = 0; x <= width(); x += gridPixels) {
             for (int y = 0; y <= height(); y += gridPixels)
                 painter.drawPoint(x, y);

@@ -28,6 +28,9 @@ public:
     enum class Handle { TopRight = 4, TopLeft = 5, BottomRight = 6, BottomLeft = 7 };
     static constexpr int defaultGridSize = 8;
     static constexpr int gridStep = 2;
+    // The grid never leaves this range: snapping divides by its size.
+    static constexpr int smallestGridSize = 4;
+    static constexpr int largestGridSize = 30;
     static constexpr int minimumControlSize = 10;
 
     explicit MdiChildDialogDummy(QWidget* parent = nullptr);
@@ -57,6 +60,7 @@ public slots:
     void setGridVisible(bool visible);
     void setSnapIn(bool snap);
     void objSelect(bool enabled);
+    // One step larger or smaller, never past the range.
     void increaseGridSize();
     void decreaseGridSize();
 

@@ -138,7 +138,9 @@ private slots:
         QTest::newRow("up to 30") << "iiiiiiiiiii" << 30 << false << true;
         QTest::newRow("no further") << "iiiiiiiiiiii" << 30 << false << true;
         QTest::newRow("hidden") << "h" << 8 << false << false;
-        QTest::newRow("hidden at 4, shown") << "ddhs" << 4 << true << true;
+        QTest::newRow("no further down") << "ddd" << 4 << true << false;
+        QTest::newRow("hidden at 4, shown") << "ddhs" << 4 << true << false;
+        QTest::newRow("hidden at 30, shown") << "iiiiiiiiiiihs" << 30 << false << true;
     }
     void gridSizeActionsEnableInTurn()
     {

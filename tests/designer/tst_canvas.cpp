@@ -124,6 +124,8 @@ private slots:
         QTest::newRow("grid 10") << true << 1 << false << QPoint(20, 10);
         QTest::newRow("grid 6") << true << -1 << true << QPoint(18, 12);
         QTest::newRow("no snapping") << false << 0 << true << QPoint(21, 13);
+        QTest::newRow("grid held at 4") << true << -10 << true << QPoint(20, 12);
+        QTest::newRow("grid held at 30") << true << 20 << false << QPoint(0, 0);
     }
     void placingSnapsToTheGrid()
     {
