@@ -70,8 +70,9 @@ public slots:
     void builderClosed(MdiChildBuilder* win);
     // A designer tab for the dialog table at the caret of `win`'s script.
     void editDialogInDesigner(MdiChildEditor* win);
-    // A new script tab holding `code` (the designer's generated table).
-    void openGeneratedCode(const QString& code);
+    // A new script tab holding `code` (the designer's generated table), to
+    // which the designer `from` writes its next code.
+    void openGeneratedCode(MdiChildBuilder* from, const QString& code);
 
     // Window frame. Exit asks as closing the window does (readyToQuit).
     void exitProgram();
@@ -171,6 +172,9 @@ private:
     QString nextUntitledName();
 
     MdiChildEditor* currentScriptWindow() const;
+    MdiChildBuilder* currentDesignerWindow() const;
+    // The Edit entries while a designer tab is current.
+    void designerEditActionsUpdate();
     // The current script window when its text may be changed, else null:
     // every Edit entry that changes the text goes through this.
     MdiChildEditor* currentWritableScriptWindow() const;

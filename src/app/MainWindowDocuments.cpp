@@ -4,6 +4,7 @@
 #include "NewProjectDialog.h"
 #include "checker/MslSyntaxHighlighter.h"
 #include "designer/MdiChildBuilder.h"
+#include "designer/MdiChildDialogDummy.h"
 #include "editor/MslTextEditor.h"
 #include "editorwindow/MdiChildEditor.h"
 
@@ -12,6 +13,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QTabWidget>
+#include <QUndoStack>
 
 namespace {
 
@@ -127,15 +129,25 @@ MdiChildEditor* MainWindow::newScriptWindow()
 void MainWindow::registerDesignerWindow(MdiChildBuilder* win)
 {
     connect(win, &MdiChildBuilder::closing, this, &MainWindow::builderClosed);
-    connect(win, &MdiChildBuilder::codeGenerated, this, &MainWindow::openGeneratedCode);
+    connect(win, &MdiChildBuilder::codeGenerated, this,
+            [this, win](const QString& code) { openGeneratedCode(win, code); });
+    // The designer's steps change Undo, Redo and Delete while it is current.
+    QUndoStack* steps = win->undoStack();
+    const auto followSteps = [this, win] {
+        if (currentWindow == win)
+            designerEditActionsUpdate();
+    };
+    connect(steps, &QUndoStack::indexChanged, this, followSteps);
+    connect(win->canvas(), &MdiChildDialogDummy::newSelection, this, followSteps);
     designerWindows.append(win);
 }
 
-void MainWindow::openGeneratedCode(const QString& code)
+void MainWindow::openGeneratedCode(MdiChildBuilder* from, const QString& code)
 {
     MdiChildEditor* win = newScriptWindow();
     // Typed in rather than loaded: the new script has unsaved text.
     win->getEditor()->insertPlainText(code);
+    from->linkGeneratedScript(win->getEditor());
 }
 
 void MainWindow::editDialogInDesigner(MdiChildEditor* script)

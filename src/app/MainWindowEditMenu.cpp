@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include "designer/MdiChildBuilder.h"
+#include "designer/MdiChildDialogDummy.h"
 #include "editor/MslTextEditor.h"
 #include "editorwindow/MdiChildEditor.h"
 
@@ -9,10 +11,29 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QUndoStack>
 
 MdiChildEditor* MainWindow::currentScriptWindow() const
 {
     return qobject_cast<MdiChildEditor*>(currentWindow);
+}
+
+MdiChildBuilder* MainWindow::currentDesignerWindow() const
+{
+    return qobject_cast<MdiChildBuilder*>(currentWindow);
+}
+
+void MainWindow::designerEditActionsUpdate()
+{
+    // The designer takes Undo, Redo and Delete (its selected control); the
+    // text entries have nothing to act on there.
+    MdiChildBuilder* builder = currentDesignerWindow();
+    if (!builder)
+        return;
+    setEditActionsEnabled(false);
+    undoAction->setEnabled(builder->undoStack()->canUndo());
+    redoAction->setEnabled(builder->undoStack()->canRedo());
+    deleteAction->setEnabled(builder->canvas()->selected() != nullptr);
 }
 
 MdiChildEditor* MainWindow::currentWritableScriptWindow() const
@@ -32,6 +53,10 @@ void MainWindow::setEditActionsEnabled(bool enabled)
 
 void MainWindow::editMenuAboutToShow()
 {
+    if (currentDesignerWindow()) {
+        designerEditActionsUpdate();
+        return;
+    }
     MdiChildEditor* win = currentScriptWindow();
     if (!win || win->getEditor()->isReadOnly()) {
         setEditActionsEnabled(false);
@@ -63,6 +88,10 @@ void MainWindow::editMenuSelectionUpdate()
     // current document's undo stack. The shortcuts of these actions work
     // while the menu is closed, so a read-only document must switch off
     // every entry that would change its text here, not only in the menu.
+    if (currentDesignerWindow()) {
+        designerEditActionsUpdate();
+        return;
+    }
     MdiChildEditor* win = currentScriptWindow();
     const bool script = win != nullptr;
     const bool writable = script && !win->isReadOnly();
@@ -80,13 +109,17 @@ void MainWindow::editMenuSelectionUpdate()
 
 void MainWindow::undoClicked()
 {
-    if (MdiChildEditor* win = currentWritableScriptWindow())
+    if (MdiChildBuilder* builder = currentDesignerWindow())
+        builder->undoStack()->undo();
+    else if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->undo();
 }
 
 void MainWindow::redoClicked()
 {
-    if (MdiChildEditor* win = currentWritableScriptWindow())
+    if (MdiChildBuilder* builder = currentDesignerWindow())
+        builder->undoStack()->redo();
+    else if (MdiChildEditor* win = currentWritableScriptWindow())
         win->getEditor()->redo();
 }
 
@@ -110,6 +143,10 @@ void MainWindow::pasteClicked()
 
 void MainWindow::deleteClicked()
 {
+    if (MdiChildBuilder* builder = currentDesignerWindow()) {
+        builder->canvas()->deleteSelected();
+        return;
+    }
     MdiChildEditor* win = currentWritableScriptWindow();
     if (!win)
         return;

@@ -27,8 +27,23 @@ QWidget* create(Type type, QWidget* parent)
         return edit;
     }
     case Type::Rich: return new QTextEdit(parent);
-    case Type::Text:
-    case Type::Link:
+    case Type::Text: {
+        // mIRC wraps a label's text unless it says nowrap.
+        auto* label = new QLabel(parent);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    }
+    case Type::Link: {
+        auto* label = new QLabel(parent);
+        QFont font = label->font();
+        font.setUnderline(true);
+        label->setFont(font);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+        label->setPalette(palette);
+        return label;
+    }
     case Type::Icon: return new QLabel(parent);
     case Type::Combo: return new QComboBox(parent);
     case Type::List:
@@ -42,33 +57,6 @@ QWidget* create(Type type, QWidget* parent)
     case Type::HScroll: return new QScrollBar(Qt::Horizontal, parent);
     }
     return nullptr;
-}
-
-QString text(Type type, const QWidget* widget)
-{
-    switch (type) {
-    case Type::Button:
-    case Type::Check:
-    case Type::Radio: return static_cast<const QAbstractButton*>(widget)->text();
-    case Type::Edit:
-    case Type::Pass: return static_cast<const QLineEdit*>(widget)->text();
-    case Type::Rich: return static_cast<const QTextEdit*>(widget)->toPlainText();
-    case Type::Text:
-    case Type::Link: return static_cast<const QLabel*>(widget)->text();
-    case Type::Box: return static_cast<const QGroupBox*>(widget)->title();
-    case Type::Tab: {
-        const auto* tabs = static_cast<const QTabWidget*>(widget);
-        return tabs->count() > 0 ? tabs->tabText(0) : QString();
-    }
-    case Type::Combo:
-    case Type::List:
-    case Type::CheckList:
-    case Type::RadioList:
-    case Type::Icon:
-    case Type::VScroll:
-    case Type::HScroll: break;
-    }
-    return QString();
 }
 
 void setText(Type type, QWidget* widget, const QString& value)
@@ -98,6 +86,46 @@ void setText(Type type, QWidget* widget, const QString& value)
     case Type::Icon:
     case Type::VScroll:
     case Type::HScroll: break;
+    }
+}
+
+void applyStyles(Type type, QWidget* widget, const QStringList& styles)
+{
+    const auto has = [&styles](const char* style) { return styles.contains(QLatin1String(style)); };
+    switch (type) {
+    case Type::Text: {
+        auto* label = static_cast<QLabel*>(widget);
+        const Qt::Alignment across = has("center") ? Qt::AlignHCenter : has("right") ? Qt::AlignRight : Qt::AlignLeft;
+        label->setAlignment(across | Qt::AlignTop);
+        label->setWordWrap(!has("nowrap"));
+        break;
+    }
+    case Type::Button: static_cast<QPushButton*>(widget)->setDefault(has("default")); break;
+    case Type::Edit:
+    case Type::Pass: static_cast<QLineEdit*>(widget)->setReadOnly(has("read")); break;
+    case Type::Rich: static_cast<QTextEdit*>(widget)->setReadOnly(has("read")); break;
+    case Type::Check:
+    case Type::Radio: widget->setLayoutDirection(has("left") ? Qt::RightToLeft : Qt::LeftToRight); break;
+    case Type::Link:
+    case Type::Combo:
+    case Type::List:
+    case Type::CheckList:
+    case Type::RadioList:
+    case Type::Icon:
+    case Type::Box:
+    case Type::Tab:
+    case Type::VScroll:
+    case Type::HScroll: break;
+    }
+}
+
+bool drawsNothing(Type type, const QWidget* widget)
+{
+    switch (type) {
+    case Type::Text:
+    case Type::Link: return static_cast<const QLabel*>(widget)->text().isEmpty();
+    case Type::Icon: return true;
+    default: return false;
     }
 }
 

@@ -2,6 +2,7 @@
 // controls being moved, and the selected control resized from a handle.
 #include "MdiChildDialogDummy.h"
 
+#include "CanvasCommands.h"
 #include "ControlWidgets.h"
 #include "dialogtable/DesignControlTypes.h"
 
@@ -12,6 +13,7 @@
 #include <QMimeData>
 #include <QTimer>
 #include <QToolTip>
+#include <QUndoStack>
 
 namespace {
 
@@ -53,6 +55,10 @@ bool MdiChildDialogDummy::acceptDrag(QDropEvent* event)
         dragWidget = nullptr;
     if (QWidget* source = placedSource(event)) {
         dragWidget = source;
+        if (draggedControl != source) {
+            draggedControl = source;
+            dragStartGeometry = source->geometry();
+        }
     } else if (!isNewControl) {
         return false;
     }
@@ -62,6 +68,7 @@ bool MdiChildDialogDummy::acceptDrag(QDropEvent* event)
 
 void MdiChildDialogDummy::dragEnterEvent(QDragEnterEvent* event)
 {
+    finishDrag();
     if (dragWidget && !findObject(dragWidget))
         dragWidget->hide();
     dragWidget = nullptr;
@@ -125,9 +132,17 @@ void MdiChildDialogDummy::dragMoveEvent(QDragMoveEvent* event)
     QTimer::singleShot(repaintDelayMs, this, qOverload<>(&QWidget::update));
 }
 
+void MdiChildDialogDummy::finishDrag()
+{
+    if (draggedControl && draggedControl->geometry() != dragStartGeometry)
+        undo->push(new GeometryCommand(draggedControl, dragStartGeometry, draggedControl->geometry()));
+    draggedControl = nullptr;
+}
+
 void MdiChildDialogDummy::dragLeaveEvent(QDragLeaveEvent* event)
 {
     QMainWindow::dragLeaveEvent(event);
+    finishDrag();
     if (dragWidget && !findObject(dragWidget)) {
         dragWidget->hide();
         dragWidget = nullptr;
@@ -138,12 +153,16 @@ void MdiChildDialogDummy::dropEvent(QDropEvent* event)
 {
     if (!dragWidget || findObject(dragWidget)) {
         // A moved control was moved live during the drag.
+        finishDrag();
         event->acceptProposedAction();
         return;
     }
     const DesignControlTypes::ControlType* type = DesignControlTypes::findByName(dragType);
     QWidget* control = ControlWidgets::create(type->type, this);
-    objectList.append(DesignObject{dragType, control, -1});
+    const ControlProperties properties{QString(), nextId(), DesignControlTypes::initialStyles(*type)};
+    objectList.append(DesignObject{dragType, control, -1, tableGeneration, {}});
+    applyProperties(control, properties);
+    undo->push(new PlaceControlCommand(this, control, PlaceControlCommand::Direction::Add));
     emit newSelection(control, dragType);
     control->setGeometry(dragWidget->geometry());
     control->show();

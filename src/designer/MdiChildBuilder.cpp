@@ -1,26 +1,23 @@
 #include "MdiChildBuilder.h"
 
 #include "BuilderTables.h"
-#include "ControlWidgets.h"
 #include "MdiChildDialogDummy.h"
+#include "PropertyPanel.h"
 #include "TQPushButton.h"
 #include "dialogtable/NewDialogTable.h"
 
 #include <QAction>
 #include <QDockWidget>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QTableWidget>
 #include <QToolBar>
-#include <QVBoxLayout>
+#include <QUndoStack>
 
 namespace {
 
@@ -30,8 +27,6 @@ const char* const toolboxIconPath = ":/toolbox/resources/img_assets/toolbox/";
 const char* const rulerIcon = ":/statusbar/resources/img_assets/status/ruler.png";
 const char* const dialogIconPath = ":/statusbar/resources/img_assets/window.png";
 constexpr int toolboxMaximumHeight = 280;
-constexpr int propertyRows = 20;
-constexpr int propertyRowHeight = 15;
 const QSize initialCanvasSize(320, 280);
 
 } // namespace
@@ -145,21 +140,7 @@ void MdiChildBuilder::buildPropertyPanel()
 {
     propertyDock = makeDock(QStringLiteral("Properties"));
     propertyDock->setObjectName(QStringLiteral("propertyDock"));
-    auto* panel = new QWidget(propertyDock);
-    auto* layout = new QVBoxLayout(panel);
-    objectName = new QLabel(QStringLiteral("Main Dialog"), panel);
-    layout->addWidget(objectName);
-
-    propertyTable = new QTableWidget(propertyRows, 2, panel);
-    propertyTable->setHorizontalHeaderLabels({QStringLiteral("Property"), QStringLiteral("Value")});
-    propertyTable->verticalHeader()->hide();
-    propertyTable->verticalHeader()->setDefaultSectionSize(propertyRowHeight);
-    propertyTable->setCellWidget(0, 0, new QLabel(QStringLiteral("Text")));
-    valueLine = new QLineEdit;
-    propertyTable->setCellWidget(0, 1, valueLine);
-    connect(valueLine, &QLineEdit::textChanged, this, &MdiChildBuilder::textValueChanged);
-    layout->addWidget(propertyTable);
-
+    panel = new PropertyPanel(dialog, propertyDock);
     propertyDock->setWidget(panel);
     addDockWidget(Qt::RightDockWidgetArea, propertyDock);
 }
@@ -181,33 +162,22 @@ void MdiChildBuilder::buildStatusBar()
 
 void MdiChildBuilder::newSelection(QWidget* obj, const QString& str)
 {
-    shownObject = obj;
-    shownType = str;
-    // Setting the value edit runs textValueChanged, which writes the same
-    // text back to the object shown.
-    if (str == QLatin1String("window")) {
-        objectName->setText(QStringLiteral("Object: Dialog Object"));
-        valueLine->setText(dialog->windowTitle());
-    } else if (str == QLatin1String("button")) {
-        objectName->setText(QStringLiteral("Object: Button Object"));
-        valueLine->setText(static_cast<QPushButton*>(obj)->text());
-    } else if (str == QLatin1String("edit")) {
-        objectName->setText(QStringLiteral("Object: Edit Object"));
-        valueLine->setText(static_cast<QLineEdit*>(obj)->text());
-    }
+    panel->showObject(obj, str);
 }
 
-void MdiChildBuilder::textValueChanged()
+QLineEdit* MdiChildBuilder::valueEdit() const
 {
-    if (!shownObject)
-        return;
-    const QString text = valueLine->text();
-    if (shownType == QLatin1String("window"))
-        dialog->setWindowTitle(text);
-    else if (shownType == QLatin1String("button"))
-        static_cast<QPushButton*>(shownObject.data())->setText(text);
-    else if (shownType == QLatin1String("edit"))
-        static_cast<QLineEdit*>(shownObject.data())->setText(text);
+    return panel->textEdit();
+}
+
+QLabel* MdiChildBuilder::objectLabel() const
+{
+    return panel->objectLabel();
+}
+
+QUndoStack* MdiChildBuilder::undoStack() const
+{
+    return dialog->undoStack();
 }
 
 void MdiChildBuilder::showGridTriggered(bool on)
@@ -258,9 +228,9 @@ DialogDesign MdiChildBuilder::design() const
     d.title = dialog->windowTitle();
     d.size = dialog->size() == shownSize ? tableSize : dialog->size();
     for (const DesignObject& object : dialog->objects()) {
-        const DesignControlTypes::ControlType* type = DesignControlTypes::findByName(object.type);
-        d.controls.append(DesignControl{object.type, ControlWidgets::text(type->type, object.widget),
-                                        object.widget->geometry(), object.tableControl});
+        const ControlProperties& p = object.properties;
+        d.controls.append(
+            DesignControl{object.type, p.text, object.widget->geometry(), object.tableControl, p.id, p.styles});
     }
     return d;
 }
@@ -274,7 +244,7 @@ void MdiChildBuilder::showDesign(const DialogDesign& design)
     tableSize = design.size;
     shownSize = dialog->size();
     for (const DesignControl& control : design.controls)
-        dialog->placeControl(control.type, control.geometry, control.text, control.tableControl);
+        dialog->placeControl(control);
     newSelection(dialog, QStringLiteral("window"));
 }
 
@@ -282,9 +252,21 @@ bool MdiChildBuilder::openTable(QPlainTextEdit* script)
 {
     if (!link.readAtCaret(script))
         return false;
+    dialog->setHighestTableId(link.table().highestId());
     showDesign(link.table().design());
     generatedDesign = design();
     return true;
+}
+
+void MdiChildBuilder::linkGeneratedScript(QPlainTextEdit* script)
+{
+    if (!link.readAt(script, 0))
+        return;
+    dialog->setHighestTableId(link.table().highestId());
+    dialog->adoptWrittenTable();
+    tableSize = dialog->size();
+    shownSize = tableSize;
+    generatedDesign = design();
 }
 
 void MdiChildBuilder::generateCode()
@@ -296,18 +278,19 @@ void MdiChildBuilder::generateCode()
         return;
     }
     const QStringList lines = link.table().write(current);
-    const int known = link.table().design().controls.size();
     if (!link.replace(lines)) {
-        QMessageBox::information(this, QStringLiteral("Generate Code"),
-                                 QStringLiteral("The dialog table cannot be written back: its script is "
-                                                "closed or read-only, or the table has changed there since "
-                                                "it was read. The code goes to a new script."));
-        generatedDesign = current;
-        emit codeGenerated(lines.join(QLatin1Char('\n')));
+        const auto answer =
+            QMessageBox::question(this, QStringLiteral("Generate Code"),
+                                  QStringLiteral("The dialog table cannot be written back: its script is closed or "
+                                                 "read-only, or the table has changed there since it was last "
+                                                 "written.\n\nPut the code into a new script?"));
+        if (answer == QMessageBox::Yes) {
+            generatedDesign = current;
+            emit codeGenerated(lines.join(QLatin1Char('\n')));
+        }
         return;
     }
-    // The new controls now stand at the end of the table's controls.
-    dialog->adoptNewControls(known);
+    dialog->adoptWrittenTable();
     if (dialog->size() != shownSize) {
         tableSize = dialog->size();
         shownSize = tableSize;

@@ -4,10 +4,10 @@
 #include "dialogtable/DialogDesign.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 
 class MdiChildDialogDummy;
+class PropertyPanel;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -15,7 +15,7 @@ class QLineEdit;
 class QMdiArea;
 class QMdiSubWindow;
 class QPlainTextEdit;
-class QTableWidget;
+class QUndoStack;
 
 // The document window of the dialog designer: the canvas inside an MDI area
 // of its own, framed by the object toolbar (grid, snapping, selection, code
@@ -28,14 +28,21 @@ public:
     ~MdiChildBuilder() override;
 
     MdiChildDialogDummy* canvas() const { return dialog; }
-    QLineEdit* valueEdit() const { return valueLine; }
-    QLabel* objectLabel() const { return objectName; }
+    PropertyPanel* propertyPanel() const { return panel; }
+    QLineEdit* valueEdit() const;
+    QLabel* objectLabel() const;
     QAction* toolbarAction(const QString& text) const;
+    // The canvas's undo steps, for the main window's Edit menu.
+    QUndoStack* undoStack() const;
 
     // Puts the dialog table around the script editor's caret on the canvas;
     // Generate Code then writes the table back into that script. False, with
     // the canvas untouched, when the caret is outside every dialog table.
     bool openTable(QPlainTextEdit* script);
+    // Links the design to the table it has just been written as, at the top
+    // of a new script (the code of codeGenerated()): the next Generate Code
+    // replaces that table.
+    void linkGeneratedScript(QPlainTextEdit* script);
     // The name of the dialog table the window was opened on; "" for none.
     QString tableName() const { return link.isLinked() ? link.table().name() : QString(); }
     // What the canvas holds now.
@@ -46,7 +53,6 @@ public:
 
 public slots:
     void newSelection(QWidget* obj, const QString& str);
-    void textValueChanged();
     void showGridTriggered(bool on);
     void incGridSize();
     void decGridSize();
@@ -76,13 +82,9 @@ private:
     MdiChildDialogDummy* dialog = nullptr;
     QDockWidget* toolboxDock = nullptr;
     QDockWidget* propertyDock = nullptr;
-    QLabel* objectName = nullptr;
-    QTableWidget* propertyTable = nullptr;
+    PropertyPanel* panel = nullptr;
     QAction* increaseGridAction = nullptr;
     QAction* decreaseGridAction = nullptr;
-    QLineEdit* valueLine = nullptr;
-    QPointer<QWidget> shownObject;
-    QString shownType;
 
     ScriptTableLink link;
     // The size the table gave the dialog, and the size the canvas shows for

@@ -1,23 +1,33 @@
 #include "MdiChildDialogDummy.h"
 
+#include "CanvasCommands.h"
 #include "ControlWidgets.h"
 #include "Mnu.h"
 #include "dialogtable/DesignControlTypes.h"
 
 #include <QAbstractScrollArea>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QUndoStack>
+
+#include <algorithm>
 
 namespace {
 
 const char* const canvasIconPath = ":/general/resources/img_assets/frmIcon.png";
 const QColor handleColor = Qt::blue;
+// Controls that draw nothing of their own (an empty label, an icon) show
+// this outline instead.
+const QColor outlineColor = Qt::darkGray;
 constexpr int handleSize = 5;
 constexpr qreal handleRadius = 2.0;
 // How far outside the selected control's corner the handles react.
@@ -31,12 +41,21 @@ MdiChildDialogDummy::MdiChildDialogDummy(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Input Request"));
     setWindowIcon(QIcon(QString::fromLatin1(canvasIconPath)));
-    setMinimumSize(300, 250);
+    setMinimumSize(smallestDialogSize);
     setAcceptDrops(true);
     setMouseTracking(true);
+    // Clicks give the canvas the keyboard, so Delete reaches it.
+    setFocusPolicy(Qt::ClickFocus);
     createPreviews();
     menuBarWidget = menuBar();
     rootMnu = new Mnu(menuBarWidget, this);
+    undo = new QUndoStack(this);
+}
+
+MdiChildDialogDummy::~MdiChildDialogDummy()
+{
+    // The steps look at the object list when they go; it must still be there.
+    delete undo;
 }
 
 void MdiChildDialogDummy::createPreviews()
@@ -51,19 +70,112 @@ void MdiChildDialogDummy::createPreviews()
     }
 }
 
-QWidget* MdiChildDialogDummy::placeControl(const QString& type, const QRect& geometry, const QString& text,
-                                           int tableControl)
+QWidget* MdiChildDialogDummy::placeControl(const DesignControl& control)
 {
-    const DesignControlTypes::ControlType* known = DesignControlTypes::findByName(type);
+    const DesignControlTypes::ControlType* known = DesignControlTypes::findByName(control.type);
     if (!known)
         return nullptr;
-    QWidget* control = ControlWidgets::create(known->type, this);
-    ControlWidgets::setText(known->type, control, text);
-    objectList.append(DesignObject{type, control, tableControl});
-    control->setGeometry(geometry);
-    control->show();
-    watchControl(control);
-    return control;
+    QWidget* widget = ControlWidgets::create(known->type, this);
+    DesignObject object{control.type, widget, control.tableControl, tableGeneration, {}};
+    objectList.append(object);
+    applyProperties(widget, ControlProperties{control.text, control.id, control.styles});
+    widget->setGeometry(control.geometry);
+    widget->show();
+    watchControl(widget);
+    return widget;
+}
+
+int MdiChildDialogDummy::nextId() const
+{
+    int highest = highestTableId;
+    for (const DesignObject& object : objectList)
+        highest = qMax(highest, object.properties.id);
+    return highest + 1;
+}
+
+int MdiChildDialogDummy::indexOf(const QWidget* control) const
+{
+    for (int i = 0; i < objectList.size(); ++i) {
+        if (objectList[i].widget == control)
+            return i;
+    }
+    return -1;
+}
+
+DesignObject MdiChildDialogDummy::takeObject(int index)
+{
+    DesignObject object = objectList.takeAt(index);
+    object.widget->hide();
+    if (selectedWidget == object.widget)
+        selectWindow();
+    return object;
+}
+
+void MdiChildDialogDummy::insertObject(int index, const DesignObject& object)
+{
+    DesignObject placed = object;
+    if (placed.tableGeneration != tableGeneration)
+        placed.tableControl = -1;
+    objectList.insert(qBound(0, index, int(objectList.size())), placed);
+    placed.widget->show();
+    update();
+}
+
+bool MdiChildDialogDummy::deleteSelected()
+{
+    if (!selectedWidget)
+        return false;
+    undo->push(new PlaceControlCommand(this, selectedWidget, PlaceControlCommand::Direction::Remove));
+    return true;
+}
+
+ControlProperties MdiChildDialogDummy::properties(const QWidget* control) const
+{
+    if (control == this)
+        return ControlProperties{windowTitle(), 0, {}};
+    const DesignObject* object = findObject(control);
+    return object ? object->properties : ControlProperties();
+}
+
+void MdiChildDialogDummy::editProperties(QWidget* control, const ControlProperties& after)
+{
+    const ControlProperties before = properties(control);
+    if (after == before || (control != this && !findObject(control)))
+        return;
+    undo->push(new PropertyCommand(this, control, before, after));
+}
+
+void MdiChildDialogDummy::applyProperties(QWidget* control, const ControlProperties& properties)
+{
+    if (control == this) {
+        setWindowTitle(properties.text);
+    } else {
+        const int index = indexOf(control);
+        if (index < 0)
+            return;
+        objectList[index].properties = properties;
+        const DesignControlTypes::Type type = DesignControlTypes::findByName(objectList[index].type)->type;
+        ControlWidgets::setText(type, control, properties.text);
+        ControlWidgets::applyStyles(type, control, properties.styles);
+    }
+    update();
+    emit propertiesChanged(control);
+}
+
+void MdiChildDialogDummy::adoptWrittenTable()
+{
+    ++tableGeneration;
+    QVector<DesignObject*> read;
+    QVector<DesignObject*> added;
+    for (DesignObject& object : objectList)
+        (object.tableControl >= 0 ? read : added).append(&object);
+    std::stable_sort(read.begin(), read.end(),
+                     [](const DesignObject* a, const DesignObject* b) { return a->tableControl < b->tableControl; });
+    int next = 0;
+    for (DesignObject* object : read + added) {
+        object->tableControl = next++;
+        object->tableGeneration = tableGeneration;
+    }
 }
 
 void MdiChildDialogDummy::setPositionLabel(QLabel* label)
@@ -74,15 +186,6 @@ void MdiChildDialogDummy::setPositionLabel(QLabel* label)
 void MdiChildDialogDummy::setSizeLabel(QLabel* label)
 {
     sizeLabel = label;
-}
-
-void MdiChildDialogDummy::adoptNewControls(int firstIndex)
-{
-    int next = firstIndex;
-    for (DesignObject& object : objectList) {
-        if (object.tableControl < 0)
-            object.tableControl = next++;
-    }
 }
 
 void MdiChildDialogDummy::watchControl(QWidget* control)
@@ -165,6 +268,11 @@ void MdiChildDialogDummy::paintEvent(QPaintEvent* event)
             for (int y = 0; y <= height(); y += gridPixels)
                 painter.drawPoint(x, y);
         }
+    }
+    painter.setPen(QPen(outlineColor, 1, Qt::DashLine));
+    for (const DesignObject& object : std::as_const(objectList)) {
+        if (ControlWidgets::drawsNothing(DesignControlTypes::findByName(object.type)->type, object.widget))
+            painter.drawRect(object.widget->geometry().adjusted(0, 0, -1, -1));
     }
     if (!selectedWidget)
         return;
@@ -249,7 +357,24 @@ void MdiChildDialogDummy::mouseMoveEvent(QMouseEvent* event)
 void MdiChildDialogDummy::mousePressEvent(QMouseEvent* event)
 {
     QMainWindow::mousePressEvent(event);
+    setFocus(Qt::MouseFocusReason);
     selectWindow();
+}
+
+void MdiChildDialogDummy::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Delete && deleteSelected())
+        return;
+    QMainWindow::keyPressEvent(event);
+}
+
+void MdiChildDialogDummy::showControlMenu(QWidget* control, const QPoint& globalPos)
+{
+    QMenu menu(this);
+    QAction* remove = menu.addAction(QStringLiteral("Delete"));
+    remove->setShortcut(QKeySequence::Delete);
+    if (menu.exec(globalPos) == remove && selectedWidget == control)
+        deleteSelected();
 }
 
 void MdiChildDialogDummy::startDrag(QWidget* source, const QString& format, const QByteArray& data)
@@ -263,17 +388,25 @@ void MdiChildDialogDummy::startDrag(QWidget* source, const QString& format, cons
 
 bool MdiChildDialogDummy::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!selectionEnabled || event->type() != QEvent::MouseButtonPress)
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool menu = event->type() == QEvent::ContextMenu;
+    if (!selectionEnabled || !(press || menu))
         return false;
     QWidget* control = controlOf(watched);
     if (!control)
         return false;
+    if (menu) {
+        // The control's own menu (an edit's) would edit the control.
+        showControlMenu(control, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
     selectedWidget = control;
+    setFocus(Qt::MouseFocusReason);
     emit newSelection(control, findObject(control)->type);
     update();
-    auto* press = static_cast<QMouseEvent*>(event);
-    if (press->button() == Qt::LeftButton) {
-        const QPoint inControl = static_cast<QWidget*>(watched)->mapTo(control, press->position().toPoint());
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton) {
+        const QPoint inControl = static_cast<QWidget*>(watched)->mapTo(control, mouse->position().toPoint());
         startDrag(control, QStringLiteral("gui.moved"),
                   QByteArray::number(inControl.x()) + ' ' + QByteArray::number(inControl.y()));
     }

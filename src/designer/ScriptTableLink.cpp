@@ -22,8 +22,13 @@ QStringList documentLines(const QPlainTextEdit* editor)
 
 bool ScriptTableLink::readAtCaret(QPlainTextEdit* editor)
 {
+    return readAt(editor, editor->textCursor().blockNumber());
+}
+
+bool ScriptTableLink::readAt(QPlainTextEdit* editor, int line)
+{
     const QStringList lines = documentLines(editor);
-    const DialogTableLocator::Span span = DialogTableLocator::find(lines, editor->textCursor().blockNumber());
+    const DialogTableLocator::Span span = DialogTableLocator::find(lines, line);
     if (!span.isValid())
         return false;
     script = editor;

@@ -15,6 +15,8 @@ public:
     // The table around the editor's caret; false (and nothing linked) when
     // the caret is outside every dialog table.
     bool readAtCaret(QPlainTextEdit* editor);
+    // The table around line `line` (0-based) of the editor's script.
+    bool readAt(QPlainTextEdit* editor, int line);
 
     bool isLinked() const { return !script.isNull(); }
     const DialogTable& table() const { return readTable; }

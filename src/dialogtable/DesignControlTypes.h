@@ -38,8 +38,10 @@ struct ControlType {
     // The style word that tells this type apart from the others sharing its
     // keyword ("pass" for a password edit); "" for the plain one.
     const char* marker;
-    // The styles written for a new control of this type ("" for none).
+    // The styles a new control of this type starts with ("" for none).
     const char* styles;
+    // The styles the property panel offers to switch on and off.
+    const char* commonStyles;
 };
 
 int typeCount();
@@ -52,6 +54,13 @@ const ControlType* findByName(const QString& name);
 const ControlType* findByStatement(const QString& keyword, const QStringList& styleWords);
 
 QSize defaultSize(const ControlType& type);
+// The style words of a new control, and the ones offered, without the
+// type's marker.
+QStringList initialStyles(const ControlType& type);
+QStringList offeredStyles(const ControlType& type);
+// The style words of a statement as the design keeps them: without the
+// type's marker.
+QStringList designStyles(const ControlType& type, const QStringList& words);
 
 // The drag format the toolbox offers for a type name.
 QString dragFormat(const QString& typeName);

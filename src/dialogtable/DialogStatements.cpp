@@ -36,8 +36,11 @@ QString controlStatement(const DesignControl& control, int id, Units units)
     if (type->hasText)
         line += quoted(control.text) + QStringLiteral(", ");
     line += QString::number(id) + QStringLiteral(", ") + geometryField(control.geometry, units);
-    if (*type->styles)
-        line += QStringLiteral(", ") + QLatin1String(type->styles);
+    QStringList styles = control.styles;
+    if (*type->marker)
+        styles.prepend(QLatin1String(type->marker));
+    if (!styles.isEmpty())
+        line += QStringLiteral(", ") + styles.join(QLatin1Char(' '));
     return line;
 }
 

@@ -19,7 +19,8 @@ QString quoted(const QString& text);
 QString geometryField(const QRect& pixels, Units units);
 QString sizeField(const QSize& pixels, Units units);
 // A whole control line without indent: the statement, the text where the
-// control has one, the id, the geometry and the styles its type needs.
+// control has one, the id, the geometry, then the word that marks its type
+// (if any) and its styles.
 QString controlStatement(const DesignControl& control, int id, Units units);
 QString titleStatement(const QString& title);
 

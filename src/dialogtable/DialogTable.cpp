@@ -7,6 +7,10 @@
 #include "checker/tables/DialogControls.h"
 
 #include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -83,6 +87,15 @@ int statementId(const QString& line, int pos, const QString& keyword)
     return readInt(line.mid(pos, end - pos).trimmed(), id) ? id : -1;
 }
 
+// The part of line from start to end without blanks at either end.
+DialogTable::Span trimmedSpan(const QString& line, int start, int end)
+{
+    skipSpaces(line, start);
+    while (end > start && isSpace(line[end - 1]))
+        --end;
+    return DialogTable::Span{start, end - start};
+}
+
 QString replaced(QString line, int start, int length, const QString& with)
 {
     return line.replace(start, length, with);
@@ -142,7 +155,7 @@ void DialogTable::readStatement(int index)
         hasSizeStatement = true;
     } else {
         // New controls get ids after every id in the table, understood or not.
-        highestId = qMax(highestId, statementId(line, pos, word));
+        highestControlId = qMax(highestControlId, statementId(line, pos, word));
         readControl(index, pos, word);
     }
 }
@@ -222,6 +235,8 @@ bool DialogTable::readControl(int index, int pos, const QString& keyword)
     int id = 0;
     if (!readInt(line.mid(pos, idEnd - pos).trimmed(), id) || id < 0)
         return false;
+    control.id = id;
+    control.idSpan = trimmedSpan(line, pos, idEnd);
     const int geometryStart = idEnd + 1;
     int geometryEnd = line.indexOf(QLatin1Char(','), geometryStart);
     if (geometryEnd < 0)
@@ -229,19 +244,25 @@ bool DialogTable::readControl(int index, int pos, const QString& keyword)
     QVector<int> values;
     if (!readNumbers(line.mid(geometryStart, geometryEnd - geometryStart), 4, values))
         return false;
-    int spanStart = geometryStart;
-    skipSpaces(line, spanStart);
-    int spanEnd = geometryEnd;
-    while (spanEnd > spanStart && isSpace(line[spanEnd - 1]))
-        --spanEnd;
-    control.geometrySpan = Span{spanStart, spanEnd - spanStart};
+    control.geometrySpan = trimmedSpan(line, geometryStart, geometryEnd);
 
     const QStringList styles =
         line.mid(geometryEnd).toLower().split(QRegularExpression(QStringLiteral("[ ,]")), Qt::SkipEmptyParts);
-    control.type = QLatin1String(DesignControlTypes::findByStatement(keyword, styles)->name);
+    const DesignControlTypes::ControlType* type = DesignControlTypes::findByStatement(keyword, styles);
+    control.type = QLatin1String(type->name);
+    const Span all = trimmedSpan(line, 0, line.size());
+    const int lastComma = line.lastIndexOf(QLatin1Char(','));
+    if (lastComma >= geometryEnd) {
+        control.stylesSpan = Span{lastComma, all.start + all.length - lastComma};
+        const QStringList lastField = line.mid(lastComma + 1).toLower().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        control.styles = DesignControlTypes::designStyles(*type, lastField);
+    } else {
+        const int end = control.geometrySpan.start + control.geometrySpan.length;
+        control.stylesSpan = Span{end, all.start + all.length - end};
+    }
     const QRect inTable(values[0], values[1], values[2], values[3]);
     control.geometry = tableUnits == DialogStatements::Units::DialogUnits ? DialogUnits::toPixels(inTable) : inTable;
-    highestId = qMax(highestId, id); // icons have no statement of the checker's
+    highestControlId = qMax(highestControlId, id); // icons have no statement of the checker's
     controls.append(control);
     return true;
 }
@@ -270,8 +291,10 @@ DialogDesign DialogTable::design() const
     DialogDesign d;
     d.title = title;
     d.size = size;
-    for (int i = 0; i < controls.size(); ++i)
-        d.controls.append(DesignControl{controls[i].type, controls[i].text, controls[i].geometry, i});
+    for (int i = 0; i < controls.size(); ++i) {
+        const ControlLine& c = controls[i];
+        d.controls.append(DesignControl{c.type, c.text, c.geometry, i, c.id, c.styles});
+    }
     return d;
 }
 
@@ -293,16 +316,28 @@ QStringList DialogTable::write(const DialogDesign& edited) const
     QStringList out = original;
     const QString indent = statementIndent();
 
+    QSet<int> kept;
     for (const DesignControl& control : edited.controls) {
         if (control.tableControl < 0 || control.tableControl >= controls.size())
             continue;
+        kept.insert(control.tableControl);
         const ControlLine& read = controls[control.tableControl];
         QString line = out[read.line];
-        // The geometry comes after the text: replacing it first keeps the
-        // text's span valid.
+        // From the end of the line to its start, so that the spans still to
+        // be replaced stay valid.
+        if (control.styles != read.styles) {
+            const DesignControlTypes::ControlType* type = DesignControlTypes::findByName(control.type);
+            QStringList words = control.styles;
+            if (*type->marker)
+                words.prepend(QLatin1String(type->marker));
+            line = replaced(line, read.stylesSpan.start, read.stylesSpan.length,
+                            words.isEmpty() ? QString() : QStringLiteral(", ") + words.join(QLatin1Char(' ')));
+        }
         if (control.geometry != read.geometry)
             line = replaced(line, read.geometrySpan.start, read.geometrySpan.length,
                             DialogStatements::geometryField(control.geometry, tableUnits));
+        if (control.id != read.id && control.id > 0)
+            line = replaced(line, read.idSpan.start, read.idSpan.length, QString::number(control.id));
         if (read.textSpan.start >= 0 && control.text != read.text) {
             const QString inner = DialogStatements::quoted(control.text).mid(1).chopped(1);
             line = replaced(line, read.textSpan.start, read.textSpan.length, inner);
@@ -310,29 +345,47 @@ QStringList DialogTable::write(const DialogDesign& edited) const
         out[read.line] = line;
     }
 
+    // The lines of controls the design no longer has go, from the bottom up;
+    // the lines still to be changed move up with them.
+    QVector<int> gone;
+    for (int i = 0; i < controls.size(); ++i) {
+        if (!kept.contains(i))
+            gone.append(controls[i].line);
+    }
+    std::sort(gone.begin(), gone.end(), std::greater<int>());
+    for (int line : gone)
+        out.removeAt(line);
+    const auto shifted = [&gone](int line) {
+        return line - int(std::count_if(gone.begin(), gone.end(), [line](int g) { return g < line; }));
+    };
+    const int closingAt = closingLine >= 0 ? shifted(closingLine) : -1;
+    const int sizeAt = sizeLine >= 0 ? shifted(sizeLine) : -1;
+    const int titleAt = titleLine >= 0 ? shifted(titleLine) : -1;
+
     // New lines are inserted from the bottom up, so the line numbers above
     // stay valid.
     QStringList added;
-    int id = highestId;
+    int id = highestControlId;
     for (const DesignControl& control : edited.controls) {
         if (control.tableControl < 0)
-            added << indent + DialogStatements::controlStatement(control, ++id, tableUnits);
+            added << indent
+                    + DialogStatements::controlStatement(control, control.id > 0 ? control.id : ++id, tableUnits);
     }
-    const int insertAt = closingLine >= 0 ? closingLine : out.size();
+    const int insertAt = closingAt >= 0 ? closingAt : out.size();
     for (int i = added.size() - 1; i >= 0; --i)
         out.insert(insertAt, added[i]);
 
     if (edited.size != size && !edited.size.isEmpty()) {
         const QString field = DialogStatements::sizeField(edited.size, tableUnits);
-        if (sizeLine >= 0)
-            out[sizeLine] = replaced(out[sizeLine], sizeSpan.start, sizeSpan.length, field);
+        if (sizeAt >= 0)
+            out[sizeAt] = replaced(out[sizeAt], sizeSpan.start, sizeSpan.length, field);
         else if (!hasSizeStatement)
-            out.insert(titleLine >= 0 ? titleLine + 1 : 1, indent + QStringLiteral("size -1 -1 ") + field);
+            out.insert(titleAt >= 0 ? titleAt + 1 : 1, indent + QStringLiteral("size -1 -1 ") + field);
     }
     if (edited.title != title) {
-        if (titleLine >= 0) {
+        if (titleAt >= 0) {
             const QString inner = DialogStatements::quoted(edited.title).mid(1).chopped(1);
-            out[titleLine] = replaced(out[titleLine], titleSpan.start, titleSpan.length, inner);
+            out[titleAt] = replaced(out[titleAt], titleSpan.start, titleSpan.length, inner);
         } else if (!hasTitleStatement) {
             out.insert(1, indent + DialogStatements::titleStatement(edited.title));
         }

@@ -18,6 +18,12 @@
 // read and written back unchanged is the same text.
 class DialogTable {
 public:
+    // A piece of a line: start and length.
+    struct Span {
+        int start = -1;
+        int length = 0;
+    };
+
     // `lines` run from the header ("dialog name {") to the closing "}" line.
     static DialogTable read(const QStringList& lines);
 
@@ -28,25 +34,30 @@ public:
     // measures in dialog units. Without a size line the size is empty.
     DialogDesign design() const;
     // The table's lines with the changes of `edited` (a design() whose
-    // controls may have moved, changed text or grown in number): changed
-    // statements are rewritten in the table's units, new controls go before
-    // the closing line with ids after the highest one in the table.
+    // controls may have moved, changed text, id or styles, grown or shrunk
+    // in number): changed statements are rewritten in the table's units,
+    // the lines of controls no longer in the design go, and new controls go
+    // before the closing line with their own ids or, without one, ids after
+    // the highest one in the table.
     QStringList write(const DialogDesign& edited) const;
     const QStringList& lines() const { return original; }
+    // The highest plain-number id of any control statement of the table.
+    int highestId() const { return highestControlId; }
 
 private:
-    // A piece of a line: start and length.
-    struct Span {
-        int start = -1;
-        int length = 0;
-    };
     struct ControlLine {
         int line = 0;
         QString type;
         QString text;
         QRect geometry; // in pixels
-        Span textSpan;  // inside the quotes; start -1 when the statement has no text
+        int id = 0;
+        QStringList styles; // without the type's marker
+        Span textSpan;      // inside the quotes; start -1 when the statement has no text
+        Span idSpan;
         Span geometrySpan;
+        // The last field after the geometry with the comma before it, or
+        // the (empty) end of the line when there is none.
+        Span stylesSpan;
     };
 
     void readStatement(int index);
@@ -68,6 +79,6 @@ private:
     QSize size;    // in pixels
     Span sizeSpan; // the width and height figures
     int closingLine = -1;
-    int highestId = 0;
+    int highestControlId = 0;
     QVector<ControlLine> controls;
 };

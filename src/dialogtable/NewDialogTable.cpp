@@ -24,9 +24,12 @@ QStringList generate(const DialogDesign& design)
     // -1 -1 lets mIRC centre the dialog.
     lines << indent + QStringLiteral("size -1 -1 ") + DialogStatements::sizeField(design.size, units);
     lines << indent + QStringLiteral("option pixels");
+    // Controls without an id of their own take the ones after every id given.
     int id = 0;
     for (const DesignControl& control : design.controls)
-        lines << indent + DialogStatements::controlStatement(control, ++id, units);
+        id = qMax(id, control.id);
+    for (const DesignControl& control : design.controls)
+        lines << indent + DialogStatements::controlStatement(control, control.id > 0 ? control.id : ++id, units);
     lines << QStringLiteral("}");
     return lines;
 }

@@ -9,6 +9,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTabBar>
 #include <QTabWidget>
@@ -300,6 +301,17 @@ private slots:
         QCOMPARE(tabTexts(w), (QStringList{"Untitled1", "Untitled2", "Untitled3*"}));
         MslTextEditor* generated = w.scriptWindows().last()->getEditor();
         QVERIFY(generated->toPlainText().startsWith("dialog InputRequest {\n  title \"Input Request\"\n"));
+        // The next Generate Code goes to the same script; Edit > Undo takes
+        // back the designer's own steps while it is current.
+        MdiChildBuilder* fresh = w.builderWindows().first();
+        w.tabArea()->setCurrentWidget(fresh);
+        fresh->valueEdit()->setText("Pick");
+        fresh->generateCode();
+        QCOMPARE(w.scriptWindows().size(), 2);
+        QVERIFY(generated->toPlainText().startsWith("dialog InputRequest {\n  title \"Pick\"\n"));
+        w.tabArea()->setCurrentWidget(fresh);
+        action(w, "&Undo")->trigger();
+        QCOMPARE(fresh->canvas()->windowTitle(), QStringLiteral("Input Request"));
 
         MdiChildEditor* script = w.scriptWindows().first();
         script->getEditor()->setPlainText("; none here\ndialog pick {\n  size -1 -1 300 250\n"

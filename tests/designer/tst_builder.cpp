@@ -3,7 +3,9 @@
 #include "DragEvents.h"
 #include "designer/MdiChildBuilder.h"
 #include "designer/MdiChildDialogDummy.h"
+#include "designer/PropertyPanel.h"
 #include "designer/TQPushButton.h"
+#include "dialogtable/DesignControlTypes.h"
 #include "dialogtable/NewDialogTable.h"
 
 #include <QAction>
@@ -13,13 +15,16 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -42,6 +47,15 @@ QStringList documentLines(const QPlainTextEdit& editor)
     for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next())
         lines << block.text();
     return lines;
+}
+
+// Answers Yes to the question Generate Code is about to ask.
+void acceptNextQuestion()
+{
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Yes)->click();
+    });
 }
 
 void setCaretLine(QPlainTextEdit& editor, int line)
@@ -166,34 +180,92 @@ private slots:
         QCOMPARE(win.canvas()->isGridVisible(), !steps.endsWith(QLatin1Char('h')));
     }
 
-    void textRowEditsDialogButtonsAndEdits()
+    void propertyPanelEditsTextIdAndStyles()
     {
         MdiChildBuilder win;
         MdiChildDialogDummy* canvas = win.canvas();
-        canvas->resize(400, 400);
         QLineEdit* value = win.valueEdit();
-
         value->setText(QStringLiteral("My Dialog"));
         QCOMPARE(canvas->windowTitle(), QStringLiteral("My Dialog"));
-
+        // Every type with a text takes it; the others have no text to edit.
+        for (int i = 0; i < DesignControlTypes::typeCount(); ++i) {
+            const DesignControlTypes::ControlType& type = DesignControlTypes::controlType(i);
+            placeNew(canvas, QLatin1String(type.name), QPoint(8, 8));
+            QCOMPARE(value->isEnabled(), type.hasText);
+            if (type.hasText)
+                value->setText(QLatin1String(type.name));
+        }
+        for (const DesignControl& control : win.design().controls) {
+            const bool hasText = DesignControlTypes::findByName(control.type)->hasText;
+            QCOMPARE(control.text, hasText ? control.type : QString());
+        }
         auto* button = static_cast<QPushButton*>(placeNew(canvas, QStringLiteral("button"), QPoint(8, 40)));
-        QCOMPARE(win.objectLabel()->text(), QStringLiteral("Object: Button Object"));
-        QCOMPARE(value->text(), QString());
-        value->setText(QStringLiteral("Go"));
-        QCOMPARE(button->text(), QStringLiteral("Go"));
+        QCOMPARE(win.objectLabel()->text(), QStringLiteral("Object: Button"));
+        PropertyPanel* panel = win.propertyPanel();
+        QCOMPARE(panel->idEdit()->value(), DesignControlTypes::typeCount() + 1);
+        panel->idEdit()->setValue(40);
+        panel->styleBox(QStringLiteral("default"))->setChecked(true);
+        QVERIFY(!panel->styleBox(QStringLiteral("sort")));
+        QVERIFY(button->isDefault());
+        const DesignControl written = win.design().controls.last();
+        QCOMPARE(written.id, 40);
+        QCOMPARE(written.styles, QStringList{QStringLiteral("default")});
+    }
 
-        auto* edit = static_cast<QLineEdit*>(placeNew(canvas, QStringLiteral("edit"), QPoint(8, 80)));
-        QCOMPARE(win.objectLabel()->text(), QStringLiteral("Object: Edit Object"));
-        value->setText(QStringLiteral("nick"));
-        QCOMPARE(edit->text(), QStringLiteral("nick"));
+    void everyCanvasChangeIsOneUndoStep()
+    {
+        MdiChildBuilder win;
+        MdiChildDialogDummy* canvas = win.canvas();
+        QUndoStack* undo = win.undoStack();
+        QWidget* button = placeNew(canvas, QStringLiteral("button"), QPoint(16, 16));
+        win.valueEdit()->setText(QStringLiteral("G"));
+        win.valueEdit()->setText(QStringLiteral("Go"));
+        std::unique_ptr<QMimeData> moved(DragEvents::withFormat(QStringLiteral("gui.moved"), "0 0"));
+        DragEvents::enter(canvas, moved.get(), QPoint(40, 80), Qt::MoveAction);
+        DragEvents::move(canvas, moved.get(), QPoint(40, 80), Qt::MoveAction);
+        DragEvents::drop(canvas, moved.get(), QPoint(40, 80), Qt::MoveAction);
+        QTest::keyClick(canvas, Qt::Key_Delete);
+        QVERIFY(canvas->objects().isEmpty());
+        QCOMPARE(undo->count(), 4);
 
-        // Other types leave the panel as it was and ignore typing.
-        auto* check = static_cast<QCheckBox*>(placeNew(canvas, QStringLiteral("check"), QPoint(8, 120)));
-        QCOMPARE(win.objectLabel()->text(), QStringLiteral("Object: Edit Object"));
-        value->setText(QStringLiteral("ignored"));
-        QCOMPARE(check->text(), QString());
-        QCOMPARE(edit->text(), QStringLiteral("nick"));
-        QCOMPARE(canvas->windowTitle(), QStringLiteral("My Dialog"));
+        undo->undo();
+        QCOMPARE(canvas->objects().size(), 1);
+        QVERIFY(!button->isHidden());
+        undo->undo();
+        QCOMPARE(button->pos(), QPoint(16, 16));
+        undo->undo();
+        QCOMPARE(win.design().controls.first().text, QString());
+        undo->undo();
+        QVERIFY(canvas->objects().isEmpty());
+        undo->redo();
+        undo->redo();
+        undo->redo();
+        QCOMPARE(win.design().controls.first().text, QStringLiteral("Go"));
+        QCOMPARE(button->pos(), QPoint(40, 80));
+        QVERIFY(win.hasUngeneratedChanges());
+        win.generateCode();
+        QVERIFY(!win.hasUngeneratedChanges());
+    }
+
+    void generateCodeUpdatesWhatItWrote()
+    {
+        MdiChildBuilder win;
+        QPlainTextEdit script;
+        QObject::connect(&win, &MdiChildBuilder::codeGenerated, [&](const QString& code) {
+            script.setPlainText(code + QStringLiteral("\nalias after { }"));
+            win.linkGeneratedScript(&script);
+        });
+        QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
+        placeNew(win.canvas(), QStringLiteral("button"), QPoint(8, 8));
+        win.generateCode();
+        win.valueEdit()->setText(QStringLiteral("Go"));
+        placeNew(win.canvas(), QStringLiteral("check"), QPoint(8, 40));
+        win.generateCode();
+        QCOMPARE(generated.size(), 1);
+        QCOMPARE(documentLines(script).mid(4),
+                 (QStringList{"  button \"Go\", 1, 8 8 75 23", "  check \"\", 2, 8 40 88 19", "}", "alias after { }"}));
+        script.undo();
+        QCOMPARE(documentLines(script)[4], QStringLiteral("  button \"\", 1, 8 8 75 23"));
     }
 
     void generateCodeWritesANewTable()
@@ -204,7 +276,7 @@ private slots:
         win.valueEdit()->setText(QStringLiteral("Login"));
         placeNew(canvas, QStringLiteral("text"), QPoint(8, 24));
         placeNew(canvas, QStringLiteral("pass"), QPoint(72, 24));
-        win.valueEdit()->setText(QStringLiteral("secret")); // not an edit: ignored
+        win.valueEdit()->setText(QStringLiteral("secret"));
         placeNew(canvas, QStringLiteral("button"), QPoint(8, 64));
         win.valueEdit()->setText(QStringLiteral("OK"));
         QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
@@ -216,7 +288,7 @@ private slots:
             "  size -1 -1 400 300",
             "  option pixels",
             "  text \"\", 1, 8 24 56 14",
-            "  edit \"\", 2, 72 24 100 20, pass",
+            "  edit \"secret\", 2, 72 24 100 20, pass",
             "  button \"OK\", 3, 8 64 75 23",
             "}",
         };
@@ -270,10 +342,7 @@ private slots:
         QVERIFY(win.openTable(&script));
         win.canvas()->objects()[0].widget->move(24, 200);
         QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
-        QTimer::singleShot(0, [] {
-            if (QWidget* box = QApplication::activeModalWidget())
-                box->close();
-        });
+        acceptNextQuestion();
         win.generateCode();
         QCOMPARE(documentLines(script), scriptAroundTable);
         QCOMPARE(generated.size(), 1);
@@ -299,14 +368,20 @@ private slots:
         script.textCursor().insertText(QStringLiteral(" "));
         const QString before = script.toPlainText();
         QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
-        QTimer::singleShot(0, [] {
-            if (QWidget* box = QApplication::activeModalWidget())
-                box->close();
-        });
+        acceptNextQuestion();
         win.generateCode();
         QCOMPARE(script.toPlainText(), before);
         QCOMPARE(generated.size(), 1);
         QVERIFY(generated.first().first().toString().startsWith(QStringLiteral("dialog -l sample {\n")));
+    }
+
+    void aSmallDialogIsDrawnAtItsOwnSize()
+    {
+        QPlainTextEdit script;
+        script.setPlainText(QStringLiteral("dialog tiny {\n  size -1 -1 120 80\n}"));
+        MdiChildBuilder win;
+        QVERIFY(win.openTable(&script));
+        QCOMPARE(win.canvas()->size(), QSize(120, 80));
     }
 
     void caretOutsideATableOpensNothing()

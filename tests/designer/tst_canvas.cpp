@@ -69,7 +69,6 @@ private slots:
     {
         MdiChildDialogDummy canvas;
         QCOMPARE(canvas.windowTitle(), QStringLiteral("Input Request"));
-        QCOMPARE(canvas.minimumSize(), QSize(300, 250));
         QVERIFY(canvas.acceptDrops());
         QCOMPARE(canvas.gridSize(), 8);
         QVERIFY(canvas.isGridVisible() && canvas.isSnapping() && canvas.isObjectSelectionEnabled());

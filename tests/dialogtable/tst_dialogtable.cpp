@@ -37,7 +37,21 @@ DialogDesign everyControl()
     for (int i = 0; i < DesignControlTypes::typeCount(); ++i) {
         const DesignControlTypes::ControlType& type = DesignControlTypes::controlType(i);
         design.controls.append(DesignControl{QLatin1String(type.name), QStringLiteral("Item, %1").arg(i),
-                                             QRect(QPoint(8 * i, 4 * i), DesignControlTypes::defaultSize(type)), -1});
+                                             QRect(QPoint(8 * i, 4 * i), DesignControlTypes::defaultSize(type)), -1, 0,
+                                             DesignControlTypes::initialStyles(type)});
+    }
+    return design;
+}
+
+// The same with every style the property panel offers switched on.
+DialogDesign everyControlWithEveryStyle()
+{
+    DialogDesign design = everyControl();
+    for (DesignControl& control : design.controls) {
+        for (const QString& style : DesignControlTypes::offeredStyles(*DesignControlTypes::findByName(control.type))) {
+            if (!control.styles.contains(style))
+                control.styles.append(style);
+        }
     }
     return design;
 }
@@ -100,23 +114,24 @@ private slots:
 
     void newTablePassesTheChecker()
     {
-        const QStringList lines = NewDialogTable::generate(everyControl());
+        const QStringList lines = NewDialogTable::generate(everyControlWithEveryStyle());
         QCOMPARE(checkerFindings(lines), QStringList());
         QCOMPARE(lines.first(), QStringLiteral("dialog Everycontrol {"));
         QCOMPARE(lines[1], QStringLiteral("  title \"Every 'control'\""));
         QCOMPARE(lines[2], QStringLiteral("  size -1 -1 400 300"));
         QCOMPARE(lines[3], QStringLiteral("  option pixels"));
-        QCOMPARE(lines[4], QStringLiteral("  button \"Item, 0\", 1, 0 0 75 23"));
-        QCOMPARE(lines[6], QStringLiteral("  edit \"Item, 2\", 3, 16 8 100 20, pass"));
-        QCOMPARE(lines[10], QStringLiteral("  combo 7, 48 24 131 24, drop"));
-        QCOMPARE(lines[20], QStringLiteral("  scroll \"Item, 16\", 17, 128 64 160 16, horizontal"));
+        QCOMPARE(lines[4], QStringLiteral("  button \"Item, 0\", 1, 0 0 75 23, default ok cancel disable hide"));
+        QCOMPARE(lines[6], QStringLiteral("  edit \"Item, 2\", 3, 16 8 100 20, pass read autohs disable hide"));
+        QCOMPARE(lines[10], QStringLiteral("  combo 7, 48 24 131 24, drop sort size disable hide"));
+        QCOMPARE(lines[16], QStringLiteral("  icon 13, 96 48 150 150"));
+        QCOMPARE(lines[20], QStringLiteral("  scroll \"Item, 16\", 17, 128 64 160 16, horizontal disable hide"));
         QCOMPARE(lines.size(), 4 + 17 + 1);
         QCOMPARE(lines.last(), QStringLiteral("}"));
     }
 
     void newTableReadsBackAsTheDesign()
     {
-        DialogDesign design = everyControl();
+        DialogDesign design = everyControlWithEveryStyle();
         design.title = QStringLiteral("Plain");
         const DialogDesign read = DialogTable::read(NewDialogTable::generate(design)).design();
         QCOMPARE(read.title, design.title);
@@ -128,6 +143,8 @@ private slots:
             QCOMPARE(read.controls[i].geometry, design.controls[i].geometry);
             QCOMPARE(read.controls[i].text, type->hasText ? design.controls[i].text : QString());
             QCOMPARE(read.controls[i].tableControl, i);
+            QCOMPARE(read.controls[i].id, i + 1);
+            QCOMPARE(read.controls[i].styles, design.controls[i].styles);
         }
     }
 
@@ -141,9 +158,9 @@ private slots:
         // Not the menu, the tab page, nor the controls with an identifier or
         // a variable in a field.
         QCOMPARE(design.controls.size(), 3);
-        QCOMPARE(design.controls[0], (DesignControl{"button", "OK", QRect(10, 70, 50, 20), 0}));
-        QCOMPARE(design.controls[1], (DesignControl{"checkList", "", QRect(100, 10, 90, 50), 1}));
-        QCOMPARE(design.controls[2], (DesignControl{"vscroll", "", QRect(180, 0, 16, 100), 2}));
+        QCOMPARE(design.controls[0], (DesignControl{"button", "OK", QRect(10, 70, 50, 20), 0, 1, {"ok", "default"}}));
+        QCOMPARE(design.controls[1], (DesignControl{"checkList", "", QRect(100, 10, 90, 50), 1, 4, {"sort"}}));
+        QCOMPARE(design.controls[2], (DesignControl{"vscroll", "", QRect(180, 0, 16, 100), 2, 6, {}}));
         QCOMPARE(table.write(design), sampleTable);
     }
 
@@ -154,16 +171,21 @@ private slots:
         design.title = QStringLiteral("Renamed");
         design.size = QSize(300, 150);
         design.controls[0].text = QStringLiteral("Go");
+        design.controls[0].styles = QStringList{"ok", "cancel"};
         design.controls[1].geometry.moveTo(96, 16);
-        design.controls.append(DesignControl{"radio", "New", QRect(8, 8, 99, 19), -1});
-        design.controls.append(DesignControl{"combo", "", QRect(8, 40, 131, 24), -1});
+        design.controls[1].id = 8;
+        design.controls[1].styles.clear();
+        design.controls.removeLast(); // the scroll bar
+        design.controls.append(DesignControl{"radio", "New", QRect(8, 8, 99, 19), -1, 0, {"push"}});
+        design.controls.append(DesignControl{"combo", "", QRect(8, 40, 131, 24), -1, 30, {"drop"}});
         QStringList expected = sampleTable;
         expected[1] = QStringLiteral("  title \"Renamed\"");
         expected[2] = QStringLiteral("  size -1 -1 300 150");
-        expected[6] = QStringLiteral("  button \"Go\",1, 10 70 50 20, ok default");
-        expected[10] = QStringLiteral("  list 4, 96 16 90 50, check sort");
-        expected.insert(13, QStringLiteral("  radio \"New\", 61, 8 8 99 19"));
-        expected.insert(14, QStringLiteral("  combo 62, 8 40 131 24, drop"));
+        expected[6] = QStringLiteral("  button \"Go\",1, 10 70 50 20, ok cancel");
+        expected[10] = QStringLiteral("  list 8, 96 16 90 50, check");
+        expected.removeAt(12);
+        expected.insert(12, QStringLiteral("  radio \"New\", 61, 8 8 99 19, push"));
+        expected.insert(13, QStringLiteral("  combo 30, 8 40 131 24, drop"));
         QCOMPARE(table.write(design), expected);
     }
 

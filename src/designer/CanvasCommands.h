@@ -1,0 +1,74 @@
+#pragma once
+
+#include "DesignObject.h"
+
+#include <QPointer>
+#include <QRect>
+#include <QUndoCommand>
+
+class MdiChildDialogDummy;
+
+// The undo steps of the designer's canvas. Each one does its work in redo(),
+// which is also run when it is pushed; a change the mouse has already made
+// on the canvas (a drop, a move) is pushed after the fact and its first
+// redo() finds nothing left to do.
+
+// A control comes onto the canvas (a drop) or goes from it (Delete). A
+// control that is off the canvas when its step is destroyed goes with it.
+class PlaceControlCommand : public QUndoCommand {
+public:
+    enum class Direction { Add, Remove };
+    PlaceControlCommand(MdiChildDialogDummy* canvas, QWidget* control, Direction direction);
+    ~PlaceControlCommand() override;
+
+    void redo() override;
+    void undo() override;
+
+private:
+    void place(bool on);
+
+    MdiChildDialogDummy* canvas;
+    QPointer<QWidget> control;
+    Direction direction;
+    DesignObject record; // what the canvas knew of the control while it was off
+    int index = -1;      // its place among the canvas's objects
+};
+
+// A placed control moved or resized.
+class GeometryCommand : public QUndoCommand {
+public:
+    GeometryCommand(QWidget* control, const QRect& before, const QRect& after);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    void setGeometry(const QRect& geometry);
+
+    QPointer<QWidget> control;
+    QRect before;
+    QRect after;
+};
+
+// The text, id or styles of a control, or the dialog's title (the canvas
+// itself as the control). Consecutive edits of one field of one control
+// are one step, so typing a caption is undone at once.
+class PropertyCommand : public QUndoCommand {
+public:
+    PropertyCommand(MdiChildDialogDummy* canvas, QWidget* control, const ControlProperties& before,
+                    const ControlProperties& after);
+
+    void redo() override;
+    void undo() override;
+    int id() const override;
+    bool mergeWith(const QUndoCommand* other) override;
+
+private:
+    MdiChildDialogDummy* canvas;
+    enum class Field { Text, Id, Styles };
+    Field changedField() const;
+
+    QPointer<QWidget> control;
+    ControlProperties before;
+    ControlProperties after;
+};
