@@ -40,7 +40,9 @@ MainWindow::MainWindow()
     buildReportDock();
     buildMenuBar();
     buildSyncDock();
-    syncPanel->startUpDDE();
+    // The first look for mIRC waits until the window has shown: a busy mIRC
+    // must not keep it from showing.
+    QTimer::singleShot(0, syncPanel, &MircSyncPanel::startUpDDE);
 
     messageDock->setMaximumHeight(messageDockStartHeight);
     QTimer::singleShot(messageDockReleaseMs, this, &MainWindow::resizeBar);

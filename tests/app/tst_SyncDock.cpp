@@ -8,6 +8,7 @@
 
 #include <QDockWidget>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 using namespace AppTests;
@@ -20,8 +21,9 @@ class SyncDockTest : public QObject {
     QTemporaryDir dir;
     QStringList scripts;
 
-    // A main window whose link shows one instance with `scripts` loaded.
-    std::unique_ptr<MainWindow> windowWithInstance()
+    // A main window whose link shows one instance with `scripts` loaded,
+    // once its first look for mIRC has run (when `scanned`).
+    std::unique_ptr<MainWindow> windowWithInstance(bool scanned = true)
     {
         QString state = "ddename work";
         for (const QString& path : std::as_const(scripts))
@@ -32,6 +34,8 @@ class SyncDockTest : public QObject {
             return link;
         });
         auto window = std::make_unique<MainWindow>();
+        if (scanned)
+            QTest::qWaitFor([&window] { return window->mircSyncPanel()->tree()->topLevelItemCount() > 0; });
         setMircLinkFactory([] { return std::make_unique<FakeMircLink>(); });
         return window;
     }
@@ -46,11 +50,13 @@ private slots:
 
     void theDockListsTheInstanceAtStart()
     {
-        const auto w = windowWithInstance();
+        const auto w = windowWithInstance(false);
         auto* dock = w->findChild<QDockWidget*>("mIRCSync");
         QCOMPARE(dock->widget(), w->mircSyncPanel());
         const QTreeWidget* tree = w->mircSyncPanel()->tree();
-        QCOMPARE(tree->topLevelItemCount(), 1);
+        // Not while the window is built: a busy mIRC must not hold it.
+        QCOMPARE(tree->topLevelItemCount(), 0);
+        QTRY_COMPARE(tree->topLevelItemCount(), 1);
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("work (7.71)"));
         QCOMPARE(tree->topLevelItem(0)->childCount(), 3);
     }

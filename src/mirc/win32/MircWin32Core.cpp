@@ -47,14 +47,11 @@ std::wstring SharedMemory::read() const
 
 namespace {
 
-unsigned answerTimeoutMs = 0;
+unsigned answerTimeoutMs = defaultAnswerTimeoutMs;
 
+// Never a plain SendMessage: a hung or busy mIRC must not hold the caller.
 bool send(HWND window, unsigned message)
 {
-    if (answerTimeoutMs == 0) {
-        SendMessageW(window, message, Layout::unicodeTextFlag, Layout::mappingIndex);
-        return true;
-    }
     DWORD_PTR reply = 0;
     return SendMessageTimeoutW(window, message, Layout::unicodeTextFlag, Layout::mappingIndex,
                                SMTO_ABORTIFHUNG | SMTO_BLOCK, answerTimeoutMs, &reply)

@@ -20,10 +20,11 @@ enum class Status {
     NoAnswer,       // the window did not answer within the answer timeout
 };
 
-// How long a window may take to answer one message. 0, the default, waits
-// as long as it takes (Korvel on Windows does, like mIRC's own clients); the
-// Wine helper sets a bound so that a hung window costs Korvel nothing more
-// than a missing instance.
+// How long a window may take to answer one message. Every message is sent
+// with this bound and given up on a hung window at once, so a busy or hung
+// mIRC costs the caller no more than a missing instance; the Wine helper
+// sets a shorter one than the default.
+constexpr unsigned defaultAnswerTimeoutMs = 250;
 void setAnswerTimeout(unsigned milliseconds);
 
 // The one mapping named "mIRC" of this process, created on first use and kept
