@@ -1,5 +1,8 @@
 #include "MircLink.h"
 
+#include <QPointer>
+#include <QTimer>
+
 #ifdef _WIN32
 #include "mirc/win32/MircWin32Link.h"
 #else
@@ -23,6 +26,25 @@ QList<MircEvaluation> MircLink::evaluateAll(MircWindowHandle window, const QStri
     for (const QString& expression : expressions)
         results.append(evaluate(window, expression));
     return results;
+}
+
+void MircLink::findInstancesLater(QObject* context, std::function<void(const QList<MircWindowHandle>&)> done)
+{
+    const QPointer<MircLink> self(this);
+    QTimer::singleShot(0, context, [self, done] {
+        if (self)
+            done(self->findInstances());
+    });
+}
+
+void MircLink::evaluateAllLater(QObject* context, MircWindowHandle window, const QStringList& expressions,
+                                std::function<void(const QList<MircEvaluation>&)> done)
+{
+    const QPointer<MircLink> self(this);
+    QTimer::singleShot(0, context, [self, window, expressions, done] {
+        if (self)
+            done(self->evaluateAll(window, expressions));
+    });
 }
 
 void setMircLinkFactory(std::function<std::unique_ptr<MircLink>()> factory)

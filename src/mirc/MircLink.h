@@ -25,6 +25,11 @@ enum class MircLinkStatus {
     Unavailable, // no way to reach mIRC right now (no Wine, no helper, no memory)
 };
 
+struct MircLocalPath {
+    QString path;    // empty when the file has no place on this system
+    QString problem; // why, when path is empty
+};
+
 struct MircEvaluation {
     MircLinkStatus status = MircLinkStatus::Unavailable;
     QString text;
@@ -47,9 +52,22 @@ public:
     // for each round trip answers them in one go.
     virtual QList<MircEvaluation> evaluateAll(MircWindowHandle window, const QStringList& expressions);
 
+    // The same two, asked now and answered later on the GUI thread through
+    // `done` (never before the call has returned), unless `context` has gone
+    // by then. A link that talks to mIRC synchronously answers at the next
+    // turn of the event loop; the Wine bridge answers as the helper does.
+    virtual void findInstancesLater(QObject* context, std::function<void(const QList<MircWindowHandle>&)> done);
+    virtual void evaluateAllLater(QObject* context, MircWindowHandle window, const QStringList& expressions,
+                                  std::function<void(const QList<MircEvaluation>&)> done);
+
+    // Why mIRC cannot be reached right now, in a few words for the status
+    // line ("the Wine helper is starting"); empty when nothing is known.
+    virtual QString unavailableReason() const { return QString(); }
+
     // Where Korvel finds a file that mIRC names by `mircPath` (mIRC sees its
-    // own file system, which under Wine is not Korvel's).
-    virtual QString localPath(const QString& mircPath) const { return mircPath; }
+    // own file system, which under Wine is not Korvel's), or why there is
+    // no such place.
+    virtual MircLocalPath localPath(const QString& mircPath) const { return {mircPath, QString()}; }
 
 signals:
     // The link can reach mIRC now where it could not before (its helper has

@@ -9,7 +9,6 @@
 #include <QClipboard>
 #include <QIcon>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProgressDialog>
 #include <QTreeWidget>
 
@@ -35,7 +34,8 @@ const ScriptCommandEntry scriptCommandEntries[] = {
     {"Sync ", "", MircRequests::reloadScript},
 };
 
-// Entries that copy a part of the script's path.
+// Entries that copy a part of the script's path: the path on this system
+// where there is one, else the one mIRC reported.
 struct CopyEntry {
     const char* text;
     QString (*part)(const QString& path);
@@ -74,11 +74,17 @@ void MircSyncPanel::mircRightclickMenu(const QPoint& point)
 
 void MircSyncPanel::sendCommand(MircWindowHandle window, const QString& text)
 {
-    // A window that has gone away takes the command without effect, as mIRC
-    // would; only a text that cannot be sent whole is worth a word.
-    if (link->command(window, text) == MircLinkStatus::TextTooLong) {
-        QMessageBox::warning(this, tr("mIRC Sync"),
-                             tr("The path is too long to be sent to mIRC, so nothing was sent:\n%1").arg(text));
+    switch (link->command(window, text)) {
+    case MircLinkStatus::Done: setStatus(QString()); break;
+    case MircLinkStatus::TextTooLong:
+        setStatus(tr("Not sent: the path is too long for mIRC's shared memory (%1).").arg(text));
+        break;
+    case MircLinkStatus::Unavailable: {
+        const QString reason = link->unavailableReason();
+        setStatus(tr("Not sent (%1): %2.")
+                      .arg(text, reason.isEmpty() ? tr("mIRC did not take it; it may be busy or closed") : reason));
+        break;
+    }
     }
 }
 
@@ -97,8 +103,10 @@ void MircSyncPanel::showScriptMenu(const QTreeWidgetItem* script, const QPoint& 
         const QString text = entry.command(MircScriptPath::absolute(path));
         connect(action, &QAction::triggered, this, [this, window, text] { sendCommand(window, text); });
     }
+    const MircLocalPath local = link->localPath(path);
+    const QString copied = local.path.isEmpty() ? path : local.path;
     for (const CopyEntry& entry : copyEntries) {
-        const QString part = entry.part(path);
+        const QString part = entry.part(copied);
         connect(menu.addAction(QLatin1String(entry.text)), &QAction::triggered, this,
                 [part] { QApplication::clipboard()->setText(part); });
     }
@@ -111,7 +119,10 @@ void MircSyncPanel::showScriptMenu(const QTreeWidgetItem* script, const QPoint& 
 void MircSyncPanel::showInstanceMenu(const QTreeWidgetItem* instance, const QPoint& globalPoint)
 {
     const MircWindowHandle window = windowOf(instance);
-    const int remote = link->evaluate(window, MircRequests::remoteState()).text.toInt();
+    const MircEvaluation remoteAnswer = link->evaluate(window, MircRequests::remoteState());
+    const int remote = remoteAnswer.text.toInt();
+    if (remoteAnswer.status != MircLinkStatus::Done)
+        setStatus(tr("This mIRC did not say which options are on; the menu shows them all off."));
     const auto sendOnChoice = [this, window](QAction* action, const QString& text) {
         connect(action, &QAction::triggered, this, [this, window, text] { sendCommand(window, text); });
     };

@@ -1,10 +1,11 @@
 #include "MircSyncPanel.h"
 
-#include "MircRequests.h"
 #include "MircScriptPath.h"
 
-#include <QHeaderView>
+#include <QHash>
 #include <QIcon>
+#include <QLabel>
+#include <QScrollBar>
 #include <QSet>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -13,6 +14,13 @@ namespace {
 
 const QString instanceIcon = QStringLiteral(":/options/dde/resources/img_assets/options/dde/dde_con.png");
 const QString scriptIcon = QStringLiteral(":/options/dde/resources/img_assets/options/dde/page.png");
+const QString unnamedInstance = QStringLiteral("mIRC (its name could not be read)");
+const QString notAnsweringSuffix = QStringLiteral(" (not answering)");
+
+quint64 windowIdOf(const QTreeWidgetItem* instance)
+{
+    return instance->data(0, MircSyncPanel::windowHandleRole).value<MircWindowHandle>().id;
+}
 
 } // namespace
 
@@ -20,10 +28,15 @@ MircSyncPanel::MircSyncPanel(MircLink* mircLink, QWidget* parent)
     : QWidget(parent)
     , link(mircLink)
     , syncTree(new QTreeWidget(this))
+    , status(new QLabel(this))
+    , refresher(new MircRefresh(mircLink, refreshDeadlineMs, this))
 {
     link->setParent(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(syncTree);
+    status->setWordWrap(true);
+    status->hide();
+    layout->addWidget(status);
     syncTree->setHeaderHidden(true);
     syncTree->setColumnCount(1);
     syncTree->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -40,67 +53,101 @@ MircSyncPanel::MircSyncPanel(MircLink* mircLink, QWidget* parent)
     // A link whose helper has just come up has the instances a refresh
     // missed while it was starting.
     connect(link, &MircLink::becameAvailable, this, &MircSyncPanel::refresh);
+    connect(refresher, &MircRefresh::finished, this, &MircSyncPanel::showInstances);
 }
 
-void MircSyncPanel::addInstance(MircWindowHandle window)
+void MircSyncPanel::setStatus(const QString& text)
 {
-    const MircEvaluation name = link->evaluate(window, MircRequests::displayName());
-    auto* instance = new QTreeWidgetItem(QStringList{name.text});
-    instance->setIcon(0, QIcon(instanceIcon));
-    instance->setData(0, isFileRole, false);
-    instance->setData(0, windowHandleRole, QVariant::fromValue(window));
-    instance->setData(0, isInstanceRole, true);
+    status->setText(text);
+    status->setVisible(!text.isEmpty());
+}
 
-    const int count = link->evaluate(window, MircRequests::scriptCount()).text.toInt();
-    QStringList pathQueries;
-    for (int number = 1; number <= count; ++number)
-        pathQueries.append(MircRequests::scriptPath(number));
-    for (const MircEvaluation& path : link->evaluateAll(window, pathQueries)) {
-        if (path.text.isEmpty())
+void MircSyncPanel::showScripts(QTreeWidgetItem* instance, const MircInstanceState& state)
+{
+    const QSet<QString> loaded(state.scripts.begin(), state.scripts.end());
+    QHash<QString, QTreeWidgetItem*> shown;
+    for (int i = instance->childCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* script = instance->child(i);
+        const QString path = script->data(0, filePathRole).toString();
+        // An instance that did not answer keeps the scripts it had.
+        if (state.complete && !loaded.contains(path))
+            delete instance->takeChild(i);
+        else
+            shown.insert(path, script);
+    }
+    for (const QString& path : state.scripts) {
+        if (shown.contains(path))
             continue;
-        auto* script = new QTreeWidgetItem(instance, QStringList{MircScriptPath::fileName(path.text)});
+        auto* script = new QTreeWidgetItem(instance, QStringList{MircScriptPath::fileName(path)});
         script->setIcon(0, QIcon(scriptIcon));
         script->setData(0, isFileRole, true);
-        script->setData(0, filePathRole, path.text);
+        script->setData(0, filePathRole, path);
+        shown.insert(path, script);
     }
-    syncTree->addTopLevelItem(instance);
 }
 
-void MircSyncPanel::scan()
+void MircSyncPanel::showInstances(const QList<MircInstanceState>& instances, bool complete)
 {
-    for (MircWindowHandle window : link->findInstances())
-        addInstance(window);
+    if (instances.isEmpty() && !complete) {
+        // Not even the list of instances came: the tree stays as it was.
+        const QString reason = link->unavailableReason();
+        setStatus(reason.isEmpty() ? tr("mIRC did not answer in time; the list may be out of date.")
+                                   : tr("mIRC cannot be reached: %1.").arg(reason));
+        emit refreshed();
+        return;
+    }
+    const int scrolled = syncTree->verticalScrollBar()->value();
+    syncTree->setSortingEnabled(false);
+    QHash<quint64, const MircInstanceState*> byWindow;
+    for (const MircInstanceState& state : instances)
+        byWindow.insert(state.window.id, &state);
+    QHash<quint64, QTreeWidgetItem*> shown;
+    for (int i = syncTree->topLevelItemCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* item = syncTree->topLevelItem(i);
+        if (byWindow.contains(windowIdOf(item)))
+            shown.insert(windowIdOf(item), item);
+        else
+            delete syncTree->takeTopLevelItem(i);
+    }
+    for (const MircInstanceState& state : instances) {
+        QTreeWidgetItem* instance = shown.value(state.window.id);
+        if (!instance) {
+            instance = new QTreeWidgetItem;
+            instance->setIcon(0, QIcon(instanceIcon));
+            instance->setData(0, isFileRole, false);
+            instance->setData(0, windowHandleRole, QVariant::fromValue(state.window));
+            instance->setData(0, isInstanceRole, true);
+            syncTree->addTopLevelItem(instance);
+        }
+        // A name that could not be read this time is the one read before.
+        if (!state.name.isEmpty())
+            instance->setData(0, instanceNameRole, state.name);
+        QString name = instance->data(0, instanceNameRole).toString();
+        if (name.isEmpty())
+            name = unnamedInstance;
+        instance->setText(0, state.complete ? name : name + notAnsweringSuffix);
+        showScripts(instance, state);
+    }
+    syncTree->setSortingEnabled(true);
+    syncTree->verticalScrollBar()->setValue(scrolled);
+    setStatus(complete ? QString()
+                       : tr("Not every mIRC answered within %1 s; entries marked \"not answering\" may be out "
+                            "of date.")
+                             .arg(refreshDeadlineMs / 1000));
+    emit refreshed();
 }
 
 void MircSyncPanel::startUpDDE()
 {
-    scan();
-    syncTree->sortByColumn(0, Qt::AscendingOrder);
     syncMenuOpen = false;
+    refresh();
     refreshTimer.start();
 }
 
 void MircSyncPanel::refresh()
 {
-    if (syncMenuOpen)
-        return;
-    QSet<quint64> expanded;
-    for (int i = 0; i < syncTree->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* instance = syncTree->topLevelItem(i);
-        if (instance->isExpanded())
-            expanded.insert(instance->data(0, windowHandleRole).value<MircWindowHandle>().id);
-    }
-
-    syncTree->setSortingEnabled(false);
-    syncTree->clear();
-    scan();
-    syncTree->setSortingEnabled(true);
-
-    for (int i = 0; i < syncTree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* instance = syncTree->topLevelItem(i);
-        if (expanded.contains(instance->data(0, windowHandleRole).value<MircWindowHandle>().id))
-            instance->setExpanded(true);
-    }
+    if (!syncMenuOpen)
+        refresher->start();
 }
 
 void MircSyncPanel::updateDDE()
@@ -119,5 +166,10 @@ void MircSyncPanel::openFromDDE(const QModelIndex&)
 
 void MircSyncPanel::openScript(const QString& mircPath)
 {
-    emit openScriptRequested(QFileInfo(link->localPath(mircPath)));
+    const MircLocalPath local = link->localPath(mircPath);
+    if (local.path.isEmpty()) {
+        setStatus(tr("%1 cannot be opened: %2.").arg(mircPath, local.problem));
+        return;
+    }
+    emit openScriptRequested(QFileInfo(local.path));
 }

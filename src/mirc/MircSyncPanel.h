@@ -1,11 +1,13 @@
 #pragma once
 
 #include "MircLink.h"
+#include "MircRefresh.h"
 
 #include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
 
+class QLabel;
 class QModelIndex;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -23,13 +25,18 @@ public:
         isFileRole = 100,
         windowHandleRole = 200, // MircWindowHandle of the instance
         filePathRole = 300,     // the script's path as mIRC reports it
+        instanceNameRole = 400, // the instance's display text as last read
     };
     static constexpr int refreshIntervalMs = 15000;
+    // A refresh shows what has come by then, and says what has not.
+    static constexpr int refreshDeadlineMs = 3000;
 
     // Takes the link over (it becomes this panel's child).
     MircSyncPanel(MircLink* link, QWidget* parent = nullptr);
 
     QTreeWidget* tree() const { return syncTree; }
+    // The line under the tree that says what could not be done.
+    QLabel* statusLine() const { return status; }
     MircLink* mircLink() const { return link; }
     // True while one of the panel's context menus is open.
     bool isMenuOpen() const { return syncMenuOpen; }
@@ -37,8 +44,8 @@ public:
 public slots:
     // The first look for instances; arms the periodic refresh.
     void startUpDDE();
-    // The periodic refresh (skipped while a context menu is open); re-arms
-    // itself.
+    // The periodic refresh (skipped while a context menu is open or the
+    // last one is still waiting for mIRC); re-arms itself.
     void updateDDE();
     void openFromDDE(const QModelIndex& index);
     void mircRightclickMenu(const QPoint& point);
@@ -46,13 +53,16 @@ public slots:
 signals:
     // A script to open in a writable editor tab.
     void openScriptRequested(const QFileInfo& file);
+    // A refresh has come back and the tree shows it.
+    void refreshed();
 
 private:
-    // Rebuilds the tree from what the instances say now, keeping expanded
-    // the instances that were.
+    // Asks every instance again; the tree follows when the answers are in.
     void refresh();
-    void scan();
-    void addInstance(MircWindowHandle window);
+    // Updates the tree in place, so expansion, selection and scrolling stay.
+    void showInstances(const QList<MircInstanceState>& instances, bool complete);
+    void showScripts(QTreeWidgetItem* instance, const MircInstanceState& state);
+    void setStatus(const QString& text);
 
     // The context menus (MircSyncMenus.cpp).
     void showScriptMenu(const QTreeWidgetItem* script, const QPoint& globalPoint);
@@ -63,6 +73,8 @@ private:
 
     MircLink* link;
     QTreeWidget* syncTree;
+    QLabel* status;
+    MircRefresh* refresher;
     QTimer refreshTimer;
     bool syncMenuOpen = false;
 };

@@ -4,6 +4,7 @@
 #include "mirc/MircSyncPanel.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -41,6 +42,14 @@ bool iconLoaded(const QTreeWidgetItem* item)
     return !item->icon(0).availableSizes().isEmpty();
 }
 
+// Runs `call` on the panel and waits until the tree shows what it asked.
+bool refreshed(MircSyncPanel& panel, void (MircSyncPanel::*call)() = &MircSyncPanel::updateDDE)
+{
+    QSignalSpy shown(&panel, &MircSyncPanel::refreshed);
+    (panel.*call)();
+    return shown.wait(MircSyncPanel::refreshDeadlineMs);
+}
+
 // Opens the context menu of `item` as a right click would, answering it
 // with MenuProbe::answerNext.
 void rightClick(MircSyncPanel& panel, QTreeWidgetItem* item)
@@ -71,7 +80,7 @@ private slots:
     {
         link->add(0x20, "ddename zeta\nscript C:\\z\\b.mrc\nscript \nscript C:\\z\\a.ini");
         link->add(0x10, "ddename alpha\nversion 7.52");
-        panel->startUpDDE();
+        QVERIFY(refreshed(*panel, &MircSyncPanel::startUpDDE));
 
         const QTreeWidget* tree = panel->tree();
         QCOMPARE(topLevelTexts(tree), (QStringList{"alpha (7.52)", "zeta (7.71)"}));
@@ -98,36 +107,50 @@ private slots:
         link->add(0x20, "ddename zeta\nscript C:\\z\\b.mrc");
         link->add(0x10, "ddename alpha\nscript C:\\a\\a.mrc");
         link->add(0x30, "ddename gone");
-        panel->startUpDDE();
+        QVERIFY(refreshed(*panel, &MircSyncPanel::startUpDDE));
         instanceNamed(panel->tree(), "zeta (7.71)")->setExpanded(true);
+        QTreeWidgetItem* selected = instanceNamed(panel->tree(), "zeta (7.71)")->child(0);
+        panel->tree()->setCurrentItem(selected);
 
         link->instances.removeLast();
         link->state(MircWindowHandle{0x10})->perform(L"/!.load -rs \"C:\\a\\new.mrc\"");
-        panel->updateDDE();
+        QVERIFY(refreshed(*panel));
 
         const QTreeWidget* tree = panel->tree();
         QCOMPARE(topLevelTexts(tree), (QStringList{"alpha (7.71)", "zeta (7.71)"}));
         QCOMPARE(tree->topLevelItem(1)->isExpanded(), true);
         QCOMPARE(tree->topLevelItem(0)->isExpanded(), false);
         QCOMPARE(childTexts(tree->topLevelItem(0)), (QStringList{"a.mrc", "new.mrc"}));
+        QCOMPARE(tree->currentItem(), selected);
+
+        // An instance that stops answering keeps its entry and scripts,
+        // marked; one never heard of is named as such; the status line says so.
+        link->instances.first().state = FakeMircState::parse(L"hang 1");
+        link->add(0x40, "hang 1");
+        QVERIFY(refreshed(*panel));
+        QCOMPARE(topLevelTexts(tree),
+                 (QStringList{"alpha (7.71)", "mIRC (its name could not be read) (not answering)",
+                              "zeta (7.71) (not answering)"}));
+        QCOMPARE(tree->currentItem(), selected);
+        QVERIFY(panel->statusLine()->isVisibleTo(panel.get()));
     }
 
     void noRefreshWhileAMenuIsOpen()
     {
         link->add(0x10, "ddename alpha");
-        panel->startUpDDE();
+        QVERIFY(refreshed(*panel, &MircSyncPanel::startUpDDE));
         QList<MenuEntryState> entries;
         int listedWhileOpen = -1;
         MenuProbe::answerNext(panel.get(), entries, QString(), [&] {
             link->add(0x20, "ddename beta");
-            panel->updateDDE();
+            panel->updateDDE(); // not while the menu is open
             listedWhileOpen = panel->tree()->topLevelItemCount();
         });
         rightClick(*panel, panel->tree()->topLevelItem(0));
         QCOMPARE(listedWhileOpen, 1);
         QVERIFY(!panel->isMenuOpen());
         QCOMPARE(panel->tree()->topLevelItemCount(), 1); // the menu does not refresh
-        panel->updateDDE();
+        QVERIFY(refreshed(*panel));
         QCOMPARE(panel->tree()->topLevelItemCount(), 2);
     }
 
@@ -167,7 +190,7 @@ private slots:
         QFETCH(QString, sent);
 
         link->add(0x10, "remote " + remote);
-        panel->startUpDDE();
+        QVERIFY(refreshed(*panel, &MircSyncPanel::startUpDDE));
         QList<MenuEntryState> entries;
         MenuProbe::answerNext(panel.get(), entries, choose);
         rightClick(*panel, panel->tree()->topLevelItem(0));
@@ -222,7 +245,7 @@ private slots:
         QFETCH(QString, clipboard);
 
         link->add(0x10, "script " + path);
-        panel->startUpDDE();
+        QVERIFY(refreshed(*panel, &MircSyncPanel::startUpDDE));
         QApplication::clipboard()->clear();
         QList<MenuEntryState> entries;
         MenuProbe::answerNext(panel.get(), entries, choose);
@@ -237,28 +260,24 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), clipboard);
     }
 
-    void aPathTooLongForMircIsRefusedWithAMessage()
+    void aPathTooLongForMircIsRefusedOnTheStatusLine()
     {
         // The command with its quotes is one character too long.
         const QString prefix = QStringLiteral("/!.unload -rs \"\"");
         const QString longPath =
             "C:\\" + QString(int(MircSharedMemoryLayout::maxTextLength) - prefix.size() - 3 + 1, 'x');
         link->add(0x10, "script " + longPath);
-        panel->startUpDDE();
-        ModalAnswers answers;
-        answers.press(QMessageBox::Ok);
+        QVERIFY(refreshed(*panel, &MircSyncPanel::startUpDDE));
         QList<MenuEntryState> entries;
         MenuProbe::answerNext(panel.get(), entries, "Unload " + longPath.mid(3));
         rightClick(*panel, panel->tree()->topLevelItem(0)->child(0));
 
-        QCOMPARE(answers.seen(), 1);
-        QCOMPARE(answers.shown.first().title, QString("mIRC Sync"));
-        QVERIFY(answers.shown.first().text.contains(longPath));
+        QVERIFY(panel->statusLine()->text().contains(longPath));
         QCOMPARE(link->performed(MircWindowHandle{0x10}), QStringList());
 
         // One character less fits, and goes.
         link->instances.first().state = FakeMircState::parse(("script " + longPath.chopped(1)).toStdWString());
-        panel->updateDDE();
+        QVERIFY(refreshed(*panel));
         MenuProbe::answerNext(panel.get(), entries, "Unload " + longPath.mid(3).chopped(1));
         rightClick(*panel, panel->tree()->topLevelItem(0)->child(0));
         QCOMPARE(link->performed(MircWindowHandle{0x10}).size(), 1);
@@ -267,7 +286,7 @@ private slots:
     void doubleClickOpensScriptsOnly()
     {
         link->add(0x10, "script " + scriptPath);
-        panel->startUpDDE();
+        QVERIFY(refreshed(*panel, &MircSyncPanel::startUpDDE));
         panel->resize(300, 200);
         panel->show();
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));

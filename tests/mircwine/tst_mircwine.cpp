@@ -9,7 +9,10 @@
 #include "mirc/bridge/MircBridgeLink.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -32,13 +35,16 @@ QStringList topLevelTexts(const QTreeWidget* tree)
     return texts;
 }
 
-// Refreshes until `count` instances are listed or the time is up.
+// Refreshes until a refresh that every instance answered lists `count` of
+// them, or the time is up.
 bool refreshUntilListed(MircSyncPanel& panel, int count)
 {
     const QDeadlineTimer deadline(fakesShowUpWaitMs);
     while (!deadline.hasExpired()) {
+        QSignalSpy shown(&panel, &MircSyncPanel::refreshed);
         panel.updateDDE();
-        if (panel.tree()->topLevelItemCount() == count)
+        if (shown.wait(2 * MircSyncPanel::refreshDeadlineMs) && panel.statusLine()->text().isEmpty()
+            && panel.tree()->topLevelItemCount() == count)
             return true;
         QTest::qWait(refreshPollMs);
     }
@@ -86,14 +92,20 @@ private slots:
         panel.tree()->setCurrentItem(scripts->child(0));
         panel.mircRightclickMenu(QPoint(1, 1));
         QCOMPARE(fakes.performed(alpha), QStringList{"/!.reload -rs \"C:\\mirc\\one.mrc\""});
+        // The path copied is where Korvel finds the file, inside the prefix.
+        MenuProbe::answerNext(&panel, entries, "Copy to clipboard full filename");
+        panel.mircRightclickMenu(QPoint(1, 1));
+        const QString driveC = QFileInfo(settings.prefix + "/dosdevices/c:").canonicalFilePath();
+        QCOMPARE(QApplication::clipboard()->text(), driveC + "/mirc/one.mrc");
 
         // A helper that has died is started again by the next refresh, and
         // the refresh after it lists the instances again.
         const qint64 helper = link->helperProcessId();
         QVERIFY(helper > 0);
         ::kill(pid_t(helper), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT((panel.updateDDE(), link->isReady() && link->helperProcessId() != helper),
+                                 helperStartWaitMs);
         QVERIFY(refreshUntilListed(panel, 2));
-        QVERIFY(link->helperProcessId() != helper);
     }
 };
 

@@ -59,7 +59,7 @@ public:
         if (!fits(expression))
             return {MircLinkStatus::TextTooLong, QString()};
         const FakeMircState* s = state(window);
-        if (!s)
+        if (!s || s->hangs())
             return {MircLinkStatus::Unavailable, QString()};
         return {MircLinkStatus::Done, QString::fromStdWString(s->evaluate(expression.toStdWString()))};
     }

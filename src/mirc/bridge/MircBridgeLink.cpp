@@ -5,8 +5,13 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTimer>
+
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -35,6 +40,8 @@ MircBridgeLink::MircBridgeLink(WineSettings wineSettings, QObject* parent)
 
 MircBridgeLink::~MircBridgeLink()
 {
+    // Nobody is left to take the answers still owed.
+    batches.clear();
     stop();
 }
 
@@ -54,7 +61,12 @@ void MircBridgeLink::start()
     environment.insert(wineDebugVariable, wineDebugQuiet);
     helper->setProcessEnvironment(environment);
     helper->setStandardErrorFile(QProcess::nullDevice());
-    connect(helper, &QProcess::readyReadStandardOutput, this, &MircBridgeLink::readGreeting);
+    connect(helper, &QProcess::readyReadStandardOutput, this, [this] {
+        if (state == State::Starting)
+            readGreeting();
+        if (state == State::Ready)
+            takeAnswers();
+    });
     connect(helper, &QProcess::finished, this, &MircBridgeLink::helperEnded);
     connect(helper, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
@@ -66,18 +78,26 @@ void MircBridgeLink::start()
 
 void MircBridgeLink::stop()
 {
-    if (!helper)
-        return;
-    QProcess* ending = helper;
-    helper = nullptr;
-    state = State::Stopped;
-    owedAnswers = 0;
-    ending->disconnect(this);
-    if (ending->state() != QProcess::NotRunning) {
-        ending->kill();
-        ending->waitForFinished(helperEndWaitMs);
+    // Requests still waiting get no answer: they are told so now.
+    const QList<Batch> unanswered = std::exchange(batches, {});
+    if (helper) {
+        QProcess* ending = helper;
+        helper = nullptr;
+        state = State::Stopped;
+        ending->disconnect(this);
+        if (ending->state() != QProcess::NotRunning) {
+            ending->kill();
+            ending->waitForFinished(helperEndWaitMs);
+        }
+        ending->deleteLater();
     }
-    ending->deleteLater();
+    for (Batch batch : unanswered) {
+        if (!batch.done)
+            continue;
+        while (batch.answers.size() < batch.expected)
+            batch.answers.append(std::nullopt);
+        batch.done(batch.answers);
+    }
 }
 
 void MircBridgeLink::helperEnded()
@@ -88,7 +108,7 @@ void MircBridgeLink::helperEnded()
 
 void MircBridgeLink::readGreeting()
 {
-    if (state != State::Starting || !helper->canReadLine())
+    if (!helper->canReadLine())
         return;
     const std::string greeting = lineOf(helper->readLine());
     if (greeting != BridgeProtocol::Word::ready) {
@@ -96,67 +116,87 @@ void MircBridgeLink::readGreeting()
         return;
     }
     state = State::Ready;
-    sinceLastAnswer.start();
+    waitingSince.start();
     emit becameAvailable();
 }
 
-std::optional<std::string> MircBridgeLink::nextAnswer()
+void MircBridgeLink::takeAnswers()
 {
-    const QDeadlineTimer deadline(settings.answerTimeoutMs);
-    while (helper) {
-        if (helper->canReadLine()) {
-            const std::string line = lineOf(helper->readLine());
-            sinceLastAnswer.restart();
-            if (owedAnswers == 0)
-                return line;
-            --owedAnswers; // the late answer to a request given up
+    while (helper && helper->canReadLine()) {
+        const std::string line = lineOf(helper->readLine());
+        waitingSince.restart();
+        if (batches.isEmpty())
+            continue; // nothing asked: not an answer
+        Batch& front = batches.first();
+        front.answers.append(line);
+        if (front.answers.size() < front.expected)
             continue;
-        }
-        const qint64 left = deadline.remainingTime();
-        if (left <= 0 || !helper->waitForReadyRead(int(left)))
-            break;
+        const Batch answered = batches.takeFirst();
+        if (answered.done)
+            answered.done(answered.answers);
     }
-    return std::nullopt;
+}
+
+bool MircBridgeLink::isBehind() const
+{
+    for (const Batch& batch : batches) {
+        if (!batch.done)
+            return true;
+    }
+    return false;
 }
 
 void MircBridgeLink::stopIfSilent()
 {
     if (state != State::Ready)
         return;
-    while (owedAnswers > 0 && helper->canReadLine()) {
-        helper->readLine();
-        --owedAnswers;
-        sinceLastAnswer.restart();
-    }
-    if (owedAnswers > 0 && sinceLastAnswer.elapsed() > settings.helperGiveUpMs)
+    takeAnswers();
+    if (!batches.isEmpty() && waitingSince.elapsed() > settings.helperGiveUpMs)
         stop();
 }
 
-QList<std::optional<std::string>> MircBridgeLink::exchange(const QList<std::string>& requests)
+void MircBridgeLink::send(const QList<std::string>& requests, std::function<void(const Answers&)> done)
 {
-    stopIfSilent();
-    QList<std::optional<std::string>> answers;
-    // A helper that is behind is not asked more until it has caught up: one
-    // late answer costs a refresh one timeout, not one per request.
-    if (state != State::Ready || owedAnswers > 0) {
-        for (int i = 0; i < requests.size(); ++i)
-            answers.append(std::nullopt);
-        return answers;
+    if (state != State::Ready || requests.isEmpty()) {
+        done(Answers(requests.size(), std::nullopt));
+        return;
     }
     QByteArray lines;
     for (const std::string& request : requests)
         lines += QByteArray::fromStdString(request) + '\n';
+    if (batches.isEmpty())
+        waitingSince.restart();
+    batches.append(Batch{int(requests.size()), {}, std::move(done)});
     helper->write(lines);
-    bool late = false;
-    for (int i = 0; i < requests.size(); ++i) {
-        std::optional<std::string> answer;
-        if (!late) {
-            answer = nextAnswer();
-            late = !answer;
-            if (late)
-                owedAnswers += int(requests.size()) - i;
-        }
-        answers.append(std::move(answer));
+}
+
+MircBridgeLink::Answers MircBridgeLink::exchange(const QList<std::string>& requests)
+{
+    stopIfSilent();
+    // A helper that is behind is not asked more until it has caught up: one
+    // late answer costs the GUI one timeout, not one per call.
+    if (state != State::Ready || isBehind())
+        return Answers(requests.size(), std::nullopt);
+    auto result = std::make_shared<std::optional<Answers>>();
+    send(requests, [result](const Answers& answers) { *result = answers; });
+    const QDeadlineTimer deadline(settings.answerTimeoutMs);
+    while (!*result && helper) {
+        takeAnswers();
+        const qint64 left = deadline.remainingTime();
+        if (*result || left <= 0 || !helper->waitForReadyRead(int(left)))
+            break;
+    }
+    takeAnswers();
+    if (*result)
+        return **result;
+    // Given up: the answers that came are kept, the rest dropped when they
+    // come (the batch is the last one; later ones are not waited for).
+    Answers answers(requests.size(), std::nullopt);
+    if (!batches.isEmpty()) {
+        Batch& mine = batches.last();
+        for (int i = 0; i < mine.answers.size(); ++i)
+            answers[i] = mine.answers[i];
+        mine.done = nullptr;
     }
     return answers;
 }
@@ -173,19 +213,63 @@ MircLinkStatus MircBridgeLink::statusOf(const std::optional<std::string>& answer
     return MircLinkStatus::Unavailable;
 }
 
-QList<MircWindowHandle> MircBridgeLink::findInstances()
+QList<MircEvaluation> MircBridgeLink::evaluations(const Answers& answers)
+{
+    QList<MircEvaluation> results;
+    for (const std::optional<std::string>& answer : answers) {
+        const MircLinkStatus status = statusOf(answer);
+        const QString text =
+            status == MircLinkStatus::Done ? QString::fromStdString(BridgeProtocol::resultText(*answer)) : QString();
+        results.append({status, text});
+    }
+    return results;
+}
+
+namespace {
+
+QList<MircWindowHandle> instancesOf(const std::optional<std::string>& answer)
 {
     QList<MircWindowHandle> found;
-    stopIfSilent();
-    if (state == State::Stopped)
-        start();
-    const std::optional<std::string> answer = exchange({BridgeProtocol::formatFind()}).constFirst();
     std::vector<std::uint64_t> windows;
     if (answer && BridgeProtocol::parseInstances(*answer, windows)) {
         for (std::uint64_t window : windows)
             found.append(MircWindowHandle{window});
     }
     return found;
+}
+
+QList<std::string> evaluateRequests(MircWindowHandle window, const QStringList& expressions)
+{
+    QList<std::string> requests;
+    for (const QString& expression : expressions)
+        requests.append(BridgeProtocol::formatEvaluate(window.id, expression.toStdString()));
+    return requests;
+}
+
+} // namespace
+
+QList<MircWindowHandle> MircBridgeLink::findInstances()
+{
+    stopIfSilent();
+    if (state == State::Stopped)
+        start();
+    return instancesOf(exchange({BridgeProtocol::formatFind()}).constFirst());
+}
+
+void MircBridgeLink::findInstancesLater(QObject* context, std::function<void(const QList<MircWindowHandle>&)> done)
+{
+    stopIfSilent();
+    if (state == State::Stopped)
+        start();
+    const QPointer<QObject> guard(context);
+    send({BridgeProtocol::formatFind()}, [guard, done](const Answers& answers) {
+        // Handed over from the event loop, as promised, even when the
+        // answer is known at once (no helper).
+        QTimer::singleShot(0, guard.data(), [guard, done, found = instancesOf(answers.constFirst())] {
+            if (guard)
+                done(found);
+        });
+    });
 }
 
 MircEvaluation MircBridgeLink::evaluate(MircWindowHandle window, const QString& expression)
@@ -195,17 +279,19 @@ MircEvaluation MircBridgeLink::evaluate(MircWindowHandle window, const QString& 
 
 QList<MircEvaluation> MircBridgeLink::evaluateAll(MircWindowHandle window, const QStringList& expressions)
 {
-    QList<std::string> requests;
-    for (const QString& expression : expressions)
-        requests.append(BridgeProtocol::formatEvaluate(window.id, expression.toStdString()));
-    QList<MircEvaluation> results;
-    for (const std::optional<std::string>& answer : exchange(requests)) {
-        const MircLinkStatus status = statusOf(answer);
-        const QString text =
-            status == MircLinkStatus::Done ? QString::fromStdString(BridgeProtocol::resultText(*answer)) : QString();
-        results.append({status, text});
-    }
-    return results;
+    return evaluations(exchange(evaluateRequests(window, expressions)));
+}
+
+void MircBridgeLink::evaluateAllLater(QObject* context, MircWindowHandle window, const QStringList& expressions,
+                                      std::function<void(const QList<MircEvaluation>&)> done)
+{
+    const QPointer<QObject> guard(context);
+    send(evaluateRequests(window, expressions), [guard, done](const Answers& answers) {
+        QTimer::singleShot(0, guard.data(), [guard, done, results = evaluations(answers)] {
+            if (guard)
+                done(results);
+        });
+    });
 }
 
 MircLinkStatus MircBridgeLink::command(MircWindowHandle window, const QString& text)
@@ -213,18 +299,35 @@ MircLinkStatus MircBridgeLink::command(MircWindowHandle window, const QString& t
     return statusOf(exchange({BridgeProtocol::formatCommand(window.id, text.toStdString())}).constFirst());
 }
 
-QString MircBridgeLink::localPath(const QString& mircPath) const
+QString MircBridgeLink::unavailableReason() const
+{
+    if (!settings.isUsable())
+        return QStringLiteral("Wine, its prefix or mirc-bridge.exe was not found (see KORVEL_WINE, "
+                              "KORVEL_WINEPREFIX, KORVEL_MIRC_BRIDGE)");
+    switch (state) {
+    case State::Stopped: return QStringLiteral("the Wine helper is not running; it starts at the next refresh");
+    case State::Starting: return QStringLiteral("the Wine helper is still starting");
+    case State::Ready: break;
+    }
+    return isBehind() ? QStringLiteral("mIRC is busy: earlier requests are still unanswered") : QString();
+}
+
+MircLocalPath MircBridgeLink::localPath(const QString& mircPath) const
 {
     const bool onDrive = mircPath.size() >= 3 && mircPath.at(0).isLetter() && mircPath.at(1) == QLatin1Char(':')
         && (mircPath.at(2) == QLatin1Char('\\') || mircPath.at(2) == QLatin1Char('/'));
-    if (!onDrive)
-        return mircPath;
-    const QString driveLink =
-        QDir(settings.prefix).filePath(QStringLiteral("dosdevices/") + mircPath.left(2).toLower());
+    if (!onDrive) {
+        return {QString(),
+                QStringLiteral("mIRC names it without a drive letter, which has no place in the Wine "
+                               "prefix %1")
+                    .arg(settings.prefix)};
+    }
+    const QString drive = mircPath.left(2).toLower();
+    const QString driveLink = QDir(settings.prefix).filePath(QStringLiteral("dosdevices/") + drive);
     const QString driveRoot = QFileInfo(driveLink).canonicalFilePath();
     if (driveRoot.isEmpty())
-        return mircPath;
+        return {QString(), QStringLiteral("drive %1 has no link in %2").arg(drive.toUpper(), driveLink.chopped(2))};
     QString rest = mircPath.mid(3);
     rest.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QDir(driveRoot).filePath(rest);
+    return {QDir(driveRoot).filePath(rest), QString()};
 }
