@@ -10,6 +10,8 @@ const ToolbarAction toolbarActions[] = {
     {ToolbarCommand::DecreaseGrid, "Decrease Grid Size", "grid_minus.bmp", "Ctrl+-", "Decrease the grid size.", false},
     {ToolbarCommand::ObjectSelection, "Object Selection", "selectable.png", "", "Disable object selection.", true},
     {ToolbarCommand::GenerateCode, "Generate Code", "generate.png", "F5", "Generate mSL code for this dialog.", false},
+    {ToolbarCommand::WriteSkeletons, "Write Alias And Handlers", "generate.png", "",
+     "Generate Code also writes an alias that opens the dialog and a handler for each button.", true},
 };
 const int toolbarActionCount = int(sizeof(toolbarActions) / sizeof(toolbarActions[0]));
 

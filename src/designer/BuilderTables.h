@@ -4,7 +4,15 @@
 // toolbox, in display order.
 namespace BuilderTables {
 
-enum class ToolbarCommand { AlignToGrid, ShowGrid, IncreaseGrid, DecreaseGrid, ObjectSelection, GenerateCode };
+enum class ToolbarCommand {
+    AlignToGrid,
+    ShowGrid,
+    IncreaseGrid,
+    DecreaseGrid,
+    ObjectSelection,
+    GenerateCode,
+    WriteSkeletons,
+};
 
 struct ToolbarAction {
     ToolbarCommand command;

@@ -4,6 +4,7 @@
 #include "MdiChildDialogDummy.h"
 #include "PropertyPanel.h"
 #include "TQPushButton.h"
+#include "dialogtable/DialogSkeletons.h"
 #include "dialogtable/NewDialogTable.h"
 
 #include <QAction>
@@ -100,6 +101,7 @@ void MdiChildBuilder::buildObjectToolbar()
         case ToolbarCommand::GenerateCode:
             connect(action, &QAction::triggered, this, &MdiChildBuilder::generateCode);
             break;
+        case ToolbarCommand::WriteSkeletons: writeSkeletonsAction = action; break;
         }
     }
 }
@@ -264,6 +266,7 @@ void MdiChildBuilder::linkGeneratedScript(QPlainTextEdit* script)
         return;
     dialog->setHighestTableId(link.table().highestId());
     dialog->adoptWrittenTable();
+    wroteTable = true;
     tableSize = dialog->size();
     shownSize = tableSize;
     generatedDesign = design();
@@ -272,13 +275,31 @@ void MdiChildBuilder::linkGeneratedScript(QPlainTextEdit* script)
 void MdiChildBuilder::generateCode()
 {
     const DialogDesign current = design();
+    const bool skeletons = writeSkeletonsAction->isChecked();
     if (!link.isLinked()) {
+        QStringList code = NewDialogTable::generate(current);
+        const QStringList added = skeletons
+            ? DialogSkeletons::missing(NewDialogTable::nameFromTitle(current.title), current, {}, true)
+            : QStringList();
+        if (!added.isEmpty())
+            code << QString() << added;
         generatedDesign = current;
-        emit codeGenerated(NewDialogTable::generate(current).join(QLatin1Char('\n')));
+        emit codeGenerated(code.join(QLatin1Char('\n')));
         return;
     }
     const QStringList lines = link.table().write(current);
-    if (!link.replace(lines)) {
+    // A table that was there before gets handlers for the buttons placed
+    // since, and an alias only when this designer wrote the table.
+    DialogDesign placed = current;
+    placed.controls.clear();
+    for (const DesignControl& control : current.controls) {
+        if (control.tableControl < 0)
+            placed.controls.append(control);
+    }
+    const QStringList added = skeletons
+        ? DialogSkeletons::missing(link.table().name(), placed, link.scriptLines(), wroteTable)
+        : QStringList();
+    if (!link.replace(lines, added)) {
         const auto answer =
             QMessageBox::question(this, QStringLiteral("Generate Code"),
                                   QStringLiteral("The dialog table cannot be written back: its script is closed or "

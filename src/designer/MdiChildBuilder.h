@@ -85,8 +85,10 @@ private:
     PropertyPanel* panel = nullptr;
     QAction* increaseGridAction = nullptr;
     QAction* decreaseGridAction = nullptr;
+    QAction* writeSkeletonsAction = nullptr;
 
     ScriptTableLink link;
+    bool wroteTable = false; // the linked table is one this window generated
     // The size the table gave the dialog, and the size the canvas shows for
     // it (no smaller than the canvas's minimum): while the canvas keeps the
     // second, the first is written back.

@@ -37,7 +37,12 @@ bool ScriptTableLink::readAt(QPlainTextEdit* editor, int line)
     return true;
 }
 
-bool ScriptTableLink::replace(const QStringList& lines)
+QStringList ScriptTableLink::scriptLines() const
+{
+    return script ? documentLines(script) : QStringList();
+}
+
+bool ScriptTableLink::replace(const QStringList& lines, const QStringList& after)
 {
     if (!script || header.isNull() || script->isReadOnly())
         return false;
@@ -46,14 +51,14 @@ bool ScriptTableLink::replace(const QStringList& lines)
     const DialogTableLocator::Span span = DialogTableLocator::find(now, headerLine);
     if (span.header != headerLine || now.mid(span.header, span.lineCount()) != readTable.lines())
         return false;
-    if (lines != readTable.lines()) {
+    if (lines != readTable.lines() || !after.isEmpty()) {
         QTextDocument* doc = script->document();
         QTextCursor edit(doc->findBlockByNumber(span.header));
         edit.setPosition(doc->findBlockByNumber(span.closing).position() + doc->findBlockByNumber(span.closing).length()
                              - 1,
                          QTextCursor::KeepAnchor);
         edit.beginEditBlock();
-        edit.insertText(lines.join(QLatin1Char('\n')));
+        edit.insertText((lines + after).join(QLatin1Char('\n')));
         edit.endEditBlock();
         header = QTextCursor(doc->findBlockByNumber(span.header));
     }

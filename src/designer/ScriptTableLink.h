@@ -21,11 +21,14 @@ public:
     bool isLinked() const { return !script.isNull(); }
     const DialogTable& table() const { return readTable; }
 
-    // Replaces the table in the script with `lines` as one undo step and
-    // remembers them as the table read. False, with the script untouched,
-    // when the script is gone or read-only, or its table is no longer the
-    // one read (it was edited or removed meanwhile).
-    bool replace(const QStringList& lines);
+    // Replaces the table in the script with `lines`, and puts `after`
+    // after it, as one undo step, and remembers `lines` as the table read.
+    // False, with the script untouched, when the script is gone or
+    // read-only, or its table is no longer the one read (it was edited or
+    // removed meanwhile).
+    bool replace(const QStringList& lines, const QStringList& after = QStringList());
+    // The lines of the linked script; none when it is gone.
+    QStringList scriptLines() const;
 
 private:
     QPointer<QPlainTextEdit> script;

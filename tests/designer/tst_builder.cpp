@@ -262,8 +262,8 @@ private slots:
         placeNew(win.canvas(), QStringLiteral("check"), QPoint(8, 40));
         win.generateCode();
         QCOMPARE(generated.size(), 1);
-        QCOMPARE(documentLines(script).mid(4),
-                 (QStringList{"  button \"Go\", 1, 8 8 75 23", "  check \"\", 2, 8 40 88 19", "}", "alias after { }"}));
+        QCOMPARE(documentLines(script).mid(4, 3),
+                 (QStringList{"  button \"Go\", 1, 8 8 75 23", "  check \"\", 2, 8 40 88 19", "}"}));
         script.undo();
         QCOMPARE(documentLines(script)[4], QStringLiteral("  button \"\", 1, 8 8 75 23"));
     }
@@ -290,6 +290,10 @@ private slots:
             "  text \"\", 1, 8 24 56 14",
             "  edit \"secret\", 2, 72 24 100 20, pass",
             "  button \"OK\", 3, 8 64 75 23",
+            "}",
+            "",
+            "alias Login { dialog -m Login Login }",
+            "on *:dialog:Login:sclick:3: {",
             "}",
         };
         QCOMPARE(generated.first().first().toString().split(QLatin1Char('\n')), expected);

@@ -1,6 +1,7 @@
 #include "CorpusTables.h"
 #include "checker/core/MslChecker.h"
 #include "dialogtable/DesignControlTypes.h"
+#include "dialogtable/DialogSkeletons.h"
 #include "dialogtable/DialogTable.h"
 #include "dialogtable/DialogTableLocator.h"
 #include "dialogtable/DialogUnits.h"
@@ -127,6 +128,35 @@ private slots:
         QCOMPARE(lines[20], QStringLiteral("  scroll \"Item, 16\", 17, 128 64 160 16, horizontal disable hide"));
         QCOMPARE(lines.size(), 4 + 17 + 1);
         QCOMPARE(lines.last(), QStringLiteral("}"));
+    }
+
+    void skeletonsAreWrittenForWhatTheScriptLacks_data()
+    {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<QStringList>("added");
+        const QString alias = QStringLiteral("alias pick { dialog -m pick pick }");
+        const QString click1 = QStringLiteral("on *:dialog:pick:sclick:1: {");
+        const QString click3 = QStringLiteral("on *:dialog:pick:sclick:3: {");
+        QTest::newRow("nothing yet") << QStringList() << QStringList{alias, click1, "}", click3, "}"};
+        QTest::newRow("alias and one handler")
+            << QStringList{"alias PICK { dialog -md pick pick }", "on *:DIALOG:pick:sclick:3,9: { halt }"}
+            << QStringList{click1, "}"};
+        QTest::newRow("every id handled")
+            << QStringList{alias, "on 1:dialog:pick:sclick:*: { echo -a $did }"} << QStringList();
+        QTest::newRow("another dialog's")
+            << QStringList{"on *:dialog:other:sclick:1: { }"} << QStringList{alias, click1, "}", click3, "}"};
+    }
+    void skeletonsAreWrittenForWhatTheScriptLacks()
+    {
+        QFETCH(QStringList, script);
+        QFETCH(QStringList, added);
+        DialogDesign design;
+        design.controls = {DesignControl{"button", "A", QRect(1, 1, 9, 9), -1, 1, {}},
+                           DesignControl{"check", "B", QRect(1, 1, 9, 9), -1, 2, {}},
+                           DesignControl{"button", "C", QRect(1, 1, 9, 9), -1, 3, {}}};
+        const QStringList lines = DialogSkeletons::missing(QStringLiteral("pick"), design, script, true);
+        QCOMPARE(lines, added);
+        QCOMPARE(checkerFindings(script + lines), QStringList());
     }
 
     void newTableReadsBackAsTheDesign()
