@@ -78,23 +78,17 @@ private slots:
         QTest::addColumn<QStringList>("enabled");
 
         const QStringList codes = {"Bold", "Italics", "Underline", "Reverse", "Color", "Plain Text"};
-        QTest::newRow("no document") << "none"
-                                     << "echo" << QStringList();
-        QTest::newRow("fresh script, empty clipboard")
-            << "script"
-            << "" << (QStringList{"&Delete", "Select &All", "Find/Replace", "Check Brackets"} + codes);
-        QTest::newRow("script with clipboard text")
-            << "script"
-            << "echo" << (QStringList{"&Paste", "&Delete", "Select &All", "Find/Replace", "Check Brackets"} + codes);
-        QTest::newRow("edited script with a selection") << "edited"
-                                                        << "echo"
-                                                        << (QStringList{"&Undo", "Cu&t", "&Copy", "&Paste", "&Delete",
-                                                                        "Select &All", "Find/Replace", "Check Brackets"}
-                                                            + codes);
-        QTest::newRow("read-only script") << "read-only"
-                                          << "echo" << QStringList();
-        QTest::newRow("designer") << "designer"
-                                  << "echo" << QStringList();
+        const QStringList always = QStringList{"&Delete", "Select &All", "Find/Replace", "Check Brackets"} + codes;
+        const auto row = [](const char* name, const char* document, const char* clipboard, const QStringList& on) {
+            QTest::newRow(name) << document << clipboard << on;
+        };
+        row("no document", "none", "echo", {});
+        row("fresh script, empty clipboard", "script", "", always);
+        row("script with clipboard text", "script", "echo", QStringList{"&Paste"} + always);
+        row("edited script with a selection", "edited", "echo",
+            QStringList{"&Undo", "Cu&t", "&Copy", "&Paste"} + always);
+        row("read-only script", "read-only", "echo", {});
+        row("designer", "designer", "echo", {});
     }
 
     void openingTheMenuFollowsTheCurrentDocument()
@@ -263,26 +257,13 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("slot");
-        QTest::newRow("Delete") << "&Delete"
-                                << "deleteClicked";
-        QTest::newRow("Cut") << "Cu&t"
-                             << "cutClicked";
-        QTest::newRow("Paste") << "&Paste"
-                               << "pasteClicked";
-        QTest::newRow("Check Brackets") << "Check Brackets"
-                                        << "checkBracketsClicked";
-        QTest::newRow("Bold") << "Bold"
-                              << "insertBold";
-        QTest::newRow("Italics") << "Italics"
-                                 << "insertItalics";
-        QTest::newRow("Underline") << "Underline"
-                                   << "insertUnderline";
-        QTest::newRow("Reverse") << "Reverse"
-                                 << "insertReverse";
-        QTest::newRow("Color") << "Color"
-                               << "insertColors";
-        QTest::newRow("Plain Text") << "Plain Text"
-                                    << "insertPlainText";
+        const char* const rows[][2] = {{"&Delete", "deleteClicked"},     {"Cu&t", "cutClicked"},
+                                       {"&Paste", "pasteClicked"},       {"Check Brackets", "checkBracketsClicked"},
+                                       {"Bold", "insertBold"},           {"Italics", "insertItalics"},
+                                       {"Underline", "insertUnderline"}, {"Reverse", "insertReverse"},
+                                       {"Color", "insertColors"},        {"Plain Text", "insertPlainText"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << row[0] << row[1];
     }
 
     void readOnlyDocumentsCannotBeChangedFromTheEditEntries()

@@ -1,7 +1,7 @@
 #include "CheckedLine.h"
+#include "checker/core/BlockState.h"
 
 #include "checker/tables/DialogControls.h"
-#include "checker/tables/OnEvents.h"
 
 #include "formats/ScriptFile.h"
 #include "korvel-check/ReportFormat.h"
@@ -15,11 +15,11 @@
 
 namespace {
 
-constexpr int rootState = 1;
-constexpr int dialogState = 0x100;
-constexpr int dialogCommentState = 0x101;
-constexpr int eventBodyState = 0x24000;
-constexpr int menuBodyState = 0x26000;
+constexpr int rootState = BlockState::root;
+constexpr int dialogState = BlockState::dialogTable;
+constexpr int dialogCommentState = BlockState::dialogComment;
+constexpr int eventBodyState = BlockState::eventBody;
+constexpr int menuBodyState = BlockState::menuBody;
 
 const QString matchtextVariables =
     QStringLiteral("matchtext contains variables and text must be enclosed by the $() identifier");
@@ -44,33 +44,6 @@ private:
     }
 
 private slots:
-    // ---- Tables ---------------------------------------------------------
-
-    void eventGroupsHoldEveryEventOnce()
-    {
-        QCOMPARE(OnEvents::groupCount(), 12);
-
-        const int expectedPerGroup[12] = {3, 22, 19, 13, 3, 4, 1, 2, 2, 2, 1, 1};
-        int perGroup[12] = {};
-        int previousGroup = 0;
-        for (int i = 0; i < OnEvents::eventCount(); ++i) {
-            const OnEvents::EventName& e = OnEvents::event(i);
-            QVERIFY2(e.group >= previousGroup, e.name); // grouped in order
-            previousGroup = e.group;
-            ++perGroup[e.group];
-            QCOMPARE(OnEvents::findEvent(QString::fromLatin1(e.name)), &e); // no name twice
-        }
-        QCOMPARE(OnEvents::eventCount(), 73);
-        for (int g = 0; g < 12; ++g)
-            QCOMPARE(perGroup[g], expectedPerGroup[g]);
-        QCOMPARE(OnEvents::findEvent(u"TEXT"), nullptr);
-
-        QCOMPARE(OnEvents::dialogEventCount(), 12);
-        QCOMPARE(QString(OnEvents::dialogEvent(0)), QStringLiteral("init"));
-        QCOMPARE(QString(OnEvents::dialogEvent(11)), QStringLiteral("*"));
-        QCOMPARE(OnEvents::dccTypeCount(), 3);
-    }
-
     // ---- Header lines: alias, dialog, menu, on, ctcp and raw -------------
 
     void headers_data()
@@ -102,7 +75,7 @@ private slots:
             QStringLiteral("[Menu] Wildcard * overrides all other targets, making them pointless.");
 
         // alias, dialog and menu; the headers of the trace script are not repeated here.
-        const int aliasOpen = 0x20001;
+        const int aliasOpen = BlockState::aliasBody + 1;
         const int menuOpen = menuBodyState + 1;
         row("alias", "alias foo {", {}, {"0+5=aliasKeywordFormat", "6+3=aliasNameFormat"}, "1 foo@6", aliasOpen);
         row("indented local alias", "  alias -l  Foo echo", {},

@@ -1,21 +1,19 @@
 #include "CheckedLine.h"
 #include "checker/core/BlockState.h"
-#include "checker/tables/ConditionOperators.h"
 #include "checker/tables/IdentifierParameters.h"
 
 #include <QtTest>
 
 // Conditions, identifiers, var and variables through the checker core: a
 // code line inside an alias body in; diagnostics, painted runs, identifier
-// records and the end state out. Plus the identifier parameter table and
-// the operator table the checks read.
+// records and the end state out. Plus the look-ups into the identifier
+// parameter table the checks read.
 
 namespace {
 
 // A code line inside "alias x {", one brace deep.
 constexpr int aliasBody1 = BlockState::aliasBody + 1;
 constexpr int aliasBody2 = BlockState::aliasBody + 2;
-constexpr quint32 noLimit = IdentifierParameters::noLimit;
 
 QStringList describe(const QVector<IdentifierRecord>& records)
 {
@@ -76,10 +74,7 @@ class TestCheckerIdents : public QObject {
     Q_OBJECT
 
 private slots:
-    void parameterTableOrderAndCounts();
-    void parameterTableEntries();
     void parameterTableLookup();
-    void operatorTable();
     void knownOperators();
     void validateIdentifier();
     void lines_data();
@@ -88,70 +83,6 @@ private slots:
     void deepNestingStaysInsideTheLine_data();
     void deepNestingStaysInsideTheLine();
 };
-
-void TestCheckerIdents::parameterTableOrderAndCounts()
-{
-    QCOMPARE(IdentifierParameters::count(), 207);
-    QCOMPARE(QLatin1String(IdentifierParameters::at(0).name), QLatin1String("$"));
-    QCOMPARE(QLatin1String(IdentifierParameters::at(1).name), QLatin1String("$abook"));
-    QCOMPARE(QLatin1String(IdentifierParameters::at(206).name), QLatin1String("$xor"));
-    // The table is listed in name order; a misplaced or doubled entry breaks it.
-    for (int i = 1; i < IdentifierParameters::count(); ++i) {
-        const QLatin1String previous(IdentifierParameters::at(i - 1).name);
-        const QLatin1String current(IdentifierParameters::at(i).name);
-        QVERIFY2(previous < current, qPrintable(previous + QLatin1String(" before ") + current));
-    }
-    int withProperties = 0;
-    int parityMarked = 0;
-    int unbounded = 0;
-    for (int i = 0; i < IdentifierParameters::count(); ++i) {
-        const IdentifierParameterEntry& e = IdentifierParameters::at(i);
-        QVERIFY2(e.minParams <= e.maxParams, e.name);
-        QVERIFY2(!(e.evenOnly && e.oddOnly), e.name);
-        withProperties += *e.properties ? 1 : 0;
-        parityMarked += e.evenOnly || e.oddOnly ? 1 : 0;
-        unbounded += e.maxParams == noLimit ? 1 : 0;
-    }
-    QCOMPARE(withProperties, 66);
-    QCOMPARE(parityMarked, 5);
-    QCOMPARE(unbounded, 13);
-}
-
-void TestCheckerIdents::parameterTableEntries()
-{
-    struct Expected {
-        const char* name;
-        quint32 minParams;
-        quint32 maxParams;
-        bool evenOnly;
-        bool oddOnly;
-        int propertyCount;
-        const char* firstProperty;
-        const char* lastProperty;
-    };
-    const Expected rows[] = {
-        {"$", 1, 2, false, false, 0, nullptr, nullptr},
-        {"$abook", 1, 2, false, false, 6, "nick", "noteN"},
-        {"$com", 1, noLimit, false, false, 7, "progid", "argerr"},
-        {"$inpoly", 2, noLimit, true, false, 0, nullptr, nullptr},
-        {"$replacexcs", 3, noLimit, false, true, 0, nullptr, nullptr},
-        {"$window", 1, 2, false, false, 32, "x", "tbstate"},
-    };
-    for (const Expected& row : rows) {
-        const IdentifierParameterEntry* e = IdentifierParameters::find(QString::fromLatin1(row.name));
-        QVERIFY2(e, row.name);
-        QCOMPARE(e->minParams, row.minParams);
-        QCOMPARE(e->maxParams, row.maxParams);
-        QCOMPARE(e->evenOnly, row.evenOnly);
-        QCOMPARE(e->oddOnly, row.oddOnly);
-        const QStringList properties = IdentifierParameters::propertyNames(*e);
-        QCOMPARE(properties.size(), row.propertyCount);
-        if (row.propertyCount > 0) {
-            QCOMPARE(properties.first(), QLatin1String(row.firstProperty));
-            QCOMPARE(properties.last(), QLatin1String(row.lastProperty));
-        }
-    }
-}
 
 void TestCheckerIdents::parameterTableLookup()
 {
@@ -171,14 +102,6 @@ void TestCheckerIdents::parameterTableLookup()
     QVERIFY(!IdentifierParameters::hasProperty(abook, u"nic"));
     QVERIFY(!IdentifierParameters::hasProperty(abook, u"nick info"));
     QVERIFY(!IdentifierParameters::hasProperty(abook, u""));
-}
-
-void TestCheckerIdents::operatorTable()
-{
-    QCOMPARE(ConditionOperators::count(), 33);
-    QCOMPARE(QLatin1String(ConditionOperators::at(0)), QLatin1String("="));
-    QCOMPARE(QLatin1String(ConditionOperators::at(8)), QLatin1String("\\"));
-    QCOMPARE(QLatin1String(ConditionOperators::at(32)), QLatin1String("isowner"));
 }
 
 // "!" negates any operator once; "!=" is "!" before "=".

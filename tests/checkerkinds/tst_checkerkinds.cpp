@@ -1,10 +1,10 @@
+#include "FileBytes.h"
 #include "checker/core/DocumentKind.h"
 #include "checker/core/ScriptOutline.h"
 #include "formats/ScriptFile.h"
 #include "formats/ScriptLayout.h"
 #include "korvel-check/ScriptRun.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,14 +63,12 @@ class TestDocumentKinds : public QObject {
 private slots:
     void plainFileDetection_data();
     void plainFileDetection();
-    void iniSectionDetection_data();
-    void iniSectionDetection();
     void kindChecks_data();
     void kindChecks();
-    void remoteRulesUnchanged();
     void outlineOfAliasAndPopupFiles();
     void iniRoundTrip_data();
     void iniRoundTrip();
+    void scriptSectionWins();
     void commandLineKinds();
 };
 
@@ -102,41 +100,6 @@ void TestDocumentKinds::plainFileDetection()
     QFETCH(QString, text);
     QFETCH(DocumentKind, kind);
     QCOMPARE(DocumentKinds::fromContent(text), kind);
-}
-
-void TestDocumentKinds::iniSectionDetection_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<DocumentKind>("kind");
-    QTest::addColumn<QString>("section");
-    QTest::newRow("script") << "[script]\r\nn0=alias a echo a\r\n" << DocumentKind::Remote << QString();
-    QTest::newRow("aliases") << "[aliases]\r\nn0=/op /mode # +o $1\r\n" << DocumentKind::Aliases << "aliases";
-    for (const char* popup : {"bpopup", "cpopup", "qpopup", "lpopup", "mpopup"})
-        QTest::newRow(popup) << QStringLiteral("[%1]\r\nn0=Join:/join #a\r\n").arg(QLatin1String(popup))
-                             << DocumentKind::Popups << QString::fromLatin1(popup);
-    QTest::newRow("variables") << "[variables]\r\nn0=%a 1\r\n" << DocumentKind::Variables << "variables";
-    QTest::newRow("users") << "[users]\r\nn0=100:*!*@x\r\n" << DocumentKind::Users << "users";
-    QTest::newRow("section as written") << "[Aliases]\r\nn0=a echo\r\n" << DocumentKind::Aliases << "Aliases";
-    QTest::newRow("script wins over others") << "[users]\r\nn0=1:*!*@*\r\n[script]\r\nn0=on *:start:{ }\r\n"
-                                             << DocumentKind::Remote << QString();
-    QTest::newRow("settings only") << "[mirc]\r\nnick=x\r\n" << DocumentKind::Remote << QString();
-}
-
-void TestDocumentKinds::iniSectionDetection()
-{
-    QFETCH(QString, file);
-    QFETCH(DocumentKind, kind);
-    QFETCH(QString, section);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("x.ini"));
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(file.toUtf8());
-    out.close();
-    const LoadedScript loaded = ScriptFile::load(path);
-    QVERIFY(loaded.ok);
-    QCOMPARE(loaded.kind, kind);
-    QCOMPARE(loaded.iniSection, section);
 }
 
 void TestDocumentKinds::kindChecks_data()
@@ -178,6 +141,11 @@ void TestDocumentKinds::kindChecks_data()
                                                       QStringLiteral("2:3 ") + maskMessage,
                                                       QStringLiteral("3:0 ") + levelMessage,
                                                       QStringLiteral("4:0 ") + levelMessage};
+    // The alias file from above as a remote script: one error per line.
+    QTest::newRow("alias lines as a remote script")
+        << "op /mode # +o $1\nj join #$1\n"
+        << DocumentKind::Remote
+        << QStringList{QStringLiteral("1:0 ") + rootMessage, QStringLiteral("2:0 ") + rootMessage};
 }
 
 void TestDocumentKinds::kindChecks()
@@ -186,14 +154,6 @@ void TestDocumentKinds::kindChecks()
     QFETCH(DocumentKind, kind);
     QFETCH(QStringList, expected);
     QCOMPARE(findings(text, kind), expected);
-}
-
-void TestDocumentKinds::remoteRulesUnchanged()
-{
-    // The alias file from above as a remote script: one error per line.
-    const QString aliases = QStringLiteral("op /mode # +o $1\nj join #$1\n");
-    QCOMPARE(findings(aliases, DocumentKind::Remote),
-             (QStringList{QStringLiteral("1:0 ") + rootMessage, QStringLiteral("2:0 ") + rootMessage}));
 }
 
 void TestDocumentKinds::outlineOfAliasAndPopupFiles()
@@ -211,56 +171,71 @@ void TestDocumentKinds::outlineOfAliasAndPopupFiles()
     QVERIFY(!popups.menus.at(0).multiLine);
 }
 
+// An INI file's kind comes from its section; the text under it checks
+// clean as that kind, and saving it gives back the same bytes.
 void TestDocumentKinds::iniRoundTrip_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<DocumentKind>("kind");
+    QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("firstLine");
-    QTest::newRow("aliases") << QByteArray("[aliases]\r\nn0=/op /mode # +ooo $$1 $2 $3\r\nn1=hop {\r\nn2=  part #\r\n"
-                                           "n3=}\r\n")
-                             << DocumentKind::Aliases << "/op /mode # +ooo $$1 $2 $3";
-    QTest::newRow("one popup section") << QByteArray("[mpopup]\r\nn0=Join:/join #a\r\nn1=-\r\n") << DocumentKind::Popups
-                                       << "Join:/join #a";
-    QTest::newRow("several popup sections")
-        << QByteArray("[cpopup]\r\nn0=Join:/join #a\r\n[lpopup]\r\nn0=Op:/op $1\r\nn1=.Voice:/voice $1\r\n")
-        << DocumentKind::Popups << "[cpopup]";
-    QTest::newRow("variables") << QByteArray("[variables]\r\nn0=%a 1\r\nn1=%b two words\r\n") << DocumentKind::Variables
-                               << "%a 1";
+    const auto row = [](const char* name, const QByteArray& file, DocumentKind kind, const char* section,
+                        const char* firstLine) { QTest::newRow(name) << file << kind << section << firstLine; };
+    row("script", "[script]\r\nn0=alias a echo a\r\n", DocumentKind::Remote, "", "alias a echo a");
+    row("aliases", "[aliases]\r\nn0=/op /mode # +ooo $$1 $2 $3\r\nn1=hop {\r\nn2=  part #\r\nn3=}\r\n",
+        DocumentKind::Aliases, "aliases", "/op /mode # +ooo $$1 $2 $3");
+    row("section as written", "[Aliases]\r\nn0=a echo\r\n", DocumentKind::Aliases, "Aliases", "a echo");
+    for (const char* popup : {"bpopup", "cpopup", "qpopup", "lpopup", "mpopup"})
+        row(popup, QByteArray("[") + popup + "]\r\nn0=Join:/join #a\r\nn1=-\r\n", DocumentKind::Popups, popup,
+            "Join:/join #a");
+    row("several popup sections", "[cpopup]\r\nn0=Join:/join #a\r\n[lpopup]\r\nn0=Op:/op $1\r\nn1=.Voice:/voice $1\r\n",
+        DocumentKind::Popups, "", "[cpopup]");
+    row("variables", "[variables]\r\nn0=%a 1\r\nn1=%b two words\r\n", DocumentKind::Variables, "variables", "%a 1");
+    row("users", "[users]\r\nn0=100:*!*@x\r\n", DocumentKind::Users, "users", "100:*!*@x");
 }
 
 void TestDocumentKinds::iniRoundTrip()
 {
     QFETCH(QByteArray, file);
     QFETCH(DocumentKind, kind);
+    QFETCH(QString, section);
     QFETCH(QString, firstLine);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("kind.ini"));
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(file);
-    out.close();
+    writeBytes(path, file);
 
     const LoadedScript loaded = ScriptFile::load(path);
     QVERIFY(loaded.ok);
     QCOMPARE(loaded.kind, kind);
+    if (!section.isEmpty())
+        QCOMPARE(loaded.iniSection, section);
     QCOMPARE(loaded.text.section(QLatin1Char('\n'), 0, 0), firstLine);
     QCOMPARE(findings(loaded.text, loaded.kind), QStringList());
 
     QString error;
     QVERIFY(ScriptFile::save(path, loaded.text, loaded.encoding, &error, loaded.kind, loaded.iniSection));
-    QFile in(path);
-    QVERIFY(in.open(QIODevice::ReadOnly));
-    QCOMPARE(in.readAll(), file);
+    QCOMPARE(readBytes(path), file);
+}
+
+// Where another section stands beside the script's, the script is what
+// the file is.
+void TestDocumentKinds::scriptSectionWins()
+{
+    QTemporaryDir dir;
+    for (const QByteArray& file : {QByteArray("[users]\r\nn0=1:*!*@*\r\n[script]\r\nn0=on *:start:{ }\r\n"),
+                                   QByteArray("[mirc]\r\nnick=x\r\n")}) {
+        writeBytes(dir.filePath("x.ini"), file);
+        const LoadedScript loaded = ScriptFile::load(dir.filePath("x.ini"));
+        QCOMPARE(loaded.kind, DocumentKind::Remote);
+        QCOMPARE(loaded.iniSection, QString());
+    }
 }
 
 void TestDocumentKinds::commandLineKinds()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("aliases.mrc"));
-    QFile out(path);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write("op /mode # +o $1\r\nj join #$1\r\n");
-    out.close();
+    writeBytes(path, "op /mode # +o $1\r\nj join #$1\r\n");
 
     auto run = [&path](const QStringList& options) {
         QProcess process;

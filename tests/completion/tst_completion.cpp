@@ -64,19 +64,16 @@ void CompletionDataTest::commandUnderCaret_data()
 {
     QTest::addColumn<QString>("line"); // "^" marks the caret
     QTest::addColumn<QString>("command");
+    const auto row = [](const char* name, const QString& line, const QString& command) {
+        QTest::newRow(name) << line << command;
+    };
 
-    QTest::newRow("single") << "echo a^b"
-                            << "echo ab";
-    QTest::newRow("first of two") << "echo a^ | echo b"
-                                  << "echo a";
-    QTest::newRow("second of two") << "echo a | echo b^"
-                                   << " echo b";
-    QTest::newRow("middle of three") << "a | b^ | c"
-                                     << " b";
-    QTest::newRow("bar without spaces") << "echo a|b^"
-                                        << "echo a|b";
-    QTest::newRow("caret after a final bar") << "echo a |^"
-                                             << "";
+    row("single", "echo a^b", "echo ab");
+    row("first of two", "echo a^ | echo b", "echo a");
+    row("second of two", "echo a | echo b^", " echo b");
+    row("middle of three", "a | b^ | c", " b");
+    row("bar without spaces", "echo a|b^", "echo a|b");
+    row("caret after a final bar", "echo a |^", "");
 }
 
 void CompletionDataTest::commandUnderCaret()
@@ -91,25 +88,19 @@ void CompletionDataTest::comProgIdPrefix_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("prefix");
+    const auto row = [](const char* name, const QString& line, const QString& prefix) {
+        QTest::newRow(name) << line << prefix;
+    };
 
-    QTest::newRow("end of the ProgID") << "comopen x Word.Ap^"
-                                       << "Word.Ap";
-    QTest::newRow("inside the ProgID") << "comopen x Wo^rd"
-                                       << "Word";
-    QTest::newRow("prefixed command") << "  !.comopen x Wo^"
-                                      << "Wo";
-    QTest::newRow("any case") << "COMOPEN x Wo^"
-                              << "Wo";
-    QTest::newRow("after a space") << "comopen x Wo ^"
-                                   << "";
-    QTest::newRow("connection name") << "comopen x^"
-                                     << "";
-    QTest::newRow("other command") << "comclose x Wo^"
-                                   << "";
-    QTest::newRow("second command") << "echo | comopen x W^"
-                                    << "W";
-    QTest::newRow("comopen before the bar") << "comopen x y | echo W^"
-                                            << "";
+    row("end of the ProgID", "comopen x Word.Ap^", "Word.Ap");
+    row("inside the ProgID", "comopen x Wo^rd", "Word");
+    row("prefixed command", "  !.comopen x Wo^", "Wo");
+    row("any case", "COMOPEN x Wo^", "Wo");
+    row("after a space", "comopen x Wo ^", "");
+    row("connection name", "comopen x^", "");
+    row("other command", "comclose x Wo^", "");
+    row("second command", "echo | comopen x W^", "W");
+    row("comopen before the bar", "comopen x y | echo W^", "");
 }
 
 void CompletionDataTest::comProgIdPrefix()
@@ -124,13 +115,13 @@ void CompletionDataTest::textFromLastMarker_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("text");
+    const auto row = [](const char* name, const QString& line, const QString& text) {
+        QTest::newRow(name) << line << text;
+    };
 
-    QTest::newRow("after the marker") << "echo $a $ch^an"
-                                      << "$ch";
-    QTest::newRow("no marker") << "echo^ x"
-                               << "echo";
-    QTest::newRow("marker after the caret") << "ec^ho $x"
-                                            << "ec";
+    row("after the marker", "echo $a $ch^an", "$ch");
+    row("no marker", "echo^ x", "echo");
+    row("marker after the caret", "ec^ho $x", "ec");
 }
 
 void CompletionDataTest::textFromLastMarker()

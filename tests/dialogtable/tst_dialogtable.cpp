@@ -79,15 +79,6 @@ const QStringList sampleTable = {
 class TestDialogTable : public QObject {
     Q_OBJECT
 private slots:
-    void typeTableKeepsToolboxOrder()
-    {
-        QCOMPARE(DesignControlTypes::typeCount(), 17);
-        QCOMPARE(QLatin1String(DesignControlTypes::controlType(0).name), QLatin1String("button"));
-        QCOMPARE(QLatin1String(DesignControlTypes::controlType(16).name), QLatin1String("hscroll"));
-        for (int i = 0; i < DesignControlTypes::typeCount(); ++i)
-            QCOMPARE(int(DesignControlTypes::controlType(i).type), i);
-    }
-
     void statementsNameTheirType_data()
     {
         QTest::addColumn<QString>("keyword");

@@ -21,34 +21,26 @@ void BracketCheckerTest::reindents_data()
 {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("expected");
+    const auto row = [](const char* name, const QString& script, const QString& expected) {
+        QTest::newRow(name) << script << expected;
+    };
 
-    QTest::newRow("alias body") << "alias a {\necho 1\n}"
-                                << "alias a {\n  echo 1\n}";
-    QTest::newRow("surplus spaces removed") << "     alias a {\n      echo 1\n    }"
-                                            << "alias a {\n  echo 1\n}";
-    QTest::newRow("nested if") << "alias a {\nif (x) {\necho 1\n}\necho 2\n}"
-                               << "alias a {\n  if (x) {\n    echo 1\n  }\n  echo 2\n}";
-    QTest::newRow("closing and opening on one line")
-        << "alias a {\nif (x) {\necho 1\n} else {\necho 2\n}\n}"
-        << "alias a {\n  if (x) {\n    echo 1\n    } else {\n    echo 2\n  }\n}";
-    QTest::newRow("continued line") << "alias a {\necho a $&\nb\necho c\n}"
-                                    << "alias a {\n  echo a $&\n    b\n  echo c\n}";
-    QTest::newRow("continued at the root") << "echo a $&\nb"
-                                           << "echo a $&\nb";
-    QTest::newRow("event header colon brace") << "on *:text:*:#:{\necho 1\n}"
-                                              << "on *:text:*:#:{\n  echo 1\n}";
-    QTest::newRow("glued braces") << "alias a {echo\necho 1\n}x\necho 2"
-                                  << "alias a {echo\necho 1\n}x\necho 2";
-    QTest::newRow("stray closing brace") << "  }\n  echo 1"
-                                         << "}\necho 1";
-    QTest::newRow("comment lines") << "alias a {\n; {\nREM {\n  rem }\necho\n}"
-                                   << "alias a {\n  ; {\n  REM {\n  rem }\n  echo\n}";
-    QTest::newRow("comment block") << "alias a {\n/*\nif (x) {\necho\n*/\necho 2\n}"
-                                   << "alias a {\n  /*\n  if (x) {\n    echo\n  */\n  echo 2\n}";
-    QTest::newRow("tab-indented line") << "alias a {\n\techo 1\n \techo 2\n}"
-                                       << "alias a {\n  \techo 1\n  \techo 2\n}";
-    QTest::newRow("blank lines") << "alias a {\n\n}"
-                                 << "alias a {\n  \n}";
+    row("alias body", "alias a {\necho 1\n}", "alias a {\n  echo 1\n}");
+    row("surplus spaces removed", "     alias a {\n      echo 1\n    }", "alias a {\n  echo 1\n}");
+    row("nested if", "alias a {\nif (x) {\necho 1\n}\necho 2\n}",
+        "alias a {\n  if (x) {\n    echo 1\n  }\n  echo 2\n}");
+    row("closing and opening on one line", "alias a {\nif (x) {\necho 1\n} else {\necho 2\n}\n}",
+        "alias a {\n  if (x) {\n    echo 1\n    } else {\n    echo 2\n  }\n}");
+    row("continued line", "alias a {\necho a $&\nb\necho c\n}", "alias a {\n  echo a $&\n    b\n  echo c\n}");
+    row("continued at the root", "echo a $&\nb", "echo a $&\nb");
+    row("event header colon brace", "on *:text:*:#:{\necho 1\n}", "on *:text:*:#:{\n  echo 1\n}");
+    row("glued braces", "alias a {echo\necho 1\n}x\necho 2", "alias a {echo\necho 1\n}x\necho 2");
+    row("stray closing brace", "  }\n  echo 1", "}\necho 1");
+    row("comment lines", "alias a {\n; {\nREM {\n  rem }\necho\n}", "alias a {\n  ; {\n  REM {\n  rem }\n  echo\n}");
+    row("comment block", "alias a {\n/*\nif (x) {\necho\n*/\necho 2\n}",
+        "alias a {\n  /*\n  if (x) {\n    echo\n  */\n  echo 2\n}");
+    row("tab-indented line", "alias a {\n\techo 1\n \techo 2\n}", "alias a {\n  \techo 1\n  \techo 2\n}");
+    row("blank lines", "alias a {\n\n}", "alias a {\n  \n}");
 }
 
 void BracketCheckerTest::reindents()

@@ -113,22 +113,20 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("saved");
-        QTest::newRow("ini sections and keys")
-            << "script.ini" << QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n") << "a\nb=c\nplain\n"
-            << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
-        QTest::newRow("plain script with LF")
-            << "a.mrc" << QByteArray("alias a {\n  echo 1\n}\n") << "alias a {\n  echo 1\n}\n"
-            << QByteArray("alias a {\r\n  echo 1\r\n}\r\n");
-        QTest::newRow("not UTF-8 keeps its bytes")
-            << "w.mrc" << QByteArray("echo caf\xe9 \x80\r\n") << QString::fromUtf8("echo caf\xc3\xa9 \xe2\x82\xac\n")
-            << QByteArray("echo caf\xe9 \x80\r\n");
+        const auto row = [](const char* label, const QString& name, const QByteArray& file, const QString& text,
+                            const QByteArray& saved) { QTest::newRow(label) << name << file << text << saved; };
+        row("ini sections and keys", "script.ini", QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n"),
+            "a\nb=c\nplain\n", QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n"));
+        // The window keeps the file's encoding.
+        row("not UTF-8 keeps its bytes", "w.mrc", QByteArray("echo caf\xe9 \x80\r\n"),
+            QString::fromUtf8("echo caf\xc3\xa9 \xe2\x82\xac\n"), QByteArray("echo caf\xe9 \x80\r\n"));
         // toPlainText() shows a no-break space as a space; the file keeps it.
-        QTest::newRow("no-break space kept") << "nb.mrc"
-                                             << QByteArray("echo a\xa0"
-                                                           "b\r\n")
-                                             << "echo a b\n"
-                                             << QByteArray("echo a\xa0"
-                                                           "b\r\n");
+        row("no-break space kept", "nb.mrc",
+            QByteArray("echo a\xa0"
+                       "b\r\n"),
+            "echo a b\n",
+            QByteArray("echo a\xa0"
+                       "b\r\n"));
     }
 
     void loadAndSave()

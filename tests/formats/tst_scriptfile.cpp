@@ -20,8 +20,6 @@ private slots:
     void newIniDocumentGetsEveryLine();
     void windows1252CoversEveryByte();
     void untypableCharacterSwitchesToUtf8();
-    void utf16ScriptsAreSavedAsUtf8_data();
-    void utf16ScriptsAreSavedAsUtf8();
     void unreadableFilesReportWhy();
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
@@ -74,74 +72,97 @@ void TestScriptFile::loadAndSave_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("encoding");
     QTest::addColumn<QByteArray>("saved"); // null: the bytes come back unchanged
+    const auto row = [](const char* label, const QString& name, const QByteArray& bytes, const QString& text,
+                        int encoding, const QByteArray& saved) {
+        QTest::newRow(label) << name << bytes << text << encoding << saved;
+    };
 
     const int utf8 = int(ScriptEncoding::Utf8);
     const int cp1252 = int(ScriptEncoding::Windows1252);
-    QTest::newRow("plain CR LF") << "a.mrc" << QByteArray("echo a\r\necho b\r\n") << "echo a\necho b\n"
-                                 << utf8 << QByteArray();
-    QTest::newRow("plain LF, no last line end")
-        << "a.mrc" << QByteArray("echo a\necho b") << "echo a\necho b" << utf8 << QByteArray("echo a\r\necho b");
-    QTest::newRow("plain mixed and lone CR") << "a.mrc" << QByteArray("a\r\nb\nc\rd\r\r\n") << "a\nb\nc\nd\n\n"
-                                             << utf8 << QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n");
-    QTest::newRow("paragraph breaks end lines") << "a.mrc"
-                                                << QByteArray("a\xE2\x80\xA9"
-                                                              "b\xEF\xB7\x90"
-                                                              "c\xEF\xB7\x91"
-                                                              "d\xE2\x80\xA8"
-                                                              "e")
-                                                << QString::fromUtf8("a\nb\nc\nd\u2028e") << utf8
-                                                << QByteArray("a\r\nb\r\nc\r\nd\xE2\x80\xA8"
-                                                              "e");
-    QTest::newRow("plain empty") << "a.mrc" << QByteArray() << "" << utf8 << QByteArray();
-    QTest::newRow("nul and control codes stay") << "a.mrc"
-                                                << QByteArray("echo \x02"
-                                                              "b\x03"
-                                                              "4,1c\x0f\0\x1f\r\n",
-                                                              17)
-                                                << QString::fromLatin1("echo \x02"
-                                                                       "b\x03"
-                                                                       "4,1c\x0f\0\x1f\n",
-                                                                       16)
-                                                << utf8 << QByteArray();
-    QTest::newRow("utf-8") << "a.mrc" << QByteArray("echo gr\xC3\xBC\xC3\x9F\r\n") << QString::fromUtf8("echo grüß\n")
-                           << utf8 << QByteArray();
+    row("plain CR LF", "a.mrc", QByteArray("echo a\r\necho b\r\n"), "echo a\necho b\n", utf8, QByteArray());
+    row("plain LF, no last line end", "a.mrc", QByteArray("echo a\necho b"), "echo a\necho b", utf8,
+        QByteArray("echo a\r\necho b"));
+    row("plain mixed and lone CR", "a.mrc", QByteArray("a\r\nb\nc\rd\r\r\n"), "a\nb\nc\nd\n\n", utf8,
+        QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n"));
+    row("paragraph breaks end lines", "a.mrc",
+        QByteArray("a\xE2\x80\xA9"
+                   "b\xEF\xB7\x90"
+                   "c\xEF\xB7\x91"
+                   "d\xE2\x80\xA8"
+                   "e"),
+        QString::fromUtf8("a\nb\nc\nd\u2028e"), utf8,
+        QByteArray("a\r\nb\r\nc\r\nd\xE2\x80\xA8"
+                   "e"));
+    row("plain empty", "a.mrc", QByteArray(), "", utf8, QByteArray());
+    row("nul and control codes stay", "a.mrc",
+        QByteArray("echo \x02"
+                   "b\x03"
+                   "4,1c\x0f\0\x1f\r\n",
+                   17),
+        QString::fromLatin1("echo \x02"
+                            "b\x03"
+                            "4,1c\x0f\0\x1f\n",
+                            16),
+        utf8, QByteArray());
+    row("utf-8", "a.mrc", QByteArray("echo gr\xC3\xBC\xC3\x9F\r\n"), QString::fromUtf8("echo grüß\n"), utf8,
+        QByteArray());
     // Scripts are written without a byte-order mark.
-    QTest::newRow("utf-8 with bom") << "a.mrc"
-                                    << QByteArray("\xEF\xBB\xBF"
-                                                  "echo \xE2\x82\xAC")
-                                    << QString::fromUtf8("echo €") << utf8 << QByteArray("echo \xE2\x82\xAC");
-    QTest::newRow("windows-1252, undefined bytes too")
-        << "a.mrc" << QByteArray("echo gr\xFC\xDF \x80 \x93q\x94 \x81\x8D\x8F\x90\x9D\xFF\r\n")
-        << QString::fromUtf8("echo grüß € “q” \u0081\u008D\u008F\u0090\u009Dÿ\n") << cp1252 << QByteArray();
-    QTest::newRow("truncated utf-8 is 1252")
-        << "a.mrc" << QByteArray("echo \xC3") << QString::fromUtf8("echo Ã") << cp1252 << QByteArray();
-    QTest::newRow("bom then invalid bytes") << "a.mrc" << QByteArray("\xEF\xBB\xBF\xFF\r\n") << QString::fromUtf8("ÿ\n")
-                                            << cp1252 << QByteArray("\xFF\r\n");
-    QTest::newRow("overlong utf-8 is 1252")
-        << "a.mrc" << QByteArray("\xC0\xAF\r\n") << QString::fromUtf8("À¯\n") << cp1252 << QByteArray();
-    QTest::newRow("encoded surrogate is 1252")
-        << "a.mrc" << QByteArray("\xED\xA0\x80\r\n") << QString::fromUtf8("í\u00A0€\n") << cp1252 << QByteArray();
+    row("utf-8 with bom", "a.mrc",
+        QByteArray("\xEF\xBB\xBF"
+                   "echo \xE2\x82\xAC"),
+        QString::fromUtf8("echo €"), utf8, QByteArray("echo \xE2\x82\xAC"));
+    row("windows-1252, undefined bytes too", "a.mrc",
+        QByteArray("echo gr\xFC\xDF \x80 \x93q\x94 \x81\x8D\x8F\x90\x9D\xFF\r\n"),
+        QString::fromUtf8("echo grüß € “q” \u0081\u008D\u008F\u0090\u009Dÿ\n"), cp1252, QByteArray());
+    row("truncated utf-8 is 1252", "a.mrc", QByteArray("echo \xC3"), QString::fromUtf8("echo Ã"), cp1252, QByteArray());
+    row("bom then invalid bytes", "a.mrc", QByteArray("\xEF\xBB\xBF\xFF\r\n"), QString::fromUtf8("ÿ\n"), cp1252,
+        QByteArray("\xFF\r\n"));
+    row("overlong utf-8 is 1252", "a.mrc", QByteArray("\xC0\xAF\r\n"), QString::fromUtf8("À¯\n"), cp1252, QByteArray());
+    row("encoded surrogate is 1252", "a.mrc", QByteArray("\xED\xA0\x80\r\n"), QString::fromUtf8("í\u00A0€\n"), cp1252,
+        QByteArray());
 
-    QTest::newRow("ini example") << "a.ini" << QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n")
-                                 << "a\nb=c\nplain\n"
-                                 << utf8 << QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n");
-    QTest::newRow("ini LF, no last line end") << "a.ini" << QByteArray("[script]\nn0=a\nn1=") << "a\n\n"
-                                              << utf8 << QByteArray("[script]\r\nn0=a\r\nn1=\r\n");
-    QTest::newRow("ini without [script], keys with spaces")
-        << "a.ini" << QByteArray("key one = a\r\n\r\n[x] y=z\r\n=b\r\n") << " a\n\nb\n"
-        << utf8 << QByteArray("[script]\r\nn0= a\r\nn1=\r\nn2=b\r\n");
-    QTest::newRow("ini empty") << "a.ini" << QByteArray() << "" << utf8 << QByteArray("[script]\r\n");
-    QTest::newRow("ini only header") << "b.INI" << QByteArray("[script]\r\n") << "" << utf8 << QByteArray();
-    QTest::newRow("ini windows-1252") << "a.ini" << QByteArray("[script]\r\nn0=echo \xE9 \xA9 \x99\r\nn1=\r\n")
-                                      << QString::fromUtf8("echo é © ™\n\n") << cp1252 << QByteArray();
-    QTest::newRow("ini windows-1252 behind a bom")
-        << "a.ini" << QByteArray("\xEF\xBB\xBF[script]\r\nn0=\xE9\r\n") << QString::fromUtf8("é\n") << cp1252
-        << QByteArray("[script]\r\nn0=\xE9\r\n");
+    row("ini example", "a.ini", QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n"), "a\nb=c\nplain\n",
+        utf8, QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n"));
+    row("ini LF, no last line end", "a.ini", QByteArray("[script]\nn0=a\nn1="), "a\n\n", utf8,
+        QByteArray("[script]\r\nn0=a\r\nn1=\r\n"));
+    row("ini without [script], keys with spaces", "a.ini", QByteArray("key one = a\r\n\r\n[x] y=z\r\n=b\r\n"),
+        " a\n\nb\n", utf8, QByteArray("[script]\r\nn0= a\r\nn1=\r\nn2=b\r\n"));
+    row("ini empty", "a.ini", QByteArray(), "", utf8, QByteArray("[script]\r\n"));
+    row("ini only header", "b.INI", QByteArray("[script]\r\n"), "", utf8, QByteArray());
+    row("ini windows-1252", "a.ini", QByteArray("[script]\r\nn0=echo \xE9 \xA9 \x99\r\nn1=\r\n"),
+        QString::fromUtf8("echo é © ™\n\n"), cp1252, QByteArray());
+    row("ini windows-1252 behind a bom", "a.ini", QByteArray("\xEF\xBB\xBF[script]\r\nn0=\xE9\r\n"),
+        QString::fromUtf8("é\n"), cp1252, QByteArray("[script]\r\nn0=\xE9\r\n"));
+
+    // UTF-16 scripts read as their text and are written as UTF-8 (without a
+    // mark). Beyond the basic plane, a control code, a no-break space and a
+    // second mark inside the text: every character comes through.
+    const int le = int(ScriptEncoding::Utf16LittleEndian);
+    const int be = int(ScriptEncoding::Utf16BigEndian);
+    const QString script = QString::fromUtf8("alias a {\r\n  echo -a caf\u00e9 \U0001F600 \x02x\u00a0\uFEFF\r\n}\r\n");
+    const QString lines = QString(script).replace("\r\n", "\n");
+    row("utf-16 little-endian", "le.mrc", utf16FileBytes(script, true), lines, le, script.toUtf8());
+    row("utf-16 big-endian", "be.mrc", utf16FileBytes(script, false), lines, be, script.toUtf8());
+    row("utf-16 big-endian ini", "be.ini", utf16FileBytes("[script]\r\nn0=echo \u00e9\r\n", false),
+        QString::fromUtf8("echo \u00e9\n"), be, QByteArray("[script]\r\nn0=echo \xC3\xA9\r\n"));
+    row("utf-16 mark alone", "e.mrc", QByteArray("\xFF\xFE"), "", le, QByteArray(""));
+    // Not well-formed UTF-16: taken byte for byte (none of these bytes is
+    // one where Windows-1252 and Latin-1 differ), and written back so.
+    const QByteArray oddByteCount("\xFF\xFE"
+                                  "a\0b",
+                                  5);
+    const QByteArray loneHigh("\xFE\xFF\xD8\x00\x00"
+                              "a",
+                              6);
+    const QByteArray loneLow("\xFF\xFE\x00\xDC", 4);
+    row("utf-16 odd byte count", "broken.mrc", oddByteCount, QString::fromLatin1(oddByteCount), cp1252, {});
+    row("utf-16 lone high surrogate", "broken.mrc", loneHigh, QString::fromLatin1(loneHigh), cp1252, {});
+    row("utf-16 lone low surrogate", "broken.mrc", loneLow, QString::fromLatin1(loneLow), cp1252, {});
 }
 
 // What the editor shows of a file, and what saving that unchanged writes:
 // the same bytes when the file was already in the program's layout, and a
-// second save changes nothing more.
+// second save (in the encoding the first one chose) changes nothing more.
 void TestScriptFile::loadAndSave()
 {
     QFETCH(QString, name);
@@ -159,6 +180,7 @@ void TestScriptFile::loadAndSave()
         QVERIFY(loaded.error.isEmpty());
         QCOMPARE(loaded.text, text);
         QCOMPARE(int(loaded.encoding), encoding);
+        encoding = int(ScriptFile::encodingForSave(loaded.text, loaded.encoding));
         QString error;
         QVERIFY(ScriptFile::save(path, loaded.text, loaded.encoding, &error));
         QVERIFY(error.isEmpty());
@@ -183,9 +205,6 @@ void TestScriptFile::windows1252CoversEveryByte()
     const QString text = Windows1252::decode(all);
     QCOMPARE(text.size(), 256);
     QCOMPARE(QSet<QChar>(text.begin(), text.end()).size(), 256);
-    QCOMPARE(text.at(0x80), QChar(0x20AC));
-    QCOMPARE(text.at(0x9F), QChar(0x0178));
-    QCOMPARE(text.at(0xE9), QChar(0xE9));
     QByteArray back;
     QVERIFY(Windows1252::encode(text, back));
     QCOMPARE(back, all);
@@ -208,65 +227,6 @@ void TestScriptFile::untypableCharacterSwitchesToUtf8()
     loaded = ScriptFile::load(path);
     QCOMPARE(loaded.text, typed);
     QCOMPARE(loaded.encoding, ScriptEncoding::Utf8);
-}
-
-void TestScriptFile::utf16ScriptsAreSavedAsUtf8_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("encoding");
-    QTest::addColumn<QByteArray>("saved");
-
-    const int le = int(ScriptEncoding::Utf16LittleEndian);
-    const int be = int(ScriptEncoding::Utf16BigEndian);
-    const int cp1252 = int(ScriptEncoding::Windows1252);
-    // Beyond the basic plane, a control code, a no-break space and a second
-    // mark inside the text: every character comes through.
-    const QString script = QString::fromUtf8("alias a {\r\n  echo -a caf\u00e9 \U0001F600 \x02x\u00a0\uFEFF\r\n}\r\n");
-    const QString text = QString(script).replace("\r\n", "\n");
-    const QByteArray utf8 = script.toUtf8();
-    QTest::newRow("little-endian") << "le.mrc" << utf16FileBytes(script, true) << text << le << utf8;
-    QTest::newRow("big-endian") << "be.mrc" << utf16FileBytes(script, false) << text << be << utf8;
-    QTest::newRow("big-endian ini") << "be.ini" << utf16FileBytes("[script]\r\nn0=echo \u00e9\r\n", false)
-                                    << QString::fromUtf8("echo \u00e9\n") << be
-                                    << QByteArray("[script]\r\nn0=echo \xC3\xA9\r\n");
-    QTest::newRow("mark alone") << "e.mrc" << QByteArray("\xFF\xFE") << "" << le << QByteArray();
-    // Not well-formed UTF-16: taken byte for byte (none of these bytes is
-    // one where Windows-1252 and Latin-1 differ), and written back so.
-    const QByteArray broken[] = {QByteArray("\xFF\xFE"
-                                            "a\0b",
-                                            5),
-                                 QByteArray("\xFE\xFF\xD8\x00\x00"
-                                            "a",
-                                            6),
-                                 QByteArray("\xFF\xFE\x00\xDC", 4)};
-    const char* const brokenRows[] = {"odd byte count", "lone high surrogate", "lone low surrogate"};
-    for (int i = 0; i < 3; ++i)
-        QTest::newRow(brokenRows[i]) << "broken.mrc" << broken[i] << QString::fromLatin1(broken[i]) << cp1252
-                                     << broken[i];
-}
-
-// A UTF-16 script reads as its text and is written as UTF-8 (without a
-// mark) with the same text.
-void TestScriptFile::utf16ScriptsAreSavedAsUtf8()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QFETCH(int, encoding);
-    QFETCH(QByteArray, saved);
-
-    const QString path = writeFile(name, bytes);
-    const LoadedScript loaded = ScriptFile::load(path);
-    QVERIFY(loaded.ok);
-    QCOMPARE(loaded.text, text);
-    QCOMPARE(int(loaded.encoding), encoding);
-    QVERIFY(ScriptFile::save(path, loaded.text, loaded.encoding, nullptr));
-    QCOMPARE(readFile(path), saved);
-    const LoadedScript reloaded = ScriptFile::load(path);
-    QCOMPARE(reloaded.text, text);
-    QCOMPARE(reloaded.encoding, ScriptFile::encodingForSave(loaded.text, loaded.encoding));
 }
 
 void TestScriptFile::unreadableFilesReportWhy()

@@ -175,18 +175,20 @@ void TestKorvelCheck::failures_data()
     QTest::addColumn<QStringList>("out");
     QTest::addColumn<QStringList>("complaints"); // how each stderr line starts, after "korvel-check: "
     QTest::addColumn<bool>("usage");
+    const auto row = [](const char* name, const QStringList& arguments, const QStringList& out,
+                        const QStringList& complaints,
+                        bool usage) { QTest::newRow(name) << arguments << out << complaints << usage; };
 
-    QTest::newRow("no arguments") << QStringList{} << QStringList{} << QStringList{"no script file given"} << true;
-    QTest::newRow("unknown option") << QStringList{"--bogus", "EMPTY"} << QStringList{}
-                                    << QStringList{"unknown option '--bogus'"} << true;
-    QTest::newRow("unknown format") << QStringList{"--format=xml", "EMPTY"} << QStringList{}
-                                    << QStringList{"unknown format in '--format=xml'"} << true;
-    QTest::newRow("unreadable files named, the others checked")
-        << QStringList{"MISSING", "DIR", "EMPTY"} << QStringList{"0 errors, 0 warnings, 0 infos, 0 tasks in 1 files"}
-        << QStringList{"cannot read MISSING: ", "cannot read DIR: "} << false;
-    QTest::newRow("quiet json still sums up") << QStringList{"--quiet", "--format=json", "MISSING"}
-                                              << QStringList{"0 errors, 0 warnings, 0 infos, 0 tasks in 0 files"}
-                                              << QStringList{"cannot read MISSING: "} << false;
+    row("no arguments", QStringList{}, QStringList{}, QStringList{"no script file given"}, true);
+    row("unknown option", QStringList{"--bogus", "EMPTY"}, QStringList{}, QStringList{"unknown option '--bogus'"},
+        true);
+    row("unknown format", QStringList{"--format=xml", "EMPTY"}, QStringList{},
+        QStringList{"unknown format in '--format=xml'"}, true);
+    row("unreadable files named, the others checked", QStringList{"MISSING", "DIR", "EMPTY"},
+        QStringList{"0 errors, 0 warnings, 0 infos, 0 tasks in 1 files"},
+        QStringList{"cannot read MISSING: ", "cannot read DIR: "}, false);
+    row("quiet json still sums up", QStringList{"--quiet", "--format=json", "MISSING"},
+        QStringList{"0 errors, 0 warnings, 0 infos, 0 tasks in 0 files"}, QStringList{"cannot read MISSING: "}, false);
 }
 
 // Every failure exits with 2 and says on stderr what went wrong.

@@ -281,18 +281,21 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("code"); // the error answered, with id null; 0: none expected
+        const auto row = [](const char* name, const QByteArray& bytes, int code) {
+            QTest::newRow(name) << bytes << code;
+        };
 
-        QTest::newRow("invalid JSON") << QByteArray("Content-Length: 9\r\n\r\n{\"jsonrp") + "c" << -32700;
-        QTest::newRow("not an object") << QByteArray("Content-Length: 7\r\n\r\n[1,2,3]") << -32600;
-        QTest::newRow("garbage before a frame") << QByteArray("hello there\r\n\r\n") << -32700;
-        QTest::newRow("header without length") << QByteArray("Content-Type: x\r\n\r\n") << -32700;
-        QTest::newRow("negative length") << QByteArray("Content-Length: -5\r\n\r\n") << -32700;
+        row("invalid JSON", QByteArray("Content-Length: 9\r\n\r\n{\"jsonrp") + "c", -32700);
+        row("not an object", QByteArray("Content-Length: 7\r\n\r\n[1,2,3]"), -32600);
+        row("garbage before a frame", QByteArray("hello there\r\n\r\n"), -32700);
+        row("header without length", QByteArray("Content-Type: x\r\n\r\n"), -32700);
+        row("negative length", QByteArray("Content-Length: -5\r\n\r\n"), -32700);
         // A frame cut short swallows the start of the next one, which
         // therefore is no JSON; the bytes after it are skipped.
-        QTest::newRow("truncated frame") << QByteArray(
-            "Content-Length: 30\r\n\r\n{\"jsonrpc\":\"2.0\""
-            "Content-Length: 40\r\n\r\n{\"jsonrpc\":\"2.0\",\"method\":\"x\"}")
-                                         << -32700;
+        row("truncated frame",
+            QByteArray("Content-Length: 30\r\n\r\n{\"jsonrpc\":\"2.0\""
+                       "Content-Length: 40\r\n\r\n{\"jsonrpc\":\"2.0\",\"method\":\"x\"}"),
+            -32700);
     }
 
     void badInputGetsErrorsAndTheServerGoesOn()

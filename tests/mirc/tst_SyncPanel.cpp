@@ -216,25 +216,22 @@ private slots:
         QTest::addColumn<QString>("choose");
         QTest::addColumn<QString>("sent");
         QTest::addColumn<QString>("clipboard");
+        const auto row = [](const char* name, const QString& path, const QString& choose, const QString& sent,
+                            const QString& clipboard) { QTest::newRow(name) << path << choose << sent << clipboard; };
 
-        QTest::newRow("unload") << scriptPath << "Unload away.mrc"
-                                << R"(/!.unload -rs "C:\mIRC\scripts\away.mrc")" << QString();
-        QTest::newRow("reload with on load") << scriptPath << "Reload away.mrc (trigger on load)"
-                                             << R"(/!.load -rs "C:\mIRC\scripts\away.mrc")" << QString();
+        row("unload", scriptPath, "Unload away.mrc", R"(/!.unload -rs "C:\mIRC\scripts\away.mrc")", QString());
+        row("reload with on load", scriptPath, "Reload away.mrc (trigger on load)",
+            R"(/!.load -rs "C:\mIRC\scripts\away.mrc")", QString());
         // "Sync" and "(no on load)" send the very same command.
-        QTest::newRow("reload without on load") << scriptPath << "Reload away.mrc (no on load)"
-                                                << R"(/!.reload -rs "C:\mIRC\scripts\away.mrc")" << QString();
-        QTest::newRow("sync") << scriptPath << "Sync away.mrc"
-                              << R"(/!.reload -rs "C:\mIRC\scripts\away.mrc")" << QString();
-        QTest::newRow("containing folder") << scriptPath << "Open containing folder"
-                                           << R"(/!.run "C:\mIRC\scripts")" << QString();
-        QTest::newRow("a quote in the path goes in unchanged")
-            << R"(C:\my "best"\away.mrc)"
-            << "Unload away.mrc"
-            << R"(/!.unload -rs "C:\my "best"\away.mrc")" << QString();
-        QTest::newRow("copy file name") << scriptPath << "Copy to clipboard filename" << QString() << "away.mrc";
-        QTest::newRow("copy folder") << scriptPath << "Copy to clipboard filepath" << QString() << R"(C:\mIRC\scripts)";
-        QTest::newRow("copy full name") << scriptPath << "Copy to clipboard full filename" << QString() << scriptPath;
+        row("reload without on load", scriptPath, "Reload away.mrc (no on load)",
+            R"(/!.reload -rs "C:\mIRC\scripts\away.mrc")", QString());
+        row("sync", scriptPath, "Sync away.mrc", R"(/!.reload -rs "C:\mIRC\scripts\away.mrc")", QString());
+        row("containing folder", scriptPath, "Open containing folder", R"(/!.run "C:\mIRC\scripts")", QString());
+        row("a quote in the path goes in unchanged", R"(C:\my "best"\away.mrc)", "Unload away.mrc",
+            R"(/!.unload -rs "C:\my "best"\away.mrc")", QString());
+        row("copy file name", scriptPath, "Copy to clipboard filename", QString(), "away.mrc");
+        row("copy folder", scriptPath, "Copy to clipboard filepath", QString(), R"(C:\mIRC\scripts)");
+        row("copy full name", scriptPath, "Copy to clipboard full filename", QString(), scriptPath);
     }
 
     void scriptMenuEntries()

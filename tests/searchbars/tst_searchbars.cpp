@@ -84,6 +84,8 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("marks");
+        const auto row = [](const char* name, const QString& document, int mode, const QString& text,
+                            const QStringList& marks) { QTest::newRow(name) << document << mode << text << marks; };
 
         const QString echo = QStringLiteral("echo -a Echo\nalias x { ECHO it }");
         const int plain = int(SearchMode::Plain);
@@ -92,30 +94,26 @@ private slots:
         const int words = int(SearchMode::WholeWords);
         const int ident = int(SearchMode::Identifier);
 
-        QTest::newRow("plain ignores case")
-            << echo << plain << "Echo" << QStringList{"1:0:echo", "1:8:Echo", "2:10:ECHO"};
-        QTest::newRow("case-sensitive") << echo << cased << "Echo" << QStringList{"1:8:Echo"};
-        QTest::newRow("case-sensitive, no such case") << "echo a" << cased << "Echo" << QStringList{};
-        QTest::newRow("regex is case-sensitive by default") << "echo a" << regex << "ECHO" << QStringList{};
-        QTest::newRow("regex i flag") << "echo a" << regex << "/ECHO/i" << QStringList{"1:0:echo"};
-        QTest::newRow("regex without flags") << "echo a" << regex << "/ech./" << QStringList{"1:0:echo"};
-        QTest::newRow("regex greedy") << "a1b a2b" << regex << "/a.*b/" << QStringList{"1:0:a1b a2b"};
-        QTest::newRow("regex U flag") << "a1b a2b" << regex << "/a.*b/U" << QStringList{"1:0:a1b", "1:4:a2b"};
-        QTest::newRow("regex both flags") << "A1B a2b" << regex << "/a.*b/iU" << QStringList{"1:0:A1B", "1:4:a2b"};
-        QTest::newRow("regex escaped dollar")
-            << "alias x var %n = $calc(1)" << regex << "/\\$CALC/i" << QStringList{"1:17:$calc"};
-        QTest::newRow("regex bare pattern keeps slashes") << "a/b" << regex << "a/b" << QStringList{"1:0:a/b"};
-        QTest::newRow("regex whole words only") << "echo" << regex << "ech" << QStringList{};
-        QTest::newRow("regex that matches nothing anywhere") << "aaa xx b" << regex << "/x*/" << QStringList{"1:4:xx"};
-        QTest::newRow("regex of anchors only") << "a\nb" << regex << "^" << QStringList{};
-        QTest::newRow("invalid regex") << "a(b" << regex << "/a(/" << QStringList{};
-        QTest::newRow("whole words") << "echo cho cho2 $cho" << words << "cho" << QStringList{"1:5:cho", "1:15:cho"};
-        QTest::newRow("identifier without $")
-            << "alias x echo $nick $nickname nick" << ident << "nick" << QStringList{"1:13:$nick"};
-        QTest::newRow("identifier with $")
-            << "alias x echo $NICK $nickname" << ident << "$nick" << QStringList{"1:13:$NICK"};
-        QTest::newRow("identifier in a comment") << "; $nick" << ident << "nick" << QStringList{};
-        QTest::newRow("empty text") << echo << plain << "" << QStringList{};
+        row("plain ignores case", echo, plain, "Echo", QStringList{"1:0:echo", "1:8:Echo", "2:10:ECHO"});
+        row("case-sensitive", echo, cased, "Echo", QStringList{"1:8:Echo"});
+        row("case-sensitive, no such case", "echo a", cased, "Echo", QStringList{});
+        row("regex is case-sensitive by default", "echo a", regex, "ECHO", QStringList{});
+        row("regex i flag", "echo a", regex, "/ECHO/i", QStringList{"1:0:echo"});
+        row("regex without flags", "echo a", regex, "/ech./", QStringList{"1:0:echo"});
+        row("regex greedy", "a1b a2b", regex, "/a.*b/", QStringList{"1:0:a1b a2b"});
+        row("regex U flag", "a1b a2b", regex, "/a.*b/U", QStringList{"1:0:a1b", "1:4:a2b"});
+        row("regex both flags", "A1B a2b", regex, "/a.*b/iU", QStringList{"1:0:A1B", "1:4:a2b"});
+        row("regex escaped dollar", "alias x var %n = $calc(1)", regex, "/\\$CALC/i", QStringList{"1:17:$calc"});
+        row("regex bare pattern keeps slashes", "a/b", regex, "a/b", QStringList{"1:0:a/b"});
+        row("regex whole words only", "echo", regex, "ech", QStringList{});
+        row("regex that matches nothing anywhere", "aaa xx b", regex, "/x*/", QStringList{"1:4:xx"});
+        row("regex of anchors only", "a\nb", regex, "^", QStringList{});
+        row("invalid regex", "a(b", regex, "/a(/", QStringList{});
+        row("whole words", "echo cho cho2 $cho", words, "cho", QStringList{"1:5:cho", "1:15:cho"});
+        row("identifier without $", "alias x echo $nick $nickname nick", ident, "nick", QStringList{"1:13:$nick"});
+        row("identifier with $", "alias x echo $NICK $nickname", ident, "$nick", QStringList{"1:13:$NICK"});
+        row("identifier in a comment", "; $nick", ident, "nick", QStringList{});
+        row("empty text", echo, plain, "", QStringList{});
     }
 
     void modes()
@@ -219,18 +217,13 @@ private slots:
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<QString>("result");
-        QTest::newRow("replacement holds the text") << "a a\na"
-                                                    << "a"
-                                                    << "aa"
-                                                    << "aa aa\naa";
-        QTest::newRow("to nothing") << "xaxbx"
-                                    << "x"
-                                    << ""
-                                    << "ab";
-        QTest::newRow("no match") << "abc"
-                                  << "z"
-                                  << "y"
-                                  << "abc";
+        const auto row = [](const char* name, const QString& document, const QString& search,
+                            const QString& replacement, const QString& result) {
+            QTest::newRow(name) << document << search << replacement << result;
+        };
+        row("replacement holds the text", "a a\na", "a", "aa", "aa aa\naa");
+        row("to nothing", "xaxbx", "x", "", "ab");
+        row("no match", "abc", "z", "y", "abc");
     }
 
     void replaceAll()
