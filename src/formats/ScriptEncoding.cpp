@@ -2,51 +2,37 @@
 
 #include "Windows1252.h"
 
-#include <QStringDecoder>
-
 namespace {
 
 const char utf8Bom[] = "\xEF\xBB\xBF";
 const char utf16LittleEndianBom[] = "\xFF\xFE";
 const char utf16BigEndianBom[] = "\xFE\xFF";
+constexpr int utf8BomSize = 3;
 constexpr int utf16BomSize = 2;
 
-// Strict: overlong forms, encoded surrogates and sequences cut off by the
-// end of the file are not UTF-8. The check stops at the first bad byte, so a
-// Windows-1252 file is not decoded twice in full.
-bool isUtf8(const QByteArray& bytes)
+// How many bytes at the end of `bytes` start a UTF-8 sequence that only the
+// next piece can complete (0 when the last sequence is whole or broken).
+qsizetype cutSequenceLength(QByteArrayView bytes)
 {
-    return QByteArrayView(bytes).isValidUtf8();
-}
-
-// An initial byte-order mark of the content (after the one already taken
-// off) is kept as a character.
-QString decodeUtf8(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
-}
-
-// The UTF-16 text of `content` (the bytes after the mark), or false when
-// it is not well-formed UTF-16: an odd number of bytes, or a surrogate
-// without its partner. Such a file is not taken as UTF-16, because turning
-// the broken parts into replacement characters would lose them.
-bool decodeUtf16(const QByteArray& content, bool littleEndian, QString& text)
-{
-    if (content.size() % 2 != 0)
-        return false;
-    text.resize(content.size() / 2);
-    const auto* in = reinterpret_cast<const unsigned char*>(content.constData());
-    bool expectLowSurrogate = false;
-    for (qsizetype i = 0; i < text.size(); ++i, in += 2) {
-        const char16_t unit = littleEndian ? char16_t(in[0] | in[1] << 8) : char16_t(in[0] << 8 | in[1]);
-        const QChar c(unit);
-        if (c.isLowSurrogate() != expectLowSurrogate)
-            return false;
-        expectLowSurrogate = c.isHighSurrogate();
-        text[i] = c;
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // a continuation byte: its lead is further back
+        const int length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? back : 0;
     }
-    return !expectLowSurrogate;
+    return 0;
+}
+
+QStringConverter::Encoding converterOf(ScriptEncoding encoding)
+{
+    switch (encoding) {
+    case ScriptEncoding::Utf16LittleEndian: return QStringConverter::Utf16LE;
+    case ScriptEncoding::Utf16BigEndian: return QStringConverter::Utf16BE;
+    case ScriptEncoding::Utf8:
+    case ScriptEncoding::Windows1252: break;
+    }
+    return QStringConverter::Utf8;
 }
 
 } // namespace
@@ -64,20 +50,110 @@ QString scriptEncodingName(ScriptEncoding encoding)
 
 DecodedScript decodeScriptBytes(const QByteArray& bytes)
 {
-    for (const bool littleEndian : {true, false}) {
-        if (!bytes.startsWith(littleEndian ? utf16LittleEndianBom : utf16BigEndianBom))
-            continue;
-        QString text;
-        if (decodeUtf16(bytes.mid(utf16BomSize), littleEndian, text))
-            return {text, littleEndian ? ScriptEncoding::Utf16LittleEndian : ScriptEncoding::Utf16BigEndian};
+    ScriptEncodingDetector detector;
+    detector.add(bytes);
+    DecodedScript decoded;
+    decoded.encoding = detector.finish();
+    decoded.text = ScriptDecoder(decoded.encoding).decode(QByteArrayView(bytes).sliced(detector.markSize()));
+    return decoded;
+}
+
+void ScriptEncodingDetector::add(QByteArrayView bytes)
+{
+    if (!headRead) {
+        const qsizetype taken = qMin(bytes.size(), qsizetype(utf8BomSize) - head.size());
+        head.append(bytes.first(taken));
+        bytes = bytes.sliced(taken);
+        if (head.size() < utf8BomSize)
+            return;
+        readHead();
     }
-    const bool hasBom = bytes.startsWith(utf8Bom);
-    const QByteArray content = hasBom ? bytes.mid(3) : bytes;
-    if (isUtf8(content))
-        return {decodeUtf8(content), ScriptEncoding::Utf8};
+    addUtf16(bytes);
+    addUtf8(bytes);
+}
+
+// The marks, then the bytes of the head after them.
+void ScriptEncodingDetector::readHead()
+{
+    headRead = true;
+    if (head.startsWith(utf16LittleEndianBom))
+        utf16Mark = Utf16Mark::LittleEndian;
+    else if (head.startsWith(utf16BigEndianBom))
+        utf16Mark = Utf16Mark::BigEndian;
+    utf8Mark = head.startsWith(utf8Bom);
+    const QByteArrayView bytes(head);
+    addUtf16(bytes.sliced(qMin(bytes.size(), qsizetype(utf16BomSize))));
+    addUtf8(bytes.sliced(utf8Mark ? utf8BomSize : 0));
+}
+
+// Well-formed UTF-16: whole code units, and every surrogate with its
+// partner. Broken UTF-16 is not taken as UTF-16, because turning the broken
+// parts into replacement characters would lose them.
+void ScriptEncodingDetector::addUtf16(QByteArrayView bytes)
+{
+    if (utf16Mark == Utf16Mark::None || !utf16Valid)
+        return;
+    const bool littleEndian = utf16Mark == Utf16Mark::LittleEndian;
+    for (const char byte : bytes) {
+        const int value = static_cast<unsigned char>(byte);
+        if (utf16Pending < 0) {
+            utf16Pending = value;
+            continue;
+        }
+        const QChar unit(char16_t(littleEndian ? utf16Pending | value << 8 : utf16Pending << 8 | value));
+        utf16Pending = -1;
+        if (unit.isLowSurrogate() != expectLowSurrogate) {
+            utf16Valid = false;
+            return;
+        }
+        expectLowSurrogate = unit.isHighSurrogate();
+    }
+}
+
+// Strict: overlong forms, encoded surrogates and sequences cut off by the
+// end of the file are not UTF-8. The check stops at the first bad byte.
+void ScriptEncodingDetector::addUtf8(QByteArrayView bytes)
+{
+    if (!utf8Valid || bytes.isEmpty())
+        return;
+    QByteArray joined;
+    if (!utf8Pending.isEmpty()) {
+        joined = utf8Pending + bytes.toByteArray();
+        bytes = joined;
+    }
+    const qsizetype cut = cutSequenceLength(bytes);
+    utf8Valid = bytes.chopped(cut).isValidUtf8();
+    utf8Pending = bytes.last(cut).toByteArray();
+}
+
+ScriptEncoding ScriptEncodingDetector::finish()
+{
+    if (!headRead)
+        readHead(); // a file shorter than the longest mark
+    if (utf16Mark != Utf16Mark::None && utf16Valid && utf16Pending < 0 && !expectLowSurrogate) {
+        mark = utf16BomSize;
+        return utf16Mark == Utf16Mark::LittleEndian ? ScriptEncoding::Utf16LittleEndian
+                                                    : ScriptEncoding::Utf16BigEndian;
+    }
     // A mark before bytes that are not UTF-8 is as little text as in a UTF-8
     // file; left in, it would hide an INI script's "[script]" line.
-    return {Windows1252::decode(content), ScriptEncoding::Windows1252};
+    mark = utf8Mark ? utf8BomSize : 0;
+    return utf8Valid && utf8Pending.isEmpty() ? ScriptEncoding::Utf8 : ScriptEncoding::Windows1252;
+}
+
+// A byte-order mark at the start of the content (after the one already
+// taken off) is kept as a character.
+ScriptDecoder::ScriptDecoder(ScriptEncoding encoding)
+    : encoding(encoding)
+    , decoder(converterOf(encoding), QStringConverter::Flag::ConvertInitialBom)
+{
+}
+
+QString ScriptDecoder::decode(QByteArrayView bytes)
+{
+    if (encoding == ScriptEncoding::Windows1252)
+        return Windows1252::decode(QByteArray::fromRawData(bytes.data(), bytes.size()));
+    return decoder.decode(bytes);
 }
 
 ScriptEncoding encodingForSave(const QString& text, ScriptEncoding preferred)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 
 // How a script file's bytes map to its text. Scripts are UTF-8, written
 // without a byte-order mark; but many old ones were written in Windows-1252,
@@ -27,6 +29,46 @@ struct DecodedScript {
 // broken UTF-16 file thus keeps every byte). A leading byte-order mark is
 // dropped from the text.
 DecodedScript decodeScriptBytes(const QByteArray& bytes);
+
+// Tells a file's encoding by the rules of decodeScriptBytes from its bytes
+// handed over in pieces, so that a large file need not be held whole.
+class ScriptEncodingDetector {
+public:
+    void add(QByteArrayView bytes);
+    // After the last piece: the encoding, and the size of the byte-order
+    // mark the text starts after.
+    ScriptEncoding finish();
+    int markSize() const { return mark; }
+
+private:
+    enum class Utf16Mark { None, LittleEndian, BigEndian };
+
+    void readHead();
+    void addUtf16(QByteArrayView bytes);
+    void addUtf8(QByteArrayView bytes);
+
+    QByteArray head; // the first bytes, until the marks can be told
+    bool headRead = false;
+    Utf16Mark utf16Mark = Utf16Mark::None;
+    bool utf8Mark = false;
+    bool utf16Valid = true;
+    bool expectLowSurrogate = false;
+    int utf16Pending = -1; // the first byte of a code unit cut by a piece's end
+    bool utf8Valid = true;
+    QByteArray utf8Pending; // a sequence cut by a piece's end
+    int mark = 0;
+};
+
+// Decodes a file's bytes (after its mark) piece by piece in a known encoding.
+class ScriptDecoder {
+public:
+    explicit ScriptDecoder(ScriptEncoding encoding);
+    QString decode(QByteArrayView bytes);
+
+private:
+    ScriptEncoding encoding;
+    QStringDecoder decoder;
+};
 
 // The encoding a text is actually written in when the file had `preferred`.
 // A Windows-1252 file into which the user typed a character that code page

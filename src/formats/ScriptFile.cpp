@@ -10,60 +10,40 @@
 
 namespace ScriptFile {
 
-namespace {
-
-// The kind comes from the sections; a popup file that holds several popup
-// menus keeps their section lines in the text, so that each menu is saved
-// back under its own section.
-void readIniScript(const QString& fileText, LoadedScript& loaded)
-{
-    const QStringList sections = ScriptLayout::iniSections(fileText);
-    QStringList lowerSections;
-    for (const QString& section : sections)
-        lowerSections.append(section.toLower());
-    loaded.kind = DocumentKinds::fromSections(lowerSections);
-    int popupSections = 0;
-    for (int i = 0; i < sections.size(); ++i) {
-        DocumentKind kind = DocumentKind::Remote;
-        if (!DocumentKinds::fromSection(lowerSections[i], &kind) || kind != loaded.kind)
-            continue;
-        if (loaded.kind != DocumentKind::Remote && loaded.iniSection.isEmpty())
-            loaded.iniSection = sections[i];
-        if (kind == DocumentKind::Popups)
-            ++popupSections;
-    }
-    loaded.text = ScriptLayout::iniTextFromFile(fileText, popupSections > 1);
-}
-
-} // namespace
-
 bool isIniScript(const QString& path)
 {
     const QString name = QFileInfo(path).fileName();
     return name.size() >= 4 && name.right(4).toLower() == QLatin1String(".ini");
 }
 
+bool openForReading(QFile& file, QString* error)
+{
+    // Only regular files: a device or a pipe could be endless.
+    const QFileInfo info(file.fileName());
+    if (info.exists() && !info.isFile()) {
+        *error = info.isDir() ? QCoreApplication::translate("ScriptFile", "Is a folder, not a file")
+                              : QCoreApplication::translate("ScriptFile", "Not a regular file");
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (file.size() > maximumFileSize) {
+        *error = QCoreApplication::translate("ScriptFile", "Too large (%1 MB; at most %2 MB can be opened)")
+                     .arg(file.size() / (1024 * 1024))
+                     .arg(maximumFileSize / (1024 * 1024));
+        return false;
+    }
+    return true;
+}
+
 LoadedScript load(const QString& path)
 {
     LoadedScript loaded;
-    // Only regular files: a device or a pipe could be endless.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        loaded.error = info.isDir() ? QCoreApplication::translate("ScriptFile", "Is a folder, not a file")
-                                    : QCoreApplication::translate("ScriptFile", "Not a regular file");
-        return loaded;
-    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        loaded.error = file.errorString();
+    if (!openForReading(file, &loaded.error))
         return loaded;
-    }
-    if (file.size() > maximumFileSize) {
-        loaded.error = QCoreApplication::translate("ScriptFile", "Too large (%1 MB; at most %2 MB can be opened)")
-                           .arg(file.size() / (1024 * 1024))
-                           .arg(maximumFileSize / (1024 * 1024));
-        return loaded;
-    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         loaded.error = file.errorString();
@@ -71,7 +51,13 @@ LoadedScript load(const QString& path)
     }
     DecodedScript decoded = decodeScriptBytes(bytes);
     if (isIniScript(path)) {
-        readIniScript(decoded.text, loaded);
+        // A popup file that holds several popup menus keeps their section
+        // lines in the text, so that each menu is saved back under its own
+        // section.
+        const ScriptLayout::IniShape shape = ScriptLayout::iniShape(ScriptLayout::iniSections(decoded.text));
+        loaded.kind = shape.kind;
+        loaded.iniSection = shape.section;
+        loaded.text = ScriptLayout::iniTextFromFile(decoded.text, shape.keepPopupSections);
     } else {
         loaded.text = ScriptLayout::plainTextFromFile(std::move(decoded.text));
         loaded.kind = DocumentKinds::fromContent(loaded.text);

@@ -3,6 +3,7 @@
 #include "ScriptEncoding.h"
 #include "checker/core/DocumentKind.h"
 
+#include <QFile>
 #include <QString>
 
 // A script file as the editor and korvel-check see it: its text with "\n"
@@ -33,6 +34,11 @@ bool isIniScript(const QString& path);
 // be read (missing, a folder, unreadable, too large) gives ok = false, an
 // empty text and the reason in `error`.
 LoadedScript load(const QString& path);
+
+// Opens `file` (its name set) for reading as load() does: only a regular
+// file of at most maximumFileSize bytes. False, with the reason in
+// `*error`, when it cannot be read.
+bool openForReading(QFile& file, QString* error);
 
 // Writes `text` (an editor text with "\n" line ends) in the format the path
 // calls for, with CR LF line ends, in encodingForSave(text, encoding). An

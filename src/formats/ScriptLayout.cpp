@@ -1,7 +1,5 @@
 #include "ScriptLayout.h"
 
-#include "checker/core/DocumentKind.h"
-
 #include <utility>
 
 namespace ScriptLayout {
@@ -12,7 +10,7 @@ namespace {
 // keeps none of them in the text; korvel-check must count the same lines.
 bool isOtherLineBreak(QChar c)
 {
-    return c == QLatin1Char('\r') || c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
+    return c != QLatin1Char('\n') && isLineEnd(c);
 }
 
 } // namespace
@@ -54,6 +52,12 @@ QStringList lines(const QString& editorText)
     return result;
 }
 
+QString LineSplitter::finish()
+{
+    afterCarriageReturn = false;
+    return std::exchange(partial, QString());
+}
+
 QString plainTextFromFile(QString fileText)
 {
     return toEditorLineEnds(std::move(fileText));
@@ -71,18 +75,20 @@ QString iniTextFromFile(const QString& fileText, bool keepPopupSections)
     QString text;
     text.reserve(fileText.size());
     for (const QString& line : lines(toEditorLineEnds(fileText))) {
-        if (line.startsWith(QLatin1Char('['))) {
-            if (keepPopupSections && isPopupSectionLine(line)) {
-                text.append(line);
-                text.append(QLatin1Char('\n'));
-            }
+        const int start = iniLineStart(line, keepPopupSections);
+        if (start < 0)
             continue;
-        }
-        const int equals = line.indexOf(QLatin1Char('='));
-        text.append(QStringView(line).mid(equals + 1));
+        text.append(QStringView(line).sliced(start));
         text.append(QLatin1Char('\n'));
     }
     return text;
+}
+
+int iniLineStart(QStringView line, bool keepPopupSections)
+{
+    if (line.startsWith(QLatin1Char('[')))
+        return keepPopupSections && isPopupSectionLine(line.toString()) ? 0 : -1;
+    return int(line.indexOf(QLatin1Char('='))) + 1;
 }
 
 QString iniFileFromText(const QString& editorText, const QString& section, bool popupSectionLines)
@@ -115,13 +121,42 @@ QString iniFileFromText(const QString& editorText, const QString& section, bool 
 QStringList iniSections(const QString& fileText)
 {
     QStringList sections;
+    QString section;
     for (const QString& line : lines(toEditorLineEnds(fileText))) {
-        if (!line.startsWith(QLatin1Char('[')))
-            continue;
-        const int close = line.indexOf(QLatin1Char(']'));
-        sections.append(line.mid(1, close < 0 ? -1 : close - 1));
+        if (iniSectionName(line, &section))
+            sections.append(section);
     }
     return sections;
+}
+
+bool iniSectionName(QStringView line, QString* section)
+{
+    if (!line.startsWith(QLatin1Char('[')))
+        return false;
+    const qsizetype close = line.indexOf(QLatin1Char(']'));
+    *section = line.mid(1, close < 0 ? -1 : close - 1).toString();
+    return true;
+}
+
+IniShape iniShape(const QStringList& sections)
+{
+    IniShape shape;
+    QStringList lowerSections;
+    for (const QString& section : sections)
+        lowerSections.append(section.toLower());
+    shape.kind = DocumentKinds::fromSections(lowerSections);
+    int popupSections = 0;
+    for (int i = 0; i < sections.size(); ++i) {
+        DocumentKind kind = DocumentKind::Remote;
+        if (!DocumentKinds::fromSection(lowerSections[i], &kind) || kind != shape.kind)
+            continue;
+        if (shape.kind != DocumentKind::Remote && shape.section.isEmpty())
+            shape.section = sections[i];
+        if (kind == DocumentKind::Popups)
+            ++popupSections;
+    }
+    shape.keepPopupSections = popupSections > 1;
+    return shape;
 }
 
 bool isPopupSectionLine(const QString& line)

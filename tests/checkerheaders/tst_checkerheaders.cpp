@@ -3,7 +3,7 @@
 
 #include "checker/tables/DialogControls.h"
 
-#include "formats/ScriptFile.h"
+#include "formats/ScriptLineReader.h"
 #include "korvel-check/ReportFormat.h"
 #include "korvel-check/ScriptRun.h"
 
@@ -418,16 +418,16 @@ private slots:
     // and the diagnostics.
     void scriptTrace()
     {
-        const LoadedScript script = ScriptFile::load(QStringLiteral(KORVEL_TEST_DATA "/headers.mrc"));
-        QVERIFY(script.ok);
+        ScriptLineReader script;
+        QVERIFY(script.open(QStringLiteral(KORVEL_TEST_DATA "/headers.mrc")));
         QFile expected(QStringLiteral(KORVEL_TEST_DATA "/headers.trace"));
         QVERIFY(expected.open(QIODevice::ReadOnly));
         QString trace;
-        checkScript(script.text, [&trace](int lineNumber, const QString& line, const LineCheckResult& result) {
-            trace += traceLine(lineNumber, result);
+        QVERIFY(checkScript(script, [&trace](const ScriptLine& line, const LineCheckResult& result) {
+            trace += traceLine(line.number, result);
             for (const LineDiagnostic& d : result.diagnostics)
-                trace += textDiagnostic(QStringLiteral("headers.mrc"), lineNumber, line, d);
-        });
+                trace += textDiagnostic(QStringLiteral("headers.mrc"), line, d);
+        }));
         const QStringList actualLines = trace.split(QLatin1Char('\n'));
         const QStringList expectedLines = QString::fromUtf8(expected.readAll()).split(QLatin1Char('\n'));
         for (int i = 0; i < qMin(actualLines.size(), expectedLines.size()); ++i)

@@ -3,6 +3,7 @@
 #include "checker/core/ScriptOutline.h"
 #include "formats/ScriptFile.h"
 #include "formats/ScriptLayout.h"
+#include "formats/ScriptLineReader.h"
 #include "korvel-check/ScriptRun.h"
 
 #include <QProcess>
@@ -17,29 +18,34 @@ Q_DECLARE_METATYPE(DocumentKind)
 
 namespace {
 
+// Checks `text` as a file of `kind` and hands every line to `visit`.
+void checkAs(const QString& text, DocumentKind kind, const LineVisitor& visit)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("script.mrc"));
+    writeBytes(path, text.toUtf8());
+    ScriptLineReader reader;
+    QVERIFY(reader.open(path, &kind));
+    QVERIFY(checkScript(reader, visit));
+}
+
 // Every diagnostic of a script checked as `kind`, as "LINE:POS MESSAGE".
 QStringList findings(const QString& text, DocumentKind kind)
 {
     QStringList found;
-    checkScript(
-        text,
-        [&found](int lineNumber, const QString&, const LineCheckResult& result) {
-            for (const LineDiagnostic& d : result.diagnostics)
-                found.append(QStringLiteral("%1:%2 %3").arg(lineNumber).arg(d.pos).arg(d.message));
-        },
-        kind);
+    checkAs(text, kind, [&found](const ScriptLine& line, const LineCheckResult& result) {
+        for (const LineDiagnostic& d : result.diagnostics)
+            found.append(QStringLiteral("%1:%2 %3").arg(line.number).arg(d.pos).arg(d.message));
+    });
     return found;
 }
 
 ScriptOutline outlineOf(const QString& text, DocumentKind kind)
 {
     ScriptOutline outline;
-    checkScript(
-        text,
-        [&outline](int lineNumber, const QString&, const LineCheckResult& result) {
-            outline.add(lineNumber, result.header);
-        },
-        kind);
+    checkAs(text, kind, [&outline](const ScriptLine& line, const LineCheckResult& result) {
+        outline.add(line.number, result.header);
+    });
     return outline;
 }
 

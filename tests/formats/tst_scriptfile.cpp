@@ -1,6 +1,7 @@
 #include "FileBytes.h"
 #include "formats/ScriptFile.h"
 #include "formats/ScriptLayout.h"
+#include "formats/ScriptLineReader.h"
 #include "formats/Windows1252.h"
 
 #include <QDir>
@@ -41,6 +42,26 @@ QString TestScriptFile::writeFile(const QString& name, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write the test file %s", qPrintable(path));
     return path;
+}
+
+// Reading the file line by line (as korvel-check does) gives the lines,
+// kind and encoding of loading it whole; "" when it does.
+QString readerDisagrees(const QString& path, const LoadedScript& loaded)
+{
+    ScriptLineReader reader;
+    if (!reader.open(path))
+        return QStringLiteral("not read: ") + reader.error();
+    QStringList lines;
+    reader.forEachLine([&lines](const ScriptLine& line) {
+        lines.append(line.text);
+        if (line.fileText.mid(line.fileColumn) != line.text)
+            lines.append(QStringLiteral("<not at its column>"));
+    });
+    if (lines != loaded.text.split(QLatin1Char('\n')))
+        return QStringLiteral("other lines");
+    if (reader.kind() != loaded.kind || reader.encoding() != loaded.encoding)
+        return QStringLiteral("other kind or encoding");
+    return QString();
 }
 
 QByteArray TestScriptFile::readFile(const QString& path)
@@ -134,6 +155,15 @@ void TestScriptFile::loadAndSave_data()
     row("ini windows-1252 behind a bom", "a.ini", QByteArray("\xEF\xBB\xBF[script]\r\nn0=\xE9\r\n"),
         QString::fromUtf8("é\n"), cp1252, QByteArray("[script]\r\nn0=\xE9\r\n"));
 
+    // Line ends and characters cut by the end of a megabyte read.
+    const QByteArray megabyte((1 << 20) - 1, 'x');
+    row("CR LF across a megabyte", "a.mrc", megabyte + "\r\nb", QString::fromLatin1(megabyte + "\nb"), utf8,
+        megabyte + "\r\nb");
+    row("UTF-8 across a megabyte", "a.mrc", megabyte + "\xC3\xA9\r\n",
+        QString::fromLatin1(megabyte) + QString::fromUtf8("é\n"), utf8, QByteArray());
+    row("INI across a megabyte", "a.ini", "[script]\r\nn0=" + megabyte.left((1 << 20) - 14) + "\r\nn1=b\r\n",
+        QString::fromLatin1(megabyte.left((1 << 20) - 14) + "\nb\n"), utf8, QByteArray());
+
     // UTF-16 scripts read as their text and are written as UTF-8 (without a
     // mark). Beyond the basic plane, a control code, a no-break space and a
     // second mark inside the text: every character comes through.
@@ -180,6 +210,7 @@ void TestScriptFile::loadAndSave()
         QVERIFY(loaded.error.isEmpty());
         QCOMPARE(loaded.text, text);
         QCOMPARE(int(loaded.encoding), encoding);
+        QCOMPARE(readerDisagrees(path, loaded), QString());
         encoding = int(ScriptFile::encodingForSave(loaded.text, loaded.encoding));
         QString error;
         QVERIFY(ScriptFile::save(path, loaded.text, loaded.encoding, &error));
@@ -307,6 +338,7 @@ void TestScriptFile::corpusRoundTrips()
     for (const QFileInfo& info : files) {
         const LoadedScript loaded = ScriptFile::load(info.filePath());
         QVERIFY2(loaded.ok, qPrintable(info.fileName()));
+        QCOMPARE(readerDisagrees(info.filePath(), loaded), QString());
         const QString copy = own.filePath(info.fileName());
         QVERIFY(ScriptFile::save(copy, loaded.text, loaded.encoding, nullptr));
         const LoadedScript reloaded = ScriptFile::load(copy);

@@ -1,7 +1,7 @@
 #include "FileBytes.h"
+#include "checker/core/DiagnosticKinds.h"
 #include "formats/ScriptFile.h"
 #include "korvel-check/CheckOptions.h"
-#include "korvel-check/DiagnosticKinds.h"
 #include "korvel-check/ReportFormat.h"
 #include "korvel-check/SarifReport.h"
 
@@ -38,6 +38,7 @@ private slots:
     void exactReports();
     void sarifRules();
     void sarifLog();
+    void iniPositionsAreTheFiles();
 
 private:
     struct Run {
@@ -67,22 +68,26 @@ TestKorvelCheck::Run TestKorvelCheck::runCheck(const QStringList& arguments, con
 }
 
 // A task's kind is its marker word; tabs stay under the caret; a position at
-// or past the line's end puts the caret just after it; "%" is text anywhere.
+// or past the line's end puts the caret just after it; "%" is text anywhere;
+// an INI line is shown whole, its key counted in the column.
 void TestKorvelCheck::textDiagnostics()
 {
     const struct {
         const char *file, *line;
-        int type, pos;
+        int column, type, pos;
         const char *block, *message, *expected;
     } rows[] = {
-        {"b.ini", "; fixme later", 15, 2, "", "fixme later", "b.ini:7:3: fixme: fixme later\n; fixme later\n  ^\n"},
-        {"a.mrc", "\techo\tx", 2, 6, "alias", "W", "a.mrc:7:7: warning: W [alias]\n\techo\tx\n\t    \t^\n"},
-        {"a.mrc", "menu x", 3, 6, "Menu", "M", "a.mrc:7:7: error: M [Menu]\nmenu x\n      ^\n"},
-        {"a.mrc", "ab", 1, 9, "", "I", "a.mrc:7:10: info: I\nab\n  ^\n"},
-        {"%2.mrc", "%1", 4, 0, "%3", "var %x %1", "%2.mrc:7:1: note: var %x %1 [%3]\n%1\n^\n"},
+        {"b.ini", "n3=; fixme later", 3, 15, 2, "", "fixme later",
+         "b.ini:7:6: fixme: fixme later\nn3=; fixme later\n     ^\n"},
+        {"a.mrc", "\techo\tx", 0, 2, 6, "alias", "W", "a.mrc:7:7: warning: W [alias]\n\techo\tx\n\t    \t^\n"},
+        {"a.mrc", "menu x", 0, 3, 6, "Menu", "M", "a.mrc:7:7: error: M [Menu]\nmenu x\n      ^\n"},
+        {"a.mrc", "ab", 0, 1, 9, "", "I", "a.mrc:7:10: info: I\nab\n  ^\n"},
+        {"%2.mrc", "%1", 0, 4, 0, "%3", "var %x %1", "%2.mrc:7:1: note: var %x %1 [%3]\n%1\n^\n"},
     };
-    for (const auto& r : rows)
-        QCOMPARE(textDiagnostic(r.file, 7, r.line, {Severity(r.type), r.pos, r.block, r.message}), QString(r.expected));
+    for (const auto& r : rows) {
+        const ScriptLine line{1, QString(r.line).mid(r.column), 7, r.column, r.line};
+        QCOMPARE(textDiagnostic(r.file, line, {Severity(r.type), r.pos, r.block, r.message}), QString(r.expected));
+    }
 }
 
 void TestKorvelCheck::jsonDiagnostics_data()
@@ -113,7 +118,8 @@ void TestKorvelCheck::jsonDiagnostics()
     QFETCH(QString, message);
     QFETCH(QString, expected);
 
-    const QString json = jsonDiagnostic(file, 12, {Severity::Error, 4, block, message});
+    const ScriptLine line{1, QStringLiteral("text"), 12, 0, QStringLiteral("text")};
+    const QString json = jsonDiagnostic(file, line, {Severity::Error, 4, block, message});
     QCOMPARE(json, expected + QLatin1Char('\n'));
     QJsonParseError error;
     const QJsonObject parsed = QJsonDocument::fromJson(json.toUtf8(), &error).object();
@@ -244,15 +250,15 @@ void TestKorvelCheck::reportsAgree_data()
 }
 
 // Whatever the checker finds, the text and JSON reports list the same
-// diagnostics, each text diagnostic shows its document line with the caret at
-// its column, the summary counts them, and the exit status follows the errors.
+// diagnostics, each text diagnostic shows the file's line (as on disk) with
+// the caret at its column, the summary counts them, and the exit status follows the errors.
 void TestKorvelCheck::reportsAgree()
 {
     QFETCH(QStringList, files);
 
     QMap<QString, QStringList> documentLines;
     for (const QString& file : files)
-        documentLines[file] = ScriptFile::load(file).text.split('\n');
+        documentLines[file] = QString::fromUtf8(readBytes(file)).remove('\r').split('\n');
 
     const Run text = runCheck(files);
     static const QRegularExpression headLine(
@@ -361,9 +367,9 @@ void TestKorvelCheck::exactReports_data()
     QTest::newRow("utf-16 BE ini beyond the basic plane")
         << "a.ini" << utf16FileBytes(QString::fromUtf8("[script]\r\nn0=caf\u00e9 \U0001F600\r\n"), false)
         << QStringList{}
-        << QString::fromUtf8(
-               "FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncaf\u00e9 \U0001F600\n^\n"
-               "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
+        << QString::fromUtf8("FILE:2:4: error: Unexpected characters in root level of script file. [root]\n"
+                             "n0=caf\u00e9 \U0001F600\n   ^\n"
+                             "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
         << 1;
     QTest::newRow("group and comment states")
         << "a.ini" << QByteArray("[script]\r\nn0=#g on\r\nn1=/* c\r\nn2=*/ x\r\nn3=#g end\r\n")
@@ -373,7 +379,7 @@ void TestKorvelCheck::exactReports_data()
            "1\t479232\t0+2=groupNameFormat 3+2=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=1\n"
            "2\t3\t0+4=commentFormat\t-\n"
            "3\t479232\t0+3=commentFormat 3+1=errorFormat\t-\n"
-           R"({"file":"FILE","line":3,"pos":3,"type":3,"block":"root","message":"Trailing text after end of a multi-line comment."})"
+           R"({"file":"FILE","line":4,"pos":6,"type":3,"block":"root","message":"Trailing text after end of a multi-line comment."})"
            "\n"
            "4\t1\t0+2=groupNameFormat 3+3=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=2\n"
            "5\t1\t\t-\n"
@@ -407,11 +413,16 @@ void TestKorvelCheck::exactReports()
 void TestKorvelCheck::sarifRules()
 {
     SarifReport report(QDir::current());
-    report.add("a.mrc", 1, {Severity::Error, 4, "alias", "Illegal characters after identifier `$iif' closing bracket"});
-    report.add("a.mrc", 2,
-               {Severity::Error, 0, "alias", "Illegal characters after identifier `$gettok' closing bracket"});
-    report.add("a.mrc", 3, {Severity::TaskTodo, 2, QString(), "TODO reply"});
-    const QJsonObject run = QJsonDocument::fromJson(report.document()).object()["runs"].toArray()[0].toObject();
+    const auto add = [&report](int lineNumber, const LineDiagnostic& diagnostic) {
+        LineCheckResult result;
+        result.diagnostics.append(diagnostic);
+        report.lineChecked("a.mrc", ScriptLine{lineNumber, "x", lineNumber, 0, "x"}, result);
+    };
+    add(1, {Severity::Error, 4, "alias", "Illegal characters after identifier `$iif' closing bracket"});
+    add(2, {Severity::Error, 0, "alias", "Illegal characters after identifier `$gettok' closing bracket"});
+    add(3, {Severity::TaskTodo, 2, QString(), "TODO reply"});
+    const QJsonObject run =
+        QJsonDocument::fromJson(report.finished(CheckSummary()).toUtf8()).object()["runs"].toArray()[0].toObject();
     QStringList rules;
     for (const QJsonValue rule : run["tool"]["driver"]["rules"].toArray())
         rules << rule["id"].toString() + " = " + rule["shortDescription"]["text"].toString();
@@ -508,6 +519,34 @@ void TestKorvelCheck::sarifLog()
     }
     QVERIFY(!jsonFindings.isEmpty());
     QCOMPARE(sarifFindings, jsonFindings);
+}
+
+// Every report places a finding of an INI file where it is in the file:
+// the file's line, and the column with the key counted.
+void TestKorvelCheck::iniPositionsAreTheFiles()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.ini");
+    const QByteArray bytes("[script]\r\nn0=alias a {\r\n\r\nn1=  echo $left(a)\r\nn2=}\r\n");
+    writeBytes(path, bytes);
+    const QList<QByteArray> fileLines = bytes.split('\n');
+    // What the file holds at a 1-based line and column.
+    const auto at = [&fileLines](int line, int column) { return fileLines.value(line - 1).mid(column - 1, 8); };
+
+    const Run text = runCheck({path});
+    const QRegularExpressionMatch head =
+        QRegularExpression(R"(:(\d+):(\d+): error: Too few parameters)").match(text.out.value(0));
+    QVERIFY2(head.hasMatch(), qPrintable(text.out.join('\n')));
+    QCOMPARE(at(head.captured(1).toInt(), head.captured(2).toInt()), QByteArray("$left(a)"));
+    QCOMPARE(text.out.value(1), QStringLiteral("n1=  echo $left(a)"));
+
+    const QJsonObject json = QJsonDocument::fromJson(runCheck({"--format=json", path}).out.value(1).toUtf8()).object();
+    QCOMPARE(at(json["line"].toInt(), json["pos"].toInt() + 1), QByteArray("$left(a)"));
+
+    const QJsonObject region = QJsonDocument::fromJson(runCheck({"--format=sarif", path}).out.join('\n').toUtf8())
+                                   .object()["runs"][0]["results"][0]["locations"][0]["physicalLocation"]["region"]
+                                   .toObject();
+    QCOMPARE(at(region["startLine"].toInt(), region["startColumn"].toInt()), QByteArray("$left(a)"));
 }
 
 QTEST_GUILESS_MAIN(TestKorvelCheck)

@@ -1,6 +1,6 @@
 #include "ReportFormat.h"
 
-#include "DiagnosticKinds.h"
+#include "checker/core/DiagnosticKinds.h"
 
 namespace {
 
@@ -65,21 +65,22 @@ QString headerRecord(const HeaderRecord& header)
 
 } // namespace
 
-QString textDiagnostic(const QString& file, int lineNumber, const QString& line, const LineDiagnostic& diagnostic)
+QString textDiagnostic(const QString& file, const ScriptLine& line, const LineDiagnostic& diagnostic)
 {
-    QString text = file + QLatin1Char(':') + QString::number(lineNumber) + QLatin1Char(':')
-        + QString::number(diagnostic.pos + 1) + QLatin1String(": ") + diagnosticKind(diagnostic.type)
-        + QLatin1String(": ") + diagnostic.message;
+    const int pos = line.fileColumn + diagnostic.pos;
+    QString text = file + QLatin1Char(':') + QString::number(line.fileLine) + QLatin1Char(':')
+        + QString::number(pos + 1) + QLatin1String(": ") + diagnosticKind(diagnostic.type) + QLatin1String(": ")
+        + diagnostic.message;
     if (!diagnostic.block.isEmpty())
         text += QLatin1String(" [") + diagnostic.block + QLatin1Char(']');
-    text += QLatin1Char('\n') + line + QLatin1Char('\n') + caretLine(line, diagnostic.pos);
+    text += QLatin1Char('\n') + line.fileText + QLatin1Char('\n') + caretLine(line.fileText, pos);
     return text;
 }
 
-QString jsonDiagnostic(const QString& file, int lineNumber, const LineDiagnostic& diagnostic)
+QString jsonDiagnostic(const QString& file, const ScriptLine& line, const LineDiagnostic& diagnostic)
 {
-    return QLatin1String("{\"file\":") + jsonString(file) + QLatin1String(",\"line\":") + QString::number(lineNumber)
-        + QLatin1String(",\"pos\":") + QString::number(diagnostic.pos) + QLatin1String(",\"type\":")
+    return QLatin1String("{\"file\":") + jsonString(file) + QLatin1String(",\"line\":") + QString::number(line.fileLine)
+        + QLatin1String(",\"pos\":") + QString::number(line.fileColumn + diagnostic.pos) + QLatin1String(",\"type\":")
         + QString::number(int(diagnostic.type)) + QLatin1String(",\"block\":") + jsonString(diagnostic.block)
         + QLatin1String(",\"message\":") + jsonString(diagnostic.message) + QLatin1String("}\n");
 }
@@ -101,6 +102,16 @@ QString traceLine(int lineNumber, const LineCheckResult& result)
     }
     return QString::number(lineNumber) + QLatin1Char('\t') + QString::number(result.state) + QLatin1Char('\t') + spans
         + QLatin1Char('\t') + headerRecord(result.header) + QLatin1Char('\n');
+}
+
+SummaryClass summaryClass(Severity type)
+{
+    switch (type) {
+    case Severity::Information: return SummaryClass::Info;
+    case Severity::Warning: return SummaryClass::Warning;
+    case Severity::Error: return SummaryClass::Error;
+    default: return isTask(type) ? SummaryClass::Task : SummaryClass::Uncounted;
+    }
 }
 
 void CheckSummary::count(const LineDiagnostic& diagnostic)

@@ -2,20 +2,26 @@
 
 #include "checker/core/DocumentKind.h"
 #include "checker/core/LineCheckResult.h"
+#include "formats/ScriptLineReader.h"
 
 #include <QString>
 
 // The lines korvel-check prints. Every function returns complete lines,
 // each ending in "\n".
 
-// "FILE:LINE:COL: KIND: MESSAGE [BLOCK]", the source line, and a caret under
+// Every report names the place of a diagnostic in the file itself: the
+// line of the file the script's line comes from, and the position in that
+// line of the file (an INI line's key and "=" counted).
+
+// "FILE:LINE:COL: KIND: MESSAGE [BLOCK]", the file's line, and a caret under
 // the diagnostic's position (tabs are copied so the caret lines up in a
 // terminal). COL is the 0-based position + 1; "[BLOCK]" is left out when the
 // block is empty.
-QString textDiagnostic(const QString& file, int lineNumber, const QString& line, const LineDiagnostic& diagnostic);
+QString textDiagnostic(const QString& file, const ScriptLine& line, const LineDiagnostic& diagnostic);
 
-// {"file":…,"line":…,"pos":…,"type":…,"block":…,"message":…} on one line.
-QString jsonDiagnostic(const QString& file, int lineNumber, const LineDiagnostic& diagnostic);
+// {"file":…,"line":…,"pos":…,"type":…,"block":…,"message":…} on one line;
+// "pos" is 0-based.
+QString jsonDiagnostic(const QString& file, const ScriptLine& line, const LineDiagnostic& diagnostic);
 
 // {"file":…,"kind":…} on one line: the kind a file was checked as, when it
 // is not a remote script.
@@ -25,6 +31,10 @@ QString jsonFileKind(const QString& file, DocumentKind kind);
 // one non-default format as "start+length=formatName" (space-separated, empty
 // when the line has none), and the header record or "-".
 QString traceLine(int lineNumber, const LineCheckResult& result);
+
+// The four severities the summary line counts.
+enum class SummaryClass { Error, Warning, Info, Task, Uncounted };
+SummaryClass summaryClass(Severity type);
 
 struct CheckSummary {
     int errors = 0;

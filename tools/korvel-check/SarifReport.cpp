@@ -1,6 +1,6 @@
 #include "SarifReport.h"
 
-#include "DiagnosticKinds.h"
+#include "checker/core/DiagnosticKinds.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -110,12 +110,19 @@ QJsonObject SarifReport::artifactLocation(const QString& file) const
                        {QStringLiteral("uriBaseId"), workingDirBase}};
 }
 
-void SarifReport::add(const QString& file, int lineNumber, const LineDiagnostic& diagnostic)
+QString SarifReport::lineChecked(const QString& file, const ScriptLine& line, const LineCheckResult& result)
+{
+    for (const LineDiagnostic& diagnostic : result.diagnostics)
+        add(file, line, diagnostic);
+    return QString();
+}
+
+void SarifReport::add(const QString& file, const ScriptLine& line, const LineDiagnostic& diagnostic)
 {
     const int index = ruleIndex(diagnostic.message, diagnostic.type);
     const QString kind = diagnosticKind(diagnostic.type);
-    const QJsonObject region{{QStringLiteral("startLine"), lineNumber},
-                             {QStringLiteral("startColumn"), diagnostic.pos + 1}};
+    const QJsonObject region{{QStringLiteral("startLine"), line.fileLine},
+                             {QStringLiteral("startColumn"), line.fileColumn + diagnostic.pos + 1}};
     const QJsonObject location{{QStringLiteral("physicalLocation"),
                                 QJsonObject{{QStringLiteral("artifactLocation"), artifactLocation(file)},
                                             {QStringLiteral("region"), region}}}};
@@ -132,7 +139,7 @@ void SarifReport::add(const QString& file, int lineNumber, const LineDiagnostic&
     });
 }
 
-void SarifReport::addUnreadable(const QString& file, const QString& error)
+QString SarifReport::fileUnreadable(const QString& file, const QString& error)
 {
     const QJsonObject location{{QStringLiteral("physicalLocation"),
                                 QJsonObject{{QStringLiteral("artifactLocation"), artifactLocation(file)}}}};
@@ -141,6 +148,12 @@ void SarifReport::addUnreadable(const QString& file, const QString& error)
         {QStringLiteral("message"), text(QStringLiteral("cannot read %1: %2").arg(file, error))},
         {QStringLiteral("locations"), QJsonArray{location}},
     });
+    return QString();
+}
+
+QString SarifReport::finished(const CheckSummary&)
+{
+    return QString::fromUtf8(document());
 }
 
 QByteArray SarifReport::document() const

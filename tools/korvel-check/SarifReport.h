@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Reporter.h"
 #include "checker/core/LineCheckResult.h"
 
 #include <QByteArray>
@@ -13,17 +14,19 @@
 // that code-scanning services of forges show next to the lines. Each kind
 // of message is a rule: names quoted in a message (`$iif') are left out of
 // its rule, so one rule covers every identifier it is raised for. Files
-// under the working folder are named relative to it.
-class SarifReport {
+// under the working folder are named relative to it. The log is one
+// document, written once every file is checked.
+class SarifReport : public Reporter {
 public:
     explicit SarifReport(const QDir& workingDir);
 
-    void add(const QString& file, int lineNumber, const LineDiagnostic& diagnostic);
-    void addUnreadable(const QString& file, const QString& error);
-
-    QByteArray document() const;
+    QString lineChecked(const QString& file, const ScriptLine& line, const LineCheckResult& result) override;
+    QString fileUnreadable(const QString& file, const QString& error) override;
+    QString finished(const CheckSummary& summary) override;
 
 private:
+    QByteArray document() const;
+    void add(const QString& file, const ScriptLine& line, const LineDiagnostic& diagnostic);
     int ruleIndex(const QString& message, Severity type);
     QJsonObject artifactLocation(const QString& file) const;
 

@@ -3,9 +3,9 @@
 
 #include "CheckOptions.h"
 #include "ReportFormat.h"
-#include "SarifReport.h"
+#include "Reporter.h"
 #include "ScriptRun.h"
-#include "formats/ScriptFile.h"
+#include "formats/ScriptLineReader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,47 +45,32 @@ void complain(const QString& message)
     writeTo(stderr, QLatin1String("korvel-check: ") + message + QLatin1Char('\n'));
 }
 
-struct FileOutcome {
-    bool errorFound = false;
-};
-
-// A SARIF log is one document: the findings of every file gather in
-// `sarif`, written once all are checked.
-FileOutcome checkFile(const QString& file, const LoadedScript& loaded, const CheckOptions& options,
-                      CheckSummary& summary, SarifReport& sarif)
+// Checks one file, read line by line, and writes what the reporter makes of
+// it as the report grows. False when the file cannot be read.
+bool checkFile(const QString& file, const CheckOptions& options, Reporter& reporter, CheckSummary& summary)
 {
-    FileOutcome outcome;
-    const bool sarifLog = options.format == CheckOptions::Format::Sarif;
-    const bool verbose = !options.quiet && !sarifLog;
-    const bool json = options.format == CheckOptions::Format::Json;
-    const DocumentKind kind = options.kindGiven ? options.kind : loaded.kind;
-    QString report;
-    if (verbose && json)
-        report += jsonFileKind(file, kind);
-    checkScript(
-        loaded.text,
-        [&](int lineNumber, const QString& line, const LineCheckResult& result) {
-            if (verbose && options.trace)
-                report += traceLine(lineNumber, result);
-            for (const LineDiagnostic& diagnostic : result.diagnostics) {
-                summary.count(diagnostic);
-                if (diagnostic.type == Severity::Error)
-                    outcome.errorFound = true;
-                if (sarifLog)
-                    sarif.add(file, lineNumber, diagnostic);
-                else if (verbose)
-                    report += json ? jsonDiagnostic(file, lineNumber, diagnostic)
-                                   : textDiagnostic(file, lineNumber, line, diagnostic);
-            }
-            // Hand big reports to the terminal as they grow rather than at the end.
-            if (report.size() > 1 << 16) {
-                writeTo(stdout, report);
-                report.clear();
-            }
-        },
-        kind);
+    ScriptLineReader reader;
+    if (!reader.open(file, options.kindGiven ? &options.kind : nullptr)) {
+        complain(QStringLiteral("cannot read %1: %2").arg(file, reader.error()));
+        writeTo(stdout, reporter.fileUnreadable(file, reader.error()));
+        return false;
+    }
+    ++summary.files;
+    QString report = reporter.fileStarted(file, reader.kind());
+    const bool read = checkScript(reader, [&](const ScriptLine& line, const LineCheckResult& result) {
+        for (const LineDiagnostic& diagnostic : result.diagnostics)
+            summary.count(diagnostic);
+        report += reporter.lineChecked(file, line, result);
+        // Hand big reports to the terminal as they grow rather than at the end.
+        if (report.size() > 1 << 16) {
+            writeTo(stdout, report);
+            report.clear();
+        }
+    });
     writeTo(stdout, report);
-    return outcome;
+    if (!read)
+        complain(QStringLiteral("cannot read %1: %2").arg(file, reader.error()));
+    return read;
 }
 
 } // namespace
@@ -107,26 +92,14 @@ int main(int argc, char** argv)
     }
 
     const CheckOptions& options = parsed.options;
+    const std::unique_ptr<Reporter> reporter = makeReporter(options, QDir::current());
     CheckSummary summary;
-    SarifReport sarif(QDir::current());
     bool unreadable = false;
-    bool errorFound = false;
     for (const QString& file : options.files) {
-        const LoadedScript loaded = ScriptFile::load(file);
-        if (!loaded.ok) {
-            complain(QStringLiteral("cannot read %1: %2").arg(file, loaded.error));
-            sarif.addUnreadable(file, loaded.error);
+        if (!checkFile(file, options, *reporter, summary))
             unreadable = true;
-            continue;
-        }
-        ++summary.files;
-        if (checkFile(file, loaded, options, summary, sarif).errorFound)
-            errorFound = true;
     }
-    if (options.quiet || options.format == CheckOptions::Format::Text)
-        writeTo(stdout, summaryLine(summary));
-    else if (options.format == CheckOptions::Format::Sarif)
-        writeTo(stdout, QString::fromUtf8(sarif.document()));
+    writeTo(stdout, reporter->finished(summary));
     flushReport();
     if (reportWriteError == 0 && std::ferror(stdout))
         reportWriteError = EIO;
@@ -138,5 +111,5 @@ int main(int argc, char** argv)
 
     if (unreadable)
         return exitUsageOrUnreadable;
-    return errorFound ? exitErrorsFound : exitClean;
+    return summary.errors > 0 ? exitErrorsFound : exitClean;
 }

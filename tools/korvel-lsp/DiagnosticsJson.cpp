@@ -1,7 +1,7 @@
 #include "DiagnosticsJson.h"
 
 #include "JsonText.h"
-#include "korvel-check/DiagnosticKinds.h"
+#include "checker/core/DiagnosticKinds.h"
 
 #include <cstring>
 

@@ -24,13 +24,3 @@ QLatin1String diagnosticKind(Severity type)
     // appear, "note" (shown without icon in the editor) is the honest word.
     return QLatin1String(isTask(type) ? "task" : "note");
 }
-
-SummaryClass summaryClass(Severity type)
-{
-    switch (type) {
-    case Severity::Information: return SummaryClass::Info;
-    case Severity::Warning: return SummaryClass::Warning;
-    case Severity::Error: return SummaryClass::Error;
-    default: return isTask(type) ? SummaryClass::Task : SummaryClass::Uncounted;
-    }
-}
