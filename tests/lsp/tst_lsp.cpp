@@ -365,6 +365,27 @@ private slots:
         QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)).size(), 1);
     }
 
+    // An INI file comes as it is on disk: its script is checked as the
+    // editor and korvel-check read it, and a finding is placed on the file's
+    // own line and column, through edits too.
+    void iniDocumentsAreCheckedAsTheirScript()
+    {
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        const QString uri = QStringLiteral("file:///scripts/test.ini");
+        const QString text = "[script]\r\nn0=alias a {\r\nn1=  echo $left(a) $gettok(a,1,32)\r\nn2=}\r\n";
+        client.openDocument(uri, text);
+        const QStringList expected{"2:10-19 1 error Too few parameters"};
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(uri)), expected);
+        QCOMPARE(text.split("\r\n").value(2).mid(10, 8), QStringLiteral("$left(a)"));
+        client.changeDocument(uri, 2, 2, 0, 2, 0, "n9=; a comment\r\n");
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(uri)), QStringList{"3:10-19 1 error Too few parameters"});
+        const QJsonObject hover =
+            client.request("textDocument/hover", client.positionParams(uri, 3, 21)).value("result").toObject();
+        QVERIFY(hover.value("contents").toObject().value("value").toString().contains("$gettok("));
+    }
+
     void requestsBeforeInitializeAreRefused()
     {
         LspTestClient client;

@@ -1,5 +1,7 @@
 #include "CheckedDocument.h"
 
+#include "formats/ScriptLayout.h"
+
 #include <QStringList>
 
 QStringList documentLines(const QString& text)
@@ -40,6 +42,28 @@ int diagnosticEnd(const QString& text, const QVector<FormatId>& formats, int pos
     while (end < length && text[end] != QLatin1Char(' '))
         ++end;
     return end;
+}
+
+// The result of a line checked from `offset` of a longer line on: every
+// position counted from the longer line's start, the text before the
+// offset unpainted.
+void startAt(LineCheckResult& result, int offset)
+{
+    if (offset == 0)
+        return;
+    result.formats.insert(0, offset, FormatId::None);
+    for (LineDiagnostic& diagnostic : result.diagnostics)
+        diagnostic.pos += offset;
+    for (IdentifierRecord& record : result.identifiers) {
+        record.start += offset;
+        record.end += offset;
+        if (record.propertyPos > 0)
+            record.propertyPos += offset;
+        for (int& comma : record.commaPositions)
+            comma += offset;
+    }
+    if (result.header.namePos >= 0)
+        result.header.namePos += offset;
 }
 
 } // namespace
@@ -113,7 +137,15 @@ void CheckedDocument::checkFrom(int first, int editedEnd)
 void CheckedDocument::checkLine(int index, int stateIn)
 {
     CheckedLine& line = lines[index];
-    checker.checkLine(MslChecker::lowerCased(line.text), stateIn, scratch, kind);
+    const int start = iniFile ? ScriptLayout::iniLineStart(line.text, keepIniPopupSections) : 0;
+    if (start < 0) {
+        // A section line is no line of the script: the state passes on.
+        scratch.reset(int(line.text.size()));
+        scratch.state = stateIn;
+    } else {
+        checker.checkLine(MslChecker::lowerCased(line.text.sliced(start)), stateIn, scratch, kind);
+        startAt(scratch, start);
+    }
     line.stateIn = stateIn;
     line.stateOut = scratch.state;
     line.diagnostics = scratch.diagnostics;

@@ -42,6 +42,14 @@ public:
     // The text is checked as a file of this kind (remote unless told).
     void setKind(DocumentKind newKind) { kind = newKind; }
     DocumentKind documentKind() const { return kind; }
+    // The text is an INI file's: each line is checked as the line of the
+    // script it holds (after its key; a section line not at all, unless
+    // popup sections are kept), and every position stays the file line's.
+    void setIniLayout(bool keepPopupSections)
+    {
+        iniFile = true;
+        keepIniPopupSections = keepPopupSections;
+    }
     void setText(const QString& text);
     // Replaces the text between two positions (clamped to the document).
     void replace(TextPosition from, TextPosition to, const QString& text);
@@ -65,6 +73,8 @@ private:
     QVector<LineDiagnosticsJson> linesJson; // one per line
     MslChecker checker;
     DocumentKind kind = DocumentKind::Remote;
+    bool iniFile = false;
+    bool keepIniPopupSections = false;
     LineCheckResult scratch;
     int lastChecked = 0;
 };

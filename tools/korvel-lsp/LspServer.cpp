@@ -4,6 +4,7 @@
 #include "DocumentSymbols.h"
 #include "LanguageFeatures.h"
 #include "formats/ScriptFile.h"
+#include "formats/ScriptLayout.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -300,11 +301,16 @@ void LspServer::didOpen(const QJsonObject& params)
         return;
     }
     OpenDocument& open = documents[uri.toString()];
-    // The kind of a plain script is told once, as the editor does on
-    // loading: an edit that passes through another shape must not change how
-    // the file is read. (The client sends an INI file as it is on disk.)
-    if (!ScriptFile::isIniScript(QUrl(uri.toString()).path()))
+    // The kind is told once, as the editor does on loading: an edit that
+    // passes through another shape must not change how the file is read.
+    // The client sends an INI file as it is on disk, keys and sections.
+    if (ScriptFile::isIniScript(QUrl(uri.toString()).path())) {
+        const ScriptLayout::IniShape shape = ScriptLayout::iniShape(ScriptLayout::iniSections(text.toString()));
+        open.document.setKind(shape.kind);
+        open.document.setIniLayout(shape.keepPopupSections);
+    } else {
         open.document.setKind(DocumentKinds::fromContent(text.toString()));
+    }
     open.document.setText(text.toString());
     open.version = textDocument.value(QStringLiteral("version")).toInt(-1);
     publishDiagnostics(uri.toString(), open);
