@@ -1,31 +1,12 @@
-#include "AppTestMain.h"
-
 #include "FakeMircLink.h"
 #include "KorvelResources.h"
+#include "TestRegistry.h"
 #include "checker/TextFormats.h"
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <QTest>
 
 #include <memory>
-#include <vector>
-
-namespace {
-
-std::vector<std::function<QObject*()>>& registry()
-{
-    static std::vector<std::function<QObject*()>> tests;
-    return tests;
-}
-
-} // namespace
-
-int AppTests::registerTest(std::function<QObject*()> make)
-{
-    registry().push_back(std::move(make));
-    return int(registry().size());
-}
 
 int main(int argc, char* argv[])
 {
@@ -38,10 +19,5 @@ int main(int argc, char* argv[])
     initKorvelResources();
     TextFormats::build();
 
-    int failures = 0;
-    for (const auto& make : registry()) {
-        std::unique_ptr<QObject> test(make());
-        failures += QTest::qExec(test.get(), argc, argv);
-    }
-    return failures == 0 ? 0 : 1;
+    return TestRegistry::runAll(argc, argv) == 0 ? 0 : 1;
 }

@@ -1,5 +1,5 @@
 #include "AppTestHelpers.h"
-#include "AppTestMain.h"
+#include "TestRegistry.h"
 
 #include "designer/MdiChildBuilder.h"
 #include "designer/MdiChildDialogDummy.h"
@@ -101,5 +101,5 @@ private slots:
     }
 };
 
-KORVEL_APP_TEST(CloseSequenceTest)
+KORVEL_TEST(CloseSequenceTest)
 #include "tst_CloseSequence.moc"

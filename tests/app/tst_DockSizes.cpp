@@ -1,5 +1,5 @@
 #include "AppTestHelpers.h"
-#include "AppTestMain.h"
+#include "TestRegistry.h"
 
 #include <QDockWidget>
 #include <QTest>
@@ -72,5 +72,5 @@ private slots:
     }
 };
 
-KORVEL_APP_TEST(DockSizesTest)
+KORVEL_TEST(DockSizesTest)
 #include "tst_DockSizes.moc"

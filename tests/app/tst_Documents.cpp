@@ -1,5 +1,5 @@
 #include "AppTestHelpers.h"
-#include "AppTestMain.h"
+#include "TestRegistry.h"
 
 #include "PopupMenuAnswer.h"
 #include "designer/MdiChildBuilder.h"
@@ -342,5 +342,5 @@ private slots:
     }
 };
 
-KORVEL_APP_TEST(DocumentsTest)
+KORVEL_TEST(DocumentsTest)
 #include "tst_Documents.moc"

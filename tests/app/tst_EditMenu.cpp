@@ -1,5 +1,5 @@
 #include "AppTestHelpers.h"
-#include "AppTestMain.h"
+#include "TestRegistry.h"
 
 #include "editor/MslTextEditor.h"
 #include "editorwindow/MdiChildEditor.h"
@@ -346,5 +346,5 @@ private slots:
     }
 };
 
-KORVEL_APP_TEST(EditMenuTest)
+KORVEL_TEST(EditMenuTest)
 #include "tst_EditMenu.moc"

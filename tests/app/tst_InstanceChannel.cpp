@@ -1,4 +1,4 @@
-#include "AppTestMain.h"
+#include "TestRegistry.h"
 
 #include "app/InstanceChannel.h"
 
@@ -62,5 +62,5 @@ private slots:
     }
 };
 
-KORVEL_APP_TEST(InstanceChannelTest)
+KORVEL_TEST(InstanceChannelTest)
 #include "tst_InstanceChannel.moc"

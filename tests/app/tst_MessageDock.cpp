@@ -1,5 +1,5 @@
 #include "AppTestHelpers.h"
-#include "AppTestMain.h"
+#include "TestRegistry.h"
 
 #include "editor/MslTextEditor.h"
 #include "editorwindow/MdiChildEditor.h"
@@ -134,5 +134,5 @@ private slots:
     }
 };
 
-KORVEL_APP_TEST(MessageDockTest)
+KORVEL_TEST(MessageDockTest)
 #include "tst_MessageDock.moc"

@@ -1,5 +1,5 @@
 #include "AppTestHelpers.h"
-#include "AppTestMain.h"
+#include "TestRegistry.h"
 
 #include <QDockWidget>
 #include <QTest>
@@ -114,5 +114,5 @@ private slots:
     }
 };
 
-KORVEL_APP_TEST(SettingsTest)
+KORVEL_TEST(SettingsTest)
 #include "tst_Settings.moc"

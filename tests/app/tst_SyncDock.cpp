@@ -1,5 +1,5 @@
 #include "AppTestHelpers.h"
-#include "AppTestMain.h"
+#include "TestRegistry.h"
 
 #include "FakeMircLink.h"
 #include "MenuProbe.h"
@@ -96,5 +96,5 @@ private slots:
     }
 };
 
-KORVEL_APP_TEST(SyncDockTest)
+KORVEL_TEST(SyncDockTest)
 #include "tst_SyncDock.moc"

@@ -1,5 +1,5 @@
 #include "AppTestHelpers.h"
-#include "AppTestMain.h"
+#include "TestRegistry.h"
 #include "VersionFileServer.h"
 
 #include "app/AboutDialog.h"
@@ -296,5 +296,5 @@ private slots:
     }
 };
 
-KORVEL_APP_TEST(UpdateCheckTest)
+KORVEL_TEST(UpdateCheckTest)
 #include "tst_UpdateCheck.moc"

@@ -1,6 +1,6 @@
 #include "CorpusTables.h"
-#include "DesignerTestMain.h"
 #include "DragEvents.h"
+#include "TestRegistry.h"
 #include "designer/MdiChildBuilder.h"
 #include "designer/MdiChildDialogDummy.h"
 #include "designer/PropertyPanel.h"
@@ -369,5 +369,5 @@ private slots:
     }
 };
 
-DESIGNER_TEST(TestBuilder)
+KORVEL_TEST(TestBuilder)
 #include "tst_builder.moc"

@@ -1,5 +1,5 @@
-#include "DesignerTestMain.h"
 #include "DragEvents.h"
+#include "TestRegistry.h"
 #include "designer/MdiChildDialogDummy.h"
 #include "designer/Mnu.h"
 #include "dialogtable/DesignControlTypes.h"
@@ -309,5 +309,5 @@ private slots:
     }
 };
 
-DESIGNER_TEST(TestCanvas)
+KORVEL_TEST(TestCanvas)
 #include "tst_canvas.moc"

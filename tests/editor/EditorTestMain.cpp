@@ -1,9 +1,6 @@
-#include <QApplication>
+#include "TestRegistry.h"
 
-int runEditorTests(int argc, char** argv);
-int runHoverTipTests(int argc, char** argv);
-int runKeyHandlingTests(int argc, char** argv);
-int runBracketCheckerTests(int argc, char** argv);
+#include <QApplication>
 
 // The editor's test classes share one program; each runs with the same
 // arguments and the program fails when any of them does.
@@ -11,9 +8,5 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
-    int failed = runEditorTests(argc, argv);
-    failed += runHoverTipTests(argc, argv);
-    failed += runKeyHandlingTests(argc, argv);
-    failed += runBracketCheckerTests(argc, argv);
-    return failed;
+    return TestRegistry::runAll(argc, argv);
 }

@@ -1,4 +1,5 @@
 #include "EditorHarness.h"
+#include "TestRegistry.h"
 #include "checker/CBlockData.h"
 
 #include <QLabel>
@@ -99,10 +100,6 @@ void BracketCheckerTest::abortKeepsOneUndoStep()
     QVERIFY(!t.editor.document()->isUndoAvailable());
 }
 
-int runBracketCheckerTests(int argc, char** argv)
-{
-    BracketCheckerTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORVEL_TEST(BracketCheckerTest)
 
 #include "tst_bracketchecker.moc"

@@ -1,4 +1,5 @@
 #include "KorvelResources.h"
+#include "TestRegistry.h"
 #include "checker/CBlockData.h"
 #include "checker/core/BlockState.h"
 #include "editor/LineNumberBar.h"
@@ -466,10 +467,6 @@ private slots:
     }
 };
 
-int runEditorTests(int argc, char** argv)
-{
-    TestEditor tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+KORVEL_TEST(TestEditor)
 
 #include "tst_editor.moc"

@@ -1,3 +1,4 @@
+#include "TestRegistry.h"
 #include "checker/CBlockData.h"
 #include "checker/MslSyntaxHighlighter.h"
 #include "checker/tables/CommandNames.h"
@@ -218,10 +219,6 @@ private slots:
     }
 };
 
-int runHoverTipTests(int argc, char** argv)
-{
-    TestHoverTip tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+KORVEL_TEST(TestHoverTip)
 
 #include "tst_hovertip.moc"

@@ -1,4 +1,5 @@
 #include "EditorHarness.h"
+#include "TestRegistry.h"
 #include "editor/CallTip.h"
 
 #include <QStandardItemModel>
@@ -550,10 +551,6 @@ void KeyHandlingTest::foldedLinesStayReachable()
     QCOMPARE(hiddenNow.join(QLatin1Char(',')), hidden);
 }
 
-int runKeyHandlingTests(int argc, char** argv)
-{
-    KeyHandlingTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+KORVEL_TEST(KeyHandlingTest)
 
 #include "tst_keyhandling.moc"
