@@ -30,7 +30,6 @@ private slots:
 
 private:
     QString writeFile(const QString& name, const QByteArray& bytes);
-    static QByteArray readFile(const QString& path);
 
     QTemporaryDir dir;
 };
@@ -38,9 +37,7 @@ private:
 QString TestScriptFile::writeFile(const QString& name, const QByteArray& bytes)
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write the test file %s", qPrintable(path));
+    writeBytes(path, bytes);
     return path;
 }
 
@@ -62,14 +59,6 @@ QString readerDisagrees(const QString& path, const LoadedScript& loaded)
     if (reader.kind() != loaded.kind || reader.encoding() != loaded.encoding)
         return QStringLiteral("other kind or encoding");
     return QString();
-}
-
-QByteArray TestScriptFile::readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
 }
 
 void TestScriptFile::iniDetection()
@@ -215,7 +204,7 @@ void TestScriptFile::loadAndSave()
         QString error;
         QVERIFY(ScriptFile::save(path, loaded.text, loaded.encoding, &error));
         QVERIFY(error.isEmpty());
-        QCOMPARE(readFile(path), saved);
+        QCOMPARE(readBytes(path), saved);
     }
 }
 
@@ -225,7 +214,7 @@ void TestScriptFile::newIniDocumentGetsEveryLine()
 {
     const QString path = dir.filePath("new.ini");
     QVERIFY(ScriptFile::save(path, "echo a\n\necho b", ScriptEncoding::Utf8, nullptr));
-    QCOMPARE(readFile(path), QByteArray("[script]\r\nn0=echo a\r\nn1=\r\nn2=echo b\r\n"));
+    QCOMPARE(readBytes(path), QByteArray("[script]\r\nn0=echo a\r\nn1=\r\nn2=echo b\r\n"));
 }
 
 void TestScriptFile::windows1252CoversEveryByte()
@@ -253,7 +242,7 @@ void TestScriptFile::untypableCharacterSwitchesToUtf8()
     QCOMPARE(ScriptFile::encodingForSave(typed, loaded.encoding), ScriptEncoding::Utf8);
     QCOMPARE(ScriptFile::encodingForSave(loaded.text, loaded.encoding), ScriptEncoding::Windows1252);
     QVERIFY(ScriptFile::save(path, typed, loaded.encoding, nullptr));
-    QCOMPARE(readFile(path), QByteArray("echo \xC3\xA9\r\necho \xC5\x82\r\n"));
+    QCOMPARE(readBytes(path), QByteArray("echo \xC3\xA9\r\necho \xC5\x82\r\n"));
 
     loaded = ScriptFile::load(path);
     QCOMPARE(loaded.text, typed);
@@ -285,15 +274,13 @@ void TestScriptFile::failedSaveKeepsOldFile()
     QTemporaryDir own;
     const QByteArray old("echo old\r\n");
     const QString blocker = own.filePath("blocker");
-    QFile blockerFile(blocker);
-    QVERIFY(blockerFile.open(QIODevice::WriteOnly) && blockerFile.write(old) == old.size());
-    blockerFile.close();
+    writeBytes(blocker, old);
     QVERIFY(QDir(own.path()).mkpath("folder.mrc"));
 
     QString error;
     QVERIFY(!ScriptFile::save(own.filePath(target), "echo new\n", ScriptEncoding::Utf8, &error));
     QVERIFY(!error.isEmpty());
-    QCOMPARE(readFile(blocker), old);
+    QCOMPARE(readBytes(blocker), old);
     QVERIFY(QFileInfo(own.filePath("folder.mrc")).isDir());
     // No temporary file is left behind.
     QCOMPARE(QDir(own.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"blocker"});
@@ -309,9 +296,7 @@ void TestScriptFile::saveKeepsLinkAndPermissions()
     QTemporaryDir own;
     const QString target = own.filePath("real.mrc");
     const QString link = own.filePath("link.mrc");
-    QFile file(target);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old\r\n") == 5);
-    file.close();
+    writeBytes(target, "old\r\n");
     const QFileDevice::Permissions permissions =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     QVERIFY(QFile::setPermissions(target, permissions));
@@ -319,7 +304,7 @@ void TestScriptFile::saveKeepsLinkAndPermissions()
 
     QVERIFY(ScriptFile::save(link, "new\n", ScriptEncoding::Utf8, nullptr));
     QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(readFile(target), QByteArray("new\r\n"));
+    QCOMPARE(readBytes(target), QByteArray("new\r\n"));
     // Owner, group and others; the "user" bits merely repeat the owner's.
     const QFileDevice::Permissions posixBits(0x7077);
     QCOMPARE(QFileInfo(target).permissions() & posixBits, permissions);
@@ -346,9 +331,9 @@ void TestScriptFile::corpusRoundTrips()
         const ScriptEncoding written = ScriptFile::encodingForSave(loaded.text, loaded.encoding);
         QCOMPARE(reloaded.encoding, written);
         if (!ScriptFile::isIniScript(copy) && written == loaded.encoding) {
-            QByteArray expected = readFile(info.filePath());
+            QByteArray expected = readBytes(info.filePath());
             expected.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
-            QVERIFY2(readFile(copy) == expected, qPrintable(info.fileName()));
+            QVERIFY2(readBytes(copy) == expected, qPrintable(info.fileName()));
         }
     }
 }
