@@ -1,3 +1,4 @@
+#include "TestRegistry.h"
 #include "mirc/bridge/BridgeProtocol.h"
 #include "mirc/bridge/MircBridgeLink.h"
 
@@ -227,9 +228,6 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> makeBridgeClientTest()
-{
-    return std::make_unique<BridgeClientTest>();
-}
+KORVEL_TEST(BridgeClientTest)
 
 #include "tst_BridgeClient.moc"

@@ -1,6 +1,7 @@
 #include "FakeMircLink.h"
 #include "MenuProbe.h"
 #include "ModalAnswers.h"
+#include "TestRegistry.h"
 #include "mirc/MircSyncPanel.h"
 
 #include <QClipboard>
@@ -305,9 +306,6 @@ private slots:
     }
 };
 
-std::unique_ptr<QObject> makeSyncPanelTest()
-{
-    return std::make_unique<SyncPanelTest>();
-}
+KORVEL_TEST(SyncPanelTest)
 
 #include "tst_SyncPanel.moc"
