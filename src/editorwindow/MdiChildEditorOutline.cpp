@@ -82,10 +82,11 @@ ScriptOutline outlineOf(const QTextDocument* document)
         HeaderRecord header;
         header.blockKind = data->blockKind;
         header.blockName = data->blockName;
+        header.namePos = data->namePos;
         header.blockDetail = data->blockDetail;
         header.isLocal = data->isLocal;
         header.opensBlock = data->opensBlock;
-        outline.add(block.blockNumber() + 1, header);
+        outline.add(block.blockNumber() + 1, header, block.text());
     }
     return outline;
 }

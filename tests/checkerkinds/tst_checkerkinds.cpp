@@ -44,7 +44,7 @@ ScriptOutline outlineOf(const QString& text, DocumentKind kind)
 {
     ScriptOutline outline;
     checkAs(text, kind, [&outline](const ScriptLine& line, const LineCheckResult& result) {
-        outline.add(line.number, result.header);
+        outline.add(line.number, result.header, line.text);
     });
     return outline;
 }
@@ -172,7 +172,7 @@ void TestDocumentKinds::outlineOfAliasAndPopupFiles()
     const ScriptOutline popups =
         outlineOf(QStringLiteral("Join:/join #a\n-\nModes\n.Op:/mode # +o $1\nTools {\n  echo\n}\nsclick:/echo\n"),
                   DocumentKind::Popups);
-    QCOMPARE(names(popups.menus), (QStringList{"join@1", "modes@3", "tools@5"}));
+    QCOMPARE(names(popups.menus), (QStringList{"Join@1", "Modes@3", "Tools@5"}));
     QVERIFY(popups.menus.at(2).multiLine);
     QVERIFY(!popups.menus.at(0).multiLine);
 }

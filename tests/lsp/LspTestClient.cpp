@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 
 namespace {
 
@@ -28,10 +29,11 @@ bool LspTestClient::start()
     return server.waitForStarted();
 }
 
-QJsonObject LspTestClient::initialize()
+QJsonObject LspTestClient::initialize(const QJsonObject& clientCapabilities)
 {
-    const QJsonObject response = request(QStringLiteral("initialize"),
-                                         QJsonObject{{"processId", QJsonValue::Null}, {"capabilities", QJsonObject()}});
+    const QJsonObject response =
+        request(QStringLiteral("initialize"),
+                QJsonObject{{"processId", QJsonValue::Null}, {"capabilities", clientCapabilities}});
     notify(QStringLiteral("initialized"), QJsonObject());
     return response.value("result").toObject().value("capabilities").toObject();
 }
@@ -98,6 +100,18 @@ QJsonObject LspTestClient::notificationOf(const QString& method)
         .toObject();
 }
 
+QList<QJsonObject> LspTestClient::takeArrived(const QString& method)
+{
+    QList<QJsonObject> arrived;
+    for (int i = 0; i < pending.size();) {
+        if (pending[i].value("method") == method)
+            arrived.append(pending.takeAt(i));
+        else
+            ++i;
+    }
+    return arrived;
+}
+
 void LspTestClient::openDocument(const QString& uri, const QString& text, int version)
 {
     notify(QStringLiteral("textDocument/didOpen"),
@@ -134,6 +148,10 @@ bool LspTestClient::takeFrame(QJsonObject& message)
         return false;
     const QByteArray body = received.mid(headerEnd + 4, length);
     received.remove(0, headerEnd + 4 + length);
+    // Qt reads a lone surrogate escape; strict parsers refuse it.
+    static const QRegularExpression surrogateEscape(QStringLiteral(R"((?<!\\)(\\\\)*\\u[dD][89a-fA-F])"));
+    if (surrogateEscape.match(QString::fromUtf8(body)).hasMatch())
+        qFatal("korvel-lsp wrote a lone surrogate escape: %s", body.constData());
     QJsonParseError error;
     message = QJsonDocument::fromJson(body, &error).object();
     if (error.error != QJsonParseError::NoError)

@@ -16,8 +16,9 @@ public:
     ~LspTestClient();
 
     bool start();
-    // Sends initialize and initialized; the capabilities the server answered.
-    QJsonObject initialize();
+    // Sends initialize (with the client's capabilities) and initialized; the
+    // capabilities the server answered.
+    QJsonObject initialize(const QJsonObject& clientCapabilities = QJsonObject());
 
     void sendRaw(const QByteArray& bytes);
     void sendFrame(const QByteArray& body);
@@ -31,6 +32,9 @@ public:
     QJsonObject diagnosticsFor(const QString& uri);
     // Waits for the next notification of this method; its params.
     QJsonObject notificationOf(const QString& method);
+    // The notifications of this method that arrived so far and were not yet
+    // taken (while waiting for something else), taken now.
+    QList<QJsonObject> takeArrived(const QString& method);
 
     void openDocument(const QString& uri, const QString& text, int version = 1);
     // One incremental change replacing the range with text.

@@ -1,6 +1,7 @@
 #include "LspTestClient.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -90,6 +91,75 @@ private slots:
         client.notify("textDocument/didClose",
                       QJsonObject{{"textDocument", QJsonObject{{"uri", "file:///scripts/other.mrc"}}}});
         QCOMPARE(diagnosticLines(client.diagnosticsFor("file:///scripts/other.mrc")), QStringList());
+    }
+
+    // Edits that pile up are checked and published once, as their last
+    // version; an edit that changes no finding sends nothing.
+    void diagnosticsAreSentOnceAndOnlyWhenTheyChange()
+    {
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize();
+        client.openDocument(scriptUri, "alias a {\n  echo -a $left(x) hello\n}\n");
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)),
+                 QStringList({"1:10-19 1 error Too few parameters"}));
+
+        // Ten line breaks at the top in one write (smaller than the pipe's
+        // atomic write): one publish, of version 11.
+        QByteArray pile;
+        for (int version = 2; version <= 11; ++version) {
+            const QJsonObject start{{"line", 0}, {"character", 0}};
+            const QJsonObject change{{"range", QJsonObject{{"start", start}, {"end", start}}}, {"text", "\n"}};
+            const QByteArray body =
+                QJsonDocument(
+                    QJsonObject{{"jsonrpc", "2.0"},
+                                {"method", "textDocument/didChange"},
+                                {"params",
+                                 QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}, {"version", version}}},
+                                             {"contentChanges", QJsonArray{change}}}}})
+                    .toJson(QJsonDocument::Compact);
+            pile += "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
+        }
+        client.sendRaw(pile);
+        const QJsonObject published = client.diagnosticsFor(scriptUri);
+        QCOMPARE(published.value("version").toInt(), 11);
+        QCOMPARE(diagnosticLines(published), QStringList({"11:10-19 1 error Too few parameters"}));
+
+        // Typing into the echo text changes no finding.
+        client.changeDocument(scriptUri, 12, 11, 25, 11, 25, "!");
+        const QJsonObject symbols{{"textDocument", QJsonObject{{"uri", scriptUri}}}};
+        client.request("textDocument/documentSymbol", symbols);
+        client.request("textDocument/documentSymbol", symbols);
+        QCOMPARE(client.takeArrived("textDocument/publishDiagnostics").size(), 0);
+    }
+
+    // A client that pulls diagnostics is sent none; it is told when they did
+    // not change since the result it holds.
+    void pulledDiagnostics()
+    {
+        LspTestClient client;
+        QVERIFY(client.start());
+        const QJsonObject capabilities =
+            client.initialize(QJsonObject{{"textDocument", QJsonObject{{"diagnostic", QJsonObject()}}}});
+        QVERIFY(capabilities.value("diagnosticProvider").isObject());
+        client.openDocument(scriptUri, "alias a echo -a $left(x)\n; note\n");
+        const QJsonObject params{{"textDocument", QJsonObject{{"uri", scriptUri}}}};
+        const QJsonObject first = client.request("textDocument/diagnostic", params).value("result").toObject();
+        QCOMPARE(first.value("kind").toString(), QStringLiteral("full"));
+        QCOMPARE(diagnosticLines(QJsonObject{{"diagnostics", first.value("items")}}),
+                 QStringList({"0:16-24 1 error Too few parameters"}));
+
+        QJsonObject again = params;
+        again.insert("previousResultId", first.value("resultId"));
+        client.changeDocument(scriptUri, 2, 1, 6, 1, 6, " more");
+        QCOMPARE(client.request("textDocument/diagnostic", again).value("result").toObject().value("kind").toString(),
+                 QStringLiteral("unchanged"));
+        client.changeDocument(scriptUri, 3, 0, 22, 0, 22, ",1");
+        const QJsonObject fixed = client.request("textDocument/diagnostic", again).value("result").toObject();
+        QCOMPARE(fixed.value("kind").toString(), QStringLiteral("full"));
+        QVERIFY(fixed.value("items").toArray().isEmpty());
+        QVERIFY(fixed.value("resultId") != first.value("resultId"));
+        QCOMPARE(client.takeArrived("textDocument/publishDiagnostics").size(), 0);
     }
 
     void positionRequests_data()
@@ -203,12 +273,16 @@ private slots:
         LspTestClient client;
         QVERIFY(client.start());
         client.initialize();
+        // Names keep their case; a lone surrogate comes back as U+FFFD (the
+        // test client refuses JSON with a lone surrogate escape).
         client.openDocument(scriptUri,
-                            "alias -l helper {\n  return 1\n}\n"
-                            "alias shout echo -a $upper($1)\n"
-                            "on *:JOIN:#:{\n  echo -a hi\n}\n"
-                            "dialog -l setup {\n  size -1 -1 100 100\n}\n"
-                            "menu channel {\n  Shout:shout\n}\n");
+                            QStringLiteral("alias -l Helper {\n  return 1\n}\n"
+                                           "alias shout echo -a $upper($1)\n"
+                                           "on *:JOIN:#:{\n  echo -a hi\n}\n"
+                                           "dialog -l SetUp {\n  size -1 -1 100 100\n}\n"
+                                           "menu channel {\n  Shout:shout\n}\n"
+                                           "alias x")
+                                + QChar(0xD83D) + QStringLiteral(" return\n"));
         const QJsonArray symbols =
             client
                 .request("textDocument/documentSymbol", QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}}}})
@@ -228,8 +302,9 @@ private slots:
                          .arg(selection.value("start").toObject().value("character").toInt());
         }
         QCOMPARE(shown,
-                 QStringList({"helper 12 0-2 local name at 9", "shout 12 3-3  name at 6", "join 24 4-6  name at 5",
-                              "setup 19 7-9 local name at 10", "Menu 2 10-12  name at 0"}));
+                 QStringList({"Helper 12 0-2 local name at 9", "shout 12 3-3  name at 6", "join 24 4-6  name at 5",
+                              "SetUp 19 7-9 local name at 10", "Menu 2 10-12  name at 0",
+                              QStringLiteral("x\uFFFD 12 13-13  name at 6")}));
     }
 
     void positionsCountUtf16CodeUnits()

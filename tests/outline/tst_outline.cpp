@@ -18,7 +18,7 @@ ScriptOutline outlineOf(const QStringList& lines)
         checker.checkLine(MslChecker::lowerCased(lines[i]), state, result);
         state = result.state;
         if (!result.header.blockName.isEmpty())
-            headers.append({i + 1, result.header});
+            headers.append({i + 1, result.header, lines[i]});
     }
     return ScriptOutline::build(headers);
 }
@@ -62,7 +62,7 @@ private slots:
         };
         const ScriptOutline outline = outlineOf(script);
         QCOMPARE(describe(outline.aliases.local), QStringList{"helper@2+"});
-        QCOMPARE(describe(outline.aliases.global), QStringList{"global.one@5"});
+        QCOMPARE(describe(outline.aliases.global), QStringList{"Global.One@5"});
         QCOMPARE(describe(outline.dialogs.local), QStringList{"setup@6+"});
         QCOMPARE(describe(outline.dialogs.global), QStringList{"about@9+"});
         QCOMPARE(describe(outline.events), (QStringList{"text : *@11", "join@12+", "Ctcp : ping@15"}));
@@ -90,7 +90,7 @@ private slots:
         HeaderRecord unknownKind;
         unknownKind.blockKind = HeaderKind(9);
         unknownKind.blockName = QStringLiteral("x");
-        const ScriptOutline outline = ScriptOutline::build({{1, unnamed}, {2, unknownKind}});
+        const ScriptOutline outline = ScriptOutline::build({{1, unnamed, "alias"}, {2, unknownKind, "x"}});
         QVERIFY(outline.aliases.global.isEmpty() && outline.aliases.local.isEmpty());
         QVERIFY(outline.events.isEmpty() && outline.menus.isEmpty());
     }

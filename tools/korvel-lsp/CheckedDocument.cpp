@@ -68,22 +68,37 @@ void startAt(LineCheckResult& result, int offset)
 
 } // namespace
 
+namespace {
+
+// The state in of a line edited since it was last checked: no line is ever
+// checked with it, so the line is checked again whatever its neighbours say.
+constexpr int editedState = -2;
+
+} // namespace
+
 CheckedDocument::CheckedDocument(const QString& text, DocumentKind kind)
     : kind(kind)
 {
     setText(text);
+    settle();
 }
 
 void CheckedDocument::setText(const QString& text)
 {
     const QStringList texts = documentLines(text);
-    lines.clear();
-    lines.resize(texts.size());
-    linesJson.clear();
-    linesJson.resize(texts.size());
+    // With as many lines as before, each line's new diagnostics are compared
+    // with its old ones; otherwise every line may have moved.
+    if (texts.size() != lines.size()) {
+        diagnosticsMoved = diagnosticsMoved || diagnosticsFrom(0);
+        lines.clear();
+        lines.resize(texts.size());
+        linesJson.clear();
+        linesJson.resize(texts.size());
+    }
     for (int i = 0; i < texts.size(); ++i)
         lines[i].text = texts[i];
-    checkFrom(0, lines.size());
+    pendingFrom = -1;
+    markEdited(0, lines.size());
 }
 
 void CheckedDocument::replace(TextPosition from, TextPosition to, const QString& text)
@@ -105,6 +120,8 @@ void CheckedDocument::replace(TextPosition from, TextPosition to, const QString&
     const QStringList texts = documentLines(joined);
     const int removed = to.line - from.line + 1;
     const int added = texts.size();
+    if (added != removed && !diagnosticsMoved)
+        diagnosticsMoved = diagnosticsFrom(from.line);
     if (added > removed) {
         lines.insert(from.line + removed, added - removed, CheckedLine());
         linesJson.insert(from.line + removed, added - removed, LineDiagnosticsJson());
@@ -112,29 +129,57 @@ void CheckedDocument::replace(TextPosition from, TextPosition to, const QString&
         lines.remove(from.line + added, removed - added);
         linesJson.remove(from.line + added, removed - added);
     }
-    for (int i = 0; i < added; ++i) {
-        CheckedLine& line = lines[from.line + i];
-        line.text = texts[i];
-        // Forces the check of every edited line, even when its state in is
-        // the same as before.
-        line.stateIn = -2;
-    }
-    checkFrom(from.line, from.line + added);
+    for (int i = 0; i < added; ++i)
+        lines[from.line + i].text = texts[i];
+    // The edited lines already pending move with the lines around them.
+    if (pendingFrom >= 0 && pendingEnd > from.line + removed)
+        pendingEnd += added - removed;
+    pendingEnd = qMin(pendingEnd, int(lines.size()));
+    markEdited(from.line, from.line + added);
 }
 
-void CheckedDocument::checkFrom(int first, int editedEnd)
+void CheckedDocument::markEdited(int first, int end)
+{
+    for (int i = first; i < end; ++i)
+        lines[i].stateIn = editedState;
+    pendingFrom = pendingFrom < 0 ? first : qMin(pendingFrom, first);
+    pendingEnd = qMax(pendingEnd, end);
+}
+
+bool CheckedDocument::diagnosticsFrom(int first) const
+{
+    for (int i = first; i < linesJson.size(); ++i)
+        if (!linesJson[i].text.isEmpty())
+            return true;
+    return false;
+}
+
+void CheckedDocument::settle()
 {
     lastChecked = 0;
-    int stateIn = first > 0 ? lines[first - 1].stateOut : -1; // the first line has no previous state
-    for (int i = first; i < lines.size(); ++i) {
-        if (i >= editedEnd && lines[i].stateIn == stateIn)
-            break;
-        checkLine(i, stateIn);
+    if (pendingFrom < 0)
+        return;
+    bool changed = diagnosticsMoved;
+    int stateIn = pendingFrom > 0 ? lines[pendingFrom - 1].stateOut : -1; // the first line has no previous state
+    for (int i = pendingFrom; i < lines.size(); ++i) {
+        // A line checked with the state it gets now keeps its results; past
+        // the last edit, so do all the lines after it.
+        if (lines[i].stateIn == stateIn) {
+            if (i >= pendingEnd)
+                break;
+        } else {
+            changed = checkLine(i, stateIn) || changed;
+        }
         stateIn = lines[i].stateOut;
     }
+    pendingFrom = -1;
+    pendingEnd = 0;
+    diagnosticsMoved = false;
+    if (changed)
+        ++revision;
 }
 
-void CheckedDocument::checkLine(int index, int stateIn)
+bool CheckedDocument::checkLine(int index, int stateIn)
 {
     CheckedLine& line = lines[index];
     const int start = iniFile ? ScriptLayout::iniLineStart(line.text, keepIniPopupSections) : 0;
@@ -152,10 +197,14 @@ void CheckedDocument::checkLine(int index, int stateIn)
     line.diagnosticEnds.resize(line.diagnostics.size());
     for (int k = 0; k < line.diagnostics.size(); ++k)
         line.diagnosticEnds[k] = diagnosticEnd(line.text, scratch.formats, line.diagnostics[k].pos);
-    linesJson[index] = LineDiagnosticsJson::write(line.diagnostics, line.diagnosticEnds);
+    line.spans = scratch.spans();
     line.header = scratch.header;
     line.identifiers = scratch.identifiers;
+    LineDiagnosticsJson json = LineDiagnosticsJson::write(line.diagnostics, line.diagnosticEnds);
+    const bool changed = json.text != linesJson[index].text;
+    linesJson[index] = std::move(json);
     ++lastChecked;
+    return changed;
 }
 
 QString CheckedDocument::text() const

@@ -21,6 +21,7 @@ struct CheckedLine {
     int stateOut = 1; // the state it handed on
     QVector<LineDiagnostic> diagnostics;
     QVector<int> diagnosticEnds; // one past the last character each diagnostic covers
+    QVector<FormatSpan> spans;   // the checker's format runs, in line order
     HeaderRecord header;
     QVector<IdentifierRecord> identifiers;
 };
@@ -33,6 +34,10 @@ Q_DECLARE_TYPEINFO(CheckedLine, Q_RELOCATABLE_TYPE);
 // the editor, an edit re-checks the edited lines and then the following ones
 // only while the state a line hands on differs from the one the next line
 // was checked with; everything after that stays as it was.
+//
+// Edits only change the text; settle() checks what they left unchecked, so
+// that a pile of edits is checked once, as its last version. The results of
+// a line are read after settle().
 //
 // Lines are split at CR LF, LF and a lone CR, as the protocol counts them.
 class CheckedDocument {
@@ -53,21 +58,35 @@ public:
     void setText(const QString& text);
     // Replaces the text between two positions (clamped to the document).
     void replace(TextPosition from, TextPosition to, const QString& text);
+    // Checks the lines the edits since the last call changed, and the lines
+    // after them whose state in changed.
+    void settle();
+    bool isSettled() const { return pendingFrom < 0; }
 
     int lineCount() const { return lines.size(); }
-    const CheckedLine& line(int index) const { return lines[index]; }
+    const CheckedLine& line(int index) const
+    {
+        Q_ASSERT(isSettled());
+        return lines[index];
+    }
     // A line's diagnostics as the client gets them. Kept apart from the
     // lines, so that publishing walks a small array instead of every line's
     // whole record.
     const LineDiagnosticsJson& diagnosticsJson(int index) const { return linesJson[index]; }
     QString text() const;
 
-    // Lines checked by the last setText or replace (for the benchmark).
+    // Lines checked by the last settle() (for the benchmark).
     int lastCheckedLineCount() const { return lastChecked; }
+    // Grows whenever settle() changes what the diagnostics say (their texts,
+    // ranges or lines), and only then.
+    quint64 diagnosticsRevision() const { return revision; }
 
 private:
-    void checkFrom(int first, int editedEnd);
-    void checkLine(int index, int stateIn);
+    // Marks lines [first, end) of the current text as edited.
+    void markEdited(int first, int end);
+    // True when a line from `first` on carries a diagnostic.
+    bool diagnosticsFrom(int first) const;
+    bool checkLine(int index, int stateIn);
 
     QVector<CheckedLine> lines;
     QVector<LineDiagnosticsJson> linesJson; // one per line
@@ -77,6 +96,12 @@ private:
     bool keepIniPopupSections = false;
     LineCheckResult scratch;
     int lastChecked = 0;
+    // The lines edited since the last settle() lie in [pendingFrom,
+    // pendingEnd); pendingFrom is -1 when there are none.
+    int pendingFrom = -1;
+    int pendingEnd = 0;
+    bool diagnosticsMoved = false; // an edit moved or removed a diagnostic
+    quint64 revision = 0;
 };
 
 // The lines of a protocol text: CR LF, LF and a lone CR end a line; the text

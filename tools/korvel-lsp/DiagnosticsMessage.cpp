@@ -30,8 +30,15 @@ QByteArray publishDiagnosticsMessage(const QString& uri, int version, const Chec
     appendJsonString(out, uri);
     if (version >= 0)
         out.append(",\"version\":").append(QByteArray::number(version));
-    out.append(",\"diagnostics\":[");
+    out.append(",\"diagnostics\":");
+    appendDiagnosticsArray(out, document);
+    out.append("}}");
+    return out;
+}
 
+void appendDiagnosticsArray(QByteArray& out, const CheckedDocument& document)
+{
+    out.append('[');
     // Thousands of diagnostics are copied, not appended piece by piece:
     // the size first, then the bytes straight into place.
     const int lineCount = document.lineCount();
@@ -55,6 +62,5 @@ QByteArray publishDiagnosticsMessage(const QString& uri, int version, const Chec
     }
     // The comma counted for the first line was not written.
     out.resize(at - out.data());
-    out.append("]}}");
-    return out;
+    out.append(']');
 }

@@ -83,7 +83,7 @@ QJsonArray documentSymbols(const CheckedDocument& document)
 {
     ScriptOutline outline;
     for (int i = 0; i < document.lineCount(); ++i)
-        outline.add(i + 1, document.line(i).header);
+        outline.add(i + 1, document.line(i).header, document.line(i).text);
 
     QVector<OutlineEntry> entries;
     for (const QVector<OutlineEntry>* list : {&outline.aliases.local, &outline.aliases.global, &outline.dialogs.local,

@@ -81,7 +81,7 @@ QJsonArray identifierCompletions(const CheckedDocument& document, int line, int 
     for (int i = 0; i < document.lineCount(); ++i) {
         const HeaderRecord& header = document.line(i).header;
         if (header.blockKind == HeaderKind::Alias)
-            candidates.addAlias(header.blockName, header.isLocal);
+            candidates.addAlias(ScriptOutline::writtenName(header, document.line(i).text), header.isLocal);
     }
     QJsonArray items;
     for (const IdentifierCandidates::Candidate& candidate : candidates.items()) {

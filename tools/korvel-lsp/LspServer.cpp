@@ -2,6 +2,7 @@
 
 #include "DiagnosticsMessage.h"
 #include "DocumentSymbols.h"
+#include "JsonText.h"
 #include "LanguageFeatures.h"
 #include "formats/ScriptFile.h"
 #include "formats/ScriptLayout.h"
@@ -42,9 +43,9 @@ bool readPosition(const QJsonValue& value, TextPosition& position)
     return true;
 }
 
-QJsonObject serverCapabilities()
+QJsonObject serverCapabilities(bool pullDiagnostics)
 {
-    return QJsonObject{
+    QJsonObject capabilities{
         {key("positionEncoding"), QStringLiteral("utf-16")},
         {key("textDocumentSync"),
          QJsonObject{{key("openClose"), true},
@@ -58,6 +59,17 @@ QJsonObject serverCapabilities()
                      {key("retriggerCharacters"), QJsonArray{QStringLiteral(",")}}}},
         {key("documentSymbolProvider"), true},
     };
+    if (pullDiagnostics)
+        capabilities.insert(key("diagnosticProvider"),
+                            QJsonObject{{key("interFileDependencies"), false}, {key("workspaceDiagnostics"), false}});
+    return capabilities;
+}
+
+// A request id as JSON text.
+QByteArray idJson(const QJsonValue& id)
+{
+    const QByteArray array = QJsonDocument(QJsonArray{id}).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
 }
 
 } // namespace
@@ -69,6 +81,7 @@ const LspServer::RequestRoute LspServer::requestRoutes[] = {
     {"textDocument/completion", &LspServer::completion},
     {"textDocument/signatureHelp", &LspServer::signatureHelp},
     {"textDocument/documentSymbol", &LspServer::documentSymbol},
+    {"textDocument/diagnostic", &LspServer::diagnostic},
 };
 
 const LspServer::NotificationRoute LspServer::notificationRoutes[] = {
@@ -142,6 +155,9 @@ void LspServer::handleRequest(const QJsonValue& id, const QString& method, const
         sendError(id, InvalidRequest, QStringLiteral("The server is shutting down"));
         return;
     }
+    // A request sees every edit that came before it.
+    for (OpenDocument& open : documents)
+        open.document.settle();
     for (const RequestRoute& route : requestRoutes) {
         if (method == QLatin1String(route.method)) {
             sendReply(id, (this->*route.handler)(params));
@@ -171,43 +187,62 @@ void LspServer::send(const QByteArray& body)
         done = true;
 }
 
+void LspServer::sendJson(const QJsonObject& message)
+{
+    send(validJsonText(QJsonDocument(message).toJson(QJsonDocument::Compact)));
+}
+
 void LspServer::sendReply(const QJsonValue& id, const Reply& reply)
 {
     if (reply.errorCode != 0) {
         sendError(id, reply.errorCode, reply.errorMessage);
         return;
     }
-    const QJsonObject response{{key("jsonrpc"), QStringLiteral("2.0")}, {key("id"), id}, {key("result"), reply.result}};
-    send(QJsonDocument(response).toJson(QJsonDocument::Compact));
+    if (!reply.resultJson.isEmpty()) {
+        send(QByteArrayLiteral("{\"jsonrpc\":\"2.0\",\"id\":") + idJson(id) + QByteArrayLiteral(",\"result\":")
+             + reply.resultJson + '}');
+        return;
+    }
+    sendJson(QJsonObject{{key("jsonrpc"), QStringLiteral("2.0")}, {key("id"), id}, {key("result"), reply.result}});
 }
 
 void LspServer::sendError(const QJsonValue& id, int code, const QString& message)
 {
-    const QJsonObject response{{key("jsonrpc"), QStringLiteral("2.0")},
-                               {key("id"), id.isUndefined() ? QJsonValue(QJsonValue::Null) : id},
-                               {key("error"), QJsonObject{{key("code"), code}, {key("message"), message}}}};
-    send(QJsonDocument(response).toJson(QJsonDocument::Compact));
+    sendJson(QJsonObject{{key("jsonrpc"), QStringLiteral("2.0")},
+                         {key("id"), id.isUndefined() ? QJsonValue(QJsonValue::Null) : id},
+                         {key("error"), QJsonObject{{key("code"), code}, {key("message"), message}}}});
 }
 
 void LspServer::logMessage(const QString& message)
 {
-    const QJsonObject notification{{key("jsonrpc"), QStringLiteral("2.0")},
-                                   {key("method"), QStringLiteral("window/logMessage")},
-                                   {key("params"), QJsonObject{{key("type"), logError}, {key("message"), message}}}};
-    send(QJsonDocument(notification).toJson(QJsonDocument::Compact));
+    sendJson(QJsonObject{{key("jsonrpc"), QStringLiteral("2.0")},
+                         {key("method"), QStringLiteral("window/logMessage")},
+                         {key("params"), QJsonObject{{key("type"), logError}, {key("message"), message}}}});
 }
 
-void LspServer::publishDiagnostics(const QString& uri, const OpenDocument& open)
+void LspServer::settle()
 {
-    send(publishDiagnosticsMessage(uri, open.version, open.document));
+    for (auto open = documents.begin(); open != documents.end(); ++open) {
+        open->document.settle();
+        if (pullDiagnostics || open->sentRevision == open->document.diagnosticsRevision())
+            continue;
+        open->sentRevision = open->document.diagnosticsRevision();
+        send(publishDiagnosticsMessage(open.key(), open->version, open->document));
+    }
 }
 
-LspServer::Reply LspServer::initialize(const QJsonObject&)
+LspServer::Reply LspServer::initialize(const QJsonObject& params)
 {
     if (initializeReceived)
         return Reply::error(InvalidRequest, QStringLiteral("The server is already initialized"));
     initializeReceived = true;
-    const QJsonObject result{{key("capabilities"), serverCapabilities()},
+    pullDiagnostics = params.value(key("capabilities"))
+                          .toObject()
+                          .value(key("textDocument"))
+                          .toObject()
+                          .value(key("diagnostic"))
+                          .isObject();
+    const QJsonObject result{{key("capabilities"), serverCapabilities(pullDiagnostics)},
                              {key("serverInfo"),
                               QJsonObject{{key("name"), QStringLiteral("korvel-lsp")},
                                           {key("version"), QStringLiteral(KORVEL_VERSION)}}}};
@@ -284,6 +319,37 @@ LspServer::Reply LspServer::documentSymbol(const QJsonObject& params)
     return Reply{documentSymbols(*document)};
 }
 
+LspServer::Reply LspServer::diagnostic(const QJsonObject& params)
+{
+    const QString uri = textDocumentOf(params).value(key("uri")).toString();
+    const auto open = documents.find(uri);
+    if (open == documents.end()) {
+        std::unique_ptr<CheckedDocument> fromDisk;
+        Reply reply;
+        const CheckedDocument* document = requestedDocument(params, fromDisk, reply);
+        if (!document)
+            return reply;
+        reply.resultJson = QByteArrayLiteral("{\"kind\":\"full\",\"items\":");
+        appendDiagnosticsArray(reply.resultJson, *document);
+        reply.resultJson.append('}');
+        return reply;
+    }
+    if (open->sentRevision != open->document.diagnosticsRevision()) {
+        open->sentRevision = open->document.diagnosticsRevision();
+        open->resultId = ++lastResultId;
+    }
+    const QByteArray resultId = '"' + QByteArray::number(open->resultId) + '"';
+    Reply reply;
+    if (params.value(key("previousResultId")).toString() == QString::fromLatin1(resultId.mid(1, resultId.size() - 2))) {
+        reply.resultJson = QByteArrayLiteral("{\"kind\":\"unchanged\",\"resultId\":") + resultId + '}';
+        return reply;
+    }
+    reply.resultJson = QByteArrayLiteral("{\"kind\":\"full\",\"resultId\":") + resultId + ",\"items\":";
+    appendDiagnosticsArray(reply.resultJson, open->document);
+    reply.resultJson.append('}');
+    return reply;
+}
+
 void LspServer::initialized(const QJsonObject&) { }
 
 void LspServer::exit(const QJsonObject&)
@@ -313,7 +379,6 @@ void LspServer::didOpen(const QJsonObject& params)
     }
     open.document.setText(text.toString());
     open.version = textDocument.value(QStringLiteral("version")).toInt(-1);
-    publishDiagnostics(uri.toString(), open);
 }
 
 void LspServer::didChange(const QJsonObject& params)
@@ -347,7 +412,6 @@ void LspServer::didChange(const QJsonObject& params)
         open->document.replace(from, to, text.toString());
     }
     open->version = textDocument.value(QStringLiteral("version")).toInt(open->version);
-    publishDiagnostics(uri, *open);
 }
 
 void LspServer::didClose(const QJsonObject& params)
@@ -356,7 +420,8 @@ void LspServer::didClose(const QJsonObject& params)
     if (!documents.remove(uri))
         return;
     // A closed script's problems leave the client's list with it.
-    send(publishDiagnosticsMessage(uri, -1, CheckedDocument()));
+    if (!pullDiagnostics)
+        send(publishDiagnosticsMessage(uri, -1, CheckedDocument()));
 }
 
 void LspServer::didSave(const QJsonObject& params)
@@ -368,8 +433,6 @@ void LspServer::didSave(const QJsonObject& params)
         return;
     // The saved text is what the client holds; it only differs from ours
     // when a change was lost.
-    if (documentLines(text.toString()).join(QLatin1Char('\n')) != open->document.text()) {
+    if (documentLines(text.toString()).join(QLatin1Char('\n')) != open->document.text())
         open->document.setText(text.toString());
-        publishDiagnostics(uri, *open);
-    }
 }

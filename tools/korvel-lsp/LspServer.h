@@ -23,6 +23,12 @@ public:
     explicit LspServer(Sink sink);
 
     void handleMessage(const QByteArray& body);
+    // Called when no more messages are waiting: checks what the edits since
+    // the last call left unchecked and, unless the client pulls diagnostics,
+    // publishes those of every document whose diagnostics changed. So edits
+    // that pile up while the server is busy are checked once, and an edit
+    // that changes no finding sends nothing.
+    void settle();
     // Bytes that were no message: answered like unparsable JSON.
     void reportFramingError(const QByteArray& reason);
 
@@ -46,14 +52,19 @@ public:
         QJsonValue result;
         int errorCode = 0;
         QString errorMessage;
+        QByteArray resultJson; // the result as JSON text, when written directly instead of `result`
 
-        static Reply error(int code, const QString& message) { return Reply{QJsonValue(), code, message}; }
+        static Reply error(int code, const QString& message) { return Reply{QJsonValue(), code, message, {}}; }
     };
 
 private:
     struct OpenDocument {
         CheckedDocument document;
         int version = -1;
+        // The diagnostics revision the client last got, pushed or pulled;
+        // none at first.
+        quint64 sentRevision = ~quint64(0);
+        qint64 resultId = 0; // what a pull answered with, to tell "unchanged"
     };
 
     using RequestHandler = Reply (LspServer::*)(const QJsonObject& params);
@@ -75,7 +86,7 @@ private:
     void sendReply(const QJsonValue& id, const Reply& reply);
     void sendError(const QJsonValue& id, int code, const QString& message);
     void logMessage(const QString& message);
-    void publishDiagnostics(const QString& uri, const OpenDocument& open);
+    void sendJson(const QJsonObject& message);
 
     // Requests.
     Reply initialize(const QJsonObject& params);
@@ -84,6 +95,7 @@ private:
     Reply completion(const QJsonObject& params);
     Reply signatureHelp(const QJsonObject& params);
     Reply documentSymbol(const QJsonObject& params);
+    Reply diagnostic(const QJsonObject& params);
 
     // Notifications.
     void initialized(const QJsonObject& params);
@@ -105,6 +117,8 @@ private:
 
     Sink sink;
     QHash<QString, OpenDocument> documents;
+    qint64 lastResultId = 0;
+    bool pullDiagnostics = false; // the client asks for diagnostics instead of being sent them
     bool initializeReceived = false;
     bool shutdownRequested = false;
     bool done = false;

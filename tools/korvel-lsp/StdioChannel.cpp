@@ -8,8 +8,10 @@
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #else
 #include <csignal>
+#include <poll.h>
 #include <unistd.h>
 #endif
 
@@ -47,6 +49,24 @@ QByteArray read()
         chunk.resize(got > 0 ? qsizetype(got) : 0);
         return chunk;
     }
+}
+
+bool hasInput()
+{
+#ifdef Q_OS_WIN
+    DWORD waiting = 0;
+    const HANDLE pipe = reinterpret_cast<HANDLE>(_get_osfhandle(standardInput));
+    // A console or file (no pipe) always counts as ready; so does a broken pipe.
+    return !PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) || waiting > 0;
+#else
+    pollfd input{standardInput, POLLIN, 0};
+    while (true) {
+        const int ready = ::poll(&input, 1, 0);
+        if (ready < 0 && errno == EINTR)
+            continue;
+        return ready != 0;
+    }
+#endif
 }
 
 bool write(const QByteArray& bytes)

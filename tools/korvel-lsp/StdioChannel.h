@@ -14,6 +14,10 @@ void prepare();
 // client closed its end (or reading failed).
 QByteArray read();
 
+// True when bytes are waiting to be read (or the client closed its end), so
+// that read() would not block.
+bool hasInput();
+
 // Writes all bytes and flushes; false when the client is gone.
 bool write(const QByteArray& bytes);
 

@@ -26,7 +26,13 @@ int main()
         bool more = true;
         while (more && !server.finished()) {
             switch (reader.next(body, error)) {
-            case FrameReader::Result::NeedMoreBytes: more = false; break;
+            case FrameReader::Result::NeedMoreBytes:
+                more = false;
+                // Edits still in the pipe are read first: only the last
+                // version of a document is checked and published.
+                if (!StdioChannel::hasInput())
+                    server.settle();
+                break;
             case FrameReader::Result::Message: server.handleMessage(body); break;
             case FrameReader::Result::BadHeader: server.reportFramingError(error); break;
             }

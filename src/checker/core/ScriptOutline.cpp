@@ -1,5 +1,7 @@
 #include "ScriptOutline.h"
 
+#include "MslChecker.h"
+
 QString OutlineEntry::label() const
 {
     if (detail.isEmpty())
@@ -11,16 +13,25 @@ ScriptOutline ScriptOutline::build(const QVector<Header>& headers)
 {
     ScriptOutline outline;
     for (const Header& header : headers)
-        outline.add(header.line, header.record);
+        outline.add(header.line, header.record, header.text);
     return outline;
 }
 
-void ScriptOutline::add(int line, const HeaderRecord& record)
+QString ScriptOutline::writtenName(const HeaderRecord& record, QStringView lineText)
+{
+    const QString& name = record.blockName;
+    if (record.namePos < 0 || record.namePos + name.size() > lineText.size())
+        return name;
+    const QString written = lineText.mid(record.namePos, name.size()).toString();
+    return MslChecker::lowerCased(written) == name ? written : name;
+}
+
+void ScriptOutline::add(int line, const HeaderRecord& record, QStringView lineText)
 {
     if (record.blockName.isEmpty())
         return;
     OutlineEntry entry;
-    entry.name = record.blockName;
+    entry.name = record.blockKind == HeaderKind::Event ? record.blockName : writtenName(record, lineText);
     entry.detail = record.blockDetail;
     entry.line = line;
     entry.isLocal = record.isLocal;

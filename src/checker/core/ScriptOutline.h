@@ -12,7 +12,8 @@
 //
 // Use: collect one ScriptOutline::Header for every line whose HeaderRecord
 // has a non-empty blockName (lines without one are skipped anyway), with the
-// line's 1-based number, in line order, and call ScriptOutline::build.
+// line's 1-based number and its text, in line order, and call
+// ScriptOutline::build.
 // Nothing here needs a document or a GUI.
 
 // What kind of component an entry is: the header kind of its line (never
@@ -21,7 +22,7 @@ using OutlineKind = HeaderKind;
 
 struct OutlineEntry {
     OutlineKind kind = OutlineKind::Alias;
-    QString name;   // the header's blockName, lower-cased as the checker records it
+    QString name;   // the header's blockName, in the case the line writes it
     QString detail; // the header's blockDetail, for events the event word ("text", "join", ...)
     int line = 0;   // 1-based line of the header
     bool isLocal = false;
@@ -54,12 +55,21 @@ struct ScriptOutline {
     struct Header {
         int line = 0;
         HeaderRecord record;
+        QString text; // the line as written
     };
 
     static ScriptOutline build(const QVector<Header>& headers);
 
     // Files one header; lines without a component name (or of no kind the
     // outline knows) add nothing. build() calls this for each header, and a
-    // caller walking its own line store can use it directly.
-    void add(int line, const HeaderRecord& record);
+    // caller walking its own line store can use it directly. The checker
+    // reads lower-cased lines, so the name of an alias, dialog or popup item
+    // is taken back from `lineText` at the header's name position.
+    void add(int line, const HeaderRecord& record, QStringView lineText);
+
+    // The record's component name as `lineText` writes it: the checker's
+    // lower-cased name, in the line's own case where the line holds it at
+    // the name position (not for the names the checker gives, such as
+    // "Menu").
+    static QString writtenName(const HeaderRecord& record, QStringView lineText);
 };
