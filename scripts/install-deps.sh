@@ -7,7 +7,7 @@ packages=(
     make cmake ninja-build g++ clang libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     xvfb xauth xdotool fonts-dejavu-core desktop-file-utils
-    wine64 g++-mingw-w64-x86-64-posix
+    wine64 g++-mingw-w64-x86-64-posix neovim
     dpkg-dev file appstream
 )
 

@@ -9,8 +9,13 @@
 // middle on, as a user would.
 #include "BenchScript.h"
 #include "checker/core/BlockState.h"
+#include "formats/ScriptFile.h"
 #include "korvel-lsp/CheckedDocument.h"
 #include "korvel-lsp/LspServer.h"
+#include "workspace/DocumentAliases.h"
+
+#include <QDirIterator>
+#include <QUrl>
 
 #include <QElapsedTimer>
 #include <QJsonArray>
@@ -68,6 +73,65 @@ QByteArray keystroke(int version, const Caret& at, const QString& text)
                                {"contentChanges",
                                 QJsonArray{QJsonObject{{"range", QJsonObject{{"start", position}, {"end", position}}},
                                                        {"text", text}}}}});
+}
+
+QByteArray request(int id, const QString& method, const QJsonObject& params)
+{
+    return QJsonDocument(QJsonObject{{"jsonrpc", "2.0"}, {"id", id}, {"method", method}, {"params", params}})
+        .toJson(QJsonDocument::Compact);
+}
+
+// Go to definition with the corpus folder as the workspace: the first
+// request reads every script of the folder, the later ones only look up.
+void benchDefinitions()
+{
+    const QString folder = qEnvironmentVariable("KORVEL_CORPUS");
+    if (folder.isEmpty()) {
+        std::printf("definition: KORVEL_CORPUS names no workspace folder, not measured\n");
+        return;
+    }
+    LspServer server([](const QByteArray&) { return true; });
+    server.handleMessage(
+        request(1, "initialize",
+                QJsonObject{{"rootUri", QUrl::fromLocalFile(folder).toString()}, {"capabilities", QJsonObject()}}));
+    // The first script of the folder that calls an alias, opened.
+    QDirIterator files(folder, {"*.mrc"}, QDir::Files);
+    QString path;
+    LoadedScript loaded;
+    DocumentAliases aliases;
+    while (files.hasNext() && aliases.calls.isEmpty()) {
+        path = files.next();
+        loaded = ScriptFile::load(path);
+        aliases = DocumentAliases::ofText(loaded.text, loaded.kind);
+    }
+    if (aliases.calls.isEmpty()) {
+        std::printf("definition: no script of the folder calls an alias\n");
+        return;
+    }
+    const QString scriptUri = QUrl::fromLocalFile(path).toString();
+    server.handleMessage(
+        message("textDocument/didOpen",
+                QJsonObject{
+                    {"textDocument",
+                     QJsonObject{{"uri", scriptUri}, {"languageId", "mirc"}, {"version", 1}, {"text", loaded.text}}}}));
+    server.settle();
+    const AliasSite site = aliases.calls.first().site;
+    const QJsonObject params{{"textDocument", QJsonObject{{"uri", scriptUri}}},
+                             {"position", QJsonObject{{"line", site.line}, {"character", site.start}}}};
+    int fileCount = 0;
+    for (QDirIterator all(folder, QDir::Files, QDirIterator::Subdirectories); all.hasNext(); all.next())
+        ++fileCount;
+    std::vector<double> times;
+    for (int i = 0; i < 21; ++i) {
+        const QByteArray body = request(10 + i, "textDocument/definition", params);
+        const double processorBefore = processorSeconds();
+        server.handleMessage(body);
+        times.push_back((processorSeconds() - processorBefore) * 1000);
+    }
+    std::sort(times.begin() + 1, times.end());
+    std::printf("definition across %d workspace files: first (reads the folder) %.1f ms, then median %.3f ms "
+                "processor time (target: under 50 ms after the first)\n",
+                fileCount, times.front(), times[times.size() / 2]);
 }
 
 } // namespace
@@ -183,5 +247,20 @@ int main()
     std::printf("per Return (%d): median %.3f ms, max %.3f ms (wall clock); processor time %.3f ms\n", returns,
                 newLineTimes[returns / 2], newLineTimes.back(), newLineProcessorSeconds * 1000 / returns);
     std::printf("target: under 10 ms per keystroke\n");
+
+    // The colours of the whole script, as a client asks for them on opening.
+    {
+        const QByteArray body =
+            request(2, "textDocument/semanticTokens/full", QJsonObject{{"textDocument", QJsonObject{{"uri", uri}}}});
+        const double processorBefore = processorSeconds();
+        QElapsedTimer timer;
+        timer.start();
+        server.handleMessage(body);
+        const double wallMs = double(timer.nsecsElapsed()) / 1e6;
+        std::printf("semantic tokens, whole script: %.1f ms processor time, %.1f ms wall clock, %lld bytes (target: "
+                    "under 100 ms)\n",
+                    (processorSeconds() - processorBefore) * 1000, wallMs, qlonglong(lastMessageBytes));
+    }
+    benchDefinitions();
     return 0;
 }

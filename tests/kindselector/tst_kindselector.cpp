@@ -100,7 +100,7 @@ private slots:
         QStringList shown;
         for (int i = 0; i < items->childCount(); ++i)
             shown.append(items->child(i)->text(0));
-        QCOMPARE(shown, (QStringList{"whois", "modes", "slap"}));
+        QCOMPARE(shown, (QStringList{"Whois", "Modes", "Slap"}));
 
         // Read as a remote script, the file has no components of that kind.
         auto* selector = win.findChild<DocumentKindSelector*>();

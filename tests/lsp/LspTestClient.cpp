@@ -29,11 +29,13 @@ bool LspTestClient::start()
     return server.waitForStarted();
 }
 
-QJsonObject LspTestClient::initialize(const QJsonObject& clientCapabilities)
+QJsonObject LspTestClient::initialize(const QJsonObject& clientCapabilities, const QString& rootUri)
 {
     const QJsonObject response =
         request(QStringLiteral("initialize"),
-                QJsonObject{{"processId", QJsonValue::Null}, {"capabilities", clientCapabilities}});
+                QJsonObject{{"processId", QJsonValue::Null},
+                            {"capabilities", clientCapabilities},
+                            {"rootUri", rootUri.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(rootUri)}});
     notify(QStringLiteral("initialized"), QJsonObject());
     return response.value("result").toObject().value("capabilities").toObject();
 }

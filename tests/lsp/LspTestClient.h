@@ -16,9 +16,9 @@ public:
     ~LspTestClient();
 
     bool start();
-    // Sends initialize (with the client's capabilities) and initialized; the
-    // capabilities the server answered.
-    QJsonObject initialize(const QJsonObject& clientCapabilities = QJsonObject());
+    // Sends initialize (with the client's capabilities and workspace folder)
+    // and initialized; the capabilities the server answered.
+    QJsonObject initialize(const QJsonObject& clientCapabilities = QJsonObject(), const QString& rootUri = QString());
 
     void sendRaw(const QByteArray& bytes);
     void sendFrame(const QByteArray& body);

@@ -331,6 +331,104 @@ private slots:
         QCOMPARE(range.value("end").toObject().value("character").toInt(), 32);
     }
 
+    // Colours, folds and the re-indent come from the checker's own records.
+    void tokensFoldsAndFormatting()
+    {
+        LspTestClient client;
+        QVERIFY(client.start());
+        const QJsonObject legend =
+            client.initialize().value("semanticTokensProvider").toObject().value("legend").toObject();
+        client.openDocument(scriptUri, "alias Greet {\n if (%x) {\n      echo -a $upper(hi)\n  }\n}\n; done\n");
+        const QJsonObject document{{"textDocument", QJsonObject{{"uri", scriptUri}}}};
+
+        // Tokens as "line:start+length type", decoded from the relative form.
+        const auto tokens = [&](const QJsonObject& result) {
+            const QJsonArray data = result.value("data").toArray();
+            QStringList shown;
+            int line = 0, start = 0;
+            for (int i = 0; i + 4 < data.size(); i += 5) {
+                start = data[i].toInt() ? data[i + 1].toInt() : start + data[i + 1].toInt();
+                line += data[i].toInt();
+                shown << QStringLiteral("%1:%2+%3 %4")
+                             .arg(line)
+                             .arg(start)
+                             .arg(data[i + 2].toInt())
+                             .arg(legend.value("tokenTypes").toArray()[data[i + 3].toInt()].toString());
+            }
+            return shown;
+        };
+        const QStringList all =
+            tokens(client.request("textDocument/semanticTokens/full", document).value("result").toObject());
+        for (const QString& expected :
+             {"0:0+5 keyword", "0:6+5 function", "1:5+2 variable", "2:6+4 function", "2:14+7 macro", "5:0+6 comment"})
+            QVERIFY2(all.contains(expected), qPrintable(all.join(", ")));
+        QJsonObject rangeParams = document;
+        rangeParams.insert("range",
+                           QJsonObject{{"start", QJsonObject{{"line", 5}, {"character", 0}}},
+                                       {"end", QJsonObject{{"line", 5}, {"character", 6}}}});
+        QCOMPARE(tokens(client.request("textDocument/semanticTokens/range", rangeParams).value("result").toObject()),
+                 QStringList{"5:0+6 comment"});
+
+        QStringList folds;
+        for (const QJsonValue& range : client.request("textDocument/foldingRange", document).value("result").toArray())
+            folds << QStringLiteral("%1-%2").arg(range["startLine"].toInt()).arg(range["endLine"].toInt());
+        QCOMPARE(folds, (QStringList{"1-2", "0-3"}));
+
+        QStringList edits;
+        for (const QJsonValue& edit : client.request("textDocument/formatting", document).value("result").toArray()) {
+            const QJsonObject range = edit["range"].toObject();
+            edits << QStringLiteral("%1:%2-%3 '%4'")
+                         .arg(range["start"]["line"].toInt())
+                         .arg(range["start"]["character"].toInt())
+                         .arg(range["end"]["character"].toInt())
+                         .arg(edit["newText"].toString());
+        }
+        QCOMPARE(edits, (QStringList{"1:1-1 ' '", "2:4-6 ''"}));
+    }
+
+    // Aliases are found across the open documents and the workspace's files.
+    void definitionsReferencesAndSymbols()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QFile library(folder.filePath("lib.mrc"));
+        QVERIFY(library.open(QIODevice::WriteOnly));
+        library.write("alias -l hidden { return 0 }\r\nalias Shared { return 1 }\r\n");
+        library.close();
+        const QString libraryUri = QUrl::fromLocalFile(library.fileName()).toString();
+        const QString mainUri = QUrl::fromLocalFile(folder.filePath("main.mrc")).toString();
+
+        LspTestClient client;
+        QVERIFY(client.start());
+        client.initialize(QJsonObject(), QUrl::fromLocalFile(folder.path()).toString());
+        client.openDocument(mainUri, "alias x {\n  .shared 1 | SHARED\n  echo -a $shared(2) $hidden\n}\n");
+        const auto places = [](const QJsonValue& result) {
+            QStringList shown;
+            for (const QJsonValue& place : result.toArray())
+                shown << QStringLiteral("%1 %2:%3-%4")
+                             .arg(QFileInfo(QUrl(place["uri"].toString()).toLocalFile()).fileName())
+                             .arg(place["range"]["start"]["line"].toInt())
+                             .arg(place["range"]["start"]["character"].toInt())
+                             .arg(place["range"]["end"]["character"].toInt());
+            return shown;
+        };
+        QCOMPARE(places(client.request("textDocument/definition", client.positionParams(mainUri, 1, 5))["result"]),
+                 QStringList{"lib.mrc 1:6-12"});
+        // A local alias of another file is not seen; nor is a plain word.
+        QCOMPARE(places(client.request("textDocument/definition", client.positionParams(mainUri, 2, 23))["result"]),
+                 QStringList());
+        QVERIFY(client.request("textDocument/definition", client.positionParams(mainUri, 2, 4))["result"].isNull());
+
+        QJsonObject params = client.positionParams(libraryUri, 1, 8);
+        params.insert("context", QJsonObject{{"includeDeclaration", true}});
+        QCOMPARE(places(client.request("textDocument/references", params)["result"]),
+                 (QStringList{"lib.mrc 1:6-12", "main.mrc 1:3-9", "main.mrc 1:14-20", "main.mrc 2:11-17"}));
+        const QJsonArray symbols =
+            client.request("workspace/symbol", QJsonObject{{"query", "HID"}})["result"].toArray();
+        QCOMPARE(symbols.size(), 1);
+        QCOMPARE(symbols[0]["name"].toString(), QStringLiteral("hidden"));
+    }
+
     void scriptOnDiskIsReadAsTheEditorReadsIt()
     {
         QTemporaryDir folder;

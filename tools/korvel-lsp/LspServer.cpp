@@ -1,9 +1,12 @@
 #include "LspServer.h"
 
 #include "DiagnosticsMessage.h"
+#include "DocumentFormatting.h"
 #include "DocumentSymbols.h"
+#include "FoldingRanges.h"
 #include "JsonText.h"
 #include "LanguageFeatures.h"
+#include "SemanticTokens.h"
 #include "formats/ScriptFile.h"
 #include "formats/ScriptLayout.h"
 
@@ -58,6 +61,13 @@ QJsonObject serverCapabilities(bool pullDiagnostics)
          QJsonObject{{key("triggerCharacters"), QJsonArray{QStringLiteral("("), QStringLiteral(",")}},
                      {key("retriggerCharacters"), QJsonArray{QStringLiteral(",")}}}},
         {key("documentSymbolProvider"), true},
+        {key("semanticTokensProvider"),
+         QJsonObject{{key("legend"), semanticTokensLegend()}, {key("full"), true}, {key("range"), true}}},
+        {key("foldingRangeProvider"), true},
+        {key("documentFormattingProvider"), true},
+        {key("definitionProvider"), true},
+        {key("referencesProvider"), true},
+        {key("workspaceSymbolProvider"), true},
     };
     if (pullDiagnostics)
         capabilities.insert(key("diagnosticProvider"),
@@ -82,6 +92,13 @@ const LspServer::RequestRoute LspServer::requestRoutes[] = {
     {"textDocument/signatureHelp", &LspServer::signatureHelp},
     {"textDocument/documentSymbol", &LspServer::documentSymbol},
     {"textDocument/diagnostic", &LspServer::diagnostic},
+    {"textDocument/semanticTokens/full", &LspServer::semanticTokensFull},
+    {"textDocument/semanticTokens/range", &LspServer::semanticTokensRange},
+    {"textDocument/foldingRange", &LspServer::foldingRange},
+    {"textDocument/formatting", &LspServer::formatting},
+    {"textDocument/definition", &LspServer::definition},
+    {"textDocument/references", &LspServer::references},
+    {"workspace/symbol", &LspServer::workspaceSymbol},
 };
 
 const LspServer::NotificationRoute LspServer::notificationRoutes[] = {
@@ -242,6 +259,16 @@ LspServer::Reply LspServer::initialize(const QJsonObject& params)
                           .toObject()
                           .value(key("diagnostic"))
                           .isObject();
+    // The workspace folder whose scripts the alias index reads: the first
+    // of the workspace folders, else the root.
+    const QJsonArray folders = params.value(key("workspaceFolders")).toArray();
+    QString root = folders.isEmpty() ? QString() : folders[0].toObject().value(key("uri")).toString();
+    if (root.isEmpty())
+        root = params.value(key("rootUri")).toString();
+    if (QUrl(root).isLocalFile())
+        aliases.setFolder(QUrl(root).toLocalFile());
+    else if (params.value(key("rootPath")).isString())
+        aliases.setFolder(params.value(key("rootPath")).toString());
     const QJsonObject result{{key("capabilities"), serverCapabilities(pullDiagnostics)},
                              {key("serverInfo"),
                               QJsonObject{{key("name"), QStringLiteral("korvel-lsp")},
@@ -309,14 +336,53 @@ LspServer::Reply LspServer::signatureHelp(const QJsonObject& params)
     return answerAtPosition(params, signatureHelpAt);
 }
 
-LspServer::Reply LspServer::documentSymbol(const QJsonObject& params)
+LspServer::Reply LspServer::answerForDocument(const QJsonObject& params, DocumentFeature feature) const
 {
     std::unique_ptr<CheckedDocument> fromDisk;
     Reply reply;
     const CheckedDocument* document = requestedDocument(params, fromDisk, reply);
     if (!document)
         return reply;
-    return Reply{documentSymbols(*document)};
+    return Reply{feature(*document)};
+}
+
+LspServer::Reply LspServer::documentSymbol(const QJsonObject& params)
+{
+    return answerForDocument(params, documentSymbols);
+}
+
+LspServer::Reply LspServer::foldingRange(const QJsonObject& params)
+{
+    return answerForDocument(params, foldingRanges);
+}
+
+LspServer::Reply LspServer::formatting(const QJsonObject& params)
+{
+    return answerForDocument(params, formattingEdits);
+}
+
+LspServer::Reply LspServer::semanticTokensFull(const QJsonObject& params)
+{
+    std::unique_ptr<CheckedDocument> fromDisk;
+    Reply reply;
+    const CheckedDocument* document = requestedDocument(params, fromDisk, reply);
+    if (document)
+        reply.resultJson = semanticTokensJson(*document, 0, document->lineCount() - 1);
+    return reply;
+}
+
+LspServer::Reply LspServer::semanticTokensRange(const QJsonObject& params)
+{
+    const QJsonObject range = params.value(key("range")).toObject();
+    TextPosition from, to;
+    if (!readPosition(range.value(key("start")), from) || !readPosition(range.value(key("end")), to))
+        return Reply::error(InvalidParams, QStringLiteral("The request has no valid range"));
+    std::unique_ptr<CheckedDocument> fromDisk;
+    Reply reply;
+    const CheckedDocument* document = requestedDocument(params, fromDisk, reply);
+    if (document)
+        reply.resultJson = semanticTokensJson(*document, from.line, to.line);
+    return reply;
 }
 
 LspServer::Reply LspServer::diagnostic(const QJsonObject& params)
@@ -350,6 +416,31 @@ LspServer::Reply LspServer::diagnostic(const QJsonObject& params)
     return reply;
 }
 
+LspServer::Reply LspServer::definition(const QJsonObject& params)
+{
+    TextPosition position;
+    if (!readPosition(params.value(key("position")), position))
+        return Reply::error(InvalidParams, QStringLiteral("The request has no valid position"));
+    aliases.update(documents);
+    return Reply{aliases.definition(textDocumentOf(params).value(key("uri")).toString(), position)};
+}
+
+LspServer::Reply LspServer::references(const QJsonObject& params)
+{
+    TextPosition position;
+    if (!readPosition(params.value(key("position")), position))
+        return Reply::error(InvalidParams, QStringLiteral("The request has no valid position"));
+    aliases.update(documents);
+    const bool withDefinitions = params.value(key("context")).toObject().value(key("includeDeclaration")).toBool(true);
+    return Reply{aliases.references(textDocumentOf(params).value(key("uri")).toString(), position, withDefinitions)};
+}
+
+LspServer::Reply LspServer::workspaceSymbol(const QJsonObject& params)
+{
+    aliases.update(documents);
+    return Reply{aliases.symbols(params.value(key("query")).toString())};
+}
+
 void LspServer::initialized(const QJsonObject&) { }
 
 void LspServer::exit(const QJsonObject&)
@@ -379,6 +470,7 @@ void LspServer::didOpen(const QJsonObject& params)
     }
     open.document.setText(text.toString());
     open.version = textDocument.value(QStringLiteral("version")).toInt(-1);
+    aliases.markChanged(uri.toString());
 }
 
 void LspServer::didChange(const QJsonObject& params)
@@ -412,6 +504,7 @@ void LspServer::didChange(const QJsonObject& params)
         open->document.replace(from, to, text.toString());
     }
     open->version = textDocument.value(QStringLiteral("version")).toInt(open->version);
+    aliases.markChanged(uri);
 }
 
 void LspServer::didClose(const QJsonObject& params)
@@ -419,6 +512,7 @@ void LspServer::didClose(const QJsonObject& params)
     const QString uri = textDocumentOf(params).value(QStringLiteral("uri")).toString();
     if (!documents.remove(uri))
         return;
+    aliases.closed(uri);
     // A closed script's problems leave the client's list with it.
     if (!pullDiagnostics)
         send(publishDiagnosticsMessage(uri, -1, CheckedDocument()));
@@ -433,6 +527,8 @@ void LspServer::didSave(const QJsonObject& params)
         return;
     // The saved text is what the client holds; it only differs from ours
     // when a change was lost.
-    if (documentLines(text.toString()).join(QLatin1Char('\n')) != open->document.text())
+    if (documentLines(text.toString()).join(QLatin1Char('\n')) != open->document.text()) {
         open->document.setText(text.toString());
+        aliases.markChanged(uri);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CheckedDocument.h"
+#include "WorkspaceAliases.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -96,6 +97,13 @@ private:
     Reply signatureHelp(const QJsonObject& params);
     Reply documentSymbol(const QJsonObject& params);
     Reply diagnostic(const QJsonObject& params);
+    Reply semanticTokensFull(const QJsonObject& params);
+    Reply semanticTokensRange(const QJsonObject& params);
+    Reply foldingRange(const QJsonObject& params);
+    Reply formatting(const QJsonObject& params);
+    Reply definition(const QJsonObject& params);
+    Reply references(const QJsonObject& params);
+    Reply workspaceSymbol(const QJsonObject& params);
 
     // Notifications.
     void initialized(const QJsonObject& params);
@@ -114,9 +122,13 @@ private:
     // with an error when the position or the document is missing.
     using PositionFeature = QJsonValue (*)(const CheckedDocument&, TextPosition);
     Reply answerAtPosition(const QJsonObject& params, PositionFeature feature) const;
+    // Answers a request about a whole document with `feature`.
+    using DocumentFeature = QJsonArray (*)(const CheckedDocument&);
+    Reply answerForDocument(const QJsonObject& params, DocumentFeature feature) const;
 
     Sink sink;
     QHash<QString, OpenDocument> documents;
+    WorkspaceAliases aliases;
     qint64 lastResultId = 0;
     bool pullDiagnostics = false; // the client asks for diagnostics instead of being sent them
     bool initializeReceived = false;
