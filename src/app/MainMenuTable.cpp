@@ -44,6 +44,9 @@ const MenuItemEntry MainWindow::menuBarItems[] = {
     // The script window's own Check Brackets action holds Ctrl+H.
     {K::Action, "Check Brackets", nullptr, nullptr, false, false, &W::checkBracketsClicked, nullptr,
      &W::checkBracketsAction},
+    {K::Separator},
+    {K::Action, "Go to Definition", "F12", nullptr, true, false, &W::goToDefinition},
+    {K::Action, "Find References", "Shift+F12", nullptr, true, false, &W::findReferences},
 
     {K::Menu, "&View", nullptr, nullptr, true, false, nullptr, nullptr, nullptr, &W::updateFoldActions},
     {K::Action, "Always on Top", nullptr, nullptr, true, true, nullptr, &W::setOnTop, &W::alwaysOnTopAction},

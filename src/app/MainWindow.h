@@ -2,6 +2,8 @@
 
 #include "MenuTables.h"
 #include "UpdateServer.h"
+#include "workspace/AliasFileCache.h"
+#include "workspace/AliasIndex.h"
 
 #include <QFileInfo>
 #include <QList>
@@ -133,8 +135,17 @@ public slots:
     void showAbout();
 
     // Moves to a place the message area names: the first script window
-    // showing the file (exact path comparison) becomes current.
+    // showing the file (exact path comparison) becomes current; a file no
+    // window shows is opened.
     void gotoFilePosition(const QString& filePath, int line, int column);
+
+    // The script's own aliases (MainWindowAliases.cpp): F12 (and Ctrl+click)
+    // moves to the definition of the alias at the caret, opening its file
+    // when needed; Shift+F12 lists its definitions and calls in the message
+    // area. Both look through the open scripts and the script files of the
+    // current script's folder.
+    void goToDefinition();
+    void findReferences();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -175,6 +186,11 @@ private:
     MdiChildBuilder* currentDesignerWindow() const;
     // The Edit entries while a designer tab is current.
     void designerEditActionsUpdate();
+    // Makes the window current with the caret at a 1-based line and column.
+    void showPosition(MdiChildEditor* win, int line, int column);
+    // The aliases of the open scripts and of the current script's folder.
+    AliasIndex aliasIndex(const MdiChildEditor* current);
+    QString aliasAtCaret(const AliasIndex& index, const MdiChildEditor* win) const;
     // The current script window when its text may be changed, else null:
     // every Edit entry that changes the text goes through this.
     MdiChildEditor* currentWritableScriptWindow() const;
@@ -196,6 +212,7 @@ private:
     QDockWidget* messageDock = nullptr;
     QDockWidget* syncDock = nullptr;
     MessageArea* messageArea = nullptr;
+    AliasFileCache aliasFiles;
     MircLink* mircLink = nullptr; // created first; the sync panel owns it
     MircSyncPanel* syncPanel = nullptr;
     QToolBar* mainToolbar = nullptr;

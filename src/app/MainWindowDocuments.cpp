@@ -37,6 +37,7 @@ MdiChildEditor* MainWindow::createScriptWindow()
     // Only the document being typed in changes its undo stack, and that is
     // the current one, so Undo and Redo follow it while the menu is closed.
     connect(win->getEditor(), &QPlainTextEdit::undoAvailable, this, &MainWindow::editMenuUndoUpdate);
+    connect(win->getEditor(), &MslTextEditor::definitionRequested, this, &MainWindow::goToDefinition);
     connect(win->getEditor(), &QPlainTextEdit::redoAvailable, this, &MainWindow::editMenuRedoUpdate);
     connect(win->getEditor(), &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::updateFoldActions);
     return win;
@@ -258,16 +259,28 @@ void MainWindow::builderClosed(MdiChildBuilder* win)
 
 void MainWindow::gotoFilePosition(const QString& filePath, int line, int column)
 {
-    for (MdiChildEditor* win : std::as_const(editorWindows)) {
-        if (win->fileInfo().absoluteFilePath() != filePath)
-            continue;
-        tabs->setCurrentWidget(win);
-        MslTextEditor* editor = win->getEditor();
-        // By blocks, not by screen lines, so word wrap does not shift it;
-        // a fold that hides the line opens.
-        editor->gotoLine(line);
-        editor->gotoColumn(column);
-        editor->setFocus();
-        return;
+    const auto showing = [this, &filePath] {
+        for (MdiChildEditor* win : std::as_const(editorWindows))
+            if (win->fileInfo().absoluteFilePath() == filePath)
+                return win;
+        return static_cast<MdiChildEditor*>(nullptr);
+    };
+    MdiChildEditor* win = showing();
+    if (!win && QFileInfo(filePath).isFile()) {
+        openScript(QFileInfo(filePath), false);
+        win = showing();
     }
+    if (win)
+        showPosition(win, line, column);
+}
+
+void MainWindow::showPosition(MdiChildEditor* win, int line, int column)
+{
+    tabs->setCurrentWidget(win);
+    MslTextEditor* editor = win->getEditor();
+    // By blocks, not by screen lines, so word wrap does not shift it;
+    // a fold that hides the line opens.
+    editor->gotoLine(line);
+    editor->gotoColumn(column);
+    editor->setFocus();
 }

@@ -242,6 +242,8 @@ void MslTextEditor::mouseReleaseEvent(QMouseEvent* event)
     if (callTip->isVisible())
         callTip->hide();
     QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier) && !textCursor().hasSelection())
+        emit definitionRequested();
 }
 
 void MslTextEditor::focusOutEvent(QFocusEvent* event)

@@ -53,6 +53,11 @@ public:
     void paintLineNumbers(QPaintEvent* event);
     void toggleFoldAt(QMouseEvent* event);
 
+signals:
+    // A Ctrl+click (without a selection) put the caret on what the user
+    // wants the definition of.
+    void definitionRequested();
+
 public slots:
     void foldAll();
     void unfoldAll();

@@ -37,6 +37,26 @@ QTreeView* MessageArea::createList(DiagnosticListModel* model)
     return view;
 }
 
+void MessageArea::showReferences(const QVector<DiagnosticRow>& rows)
+{
+    if (!referenceRows) {
+        referenceRows = new DiagnosticListModel(DiagnosticTabs::messages, this);
+        referenceList = createList(referenceRows);
+        addTab(referenceList, tr("References"));
+        connect(referenceList, &QTreeView::doubleClicked, this,
+                [this](const QModelIndex& index) { requestGoto(referenceRows, index); });
+    }
+    for (int row = referenceRows->rowCount() - 1; row >= 0; --row)
+        referenceRows->remove(referenceRows->rowAt(row)->id);
+    // The ids of this list are its own, numbered from 1 (none is 0).
+    int id = 0;
+    for (DiagnosticRow row : rows) {
+        row.id = ++id;
+        referenceRows->add(row);
+    }
+    setCurrentWidget(referenceList);
+}
+
 void MessageArea::updateError(int lineNum, int linePos, const QString& fname, const QString& block,
                               const QString& /*id: the checker's placeholder, shown nowhere*/, int type,
                               const QString& err, int& errId)

@@ -8,6 +8,7 @@
 #include <QVector>
 
 class DiagnosticListModel;
+struct DiagnosticRow;
 class MdiChildEditor;
 class QTextDocument;
 class QTreeView;
@@ -18,6 +19,7 @@ class QTreeView;
 // while it highlights; a double click asks for the place in the script, a
 // right click offers to copy the row as text. The main window connects the
 // checkers and the two views' double clicks and context menus to the slots.
+// A third tab, "References", opens for the places Find References lists.
 class MessageArea : public QTabWidget {
     Q_OBJECT
 public:
@@ -31,6 +33,10 @@ public:
     // Sets the Line of the file's rows from the document: a row's line is the
     // first block whose checker record carries the row's id.
     void renumberLines(const QString& file, const QTextDocument* document);
+
+    // Lists the places Find References found in the "References" tab (made
+    // current), instead of what it listed before.
+    void showReferences(const QVector<DiagnosticRow>& rows);
 
 signals:
     // A row was double-clicked: the script window of `file` should show line
@@ -60,5 +66,7 @@ private:
     DiagnosticListModel* messageRows = nullptr;
     QTreeView* debugList = nullptr;
     QTreeView* messageList = nullptr;
+    DiagnosticListModel* referenceRows = nullptr; // with referenceList, made on the first use
+    QTreeView* referenceList = nullptr;
     ListedIds listedIds;
 };

@@ -1,0 +1,57 @@
+#include "AppTestHelpers.h"
+#include "TestRegistry.h"
+
+#include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
+
+#include <QDockWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTreeView>
+
+using namespace AppTests;
+
+class AliasNavigationTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase() { useSettingsDir(dir); }
+
+    // F12 on a call opens the file of the folder that defines the alias, at
+    // its name; Shift+F12 there lists the definition and every call.
+    void definitionAndReferences()
+    {
+        writeFile(dir, "lib.mrc", "; tools\r\nalias Greet { return hi }\r\n");
+        const QString mainPath = writeFile(dir, "main.mrc", "alias x {\r\n  greet\r\n  echo -a $greet\r\n}\r\n");
+        MainWindow w;
+        w.openScript(QFileInfo(mainPath), false);
+        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        QTextCursor caret(editor->document()->findBlockByNumber(1));
+        caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 3);
+        editor->setTextCursor(caret);
+
+        action(w, "Go to Definition")->trigger();
+        const auto* shown = qobject_cast<MdiChildEditor*>(w.tabArea()->currentWidget());
+        QVERIFY(shown);
+        QCOMPARE(shown->fileInfo().fileName(), QStringLiteral("lib.mrc"));
+        QCOMPARE(shown->getEditor()->textCursor().blockNumber(), 1);
+        QCOMPARE(shown->getEditor()->textCursor().positionInBlock(), 6);
+
+        action(w, "Find References")->trigger();
+        const auto* tabs = qobject_cast<QTabWidget*>(w.findChild<QDockWidget*>("msgArea")->widget());
+        const auto* list = qobject_cast<QTreeView*>(tabs->currentWidget());
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("References"));
+        QStringList places;
+        for (int row = 0; row < list->model()->rowCount(); ++row)
+            places << QFileInfo(list->model()->index(row, 0).data().toString()).fileName() + ":"
+                    + list->model()->index(row, 1).data().toString() + ":"
+                    + list->model()->index(row, 2).data().toString();
+        places.sort();
+        QCOMPARE(places, (QStringList{"lib.mrc:2:7", "main.mrc:2:3", "main.mrc:3:12"}));
+    }
+};
+
+KORVEL_TEST(AliasNavigationTest)
+#include "tst_AliasNavigation.moc"
