@@ -1,5 +1,6 @@
 #include "CheckedLine.h"
 #include "checker/core/BlockState.h"
+#include "checker/core/UnclosedBlock.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,9 +59,12 @@ class TestChecker : public QObject {
 private slots:
     void lines_data();
     void lines();
+    void recovery_data();
+    void recovery();
     void hugeLinesStayBounded_data();
     void hugeLinesStayBounded();
     void longChainsOfStatementsAreCheckedToTheEnd();
+    void deepNestingStaysABody();
     void arbitraryStatesStayBounded();
     void corpusStaysInsideItsLines();
 };
@@ -88,10 +92,10 @@ void TestChecker::lines_data()
     row("group off, spaces", 1, " #grp  off ", G, {}, "0+5=groupNameFormat 7+4=groupStateFormat");
     row("group end outside a group", 1, "#grp end", 1, {diag(3, 5, "root", G1)}, "0+8=errorFormat");
     row("group without state", 1, "#grp", 1, {diag(3, 4, "root", G1)}, "0+4=errorFormat");
-    row("keyword needs its space", 1, "aliasfoo", 1, {diag(3, 0, "root", U1)}, "0+8=errorFormat");
+    row("keyword needs its space", 1, "aliasfoo", 0x28001, {diag(3, 0, "root", U1)}, "0+8=errorFormat");
     row("capital dotted I keeps positions", A + 1, QString::fromUtf8("echo \u0130 } x"), 1,
         {diag(3, 9, "block", afterClosing)}, "0+4=commandFormat 7+1=braceFormat 9+1=errorFormat");
-    row("stray root text", 1, "  stray text  ", 1, {diag(3, 0, "root", U1)}, "0+14=errorFormat");
+    row("stray root text", 1, "  stray text  ", 0x28001, {diag(3, 0, "root", U1)}, "0+14=errorFormat");
 
     // ---- Headers (their own painting belongs to the header checks).
     row("brace glued to code", 1, "alias foo {echo", 1, {}, anySpans);
@@ -99,9 +103,9 @@ void TestChecker::lines_data()
     row("alias over-closing", 1, "alias foo echo a }", 1, {diag(3, 17, "block", closingInExpression)}, anySpans);
     row("alias two braces", 1, "alias foo { if (1) {", A + 2, {}, anySpans);
     row("dialog brace glued", 1, "dialog test {x", 1, {diag(3, 12, "Dialog", D1)}, anySpans);
-    row("dialog excess", 1, "dialog test { x", 1, {diag(3, 14, "Dialog", D2)}, anySpans);
+    row("dialog excess", 1, "dialog test { x", 0x100, {diag(3, 14, "Dialog", D2)}, anySpans);
     row("menu without brace", 1, "menu nicklist", 1, {diag(3, 13, "Menu", M1)}, anySpans);
-    row("menu excess", 1, "menu nicklist { x", 1, {diag(3, 16, "Menu", M2)}, anySpans);
+    row("menu excess", 1, "menu nicklist { x", 0x26001, {diag(3, 16, "Menu", M2)}, anySpans);
 
     // ---- The root level inside a group.
     row("group: comment opener", G, "/* x", 3, {}, "0+4=commentFormat");
@@ -109,11 +113,12 @@ void TestChecker::lines_data()
     row("group: no nesting", G, "#grp on", G, {diag(3, 5, "root", G2)}, "0+7=errorFormat");
     row("group: alias opens", G, "alias foo {", G + A + 1, {}, anySpans);
     row("group: one-line alias", G, "alias foo echo", G, {}, anySpans);
-    row("group: unknown event", G, "on *:nosuch:{", G, {diag(3, 0, "root", U1)}, anySpans);
+    row("group: unknown event", G, "on *:nosuch:{", G + 0x24001, {diag(3, 5, "on nosuch", "Unknown event `nosuch'")},
+        anySpans);
     row("group: dialog", G, "dialog x {", G + DLG, {}, anySpans);
     row("group: menu", G, "menu status {", G + M + 1, {}, anySpans);
     row("group: ctcp without level", G, "ctcp xyz", G, {diag(4, 0, "Ctcp", C1)}, "0+4=errorFormat");
-    row("group: stray text", G, "  stray  ", G, {diag(3, 0, "root", U1)}, "2+5=errorFormat");
+    row("group: stray text", G, "  stray  ", G + 0x28001, {diag(3, 0, "root", U1)}, "2+5=errorFormat");
 
     // ---- Root comments.
     row("comment goes on", 2, "still here", 2, {}, "0+10=commentFormat");
@@ -228,6 +233,62 @@ void TestChecker::lines()
     QCOMPARE(checked.outside(), QString());
 }
 
+// One fault, one report: a script's errors and warnings ("line:pos message"),
+// with what the unclosed-block rule adds at header lines.
+void TestChecker::recovery_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("findings");
+    const QString unclosed = QStringLiteral("`%1' is never closed: a `}' is missing");
+    const QString headerInBody = QStringLiteral("A header inside an open block: a `}' is probably missing above");
+
+    QTest::newRow("unknown event opens its body")
+        << "on *:TXET:*:#:{\n  if (x) { echo $1 }\n}\nalias y { }" << QStringList{"1:5 Unknown event `txet'"};
+    QTest::newRow("rejected ctcp opens its body")
+        << "ctcp &1:do:{\n  echo a\n}\nalias y { }" << QStringList{"1:8 Command Parameter Missing."};
+    QTest::newRow("stray brace between blocks") << "alias x { }\n}\n\nalias y {\n  echo\n}" << QStringList{"2:0 " + U1};
+    QTest::newRow("brace closing a body early")
+        << "alias x {\n  echo }\n  echo b\n  echo c\n}\nalias y { }" << QStringList{"3:0 " + U1};
+    QTest::newRow("never closed at the end")
+        << "alias x {\n  echo a\n  if (1) {\n    echo b\n  }" << QStringList{"1:0 " + unclosed.arg("alias x")};
+    QTest::newRow("header at column 0 inside a body")
+        << "on *:text:*:#:{\n  echo a\ndialog d {\n  title \"x\"\n}"
+        << QStringList{"1:0 " + unclosed.arg("on text"), "3:0 " + headerInBody};
+    QTest::newRow("indented command lines stay code")
+        << "alias x {\nraw -q notice $me :hi\non 1:text:*:#:echo\n}" << QStringList{};
+    QTest::newRow("dialog control without ID")
+        << "dialog d {\n  button \"Ok\", 97 131 37 12, default ok\n}" << QStringList{"2:2 Dialog `button' missing ID"};
+}
+
+void TestChecker::recovery()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, findings);
+    MslChecker checker;
+    LineCheckResult result;
+    UnclosedBlock::Tracker tracker;
+    QStringList found;
+    const auto add = [&found](int line, const LineDiagnostic& d) {
+        if (d.type == Severity::Error || d.type == Severity::Warning)
+            found << QStringLiteral("%1:%2 %3").arg(line).arg(d.pos).arg(d.message);
+    };
+    int state = -1;
+    const QStringList lines = script.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        checker.checkLine(MslChecker::lowerCased(lines[i]), state, result);
+        for (const LineDiagnostic& d : result.diagnostics)
+            add(i + 1, d);
+        if (const auto finding = tracker.follow(i + 1, result))
+            add(finding->line, finding->diagnostic);
+        state = result.state;
+    }
+    if (const auto finding = tracker.atEnd())
+        add(finding->line, finding->diagnostic);
+    found.sort();
+    findings.sort();
+    QCOMPARE(found, findings);
+}
+
 void TestChecker::hugeLinesStayBounded_data()
 {
     QTest::addColumn<QString>("unit");
@@ -245,6 +306,9 @@ void TestChecker::hugeLinesStayBounded_data()
     QTest::newRow("var statements") << "var %x = 1 | " << A + 1;
     QTest::newRow("root text") << "x " << 1;
     QTest::newRow("alias header") << "alias f { " << 1;
+    QTest::newRow("rejected header opening its body") << "on *:txet:{ " << 1;
+    QTest::newRow("header inside a body") << "alias f { " << 0x20001;
+    QTest::newRow("stray text") << "x } { " << 0x28001;
 }
 
 // A single line of a megabyte: no deep recursion, no read past its end.
@@ -268,6 +332,24 @@ void TestChecker::longChainsOfStatementsAreCheckedToTheEnd()
 
 // Any integer may come in as the previous state (a document's user state can
 // hold anything); the checker neither crashes nor leaves the line.
+void TestChecker::deepNestingStaysABody()
+{
+    // 10,000 nested blocks, never closed: past the deepest depth a state
+    // holds, the lines stay code of the alias instead of turning into
+    // another kind; the block is reported at its header.
+    MslChecker checker;
+    LineCheckResult result;
+    UnclosedBlock::Tracker tracker;
+    int state = -1;
+    for (int i = 1; i <= 10000; ++i) {
+        checker.checkLine(i == 1 ? QStringLiteral("alias x {") : QStringLiteral("  if (1) {"), state, result);
+        tracker.follow(i, result);
+        state = result.state;
+    }
+    QCOMPARE(BlockState::decode(state).kind, BlockState::Kind::AliasBody);
+    QCOMPARE(tracker.atEnd()->line, 1);
+}
+
 void TestChecker::arbitraryStatesStayBounded()
 {
     const QStringList lines = {QString(),

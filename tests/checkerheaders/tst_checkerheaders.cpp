@@ -59,6 +59,7 @@ private slots:
         };
         const int open = eventBodyState + 1;
         const int root = rootState;
+        const int detached = BlockState::detachedBody + 1; // stray text goes on as code
         const auto on = [](int pos, const char* event, const QString& message, int type = 3) {
             return QStringLiteral("%1@%2 [on %3] %4").arg(type).arg(pos).arg(QString(event), message);
         };
@@ -99,8 +100,8 @@ private slots:
         row("notice variable without colon", "on 1:notice:%a b",
             {on(12, "notice", matchtextVariables), on(5, "notice", "target parameter is missing")},
             {"12+4=errorFormat"}, "3 notice|%a b@12", root);
-        row("text brace instead of target", "on 1:text:*:{", missing("text", "target"), {"12+1=none"}, "3 text|*@10",
-            root);
+        row("text brace instead of target", "on 1:text:*:{", missing("text", "target"), {"12+1=braceFormat"},
+            "3 text|*@10", open);
         row("text variables", "on 1:text:%trigger:%chan:{", {}, {"10+8=variableFormat", "19+5=variableFormat"},
             "3 text|%trigger@10", open);
         row("text evaluated matchtext", "on 1:text:$(hi):#:{", {}, {"10+2=identifierFormat"}, "3 text|$(hi)@10", open);
@@ -131,7 +132,7 @@ private slots:
         row("sockread", "on 1:sockread:irc.*:{", {}, {}, "3 sockread|irc.*@14", open);
         row("signal missing matchtext", "on 1:signal:", missing("signal", "matchtext"), {"5+6=errorFormat"}, "", root);
         // The only parameter without its colon is itself the missing one.
-        row("chat matchtext without colon", "on 1:chat:* {", missing("chat", "matchtext"), {}, "", root);
+        row("chat matchtext without colon", "on 1:chat:* {", missing("chat", "matchtext"), {}, "", open);
         row("wallops variable", "on 1:wallops:%w x:{", {on(13, "wallops", matchtextVariables)}, {}, "3 wallops|%w x@13",
             open);
 
@@ -196,9 +197,15 @@ private slots:
         // Access levels, and on-lines that are no header.
         const QString unexpected = QStringLiteral("3@0 [root] Unexpected characters in root level of script file.");
         row("level without colon", "on xyz", {}, {"0+2=eventKeywordFormat", "3+3=errorFormat"}, "", root);
-        row("level only", "on 1:", {unexpected}, {"0+5=errorFormat"}, "", root);
-        row("no colon after the event", "on 1:text", {unexpected}, {"0+9=errorFormat"}, "", root);
-        row("unknown event", "on 1:foo:*:{", {unexpected}, {"0+12=errorFormat"}, "", root);
+        row("level only", "on 1:", {unexpected}, {"0+5=errorFormat"}, "", detached);
+        row("no colon after the event", "on 1:text", {unexpected}, {"0+9=errorFormat"}, "", detached);
+        row("no colon before the brace", "on 1:load {", {unexpected}, {"0+10=errorFormat", "10+1=braceFormat"}, "",
+            open);
+        row("unknown event", "on 1:foo:*:{", {"3@5 [on foo] Unknown event `foo'"},
+            {"5+3=errorFormat", "11+1=braceFormat"}, "", open);
+        row("level without colon before a brace", "on xyz {",
+            {"3@3 [Event] Ill-formed event header, expecting `on <level>:<event>:'"},
+            {"3+4=errorFormat", "7+1=braceFormat"}, "", open);
         row("me prefix", "on me:1:join:#a:{", {}, {"3+2=accessLevelFormat", "6+1=none", "8+4=eventNameFormat"},
             "3 join|@13", open);
         row("named level", "on @friend:op:#:{", {}, {}, "3 op|@14", open);
@@ -206,11 +213,14 @@ private slots:
         // ctcp headers.
         row("ctcp level without colon", "ctcp xyz", {"4@0 [Ctcp] Invalid Access Level"}, {"0+4=errorFormat"}, "", root);
         row("ctcp", "ctcp 1:ping:*:{", {}, {"0+4=ctcpRawKeywordFormat", "14+1=braceFormat"}, "3 Ctcp|ping@7", open);
-        row("ctcp missing matchtext", "ctcp 1::#:{", {"3@7 [Ctcp] Missing Matchtext Parameter"}, {"7+4=errorFormat"},
-            "", root);
-        row("ctcp invalid target", "ctcp 1:version:nick:{",
-            {"3@15 [Ctcp] Invalid target parameter, must be one of the following: *, #, ?"}, {"15+4=errorFormat"},
+        row("ctcp missing matchtext", "ctcp 1::#:{", {"3@7 [Ctcp] Missing Matchtext Parameter"},
+            {"7+3=errorFormat", "10+1=braceFormat"}, "", open);
+        row("ctcp invalid target", "ctcp 1:version:a b:{",
+            {"3@15 [Ctcp] Invalid target parameter, must be one of the following: *, #, ?"}, {"15+3=errorFormat"},
             "3 Ctcp|version@7", open);
+        // mIRC takes window names besides *, # and ?.
+        row("ctcp named targets", "ctcp 1:version:nick,@win:{", {}, {}, "3 Ctcp|version@7", open);
+        row("ctcp without target", "ctcp &*:sound:return", {"3@8 [Ctcp] Command Parameter Missing."}, {}, "", root);
         row("ctcp missing command", "ctcp 1:ping:#", {"3@7 [Ctcp] Command Parameter Missing."}, {"7+4=errorFormat"}, "",
             root);
         row("ctcp variable matchtext", "ctcp 1:%a b:?:{", {"3@7 [Ctcp] " + matchtextVariables}, {"7+4=errorFormat"},
@@ -218,10 +228,13 @@ private slots:
 
         // raw headers.
         row("raw prop", "raw prop:*:echo", {}, {}, "3 Raw|*@4", root);
-        row("raw invalid numeric", "raw abc:*:{", {"3@4 [Raw] Invalid Raw Numeric/prop."}, {"4+3=errorFormat"},
+        row("raw invalid numeric", "raw 1.5:*:{", {"3@4 [Raw] Invalid Raw Numeric/prop."}, {"4+3=errorFormat"},
             "3 Raw|*@4", open);
-        row("raw missing numeric", "raw :*:{", {"3@4 [Raw] Missing Raw Numeric/prop."}, {"4+3=errorFormat"}, "", root);
-        row("raw missing matchtext", "raw 372::{", {"3@4 [Raw] Missing Matchtext Parameter"}, {}, "", root);
+        // The "&" prefix and the named raw events of messages without a numeric.
+        row("raw halted prefix", "raw &341:*:{", {}, {}, "3 Raw|*@4", open);
+        row("raw named event", "raw knock:*:{", {}, {}, "3 Raw|*@4", open);
+        row("raw missing numeric", "raw :*:{", {"3@4 [Raw] Missing Raw Numeric/prop."}, {"4+3=errorFormat"}, "", open);
+        row("raw missing matchtext", "raw 372::{", {"3@4 [Raw] Missing Matchtext Parameter"}, {}, "", open);
         row("raw missing command", "raw 372:*", {"3@4 [Raw] Command Parameter Missing."}, {"4+3=errorFormat"},
             "3 raw|*@8", root);
         row("raw variable matchtext", "raw 1:%x y:{", {"3@6 [Raw] " + matchtextVariables}, {}, "3 Raw|%x y@4", open);
@@ -239,7 +252,8 @@ private slots:
         QCOMPARE(checked.failedPaint(paints), QString());
         QCOMPARE(checked.header(), header);
         QCOMPARE(checked.result.state, state);
-        QCOMPARE(checked.result.header.opensBlock, state != rootState);
+        QCOMPARE(checked.result.header.opensBlock,
+                 state != rootState && BlockState::decode(state).kind != BlockState::Kind::DetachedBody);
     }
 
     // ---- Dialog tables ---------------------------------------------------

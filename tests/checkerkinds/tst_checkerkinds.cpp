@@ -124,8 +124,9 @@ void TestDocumentKinds::kindChecks_data()
         << "a echo $len(x))\n"
         << DocumentKind::Aliases
         << QStringList{QStringLiteral("1:14 Illegal characters after identifier `$len' closing bracket")};
-    QTest::newRow("a brace left open stays an alias body") << "a {\n  echo a\n  b echo b\n"
-                                                           << DocumentKind::Aliases << QStringList();
+    QTest::newRow("a brace left open stays an alias body, reported at its line")
+        << "a {\n  echo a\n  b echo b\n"
+        << DocumentKind::Aliases << QStringList{QStringLiteral("1:0 `alias a' is never closed: a `}' is missing")};
     QTest::newRow("popup file with submenus, separators and an item block")
         << "Join:/join #test\n-\nModes\n.Op:/mode # +o $1\n..Voice:/mode # +v $1\n.-\nBlock {\n  echo a\n}\n"
            "sclick:/echo clicked\n"
@@ -147,11 +148,11 @@ void TestDocumentKinds::kindChecks_data()
                                                       QStringLiteral("2:3 ") + maskMessage,
                                                       QStringLiteral("3:0 ") + levelMessage,
                                                       QStringLiteral("4:0 ") + levelMessage};
-    // The alias file from above as a remote script: one error per line.
+    // The alias file from above as a remote script: one error for the run
+    // of stray lines.
     QTest::newRow("alias lines as a remote script")
         << "op /mode # +o $1\nj join #$1\n"
-        << DocumentKind::Remote
-        << QStringList{QStringLiteral("1:0 ") + rootMessage, QStringLiteral("2:0 ") + rootMessage};
+        << DocumentKind::Remote << QStringList{QStringLiteral("1:0 ") + rootMessage};
 }
 
 void TestDocumentKinds::kindChecks()
@@ -254,10 +255,10 @@ void TestDocumentKinds::commandLineKinds()
     QCOMPARE(run({QStringLiteral("--format=json"), QStringLiteral("--kind=auto")}), detected);
     QCOMPARE(run({QStringLiteral("--format=json"), QStringLiteral("--kind=aliases")}), detected);
     // Checked as a remote script, the same file names that kind, then gets
-    // the root's diagnostics.
+    // the root's diagnostic (one for the run of stray lines).
     const QString remote = run({QStringLiteral("--format=json"), QStringLiteral("--kind=remote")});
     QVERIFY(remote.startsWith(QStringLiteral("{\"file\":\"%1\",\"kind\":\"remote\"}\n").arg(path)));
-    QCOMPARE(remote.count(QLatin1Char('\n')), 3);
+    QCOMPARE(remote.count(QLatin1Char('\n')), 2);
     QCOMPARE(run({QStringLiteral("--quiet"), QStringLiteral("--kind=popups")}),
              QStringLiteral("0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"));
 

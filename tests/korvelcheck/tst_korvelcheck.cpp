@@ -335,8 +335,8 @@ void TestKorvelCheck::exactReports_data()
            "\n"
         << 1;
     QTest::newRow("trace") << "a.mrc" << remAndStray << QStringList{"--trace"}
-                           << "1\t1\t0+5=commentFormat\t-\n" + rem + "2\t1\t0+12=errorFormat\t-\n" + stray
-            + "3\t1\t\t-\n" + summary
+                           << "1\t1\t0+5=commentFormat\t-\n" + rem + "2\t163841\t0+12=errorFormat\t-\n" + stray
+            + "3\t163841\t\t-\n" + summary
                            << 1;
     QTest::newRow("quiet") << "a.mrc" << remAndStray << QStringList{"--quiet", "--trace"} << summary << 1;
     QTest::newRow("empty file is one empty line") << "a.mrc" << QByteArray() << QStringList{"--trace"}

@@ -1,6 +1,7 @@
 #include "ScriptRun.h"
 
 #include "checker/core/MslChecker.h"
+#include "checker/core/UnclosedBlock.h"
 
 bool checkScript(ScriptLineReader& reader, const LineVisitor& visit)
 {
@@ -8,9 +9,26 @@ bool checkScript(ScriptLineReader& reader, const LineVisitor& visit)
     LineCheckResult result;
     int previousState = -1; // the first block of a document has no previous state
     const DocumentKind kind = reader.kind();
-    return reader.forEachLine([&](const ScriptLine& line) {
+    // A block never closed is reported at its header line, visited once
+    // more with that one diagnostic when a later line or the end shows it.
+    UnclosedBlock::Tracker unclosed;
+    ScriptLine header;
+    LineCheckResult finding;
+    const auto visitFinding = [&](const LineDiagnostic& diagnostic) {
+        finding.reset(int(header.text.size()));
+        finding.diagnostics = {diagnostic};
+        visit(header, finding);
+    };
+    const bool read = reader.forEachLine([&](const ScriptLine& line) {
         checker.checkLine(MslChecker::lowerCased(line.text), previousState, result, kind);
         visit(line, result);
+        if (const auto found = unclosed.follow(line.number, result))
+            visitFinding(found->diagnostic);
+        if (unclosed.headerLineNumber() == line.number)
+            header = line;
         previousState = result.state;
     });
+    if (const auto found = unclosed.atEnd())
+        visitFinding(found->diagnostic);
+    return read;
 }

@@ -191,6 +191,7 @@ bool CheckedDocument::checkLine(int index, int stateIn)
         checker.checkLine(MslChecker::lowerCased(line.text.sliced(start)), stateIn, scratch, kind);
         startAt(scratch, start);
     }
+    const int stateOutBefore = line.stateOut;
     line.stateIn = stateIn;
     line.stateOut = scratch.state;
     line.diagnostics = scratch.diagnostics;
@@ -201,10 +202,28 @@ bool CheckedDocument::checkLine(int index, int stateIn)
     line.header = scratch.header;
     line.identifiers = scratch.identifiers;
     LineDiagnosticsJson json = LineDiagnosticsJson::write(line.diagnostics, line.diagnosticEnds);
-    const bool changed = json.text != linesJson[index].text;
+    // The unclosed-block rule reads the block states and header lines: a
+    // change of what it reads is a change of the published diagnostics.
+    const bool changed = json.text != linesJson[index].text || line.leavesBlockOpen != scratch.leavesBlockOpen
+        || (index == lines.size() - 1 && stateOutBefore != line.stateOut);
     linesJson[index] = std::move(json);
+    line.leavesBlockOpen = scratch.leavesBlockOpen;
     ++lastChecked;
     return changed;
+}
+
+QVector<UnclosedBlock::Tracker::Finding> CheckedDocument::unclosedBlocks() const
+{
+    QVector<UnclosedBlock::Tracker::Finding> findings;
+    UnclosedBlock::Tracker tracker;
+    for (int i = 0; i < lines.size(); ++i) {
+        const CheckedLine& line = lines[i];
+        if (auto finding = tracker.follow(i, line.stateOut, line.leavesBlockOpen, line.header))
+            findings.append(*finding);
+    }
+    if (auto finding = tracker.atEnd())
+        findings.append(*finding);
+    return findings;
 }
 
 QString CheckedDocument::text() const

@@ -3,6 +3,7 @@
 #include "DiagnosticsJson.h"
 #include "checker/core/LineCheckResult.h"
 #include "checker/core/MslChecker.h"
+#include "checker/core/UnclosedBlock.h"
 
 #include <QString>
 #include <QVector>
@@ -24,6 +25,7 @@ struct CheckedLine {
     QVector<FormatSpan> spans;   // the checker's format runs, in line order
     HeaderRecord header;
     QVector<IdentifierRecord> identifiers;
+    bool leavesBlockOpen = false; // a header inside a body left that body open
 };
 
 // Its members are Qt's own relocatable types, so a line inserted in the
@@ -74,6 +76,9 @@ public:
     // whole record.
     const LineDiagnosticsJson& diagnosticsJson(int index) const { return linesJson[index]; }
     QString text() const;
+    // The errors at the headers of blocks never closed (0-based lines),
+    // found by the checker's unclosed-block rule over the whole document.
+    QVector<UnclosedBlock::Tracker::Finding> unclosedBlocks() const;
 
     // Lines checked by the last settle() (for the benchmark).
     int lastCheckedLineCount() const { return lastChecked; }

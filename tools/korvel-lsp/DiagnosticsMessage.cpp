@@ -62,5 +62,20 @@ void appendDiagnosticsArray(QByteArray& out, const CheckedDocument& document)
     }
     // The comma counted for the first line was not written.
     out.resize(at - out.data());
+
+    // Blocks never closed: their errors stand at header lines, found over
+    // the whole document rather than by a line's own check.
+    for (const UnclosedBlock::Tracker::Finding& finding : document.unclosedBlocks()) {
+        const int end = int(document.line(finding.line).text.size());
+        const LineDiagnosticsJson json = LineDiagnosticsJson::write({finding.diagnostic}, {end});
+        const Digits line = digitsOf(finding.line);
+        const qsizetype from = out.size();
+        const bool first = from == start;
+        out.resize(from + json.sizeWith(line.length) + (first ? 0 : 1));
+        char* to = out.data() + from;
+        if (!first)
+            *to++ = ',';
+        json.copyTo(to, line.text, line.length);
+    }
     out.append(']');
 }

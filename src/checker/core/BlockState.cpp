@@ -11,8 +11,10 @@ struct DepthBase {
 
 // Tested in this order with "greater than": the first that holds decides.
 constexpr DepthBase depthBases[] = {
-    {menuComment, Kind::MenuComment}, {menuBody, Kind::MenuBody},         {eventComment, Kind::EventComment},
-    {eventBody, Kind::EventBody},     {aliasComment, Kind::AliasComment}, {aliasBody, Kind::AliasBody},
+    {detachedComment, Kind::DetachedComment}, {detachedBody, Kind::DetachedBody},
+    {menuComment, Kind::MenuComment},         {menuBody, Kind::MenuBody},
+    {eventComment, Kind::EventComment},       {eventBody, Kind::EventBody},
+    {aliasComment, Kind::AliasComment},       {aliasBody, Kind::AliasBody},
 };
 
 int baseOf(Kind kind)
@@ -64,7 +66,7 @@ int encode(Kind kind, int depth, bool inGroup)
     }
     if (depth <= 0) // a body whose braces are all closed is back at its root
         return inGroup ? groupOffset : root;
-    return baseOf(kind) + depth + group;
+    return baseOf(kind) + (depth > maxDepth ? maxDepth : depth) + group;
 }
 
 int withoutGroup(int state)
@@ -91,6 +93,7 @@ Kind commentOf(Kind body)
     case Kind::AliasBody: return Kind::AliasComment;
     case Kind::EventBody: return Kind::EventComment;
     case Kind::MenuBody: return Kind::MenuComment;
+    case Kind::DetachedBody: return Kind::DetachedComment;
     default: return body;
     }
 }
@@ -103,6 +106,7 @@ Kind bodyOf(Kind comment)
     case Kind::AliasComment: return Kind::AliasBody;
     case Kind::EventComment: return Kind::EventBody;
     case Kind::MenuComment: return Kind::MenuBody;
+    case Kind::DetachedComment: return Kind::DetachedBody;
     default: return comment;
     }
 }

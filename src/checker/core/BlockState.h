@@ -18,6 +18,12 @@ enum class Kind {
     EventComment,
     MenuBody,
     MenuComment,
+    // Code met at the root after a fault (stray text, or a "}" that closed a
+    // body too early): checked as a body whose header was lost, so that one
+    // fault is reported once; a header line or the "}" that brings its depth
+    // back to 0 returns to the root.
+    DetachedBody,
+    DetachedComment,
 };
 
 constexpr int root = 1;
@@ -31,8 +37,12 @@ constexpr int eventBody = 0x24000;
 constexpr int eventComment = 0x25000;
 constexpr int menuBody = 0x26000;
 constexpr int menuComment = 0x27000;
+constexpr int detachedBody = 0x28000;
+constexpr int detachedComment = 0x29000;
 constexpr int groupOffset = 0x75000;
-// A body deeper than 4096 braces no longer decodes back to its kind and depth.
+// The deepest brace depth a state holds: a body deeper than this would no
+// longer decode back to its kind, so deeper braces are not counted.
+constexpr int maxDepth = 4096;
 
 struct Decoded {
     Kind kind = Kind::Root;

@@ -15,6 +15,21 @@ namespace {
 
 const QString dialogBlock = QStringLiteral("Dialog");
 
+// Two or more numbers separated by spaces: what a control's size field holds.
+bool looksLikeSize(QStringView field)
+{
+    const QList<QStringView> words = field.trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (words.size() < 2)
+        return false;
+    for (QStringView word : words) {
+        if (word.startsWith(QLatin1Char('-')))
+            word = word.mid(1);
+        if (word.isEmpty() || !MslChecker::isAllDigits(word.toString()))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString MslChecker::nextToken(const QString& text, int& pos, bool stopAtComma)
@@ -236,7 +251,12 @@ BlockState::Kind MslChecker::checkDialogControl(const QString& text, int& pos, i
 
     if (pos >= length)
         return reportMissing("Dialog `%1' missing ID");
+    const int idStart = pos;
     checkDialogField(text, pos, wordStart, word, true);
+    // An ID is one word; numbers such as "10 10 50 20" in its place are the
+    // size, moved up because the ID was left out.
+    if (looksLikeSize(QStringView(text).mid(idStart, pos - idStart)))
+        return reportMissing("Dialog `%1' missing ID");
     passComma();
 
     if (pos >= length) {

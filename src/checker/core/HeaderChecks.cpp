@@ -74,6 +74,21 @@ const ListEntry* findEntry(const QVector<ListEntry>& entries, QLatin1String word
     return nullptr;
 }
 
+// A raw event is named by a numeric, "*", or the word of a message without
+// one ("prop", "cap", "authenticate"); the "&" prefix skips it once an
+// earlier event has halted the default text.
+bool isRawEventName(QStringView name)
+{
+    if (name.startsWith(QLatin1Char('&')))
+        name = name.mid(1);
+    if (name == QLatin1String("*"))
+        return true;
+    for (const QChar c : name)
+        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) && !(c >= QLatin1Char('a') && c <= QLatin1Char('z')))
+            return false;
+    return true;
+}
+
 } // namespace
 
 void MslChecker::checkAliasHeader(const QString& text, int& pos)
@@ -417,8 +432,10 @@ void MslChecker::checkCtcpHeader(const QString& text, int& pos)
 
     const int targetPos = pos;
     const QString target = fieldAt(text, pos);
-    if (!checkVariableField(target, targetPos, block, targetVariableMessage) && !target.startsWith(QLatin1Char('*'))
-        && !target.startsWith(QLatin1Char('#')) && !target.startsWith(QLatin1Char('?'))) {
+    // Besides "*", "#" and "?", mIRC takes the names of windows (a
+    // comma-separated list); a name holds no space.
+    if (!checkVariableField(target, targetPos, block, targetVariableMessage)
+        && (target.trimmed().isEmpty() || target.trimmed().contains(QLatin1Char(' ')))) {
         setFormat(targetPos, target.size(), FormatId::errorFormat);
         addError(Severity::Error, targetPos, block,
                  QStringLiteral("Invalid target parameter, must be one of the following: *, #, ?"));
@@ -438,7 +455,7 @@ void MslChecker::checkRawHeader(const QString& text, int& pos)
     const QString block = QStringLiteral("Raw");
     const int start = pos;
     const QString numeric = fieldAt(text, pos);
-    if (!isAllDigits(numeric) && numeric != QLatin1String("prop") && numeric != QLatin1String("*")) {
+    if (!isRawEventName(numeric)) {
         setFormat(pos, numeric.size(), FormatId::errorFormat);
         addError(Severity::Error, pos, block, QStringLiteral("Invalid Raw Numeric/prop."));
     }

@@ -310,6 +310,7 @@ void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& d
     bool first = true;
     int dotPos = -1;
     bool closed = false;
+    bool separatorMet = false;
     QString property;
 
     while (pos < length) {
@@ -332,10 +333,17 @@ void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& d
         } else if (atWordStart && c == QLatin1Char('%')) {
             paintParamVariable(text, pos);
         } else if (atWordStart && !first && c == QLatin1Char('|') && pos + 1 < length && text[pos + 1] == space) {
-            setFormat(pos, length - pos, FormatId::errorFormat);
+            // The call is left open where its statement ends: the statements
+            // after the separator are checked as such.
+            setFormat(start, pos - start, FormatId::errorFormat);
             report(Severity::Error, start, name,
                    QLatin1String("Invalid format:") + name + QLatin1String(". Unexpected command separated found."));
-            pos = length;
+            separatorMet = true;
+            break;
+        } else if (atWordStart && c == QLatin1Char('}') && TextScan::isStandalone(text, pos)) {
+            // A standalone brace closes a block, never a parameter: the call
+            // was left open before it.
+            break;
         } else if (c == QLatin1Char('(') && isIif && commaPositions.isEmpty()) {
             // The first parameter of $iif is a condition.
             int conditionDepth = 0;
@@ -385,8 +393,13 @@ void MslChecker::checkIdentifierParameters(const QString& text, int& pos, int& d
     QString shownName = name;
     if (!closed) {
         setFormat(start, pos - start, FormatId::errorFormat);
-        report(Severity::Error, start, QLatin1String("Ident:") + name,
-               QLatin1String("No closing brace found on identifier `") + name + QLatin1Char('\''));
+        if (!separatorMet)
+            report(Severity::Error, start, QLatin1String("Ident:") + name,
+                   QLatin1String("No closing brace found on identifier `") + name + QLatin1Char('\''));
+        // What stopped the walk (a separator or a brace) is left to the
+        // statement: the walk resumes on the space before it.
+        if (pos < length && pos > start)
+            pos -= 1;
     } else {
         const bool hadProperty = !property.isEmpty();
         if (hadProperty)

@@ -48,10 +48,14 @@ struct LineCheckResult {
     QVector<LineDiagnostic> diagnostics; // in raising order
     HeaderRecord header;
     QVector<IdentifierRecord> identifiers;
+    // A header met inside a body: the block the previous line was in is
+    // never closed (see UnclosedBlock).
+    bool leavesBlockOpen = false;
 
     void reset(int lineLength)
     {
         state = BlockState::root;
+        leavesBlockOpen = false;
         formats.fill(FormatId::None, lineLength);
         diagnostics.clear();
         header = HeaderRecord();

@@ -97,7 +97,18 @@ private:
     void checkGroupLine(const QString& text, bool inGroup);
     bool checkRootHeader(const QString& text, bool inGroup);
     void checkHeaderCode(const QString& text, int& pos, int& depth, BlockState::Kind body, bool inGroup);
+    void checkEventCode(const QString& text, int& pos, bool inGroup);
+    bool reportUnknownEvent(const QString& text, int eventStart);
     void reportUnexpectedRootText(const QString& text);
+    // Recovery after a fault at the root. A header line that was rejected
+    // but ends with "{" opens the body of its kind (false when it does not
+    // end so); other stray text continues as a detached body.
+    bool openRejectedHeaderBody(const QString& text, BlockState::Kind body, bool inGroup);
+    void detachStrayText(const QString& text, bool inGroup);
+    // A header at the start of a line inside a body or dialog table: warned
+    // as a "}" missing above, and checked as the header it is. False when
+    // the line is no such header.
+    bool checkHeaderInBody(const QString& text, int pos, const BlockState::Decoded& level);
     void checkBodyLine(const QString& text, int& pos, const BlockState::Decoded& level, int previousState);
     void checkBodyComment(const QString& text, int& pos, const BlockState::Decoded& level, int previousState);
 

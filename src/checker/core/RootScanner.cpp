@@ -1,6 +1,7 @@
 #include "MslChecker.h"
 
 #include "TextScan.h"
+#include "checker/tables/OnEvents.h"
 
 // The dispatcher: decides from the previous line's state where a line stands
 // (root level, root comment, or inside a body or dialog table), handles root
@@ -31,6 +32,8 @@ BodyNames bodyNames(Kind kind)
     case Kind::EventBody:
     case Kind::EventComment: return {"event", "Event"};
     case Kind::DialogComment: return {"Dialog", "Dialog"};
+    case Kind::DetachedBody:
+    case Kind::DetachedComment: return {"root", "root"};
     default: return {"alias", "alias"};
     }
 }
@@ -42,6 +45,53 @@ int rootState(bool inGroup)
 
 const QString remMessage = QStringLiteral("Old-style rem comments are deprecated, consider using `;' comments.");
 const QString trailingTextMessage = QStringLiteral("Trailing text after end of a multi-line comment.");
+const QString eventHeaderMessage = QStringLiteral("Ill-formed event header, expecting `on <level>:<event>:'");
+const QString itemInBlockMessage =
+    QStringLiteral("A menu item inside another item's block: a `}' is probably missing above");
+const QString headerInBodyMessage = QStringLiteral("A header inside an open block: a `}' is probably missing above");
+
+struct HeaderKeyword {
+    const char* keyword;
+    Kind body;
+    bool fieldsFollow; // the word after the keyword holds the header's first colon
+};
+
+constexpr HeaderKeyword headerKeywords[] = {
+    {"alias ", Kind::AliasBody, false}, {"dialog ", Kind::DialogTable, false}, {"on ", Kind::EventBody, true},
+    {"menu ", Kind::MenuBody, false},   {"ctcp ", Kind::EventBody, true},      {"raw ", Kind::EventBody, true},
+};
+
+const HeaderKeyword* headerKeywordOf(const QString& text)
+{
+    for (const HeaderKeyword& h : headerKeywords)
+        if (MslChecker::startsWithKeyword(text, h.keyword))
+            return &h;
+    return nullptr;
+}
+
+// The line starts as a header does: its keyword, and for on, ctcp and raw a
+// colon in the word after it ("raw 311:*", not the command "raw -q ...").
+bool looksLikeHeader(const QString& text)
+{
+    const HeaderKeyword* h = headerKeywordOf(text);
+    if (!h)
+        return false;
+    if (!h->fieldsFollow)
+        return true;
+    int pos = 0;
+    MslChecker::skipSpaces(text, pos);
+    MslChecker::skipWord(text, pos);
+    MslChecker::skipSpaces(text, pos);
+    const int wordStart = pos;
+    MslChecker::skipWord(text, pos);
+    return QStringView(text).mid(wordStart, pos - wordStart).contains(QLatin1Char(':'));
+}
+
+Kind headerBodyKind(const QString& text)
+{
+    const HeaderKeyword* h = headerKeywordOf(text);
+    return h ? h->body : Kind::EventBody;
+}
 
 } // namespace
 
@@ -69,14 +119,27 @@ void MslChecker::checkLine(const QString& lower, int previousState, LineCheckRes
         }
         break;
     case Kind::RootComment: checkRootComment(lower, level.inGroup); break;
-    case Kind::DialogTable: out->state = encode(checkDialogLine(lower), 0, level.inGroup); break;
+    case Kind::DialogTable:
+        if (!checkHeaderInBody(lower, pos, level))
+            out->state = encode(checkDialogLine(lower), 0, level.inGroup);
+        break;
+    case Kind::DetachedBody:
+        if (looksLikeHeader(lower))
+            checkRootLevel(lower, level.inGroup);
+        else
+            checkBodyLine(lower, pos, level, previousState);
+        break;
     case Kind::AliasBody:
     case Kind::EventBody:
-    case Kind::MenuBody: checkBodyLine(lower, pos, level, previousState); break;
+    case Kind::MenuBody:
+        if (!checkHeaderInBody(lower, pos, level))
+            checkBodyLine(lower, pos, level, previousState);
+        break;
     case Kind::DialogComment:
     case Kind::AliasComment:
     case Kind::EventComment:
-    case Kind::MenuComment: checkBodyComment(lower, pos, level, previousState); break;
+    case Kind::MenuComment:
+    case Kind::DetachedComment: checkBodyComment(lower, pos, level, previousState); break;
     }
     // A popup file is one menu body without its header: its top level is
     // the root, not a menu body one brace deep.
@@ -121,6 +184,65 @@ void MslChecker::checkRootLevel(const QString& text, bool inGroup)
     if (!inGroup)
         setFormat(0, length, FormatId::errorFormat);
     reportUnexpectedRootText(text);
+    // One report for the fault: a rejected header still opens its body, and
+    // other stray text is followed as code until its braces close.
+    if (!(looksLikeHeader(text) && openRejectedHeaderBody(text, headerBodyKind(text), inGroup)))
+        detachStrayText(text, inGroup);
+}
+
+void MslChecker::detachStrayText(const QString& text, bool inGroup)
+{
+    int depth = 1;
+    const int length = text.size();
+    for (int i = 0; i < length; ++i) {
+        if ((i == 0 || text[i - 1] == QLatin1Char(' ')) && TextScan::isStandalone(text, i)) {
+            if (text[i] == QLatin1Char('{'))
+                ++depth;
+            else if (text[i] == QLatin1Char('}'))
+                --depth;
+        }
+    }
+    out->state = encode(Kind::DetachedBody, depth, inGroup);
+}
+
+bool MslChecker::openRejectedHeaderBody(const QString& text, Kind body, bool inGroup)
+{
+    int last = text.size() - 1;
+    while (last >= 0 && text[last].isSpace())
+        --last;
+    if (last < 0 || text[last] != QLatin1Char('{'))
+        return false;
+    setFormat(last, 1, FormatId::braceFormat);
+    setOpensBlock(true);
+    out->state = encode(body, body == Kind::DialogTable ? 0 : 1, inGroup);
+    return true;
+}
+
+bool MslChecker::checkHeaderInBody(const QString& text, int pos, const Decoded& level)
+{
+    // An item opening its own block ("label:{") inside another item's block.
+    if (level.kind == Kind::MenuBody && level.depth > 1 && TextScan::endsWith(text, '{')
+        && QStringView(text).trimmed().chopped(1).trimmed().endsWith(QLatin1Char(':'))) {
+        addError(Severity::Warning, pos, QStringLiteral("Menu"), itemInBlockMessage);
+        out->leavesBlockOpen = true;
+        int depth = 1;
+        checkMenuLine(text, pos, depth);
+        setOpensBlock(depth > 1);
+        out->state = encode(Kind::MenuBody, depth, level.inGroup);
+        return true;
+    }
+
+    // Only a header written where top-level headers stand, at the start of
+    // the line, with a brace of its block: the indented "raw -q notice" or
+    // "alias x" command lines of a body stay code.
+    if (documentKind != DocumentKind::Remote || pos != 0 || !looksLikeHeader(text) || !text.contains(QLatin1Char('{')))
+        return false;
+    if (level.kind == Kind::MenuBody && level.depth > 1)
+        return false;
+    addError(Severity::Warning, 0, QStringLiteral("root"), headerInBodyMessage);
+    out->leavesBlockOpen = true;
+    checkRootLevel(text, level.inGroup);
+    return true;
 }
 
 bool MslChecker::takeRootComment(const QString& text, int pos, bool inGroup)
@@ -163,6 +285,11 @@ void MslChecker::checkGroupLine(const QString& text, bool inGroup)
         else
             addError(Severity::Error, pos, QStringLiteral("root"), QStringLiteral("Ill-formed script group"));
         out->state = rootState(inGroup);
+        // "#name on {" still starts the group its end line will close.
+        if (!inGroup && TextScan::endsWith(text, '{')) {
+            markGroupLine(GroupMark::Start);
+            out->state = rootState(true);
+        }
         return;
     }
     setFormat(0, nameEnd, FormatId::groupNameFormat);
@@ -194,6 +321,7 @@ bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
             setFormat(pos, length - pos, FormatId::errorFormat);
             addError(Severity::Error, pos, QStringLiteral("Dialog"),
                      QStringLiteral("No opening bracket found, will result in `creation error'"));
+            openRejectedHeaderBody(text, Kind::DialogTable, inGroup);
             return true;
         }
         skipSpaces(text, pos);
@@ -201,6 +329,8 @@ bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
             setFormat(pos, length - pos, FormatId::errorFormat);
             addError(Severity::Error, pos, QStringLiteral("Dialog"),
                      QStringLiteral("Excess characters after opening bracket, will result in `creation error'"));
+            setOpensBlock(true);
+            out->state = encode(Kind::DialogTable, 0, inGroup);
             return true;
         }
         setOpensBlock(true);
@@ -213,16 +343,24 @@ bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
         skipSpaces(text, pos);
         if (!checkAccessLevel(text, pos)) {
             setFormat(pos, length - pos, FormatId::errorFormat);
+            if (TextScan::endsWith(text, '{')) {
+                addError(Severity::Error, pos, QStringLiteral("Event"), eventHeaderMessage);
+                openRejectedHeaderBody(text, Kind::EventBody, inGroup);
+            }
             return true;
         }
+        const int eventStart = pos;
         if (checkEventHeader(text, pos)) {
-            skipSpaces(text, pos);
-            takeOpeningBrace(text, pos, depth);
-            checkHeaderCode(text, pos, depth, Kind::EventBody, inGroup);
+            checkEventCode(text, pos, inGroup);
             return true;
         }
-        // An unknown event: none of the keywords below can match this line,
-        // so it ends as unexpected root text.
+        if (reportUnknownEvent(text, eventStart)) {
+            openRejectedHeaderBody(text, Kind::EventBody, inGroup);
+            return true;
+        }
+        // A known event without the colon after its name: none of the
+        // keywords below can match this line, so it ends as unexpected root
+        // text.
     }
     if (startsWithKeyword(text, "menu ")) {
         checkMenuHeader(text, pos);
@@ -231,6 +369,7 @@ bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
             setFormat(pos, length - pos, FormatId::errorFormat);
             addError(Severity::Error, pos, QStringLiteral("Menu"),
                      QStringLiteral("No opening bracket found, menu will not work."));
+            openRejectedHeaderBody(text, Kind::MenuBody, inGroup);
             return true;
         }
         skipSpaces(text, pos);
@@ -238,6 +377,8 @@ bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
             setFormat(pos, length - pos, FormatId::errorFormat);
             addError(Severity::Error, pos, QStringLiteral("Menu"),
                      QStringLiteral("Excess characters after opening bracket, menu will not work."));
+            setOpensBlock(true);
+            out->state = encode(Kind::MenuBody, depth, inGroup);
             return true;
         }
         setOpensBlock(true);
@@ -252,12 +393,11 @@ bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
         if (!checkAccessLevel(text, pos)) {
             setFormat(keywordPos, 4, FormatId::errorFormat);
             addError(Severity::AccessLevel, keywordPos, QStringLiteral("Ctcp"), QStringLiteral("Invalid Access Level"));
+            openRejectedHeaderBody(text, Kind::EventBody, inGroup);
             return true;
         }
         checkCtcpHeader(text, pos);
-        skipSpaces(text, pos);
-        takeOpeningBrace(text, pos, depth);
-        checkHeaderCode(text, pos, depth, Kind::EventBody, inGroup);
+        checkEventCode(text, pos, inGroup);
         return true;
     }
     if (startsWithKeyword(text, "raw ")) {
@@ -265,9 +405,7 @@ bool MslChecker::checkRootHeader(const QString& text, bool inGroup)
         pos += 4;
         skipSpaces(text, pos);
         checkRawHeader(text, pos);
-        skipSpaces(text, pos);
-        takeOpeningBrace(text, pos, depth);
-        checkHeaderCode(text, pos, depth, Kind::EventBody, inGroup);
+        checkEventCode(text, pos, inGroup);
         return true;
     }
     return false;
@@ -281,6 +419,37 @@ void MslChecker::checkHeaderCode(const QString& text, int& pos, int& depth, Kind
     checkStatement(text, pos, depth);
     setOpensBlock(depth > 0);
     out->state = encode(body, depth, inGroup);
+}
+
+// After an on, ctcp or raw header. A header whose check stopped at a fault
+// (a missing field took the rest of the line) still opens the body its
+// closing brace promises.
+void MslChecker::checkEventCode(const QString& text, int& pos, bool inGroup)
+{
+    int depth = 0;
+    skipSpaces(text, pos);
+    if (pos >= text.size() && openRejectedHeaderBody(text, Kind::EventBody, inGroup))
+        return;
+    takeOpeningBrace(text, pos, depth);
+    checkHeaderCode(text, pos, depth, Kind::EventBody, inGroup);
+}
+
+// An "on" line whose event name is in no event group. True when it was
+// reported (the name is followed by a colon or a space, so it is the whole
+// name); false leaves the line to the root-level report.
+bool MslChecker::reportUnknownEvent(const QString& text, int eventStart)
+{
+    const int length = text.size();
+    int end = eventStart;
+    while (end < length && text[end] != QLatin1Char(':') && text[end] != QLatin1Char(' '))
+        ++end;
+    const QString event = text.mid(eventStart, end - eventStart);
+    if (end >= length || event.isEmpty() || OnEvents::findEvent(event))
+        return false;
+    setFormat(eventStart, event.size(), FormatId::errorFormat);
+    addError(Severity::Error, eventStart, QStringLiteral("on ") + event,
+             QStringLiteral("Unknown event `%1'").arg(event));
+    return true;
 }
 
 void MslChecker::reportUnexpectedRootText(const QString& text)

@@ -56,4 +56,13 @@ inline int trimmedLength(const QString& text, int from)
     return last - first;
 }
 
+// The last character of the line that is not white space is `last`.
+inline bool endsWith(const QString& text, char last)
+{
+    int i = text.size() - 1;
+    while (i >= 0 && text[i].isSpace())
+        --i;
+    return i >= 0 && text[i] == QLatin1Char(last);
+}
+
 } // namespace TextScan

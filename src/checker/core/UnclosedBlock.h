@@ -1,0 +1,47 @@
+#pragma once
+
+#include "LineCheckResult.h"
+
+#include <optional>
+
+// A block that a header opened and no "}" closed: the document ends inside
+// it, or a header met inside its body (LineCheckResult::leavesBlockOpen)
+// shows that its "}" is missing. Either way the error stands at the header
+// line, worded by this one rule for the editor, korvel-check and korvel-lsp.
+namespace UnclosedBlock {
+
+// A line that ends in `state` lies inside a block a header opened: a body,
+// a dialog table, or a comment within them.
+bool isInsideBlock(int state);
+
+// The error raised at the header line of a block that is never closed.
+LineDiagnostic diagnostic(const HeaderRecord& header);
+
+// Follows a document's lines in order and remembers the header line of the
+// block the last line is inside.
+class Tracker {
+public:
+    struct Finding {
+        int line = 0; // the header's line number
+        LineDiagnostic diagnostic;
+    };
+    // After each line (numbered as the front end numbers them): the finding when this line shows a
+    // block opened earlier to be left open.
+    std::optional<Finding> follow(int lineNumber, const LineCheckResult& result)
+    {
+        return follow(lineNumber, result.state, result.leavesBlockOpen, result.header);
+    }
+    // The same from what a front end kept of the line's result.
+    std::optional<Finding> follow(int lineNumber, int state, bool leavesBlockOpen, const HeaderRecord& lineHeader);
+    // After the last line: the finding when the document ends inside a block.
+    std::optional<Finding> atEnd() const;
+    // The line of the header remembered last (-1 before the first).
+    int headerLineNumber() const { return headerLine; }
+
+private:
+    int headerLine = -1;
+    HeaderRecord header;
+    int lastState = BlockState::root;
+};
+
+} // namespace UnclosedBlock
