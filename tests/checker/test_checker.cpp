@@ -241,6 +241,7 @@ void TestChecker::recovery_data()
     QTest::addColumn<QStringList>("findings");
     const QString unclosed = QStringLiteral("`%1' is never closed: a `}' is missing");
     const QString headerInBody = QStringLiteral("A header inside an open block: a `}' is probably missing above");
+    const QString unclosedComment = QStringLiteral("A `/*' comment is never closed: the rest of the script is ignored");
 
     QTest::newRow("unknown event opens its body")
         << "on *:TXET:*:#:{\n  if (x) { echo $1 }\n}\nalias y { }" << QStringList{"1:5 Unknown event `txet'"};
@@ -254,6 +255,9 @@ void TestChecker::recovery_data()
     QTest::newRow("header at column 0 inside a body")
         << "on *:text:*:#:{\n  echo a\ndialog d {\n  title \"x\"\n}"
         << QStringList{"1:0 " + unclosed.arg("on text"), "3:0 " + headerInBody};
+    QTest::newRow("comment never closed at the root")
+        << "alias x { }\n/* a */ /* b\nalias y { }" << QStringList{"2:0 " + unclosedComment};
+    QTest::newRow("comment closed at the root") << "/* a\n*/\nalias y { }" << QStringList{};
     QTest::newRow("indented command lines stay code")
         << "alias x {\nraw -q notice $me :hi\non 1:text:*:#:echo\n}" << QStringList{};
     QTest::newRow("dialog control without ID")

@@ -339,6 +339,13 @@ void TestKorvelCheck::exactReports_data()
             + "3\t163841\t\t-\n" + summary
                            << 1;
     QTest::newRow("quiet") << "a.mrc" << remAndStray << QStringList{"--quiet", "--trace"} << summary << 1;
+    QTest::newRow("trace of a block never closed names its header once")
+        << "a.mrc" << QByteArray("alias x {\n") << QStringList{"--trace"}
+        << "1\t131073\t0+5=aliasKeywordFormat 6+1=aliasNameFormat 8+1=braceFormat\tkind=1 name=x detail= pos=6 "
+           "local=0 opens=1 group=0\n2\t131073\t\t-\n"
+           "FILE:1:1: error: `alias x' is never closed: a `}' is missing [root]\nalias x {\n^\n"
+           "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"
+        << 1;
     QTest::newRow("empty file is one empty line") << "a.mrc" << QByteArray() << QStringList{"--trace"}
                                                   << "1\t1\t\t-\n0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"
                                                   << 0;

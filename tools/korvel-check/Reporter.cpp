@@ -51,6 +51,11 @@ public:
     {
         return traceLine(line.number, result) + format->lineChecked(file, line, result);
     }
+    // The line's trace was written when it was checked.
+    QString findingAtEarlierLine(const QString& file, const ScriptLine& line, const LineCheckResult& finding) override
+    {
+        return format->lineChecked(file, line, finding);
+    }
     QString fileUnreadable(const QString& file, const QString& error) override
     {
         return format->fileUnreadable(file, error);
@@ -66,6 +71,11 @@ private:
 QString Reporter::fileStarted(const QString&, DocumentKind)
 {
     return QString();
+}
+
+QString Reporter::findingAtEarlierLine(const QString& file, const ScriptLine& line, const LineCheckResult& finding)
+{
+    return lineChecked(file, line, finding);
 }
 
 QString Reporter::fileUnreadable(const QString&, const QString&)

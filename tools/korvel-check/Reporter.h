@@ -21,6 +21,9 @@ public:
 
     virtual QString fileStarted(const QString& file, DocumentKind kind);
     virtual QString lineChecked(const QString& file, const ScriptLine& line, const LineCheckResult& result) = 0;
+    // A line checked earlier, handed again with a diagnostic that a later line
+    // (or the end of the file) showed: a block or comment never closed.
+    virtual QString findingAtEarlierLine(const QString& file, const ScriptLine& line, const LineCheckResult& finding);
     virtual QString fileUnreadable(const QString& file, const QString& error);
     virtual QString finished(const CheckSummary& summary) = 0;
 };

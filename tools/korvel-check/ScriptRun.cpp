@@ -3,7 +3,7 @@
 #include "checker/core/MslChecker.h"
 #include "checker/core/UnclosedBlock.h"
 
-bool checkScript(ScriptLineReader& reader, const LineVisitor& visit)
+bool checkScript(ScriptLineReader& reader, const LineVisitor& visit, const LineVisitor& visitFinding)
 {
     MslChecker checker;
     LineCheckResult result;
@@ -14,21 +14,22 @@ bool checkScript(ScriptLineReader& reader, const LineVisitor& visit)
     UnclosedBlock::Tracker unclosed;
     ScriptLine header;
     LineCheckResult finding;
-    const auto visitFinding = [&](const LineDiagnostic& diagnostic) {
+    const LineVisitor& findingVisitor = visitFinding ? visitFinding : visit;
+    const auto report = [&](const UnclosedBlock::Tracker::Finding& found) {
         finding.reset(int(header.text.size()));
-        finding.diagnostics = {diagnostic};
-        visit(header, finding);
+        finding.diagnostics = {found.diagnostic};
+        findingVisitor(header, finding);
     };
     const bool read = reader.forEachLine([&](const ScriptLine& line) {
         checker.checkLine(MslChecker::lowerCased(line.text), previousState, result, kind);
         visit(line, result);
         if (const auto found = unclosed.follow(line.number, result))
-            visitFinding(found->diagnostic);
-        if (unclosed.headerLineNumber() == line.number)
+            report(*found);
+        if (unclosed.openingLineNumber() == line.number)
             header = line;
         previousState = result.state;
     });
     if (const auto found = unclosed.atEnd())
-        visitFinding(found->diagnostic);
+        report(*found);
     return read;
 }

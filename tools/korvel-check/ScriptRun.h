@@ -11,6 +11,9 @@
 // script's text ends in a line end, so its last, empty line is checked too)
 // and the checker sees each line lower-cased, as a line of a document of the
 // reader's kind. False on a read error (reader.error() says which).
+// A block never closed (or a comment outside blocks) is found after its first
+// line was checked: `visitFinding` receives that earlier line again with the
+// one diagnostic; without it, `visit` does.
 using LineVisitor = std::function<void(const ScriptLine& line, const LineCheckResult& result)>;
 
-bool checkScript(ScriptLineReader& reader, const LineVisitor& visit);
+bool checkScript(ScriptLineReader& reader, const LineVisitor& visit, const LineVisitor& visitFinding = {});

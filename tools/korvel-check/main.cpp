@@ -57,16 +57,24 @@ bool checkFile(const QString& file, const CheckOptions& options, Reporter& repor
     }
     ++summary.files;
     QString report = reporter.fileStarted(file, reader.kind());
-    const bool read = checkScript(reader, [&](const ScriptLine& line, const LineCheckResult& result) {
+    const auto add = [&](const QString& text, const LineCheckResult& result) {
         for (const LineDiagnostic& diagnostic : result.diagnostics)
             summary.count(diagnostic);
-        report += reporter.lineChecked(file, line, result);
+        report += text;
         // Hand big reports to the terminal as they grow rather than at the end.
         if (report.size() > 1 << 16) {
             writeTo(stdout, report);
             report.clear();
         }
-    });
+    };
+    const bool read = checkScript(
+        reader,
+        [&](const ScriptLine& line, const LineCheckResult& result) {
+            add(reporter.lineChecked(file, line, result), result);
+        },
+        [&](const ScriptLine& line, const LineCheckResult& finding) {
+            add(reporter.findingAtEarlierLine(file, line, finding), finding);
+        });
     writeTo(stdout, report);
     if (!read)
         complain(QStringLiteral("cannot read %1: %2").arg(file, reader.error()));

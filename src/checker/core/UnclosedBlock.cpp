@@ -16,6 +16,13 @@ bool isInsideBlock(int state)
 
 namespace {
 
+// A comment outside every block: at the root, or in code whose header was lost.
+bool isOutsideComment(int state)
+{
+    const BlockState::Kind kind = BlockState::decode(state).kind;
+    return kind == BlockState::Kind::RootComment || kind == BlockState::Kind::DetachedComment;
+}
+
 // The header as a script writer names it: "alias x", "dialog x", "on text".
 QString headerName(const HeaderRecord& header)
 {
@@ -42,6 +49,12 @@ LineDiagnostic diagnostic(const HeaderRecord& header)
             QStringLiteral("`%1' is never closed: a `}' is missing").arg(headerName(header))};
 }
 
+LineDiagnostic commentDiagnostic()
+{
+    return {Severity::Warning, 0, QStringLiteral("root"),
+            QStringLiteral("A `/*' comment is never closed: the rest of the script is ignored")};
+}
+
 std::optional<Tracker::Finding> Tracker::follow(int lineNumber, int state, bool leavesBlockOpen,
                                                 const HeaderRecord& lineHeader)
 {
@@ -54,6 +67,8 @@ std::optional<Tracker::Finding> Tracker::follow(int lineNumber, int state, bool 
         headerLine = lineNumber;
         header = lineHeader;
     }
+    if (isOutsideComment(state) && !isOutsideComment(lastState))
+        commentLine = lineNumber;
     lastState = state;
     return found;
 }
@@ -62,6 +77,8 @@ std::optional<Tracker::Finding> Tracker::atEnd() const
 {
     if (headerLine >= 0 && isInsideBlock(lastState))
         return Finding{headerLine, diagnostic(header)};
+    if (commentLine >= 0 && isOutsideComment(lastState))
+        return Finding{commentLine, commentDiagnostic()};
     return std::nullopt;
 }
 

@@ -2,12 +2,15 @@
 
 #include "LineCheckResult.h"
 
+#include <algorithm>
 #include <optional>
 
 // A block that a header opened and no "}" closed: the document ends inside
 // it, or a header met inside its body (LineCheckResult::leavesBlockOpen)
 // shows that its "}" is missing. Either way the error stands at the header
 // line, worded by this one rule for the editor, korvel-check and korvel-lsp.
+// A "/*" comment outside every block that the document never closes hides
+// the rest of the script: a warning at the line that opened it.
 namespace UnclosedBlock {
 
 // A line that ends in `state` lies inside a block a header opened: a body,
@@ -16,6 +19,9 @@ bool isInsideBlock(int state);
 
 // The error raised at the header line of a block that is never closed.
 LineDiagnostic diagnostic(const HeaderRecord& header);
+
+// The warning raised at the line that opened a comment never closed.
+LineDiagnostic commentDiagnostic();
 
 // Follows a document's lines in order and remembers the header line of the
 // block the last line is inside.
@@ -33,14 +39,17 @@ public:
     }
     // The same from what a front end kept of the line's result.
     std::optional<Finding> follow(int lineNumber, int state, bool leavesBlockOpen, const HeaderRecord& lineHeader);
-    // After the last line: the finding when the document ends inside a block.
+    // After the last line: the finding when the document ends inside a block
+    // or inside a comment outside every block.
     std::optional<Finding> atEnd() const;
-    // The line of the header remembered last (-1 before the first).
-    int headerLineNumber() const { return headerLine; }
+    // The line a finding would stand at: the header, or the line that opened
+    // a comment outside blocks, remembered last (-1 before the first).
+    int openingLineNumber() const { return std::max(headerLine, commentLine); }
 
 private:
     int headerLine = -1;
     HeaderRecord header;
+    int commentLine = -1; // the line that opened the comment the last line is in
     int lastState = BlockState::root;
 };
 
