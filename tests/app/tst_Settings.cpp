@@ -65,10 +65,6 @@ private slots:
             }
             w.close();
         }
-        QCOMPARE(stored(dir, "settings", "chkup").toBool(), true);
-        QCOMPARE(stored(dir, "settings", "formatToolBar").toBool(), flip);
-        QVERIFY(!stored(dir, "general", "initGeo").toByteArray().isEmpty());
-        QVERIFY(!stored(dir, "general", "initState").toByteArray().isEmpty());
 
         MainWindow again;
         QCOMPARE(shown(again), (flip ? QStringList{"Format Toolbar", "Word wrap"} : defaults));
@@ -92,7 +88,6 @@ private slots:
     {
         QFETCH(QString, widget);
         QFETCH(QString, key);
-        QFETCH(bool, saved);
         QTemporaryDir dir;
         useSettingsDir(dir);
         {
@@ -100,7 +95,7 @@ private slots:
             w.findChild<QWidget*>(widget)->close();
             QCOMPARE(exitProgram(w), 0);
         }
-        QCOMPARE(stored(dir, "settings", key.toLatin1()).toBool(), saved);
+        QTEST(stored(dir, "settings", key.toLatin1()).toBool(), "saved");
     }
 
     void unreadableValuesFallBackToDefaults()

@@ -104,8 +104,7 @@ void TestDocumentKinds::plainFileDetection_data()
 void TestDocumentKinds::plainFileDetection()
 {
     QFETCH(QString, text);
-    QFETCH(DocumentKind, kind);
-    QCOMPARE(DocumentKinds::fromContent(text), kind);
+    QTEST(DocumentKinds::fromContent(text), "kind");
 }
 
 void TestDocumentKinds::kindChecks_data()
@@ -159,8 +158,7 @@ void TestDocumentKinds::kindChecks()
 {
     QFETCH(QString, text);
     QFETCH(DocumentKind, kind);
-    QFETCH(QStringList, expected);
-    QCOMPARE(findings(text, kind), expected);
+    QTEST(findings(text, kind), "expected");
 }
 
 void TestDocumentKinds::outlineOfAliasAndPopupFiles()
@@ -206,7 +204,6 @@ void TestDocumentKinds::iniRoundTrip()
     QFETCH(QByteArray, file);
     QFETCH(DocumentKind, kind);
     QFETCH(QString, section);
-    QFETCH(QString, firstLine);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("kind.ini"));
     writeBytes(path, file);
@@ -216,7 +213,7 @@ void TestDocumentKinds::iniRoundTrip()
     QCOMPARE(loaded.kind, kind);
     if (!section.isEmpty())
         QCOMPARE(loaded.iniSection, section);
-    QCOMPARE(loaded.text.section(QLatin1Char('\n'), 0, 0), firstLine);
+    QTEST(loaded.text.section(QLatin1Char('\n'), 0, 0), "firstLine");
     QCOMPARE(findings(loaded.text, loaded.kind), QStringList());
 
     QString error;

@@ -93,21 +93,15 @@ private slots:
         QTest::addColumn<bool>("decreaseEnabled");
         QTest::newRow("start") << "" << 8 << true << true;
         QTest::newRow("down twice") << "dd" << 4 << true << false;
-        QTest::newRow("down twice, up once") << "ddi" << 6 << true << true;
-        QTest::newRow("up to 28") << "iiiiiiiiii" << 28 << true << true;
         QTest::newRow("up to 30") << "iiiiiiiiiii" << 30 << false << true;
         QTest::newRow("no further") << "iiiiiiiiiiii" << 30 << false << true;
         QTest::newRow("hidden") << "h" << 8 << false << false;
-        QTest::newRow("no further down") << "ddd" << 4 << true << false;
         QTest::newRow("hidden at 4, shown") << "ddhs" << 4 << true << false;
         QTest::newRow("hidden at 30, shown") << "iiiiiiiiiiihs" << 30 << false << true;
     }
     void gridSizeActionsEnableInTurn()
     {
         QFETCH(QString, steps);
-        QFETCH(int, grid);
-        QFETCH(bool, increaseEnabled);
-        QFETCH(bool, decreaseEnabled);
         MdiChildBuilder win;
         QAction* increase = win.toolbarAction(QStringLiteral("Increase Grid Size"));
         QAction* decrease = win.toolbarAction(QStringLiteral("Decrease Grid Size"));
@@ -120,9 +114,9 @@ private slots:
             else
                 showGrid->setChecked(step == QLatin1Char('s'));
         }
-        QCOMPARE(win.canvas()->gridSize(), grid);
-        QCOMPARE(increase->isEnabled(), increaseEnabled);
-        QCOMPARE(decrease->isEnabled(), decreaseEnabled);
+        QTEST(win.canvas()->gridSize(), "grid");
+        QTEST(increase->isEnabled(), "increaseEnabled");
+        QTEST(decrease->isEnabled(), "decreaseEnabled");
         QCOMPARE(win.canvas()->isGridVisible(), !steps.endsWith(QLatin1Char('h')));
     }
 

@@ -99,9 +99,8 @@ private slots:
     {
         QFETCH(QString, keyword);
         QFETCH(QStringList, styles);
-        QFETCH(QString, type);
         const DesignControlTypes::ControlType* found = DesignControlTypes::findByStatement(keyword, styles);
-        QCOMPARE(found ? QString::fromLatin1(found->name) : QString(), type);
+        QTEST(found ? QString::fromLatin1(found->name) : QString(), "type");
     }
 
     void newTablePassesTheChecker()
@@ -140,13 +139,12 @@ private slots:
     void skeletonsAreWrittenForWhatTheScriptLacks()
     {
         QFETCH(QStringList, script);
-        QFETCH(QStringList, added);
         DialogDesign design;
         design.controls = {DesignControl{"button", "A", QRect(1, 1, 9, 9), -1, 1, {}},
                            DesignControl{"check", "B", QRect(1, 1, 9, 9), -1, 2, {}},
                            DesignControl{"button", "C", QRect(1, 1, 9, 9), -1, 3, {}}};
         const QStringList lines = DialogSkeletons::missing(QStringLiteral("pick"), design, script, true);
-        QCOMPARE(lines, added);
+        QTEST(lines, "added");
         QCOMPARE(checkerFindings(script + lines), QStringList());
     }
 
@@ -223,11 +221,10 @@ private slots:
     void missingTitleAndSizeAreAdded()
     {
         QFETCH(QStringList, table);
-        QFETCH(QStringList, expected);
         DialogDesign design = DialogTable::read(table).design();
         design.title = QStringLiteral("T");
         design.size = QSize(320, 280);
-        QCOMPARE(DialogTable::read(table).write(design), expected);
+        QTEST(DialogTable::read(table).write(design), "expected");
     }
 
     void dialogUnitsConvertBothWays()
@@ -285,11 +282,9 @@ private slots:
             "  title \"Open\"",   // 13
         };
         QFETCH(int, line);
-        QFETCH(int, header);
-        QFETCH(int, closing);
         const DialogTableLocator::Span span = DialogTableLocator::find(script, line);
-        QCOMPARE(span.header, header);
-        QCOMPARE(span.closing, closing);
+        QTEST(span.header, "header");
+        QTEST(span.closing, "closing");
     }
 
     // Real scripts: every table reads and writes back as the same text, and

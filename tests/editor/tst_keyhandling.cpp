@@ -33,523 +33,483 @@ class KeyHandlingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void returnKeepsIndent_data();
-    void returnKeepsIndent();
-    void modifierAloneKeepsFlags();
-    void keyStateBelongsToItsEditor();
-    void otherKeyDisarmsBrace();
-    void parenAutoClosesWithCallTip_data();
-    void parenAutoClosesWithCallTip();
-    void backspaceOnEmptyPair_data();
-    void backspaceOnEmptyPair();
-    void tabWithoutSelection_data();
-    void tabWithoutSelection();
-    void tabIndentsSelectedLines_data();
-    void tabIndentsSelectedLines();
-    void shiftTabUnindentsSelection_data();
-    void shiftTabUnindentsSelection();
-    void dollarOpensIdentifiers();
-    void dollarInsideWordOpensNothing();
-    void keysOnIdentifierPopup_data();
-    void keysOnIdentifierPopup();
-    void popupsOpenAtCaret();
-    void periodOpensProperties_data();
-    void periodOpensProperties();
-    void chosenPropertyInsertsTail();
-    void comPopupFollowsCommand_data();
-    void comPopupFollowsCommand();
-    void comCompletionInsertsRest();
-    void shiftedLetterClosesComPopup();
-    void ctrlKOpensColours();
-    void commaMovesCallTipParameter();
-    void controlCodeKeys_data();
-    void controlCodeKeys();
-    void readOnlyIgnoresEditingRules();
-    void foldedLinesStayReachable_data();
-    void foldedLinesStayReachable();
-};
+    void returnKeepsIndent_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("shiftedBrace");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caretLine");
+        const auto row = [](const char* name, const QString& line, bool shiftedBrace, const QString& text,
+                            const QString& caretLine) {
+            QTest::newRow(name) << line << shiftedBrace << text << caretLine;
+        };
 
-void KeyHandlingTest::returnKeepsIndent_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<bool>("shiftedBrace");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("caretLine");
-    const auto row = [](const char* name, const QString& line, bool shiftedBrace, const QString& text,
-                        const QString& caretLine) { QTest::newRow(name) << line << shiftedBrace << text << caretLine; };
-
-    row("indent kept", "  echo x", false, "  echo x\n  ", "  |");
-    row("tab indent kept as spaces", "\techo", false, "\techo\n ", " |");
-    row("brace expands", "  if (x) ", true, "  if (x) {\n    \n  }", "    |");
-    row("root brace expands", "alias a ", true, "alias a {\n  \n}", "  |");
-}
-
-void KeyHandlingTest::returnKeepsIndent()
-{
-    QFETCH(QString, line);
-    QFETCH(bool, shiftedBrace);
-    TypingEditor t(line);
-    if (shiftedBrace)
-        t.key('{', Qt::ShiftModifier);
-    t.key(Qt::Key_Return);
-    QFETCH(QString, text);
-    QCOMPARE(t.text(), text);
-    QFETCH(QString, caretLine);
-    QCOMPARE(t.caretLine(), caretLine);
-}
-
-void KeyHandlingTest::modifierAloneKeepsFlags()
-{
-    // The Shift pressed for the next key must not disarm the brace.
-    TypingEditor t(QStringLiteral("alias a "));
-    t.key('{', Qt::ShiftModifier);
-    t.key(Qt::Key_Shift, Qt::ShiftModifier);
-    t.key(Qt::Key_Return);
-    QCOMPARE(t.text(), QStringLiteral("alias a {\n  \n}"));
-}
-
-void KeyHandlingTest::keyStateBelongsToItsEditor()
-{
-    // A "{" or an automatic "()" in one script changes nothing in another
-    // one beside it, and the first one still has it.
-    TypingEditor first(inAlias(QStringLiteral("echo $abs")));
-    TypingEditor second(QStringLiteral("  if (x) "));
-    first.key('(');
-    second.key(')');
-    QCOMPARE(second.text(), QStringLiteral("  if (x) )"));
-    first.key(')');
-    QCOMPARE(first.caretLine(), QStringLiteral("echo $abs()|"));
-    first.key('{', Qt::ShiftModifier);
-    second.key(Qt::Key_Return);
-    QCOMPARE(second.text(), QStringLiteral("  if (x) )\n  "));
-    first.key(Qt::Key_Return);
-    QCOMPARE(first.caretLine(), QStringLiteral("  |"));
-
-    // Keypad Enter is no Return: a plain line break without indentation.
-    TypingEditor keypad(QStringLiteral("  echo"));
-    keypad.key(Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(keypad.text(), QStringLiteral("  echo\n"));
-}
-
-void KeyHandlingTest::otherKeyDisarmsBrace()
-{
-    TypingEditor t(QStringLiteral("alias a "));
-    t.key('{', Qt::ShiftModifier);
-    t.key(' ');
-    t.key(Qt::Key_Return);
-    QCOMPARE(t.text(), QStringLiteral("alias a { \n"));
-
-    // A "{" typed without Shift (a layout that needs AltGr) arms nothing.
-    TypingEditor u(QStringLiteral("alias b "));
-    u.key('{');
-    u.key(Qt::Key_Return);
-    QCOMPARE(u.text(), QStringLiteral("alias b {\n"));
-}
-
-void KeyHandlingTest::parenAutoClosesWithCallTip_data()
-{
-    QTest::addColumn<QString>("typed"); // "\b" is Backspace
-    QTest::addColumn<QString>("caretLine");
-    QTest::addColumn<bool>("tipShown");
-    const auto row = [](const char* name, const QString& typed, const QString& caretLine, bool tipShown) {
-        QTest::newRow(name) << typed << caretLine << tipShown;
-    };
-
-    row("identifier with a tip", "echo $abs(", "echo $abs(|)", true);
-    row("script alias call", "echo $myalias(", "echo $myalias(|)", false);
-    row("not an identifier", "echo foo(", "echo foo(|", false);
-    row("inside a parameter list", "echo $abs(1 + (", "echo $abs(1 + (|)", true);
-    row("lone dollar", "echo $(", "echo $(|", false);
-    // A ")" typed at an automatic one steps over it.
-    row("argument typed inside", "echo $calc(1+2)", "echo $calc(1+2)|", false);
-    row("nested calls", "echo $calc($abs(1))", "echo $calc($abs(1))|", false);
-    row("one more )", "echo $abs())", "echo $abs())|", false);
-    row("backspace with the tip open", "echo $abs(\b", "echo $abs|", false);
-    row("backspace after emptying it", "echo $abs(12\b\b\b", "echo $abs|", false);
-}
-
-void KeyHandlingTest::parenAutoClosesWithCallTip()
-{
-    QFETCH(QString, typed);
-    TypingEditor t(inAlias(QString()));
-    t.type(typed.toLatin1().constData());
-    QFETCH(QString, caretLine);
-    QCOMPARE(t.caretLine(), caretLine);
-    auto* tip = t.editor.findChild<CallTip*>();
-    QFETCH(bool, tipShown);
-    QCOMPARE(tip->isVisible(), tipShown);
-    if (tipShown) {
-        QVERIFY(tip->overloadList().first().signatureHtml.contains(QLatin1String("<strong>&lt;")));
-        QCOMPARE(tip->currentOverloadIndex(), 0);
+        row("indent kept", "  echo x", false, "  echo x\n  ", "  |");
+        row("tab indent kept as spaces", "\techo", false, "\techo\n ", " |");
+        row("brace expands", "  if (x) ", true, "  if (x) {\n    \n  }", "    |");
+        row("root brace expands", "alias a ", true, "alias a {\n  \n}", "  |");
     }
-}
 
-void KeyHandlingTest::backspaceOnEmptyPair_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<int>("selectionEnd");
-    QTest::addColumn<QString>("after");
+    void returnKeepsIndent()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, shiftedBrace);
+        TypingEditor t(line);
+        if (shiftedBrace)
+            t.key('{', Qt::ShiftModifier);
+        t.key(Qt::Key_Return);
+        QTEST(t.text(), "text");
+        QTEST(t.caretLine(), "caretLine");
+    }
 
-    QTest::newRow("pair") << "echo $mid()" << 10 << -1 << "echo $mid|";
-    QTest::newRow("selection") << "echo $mid()" << 9 << 10 << "echo $mid|)";
-    QTest::newRow("first column") << "()" << 0 << -1 << "|()";
-    QTest::newRow("not a pair") << "echo (x)" << 6 << -1 << "echo |x)";
-}
+    void modifierAloneKeepsFlags()
+    {
+        // The Shift pressed for the next key must not disarm the brace.
+        TypingEditor t(QStringLiteral("alias a "));
+        t.key('{', Qt::ShiftModifier);
+        t.key(Qt::Key_Shift, Qt::ShiftModifier);
+        t.key(Qt::Key_Return);
+        QCOMPARE(t.text(), QStringLiteral("alias a {\n  \n}"));
+    }
 
-void KeyHandlingTest::backspaceOnEmptyPair()
-{
-    QFETCH(QString, line);
-    QFETCH(int, caret);
-    QFETCH(int, selectionEnd);
-    TypingEditor t(line);
-    if (selectionEnd < 0)
-        t.placeCaret(caret);
-    else
-        t.select(caret, selectionEnd);
-    t.key(Qt::Key_Backspace);
-    QFETCH(QString, after);
-    QCOMPARE(t.caretLine(), after);
-}
+    void keyStateBelongsToItsEditor()
+    {
+        // A "{" or an automatic "()" in one script changes nothing in another
+        // one beside it, and the first one still has it.
+        TypingEditor first(inAlias(QStringLiteral("echo $abs")));
+        TypingEditor second(QStringLiteral("  if (x) "));
+        first.key('(');
+        second.key(')');
+        QCOMPARE(second.text(), QStringLiteral("  if (x) )"));
+        first.key(')');
+        QCOMPARE(first.caretLine(), QStringLiteral("echo $abs()|"));
+        first.key('{', Qt::ShiftModifier);
+        second.key(Qt::Key_Return);
+        QCOMPARE(second.text(), QStringLiteral("  if (x) )\n  "));
+        first.key(Qt::Key_Return);
+        QCOMPARE(first.caretLine(), QStringLiteral("  |"));
 
-void KeyHandlingTest::tabWithoutSelection_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("tab") << int(Qt::Key_Tab);
-    QTest::newRow("shift+tab") << int(Qt::Key_Backtab);
-}
+        // Keypad Enter is no Return: a plain line break without indentation.
+        TypingEditor keypad(QStringLiteral("  echo"));
+        keypad.key(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(keypad.text(), QStringLiteral("  echo\n"));
+    }
 
-void KeyHandlingTest::tabWithoutSelection()
-{
-    QFETCH(int, key);
-    TypingEditor t(QStringLiteral("echo"));
-    t.placeCaret(0);
-    t.key(Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-    QCOMPARE(t.caretLine(), QStringLiteral("  |echo"));
-    QVERIFY(t.editor.hasFocus());
-}
+    void otherKeyDisarmsBrace()
+    {
+        TypingEditor t(QStringLiteral("alias a "));
+        t.key('{', Qt::ShiftModifier);
+        t.key(' ');
+        t.key(Qt::Key_Return);
+        QCOMPARE(t.text(), QStringLiteral("alias a { \n"));
 
-void KeyHandlingTest::tabIndentsSelectedLines_data()
-{
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<QString>("after"); // the new selection between "[" and "]"
+        // A "{" typed without Shift (a layout that needs AltGr) arms nothing.
+        TypingEditor u(QStringLiteral("alias b "));
+        u.key('{');
+        u.key(Qt::Key_Return);
+        QCOMPARE(u.text(), QStringLiteral("alias b {\n"));
+    }
 
-    // "a\n b\nc\nd": "c" starts at 5.
-    QTest::newRow("into the third line") << 0 << 6 << "[  a\n   b\n  c]\nd";
-    QTest::newRow("up to the third line's start") << 0 << 5 << "[  a\n   b\n]c\nd";
-    QTest::newRow("from inside a line") << 3 << 6 << "a\n   [b\n  c]\nd";
-}
+    void parenAutoClosesWithCallTip_data()
+    {
+        QTest::addColumn<QString>("typed"); // "\b" is Backspace
+        QTest::addColumn<QString>("caretLine");
+        QTest::addColumn<bool>("tipShown");
+        const auto row = [](const char* name, const QString& typed, const QString& caretLine, bool tipShown) {
+            QTest::newRow(name) << typed << caretLine << tipShown;
+        };
 
-void KeyHandlingTest::tabIndentsSelectedLines()
-{
-    const QString original = QStringLiteral("a\n b\nc\nd");
-    TypingEditor t(original);
-    QFETCH(int, from);
-    QFETCH(int, to);
-    t.select(from, to);
-    t.key(Qt::Key_Tab);
-    QString shown = t.text();
-    shown.insert(t.editor.textCursor().selectionEnd(), QLatin1Char(']'));
-    shown.insert(t.editor.textCursor().selectionStart(), QLatin1Char('['));
-    QFETCH(QString, after);
-    QCOMPARE(shown, after);
-    t.editor.undo();
-    QCOMPARE(t.text(), original);
-}
+        row("identifier with a tip", "echo $abs(", "echo $abs(|)", true);
+        row("script alias call", "echo $myalias(", "echo $myalias(|)", false);
+        row("not an identifier", "echo foo(", "echo foo(|", false);
+        row("inside a parameter list", "echo $abs(1 + (", "echo $abs(1 + (|)", true);
+        row("lone dollar", "echo $(", "echo $(|", false);
+        // A ")" typed at an automatic one steps over it.
+        row("argument typed inside", "echo $calc(1+2)", "echo $calc(1+2)|", false);
+        row("nested calls", "echo $calc($abs(1))", "echo $calc($abs(1))|", false);
+        row("one more )", "echo $abs())", "echo $abs())|", false);
+        row("backspace with the tip open", "echo $abs(\b", "echo $abs|", false);
+        row("backspace after emptying it", "echo $abs(12\b\b\b", "echo $abs|", false);
+    }
 
-void KeyHandlingTest::shiftTabUnindentsSelection_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("after");
-    const auto row = [](const char* name, const QString& text, const QString& after) {
-        QTest::newRow(name) << text << after;
-    };
+    void parenAutoClosesWithCallTip()
+    {
+        QFETCH(QString, typed);
+        TypingEditor t(inAlias(QString()));
+        t.type(typed.toLatin1().constData());
+        QTEST(t.caretLine(), "caretLine");
+        auto* tip = t.editor.findChild<CallTip*>();
+        QFETCH(bool, tipShown);
+        QCOMPARE(tip->isVisible(), tipShown);
+        if (tipShown) {
+            QVERIFY(tip->overloadList().first().signatureHtml.contains(QLatin1String("<strong>&lt;")));
+            QCOMPARE(tip->currentOverloadIndex(), 0);
+        }
+    }
 
-    row("two of three", "   a\n   b", " a\n b");
-    row("one space", " a\nb", "a\nb");
-    row("none", "a\n\tb", "a\n\tb");
-}
+    void backspaceOnEmptyPair_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("selectionEnd");
+        QTest::addColumn<QString>("after");
 
-void KeyHandlingTest::shiftTabUnindentsSelection()
-{
-    QFETCH(QString, text);
-    TypingEditor t(text);
-    t.select(0, text.size());
-    t.key(Qt::Key_Backtab, Qt::ShiftModifier);
-    QFETCH(QString, after);
-    QCOMPARE(t.text(), after);
-    QCOMPARE(t.editor.textCursor().selectionEnd(), after.size());
-    t.editor.undo();
-    QCOMPARE(t.text(), text);
-}
+        QTest::newRow("pair") << "echo $mid()" << 10 << -1 << "echo $mid|";
+        QTest::newRow("selection") << "echo $mid()" << 9 << 10 << "echo $mid|)";
+        QTest::newRow("first column") << "()" << 0 << -1 << "|()";
+        QTest::newRow("not a pair") << "echo (x)" << 6 << -1 << "echo |x)";
+    }
 
-void KeyHandlingTest::dollarOpensIdentifiers()
-{
-    TypingEditor t(QStringLiteral("alias -l myhelper {\n}\nalias myhelper {\n}\nalias abs {\n}\nalias other {\n}\n")
-                   + inAlias(QString()));
-    t.type("echo $");
-    QVERIFY(t.popupOpen(Kind::Identifier));
-    QCompleter* c = t.completer(Kind::Identifier);
-    QCOMPARE(c->completionPrefix(), QStringLiteral("$"));
-    // The script's own names join the built-ins: $abs is not listed twice,
-    // the second myhelper not at all.
-    const auto* model = qobject_cast<QStandardItemModel*>(c->model());
-    QCOMPARE(model->findItems(QStringLiteral("$abs")).size(), 1);
-    QCOMPARE(model->findItems(QStringLiteral("$myhelper")).size(), 1);
-    QCOMPARE(model->findItems(QStringLiteral("$other")).size(), 1);
-    QCOMPARE(model->item(0)->text(), QStringLiteral("$")); // sorted
+    void backspaceOnEmptyPair()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, caret);
+        QFETCH(int, selectionEnd);
+        TypingEditor t(line);
+        if (selectionEnd < 0)
+            t.placeCaret(caret);
+        else
+            t.select(caret, selectionEnd);
+        t.key(Qt::Key_Backspace);
+        QTEST(t.caretLine(), "after");
+    }
 
-    t.type("myh");
-    QCOMPARE(c->completionPrefix(), QStringLiteral("$myh"));
-    QCOMPARE(shownItems(c), QStringList{QStringLiteral("$myhelper")});
-    t.key(Qt::Key_Return);
-    QCOMPARE(t.caretLine(), QStringLiteral("echo $myhelper|"));
-    QVERIFY(!t.popupOpen(Kind::Identifier));
-}
+    void tabWithoutSelection_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("tab") << int(Qt::Key_Tab);
+        QTest::newRow("shift+tab") << int(Qt::Key_Backtab);
+    }
 
-void KeyHandlingTest::dollarInsideWordOpensNothing()
-{
-    TypingEditor t(inAlias(QString()));
-    t.type("echo a$");
-    QVERIFY(!t.popupOpen(Kind::Identifier));
-}
+    void tabWithoutSelection()
+    {
+        QFETCH(int, key);
+        TypingEditor t(QStringLiteral("echo"));
+        t.placeCaret(0);
+        t.key(Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(t.caretLine(), QStringLiteral("  |echo"));
+        QVERIFY(t.editor.hasFocus());
+    }
 
-void KeyHandlingTest::keysOnIdentifierPopup_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("caretLine");
-    QTest::addColumn<QString>("prefix"); // empty: the popup has closed
+    void tabIndentsSelectedLines_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("after"); // the new selection between "[" and "]"
 
-    QTest::newRow("tab chooses") << "$myh" << int(Qt::Key_Tab) << "echo $myhelper|"
-                                 << "";
-    QTest::newRow("( ends the name") << "$myh" << int(Qt::Key_ParenLeft) << "echo $myh(|)"
-                                     << "";
-    QTest::newRow(") steps out of the call") << "$calc($ab" << int(Qt::Key_ParenRight) << "echo $calc($ab)|"
-                                             << "";
-    QTest::newRow(". narrows") << "$my" << int(Qt::Key_Period) << "echo $my.|"
-                               << "$my.";
-    QTest::newRow(". closes") << "$ab" << int(Qt::Key_Period) << "echo $ab.|"
-                              << "";
-}
+        // "a\n b\nc\nd": "c" starts at 5.
+        QTest::newRow("into the third line") << 0 << 6 << "[  a\n   b\n  c]\nd";
+        QTest::newRow("up to the third line's start") << 0 << 5 << "[  a\n   b\n]c\nd";
+        QTest::newRow("from inside a line") << 3 << 6 << "a\n   [b\n  c]\nd";
+    }
 
-void KeyHandlingTest::keysOnIdentifierPopup()
-{
-    TypingEditor t(QStringLiteral("alias myhelper {\n}\nalias my.tool {\n}\n") + inAlias(QStringLiteral("echo ")));
-    QFETCH(QString, typed);
-    t.type(typed.toLatin1().constData());
-    QVERIFY(t.popupOpen(Kind::Identifier));
-    QFETCH(int, key);
-    if (key == Qt::Key_Tab)
+    void tabIndentsSelectedLines()
+    {
+        const QString original = QStringLiteral("a\n b\nc\nd");
+        TypingEditor t(original);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        t.select(from, to);
         t.key(Qt::Key_Tab);
-    else
-        t.key(char(key));
-    QFETCH(QString, caretLine);
-    QCOMPARE(t.caretLine(), caretLine);
-    QFETCH(QString, prefix);
-    QCOMPARE(t.popupOpen(Kind::Identifier), !prefix.isEmpty());
-    if (!prefix.isEmpty())
-        QCOMPARE(shownItems(t.completer(Kind::Identifier)), QStringList{QStringLiteral("$my.tool")});
-}
+        QString shown = t.text();
+        shown.insert(t.editor.textCursor().selectionEnd(), QLatin1Char(']'));
+        shown.insert(t.editor.textCursor().selectionStart(), QLatin1Char('['));
+        QTEST(shown, "after");
+        t.editor.undo();
+        QCOMPARE(t.text(), original);
+    }
 
-void KeyHandlingTest::popupsOpenAtCaret()
-{
-    TypingEditor t(inAlias(QStringLiteral("echo ")));
-    const auto caretX = [&t] { return t.editor.viewport()->mapToGlobal(t.editor.cursorRect().topLeft()).x(); };
-    t.key('$');
-    QCOMPARE(t.completer(Kind::Identifier)->popup()->geometry().left(), caretX());
-    t.type("abs");
-    const int parenX = caretX();
-    t.key('(');
-    auto* tip = t.editor.findChild<CallTip*>();
-    QVERIFY(tip->isVisible());
-    QCOMPARE(tip->mapToGlobal(QPoint()).x(), parenX);
-}
+    void shiftTabUnindentsSelection_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        const auto row = [](const char* name, const QString& text, const QString& after) {
+            QTest::newRow(name) << text << after;
+        };
 
-void KeyHandlingTest::periodOpensProperties_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("firstProperty");
-    const auto row = [](const char* name, const QString& typed, const QString& firstProperty) {
-        QTest::newRow(name) << typed << firstProperty;
-    };
+        row("two of three", "   a\n   b", " a\n b");
+        row("one space", " a\nb", "a\nb");
+        row("none", "a\n\tb", "a\n\tb");
+    }
 
-    row("$chan", "echo $chan(1)", "topic");
-    row("no properties", "echo $calc(1)", "");
-    row("not in the table", "echo $myalias(1)", "");
-    row("no parentheses", "echo $chan", "");
-}
+    void shiftTabUnindentsSelection()
+    {
+        QFETCH(QString, text);
+        TypingEditor t(text);
+        t.select(0, text.size());
+        t.key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QFETCH(QString, after);
+        QCOMPARE(t.text(), after);
+        QCOMPARE(t.editor.textCursor().selectionEnd(), after.size());
+        t.editor.undo();
+        QCOMPARE(t.text(), text);
+    }
 
-void KeyHandlingTest::periodOpensProperties()
-{
-    QFETCH(QString, typed);
-    TypingEditor t(inAlias(typed));
-    t.key('.');
-    QFETCH(QString, firstProperty);
-    QCOMPARE(t.popupOpen(Kind::Property), !firstProperty.isEmpty());
-    QCOMPARE(t.caretLine(), typed + QStringLiteral(".|"));
-    if (!firstProperty.isEmpty())
-        QCOMPARE(shownItems(t.completer(Kind::Property)).first(), firstProperty);
-}
+    void dollarOpensIdentifiers()
+    {
+        TypingEditor t(QStringLiteral("alias -l myhelper {\n}\nalias myhelper {\n}\nalias abs {\n}\nalias other {\n}\n")
+                       + inAlias(QString()));
+        t.type("echo $");
+        QVERIFY(t.popupOpen(Kind::Identifier));
+        QCompleter* c = t.completer(Kind::Identifier);
+        QCOMPARE(c->completionPrefix(), QStringLiteral("$"));
+        // The script's own names join the built-ins: $abs is not listed twice,
+        // the second myhelper not at all.
+        const auto* model = qobject_cast<QStandardItemModel*>(c->model());
+        QCOMPARE(model->findItems(QStringLiteral("$abs")).size(), 1);
+        QCOMPARE(model->findItems(QStringLiteral("$myhelper")).size(), 1);
+        QCOMPARE(model->findItems(QStringLiteral("$other")).size(), 1);
+        QCOMPARE(model->item(0)->text(), QStringLiteral("$")); // sorted
 
-void KeyHandlingTest::chosenPropertyInsertsTail()
-{
-    TypingEditor t(inAlias(QStringLiteral("echo $chan(1)")));
-    t.key('.');
-    t.type("to");
-    QCOMPARE(t.completer(Kind::Property)->completionPrefix(), QStringLiteral("to"));
-    t.key(Qt::Key_Return);
-    QCOMPARE(t.caretLine(), QStringLiteral("echo $chan(1).topic|"));
-}
+        t.type("myh");
+        QCOMPARE(c->completionPrefix(), QStringLiteral("$myh"));
+        QCOMPARE(shownItems(c), QStringList{QStringLiteral("$myhelper")});
+        t.key(Qt::Key_Return);
+        QCOMPARE(t.caretLine(), QStringLiteral("echo $myhelper|"));
+        QVERIFY(!t.popupOpen(Kind::Identifier));
+    }
 
-void KeyHandlingTest::comPopupFollowsCommand_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("prefix"); // empty: no popup
-    const auto row = [](const char* name, const QString& line, const QString& prefix) {
-        QTest::newRow(name) << line << prefix;
-    };
+    void dollarInsideWordOpensNothing()
+    {
+        TypingEditor t(inAlias(QString()));
+        t.type("echo a$");
+        QVERIFY(!t.popupOpen(Kind::Identifier));
+    }
 
-    row("comopen", "/comopen obj Wor", "Wor");
-    row("without slash", "comopen obj Wor", "Wor");
-    row("second command", "echo x | comopen obj Wor", "Wor");
-    row("other command of the line", "comopen obj a | echo Wor", "");
-    row("connection name only", "comopen Wor", "");
-    row("another command", "echo obj Wor", "");
-}
+    void keysOnIdentifierPopup_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("caretLine");
+        QTest::addColumn<QString>("prefix"); // empty: the popup has closed
 
-void KeyHandlingTest::comPopupFollowsCommand()
-{
-    QFETCH(QString, line);
-    TypingEditor t(line.chopped(1));
-    t.key(line.back().toLatin1());
-    QFETCH(QString, prefix);
-    QCOMPARE(t.popupOpen(Kind::Com), !prefix.isEmpty());
-    if (!prefix.isEmpty())
-        QCOMPARE(t.completer(Kind::Com)->completionPrefix(), prefix);
-}
+        QTest::newRow("tab chooses") << "$myh" << int(Qt::Key_Tab) << "echo $myhelper|"
+                                     << "";
+        QTest::newRow("( ends the name") << "$myh" << int(Qt::Key_ParenLeft) << "echo $myh(|)"
+                                         << "";
+        QTest::newRow(") steps out of the call") << "$calc($ab" << int(Qt::Key_ParenRight) << "echo $calc($ab)|"
+                                                 << "";
+        QTest::newRow(". narrows") << "$my" << int(Qt::Key_Period) << "echo $my.|"
+                                   << "$my.";
+        QTest::newRow(". closes") << "$ab" << int(Qt::Key_Period) << "echo $ab.|"
+                                  << "";
+    }
 
-void KeyHandlingTest::comCompletionInsertsRest()
-{
-    TypingEditor t(QStringLiteral("comopen obj wo"));
-    t.key('r');
-    QCOMPARE(t.completer(Kind::Com)->currentCompletion(), QStringLiteral("Word.Application"));
-    t.key(Qt::Key_Return);
-    QCOMPARE(t.caretLine(), QStringLiteral("comopen obj word.Application|"));
-}
+    void keysOnIdentifierPopup()
+    {
+        TypingEditor t(QStringLiteral("alias myhelper {\n}\nalias my.tool {\n}\n") + inAlias(QStringLiteral("echo ")));
+        QFETCH(QString, typed);
+        t.type(typed.toLatin1().constData());
+        QVERIFY(t.popupOpen(Kind::Identifier));
+        QFETCH(int, key);
+        if (key == Qt::Key_Tab)
+            t.key(Qt::Key_Tab);
+        else
+            t.key(char(key));
+        QTEST(t.caretLine(), "caretLine");
+        QFETCH(QString, prefix);
+        QCOMPARE(t.popupOpen(Kind::Identifier), !prefix.isEmpty());
+        if (!prefix.isEmpty())
+            QCOMPARE(shownItems(t.completer(Kind::Identifier)), QStringList{QStringLiteral("$my.tool")});
+    }
 
-void KeyHandlingTest::shiftedLetterClosesComPopup()
-{
-    TypingEditor t(QStringLiteral("comopen obj W"));
-    t.key('o');
-    QVERIFY(t.popupOpen(Kind::Com));
-    t.key('R', Qt::ShiftModifier);
-    QVERIFY(!t.popupOpen(Kind::Com));
-}
+    void popupsOpenAtCaret()
+    {
+        TypingEditor t(inAlias(QStringLiteral("echo ")));
+        const auto caretX = [&t] { return t.editor.viewport()->mapToGlobal(t.editor.cursorRect().topLeft()).x(); };
+        t.key('$');
+        QCOMPARE(t.completer(Kind::Identifier)->popup()->geometry().left(), caretX());
+        t.type("abs");
+        const int parenX = caretX();
+        t.key('(');
+        auto* tip = t.editor.findChild<CallTip*>();
+        QVERIFY(tip->isVisible());
+        QCOMPARE(tip->mapToGlobal(QPoint()).x(), parenX);
+    }
 
-void KeyHandlingTest::ctrlKOpensColours()
-{
-    TypingEditor t(QStringLiteral("echo "));
-    t.key(Qt::Key_K, Qt::ControlModifier);
-    QCOMPARE(t.caretLine(), QStringLiteral("echo ") + colourCode + QLatin1Char('|'));
-    QVERIFY(t.popupOpen(Kind::Colour));
-    QCompleter* c = t.completer(Kind::Colour);
-    t.type("4,");
-    QCOMPARE(c->completionPrefix(), colourCode + QStringLiteral("4,"));
-    t.type("1");
-    t.key(Qt::Key_Down);
-    t.key(Qt::Key_Return);
-    QCOMPARE(t.caretLine(), QStringLiteral("echo ") + colourCode + QStringLiteral("4,10|"));
-}
+    void periodOpensProperties_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("firstProperty");
+        const auto row = [](const char* name, const QString& typed, const QString& firstProperty) {
+            QTest::newRow(name) << typed << firstProperty;
+        };
 
-void KeyHandlingTest::commaMovesCallTipParameter()
-{
-    // $ has two overloads; after the comma the second parameter is current,
-    // which only the second overload has.
-    TypingEditor t(inAlias(QStringLiteral("echo $(abc")));
-    t.key(',');
-    auto* tip = t.editor.findChild<CallTip*>();
-    QVERIFY(tip->isVisible());
-    QCOMPARE(tip->overloadList().size(), 2);
-    QVERIFY(!tip->overloadList().at(0).signatureHtml.contains(QLatin1String("<strong>")));
-    QVERIFY(tip->overloadList().at(1).signatureHtml.contains(QLatin1String("<strong>&lt;N&gt;</strong>")));
-    t.key(Qt::Key_Down);
-    QCOMPARE(tip->currentOverloadIndex(), 1);
-    QCOMPARE(t.caretLine(), QStringLiteral("echo $(abc,|"));
-    t.key(Qt::Key_Left);
-    t.key(Qt::Key_Left);
-    QVERIFY(tip->isVisible());
-    t.key(Qt::Key_Home);
-    t.key(Qt::Key_Right);
-    QVERIFY(!tip->isVisible());
-}
+        row("$chan", "echo $chan(1)", "topic");
+        row("no properties", "echo $calc(1)", "");
+        row("not in the table", "echo $myalias(1)", "");
+        row("no parentheses", "echo $chan", "");
+    }
 
-void KeyHandlingTest::controlCodeKeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("code");
+    void periodOpensProperties()
+    {
+        QFETCH(QString, typed);
+        TypingEditor t(inAlias(typed));
+        t.key('.');
+        QFETCH(QString, firstProperty);
+        QCOMPARE(t.popupOpen(Kind::Property), !firstProperty.isEmpty());
+        QCOMPARE(t.caretLine(), typed + QStringLiteral(".|"));
+        if (!firstProperty.isEmpty())
+            QCOMPARE(shownItems(t.completer(Kind::Property)).first(), firstProperty);
+    }
 
-    QTest::newRow("bold") << int(Qt::Key_B) << int(Qt::ControlModifier) << 0x02;
-    QTest::newRow("italics") << int(Qt::Key_I) << int(Qt::ControlModifier) << 0x1D;
-    QTest::newRow("underline") << int(Qt::Key_U) << int(Qt::ControlModifier) << 0x1F;
-    QTest::newRow("reverse") << int(Qt::Key_R) << int(Qt::ControlModifier) << 0x16;
-    QTest::newRow("colour") << int(Qt::Key_K) << int(Qt::ControlModifier) << 0x03;
-    QTest::newRow("plain") << int(Qt::Key_O) << int(Qt::ControlModifier | Qt::ShiftModifier) << 0x0F;
-}
+    void chosenPropertyInsertsTail()
+    {
+        TypingEditor t(inAlias(QStringLiteral("echo $chan(1)")));
+        t.key('.');
+        t.type("to");
+        QCOMPARE(t.completer(Kind::Property)->completionPrefix(), QStringLiteral("to"));
+        t.key(Qt::Key_Return);
+        QCOMPARE(t.caretLine(), QStringLiteral("echo $chan(1).topic|"));
+    }
 
-void KeyHandlingTest::controlCodeKeys()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(int, code);
-    TypingEditor t(QStringLiteral("say hi"));
-    t.select(4, 6);
-    t.key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    const QChar c(code);
-    QCOMPARE(t.caretLine(), QStringLiteral("say ") + c + QStringLiteral("|hi") + c);
-}
+    void comPopupFollowsCommand_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("prefix"); // empty: no popup
+        const auto row = [](const char* name, const QString& line, const QString& prefix) {
+            QTest::newRow(name) << line << prefix;
+        };
 
-void KeyHandlingTest::readOnlyIgnoresEditingRules()
-{
-    TypingEditor t(QStringLiteral("  echo"));
-    t.editor.setReadOnly(true);
-    t.key(Qt::Key_Return);
-    t.key(Qt::Key_Tab);
-    t.key(Qt::Key_K, Qt::ControlModifier);
-    QCOMPARE(t.text(), QStringLiteral("  echo"));
-}
+        row("comopen", "/comopen obj Wor", "Wor");
+        row("without slash", "comopen obj Wor", "Wor");
+        row("second command", "echo x | comopen obj Wor", "Wor");
+        row("other command of the line", "comopen obj a | echo Wor", "");
+        row("connection name only", "comopen Wor", "");
+        row("another command", "echo obj Wor", "");
+    }
 
-void KeyHandlingTest::foldedLinesStayReachable_data()
-{
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("hidden");
+    void comPopupFollowsCommand()
+    {
+        QFETCH(QString, line);
+        TypingEditor t(line.chopped(1));
+        t.key(line.back().toLatin1());
+        QFETCH(QString, prefix);
+        QCOMPARE(t.popupOpen(Kind::Com), !prefix.isEmpty());
+        if (!prefix.isEmpty())
+            QCOMPARE(t.completer(Kind::Com)->completionPrefix(), prefix);
+    }
 
-    // "alias a {" / "  echo 1" / "}" / "echo x", folded: lines 1 and 2 hidden.
-    QTest::newRow("backspace on the line after the fold") << 21 << int(Qt::Key_Backspace) << "";
-    QTest::newRow("return at the header's end") << 9 << int(Qt::Key_Return) << "";
-    QTest::newRow("the header's brace deleted") << 9 << int(Qt::Key_Backspace) << "";
-    QTest::newRow("the header still opening the fold") << 9 << int(Qt::Key_Space) << "1,2";
-}
+    void comCompletionInsertsRest()
+    {
+        TypingEditor t(QStringLiteral("comopen obj wo"));
+        t.key('r');
+        QCOMPARE(t.completer(Kind::Com)->currentCompletion(), QStringLiteral("Word.Application"));
+        t.key(Qt::Key_Return);
+        QCOMPARE(t.caretLine(), QStringLiteral("comopen obj word.Application|"));
+    }
 
-void KeyHandlingTest::foldedLinesStayReachable()
-{
-    TypingEditor t(QStringLiteral("alias a {\n  echo 1\n}\necho x"));
-    t.placeCaret(0);
-    t.editor.foldCurrent();
-    QFETCH(int, caret);
-    t.placeCaret(caret);
-    QFETCH(int, key);
-    t.key(Qt::Key(key));
-    QStringList hiddenNow;
-    for (QTextBlock b = t.editor.document()->firstBlock(); b.isValid(); b = b.next())
-        if (!b.isVisible())
-            hiddenNow << QString::number(b.blockNumber());
-    QFETCH(QString, hidden);
-    QCOMPARE(hiddenNow.join(QLatin1Char(',')), hidden);
-}
+    void shiftedLetterClosesComPopup()
+    {
+        TypingEditor t(QStringLiteral("comopen obj W"));
+        t.key('o');
+        QVERIFY(t.popupOpen(Kind::Com));
+        t.key('R', Qt::ShiftModifier);
+        QVERIFY(!t.popupOpen(Kind::Com));
+    }
+
+    void ctrlKOpensColours()
+    {
+        TypingEditor t(QStringLiteral("echo "));
+        t.key(Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(t.caretLine(), QStringLiteral("echo ") + colourCode + QLatin1Char('|'));
+        QVERIFY(t.popupOpen(Kind::Colour));
+        QCompleter* c = t.completer(Kind::Colour);
+        t.type("4,");
+        QCOMPARE(c->completionPrefix(), colourCode + QStringLiteral("4,"));
+        t.type("1");
+        t.key(Qt::Key_Down);
+        t.key(Qt::Key_Return);
+        QCOMPARE(t.caretLine(), QStringLiteral("echo ") + colourCode + QStringLiteral("4,10|"));
+    }
+
+    void commaMovesCallTipParameter()
+    {
+        // $ has two overloads; after the comma the second parameter is current,
+        // which only the second overload has.
+        TypingEditor t(inAlias(QStringLiteral("echo $(abc")));
+        t.key(',');
+        auto* tip = t.editor.findChild<CallTip*>();
+        QVERIFY(tip->isVisible());
+        QCOMPARE(tip->overloadList().size(), 2);
+        QVERIFY(!tip->overloadList().at(0).signatureHtml.contains(QLatin1String("<strong>")));
+        QVERIFY(tip->overloadList().at(1).signatureHtml.contains(QLatin1String("<strong>&lt;N&gt;</strong>")));
+        t.key(Qt::Key_Down);
+        QCOMPARE(tip->currentOverloadIndex(), 1);
+        QCOMPARE(t.caretLine(), QStringLiteral("echo $(abc,|"));
+        t.key(Qt::Key_Left);
+        t.key(Qt::Key_Left);
+        QVERIFY(tip->isVisible());
+        t.key(Qt::Key_Home);
+        t.key(Qt::Key_Right);
+        QVERIFY(!tip->isVisible());
+    }
+
+    void controlCodeKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("code");
+
+        QTest::newRow("bold") << int(Qt::Key_B) << int(Qt::ControlModifier) << 0x02;
+        QTest::newRow("italics") << int(Qt::Key_I) << int(Qt::ControlModifier) << 0x1D;
+        QTest::newRow("underline") << int(Qt::Key_U) << int(Qt::ControlModifier) << 0x1F;
+        QTest::newRow("reverse") << int(Qt::Key_R) << int(Qt::ControlModifier) << 0x16;
+        QTest::newRow("colour") << int(Qt::Key_K) << int(Qt::ControlModifier) << 0x03;
+        QTest::newRow("plain") << int(Qt::Key_O) << int(Qt::ControlModifier | Qt::ShiftModifier) << 0x0F;
+    }
+
+    void controlCodeKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, code);
+        TypingEditor t(QStringLiteral("say hi"));
+        t.select(4, 6);
+        t.key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        const QChar c(code);
+        QCOMPARE(t.caretLine(), QStringLiteral("say ") + c + QStringLiteral("|hi") + c);
+    }
+
+    void readOnlyIgnoresEditingRules()
+    {
+        TypingEditor t(QStringLiteral("  echo"));
+        t.editor.setReadOnly(true);
+        t.key(Qt::Key_Return);
+        t.key(Qt::Key_Tab);
+        t.key(Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(t.text(), QStringLiteral("  echo"));
+    }
+
+    void foldedLinesStayReachable_data()
+    {
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("hidden");
+
+        // "alias a {" / "  echo 1" / "}" / "echo x", folded: lines 1 and 2 hidden.
+        QTest::newRow("backspace on the line after the fold") << 21 << int(Qt::Key_Backspace) << "";
+        QTest::newRow("return at the header's end") << 9 << int(Qt::Key_Return) << "";
+        QTest::newRow("the header's brace deleted") << 9 << int(Qt::Key_Backspace) << "";
+        QTest::newRow("the header still opening the fold") << 9 << int(Qt::Key_Space) << "1,2";
+    }
+
+    void foldedLinesStayReachable()
+    {
+        TypingEditor t(QStringLiteral("alias a {\n  echo 1\n}\necho x"));
+        t.placeCaret(0);
+        t.editor.foldCurrent();
+        QFETCH(int, caret);
+        t.placeCaret(caret);
+        QFETCH(int, key);
+        t.key(Qt::Key(key));
+        QStringList hiddenNow;
+        for (QTextBlock b = t.editor.document()->firstBlock(); b.isValid(); b = b.next())
+            if (!b.isVisible())
+                hiddenNow << QString::number(b.blockNumber());
+        QTEST(hiddenNow.join(QLatin1Char(',')), "hidden");
+    }
+};
 
 KORVEL_TEST(KeyHandlingTest)
 

@@ -160,9 +160,7 @@ private slots:
         QTest::addColumn<int>("line"); // 0: the caret stays on line 3
         QTest::newRow("alias entry") << QStringList{"Aliases", "Global", "shout"} << 5;
         QTest::newRow("event entry") << QStringList{"On Events", "join"} << 14;
-        QTest::newRow("dialog entry") << QStringList{"Dialogs", "Local", "setup"} << 6;
         QTest::newRow("category") << QStringList{"Aliases"} << 0;
-        QTest::newRow("scope") << QStringList{"Dialogs", "Global"} << 0;
         QTest::newRow("line child") << QStringList{"On Events", "join", "Line: 14"} << 0;
     }
 

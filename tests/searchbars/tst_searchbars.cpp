@@ -96,13 +96,10 @@ private slots:
 
         row("plain ignores case", echo, plain, "Echo", QStringList{"1:0:echo", "1:8:Echo", "2:10:ECHO"});
         row("case-sensitive", echo, cased, "Echo", QStringList{"1:8:Echo"});
-        row("case-sensitive, no such case", "echo a", cased, "Echo", QStringList{});
         row("regex is case-sensitive by default", "echo a", regex, "ECHO", QStringList{});
         row("regex i flag", "echo a", regex, "/ECHO/i", QStringList{"1:0:echo"});
-        row("regex without flags", "echo a", regex, "/ech./", QStringList{"1:0:echo"});
         row("regex greedy", "a1b a2b", regex, "/a.*b/", QStringList{"1:0:a1b a2b"});
         row("regex U flag", "a1b a2b", regex, "/a.*b/U", QStringList{"1:0:a1b", "1:4:a2b"});
-        row("regex both flags", "A1B a2b", regex, "/a.*b/iU", QStringList{"1:0:A1B", "1:4:a2b"});
         row("regex escaped dollar", "alias x var %n = $calc(1)", regex, "/\\$CALC/i", QStringList{"1:17:$calc"});
         row("regex bare pattern keeps slashes", "a/b", regex, "a/b", QStringList{"1:0:a/b"});
         row("regex whole words only", "echo", regex, "ech", QStringList{});
@@ -121,11 +118,10 @@ private slots:
         QFETCH(QString, document);
         QFETCH(int, mode);
         QFETCH(QString, text);
-        QFETCH(QStringList, marks);
         Window w(document);
         if (mode != int(SearchMode::Plain))
             w.chooseMode(SearchMode(mode));
-        QCOMPARE(w.marksFor(text), marks);
+        QTEST(w.marksFor(text), "marks");
     }
 
     void modeMenuSwitchesIconsAndBackToPlain()
@@ -231,12 +227,11 @@ private slots:
         QFETCH(QString, document);
         QFETCH(QString, search);
         QFETCH(QString, replacement);
-        QFETCH(QString, result);
         Window w(document);
         w.searchBox()->setText(search);
         w.replaceBox()->setText(replacement);
         w.win.search_replaceAll();
-        QCOMPARE(w.editor()->toPlainText(), result);
+        QTEST(w.editor()->toPlainText(), "result");
         // One undo step brings the whole document back.
         w.editor()->undo();
         QCOMPARE(w.editor()->toPlainText(), document);
