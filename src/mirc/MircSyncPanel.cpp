@@ -3,7 +3,6 @@
 #include "MircScriptPath.h"
 
 #include <QHash>
-#include <QIcon>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSet>
@@ -12,8 +11,8 @@
 
 namespace {
 
-const QString instanceIcon = QStringLiteral(":/options/dde/resources/img_assets/options/dde/dde_con.png");
-const QString scriptIcon = QStringLiteral(":/options/dde/resources/img_assets/options/dde/page.png");
+const QString instanceIconPath = QStringLiteral(":/options/dde/resources/img_assets/options/dde/dde_con.png");
+const QString scriptIconPath = QStringLiteral(":/options/dde/resources/img_assets/options/dde/page.png");
 const QString unnamedInstance = QStringLiteral("mIRC (its name could not be read)");
 const QString notAnsweringSuffix = QStringLiteral(" (not answering)");
 
@@ -30,6 +29,8 @@ MircSyncPanel::MircSyncPanel(MircLink* mircLink, QWidget* parent)
     , syncTree(new QTreeWidget(this))
     , status(new QLabel(this))
     , refresher(new MircRefresh(mircLink, refreshDeadlineMs, this))
+    , instanceIcon(instanceIconPath)
+    , scriptIcon(scriptIconPath)
 {
     link->setParent(this);
     auto* layout = new QVBoxLayout(this);
@@ -65,25 +66,29 @@ void MircSyncPanel::setStatus(const QString& text)
 void MircSyncPanel::showScripts(QTreeWidgetItem* instance, const MircInstanceState& state)
 {
     const QSet<QString> loaded(state.scripts.begin(), state.scripts.end());
-    QHash<QString, QTreeWidgetItem*> shown;
+    QSet<QString> shown;
     for (int i = instance->childCount() - 1; i >= 0; --i) {
-        QTreeWidgetItem* script = instance->child(i);
-        const QString path = script->data(0, filePathRole).toString();
+        const QString path = instance->child(i)->data(0, filePathRole).toString();
         // An instance that did not answer keeps the scripts it had.
         if (state.complete && !loaded.contains(path))
             delete instance->takeChild(i);
         else
-            shown.insert(path, script);
+            shown.insert(path);
     }
+    // New entries go in with one call: the view hears of them once, not
+    // once for each of a few hundred scripts.
+    QList<QTreeWidgetItem*> added;
     for (const QString& path : state.scripts) {
         if (shown.contains(path))
             continue;
-        auto* script = new QTreeWidgetItem(instance, QStringList{MircScriptPath::fileName(path)});
-        script->setIcon(0, QIcon(scriptIcon));
+        auto* script = new QTreeWidgetItem(QStringList{MircScriptPath::fileName(path)});
+        script->setIcon(0, scriptIcon);
         script->setData(0, isFileRole, true);
         script->setData(0, filePathRole, path);
-        shown.insert(path, script);
+        shown.insert(path);
+        added.append(script);
     }
+    instance->addChildren(added);
 }
 
 void MircSyncPanel::showInstances(const QList<MircInstanceState>& instances, bool complete)
@@ -113,7 +118,7 @@ void MircSyncPanel::showInstances(const QList<MircInstanceState>& instances, boo
         QTreeWidgetItem* instance = shown.value(state.window.id);
         if (!instance) {
             instance = new QTreeWidgetItem;
-            instance->setIcon(0, QIcon(instanceIcon));
+            instance->setIcon(0, instanceIcon);
             instance->setData(0, isFileRole, false);
             instance->setData(0, windowHandleRole, QVariant::fromValue(state.window));
             instance->setData(0, isInstanceRole, true);

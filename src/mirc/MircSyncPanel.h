@@ -4,6 +4,7 @@
 #include "MircRefresh.h"
 
 #include <QFileInfo>
+#include <QIcon>
 #include <QTimer>
 #include <QWidget>
 
@@ -75,6 +76,9 @@ private:
     QTreeWidget* syncTree;
     QLabel* status;
     MircRefresh* refresher;
+    // Made once: every entry shares them.
+    QIcon instanceIcon;
+    QIcon scriptIcon;
     QTimer refreshTimer;
     bool syncMenuOpen = false;
 };
