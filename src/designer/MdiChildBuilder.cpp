@@ -234,6 +234,7 @@ DialogDesign MdiChildBuilder::design() const
         d.controls.append(
             DesignControl{object.type, p.text, object.widget->geometry(), object.tableControl, p.id, p.styles});
     }
+    d.menus = dialog->menuEntries();
     return d;
 }
 
@@ -247,6 +248,7 @@ void MdiChildBuilder::showDesign(const DialogDesign& design)
     shownSize = dialog->size();
     for (const DesignControl& control : design.controls)
         dialog->placeControl(control);
+    dialog->placeMenus(design.menus);
     newSelection(dialog, QStringLiteral("window"));
 }
 

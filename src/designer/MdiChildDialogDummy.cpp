@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDrag>
+#include <QHash>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -48,7 +50,8 @@ MdiChildDialogDummy::MdiChildDialogDummy(QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
     createPreviews();
     menuBarWidget = menuBar();
-    rootMnu = new Mnu(menuBarWidget, this);
+    rootMnu = new Mnu(
+        menuBarWidget, [this] { return nextId(); }, this);
     undo = new QUndoStack(this);
 }
 
@@ -90,7 +93,39 @@ int MdiChildDialogDummy::nextId() const
     int highest = highestTableId;
     for (const DesignObject& object : objectList)
         highest = qMax(highest, object.properties.id);
+    for (const Mnu* entry : allMenuEntries())
+        highest = qMax(highest, entry->designEntry().id);
     return highest + 1;
+}
+
+QList<Mnu*> MdiChildDialogDummy::allMenuEntries() const
+{
+    QList<Mnu*> all;
+    const std::function<void(const Mnu*)> collect = [&](const Mnu* menu) {
+        for (Mnu* entry : menu->entries()) {
+            all.append(entry);
+            collect(entry);
+        }
+    };
+    collect(rootMnu);
+    return all;
+}
+
+QVector<DesignMenuEntry> MdiChildDialogDummy::menuEntries() const
+{
+    QVector<DesignMenuEntry> entries;
+    for (const Mnu* entry : allMenuEntries())
+        entries.append(entry->designEntry());
+    return entries;
+}
+
+void MdiChildDialogDummy::placeMenus(const QVector<DesignMenuEntry>& entries)
+{
+    QHash<int, Mnu*> menus{{0, rootMnu}};
+    for (const DesignMenuEntry& entry : entries) {
+        if (Mnu* menu = menus.value(entry.parent))
+            menus.insert(entry.id, menu->addEntry(entry));
+    }
 }
 
 int MdiChildDialogDummy::indexOf(const QWidget* control) const
@@ -176,6 +211,16 @@ void MdiChildDialogDummy::adoptWrittenTable()
         object->tableControl = next++;
         object->tableGeneration = tableGeneration;
     }
+    QList<Mnu*> readEntries;
+    QList<Mnu*> addedEntries;
+    for (Mnu* entry : allMenuEntries())
+        (entry->designEntry().tableEntry >= 0 ? readEntries : addedEntries).append(entry);
+    std::stable_sort(readEntries.begin(), readEntries.end(), [](const Mnu* a, const Mnu* b) {
+        return a->designEntry().tableEntry < b->designEntry().tableEntry;
+    });
+    next = 0;
+    for (Mnu* entry : readEntries + addedEntries)
+        entry->setTableEntry(next++);
 }
 
 void MdiChildDialogDummy::setPositionLabel(QLabel* label)

@@ -57,6 +57,14 @@ public:
     // undo step; used when a dialog table is read onto the canvas.
     QWidget* placeControl(const DesignControl& control);
 
+    // The entries of the designed dialog's menu bar, each menu before the
+    // entries inside it.
+    QVector<DesignMenuEntry> menuEntries() const;
+    // Puts the entries of a table's menu bar on the canvas's (each menu
+    // before the entries inside it); an entry whose menu is not there is
+    // left out.
+    void placeMenus(const QVector<DesignMenuEntry>& entries);
+
     // Removes the selected control as one undo step; false when none is.
     bool deleteSelected();
 
@@ -73,7 +81,8 @@ public:
 
     // The table these controls came from has been written: the controls
     // are its controls from now on, those read first in their table's
-    // order, then the new ones in the order they were placed.
+    // order, then the new ones in the order they were placed; the same for
+    // the menu bar's entries, the new ones in menuEntries()' order.
     void adoptWrittenTable();
 
     // For the undo steps (CanvasCommands.cpp): the place of a control among
@@ -125,6 +134,8 @@ private:
     void startDrag(QWidget* source, const QString& format, const QByteArray& data);
     void showControlMenu(QWidget* control, const QPoint& globalPos);
     int nextId() const;
+    // Every entry of the menu bar, each menu before the entries inside it.
+    QList<Mnu*> allMenuEntries() const;
     // Handle under the cursor of the selected control, with its cursor shape.
     bool handleAt(const QPoint& pos, Handle& handle, Qt::CursorShape& shape) const;
 

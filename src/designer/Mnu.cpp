@@ -5,16 +5,21 @@
 #include <QMenuBar>
 #include <QWidgetAction>
 
-Mnu::Mnu(QMenuBar* bar, QObject* parent)
+#include <utility>
+
+Mnu::Mnu(QMenuBar* bar, IdSource ids, QObject* parent)
     : QObject(parent)
     , ownMenu(bar->addMenu(QStringLiteral("Add Menu")))
+    , newId(std::move(ids))
 {
     addEntryField();
 }
 
-Mnu::Mnu(QMenu* existing, QObject* parent)
+Mnu::Mnu(QMenu* existing, const DesignMenuEntry& entry, IdSource ids, QObject* parent)
     : QObject(parent)
     , ownMenu(existing)
+    , made(entry)
+    , newId(std::move(ids))
 {
     addEntryField();
 }
@@ -30,9 +35,28 @@ void Mnu::addEntryField()
     connect(this, &Mnu::enterPressed, this, &Mnu::menuAdd);
 }
 
+QList<Mnu*> Mnu::entries() const
+{
+    return findChildren<Mnu*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+DesignMenuEntry Mnu::designEntry() const
+{
+    DesignMenuEntry statement = made;
+    if (statement.parent == 0 || !entries().isEmpty())
+        statement.kind = DesignMenuEntry::Kind::Menu;
+    return statement;
+}
+
+Mnu* Mnu::addEntry(const DesignMenuEntry& entry)
+{
+    return new Mnu(ownMenu->addMenu(entry.text), entry, newId, this);
+}
+
 void Mnu::menuAdd()
 {
-    QMenu* sub = ownMenu->addMenu(entry->text());
-    new Mnu(sub, this);
+    if (entry->text().isEmpty())
+        return;
+    addEntry(DesignMenuEntry{DesignMenuEntry::Kind::Item, entry->text(), newId(), made.id, -1});
     entry->clear();
 }

@@ -7,7 +7,7 @@
 #include <QVector>
 
 // What the designer's canvas holds, in pixels, without any widget: the
-// dialog's title and size and its controls in creation order.
+// dialog's title and size, its controls in creation order and its menu bar.
 struct DesignControl {
     QString type; // a DesignControlTypes name: "button", "checkList", ...
     QString text;
@@ -28,13 +28,34 @@ struct DesignControl {
     }
 };
 
+// One entry of the dialog's menu bar: a menu (on the bar or inside another
+// menu) or an item of a menu. Entries take their ids from the same numbers
+// as the controls.
+struct DesignMenuEntry {
+    enum class Kind { Menu, Item };
+    Kind kind = Kind::Menu;
+    QString text;
+    int id = 0;
+    int parent = 0; // the id of the menu it is in; 0 for the menu bar
+    // Its index among the understood menu entries of the table it was read
+    // from; -1 for an entry made new.
+    int tableEntry = -1;
+
+    bool operator==(const DesignMenuEntry& o) const
+    {
+        return kind == o.kind && text == o.text && id == o.id && parent == o.parent && tableEntry == o.tableEntry;
+    }
+};
+
 struct DialogDesign {
     QString title;
     QSize size;
     QVector<DesignControl> controls;
+    // Every menu comes before the entries inside it.
+    QVector<DesignMenuEntry> menus;
 
     bool operator==(const DialogDesign& o) const
     {
-        return title == o.title && size == o.size && controls == o.controls;
+        return title == o.title && size == o.size && controls == o.controls && menus == o.menus;
     }
 };

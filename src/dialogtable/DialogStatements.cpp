@@ -49,4 +49,18 @@ QString titleStatement(const QString& title)
     return QStringLiteral("title ") + quoted(title);
 }
 
+QLatin1String menuKeyword(DesignMenuEntry::Kind kind)
+{
+    return kind == DesignMenuEntry::Kind::Menu ? QLatin1String("menu") : QLatin1String("item");
+}
+
+QString menuStatement(const DesignMenuEntry& entry)
+{
+    QString line = menuKeyword(entry.kind) + QLatin1Char(' ') + quoted(entry.text) + QStringLiteral(", ")
+        + QString::number(entry.id);
+    if (entry.parent > 0)
+        line += QStringLiteral(", ") + QString::number(entry.parent);
+    return line;
+}
+
 } // namespace DialogStatements

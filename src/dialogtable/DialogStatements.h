@@ -23,5 +23,10 @@ QString sizeField(const QSize& pixels, Units units);
 // (if any) and its styles.
 QString controlStatement(const DesignControl& control, int id, Units units);
 QString titleStatement(const QString& title);
+// A menu bar entry without indent: "menu" or "item", the text, the id and
+// the id of the menu it is in (none for a menu on the bar).
+QString menuStatement(const DesignMenuEntry& entry);
+// The word that starts the statement of an entry of that kind.
+QLatin1String menuKeyword(DesignMenuEntry::Kind kind);
 
 } // namespace DialogStatements

@@ -156,8 +156,53 @@ void DialogTable::readStatement(int index)
     } else {
         // New controls get ids after every id in the table, understood or not.
         highestControlId = qMax(highestControlId, statementId(line, pos, word));
-        readControl(index, pos, word);
+        if (word == DialogStatements::menuKeyword(DesignMenuEntry::Kind::Menu))
+            readMenuEntry(index, pos, DesignMenuEntry::Kind::Menu);
+        else if (word == DialogStatements::menuKeyword(DesignMenuEntry::Kind::Item))
+            readMenuEntry(index, pos, DesignMenuEntry::Kind::Item);
+        else
+            readControl(index, pos, word);
     }
+}
+
+bool DialogTable::isMenuRead(int id) const
+{
+    return std::any_of(menuLines.begin(), menuLines.end(), [id](const MenuLine& read) {
+        return read.entry.id == id && read.entry.kind == DesignMenuEntry::Kind::Menu;
+    });
+}
+
+bool DialogTable::readMenuEntry(int index, int pos, DesignMenuEntry::Kind kind)
+{
+    const QString& line = original[index];
+    MenuLine read;
+    read.line = index;
+    const int keywordLength = DialogStatements::menuKeyword(kind).size();
+    read.keywordSpan = Span{pos - keywordLength, keywordLength};
+    skipSpaces(line, pos);
+    if (pos >= line.size() || line[pos] != QLatin1Char('"'))
+        return false; // a separator ("item break") or a text from a variable
+    const int close = line.indexOf(QLatin1Char('"'), pos + 1);
+    if (close < 0)
+        return false;
+    read.textSpan = Span{pos + 1, close - pos - 1};
+    // After the text: nothing before the comma, the id, the menu's id.
+    const QStringList fields = line.mid(close + 1).split(QLatin1Char(','));
+    if (fields.size() < 2 || fields.size() > 3 || !fields[0].trimmed().isEmpty())
+        return false;
+    int id = 0;
+    int parent = 0;
+    if (!readInt(fields[1].trimmed(), id) || id <= 0)
+        return false;
+    if (fields.size() == 3 && (!readInt(fields[2].trimmed(), parent) || parent <= 0))
+        return false;
+    // An item belongs in a menu, and an entry inside a menu needs that menu.
+    if (parent == 0 ? kind == DesignMenuEntry::Kind::Item : !isMenuRead(parent))
+        return false;
+    read.entry =
+        DesignMenuEntry{kind, line.mid(read.textSpan.start, read.textSpan.length), id, parent, int(menuLines.size())};
+    menuLines.append(read);
+    return true;
 }
 
 bool DialogTable::readTitle(int index, int pos)
@@ -295,6 +340,8 @@ DialogDesign DialogTable::design() const
         const ControlLine& c = controls[i];
         d.controls.append(DesignControl{c.type, c.text, c.geometry, i, c.id, c.styles});
     }
+    for (const MenuLine& read : menuLines)
+        d.menus.append(read.entry);
     return d;
 }
 
@@ -345,12 +392,33 @@ QStringList DialogTable::write(const DialogDesign& edited) const
         out[read.line] = line;
     }
 
-    // The lines of controls the design no longer has go, from the bottom up;
-    // the lines still to be changed move up with them.
+    QSet<int> keptMenus;
+    for (const DesignMenuEntry& entry : edited.menus) {
+        if (entry.tableEntry < 0 || entry.tableEntry >= menuLines.size())
+            continue;
+        keptMenus.insert(entry.tableEntry);
+        const MenuLine& read = menuLines[entry.tableEntry];
+        QString line = out[read.line];
+        if (entry.text != read.entry.text) {
+            const QString inner = DialogStatements::quoted(entry.text).mid(1).chopped(1);
+            line = replaced(line, read.textSpan.start, read.textSpan.length, inner);
+        }
+        if (entry.kind != read.entry.kind)
+            line = replaced(line, read.keywordSpan.start, read.keywordSpan.length,
+                            DialogStatements::menuKeyword(entry.kind));
+        out[read.line] = line;
+    }
+
+    // The lines of controls and menu entries the design no longer has go,
+    // from the bottom up; the lines still to be changed move up with them.
     QVector<int> gone;
     for (int i = 0; i < controls.size(); ++i) {
         if (!kept.contains(i))
             gone.append(controls[i].line);
+    }
+    for (int i = 0; i < menuLines.size(); ++i) {
+        if (!keptMenus.contains(i))
+            gone.append(menuLines[i].line);
     }
     std::sort(gone.begin(), gone.end(), std::greater<int>());
     for (int line : gone)
@@ -370,6 +438,10 @@ QStringList DialogTable::write(const DialogDesign& edited) const
         if (control.tableControl < 0)
             added << indent
                     + DialogStatements::controlStatement(control, control.id > 0 ? control.id : ++id, tableUnits);
+    }
+    for (const DesignMenuEntry& entry : edited.menus) {
+        if (entry.tableEntry < 0)
+            added << indent + DialogStatements::menuStatement(entry);
     }
     const int insertAt = closingAt >= 0 ? closingAt : out.size();
     for (int i = added.size() - 1; i >= 0; --i)

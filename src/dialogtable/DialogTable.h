@@ -10,12 +10,14 @@
 // be written back after the designer changed it.
 //
 // The designer understands the title (a quoted string), the size (four
-// numbers), the option line (pixels or dialog units) and the lines of the
+// numbers), the option line (pixels or dialog units), the lines of the
 // controls it can place (a quoted text where the statement has one, a number
-// as id and four numbers as geometry). Everything else (comments, menus,
-// tab pages, controls whose fields are identifiers or variables) is kept as
-// it stands. Writing back changes only what the design changed, so a table
-// read and written back unchanged is the same text.
+// as id and four numbers as geometry) and the menu bar's entries ("menu" or
+// "item", a quoted text, a number as id and, for an entry inside a menu,
+// the number of a menu understood before it). Everything else (comments,
+// separators, tab pages, fields that are identifiers or variables) is kept
+// as it stands. Writing back changes only what the design changed, so a
+// table read and written back unchanged is the same text.
 class DialogTable {
 public:
     // A piece of a line: start and length.
@@ -35,10 +37,11 @@ public:
     DialogDesign design() const;
     // The table's lines with the changes of `edited` (a design() whose
     // controls may have moved, changed text, id or styles, grown or shrunk
-    // in number): changed statements are rewritten in the table's units,
-    // the lines of controls no longer in the design go, and new controls go
-    // before the closing line with their own ids or, without one, ids after
-    // the highest one in the table.
+    // in number; menu entries that changed text or kind, or came or went):
+    // changed statements are rewritten in the table's units, the lines of
+    // controls and menu entries no longer in the design go, and new controls
+    // go before the closing line with their own ids or, without one, ids
+    // after the highest one in the table, followed by new menu entries.
     QStringList write(const DialogDesign& edited) const;
     const QStringList& lines() const { return original; }
     // The highest plain-number id of any control statement of the table.
@@ -60,10 +63,19 @@ private:
         Span stylesSpan;
     };
 
+    struct MenuLine {
+        int line = 0;
+        DesignMenuEntry entry;
+        Span keywordSpan;
+        Span textSpan; // inside the quotes
+    };
+
     void readStatement(int index);
     bool readTitle(int index, int pos);
     bool readSize(int index, int pos);
     bool readControl(int index, int pos, const QString& keyword);
+    bool readMenuEntry(int index, int pos, DesignMenuEntry::Kind kind);
+    bool isMenuRead(int id) const;
     QString statementIndent() const;
 
     QStringList original;
@@ -81,4 +93,5 @@ private:
     int closingLine = -1;
     int highestControlId = 0;
     QVector<ControlLine> controls;
+    QVector<MenuLine> menuLines;
 };

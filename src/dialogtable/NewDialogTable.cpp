@@ -28,8 +28,12 @@ QStringList generate(const DialogDesign& design)
     int id = 0;
     for (const DesignControl& control : design.controls)
         id = qMax(id, control.id);
+    for (const DesignMenuEntry& entry : design.menus)
+        id = qMax(id, entry.id);
     for (const DesignControl& control : design.controls)
         lines << indent + DialogStatements::controlStatement(control, control.id > 0 ? control.id : ++id, units);
+    for (const DesignMenuEntry& entry : design.menus)
+        lines << indent + DialogStatements::menuStatement(entry);
     lines << QStringLiteral("}");
     return lines;
 }

@@ -3,6 +3,7 @@
 #include "TestRegistry.h"
 #include "designer/MdiChildBuilder.h"
 #include "designer/MdiChildDialogDummy.h"
+#include "designer/Mnu.h"
 #include "designer/PropertyPanel.h"
 #include "designer/TQPushButton.h"
 #include "dialogtable/DesignControlTypes.h"
@@ -206,6 +207,37 @@ private slots:
                  (QStringList{"  button \"Go\", 1, 8 8 75 23", "  check \"\", 2, 8 40 88 19", "}"}));
         script.undo();
         QCOMPARE(documentLines(script)[4], QStringLiteral("  button \"\", 1, 8 8 75 23"));
+    }
+
+    void menusBuiltOnTheCanvasComeBackFromTheirTable()
+    {
+        MdiChildBuilder win;
+        QPlainTextEdit script;
+        QObject::connect(&win, &MdiChildBuilder::codeGenerated, [&](const QString& code) {
+            script.setPlainText(code);
+            win.linkGeneratedScript(&script);
+        });
+        const auto add = [](Mnu* menu, const QString& name) {
+            menu->entryField()->setText(name);
+            QTest::keyClick(menu->entryField(), Qt::Key_Return);
+            return menu->entries().last();
+        };
+        DragEvents::placeNew(win.canvas(), QStringLiteral("button"), QPoint(8, 8));
+        Mnu* file = add(win.canvas()->rootMenu(), QStringLiteral("&File"));
+        add(file, QStringLiteral("Open"));
+        add(add(file, QStringLiteral("Recent")), QStringLiteral("a.mrc"));
+        win.generateCode();
+        QCOMPARE(documentLines(script).mid(5, 5),
+                 (QStringList{"  menu \"&File\", 2", "  item \"Open\", 3, 2", "  menu \"Recent\", 4, 2",
+                              "  item \"a.mrc\", 5, 4", "}"}));
+
+        setCaretLine(script, 0);
+        MdiChildBuilder reopened;
+        QVERIFY(reopened.openTable(&script));
+        QCOMPARE(reopened.design().menus, win.design().menus);
+        add(reopened.canvas()->rootMenu()->entries().first(), QStringLiteral("Quit"));
+        reopened.generateCode();
+        QCOMPARE(documentLines(script).mid(9, 2), (QStringList{"  item \"Quit\", 6, 2", "}"}));
     }
 
     void generateCodeWritesANewTable()

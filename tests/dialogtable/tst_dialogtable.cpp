@@ -174,13 +174,58 @@ private slots:
         const DialogDesign design = table.design();
         QCOMPARE(design.title, QStringLiteral("Sample"));
         QCOMPARE(design.size, QSize(200, 100));
-        // Not the menu, the tab page, nor the controls with an identifier or
-        // a variable in a field.
+        // Not the tab page, nor the controls with an identifier or a
+        // variable in a field.
         QCOMPARE(design.controls.size(), 3);
         QCOMPARE(design.controls[0], (DesignControl{"button", "OK", QRect(10, 70, 50, 20), 0, 1, {"ok", "default"}}));
         QCOMPARE(design.controls[1], (DesignControl{"checkList", "", QRect(100, 10, 90, 50), 1, 4, {"sort"}}));
         QCOMPARE(design.controls[2], (DesignControl{"vscroll", "", QRect(180, 0, 16, 100), 2, 6, {}}));
         QCOMPARE(table.write(design), sampleTable);
+    }
+
+    void menuEntriesAreReadAndWrittenBack()
+    {
+        const QStringList table = {
+            "dialog menus {",
+            "  menu \"&File\", 10",
+            "  item \"&Open\", 11, 10",
+            "  item break, 12, 10",
+            "  menu \"Recent\", 13, 10",
+            "  item \"a.mrc\", 14,13",
+            "  item \"Lost\", 15, 99",
+            "  menu %m, 16",
+            "  item \"Loose\", 17",
+            "}",
+        };
+        const DialogTable read = DialogTable::read(table);
+        using Kind = DesignMenuEntry::Kind;
+        DialogDesign design = read.design();
+        // Not the separator, an entry of a menu not understood, nor an item
+        // outside every menu.
+        QCOMPARE(design.menus,
+                 (QVector<DesignMenuEntry>{{Kind::Menu, "&File", 10, 0, 0},
+                                           {Kind::Item, "&Open", 11, 10, 1},
+                                           {Kind::Menu, "Recent", 13, 10, 2},
+                                           {Kind::Item, "a.mrc", 14, 13, 3}}));
+        QCOMPARE(read.write(design), table);
+        design.menus[1].text = QStringLiteral("Open...");
+        design.menus[2].kind = Kind::Item;
+        design.menus.removeLast();
+        design.menus.append({Kind::Item, "&Quit", 20, 10, -1});
+        QStringList expected = table;
+        expected[2] = QStringLiteral("  item \"Open...\", 11, 10");
+        expected[4] = QStringLiteral("  item \"Recent\", 13, 10");
+        expected.removeAt(5);
+        expected.insert(8, QStringLiteral("  item \"&Quit\", 20, 10"));
+        QCOMPARE(read.write(design), expected);
+
+        // A new table: controls without an id take theirs after the menus'.
+        design.controls = {DesignControl{"button", "Go", QRect(1, 2, 3, 4), -1, 0, {}}};
+        const QStringList lines = NewDialogTable::generate(design);
+        QCOMPARE(checkerFindings(lines), QStringList());
+        QCOMPARE(lines.mid(4),
+                 (QStringList{"  button \"Go\", 21, 1 2 3 4", "  menu \"&File\", 10", "  item \"Open...\", 11, 10",
+                              "  item \"Recent\", 13, 10", "  item \"&Quit\", 20, 10", "}"}));
     }
 
     void writingChangesOnlyWhatChanged()
