@@ -3,12 +3,11 @@
 #include "ScriptAliases.h"
 #include "editor/MslTextEditor.h"
 #include "editorwindow/MdiChildEditor.h"
-#include "formats/ScriptFile.h"
 #include "messagearea/DiagnosticRow.h"
 #include "messagearea/MessageArea.h"
+#include "workspace/ScriptFolder.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QTextBlock>
 #include <algorithm>
 
@@ -21,26 +20,16 @@ QString windowKey(const MdiChildEditor* win)
     return win->isUntitled() ? QStringLiteral("untitled:") + win->windowTitle() : win->fileInfo().absoluteFilePath();
 }
 
-bool isScriptFile(const QString& path)
-{
-    return path.endsWith(QLatin1String(".mrc"), Qt::CaseInsensitive) || ScriptFile::isIniScript(path);
-}
-
 } // namespace
 
 AliasIndex MainWindow::aliasIndex(const MdiChildEditor* current)
 {
     AliasIndex index;
-    // The scripts of the current script's folder as saved, then every open
-    // script as it is now.
-    if (!current->isUntitled()) {
-        const QDir folder = current->fileInfo().absoluteDir();
-        for (const QString& name : folder.entryList(QDir::Files | QDir::Readable)) {
-            const QString path = folder.absoluteFilePath(name);
-            if (isScriptFile(path))
-                index.setDocument(path, aliasFiles.aliasesOf(path));
-        }
-    }
+    // The scripts of the current script's folder and its subfolders as
+    // saved, then every open script as it is now.
+    if (!current->isUntitled())
+        for (const QString& path : ScriptFolder::scriptFiles(current->fileInfo().absolutePath()))
+            index.setDocument(path, aliasFiles.aliasesOf(path));
     for (const MdiChildEditor* win : std::as_const(editorWindows))
         index.setDocument(windowKey(win), aliasesOfDocument(win->getEditor()->document()));
     return index;

@@ -18,7 +18,7 @@ DocumentAliases aliasesOfDocument(const QTextDocument* document)
         header.namePos = data->namePos;
         header.isLocal = data->isLocal;
         const QTextBlock previous = block.previous();
-        aliases.addLine(block.blockNumber(), block.text(), previous.isValid() ? previous.userState() : -1, header,
+        aliases.addLine(block.blockNumber(), block.text(), 0, previous.isValid() ? previous.userState() : -1, header,
                         data->identifiers);
     }
     return aliases;

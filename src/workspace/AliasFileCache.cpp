@@ -1,7 +1,5 @@
 #include "AliasFileCache.h"
 
-#include "formats/ScriptFile.h"
-
 #include <QFileInfo>
 
 const DocumentAliases& AliasFileCache::aliasesOf(const QString& path)
@@ -12,7 +10,6 @@ const DocumentAliases& AliasFileCache::aliasesOf(const QString& path)
         return entry.aliases;
     entry.size = info.size();
     entry.modified = info.lastModified();
-    const LoadedScript loaded = ScriptFile::load(path);
-    entry.aliases = loaded.ok ? DocumentAliases::ofText(loaded.text, loaded.kind) : DocumentAliases();
+    entry.aliases = DocumentAliases::ofFile(path, DocumentAliases::Placement::ScriptText);
     return entry.aliases;
 }

@@ -3,6 +3,7 @@
 #include "checker/core/MslChecker.h"
 #include "checker/core/ScriptOutline.h"
 #include "checker/tables/CommandNames.h"
+#include "formats/ScriptLineReader.h"
 
 namespace {
 
@@ -33,11 +34,11 @@ void addIdentifierCalls(DocumentAliases& aliases, int line, const QVector<Identi
 // The first word of every statement of a line that is no built-in command:
 // the line's first word only when the line is code, not a header. Words
 // behind a comment are not looked at.
-void addStatementCalls(DocumentAliases& aliases, int line, QStringView text, bool startsInCode)
+void addStatementCalls(DocumentAliases& aliases, int line, QStringView text, int scriptStart, bool startsInCode)
 {
     QStringView previous;
     bool atStatement = startsInCode;
-    qsizetype pos = 0;
+    qsizetype pos = scriptStart;
     while (pos < text.size()) {
         while (pos < text.size() && text[pos] == QLatin1Char(' '))
             ++pos;
@@ -70,11 +71,11 @@ bool isCodeState(int state)
 
 } // namespace
 
-void DocumentAliases::addLine(int line, QStringView text, int stateIn, const HeaderRecord& header,
+void DocumentAliases::addLine(int line, QStringView text, int scriptStart, int stateIn, const HeaderRecord& header,
                               const QVector<IdentifierRecord>& identifiers)
 {
     if (isCodeState(stateIn) || header.blockKind != HeaderKind::None)
-        addStatementCalls(*this, line, text, isCodeState(stateIn));
+        addStatementCalls(*this, line, text, scriptStart, isCodeState(stateIn));
     if (header.blockKind == HeaderKind::Alias && !header.blockName.isEmpty() && header.namePos >= 0)
         definitions.append({ScriptOutline::writtenName(header, text),
                             {line, header.namePos, int(header.blockName.size())},
@@ -82,17 +83,31 @@ void DocumentAliases::addLine(int line, QStringView text, int stateIn, const Hea
     addIdentifierCalls(*this, line, identifiers);
 }
 
-DocumentAliases DocumentAliases::ofText(const QString& text, DocumentKind kind)
+DocumentAliases DocumentAliases::ofFile(const QString& path, Placement placement)
 {
     DocumentAliases aliases;
+    ScriptLineReader reader;
+    if (!reader.open(path))
+        return aliases;
     MslChecker checker;
     LineCheckResult result;
     int state = -1;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        checker.checkLine(MslChecker::lowerCased(lines[i]), state, result, kind);
-        aliases.addLine(i, lines[i], state, result.header, result.identifiers);
+    reader.forEachLine([&](const ScriptLine& line) {
+        checker.checkLine(MslChecker::lowerCased(line.text), state, result, reader.kind());
+        const qsizetype definitionsBefore = aliases.definitions.size();
+        const qsizetype callsBefore = aliases.calls.size();
+        aliases.addLine(line.number - 1, line.text, 0, state, result.header, result.identifiers);
         state = result.state;
-    }
+        if (placement == Placement::ScriptText)
+            return;
+        const auto moveToFile = [&line](AliasSite& site) {
+            site.line = line.fileLine - 1;
+            site.start += line.fileColumn;
+        };
+        for (qsizetype i = definitionsBefore; i < aliases.definitions.size(); ++i)
+            moveToFile(aliases.definitions[i].site);
+        for (qsizetype i = callsBefore; i < aliases.calls.size(); ++i)
+            moveToFile(aliases.calls[i].site);
+    });
     return aliases;
 }

@@ -37,12 +37,20 @@ struct DocumentAliases {
     QVector<Definition> definitions;
     QVector<Call> calls;
 
-    // Files one checked line: its text as written, the state it was checked
-    // with and the records the checker kept for it.
-    void addLine(int line, QStringView text, int stateIn, const HeaderRecord& header,
+    // Files one checked line: its text as written, where the script's line
+    // starts in it (after an INI file's key; 0 for a plain script), the
+    // state it was checked with and the records the checker kept for it,
+    // which count in `text`.
+    void addLine(int line, QStringView text, int scriptStart, int stateIn, const HeaderRecord& header,
                  const QVector<IdentifierRecord>& identifiers);
 
-    // Checks a whole text (lines ended by "\n", as ScriptFile gives them) as
-    // a document of `kind` and files every line.
-    static DocumentAliases ofText(const QString& text, DocumentKind kind);
+    // Where the sites of a file count: in the script's text as the editor
+    // shows it, or in the file's own lines and columns (an INI file's
+    // section lines and keys included), as a client that edits the file
+    // itself sees it.
+    enum class Placement { ScriptText, FileText };
+
+    // Checks a script file line by line, read as korvel-check reads it, and
+    // files every line. A file that cannot be read has no aliases.
+    static DocumentAliases ofFile(const QString& path, Placement placement);
 };

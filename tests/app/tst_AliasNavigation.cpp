@@ -19,11 +19,12 @@ class AliasNavigationTest : public QObject {
 private slots:
     void initTestCase() { useSettingsDir(dir); }
 
-    // F12 on a call opens the file of the folder that defines the alias, at
-    // its name; Shift+F12 there lists the definition and every call.
+    // F12 on a call opens the file of the folder tree that defines the
+    // alias, at its name; Shift+F12 there lists the definition and every call.
     void definitionAndReferences()
     {
-        writeFile(dir, "lib.mrc", "; tools\r\nalias Greet { return hi }\r\n");
+        QVERIFY(QDir(dir.path()).mkpath("tools"));
+        writeFile(dir, "tools/lib.mrc", "; tools\r\nalias Greet { return hi }\r\n");
         const QString mainPath = writeFile(dir, "main.mrc", "alias x {\r\n  greet\r\n  echo -a $greet\r\n}\r\n");
         MainWindow w;
         w.openScript(QFileInfo(mainPath), false);

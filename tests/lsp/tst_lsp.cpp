@@ -398,6 +398,11 @@ private slots:
         QVERIFY(library.open(QIODevice::WriteOnly));
         library.write("alias -l hidden { return 0 }\r\nalias Shared { return 1 }\r\n");
         library.close();
+        QVERIFY(QDir(folder.path()).mkpath("sub"));
+        QFile ini(folder.filePath("sub/more.ini"));
+        const QByteArray iniText = "[script]\r\nn0=; more\r\nn1=alias other {\r\nn2=  shared 3\r\nn3=}\r\n";
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(iniText) == iniText.size());
+        ini.close();
         const QString libraryUri = QUrl::fromLocalFile(library.fileName()).toString();
         const QString mainUri = QUrl::fromLocalFile(folder.filePath("main.mrc")).toString();
 
@@ -422,10 +427,15 @@ private slots:
                  QStringList());
         QVERIFY(client.request("textDocument/definition", client.positionParams(mainUri, 2, 4))["result"].isNull());
 
+        // An INI file's calls are placed on its own lines and columns, from
+        // disk and open alike.
         QJsonObject params = client.positionParams(libraryUri, 1, 8);
         params.insert("context", QJsonObject{{"includeDeclaration", true}});
-        QCOMPARE(places(client.request("textDocument/references", params)["result"]),
-                 (QStringList{"lib.mrc 1:6-12", "main.mrc 1:3-9", "main.mrc 1:14-20", "main.mrc 2:11-17"}));
+        const QStringList expected{"lib.mrc 1:6-12", "main.mrc 1:3-9", "main.mrc 1:14-20", "main.mrc 2:11-17",
+                                   "more.ini 3:5-11"};
+        QCOMPARE(places(client.request("textDocument/references", params)["result"]), expected);
+        client.openDocument(QUrl::fromLocalFile(ini.fileName()).toString(), QString::fromLatin1(iniText));
+        QCOMPARE(places(client.request("textDocument/references", params)["result"]), expected);
         const QJsonArray symbols =
             client.request("workspace/symbol", QJsonObject{{"query", "HID"}})["result"].toArray();
         QCOMPARE(symbols.size(), 1);

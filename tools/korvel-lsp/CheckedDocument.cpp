@@ -182,7 +182,7 @@ void CheckedDocument::settle()
 bool CheckedDocument::checkLine(int index, int stateIn)
 {
     CheckedLine& line = lines[index];
-    const int start = iniFile ? ScriptLayout::iniLineStart(line.text, keepIniPopupSections) : 0;
+    const int start = scriptStart(index);
     if (start < 0) {
         // A section line is no line of the script: the state passes on.
         scratch.reset(int(line.text.size()));
@@ -210,6 +210,11 @@ bool CheckedDocument::checkLine(int index, int stateIn)
     line.leavesBlockOpen = scratch.leavesBlockOpen;
     ++lastChecked;
     return changed;
+}
+
+int CheckedDocument::scriptStart(int index) const
+{
+    return iniFile ? ScriptLayout::iniLineStart(lines[index].text, keepIniPopupSections) : 0;
 }
 
 QVector<UnclosedBlock::Tracker::Finding> CheckedDocument::unclosedBlocks() const

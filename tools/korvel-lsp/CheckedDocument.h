@@ -66,6 +66,10 @@ public:
     bool isSettled() const { return pendingFrom < 0; }
 
     int lineCount() const { return lines.size(); }
+    // Where the script's line starts in line `index` of the text: after an
+    // INI line's key; -1 for an INI section line, which is no line of the
+    // script.
+    int scriptStart(int index) const;
     const CheckedLine& line(int index) const
     {
         Q_ASSERT(isSettled());

@@ -1,9 +1,9 @@
 #include "WorkspaceAliases.h"
 
 #include "ProtocolJson.h"
-#include "formats/ScriptFile.h"
+#include "workspace/ScriptFolder.h"
 
-#include <QDirIterator>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonObject>
 #include <QUrl>
@@ -12,11 +12,6 @@ namespace {
 
 // The symbol kind of an alias.
 constexpr int functionSymbol = 12;
-
-bool isScriptFile(const QString& path)
-{
-    return path.endsWith(QLatin1String(".mrc"), Qt::CaseInsensitive) || ScriptFile::isIniScript(path);
-}
 
 QJsonObject location(const AliasIndex::Location& found)
 {
@@ -45,9 +40,8 @@ void WorkspaceAliases::closed(const QString& uri)
     const QString path = QUrl(uri).toLocalFile();
     const bool inFolder = !folder.isEmpty() && !path.isEmpty()
         && QFileInfo(path).absoluteFilePath().startsWith(QDir(folder).absolutePath() + QLatin1Char('/'));
-    const LoadedScript loaded = inFolder && isScriptFile(path) ? ScriptFile::load(path) : LoadedScript();
-    if (loaded.ok)
-        index.setDocument(key(uri), DocumentAliases::ofText(loaded.text, loaded.kind));
+    if (inFolder && ScriptFolder::isScriptFile(path))
+        index.setDocument(key(uri), DocumentAliases::ofFile(path, DocumentAliases::Placement::FileText));
     else
         index.removeDocument(key(uri));
 }
@@ -57,7 +51,9 @@ DocumentAliases WorkspaceAliases::aliasesOf(const CheckedDocument& document)
     DocumentAliases aliases;
     for (int i = 0; i < document.lineCount(); ++i) {
         const CheckedLine& line = document.line(i);
-        aliases.addLine(i, line.text, line.stateIn, line.header, line.identifiers);
+        const int start = document.scriptStart(i);
+        if (start >= 0)
+            aliases.addLine(i, line.text, start, line.stateIn, line.header, line.identifiers);
     }
     return aliases;
 }
@@ -67,15 +63,10 @@ void WorkspaceAliases::scanFolder()
     if (scanned || folder.isEmpty())
         return;
     scanned = true;
-    QDirIterator files(folder, QDir::Files | QDir::Readable, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString path = files.next();
+    for (const QString& path : ScriptFolder::scriptFiles(folder)) {
         const QString fileKey = QUrl::fromLocalFile(path).toString();
-        if (!isScriptFile(path) || index.contains(fileKey))
-            continue;
-        const LoadedScript loaded = ScriptFile::load(path);
-        if (loaded.ok)
-            index.setDocument(fileKey, DocumentAliases::ofText(loaded.text, loaded.kind));
+        if (!index.contains(fileKey))
+            index.setDocument(fileKey, DocumentAliases::ofFile(path, DocumentAliases::Placement::FileText));
     }
 }
 
