@@ -1,5 +1,7 @@
 #include "CompletionContext.h"
 
+#include "checker/core/BlockState.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -15,6 +17,21 @@ const QRegularExpression& comOpenCommand()
     static const QRegularExpression pattern(QStringLiteral("^ *[.!/]{0,4}comopen \\S+ .+$"),
                                             QRegularExpression::CaseInsensitiveOption);
     return pattern;
+}
+
+bool startsInBody(int previousState)
+{
+    switch (BlockState::decode(previousState).kind) {
+    case BlockState::Kind::AliasBody:
+    case BlockState::Kind::EventBody:
+    case BlockState::Kind::DetachedBody: return true;
+    default: return false;
+    }
+}
+
+bool isCommandPrefix(QChar c)
+{
+    return c == QLatin1Char('/') || c == QLatin1Char('.') || c == QLatin1Char('!');
 }
 
 } // namespace
@@ -63,4 +80,24 @@ QString CompletionContext::comProgIdPrefix(const QString& line, int caret)
     if (!isComOpenWithProgId(commandUnderCaret(line, caret)))
         return QString();
     return wordAroundCaret(line, caret);
+}
+
+int CompletionContext::commandNameStart(const QString& line, int caret, int previousState)
+{
+    if (caret < 0 || caret > line.size())
+        return -1;
+    int start = caret;
+    while (start > 0 && line[start - 1].isLetterOrNumber())
+        --start;
+    int before = start;
+    while (before > 0 && isCommandPrefix(line[before - 1]))
+        --before;
+    const int wordStart = before;
+    while (before > 0 && line[before - 1] == QLatin1Char(' '))
+        --before;
+    if (before == 0)
+        return startsInBody(previousState) ? start : -1;
+    const QChar mark = line[before - 1];
+    const bool afterMark = (mark == QLatin1Char('|') || mark == QLatin1Char('{')) && before < wordStart;
+    return afterMark ? start : -1;
 }

@@ -22,6 +22,13 @@ QString commandUnderCaret(const QString& line, int caret);
 // leading "." "!" "/" and any case.
 bool isComOpenWithProgId(const QString& command);
 
+// Where the command name the caret stands in or right after starts, when
+// it is the first word of a statement: before it (and any "/", "." or "!"
+// written before it) comes a "|" or "{" and a space, or nothing but spaces
+// in a line that starts inside a body (the state the line before it ended
+// in). -1 when the caret is in no such word.
+int commandNameStart(const QString& line, int caret, int previousState);
+
 // The whitespace-free word the caret stands in or at the end of: it runs on
 // over the non-space characters after the caret. Empty when the caret stands
 // after a space.

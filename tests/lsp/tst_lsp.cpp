@@ -192,6 +192,8 @@ private slots:
         QTest::newRow("properties while typing one") << "textDocument/completion" << 1 << 44 << "topic";
         QTest::newRow("no properties for $calc") << "textDocument/completion" << 1 << 57 << "";
         QTest::newRow("nothing in a plain word") << "textDocument/completion" << 1 << 19 << "";
+        QTest::newRow("commands in a statement's first word") << "textDocument/completion" << 1 << 16 << "echo";
+        QTest::newRow("no commands at the root") << "textDocument/completion" << 0 << 2 << "";
         QTest::newRow("signature, first parameter")
             << "textDocument/signatureHelp" << 0 << 33 << "active 0 $gettok(<string>, <N[-[N2]]>, <delimiter>)";
         QTest::newRow("signature, third parameter") << "textDocument/signatureHelp" << 0 << 39 << "active 2 $gettok(";

@@ -2,7 +2,9 @@
 
 #include "ProtocolJson.h"
 #include "checker/core/ScriptOutline.h"
+#include "checker/tables/CommandNames.h"
 #include "checker/tables/IdentifierParameters.h"
+#include "completion/CompletionContext.h"
 #include "reference/CommandTipTexts.h"
 #include "reference/IdentifierCandidates.h"
 #include "reference/IdentifierTipTexts.h"
@@ -14,7 +16,7 @@
 namespace {
 
 // Completion item kinds of the protocol.
-enum class CompletionKind { Function = 3, Property = 10 };
+enum class CompletionKind { Function = 3, Property = 10, Keyword = 14 };
 
 const QLatin1String markdownKind("markdown");
 
@@ -109,6 +111,21 @@ QJsonArray propertyCompletions(const CheckedLine& line, int lineIndex, int dot, 
     return items;
 }
 
+// The commands whose name starts with what is typed from `start` to the
+// caret, each with its usage and its description and switches.
+QJsonArray commandCompletions(const QString& text, int line, int start, int caret)
+{
+    const QStringView typed = QStringView(text).mid(start, caret - start);
+    QJsonArray items;
+    for (const CommandEntry& entry : CommandNames::entries) {
+        const QString name = QLatin1String(entry.name);
+        if (name.startsWith(typed, Qt::CaseInsensitive))
+            items.append(completionItem(name, CompletionKind::Keyword, commandUsage(entry), line, start, caret,
+                                        commandMarkdown(entry)));
+    }
+    return items;
+}
+
 // The innermost parenthesised call whose parameter list holds the caret (a
 // "$1" inside it does not hide it). False when there is none.
 bool callAround(const CheckedLine& line, int caret, IdentifierRecord& call)
@@ -186,13 +203,19 @@ QJsonValue completionAt(const CheckedDocument& document, TextPosition position)
         return QJsonArray();
     const int caret = qMin(position.character, int(line->text.size()));
     const int nameStart = typedNameStart(line->text, caret);
-    if (nameStart == 0)
-        return QJsonArray();
-    const QChar before = line->text[nameStart - 1];
+    const QChar before = nameStart > 0 ? line->text[nameStart - 1] : QChar();
     if (before == QLatin1Char('$'))
         return identifierCompletions(document, position.line, nameStart - 1, caret);
     if (before == QLatin1Char('.') && nameStart >= 2 && line->text[nameStart - 2] == QLatin1Char(')'))
         return propertyCompletions(*line, position.line, nameStart - 1, caret);
+    // An INI line's key is no part of its statement.
+    const int scriptStart = document.scriptStart(position.line);
+    if (scriptStart < 0 || caret < scriptStart)
+        return QJsonArray();
+    const int commandStart =
+        CompletionContext::commandNameStart(line->text.sliced(scriptStart), caret - scriptStart, line->stateIn);
+    if (commandStart >= 0)
+        return commandCompletions(line->text, position.line, scriptStart + commandStart, caret);
     return QJsonArray();
 }
 

@@ -15,8 +15,9 @@ QJsonValue hoverAt(const CheckedDocument& document, TextPosition position);
 
 // textDocument/completion: after "$" (and the letters typed since), the
 // built-in identifiers and the document's aliases; after a "." behind an
-// identifier's parameter list, that identifier's properties. An empty list
-// elsewhere.
+// identifier's parameter list, that identifier's properties; in a
+// statement's first word, the commands with their usage and description.
+// An empty list elsewhere.
 QJsonValue completionAt(const CheckedDocument& document, TextPosition position);
 
 // textDocument/signatureHelp: inside a built-in identifier's parentheses,
