@@ -2,10 +2,12 @@
 
 #include "checker/CBlockData.h"
 #include "checker/core/ScriptOutline.h"
+#include "checker/tables/CommandNames.h"
 #include "checker/tables/IdentifierParameters.h"
 #include "completion/ColourCodeForms.h"
 #include "completion/ComProgIds.h"
 #include "completion/MircPalette.h"
+#include "reference/CommandTipTexts.h"
 #include "reference/IdentifierCandidates.h"
 #include "reference/IdentifierTipTexts.h"
 
@@ -122,6 +124,19 @@ QStandardItemModel* colorModel(QObject* parent)
         item->setForeground(colorPalette().at(form.foreground));
         if (form.background != ColourCodeForm::noBackground)
             item->setBackground(colorPalette().at(form.background));
+        items << item;
+    }
+    QStandardItemModel* model = singleColumnModel(items, parent);
+    model->sort(0, Qt::AscendingOrder);
+    return model;
+}
+
+QStandardItemModel* commandModel(QObject* parent)
+{
+    QList<QStandardItem*> items;
+    for (const CommandEntry& entry : CommandNames::entries) {
+        auto* item = new QStandardItem(QString::fromLatin1(entry.name));
+        item->setToolTip(commandHoverHtml(entry));
         items << item;
     }
     QStandardItemModel* model = singleColumnModel(items, parent);

@@ -7,7 +7,7 @@
 class QObject;
 class QStandardItemModel;
 
-// The item models of the editor's four completion popups: one column whose
+// The item models of the editor's five completion popups: one column whose
 // item texts are what the user completes. They are views over the tables of
 // the completion and checker libraries; the editor decides when to build
 // them and where to show them.
@@ -24,6 +24,10 @@ QStandardItemModel* propertyModel(const QString& name, QObject* parent);
 
 // Every colour form, bold, painted in its colours, sorted.
 QStandardItemModel* colorModel(QObject* parent);
+
+// The command names, sorted, each with its usage, description and switches
+// as its tool tip.
+QStandardItemModel* commandModel(QObject* parent);
 
 // The COM ProgIDs in list order, each with its icon.
 QStandardItemModel* comModel(QObject* parent);

@@ -34,12 +34,15 @@ void MslTextEditor::createCompleters()
     identifierCompleter = makeCompleter(Qt::CaseInsensitive, this);
     colorCompleter = makeCompleter(Qt::CaseSensitive, this);
     colorCompleter->setModel(colorModel(colorCompleter));
+    commandCompleter = makeCompleter(Qt::CaseInsensitive, this);
+    commandCompleter->setModel(commandModel(commandCompleter));
 
     const auto chosen = qOverload<const QString&>(&QCompleter::activated);
     connect(comCompleter, chosen, this, &MslTextEditor::insertComCompletion);
     connect(propertyCompleter, chosen, this, &MslTextEditor::insertIdentPropCompletion);
     connect(identifierCompleter, chosen, this, &MslTextEditor::insertIdentCompletion);
     connect(colorCompleter, chosen, this, &MslTextEditor::insertColorCompletion);
+    connect(commandCompleter, chosen, this, &MslTextEditor::insertCommandCompletion);
 }
 
 QCompleter* MslTextEditor::completer(CompletionKind kind) const
@@ -49,13 +52,14 @@ QCompleter* MslTextEditor::completer(CompletionKind kind) const
     case CompletionKind::Identifier: return identifierCompleter;
     case CompletionKind::Property: return propertyCompleter;
     case CompletionKind::Com: return comCompleter;
+    case CompletionKind::Command: return commandCompleter;
     }
     return nullptr;
 }
 
 QCompleter* MslTextEditor::firstVisibleCompletion() const
 {
-    for (QCompleter* c : {colorCompleter, identifierCompleter, propertyCompleter, comCompleter})
+    for (QCompleter* c : {colorCompleter, identifierCompleter, propertyCompleter, comCompleter, commandCompleter})
         if (c->popup()->isVisible())
             return c;
     return nullptr;
@@ -103,6 +107,11 @@ void MslTextEditor::insertIdentCompletion(const QString& completion)
 void MslTextEditor::insertColorCompletion(const QString& completion)
 {
     insertCompletionTail(colorCompleter, completion);
+}
+
+void MslTextEditor::insertCommandCompletion(const QString& completion)
+{
+    insertCompletionTail(commandCompleter, completion);
 }
 
 void MslTextEditor::showIdentifierCompletion()

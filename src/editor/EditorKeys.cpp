@@ -4,9 +4,11 @@
 #include "CompletionModels.h"
 #include "IdentifierTips.h"
 #include "checker/CBlockData.h"
+#include "checker/MslSyntaxHighlighter.h"
 #include "checker/core/MslChecker.h"
 #include "completion/CompletionContext.h"
 #include "completion/ControlCodes.h"
+#include "reference/CommandTipTexts.h"
 #include "reference/InnermostIdentifier.h"
 
 #include <QAbstractItemView>
@@ -96,8 +98,10 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
     const bool shift = modifiers == Qt::ShiftModifier;
 
     if (key == Qt::Key_Return) {
-        if (!anyCompletionPopupVisible())
+        if (!anyCompletionPopupVisible()) {
             expandReturn();
+            callTip->hide(); // the statement it was about has ended
+        }
         e->ignore();
         return;
     }
@@ -130,6 +134,10 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
             followCallTip();
         return;
     }
+    if (key == Qt::Key_Space && modifiers == Qt::ControlModifier) {
+        openCommandCompletion();
+        return;
+    }
     if (insertControlCodeKey(e))
         return;
     if (key == Qt::Key_Dollar) {
@@ -147,6 +155,12 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
         return;
     }
     if ((key == Qt::Key_Down || key == Qt::Key_Up) && callTip->isVisible()) {
+        // With nothing to page through, the arrow moves the caret away.
+        if (callTip->overloadList().size() < 2) {
+            callTip->hide();
+            QPlainTextEdit::keyPressEvent(e);
+            return;
+        }
         if (key == Qt::Key_Down)
             callTip->nextOverload();
         else
@@ -191,6 +205,8 @@ void MslTextEditor::keyPressEvent(QKeyEvent* e)
     }
     QPlainTextEdit::keyPressEvent(e);
     followComCompletion(e);
+    if (key == Qt::Key_Space && modifiers == Qt::NoModifier)
+        openCommandCallTip();
 }
 
 void MslTextEditor::expandReturn()
@@ -258,6 +274,18 @@ void MslTextEditor::openIdentifierCompletion()
             return;
         }
     }
+}
+
+void MslTextEditor::openCommandCompletion()
+{
+    const QTextCursor cursor = textCursor();
+    const int caret = cursor.positionInBlock();
+    const QString line = cursor.block().text();
+    const int start = CompletionContext::commandNameStart(line, caret, cursor.block().previous().userState());
+    if (start < 0)
+        return;
+    commandCompleter->setCompletionPrefix(line.mid(start, caret - start));
+    openCompletionPopup(commandCompleter);
 }
 
 void MslTextEditor::openPropertyCompletion()
@@ -351,7 +379,10 @@ void MslTextEditor::followCallTip()
     const int p = cursor.positionInBlock();
     const IdentifierRecord* record = records ? innermostIdentifier(*records, p) : nullptr;
     if (!record) {
-        callTip->hide();
+        if (buildCommandCallTip())
+            callTip->show();
+        else
+            callTip->hide();
         return;
     }
     const int paramIndex = commasBelow(*record, p);
@@ -360,6 +391,33 @@ void MslTextEditor::followCallTip()
         callTip->show();
     else
         callTip->hide();
+}
+
+bool MslTextEditor::buildCommandCallTip()
+{
+    const QTextCursor cursor = textCursor();
+    const QTextBlock block = cursor.block();
+    const DocumentKind kind = highlighter ? highlighter->documentKind() : DocumentKind::Remote;
+    const CommandOccurrence command =
+        commandAround(block.text(), block.previous().userState(), kind, cursor.positionInBlock());
+    if (!command.entry)
+        return false;
+    callTip->setOverloads({commandCallTip(*command.entry)});
+    return true;
+}
+
+void MslTextEditor::openCommandCallTip()
+{
+    if (callTip->isVisible()) {
+        followCallTip();
+        return;
+    }
+    if (!buildCommandCallTip())
+        return;
+    const QPoint corner = caretRect().topLeft();
+    callTip->move(corner.x(), corner.y() + fontMetrics().height() + 1);
+    callTip->setCurrentOverload(0);
+    callTip->show();
 }
 
 void MslTextEditor::insertIndentKey(const QKeyEvent* e)
@@ -386,6 +444,16 @@ void MslTextEditor::followCompletionPopup(QCompleter* completer, const QKeyEvent
     const QTextCursor cursor = textCursor();
     const QString line = cursor.block().text();
     const int caret = cursor.positionInBlock();
+    if (completer == commandCompleter) {
+        const int start = CompletionContext::commandNameStart(line, caret, cursor.block().previous().userState());
+        if (start < 0 || start == caret) {
+            completer->popup()->hide();
+            return;
+        }
+        completer->setCompletionPrefix(line.mid(start, caret - start));
+        openCompletionPopup(completer);
+        return;
+    }
     const QChar marker = completer == colorCompleter ? controlChar(ControlCode::Colour)
         : completer == identifierCompleter           ? QLatin1Char('$')
                                                      : QLatin1Char('.');

@@ -19,7 +19,7 @@ class QResizeEvent;
 // The editing surface of a script window: a plain-text editor with a
 // line-number gutter that shows and toggles folds, a full-width highlight of
 // the caret line, folding of script components and script groups, hover tips
-// over built-in identifiers, the call-tip popup, the four completion popups,
+// over built-in identifiers, the call-tip popup, the five completion popups,
 // automatic indentation and brace completion while typing, the bracket
 // checker, and the insertion of mIRC control codes.
 //
@@ -31,7 +31,7 @@ class MslTextEditor : public QPlainTextEdit {
 public:
     // The completion popups, in the order the key handler serves them when
     // more than one is open.
-    enum class CompletionKind { Colour, Identifier, Property, Com };
+    enum class CompletionKind { Colour, Identifier, Property, Com, Command };
 
     explicit MslTextEditor(QWidget* parent = nullptr);
 
@@ -93,6 +93,7 @@ public slots:
     void insertIdentPropCompletion(const QString& completion);
     void insertIdentCompletion(const QString& completion);
     void insertColorCompletion(const QString& completion);
+    void insertCommandCompletion(const QString& completion);
 
     // Also to be called after the read-only flag changed: a read-only editor
     // has no caret-line highlight.
@@ -147,10 +148,19 @@ private:
     bool insertControlCodeKey(const QKeyEvent* e);
     void openIdentifierCompletion();
     void openPropertyCompletion();
+    // Ctrl+Space in a statement's first word: the commands that start with
+    // what is typed of it.
+    void openCommandCompletion();
     bool openCallTipAt(const QKeyEvent* e);
     bool stepOverAutoClosedParen();
     void forgetParensLeftBehind();
     void followCallTip();
+    // The usage of the command whose parameters the caret stands in, in the
+    // call tip; false, leaving the tip as it was, when there is none.
+    bool buildCommandCallTip();
+    // After a space: the call tip follows the caret, or opens for the
+    // command whose parameters begin.
+    void openCommandCallTip();
     void insertIndentKey(const QKeyEvent* e);
     // The last line that Tab and Shift+Tab indent and unindent.
     QTextBlock lastSelectedBlock(const QTextCursor& cursor) const;
@@ -195,4 +205,5 @@ private:
     QCompleter* propertyCompleter = nullptr;
     QCompleter* identifierCompleter = nullptr;
     QCompleter* colorCompleter = nullptr;
+    QCompleter* commandCompleter = nullptr;
 };

@@ -80,6 +80,15 @@ QString commandHoverHtml(const CommandEntry& entry)
     return html;
 }
 
+CallTipOverload commandCallTip(const CommandEntry& entry)
+{
+    CallTipOverload tip{QStringLiteral("<p style='white-space:pre; margin:0;'>") + escapedHtml(commandUsage(entry))
+                            + QStringLiteral("</p>"),
+                        QLatin1String(entry.description)};
+    if (entry.switches[0])
+        tip.descriptionHtml += QStringLiteral("<br>Switches: ") + QLatin1String(entry.switches);
+    return tip;
+}
 QString commandMarkdown(const CommandEntry& entry)
 {
     QString markdown = QStringLiteral("```mirc\n") + commandUsage(entry) + QStringLiteral("\n```\n")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CallTipOverload.h"
 #include "checker/core/DocumentKind.h"
 
 #include <QString>
@@ -34,3 +35,7 @@ QString commandHoverHtml(const CommandEntry& entry);
 
 // The same as Markdown, for the language server.
 QString commandMarkdown(const CommandEntry& entry);
+
+// The command's call tip while its parameters are typed: its usage over its
+// description and switches.
+CallTipOverload commandCallTip(const CommandEntry& entry);

@@ -119,17 +119,18 @@ private slots:
             QTest::newRow(name) << typed << caretLine << tipShown;
         };
 
-        row("identifier with a tip", "echo $abs(", "echo $abs(|)", true);
-        row("script alias call", "echo $myalias(", "echo $myalias(|)", false);
-        row("not an identifier", "echo foo(", "echo foo(|", false);
-        row("inside a parameter list", "echo $abs(1 + (", "echo $abs(1 + (|)", true);
-        row("lone dollar", "echo $(", "echo $(|", false);
+        // In an alias call's parameters, where no command's usage is shown.
+        row("identifier with a tip", "x $abs(", "x $abs(|)", true);
+        row("script alias call", "x $myalias(", "x $myalias(|)", false);
+        row("not an identifier", "x foo(", "x foo(|", false);
+        row("inside a parameter list", "x $abs(1 + (", "x $abs(1 + (|)", true);
+        row("lone dollar", "x $(", "x $(|", false);
         // A ")" typed at an automatic one steps over it.
-        row("argument typed inside", "echo $calc(1+2)", "echo $calc(1+2)|", false);
-        row("nested calls", "echo $calc($abs(1))", "echo $calc($abs(1))|", false);
-        row("one more )", "echo $abs())", "echo $abs())|", false);
-        row("backspace with the tip open", "echo $abs(\b", "echo $abs|", false);
-        row("backspace after emptying it", "echo $abs(12\b\b\b", "echo $abs|", false);
+        row("argument typed inside", "x $calc(1+2)", "x $calc(1+2)|", false);
+        row("nested calls", "x $calc($abs(1))", "x $calc($abs(1))|", false);
+        row("one more )", "x $abs())", "x $abs())|", false);
+        row("backspace with the tip open", "x $abs(\b", "x $abs|", false);
+        row("backspace after emptying it", "x $abs(12\b\b\b", "x $abs|", false);
     }
 
     void parenAutoClosesWithCallTip()
@@ -421,6 +422,46 @@ private slots:
         t.key(Qt::Key_Down);
         t.key(Qt::Key_Return);
         QCOMPARE(t.caretLine(), QStringLiteral("echo ") + colourCode + QStringLiteral("4,10|"));
+    }
+
+    void commandUsageInCallTip_data()
+    {
+        QTest::addColumn<QString>("typed");     // "\r" is Return
+        QTest::addColumn<QString>("signature"); // "": no tip
+        const auto row = [](const char* name, const char* typed, const char* signature) {
+            QTest::newRow(name) << QString(typed) << QString(signature);
+        };
+        row("after a command", "timer ", "/timer");
+        row("in its parameters", ".!/timer -m 1 ", "/timer");
+        row("a call inside them", "timer 1 1 $abs(", "$abs(");
+        row("after the call", "timer 1 1 $abs(2) ", "/timer");
+        row("the next statement", "timer 1 | ", "");
+        row("a new line", "timer 1\r", "");
+        row("an alias call", "greet ", "");
+    }
+
+    void commandUsageInCallTip()
+    {
+        QFETCH(QString, typed);
+        TypingEditor t(inAlias(QString()));
+        t.type(typed.toLatin1().constData());
+        auto* tip = t.editor.findChild<CallTip*>();
+        QFETCH(QString, signature);
+        QCOMPARE(tip->isVisible(), !signature.isEmpty());
+        if (tip->isVisible())
+            QVERIFY2(tip->overloadList().first().signatureHtml.contains(signature),
+                     qPrintable(tip->overloadList().first().signatureHtml));
+    }
+
+    void ctrlSpaceCompletesCommands()
+    {
+        TypingEditor t(inAlias(QStringLiteral("x | .tim")));
+        t.key(Qt::Key_Space, Qt::ControlModifier);
+        QVERIFY(t.popupOpen(Kind::Command));
+        QVERIFY(t.completer(Kind::Command)->currentIndex().data(Qt::ToolTipRole).toString().contains("Switches: -"));
+        t.key('e');
+        t.key(Qt::Key_Return);
+        QCOMPARE(t.caretLine(), QStringLiteral("x | .timer|"));
     }
 
     void commaMovesCallTipParameter()
