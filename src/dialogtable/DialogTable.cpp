@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -61,6 +62,22 @@ bool readNumbers(const QString& field, int count, QVector<int>& values)
     return true;
 }
 
+// The text between the quotes that open at the first non-blank from pos (the
+// quotes themselves left out); pos moves past the closing quote. Nothing when
+// no quoted text stands there.
+std::optional<DialogTable::Span> quotedSpan(const QString& line, int& pos)
+{
+    skipSpaces(line, pos);
+    if (pos >= line.size() || line[pos] != QLatin1Char('"'))
+        return std::nullopt;
+    const int close = line.indexOf(QLatin1Char('"'), pos + 1);
+    if (close < 0)
+        return std::nullopt;
+    const DialogTable::Span inner{pos + 1, close - pos - 1};
+    pos = close + 1;
+    return inner;
+}
+
 // The id of any control statement (whether the designer places that control
 // or not) when it is a plain number; -1 otherwise.
 int statementId(const QString& line, int pos, const QString& keyword)
@@ -70,11 +87,9 @@ int statementId(const QString& line, int pos, const QString& keyword)
         return -1;
     if (control->hasText) {
         skipSpaces(line, pos);
-        if (pos < line.size() && line[pos] == QLatin1Char('"')) {
-            pos = line.indexOf(QLatin1Char('"'), pos + 1);
-            if (pos < 0)
-                return -1;
-        }
+        const bool quoted = pos < line.size() && line[pos] == QLatin1Char('"');
+        if (quoted && !quotedSpan(line, pos))
+            return -1;
         pos = line.indexOf(QLatin1Char(','), pos);
         if (pos < 0)
             return -1;
@@ -179,15 +194,12 @@ bool DialogTable::readMenuEntry(int index, int pos, DesignMenuEntry::Kind kind)
     read.line = index;
     const int keywordLength = DialogStatements::menuKeyword(kind).size();
     read.keywordSpan = Span{pos - keywordLength, keywordLength};
-    skipSpaces(line, pos);
-    if (pos >= line.size() || line[pos] != QLatin1Char('"'))
+    const std::optional<Span> text = quotedSpan(line, pos);
+    if (!text)
         return false; // a separator ("item break") or a text from a variable
-    const int close = line.indexOf(QLatin1Char('"'), pos + 1);
-    if (close < 0)
-        return false;
-    read.textSpan = Span{pos + 1, close - pos - 1};
+    read.textSpan = *text;
     // After the text: nothing before the comma, the id, the menu's id.
-    const QStringList fields = line.mid(close + 1).split(QLatin1Char(','));
+    const QStringList fields = line.mid(pos).split(QLatin1Char(','));
     if (fields.size() < 2 || fields.size() > 3 || !fields[0].trimmed().isEmpty())
         return false;
     int id = 0;
@@ -208,18 +220,14 @@ bool DialogTable::readMenuEntry(int index, int pos, DesignMenuEntry::Kind kind)
 bool DialogTable::readTitle(int index, int pos)
 {
     const QString& line = original[index];
+    const std::optional<Span> text = quotedSpan(line, pos);
+    if (!text)
+        return false;
     skipSpaces(line, pos);
-    if (pos >= line.size() || line[pos] != QLatin1Char('"'))
-        return false;
-    const int close = line.indexOf(QLatin1Char('"'), pos + 1);
-    if (close < 0)
-        return false;
-    int after = close + 1;
-    skipSpaces(line, after);
-    if (after < line.size())
+    if (pos < line.size())
         return false;
     titleLine = index;
-    titleSpan = Span{pos + 1, close - pos - 1};
+    titleSpan = *text;
     title = line.mid(titleSpan.start, titleSpan.length);
     return true;
 }
@@ -260,15 +268,11 @@ bool DialogTable::readControl(int index, int pos, const QString& keyword)
     control.line = index;
     pos = keywordEnd;
     if (anyOfKeyword->hasText) {
-        skipSpaces(line, pos);
-        if (pos >= line.size() || line[pos] != QLatin1Char('"'))
+        const std::optional<Span> text = quotedSpan(line, pos);
+        if (!text)
             return false;
-        const int close = line.indexOf(QLatin1Char('"'), pos + 1);
-        if (close < 0)
-            return false;
-        control.textSpan = Span{pos + 1, close - pos - 1};
+        control.textSpan = *text;
         control.text = line.mid(control.textSpan.start, control.textSpan.length);
-        pos = close + 1;
         skipSpaces(line, pos);
         if (pos >= line.size() || line[pos] != QLatin1Char(','))
             return false;

@@ -252,7 +252,7 @@ private slots:
     // and the menu says where the address goes.
     void noServerNoRequest()
     {
-        const UpdateUrlOverride unset(QString());
+        const UpdateUrlOverride unset{QString()};
         QTemporaryDir dir;
         useSettingsDir(dir);
         ModalAnswers answers;
