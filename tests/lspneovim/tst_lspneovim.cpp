@@ -59,8 +59,9 @@ QStringList scripts()
         if (!picked.isEmpty())
             return picked;
     }
-    return {QStringLiteral(KORVEL_TEST_DATA "/../../korvelcheck/data/mixed.mrc"),
-            QStringLiteral(KORVEL_TEST_DATA "/../../checkerheaders/data/headers.mrc")};
+    // This test has no data folder of its own, so ".." is resolved by name.
+    return {QDir::cleanPath(QStringLiteral(KORVEL_TEST_DATA "/../../korvelcheck/data/mixed.mrc")),
+            QDir::cleanPath(QStringLiteral(KORVEL_TEST_DATA "/../../checkerheaders/data/headers.mrc"))};
 }
 
 // The README's Neovim set-up lines (the indented block after the line that
