@@ -57,9 +57,11 @@ QJsonObject serverCapabilities(bool pullDiagnostics)
         {key("hoverProvider"), true},
         {key("completionProvider"),
          QJsonObject{{key("triggerCharacters"), QJsonArray{QStringLiteral("$"), QStringLiteral(".")}}}},
+        // A space starts a command's parameters: its usage is shown then.
         {key("signatureHelpProvider"),
-         QJsonObject{{key("triggerCharacters"), QJsonArray{QStringLiteral("("), QStringLiteral(",")}},
-                     {key("retriggerCharacters"), QJsonArray{QStringLiteral(",")}}}},
+         QJsonObject{{key("triggerCharacters"),
+                      QJsonArray{QStringLiteral("("), QStringLiteral(","), QStringLiteral(" ")}},
+                     {key("retriggerCharacters"), QJsonArray{QStringLiteral(","), QStringLiteral(" ")}}}},
         {key("documentSymbolProvider"), true},
         {key("semanticTokensProvider"),
          QJsonObject{{key("legend"), semanticTokensLegend()}, {key("full"), true}, {key("range"), true}}},
