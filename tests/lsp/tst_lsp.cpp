@@ -319,8 +319,6 @@ private slots:
         client.initialize();
         // "é" is one code unit, the emoji two.
         const QString line = QStringLiteral("alias x echo -a caf\u00e9 \U0001F600 $gettok(x)");
-        const int dollar = int(line.indexOf('$'));
-        QCOMPARE(dollar, 24);
         client.openDocument(scriptUri, line);
         QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)),
                  QStringList({"0:24-34 1 error Too few parameters"}));
@@ -566,7 +564,6 @@ private slots:
         client.openDocument(uri, text);
         const QStringList expected{"2:10-19 1 error Too few parameters"};
         QCOMPARE(diagnosticLines(client.diagnosticsFor(uri)), expected);
-        QCOMPARE(text.split("\r\n").value(2).mid(10, 8), QStringLiteral("$left(a)"));
         client.changeDocument(uri, 2, 2, 0, 2, 0, "n9=; a comment\r\n");
         QCOMPARE(diagnosticLines(client.diagnosticsFor(uri)), QStringList{"3:10-19 1 error Too few parameters"});
         const QJsonObject hover =
@@ -594,7 +591,6 @@ private slots:
         QTest::newRow("pipe closed after shutdown") << true << false << QByteArray() << 0;
         QTest::newRow("pipe closed inside a message")
             << false << false << QByteArray("Content-Length: 50\r\n\r\n{\"js") << 1;
-        QTest::newRow("pipe closed inside a header") << false << false << QByteArray("Content-Len") << 1;
     }
 
     void endOfTheServer()

@@ -83,16 +83,12 @@ private slots:
         QVERIFY(outline.events.isEmpty());
     }
 
-    void recordsWithoutNameOrKnownKindAreSkipped()
+    void recordsWithoutNameAreSkipped()
     {
         HeaderRecord unnamed;
         unnamed.blockKind = HeaderKind::Alias;
-        HeaderRecord unknownKind;
-        unknownKind.blockKind = HeaderKind(9);
-        unknownKind.blockName = QStringLiteral("x");
-        const ScriptOutline outline = ScriptOutline::build({{1, unnamed, "alias"}, {2, unknownKind, "x"}});
+        const ScriptOutline outline = ScriptOutline::build({{1, unnamed, "alias"}});
         QVERIFY(outline.aliases.global.isEmpty() && outline.aliases.local.isEmpty());
-        QVERIFY(outline.events.isEmpty() && outline.menus.isEmpty());
     }
 };
 
