@@ -135,10 +135,13 @@ void MircSyncPanel::showInstances(const QList<MircInstanceState>& instances, boo
     }
     syncTree->setSortingEnabled(true);
     syncTree->verticalScrollBar()->setValue(scrolled);
-    setStatus(complete ? QString()
-                       : tr("Not every mIRC answered within %1 s; entries marked \"not answering\" may be out "
-                            "of date.")
-                             .arg(refreshDeadlineMs / 1000));
+    if (!complete)
+        setStatus(tr("Not every mIRC answered within %1 s; entries marked \"not answering\" may be out of date.")
+                      .arg(refreshDeadlineMs / 1000));
+    else if (instances.isEmpty())
+        setStatus(tr("No running mIRC was found. Start mIRC, then refresh."));
+    else
+        setStatus(QString());
     emit refreshed();
 }
 
