@@ -52,10 +52,12 @@ template <typename Highlighter> Timing timeSetText(const QString& text)
         int diagnostics = 0;
         if constexpr (std::is_same_v<Highlighter, MslSyntaxHighlighter>) {
             auto checker = std::make_unique<MslSyntaxHighlighter>(editor.document());
-            // As the main window does: hand out an id for each diagnostic.
-            QObject::connect(checker.get(), &MslSyntaxHighlighter::updateError,
-                             [&diagnostics](int, int, QString, QString, QString, int, QString, int& id) {
-                                 id = ++diagnostics;
+            // As the message area does: read the diagnostics of each line reported.
+            const MslSyntaxHighlighter* reader = checker.get();
+            QObject::connect(checker.get(), &MslSyntaxHighlighter::diagnosticsChanged,
+                             [&diagnostics, reader](int first, int last) {
+                                 for (int line = first; line <= last; ++line)
+                                     diagnostics += int(reader->recordAt(line).diagnostics.size());
                              });
             highlighter = std::move(checker);
         } else if constexpr (!std::is_same_v<Highlighter, NoHighlighter>) {

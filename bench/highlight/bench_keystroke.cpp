@@ -90,11 +90,6 @@ int main(int argc, char** argv)
     QPlainTextEdit editor;
     editor.resize(800, 600);
     CountingHighlighter highlighter(editor.document());
-    int diagnostics = 0;
-    QObject::connect(&highlighter, &MslSyntaxHighlighter::updateError,
-                     [&diagnostics](int, int, QString, QString, QString, int, QString, int& id) {
-                         id = ++diagnostics;
-                     });
     editor.setPlainText(script.text);
     editor.show();
     QCoreApplication::processEvents();

@@ -168,7 +168,7 @@ int main()
     }
     int diagnostics = 0;
     for (int i = 0; i < twin.lineCount(); ++i)
-        diagnostics += int(twin.line(i).diagnostics.size());
+        diagnostics += int(twin.record(i).diagnostics.size());
     std::printf("script: %s, %d lines, %d diagnostics; open (check all, publish) %.1f ms\n", qPrintable(script.origin),
                 twin.lineCount(), diagnostics, openMs);
     std::printf("typing %d characters into each of %d lines from line %d on, the first: \"%s\"\n", keystrokesPerLine,

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "app/messagearea/MessageArea.h"
+#include "checker/MslSyntaxHighlighter.h"
 #include "designer/MdiChildBuilder.h"
 #include "editorwindow/MdiChildEditor.h"
 #include "mirc/MircLink.h"
@@ -10,7 +11,6 @@
 #include <QNetworkAccessManager>
 #include <QTabWidget>
 #include <QTimer>
-#include <QTreeView>
 
 namespace {
 // The message dock opens small on the first layout, then may be dragged
@@ -93,11 +93,7 @@ void MainWindow::buildReportDock()
                              | QDockWidget::DockWidgetFloatable);
     messageArea = new MessageArea(messageDock);
     messageDock->setWidget(messageArea);
-    connect(messageArea->debugView(), &QTreeView::doubleClicked, this, &MainWindow::debugDClick);
-    connect(messageArea->messageView(), &QTreeView::doubleClicked, this, &MainWindow::statusDClick);
-    connect(messageArea->debugView(), &QWidget::customContextMenuRequested, this, &MainWindow::customDebugMenu);
-    connect(messageArea->messageView(), &QWidget::customContextMenuRequested, this, &MainWindow::customMessageMenu);
-    connect(messageArea, &MessageArea::gotoRequested, this, &MainWindow::gotoFilePosition);
+    connect(messageArea, &MessageArea::gotoRequested, this, &MainWindow::gotoListed);
     addDockWidget(Qt::BottomDockWidgetArea, messageDock);
 }
 

@@ -19,12 +19,12 @@ class MdiChildEditor;
 class MessageArea;
 class MircLink;
 class MircSyncPanel;
+class MslSyntaxHighlighter;
 class QCloseEvent;
 class QDockWidget;
 class QDragEnterEvent;
 class QDropEvent;
 class QMenu;
-class QModelIndex;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QTabWidget;
@@ -115,18 +115,6 @@ public slots:
     void showMainToolbar(bool show);
     void showFormatToolbar(bool show);
 
-    // Message area: the checker's diagnostics of every script window come
-    // and go through these, and its two lists lead back to the script.
-    void updateError(int lineNum, int linePos, const QString& fname, const QString& block, const QString& id, int type,
-                     const QString& err, int& errId);
-    void removeError(QVector<int>& errIds);
-    void editorErrUpdate(const QFileInfo& filename, MdiChildEditor* win);
-    void editorFclosed(const QFileInfo& filename);
-    void debugDClick(const QModelIndex& index);
-    void statusDClick(const QModelIndex& index);
-    void customDebugMenu(const QPoint& point);
-    void customMessageMenu(const QPoint& point);
-
     // Update check and About (MainWindowUpdates.cpp). A manual check is
     // marked by the disabled Check For Updates entry.
     void checkForUpdatesClick();
@@ -134,9 +122,11 @@ public slots:
     void setCheckForUpdate(bool automatic);
     void showAbout();
 
-    // Moves to a place the message area names: the first script window
-    // showing the file (exact path comparison) becomes current; a file no
-    // window shows is opened.
+    // Moves to a place the message area names: in the script window whose
+    // checker raised it, or, for a row with no checker, in the first script
+    // window showing the file (exact path comparison), opening the file when
+    // no window shows it. The window becomes current.
+    void gotoListed(const MslSyntaxHighlighter* checker, const QString& filePath, int line, int column);
     void gotoFilePosition(const QString& filePath, int line, int column);
 
     // The script's own aliases (MainWindowAliases.cpp): F12 (and Ctrl+click)

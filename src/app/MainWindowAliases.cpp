@@ -31,7 +31,7 @@ AliasIndex MainWindow::aliasIndex(const MdiChildEditor* current)
         for (const QString& path : ScriptFolder::scriptFiles(current->fileInfo().absolutePath()))
             index.setDocument(path, aliasFiles.aliasesOf(path));
     for (const MdiChildEditor* win : std::as_const(editorWindows))
-        index.setDocument(windowKey(win), aliasesOfDocument(win->getEditor()->document()));
+        index.setDocument(windowKey(win), aliasesOfDocument(*win->getHighlighter()));
     return index;
 }
 

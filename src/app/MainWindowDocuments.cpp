@@ -2,6 +2,7 @@
 
 #include "DocumentIcons.h"
 #include "NewProjectDialog.h"
+#include "app/messagearea/MessageArea.h"
 #include "checker/MslSyntaxHighlighter.h"
 #include "designer/MdiChildBuilder.h"
 #include "designer/MdiChildDialogDummy.h"
@@ -24,14 +25,8 @@ const QString scriptFileFilter = QStringLiteral("mIRC Scripts File (*.mRC);;mIRC
 MdiChildEditor* MainWindow::createScriptWindow()
 {
     auto* win = new MdiChildEditor;
-    MslSyntaxHighlighter* checker = win->getHighlighter();
-    // Direct connections: the checker reads the new diagnostic's id from the
-    // out-parameter as soon as the emission returns.
-    connect(checker, &MslSyntaxHighlighter::updateError, this, &MainWindow::updateError, Qt::DirectConnection);
-    connect(checker, &MslSyntaxHighlighter::removeError, this, &MainWindow::removeError, Qt::DirectConnection);
-    connect(win, &MdiChildEditor::fclosing, this, &MainWindow::editorFclosed);
+    messageArea->addDocument(win->getHighlighter());
     connect(win, &MdiChildEditor::closing, this, &MainWindow::editorClosed);
-    connect(win, &MdiChildEditor::blocksChanged, this, &MainWindow::editorErrUpdate);
     connect(win, &MdiChildEditor::titleChanged, this, &MainWindow::editorTitleChange);
     connect(win, &MdiChildEditor::editDialogRequested, this, &MainWindow::editDialogInDesigner);
     // Only the document being typed in changes its undo stack, and that is
@@ -255,6 +250,20 @@ void MainWindow::editorClosed(MdiChildEditor* win)
 void MainWindow::builderClosed(MdiChildBuilder* win)
 {
     designerWindows.removeOne(win);
+}
+
+void MainWindow::gotoListed(const MslSyntaxHighlighter* checker, const QString& filePath, int line, int column)
+{
+    if (!checker) {
+        gotoFilePosition(filePath, line, column);
+        return;
+    }
+    for (MdiChildEditor* win : std::as_const(editorWindows)) {
+        if (win->getHighlighter() == checker) {
+            showPosition(win, line, column);
+            return;
+        }
+    }
 }
 
 void MainWindow::gotoFilePosition(const QString& filePath, int line, int column)

@@ -1,25 +1,18 @@
 #include "ScriptAliases.h"
 
-#include "checker/CBlockData.h"
+#include "checker/MslSyntaxHighlighter.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
 
-DocumentAliases aliasesOfDocument(const QTextDocument* document)
+DocumentAliases aliasesOfDocument(const MslSyntaxHighlighter& checker)
 {
     DocumentAliases aliases;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        const auto* data = static_cast<const CBlockData*>(block.userData());
-        if (!data)
-            continue;
-        HeaderRecord header;
-        header.blockKind = data->blockKind;
-        header.blockName = data->blockName;
-        header.namePos = data->namePos;
-        header.isLocal = data->isLocal;
+    for (QTextBlock block = checker.document()->begin(); block.isValid(); block = block.next()) {
+        const LineRecord& record = checker.recordAt(block);
         const QTextBlock previous = block.previous();
-        aliases.addLine(block.blockNumber(), block.text(), 0, previous.isValid() ? previous.userState() : -1, header,
-                        data->identifiers);
+        aliases.addLine(block.blockNumber(), block.text(), 0, previous.isValid() ? previous.userState() : -1,
+                        record.header, record.identifiers);
     }
     return aliases;
 }

@@ -2,9 +2,9 @@
 
 #include "workspace/DocumentAliases.h"
 
-class QTextDocument;
+class MslSyntaxHighlighter;
 
 // The aliases of a script window's document as its highlighter has checked
-// it: each block's record (header, identifiers) and the state the block
+// it: each line's record (header, identifiers) and the state the line
 // before it ended in.
-DocumentAliases aliasesOfDocument(const QTextDocument* document);
+DocumentAliases aliasesOfDocument(const MslSyntaxHighlighter& checker);

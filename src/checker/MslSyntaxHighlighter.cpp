@@ -1,16 +1,33 @@
 #include "MslSyntaxHighlighter.h"
 
-#include "CBlockData.h"
 #include "TextFormats.h"
 
+#include <QTextBlock>
+#include <QTextDocument>
+
 MslSyntaxHighlighter::MslSyntaxHighlighter(QTextDocument* document)
-    : QSyntaxHighlighter(document)
+    : QSyntaxHighlighter(static_cast<QObject*>(document))
 {
+    // Before setDocument, which connects the re-highlighting to the same signal.
+    connect(document, &QTextDocument::contentsChange, this, &MslSyntaxHighlighter::followEdit);
+    records.reset(document->blockCount());
+    setDocument(document);
+}
+
+MslSyntaxHighlighter::~MslSyntaxHighlighter()
+{
+    // Leaving the document clears its formats, an edit that the document's
+    // readers (the editor's fold keeper) answer by asking for line records:
+    // leave it while the records still exist, not in the base destructor.
+    setDocument(nullptr);
 }
 
 void MslSyntaxHighlighter::setFileName(const QString& name)
 {
+    if (name == fileName)
+        return;
     fileName = name;
+    emit fileNameChanged(fileName);
 }
 
 void MslSyntaxHighlighter::setDocumentKind(DocumentKind newKind)
@@ -31,48 +48,26 @@ void MslSyntaxHighlighter::resumeHighlighting()
     paused = false;
 }
 
-void MslSyntaxHighlighter::remError(QVector<int>& errIds)
+const LineRecord& MslSyntaxHighlighter::recordAt(const QTextBlock& block) const
 {
-    emit removeError(errIds);
+    return records.at(block.isValid() ? block.blockNumber() : -1);
 }
 
-CBlockData* MslSyntaxHighlighter::blockData()
+void MslSyntaxHighlighter::followEdit(int position, int /*charsRemoved*/, int /*charsAdded*/)
 {
-    auto* data = static_cast<CBlockData*>(currentBlockUserData());
-    if (!data) {
-        data = new CBlockData;
-        setCurrentBlockUserData(data);
+    // The lines an edit adds or removes lie after the block it starts in;
+    // that block and the edited ones are checked again right after.
+    const int moved = document()->blockCount() - records.lineCount();
+    if (moved == 0)
+        return;
+    const int first = qMax(document()->findBlock(position).blockNumber(), 0) + 1;
+    if (moved > 0) {
+        records.insertLines(first, moved);
+        emit linesInserted(first, moved);
+    } else {
+        records.removeLines(first, -moved);
+        emit linesRemoved(first, -moved);
     }
-    return data;
-}
-
-void MslSyntaxHighlighter::resetBlockData()
-{
-    CBlockData* data = blockData();
-    data->blockKind = HeaderKind::None;
-    data->blockName.clear();
-    data->blockDetail.clear();
-    data->namePos = -1;
-    data->opensBlock = false;
-    data->groupMark = false;
-    data->groupMarkKind = GroupMark::None;
-    data->isLocal = false;
-    data->identifiers.clear();
-    emit data->errorCarrier.doRemErr(data->errorCarrier.errIds);
-    data->errorCarrier.errIds.clear();
-}
-
-void MslSyntaxHighlighter::addError(int type, int linePos, const QString& block, const QString& message)
-{
-    int errId = 0;
-    emit updateError(currentBlock().blockNumber() + 1, linePos, fileName, block, QStringLiteral("???"), type, message,
-                     errId);
-    CBlockData* data = blockData();
-    if (!data->carrierConnected) {
-        connect(&data->errorCarrier, &DumErr::doRemErr, this, &MslSyntaxHighlighter::remError);
-        data->carrierConnected = true;
-    }
-    data->errorCarrier.errIds.append(errId);
 }
 
 void MslSyntaxHighlighter::highlightBlock(const QString& text)
@@ -81,16 +76,11 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
     // lines it touches (states, records, diagnostics) may change meanwhile.
     if (paused)
         return;
-    setCurrentBlockState(BlockState::root);
-    resetBlockData();
-
     checker.checkLine(MslChecker::lowerCased(text), previousBlockState(), result, kind);
-
     applyFormats();
-    recordHeader();
-    for (const LineDiagnostic& d : result.diagnostics)
-        addError(int(d.type), d.pos, d.block, d.message);
-
+    const int line = currentBlock().blockNumber();
+    if (records.record(line, result))
+        emit diagnosticsChanged(line, line);
     setCurrentBlockState(result.state);
 }
 
@@ -99,22 +89,4 @@ void MslSyntaxHighlighter::applyFormats()
 {
     result.forEachSpan(
         [this](const FormatSpan& span) { setFormat(span.start, span.length, TextFormats::format(span.format)); });
-}
-
-void MslSyntaxHighlighter::recordHeader()
-{
-    const HeaderRecord& header = result.header;
-    if (header.isEmpty() && !header.detailSet && result.identifiers.isEmpty())
-        return; // resetBlockData has already cleared what this line would record
-    CBlockData* data = blockData();
-    data->blockKind = header.blockKind;
-    data->blockName = header.blockName;
-    if (header.detailSet)
-        data->blockDetail = header.blockDetail;
-    data->namePos = header.namePos;
-    data->isLocal = header.isLocal;
-    data->opensBlock = header.opensBlock;
-    data->groupMark = header.groupMark;
-    data->groupMarkKind = header.groupMarkKind;
-    data->identifiers = result.identifiers;
 }

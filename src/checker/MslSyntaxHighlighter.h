@@ -2,23 +2,26 @@
 
 #include "checker/core/LineCheckResult.h"
 #include "checker/core/MslChecker.h"
+#include "checker/records/LineRecords.h"
 
 #include <QString>
 #include <QSyntaxHighlighter>
-#include <QVector>
 
-class CBlockData;
+class QTextBlock;
 class QTextDocument;
 
-// Adapts the checker core to one QTextDocument: for every line it withdraws
-// the line's old diagnostics, runs the core, paints the spans with the shared
-// formats, fills the line's CBlockData, raises the new diagnostics and sets
-// the block state.
+// Adapts the checker core to one QTextDocument: for every line it runs the
+// core, paints the spans with the shared formats and keeps what the line
+// recorded (header, identifiers, diagnostics) in the document's line records,
+// which it alone writes. Readers ask it for a line's record and follow the
+// diagnostics through its signals; line numbers are 0-based.
 class MslSyntaxHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
 public:
     explicit MslSyntaxHighlighter(QTextDocument* document);
+    ~MslSyntaxHighlighter() override;
 
+    // The name the document's diagnostics are listed under.
     void setFileName(const QString& name);
     QString getFileName() const { return fileName; }
 
@@ -31,27 +34,33 @@ public:
     void resumeHighlighting();
     bool isPaused() const { return paused; }
 
-signals:
-    void updateError(int lineNum, int linePos, QString fname, QString block, QString id, int type, QString err,
-                     int& errId);
-    void removeError(QVector<int>& errIds);
+    const LineRecord& recordAt(const QTextBlock& block) const;
+    const LineRecord& recordAt(int line) const { return records.at(line); }
+    int lineCount() const { return records.lineCount(); }
 
-public slots:
-    void remError(QVector<int>& errIds);
+signals:
+    // The diagnostics of lines first..last were replaced.
+    void diagnosticsChanged(int first, int last);
+    // Lines moved: `count` lines were inserted before line `first`, or
+    // removed from it on, with whatever they recorded. The lines around are
+    // checked again afterwards as usual.
+    void linesInserted(int first, int count);
+    void linesRemoved(int first, int count);
+    void fileNameChanged(const QString& name);
 
 protected:
     void highlightBlock(const QString& text) override;
 
 private:
-    void addError(int type, int linePos, const QString& block, const QString& message);
-    void resetBlockData();
+    // Keeps one record per block: connected ahead of the re-highlighting, so
+    // the records have moved with their lines before any line is checked.
+    void followEdit(int position, int charsRemoved, int charsAdded);
     void applyFormats();
-    void recordHeader();
-    CBlockData* blockData();
 
     QString fileName;
     bool paused = false;
     DocumentKind kind = DocumentKind::Remote;
     MslChecker checker;
     LineCheckResult result; // reused from line to line to spare allocations
+    LineRecords records;
 };

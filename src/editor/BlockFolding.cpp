@@ -1,17 +1,11 @@
 #include "BlockFolding.h"
 
-#include "checker/CBlockData.h"
 #include "checker/core/BlockState.h"
-#include "checker/core/HeaderKind.h"
+#include "checker/records/LineRecords.h"
 
 namespace BlockFolding {
 
 namespace {
-
-const CBlockData* dataOf(const QTextBlock& block)
-{
-    return dynamic_cast<const CBlockData*>(block.userData());
-}
 
 bool isLastBlock(const QTextBlock& block)
 {
@@ -36,16 +30,14 @@ template <typename Stop> QTextBlock hideAfter(const QTextBlock& header, Stop sto
 
 } // namespace
 
-bool isComponentHeader(const QTextBlock& block)
+bool isComponentHeader(const LineRecord& record)
 {
-    const CBlockData* data = dataOf(block);
-    return data && !data->blockName.isEmpty() && data->opensBlock;
+    return !record.header.blockName.isEmpty() && record.header.opensBlock;
 }
 
-bool isGroupStart(const QTextBlock& block)
+bool isGroupStart(const LineRecord& record)
 {
-    const CBlockData* data = dataOf(block);
-    return data && data->groupMark && data->groupMarkKind == GroupMark::Start;
+    return record.header.groupMark && record.header.groupMarkKind == GroupMark::Start;
 }
 
 bool isFolded(const QTextBlock& header)

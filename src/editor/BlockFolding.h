@@ -2,8 +2,10 @@
 
 #include <QTextBlock>
 
+struct LineRecord;
+
 // What folding needs to know about a line, read from the checker's record of
-// the line (CBlockData) and its block state, and the rules that hide and show
+// the line and its block state, and the rules that hide and show
 // the lines of a fold (what a block state means is BlockState's to say).
 // Folding lives only in block visibility: a fold is folded exactly when the
 // line after its header is hidden. The header stays visible and the
@@ -11,9 +13,9 @@
 namespace BlockFolding {
 
 // An alias, dialog, event or menu header whose "{" stays open.
-bool isComponentHeader(const QTextBlock& block);
+bool isComponentHeader(const LineRecord& record);
 // A line that opens a script group ("#name on" / "#name off").
-bool isGroupStart(const QTextBlock& block);
+bool isGroupStart(const LineRecord& record);
 bool isFolded(const QTextBlock& header);
 
 // Each operation changes the visibility of the lines after the given header

@@ -1,6 +1,6 @@
 #include "CompletionModels.h"
 
-#include "checker/CBlockData.h"
+#include "checker/MslSyntaxHighlighter.h"
 #include "checker/core/ScriptOutline.h"
 #include "checker/tables/CommandNames.h"
 #include "checker/tables/IdentifierParameters.h"
@@ -72,13 +72,13 @@ QStandardItemModel* singleColumnModel(const QList<QStandardItem*>& items, QObjec
 
 } // namespace
 
-QStandardItemModel* identifierModel(QObject* parent, QTextBlock firstBlock)
+QStandardItemModel* identifierModel(QObject* parent, const MslSyntaxHighlighter* checker)
 {
     IdentifierCandidates candidates;
-    for (QTextBlock block = firstBlock; block.isValid(); block = block.next()) {
-        const auto* data = static_cast<const CBlockData*>(block.userData());
-        if (data && data->blockKind == HeaderKind::Alias)
-            candidates.addAlias(data->blockName, data->isLocal);
+    for (int line = 0; checker && line < checker->lineCount(); ++line) {
+        const HeaderRecord& header = checker->recordAt(line).header;
+        if (header.blockKind == HeaderKind::Alias)
+            candidates.addAlias(header.blockName, header.isLocal);
     }
     QList<QStandardItem*> items;
     for (const IdentifierCandidates::Candidate& candidate : candidates.items()) {

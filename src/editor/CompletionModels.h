@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QBrush>
-#include <QTextBlock>
 #include <QVector>
 
+class MslSyntaxHighlighter;
 class QObject;
 class QStandardItemModel;
 
@@ -13,9 +13,9 @@ class QStandardItemModel;
 // them and where to show them.
 
 // The identifier parameter table's names, in table order, then "$" + the
-// name of every alias header from firstBlock to the end of its document that
-// is not listed yet (local aliases with their own icon). Unsorted.
-QStandardItemModel* identifierModel(QObject* parent, QTextBlock firstBlock);
+// name of every alias header the document's checker has recorded that is not
+// listed yet (local aliases with their own icon). Unsorted.
+QStandardItemModel* identifierModel(QObject* parent, const MslSyntaxHighlighter* checker);
 
 // The property names of the identifier called name (matched ignoring case;
 // a "$$" name finds nothing). Null for a name that is not in the table, an

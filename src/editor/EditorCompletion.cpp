@@ -121,7 +121,7 @@ void MslTextEditor::showIdentifierCompletion()
     // the completer would keep it alive for good; freeing its thousands of
     // items waits until the popup is up.
     QAbstractItemModel* previous = identifierCompleter->model();
-    QStandardItemModel* model = identifierModel(propertyCompleter, document()->firstBlock());
+    QStandardItemModel* model = identifierModel(propertyCompleter, highlighter);
     model->sort(0, Qt::AscendingOrder);
     identifierCompleter->setModel(model);
     if (previous)

@@ -25,7 +25,7 @@ void MslTextEditor::relayoutBlocks(const QTextBlock& from, const QTextBlock& to)
 
 bool MslTextEditor::hasFoldMarker(const QTextBlock& block) const
 {
-    return BlockFolding::isComponentHeader(block) || BlockFolding::isGroupStart(block);
+    return isComponentHeader(block) || isGroupStart(block);
 }
 
 QTextBlock MslTextEditor::openFoldAround(const QTextBlock& hidden)
@@ -73,7 +73,7 @@ void MslTextEditor::foldAll()
     QTextBlock first;
     QTextBlock last;
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
-        if (!BlockFolding::isComponentHeader(block) || BlockFolding::isFolded(block))
+        if (!isComponentHeader(block) || BlockFolding::isFolded(block))
             continue;
         if (!first.isValid())
             first = block;
@@ -103,7 +103,7 @@ void MslTextEditor::foldCurrent()
 {
     QTextCursor cursor = textCursor();
     QTextBlock header = cursor.block();
-    while (header.isValid() && !BlockFolding::isComponentHeader(header))
+    while (header.isValid() && !isComponentHeader(header))
         header = header.previous();
 
     // The caret goes to the start of the header it folds; without any header
@@ -121,7 +121,7 @@ void MslTextEditor::foldCurrent()
 void MslTextEditor::unfoldCurrent()
 {
     const QTextBlock block = textCursor().block();
-    if (!BlockFolding::isComponentHeader(block))
+    if (!isComponentHeader(block))
         return;
     relayoutBlocks(block, BlockFolding::unfoldComponentBody(block));
 }
@@ -135,8 +135,8 @@ void MslTextEditor::toggleFoldAt(QMouseEvent* event)
             return true;
         if (!QRect(width - foldColumnWidth, top, markerSize, markerSize).contains(click))
             return true;
-        const bool header = BlockFolding::isComponentHeader(block);
-        if (!header && !BlockFolding::isGroupStart(block))
+        const bool header = isComponentHeader(block);
+        if (!header && !isGroupStart(block))
             return true;
         QTextBlock stop;
         if (BlockFolding::isFolded(block))

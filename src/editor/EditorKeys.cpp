@@ -3,9 +3,9 @@
 #include "CallTip.h"
 #include "CompletionModels.h"
 #include "IdentifierTips.h"
-#include "checker/CBlockData.h"
 #include "checker/MslSyntaxHighlighter.h"
 #include "checker/core/MslChecker.h"
+#include "checker/records/LineRecords.h"
 #include "completion/CompletionContext.h"
 #include "completion/ControlCodes.h"
 #include "reference/CommandTipTexts.h"
@@ -44,12 +44,6 @@ bool isModifierKeyAlone(const QKeyEvent* e)
     case Qt::Key_Meta: return true;
     default: return false;
     }
-}
-
-const QVector<IdentifierRecord>* identifierRecords(const QTextBlock& block)
-{
-    const auto* data = static_cast<const CBlockData*>(block.userData());
-    return data ? &data->identifiers : nullptr;
 }
 
 // The name a call tip is looked up under: "$$name" is "$name" that halts
@@ -264,11 +258,8 @@ void MslTextEditor::openIdentifierCompletion()
     // Only a "$" that stands alone (the checker's break marker right before
     // the caret) starts an identifier.
     const QTextCursor cursor = textCursor();
-    const QVector<IdentifierRecord>* records = identifierRecords(cursor.block());
-    if (!records)
-        return;
     const int caret = cursor.positionInBlock();
-    for (const IdentifierRecord& record : *records) {
+    for (const IdentifierRecord& record : recordOf(cursor.block()).identifiers) {
         if (record.isBreak && record.start + 1 == caret) {
             showIdentifierCompletion();
             return;
@@ -293,11 +284,8 @@ void MslTextEditor::openPropertyCompletion()
     // The caret stands right after the ")" of a call that has no property
     // yet: offer the identifier's properties.
     const QTextCursor cursor = textCursor();
-    const QVector<IdentifierRecord>* records = identifierRecords(cursor.block());
-    if (!records)
-        return;
     const int caret = cursor.positionInBlock();
-    for (const IdentifierRecord& record : *records) {
+    for (const IdentifierRecord& record : recordOf(cursor.block()).identifiers) {
         if (!record.hasParens || record.end + 1 != caret || record.propertyPos != -1)
             continue;
         QStandardItemModel* model = propertyModel(record.name, propertyCompleter);
@@ -316,9 +304,8 @@ bool MslTextEditor::openCallTipAt(const QKeyEvent* e)
 {
     const bool openParen = e->key() == Qt::Key_ParenLeft;
     const QTextCursor cursor = textCursor();
-    const QVector<IdentifierRecord>* records = identifierRecords(cursor.block());
     const int p = cursor.positionInBlock();
-    const IdentifierRecord* record = records ? innermostIdentifier(*records, p) : nullptr;
+    const IdentifierRecord* record = innermostIdentifier(recordOf(cursor.block()).identifiers, p);
     if (!record || (openParen && record->hasParens))
         return false; // no call here, or a "(" inside an existing parameter list
 
@@ -375,9 +362,8 @@ void MslTextEditor::forgetParensLeftBehind()
 void MslTextEditor::followCallTip()
 {
     const QTextCursor cursor = textCursor();
-    const QVector<IdentifierRecord>* records = identifierRecords(cursor.block());
     const int p = cursor.positionInBlock();
-    const IdentifierRecord* record = records ? innermostIdentifier(*records, p) : nullptr;
+    const IdentifierRecord* record = innermostIdentifier(recordOf(cursor.block()).identifiers, p);
     if (!record) {
         if (buildCommandCallTip())
             callTip->show();

@@ -1,12 +1,11 @@
 #include "HoverTip.h"
 
 #include "IdentifierTips.h"
-#include "checker/CBlockData.h"
+#include "MslTextEditor.h"
 #include "checker/MslSyntaxHighlighter.h"
 #include "reference/CommandTipTexts.h"
 #include "reference/InnermostIdentifier.h"
 
-#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolTip>
@@ -17,7 +16,7 @@ const QColor hoverBackground(204, 255, 255);
 
 } // namespace
 
-HoverTip::HoverTip(QPlainTextEdit* editor, const QWidget* callTip)
+HoverTip::HoverTip(MslTextEditor* editor, const QWidget* callTip)
     : QObject(editor)
     , editor(editor)
     , callTip(callTip)
@@ -48,7 +47,7 @@ void HoverTip::cancel()
 
 CommandOccurrence HoverTip::commandUnder(const QTextBlock& block, int column) const
 {
-    const auto* highlighter = editor->document()->findChild<const MslSyntaxHighlighter*>();
+    const MslSyntaxHighlighter* highlighter = editor->syntaxHighlighter();
     const DocumentKind kind = highlighter ? highlighter->documentKind() : DocumentKind::Remote;
     const CommandOccurrence after = commandAt(block.text(), block.previous().userState(), kind, column);
     // The caret position nearest the mouse may lie just after the character
@@ -64,10 +63,7 @@ void HoverTip::processMouseHover()
 
     const QTextCursor cursor = editor->cursorForPosition(lastMousePos);
     const QTextBlock block = cursor.block();
-    const auto* data = dynamic_cast<const CBlockData*>(block.userData());
-    if (!data)
-        return;
-    const IdentifierRecord* record = innermostIdentifier(data->identifiers, cursor.positionInBlock());
+    const IdentifierRecord* record = innermostIdentifier(editor->recordOf(block).identifiers, cursor.positionInBlock());
     // A built-in is documented with or without parentheses ("$nick" in an
     // event is mIRC's own); any other "$name" is not.
     int start = 0;

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QPoint>
 
-class QPlainTextEdit;
+class MslTextEditor;
 class QTextBlock;
 class QTimer;
 class QWidget;
@@ -18,7 +18,7 @@ class QWidget;
 // replaces the editor's extra selections (any caret move).
 //
 // What an identifier is, where it starts and where its call ends is read from
-// the checker's records of the line (CBlockData::identifiers), and a command
+// the checker's record of the line (its identifiers), and a command
 // is what the checker colours as one; the tip never parses the text itself.
 //
 // While the call tip is open, mouse moves do not start the delay: the call
@@ -32,7 +32,7 @@ public:
 
     // Both widgets are the caller's: editor is the editor whose viewport the
     // mouse moves over, callTip the popup that silences the hover while open.
-    HoverTip(QPlainTextEdit* editor, const QWidget* callTip);
+    HoverTip(MslTextEditor* editor, const QWidget* callTip);
 
     // To be called for every mouse move over the editor's viewport (viewport
     // coordinates). Unless the call tip is open, hides a shown tip and starts
@@ -49,7 +49,7 @@ private:
     // The command whose name covers the caret position column of block.
     CommandOccurrence commandUnder(const QTextBlock& block, int column) const;
 
-    QPlainTextEdit* editor;
+    MslTextEditor* editor;
     const QWidget* callTip;
     // Made on the first mouse move, as a child of the editor.
     QTimer* hoverTimer = nullptr;

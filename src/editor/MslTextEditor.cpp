@@ -6,6 +6,7 @@
 #include "GutterGeometry.h"
 #include "HoverTip.h"
 #include "LineNumberBar.h"
+#include "checker/MslSyntaxHighlighter.h"
 #include "checker/core/BlockState.h"
 
 #include <QMenu>
@@ -53,6 +54,22 @@ void MslTextEditor::setHighlighter(MslSyntaxHighlighter* h)
     // Connected after the checker's own connection, so the lines' records
     // already describe the edited text.
     connect(document(), &QTextDocument::contentsChange, this, &MslTextEditor::keepHiddenLinesReachable);
+}
+
+const LineRecord& MslTextEditor::recordOf(const QTextBlock& block) const
+{
+    static const LineRecord nothing;
+    return highlighter ? highlighter->recordAt(block) : nothing;
+}
+
+bool MslTextEditor::isComponentHeader(const QTextBlock& block) const
+{
+    return BlockFolding::isComponentHeader(recordOf(block));
+}
+
+bool MslTextEditor::isGroupStart(const QTextBlock& block) const
+{
+    return BlockFolding::isGroupStart(recordOf(block));
 }
 
 int MslTextEditor::lineNumberAreaWidth() const
@@ -157,13 +174,13 @@ void MslTextEditor::paintLineNumbers(QPaintEvent* event)
         painter.drawText(0, top, width - foldColumnWidth, lineHeight, Qt::AlignRight, text);
 
         const bool folded = BlockFolding::isFolded(block);
-        const bool header = BlockFolding::isComponentHeader(block);
+        const bool header = isComponentHeader(block);
         if (header) {
             painter.drawPixmap(width - markerOffset, top,
                                QPixmap(folded ? FoldMarkerIcons::componentFolded : FoldMarkerIcons::componentOpen));
             return true; // a header's marker replaces its guide line
         }
-        if (BlockFolding::isGroupStart(block))
+        if (isGroupStart(block))
             painter.drawPixmap(width - markerOffset, top,
                                QPixmap(folded ? FoldMarkerIcons::groupFolded : FoldMarkerIcons::groupOpen));
 
@@ -191,7 +208,7 @@ void MslTextEditor::paintEvent(QPaintEvent* event)
     const int right = viewport()->width();
     forEachBlockRow(event->rect().bottom(), [&](const QTextBlock& block, int top, int bottom) {
         if (block.isVisible() && bottom >= event->rect().top() && BlockFolding::isFolded(block)
-            && (BlockFolding::isComponentHeader(block) || BlockFolding::isGroupStart(block)))
+            && (isComponentHeader(block) || isGroupStart(block)))
             painter.drawLine(2, bottom, right, bottom);
         return true;
     });

@@ -10,6 +10,7 @@ class QCompleter;
 class QKeyEvent;
 class LineNumberBar;
 class MslSyntaxHighlighter;
+struct LineRecord;
 class QDragEnterEvent;
 class QFocusEvent;
 class QMouseEvent;
@@ -24,8 +25,8 @@ class QResizeEvent;
 // checker, and the insertion of mIRC control codes.
 //
 // The editor never parses the script: what it knows about a line's structure
-// it reads from the line's CBlockData and block state, which the document's
-// highlighter keeps up to date.
+// it reads from the highlighter's record of the line and the block state,
+// which the highlighter keeps up to date.
 class MslTextEditor : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -46,6 +47,8 @@ public:
     // right after it has created both.
     void setHighlighter(MslSyntaxHighlighter* h);
     MslSyntaxHighlighter* syntaxHighlighter() const { return highlighter; }
+    // The checker's record of the line; an empty one without a highlighter.
+    const LineRecord& recordOf(const QTextBlock& block) const;
     // The owning window hides it when its bars close.
     CallTip* callTipPopup() const { return callTip; }
 
@@ -179,6 +182,8 @@ private:
     // along, and a ")" typed right at the end steps over it. A pair is
     // forgotten once the caret leaves it.
     QList<QTextCursor> autoClosedParens;
+    bool isComponentHeader(const QTextBlock& block) const;
+    bool isGroupStart(const QTextBlock& block) const;
     // Lays out the blocks from..to again so that changed visibility shows at
     // once: hidden lines vanish and the scroll range follows.
     void relayoutBlocks(const QTextBlock& from, const QTextBlock& to);

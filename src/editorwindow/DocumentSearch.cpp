@@ -1,6 +1,6 @@
 #include "DocumentSearch.h"
 
-#include "checker/CBlockData.h"
+#include "checker/MslSyntaxHighlighter.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -54,8 +54,9 @@ QRegularExpression DocumentSearch::expressionFor(const QString& text)
     return QRegularExpression(QStringLiteral("(*NOTEMPTY)") + pattern, options);
 }
 
-DocumentSearch::DocumentSearch(const QTextDocument* document, SearchMode mode, const QString& searchText)
-    : document(document)
+DocumentSearch::DocumentSearch(const MslSyntaxHighlighter* checker, SearchMode mode, const QString& searchText)
+    : checker(checker)
+    , document(checker->document())
     , mode(mode)
     , needle(searchText)
 {
@@ -108,10 +109,7 @@ bool DocumentSearch::acceptable(const Line& line, int start, int length) const
         return true;
     // Only where the checker saw an identifier of exactly this length
     // starting here: "$nick" inside "$nickname" is not a match.
-    const auto* data = static_cast<const CBlockData*>(document->findBlock(line.start).userData());
-    if (!data)
-        return false;
-    for (const IdentifierRecord& record : data->identifiers) {
+    for (const IdentifierRecord& record : checker->recordAt(document->findBlock(line.start)).identifiers) {
         if (record.start == start && record.name.size() == length)
             return true;
     }

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class MslSyntaxHighlighter;
 class QTextDocument;
 
 // One match: its start in the document and its length (never 0).
@@ -24,7 +25,9 @@ struct SearchMatch {
 // find nothing.
 class DocumentSearch {
 public:
-    DocumentSearch(const QTextDocument* document, SearchMode mode, const QString& searchText);
+    // Searches the document the checker checks; the identifier mode reads
+    // where identifiers are from the checker's records.
+    DocumentSearch(const MslSyntaxHighlighter* checker, SearchMode mode, const QString& searchText);
 
     bool canMatch() const { return !needle.isEmpty() && (mode != SearchMode::RegularExpression || regex.isValid()); }
 
@@ -56,6 +59,7 @@ private:
     SearchMatch firstInLine(const Line& line, int from) const;
     bool acceptable(const Line& line, int start, int length) const;
 
+    const MslSyntaxHighlighter* checker;
     const QTextDocument* document;
     SearchMode mode;
     QString needle;

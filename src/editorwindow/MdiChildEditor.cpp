@@ -61,12 +61,10 @@ MdiChildEditor::MdiChildEditor(QWidget* parent)
 
     connect(editor, &QPlainTextEdit::cursorPositionChanged, this, &MdiChildEditor::updateCursorStatus);
     connect(editor, &QPlainTextEdit::modificationChanged, this, &MdiChildEditor::documentedModified);
-    connect(editor, &QPlainTextEdit::blockCountChanged, this, &MdiChildEditor::blocksChange);
 }
 
 MdiChildEditor::~MdiChildEditor()
 {
-    emit fclosing(file);
     emit closing(this);
 }
 
@@ -244,11 +242,11 @@ bool MdiChildEditor::writeTo(const QFileInfo& target)
     encoding = written;
     showEncoding();
     if (untitled || target != file) {
-        // The highlighter keeps the name it was given: the diagnostics it
-        // has raised so far are listed under that name.
         file = target;
         untitled = false;
         setWindowTitle(file.fileName());
+        // The diagnostics are listed under the new name from now on.
+        highlighter->setFileName(file.absoluteFilePath());
         // An unmodified document changes no modification state below, so
         // the tab learns the new name here.
         emit titleChanged(this, file.fileName() + (modified ? QStringLiteral("*") : QString()));
@@ -261,11 +259,6 @@ void MdiChildEditor::documentedModified(bool changed)
 {
     modified = changed;
     emit titleChanged(this, file.fileName() + (changed ? QStringLiteral("*") : QString()));
-}
-
-void MdiChildEditor::blocksChange(int /*bcount*/)
-{
-    emit blocksChanged(file, this);
 }
 
 void MdiChildEditor::updateCursorStatus()

@@ -65,11 +65,9 @@ public:
     void setSearchMode(SearchMode mode);
 
 signals:
-    // Emitted while the window is destroyed, in this order.
-    void fclosing(QFileInfo fileName);
+    // Emitted while the window is destroyed.
     void closing(MdiChildEditor* win);
 
-    void blocksChanged(QFileInfo fname, MdiChildEditor* win);
     // The tab text: the file name, followed by "*" while modified.
     void titleChanged(MdiChildEditor* win, QString newTitle);
     // "Edit Dialog in Designer" was chosen (toolbar or context menu).
@@ -87,7 +85,6 @@ public slots:
     // under it. The document takes the new name only once the file has been
     // written: after a failure it keeps its old name, untitled or not.
     bool saveAsClicked();
-    void blocksChange(int bcount);
     void documentedModified(bool changed);
     // Checks the document as a file of `kind` from now on; an INI file is
     // saved under that kind's section.

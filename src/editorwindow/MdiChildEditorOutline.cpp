@@ -1,12 +1,12 @@
 // The "File Components" outline of a script window.
 #include "MdiChildEditor.h"
 
-#include "checker/CBlockData.h"
 #include "checker/MslSyntaxHighlighter.h"
 #include "editor/MslTextEditor.h"
 
 #include <QDockWidget>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -72,21 +72,13 @@ void syncEntries(QTreeWidgetItem* under, const QVector<OutlineEntry>& entries, c
 }
 
 // The outline of the document as its highlighter has recorded it.
-ScriptOutline outlineOf(const QTextDocument* document)
+ScriptOutline outlineOf(const MslSyntaxHighlighter& checker)
 {
     ScriptOutline outline;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        const auto* data = static_cast<const CBlockData*>(block.userData());
-        if (!data || data->blockName.isEmpty())
-            continue;
-        HeaderRecord header;
-        header.blockKind = data->blockKind;
-        header.blockName = data->blockName;
-        header.namePos = data->namePos;
-        header.blockDetail = data->blockDetail;
-        header.isLocal = data->isLocal;
-        header.opensBlock = data->opensBlock;
-        outline.add(block.blockNumber() + 1, header, block.text());
+    for (QTextBlock block = checker.document()->begin(); block.isValid(); block = block.next()) {
+        const HeaderRecord& header = checker.recordAt(block).header;
+        if (!header.blockName.isEmpty())
+            outline.add(block.blockNumber() + 1, header, block.text());
     }
     return outline;
 }
@@ -135,7 +127,7 @@ void MdiChildEditor::updateObjTree()
 {
     if (!outlineDock->isVisible())
         return;
-    ScriptOutline outline = outlineOf(editor->document());
+    ScriptOutline outline = outlineOf(*highlighter);
     // Only a popup file lists its items, in a category of their own (a
     // remote script's menus are not components the outline shows).
     const bool popups = highlighter->documentKind() == DocumentKind::Popups;

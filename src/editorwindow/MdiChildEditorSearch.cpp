@@ -130,7 +130,7 @@ void MdiChildEditor::setSearchMode(SearchMode mode)
 
 DocumentSearch MdiChildEditor::currentSearch() const
 {
-    return DocumentSearch(editor->document(), searchMode, searchBox->text());
+    return DocumentSearch(highlighter, searchMode, searchBox->text());
 }
 
 bool MdiChildEditor::selectMatch(bool backward)

@@ -45,9 +45,9 @@ private slots:
     {
         useSettingsDir(dir);
         // Line 4 raises an information in Debug at column 0, line 5 a task
-        // marker in Messages at column 2.
+        // marker in Messages at column 2; the other script a task marker.
         scriptPath = writeFile(dir, "diag.mrc", "alias a {\r\n  echo -a hi\r\n}\r\nrem old\r\n; todo: fix this\r\n");
-        otherPath = writeFile(dir, "other.mrc", "alias b { echo -a b }\r\n");
+        otherPath = writeFile(dir, "other.mrc", "alias b { echo -a b }\r\n; todo: more\r\n");
     }
 
     // The dock opens small on the first layout and may be enlarged later.
@@ -62,75 +62,103 @@ private slots:
     void rowsFollowTheScriptWindow()
     {
         MainWindow w;
-        int id = 0;
-        w.updateError(3, 0, "/elsewhere/b.mrc", "alias", "???", 13, "other", id);
+        w.openScript(QFileInfo(otherPath), false);
         w.openScript(QFileInfo(scriptPath), false);
         // Listed at once, under the script's absolute path.
         QCOMPARE(rows(w, 0), QStringList{"diag.mrc:4"});
-        QCOMPARE(rows(w, 1), (QStringList{"b.mrc:3", "diag.mrc:5"}));
+        QCOMPARE(rows(w, 1), (QStringList{"diag.mrc:5", "other.mrc:2"}));
         QCOMPARE(list(w, 0)->model()->index(0, 0).data().toString(), QFileInfo(scriptPath).absoluteFilePath());
-        // A row no line of the script carries.
-        w.updateError(3, 0, QFileInfo(scriptPath).absoluteFilePath(), "alias", "???", 2, "loose", id);
 
-        // Lines added and removed above a diagnostic move it; the others keep their line.
-        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        // Lines added and removed above a diagnostic move it.
+        MslTextEditor* editor = w.scriptWindows().last()->getEditor();
         QTextCursor cursor(editor->document());
         cursor.insertText("; one\n; two\n");
-        QCOMPARE(rows(w, 0), (QStringList{"diag.mrc:3", "diag.mrc:6"}));
-        QCOMPARE(rows(w, 1), (QStringList{"b.mrc:3", "diag.mrc:7"}));
+        QCOMPARE(rows(w, 0), QStringList{"diag.mrc:6"});
+        QCOMPARE(rows(w, 1), (QStringList{"diag.mrc:7", "other.mrc:2"}));
         cursor.setPosition(0);
         cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
         cursor.removeSelectedText();
-        QCOMPARE(rows(w, 0), (QStringList{"diag.mrc:3", "diag.mrc:4"}));
-        QCOMPARE(rows(w, 1), (QStringList{"b.mrc:3", "diag.mrc:5"}));
+        QCOMPARE(rows(w, 0), QStringList{"diag.mrc:4"});
+        QCOMPARE(rows(w, 1), (QStringList{"diag.mrc:5", "other.mrc:2"}));
 
-        // Closing the window takes all of its rows, withdrawn or not.
+        // Closing the window takes all of its rows.
         editor->document()->setModified(false);
-        w.tabCloseRequested(0);
+        w.tabCloseRequested(1);
         flushDeletes();
         QCOMPARE(rows(w, 0), QStringList());
-        QCOMPARE(rows(w, 1), QStringList{"b.mrc:3"});
-        // Their ids are free again.
-        w.updateError(1, 0, "/elsewhere/b.mrc", "alias", "???", 1, "next", id);
-        QCOMPARE(id, 3);
+        QCOMPARE(rows(w, 1), QStringList{"other.mrc:2"});
+    }
+
+    // A new script's rows take the name it is first saved under, and still
+    // lead to it and follow its lines; the tab shows the name at once.
+    void firstSaveRenamesTheRows_data()
+    {
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("unmodified") << false;
+        QTest::newRow("modified") << true;
+    }
+
+    void firstSaveRenamesTheRows()
+    {
+        QFETCH(bool, modified);
+        MainWindow w;
+        w.openScript(QFileInfo(otherPath), false);
+        chooseNew(w, NewProjectDialog::ScriptDocument);
+        MdiChildEditor* win = w.scriptWindows().last();
+        win->getEditor()->setPlainText("alias x {\n  echo\n}\n; todo: name it");
+        win->getEditor()->document()->setModified(modified);
+        QCOMPARE(rows(w, 1), (QStringList{"Untitled1:4", "other.mrc:2"}));
+
+        const QString saved = dir.filePath(QStringLiteral("named%1.mrc").arg(modified));
+        ModalAnswers answers;
+        answers.choose(saved);
+        QVERIFY(win->saveFileClicked());
+        QCOMPARE(tabTexts(w).last(), QFileInfo(saved).fileName());
+        const QString named = QFileInfo(saved).fileName() + ":";
+        QCOMPARE(rows(w, 1), (QStringList{named + "4", "other.mrc:2"}));
+
+        QTextCursor(win->getEditor()->document()).insertText("; top\n");
+        QCOMPARE(rows(w, 1), (QStringList{named + "5", "other.mrc:2"}));
+        w.tabArea()->setCurrentIndex(0);
+        const QModelIndexList task =
+            list(w, 1)->model()->match(list(w, 1)->model()->index(0, 0), Qt::DisplayRole,
+                                       QFileInfo(saved).absoluteFilePath(), 1, Qt::MatchExactly);
+        QCOMPARE(task.size(), 1);
+        emit list(w, 1)->doubleClicked(task.first());
+        QCOMPARE(w.tabArea()->currentWidget(), win);
+        QCOMPARE(win->getEditor()->textCursor().blockNumber(), 4);
+
+        win->getEditor()->document()->setModified(false);
+        w.tabCloseRequested(1);
+        flushDeletes();
+        QCOMPARE(rows(w, 1), QStringList{"other.mrc:2"});
     }
 
     void doubleClickLeadsToThePlace_data()
     {
         QTest::addColumn<int>("tab");
-        QTest::addColumn<bool>("sameSpelling");
         QTest::addColumn<int>("positionInBlock");
-        QTest::newRow("Debug row") << 0 << true << 0;
-        QTest::newRow("Messages row, column 2") << 1 << true << 1;
-        // The file names are compared exactly: another case is another file.
-        QTest::newRow("path in other case") << 0 << false << -1;
+        QTest::newRow("Debug row") << 0 << 0;
+        QTest::newRow("Messages row, column 2") << 1 << 1;
     }
 
     void doubleClickLeadsToThePlace()
     {
         QFETCH(int, tab);
-        QFETCH(bool, sameSpelling);
         QFETCH(int, positionInBlock);
         MainWindow w;
         w.openScript(QFileInfo(scriptPath), false);
         w.openScript(QFileInfo(otherPath), false);
-        if (!sameSpelling) {
-            int id = 0;
-            w.updateError(2, 3, QFileInfo(scriptPath).absoluteFilePath().toUpper(), "alias", "???", 2, "x", id);
-        }
         QTreeView* view = list(w, tab);
-        const QModelIndexList rows =
-            view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, sameSpelling ? "diag.mrc" : "DIAG.MRC", 1,
-                                 Qt::MatchEndsWith | Qt::MatchCaseSensitive);
+        const QModelIndexList rows = view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, "diag.mrc", 1,
+                                                          Qt::MatchEndsWith | Qt::MatchCaseSensitive);
         QCOMPARE(rows.size(), 1);
 
         emit view->doubleClicked(rows.first().siblingAtColumn(2));
-        QCOMPARE(w.tabArea()->currentIndex(), sameSpelling ? 0 : 1);
-        if (sameSpelling) {
-            const QTextCursor cursor = w.scriptWindows().first()->getEditor()->textCursor();
-            QCOMPARE(cursor.blockNumber(), 3 + tab);
-            QCOMPARE(cursor.positionInBlock(), positionInBlock);
-        }
+        QCOMPARE(w.tabArea()->currentIndex(), 0);
+        const QTextCursor cursor = w.scriptWindows().first()->getEditor()->textCursor();
+        QCOMPARE(cursor.blockNumber(), 3 + tab);
+        QCOMPARE(cursor.positionInBlock(), positionInBlock);
     }
 };
 

@@ -1,4 +1,3 @@
-#include "checker/CBlockData.h"
 #include "checker/MslSyntaxHighlighter.h"
 
 #include <QTextBlock>
@@ -7,8 +6,9 @@
 #include <QTextLayout>
 #include <QtTest>
 
-// The highlighter over a real document: what reaches the message area
-// (raised and withdrawn diagnostics), the block states and the block records.
+// The highlighter over a real document: the records it keeps per line (and
+// how they follow edits), what it signals to the readers of the diagnostics,
+// and the block states.
 
 namespace {
 
@@ -18,47 +18,45 @@ struct LaidOutDocument : QTextDocument {
     LaidOutDocument() { documentLayout(); }
 };
 
-// A script in a document with its highlighter, and a stand-in for the
-// message area that hands out ids and remembers what it got.
+// A script in a document with its highlighter, and what the highlighter
+// signalled since the last forget().
 struct Script {
     LaidOutDocument doc;
     MslSyntaxHighlighter highlighter{&doc};
-    QStringList raised; // "line:pos type [block] message"
-    QMap<int, QVector<int>> idsOfLine;
-    QVector<QVector<int>> withdrawals; // the non-empty removeError lists
-    QString fileName;
-    int nextId = 1;
+    QStringList signalled; // "changed 1-1", "inserted 2+1", "removed 2+1"
 
     explicit Script(const QString& text)
     {
-        QObject::connect(&highlighter, &MslSyntaxHighlighter::updateError, &highlighter,
-                         [this](int line, int pos, QString fname, QString block, QString, int type, QString message,
-                                int& id) {
-                             id = nextId++;
-                             fileName = fname;
-                             raised
-                                 << QStringLiteral("%1:%2 %3 [%4] %5").arg(line).arg(pos).arg(type).arg(block, message);
-                             idsOfLine[line].append(id);
+        QObject::connect(&highlighter, &MslSyntaxHighlighter::diagnosticsChanged, &highlighter,
+                         [this](int first, int last) {
+                             signalled << QStringLiteral("changed %1-%2").arg(first).arg(last);
                          });
-        QObject::connect(&highlighter, &MslSyntaxHighlighter::removeError, &highlighter, [this](QVector<int>& ids) {
-            if (!ids.isEmpty())
-                withdrawals.append(ids);
-        });
-        highlighter.setFileName(QStringLiteral("/tmp/a.mrc"));
+        QObject::connect(&highlighter, &MslSyntaxHighlighter::linesInserted, &highlighter,
+                         [this](int first, int n) { signalled << QStringLiteral("inserted %1+%2").arg(first).arg(n); });
+        QObject::connect(&highlighter, &MslSyntaxHighlighter::linesRemoved, &highlighter,
+                         [this](int first, int n) { signalled << QStringLiteral("removed %1+%2").arg(first).arg(n); });
         doc.setPlainText(text);
         // The highlighter checks a document first from the event loop.
         QCoreApplication::processEvents();
+        signalled.clear();
     }
 
-    void forget()
+    // Every diagnostic recorded, as "line:pos type [block] message" (1-based lines).
+    QStringList diagnostics() const
     {
-        raised.clear();
-        idsOfLine.clear();
-        withdrawals.clear();
+        QStringList all;
+        for (int line = 0; line < highlighter.lineCount(); ++line)
+            for (const LineDiagnostic& d : highlighter.recordAt(line).diagnostics)
+                all << QStringLiteral("%1:%2 %3 [%4] %5")
+                           .arg(line + 1)
+                           .arg(d.pos)
+                           .arg(int(d.type))
+                           .arg(d.block, d.message);
+        return all;
     }
 
     int state(int n) const { return doc.findBlockByNumber(n).userState(); }
-    CBlockData* record(int n) const { return static_cast<CBlockData*>(doc.findBlockByNumber(n).userData()); }
+    const HeaderRecord& header(int n) const { return highlighter.recordAt(doc.findBlockByNumber(n)).header; }
 
     void replaceLine(int n, const QString& text)
     {
@@ -81,114 +79,127 @@ struct Script {
 class TestHighlighter : public QObject {
     Q_OBJECT
 private slots:
-    void raisesWithLineNumbersAndFormats();
-    void editingWithdrawsEveryDiagnosticOfTheLine();
-    void recheckingRaisesAgainAfterWithdrawing();
-    void deletingALineWithdrawsItsDiagnostics();
+    void recordsDiagnosticsFormatsAndStates();
+    void editingReplacesTheLinesDiagnostics();
+    void recordsFollowInsertedAndRemovedLines_data();
+    void recordsFollowInsertedAndRemovedLines();
     void pausedHighlighterChangesNothing();
     void recordsHeadersAndGroups();
 };
 
-void TestHighlighter::raisesWithLineNumbersAndFormats()
+void TestHighlighter::recordsDiagnosticsFormatsAndStates()
 {
     Script s(QStringLiteral("; fine\nCTCP xyz\nalias f {\n  echo a } b\n"));
-    QCOMPARE(s.raised,
+    QCOMPARE(s.diagnostics(),
              (QStringList{QStringLiteral("2:0 4 [Ctcp] Invalid Access Level"),
                           QStringLiteral("4:11 3 [block] Unexpected characters after closing bracket")}));
-    QCOMPARE(s.fileName, QStringLiteral("/tmp/a.mrc"));
     QCOMPARE(s.formatNameAt(1, 0), QStringLiteral("errorFormat"));
     QCOMPARE(s.formatNameAt(3, 9), QStringLiteral("braceFormat"));
     QCOMPARE(s.state(2), 0x20001);
     QCOMPARE(s.state(3), 1);
+
+    // Checking again tells the readers of every line with diagnostics, and only those.
+    s.highlighter.rehighlight();
+    QCOMPARE(s.signalled, (QStringList{QStringLiteral("changed 1-1"), QStringLiteral("changed 3-3")}));
 }
 
-void TestHighlighter::editingWithdrawsEveryDiagnosticOfTheLine()
+void TestHighlighter::editingReplacesTheLinesDiagnostics()
 {
     Script s(QStringLiteral("alias f {\necho { a | echo { b\n}"));
-    const QVector<int> ids = s.idsOfLine[2];
-    QCOMPARE(ids.size(), 2);
+    QCOMPARE(s.diagnostics().size(), 2);
 
-    s.forget();
     s.replaceLine(1, QStringLiteral("echo ok"));
-    QCOMPARE(s.withdrawals, QVector<QVector<int>>{ids});
-    QVERIFY(s.raised.isEmpty());
+    QVERIFY(s.diagnostics().isEmpty());
     // The body closes one line earlier now.
+    QCOMPARE(s.signalled, (QStringList{QStringLiteral("changed 1-1")}));
     QCOMPARE(s.state(1), 0x20001);
     QCOMPARE(s.state(2), 1);
 }
 
-void TestHighlighter::recheckingRaisesAgainAfterWithdrawing()
+void TestHighlighter::recordsFollowInsertedAndRemovedLines_data()
 {
-    Script s(QStringLiteral("stray"));
-    const QVector<int> first = s.idsOfLine[1];
-    QCOMPARE(first.size(), 1);
-
-    s.forget();
-    s.highlighter.rehighlight();
-    QCOMPARE(s.withdrawals, QVector<QVector<int>>{first});
-    QCOMPARE(s.idsOfLine[1].size(), 1);
-    QVERIFY(s.idsOfLine[1] != first);
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("removeLines");
+    QTest::addColumn<QString>("insert");
+    QTest::addColumn<QStringList>("signalled");
+    QTest::addColumn<QStringList>("diagnostics");
+    const QString ctcp = QStringLiteral(" 4 [Ctcp] Invalid Access Level");
+    // Line 2 (0-based) raises one diagnostic; line 0 opens an alias.
+    QTest::newRow("lines typed above") << 0 << 0 << QStringLiteral("; a\n; b\n")
+                                       << QStringList{QStringLiteral("inserted 1+2")} << QStringList{"5:0" + ctcp};
+    // The split line hands on another state, so the next line is checked too.
+    QTest::newRow("line broken above") << 1 << 0 << QStringLiteral("\n")
+                                       << QStringList{QStringLiteral("inserted 2+1"), QStringLiteral("changed 3-3")}
+                                       << QStringList{"4:0" + ctcp};
+    QTest::newRow("lines removed above") << 0 << 2 << QString()
+                                         << QStringList{QStringLiteral("removed 1+2"), QStringLiteral("changed 0-0")}
+                                         << QStringList{"1:0" + ctcp};
+    QTest::newRow("its own line removed")
+        << 2 << 1 << QString() << QStringList{QStringLiteral("removed 3+1"), QStringLiteral("changed 2-2")}
+        << QStringList();
+    QTest::newRow("lines pasted over it")
+        << 2 << 1 << QStringLiteral("; x\n; y\n")
+        << QStringList{QStringLiteral("inserted 3+1"), QStringLiteral("changed 2-2")} << QStringList();
 }
 
-void TestHighlighter::deletingALineWithdrawsItsDiagnostics()
+void TestHighlighter::recordsFollowInsertedAndRemovedLines()
 {
+    QFETCH(int, line);
+    QFETCH(int, removeLines);
+    QFETCH(QString, insert);
+    QFETCH(QStringList, signalled);
+    QFETCH(QStringList, diagnostics);
     Script s(QStringLiteral("alias f {\n}\nctcp x\n; end"));
-    const QVector<int> ids = s.idsOfLine[3];
-    QCOMPARE(ids.size(), 1);
-
-    s.forget();
-    QTextCursor cursor(s.doc.findBlockByNumber(1));
-    cursor.movePosition(QTextCursor::EndOfBlock);
-    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor);
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-    QCOMPARE(s.doc.blockCount(), 3);
-    QCOMPARE(s.withdrawals, QVector<QVector<int>>{ids});
-    QVERIFY(s.raised.isEmpty());
+    QTextCursor cursor(s.doc.findBlockByNumber(line));
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, removeLines);
+    cursor.insertText(insert);
+    QCOMPARE(s.signalled, signalled);
+    QCOMPARE(s.diagnostics(), diagnostics);
+    QCOMPARE(s.highlighter.lineCount(), s.doc.blockCount());
+    // The alias header's record moved with it (or stayed, when above the edit).
+    const QTextBlock header = s.doc.find(QStringLiteral("alias f {")).block();
+    QCOMPARE(s.highlighter.recordAt(header).header.blockName, header.isValid() ? QStringLiteral("f") : QString());
 }
 
 void TestHighlighter::pausedHighlighterChangesNothing()
 {
     Script s(QStringLiteral("ctcp x\nalias f {\n  ; body"));
-    const QVector<int> ids = s.idsOfLine[1];
-    QCOMPARE(ids.size(), 1);
-    const CBlockData* record = s.record(1);
-    QVERIFY(record && record->opensBlock);
+    QCOMPARE(s.diagnostics().size(), 1);
+    QVERIFY(s.header(1).opensBlock);
 
-    s.forget();
     s.highlighter.pauseHighlighting();
     s.replaceLine(0, QStringLiteral("; now a comment"));
     s.replaceLine(1, QStringLiteral("alias g echo"));
-    QVERIFY(s.raised.isEmpty());
-    QVERIFY(s.withdrawals.isEmpty());
+    QVERIFY(s.signalled.isEmpty());
+    QCOMPARE(s.diagnostics().size(), 1);
     QCOMPARE(s.state(1), 0x20001);
     QCOMPARE(s.state(2), 0x20001);
-    QVERIFY(record->opensBlock);
+    QVERIFY(s.header(1).opensBlock);
 
     s.highlighter.resumeHighlighting();
     s.highlighter.rehighlight();
-    QCOMPARE(s.withdrawals, QVector<QVector<int>>{ids});
-    QVERIFY(s.raised.isEmpty());
-    QVERIFY(!record->opensBlock);
+    QCOMPARE(s.signalled, QStringList{QStringLiteral("changed 0-0")});
+    QVERIFY(s.diagnostics().isEmpty());
+    QVERIFY(!s.header(1).opensBlock);
     QCOMPARE(s.state(2), 1);
 }
 
 void TestHighlighter::recordsHeadersAndGroups()
 {
     Script s(QStringLiteral("#g on\nalias f {\n}\n#g end"));
-    QCOMPARE(s.record(0)->groupMarkKind, GroupMark::Start);
-    QVERIFY(s.record(1)->opensBlock);
-    QCOMPARE(s.record(1)->blockKind, HeaderKind::Alias);
-    QCOMPARE(s.record(1)->blockName, QStringLiteral("f"));
-    QCOMPARE(s.record(3)->groupMarkKind, GroupMark::End);
+    QCOMPARE(s.header(0).groupMarkKind, GroupMark::Start);
+    QVERIFY(s.header(1).opensBlock);
+    QCOMPARE(s.header(1).blockKind, HeaderKind::Alias);
+    QCOMPARE(s.header(1).blockName, QStringLiteral("f"));
+    QCOMPARE(s.header(3).groupMarkKind, GroupMark::End);
     QCOMPARE(s.state(1), 0x75000 + 0x20001);
     QCOMPARE(s.state(3), 1);
 
     // Breaking the group start re-checks the lines after it as root lines.
     s.replaceLine(0, QStringLiteral("#g"));
-    QVERIFY(!s.record(0)->groupMark);
+    QVERIFY(!s.header(0).groupMark);
     QCOMPARE(s.state(1), 0x20001);
-    QVERIFY(!s.record(3)->groupMark);
+    QVERIFY(!s.header(3).groupMark);
 }
 
 QTEST_MAIN(TestHighlighter)

@@ -1,6 +1,5 @@
 #include "EditorHarness.h"
 #include "TestRegistry.h"
-#include "checker/CBlockData.h"
 
 #include <QLabel>
 #include <QProgressDialog>
@@ -61,8 +60,7 @@ void BracketCheckerTest::oneUndoStepAndRecheck()
     QVERIFY(!t.highlighter.isPaused());
     // The whole document was checked again: the second alias header, whose
     // line did not change, and the re-indented lines carry fresh records.
-    const auto* header = static_cast<CBlockData*>(t.editor.document()->findBlockByNumber(5).userData());
-    QCOMPARE(header->blockName, QStringLiteral("b"));
+    QCOMPARE(t.highlighter.recordAt(5).header.blockName, QStringLiteral("b"));
     t.editor.undo();
     QCOMPARE(t.text(), script);
     QVERIFY(!t.editor.document()->isUndoAvailable());

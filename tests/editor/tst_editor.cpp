@@ -1,6 +1,6 @@
 #include "KorvelResources.h"
 #include "TestRegistry.h"
-#include "checker/CBlockData.h"
+#include "checker/MslSyntaxHighlighter.h"
 #include "checker/core/BlockState.h"
 #include "editor/LineNumberBar.h"
 #include "editor/MslTextEditor.h"
@@ -13,57 +13,39 @@
 
 namespace {
 
-enum Mark { Plain, Header, GroupStart };
-
-// One line of a hand-made document: what the checker would have recorded.
-struct Line {
-    const char* text;
-    int state;
-    Mark mark;
-};
-
-constexpr int alias1 = BlockState::aliasBody + 1;
-constexpr int event1 = BlockState::eventBody + 1;
-constexpr int group = BlockState::groupOffset;
-
 // Two components at the root, one inside a script group, and the group.
-const Line script[] = {
-    {"; notes", BlockState::root, Plain},   // 0
-    {"; more", BlockState::root, Plain},    // 1
-    {"alias a {", alias1, Header},          // 2
-    {"  echo 1", alias1, Plain},            // 3
-    {"}", BlockState::root, Plain},         // 4
-    {"; between", BlockState::root, Plain}, // 5
-    {"#grp on", group, GroupStart},         // 6
-    {"alias b {", group + alias1, Header},  // 7
-    {"  echo 2", group + alias1, Plain},    // 8
-    {"}", group, Plain},                    // 9
-    {"#grp end", BlockState::root, Plain},  // 10
-    {"on *:text:*:#:{", event1, Header},    // 11
-    {"  echo 3", event1, Plain},            // 12
-    {"}", BlockState::root, Plain},         // 13: the last line
+const char* const script[] = {
+    "; notes",         // 0
+    "; more",          // 1
+    "alias a {",       // 2
+    "  echo 1",        // 3
+    "}",               // 4
+    "; between",       // 5
+    "#grp on",         // 6
+    "alias b {",       // 7
+    "  echo 2",        // 8
+    "}",               // 9
+    "#grp end",        // 10
+    "on *:text:*:#:{", // 11
+    "  echo 3",        // 12
+    "}",               // 13: the last line
 };
 
-template <size_t N> void loadLines(MslTextEditor& editor, const Line (&lines)[N])
+// The editor with its checker, which records the headers and states that
+// folding reads.
+void loadText(MslTextEditor& editor, const QString& text)
+{
+    if (!editor.syntaxHighlighter())
+        editor.setHighlighter(new MslSyntaxHighlighter(editor.document()));
+    editor.setPlainText(text);
+}
+
+template <size_t N> void loadLines(MslTextEditor& editor, const char* const (&lines)[N])
 {
     QStringList texts;
-    for (const Line& l : lines)
-        texts << QString::fromLatin1(l.text);
-    editor.setPlainText(texts.join(QLatin1Char('\n')));
-    QTextBlock block = editor.document()->firstBlock();
-    for (const Line& l : lines) {
-        auto* data = new CBlockData;
-        if (l.mark == Header) {
-            data->blockName = QStringLiteral("name");
-            data->opensBlock = true;
-        } else if (l.mark == GroupStart) {
-            data->groupMark = true;
-            data->groupMarkKind = GroupMark::Start;
-        }
-        block.setUserData(data);
-        block.setUserState(l.state);
-        block = block.next();
-    }
+    for (const char* line : lines)
+        texts << QString::fromLatin1(line);
+    loadText(editor, texts.join(QLatin1Char('\n')));
 }
 
 QString hiddenLines(const MslTextEditor& editor)
@@ -315,14 +297,7 @@ private slots:
         MslTextEditor editor;
         editor.resize(400, 300);
         editor.show();
-        editor.setPlainText(lines.join(QLatin1Char('\n')));
-        QTextBlock b = editor.document()->firstBlock();
-        auto* header = new CBlockData;
-        header->blockName = QStringLiteral("big");
-        header->opensBlock = true;
-        b.setUserData(header);
-        for (; b.isValid(); b = b.next())
-            b.setUserState(b.blockNumber() <= 300 ? alias1 : BlockState::root);
+        loadText(editor, lines.join(QLatin1Char('\n')));
 
         const int before = editor.verticalScrollBar()->maximum();
         editor.foldAll();

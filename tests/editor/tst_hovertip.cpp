@@ -1,5 +1,4 @@
 #include "TestRegistry.h"
-#include "checker/CBlockData.h"
 #include "checker/MslSyntaxHighlighter.h"
 #include "checker/tables/CommandNames.h"
 #include "editor/CallTip.h"

@@ -20,18 +20,15 @@ class TestKindSelector : public QObject {
 
     QTemporaryDir dir;
 
-    // Errors the highlighter raises while `run` runs.
+    // Errors the highlighter has recorded once `run` has run.
     template <typename Run> static int errorsRaised(MdiChildEditor& win, Run run)
     {
-        int errors = 0;
-        QObject::connect(win.getHighlighter(), &MslSyntaxHighlighter::updateError, &win,
-                         [&errors](int, int, QString, QString, QString, int type, QString, int& errId) {
-                             errId = 1;
-                             if (type == int(Severity::Error))
-                                 ++errors;
-                         });
         run();
-        QObject::disconnect(win.getHighlighter(), &MslSyntaxHighlighter::updateError, &win, nullptr);
+        const MslSyntaxHighlighter* checker = win.getHighlighter();
+        int errors = 0;
+        for (int line = 0; line < checker->lineCount(); ++line)
+            for (const LineDiagnostic& diagnostic : checker->recordAt(line).diagnostics)
+                errors += diagnostic.type == Severity::Error;
         return errors;
     }
 

@@ -1,9 +1,12 @@
 #include "ReferenceMessageList.h"
 
+#include "app/messagearea/DiagnosticRow.h"
+
+#include <functional>
+
 namespace {
 
-constexpr int debugIdColumn = 4;
-constexpr int messageIdColumn = 3;
+constexpr int sourceRole = Qt::UserRole;
 
 QStandardItem* number(int value)
 {
@@ -12,76 +15,74 @@ QStandardItem* number(int value)
     return item;
 }
 
-void raiseToLargest(const QStandardItemModel& model, int idColumn, int& largest)
+// Visits the rows of the source, last to first, in both models.
+void forRowsOf(QStandardItemModel& model, const void* source, const std::function<void(int row)>& visit)
 {
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const int id = model.item(row, idColumn)->data(Qt::DisplayRole).toInt();
-        if (id >= largest)
-            largest = id;
+    for (int row = model.rowCount() - 1; row >= 0; --row) {
+        if (model.item(row, 0)->data(sourceRole).value<quintptr>() == quintptr(source))
+            visit(row);
     }
 }
 
-void removeId(QStandardItemModel& model, int idColumn, int id)
+int lineOf(const QStandardItemModel& model, int row)
 {
-    for (int row = 0; row < model.rowCount(); ++row) {
-        if (model.item(row, idColumn)->data(Qt::DisplayRole).toInt() == id) {
-            model.removeRow(row);
-            return;
-        }
-    }
+    return model.item(row, 1)->data(Qt::DisplayRole).toInt();
 }
 
 } // namespace
 
 ReferenceMessageList::ReferenceMessageList()
 {
-    debug.setHorizontalHeaderLabels({"File", "Line", "Col", "Block", "ID", "Error"});
-    messages.setHorizontalHeaderLabels({"File", "Line", "Col", "ID", "Message"});
+    debug.setHorizontalHeaderLabels({"File", "Line", "Col", "Block", "Error"});
+    messages.setHorizontalHeaderLabels({"File", "Line", "Col", "Message"});
 }
 
-int ReferenceMessageList::add(int line, int column, const QString& file, const QString& block, int type,
-                              const QString& message, int debugSortColumn, Qt::SortOrder debugOrder,
-                              int messageSortColumn, Qt::SortOrder messageOrder)
+void ReferenceMessageList::add(const DiagnosticRow& row, int sortColumn, Qt::SortOrder order)
 {
-    int id = 1;
-    raiseToLargest(debug, debugIdColumn, id);
-    raiseToLargest(messages, messageIdColumn, id);
-    ++id;
-    if (type < 10) {
-        debug.appendRow({new QStandardItem(file), number(line), number(column), new QStandardItem(block), number(id),
-                         new QStandardItem(message)});
-        debug.sort(debugSortColumn, debugOrder);
-    } else {
-        messages.appendRow(
-            {new QStandardItem(file), number(line), number(column), number(id), new QStandardItem(message)});
-        messages.sort(messageSortColumn, messageOrder);
-    }
-    return id;
+    auto* file = new QStandardItem(row.file);
+    file->setData(quintptr(row.source), sourceRole);
+    QStandardItemModel& model = row.type < 10 ? debug : messages;
+    if (&model == &debug)
+        model.appendRow(
+            {file, number(row.line), number(row.column), new QStandardItem(row.block), new QStandardItem(row.message)});
+    else
+        model.appendRow({file, number(row.line), number(row.column), new QStandardItem(row.message)});
+    model.sort(sortColumn, order);
 }
 
-void ReferenceMessageList::remove(int id)
-{
-    removeId(debug, debugIdColumn, id);
-    removeId(messages, messageIdColumn, id);
-}
-
-void ReferenceMessageList::close(const QString& file)
+void ReferenceMessageList::removeLines(const void* source, int first, int last)
 {
     for (QStandardItemModel* model : {&debug, &messages}) {
-        for (int row = model->rowCount() - 1; row >= 0; --row) {
-            if (model->item(row, 0)->text() == file)
+        forRowsOf(*model, source, [&](int row) {
+            if (lineOf(*model, row) >= first && lineOf(*model, row) <= last)
                 model->removeRow(row);
-        }
+        });
     }
 }
 
-void ReferenceMessageList::renumber(const QString& file, const QHash<int, int>& lineOfId)
+void ReferenceMessageList::moveLines(const void* source, int from, int delta)
 {
-    for (auto [model, idColumn] : {std::pair{&debug, debugIdColumn}, std::pair{&messages, messageIdColumn}}) {
-        for (int row = 0; row < model->rowCount(); ++row) {
-            const int id = model->item(row, idColumn)->data(Qt::DisplayRole).toInt();
-            if (model->item(row, 0)->text() == file && lineOfId.contains(id))
-                model->item(row, 1)->setData(lineOfId.value(id), Qt::DisplayRole);
-        }
+    for (QStandardItemModel* model : {&debug, &messages}) {
+        forRowsOf(*model, source, [&](int row) {
+            if (lineOf(*model, row) >= from)
+                model->item(row, 1)->setData(lineOf(*model, row) + delta, Qt::DisplayRole);
+        });
     }
+}
+
+void ReferenceMessageList::removeSource(const void* source)
+{
+    for (QStandardItemModel* model : {&debug, &messages})
+        forRowsOf(*model, source, [&](int row) { model->removeRow(row); });
+}
+
+void ReferenceMessageList::renameSource(const void* source, const QString& file, int debugSortColumn,
+                                        Qt::SortOrder debugOrder, int messageSortColumn, Qt::SortOrder messageOrder)
+{
+    for (QStandardItemModel* model : {&debug, &messages})
+        forRowsOf(*model, source, [&](int row) { model->item(row, 0)->setText(file); });
+    if (debugSortColumn == 0)
+        debug.sort(0, debugOrder);
+    if (messageSortColumn == 0)
+        messages.sort(0, messageOrder);
 }

@@ -1,24 +1,24 @@
 #pragma once
 
-#include <QHash>
 #include <QStandardItemModel>
 #include <QString>
 
-// The message area done the plain way: item models whose ids come from a
-// scan of every row and which are re-sorted whole after every append. The
-// tests drive it side by side with the real one and expect the same rows, in
-// the same order, with the same ids.
+struct DiagnosticRow;
+
+// The message area's lists done the plain way: item models that are searched
+// row by row and re-sorted whole after every append. The tests drive them
+// side by side with the real ones and expect the same rows in the same order.
 class ReferenceMessageList {
 public:
     ReferenceMessageList();
 
-    int add(int line, int column, const QString& file, const QString& block, int type, const QString& message,
-            int debugSortColumn, Qt::SortOrder debugOrder, int messageSortColumn, Qt::SortOrder messageOrder);
-    void remove(int id);
-    // Removes every row of the file.
-    void close(const QString& file);
-    // Sets the Line of the file's rows named in `lineOfId`, leaving them where they are.
-    void renumber(const QString& file, const QHash<int, int>& lineOfId);
+    void add(const DiagnosticRow& row, int sortColumn, Qt::SortOrder order);
+    void removeLines(const void* source, int first, int last);
+    // Sets the Line of the source's rows from `from` on, leaving them where they are.
+    void moveLines(const void* source, int from, int delta);
+    void removeSource(const void* source);
+    void renameSource(const void* source, const QString& file, int debugSortColumn, Qt::SortOrder debugOrder,
+                      int messageSortColumn, Qt::SortOrder messageOrder);
 
     QStandardItemModel debug;
     QStandardItemModel messages;

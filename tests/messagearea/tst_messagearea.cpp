@@ -3,26 +3,19 @@
 #include "ReferenceMessageList.h"
 #include "app/messagearea/DiagnosticListModel.h"
 #include "app/messagearea/MessageArea.h"
+#include "checker/MslSyntaxHighlighter.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTextDocument>
 #include <QTreeView>
 
 namespace {
 
 const QString scriptA = QStringLiteral("/scripts/a.mrc");
-const QString scriptB = QStringLiteral("/scripts/b.mrc");
-
-int raise(MessageArea& area, const QString& file, int line, int type, const QString& message = QStringLiteral("m"),
-          int column = 0, const QString& block = QStringLiteral("alias"))
-{
-    int id = -1;
-    area.updateError(line, column, file, block, QStringLiteral("???"), type, message, id);
-    return id;
-}
 
 // What a user reads in one list: every cell of every row, top to bottom.
 QStringList shownRows(const QAbstractItemModel& model)
@@ -45,6 +38,20 @@ void clickHeader(QTreeView* view, int column)
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
 }
 
+// A checked script whose diagnostics the message area lists.
+struct CheckedScript {
+    QTextDocument document;
+    MslSyntaxHighlighter checker{&document};
+
+    CheckedScript(MessageArea& area, const QString& text)
+    {
+        document.documentLayout(); // a document reports its changes only with a layout
+        checker.setFileName(scriptA);
+        area.addDocument(&checker);
+        document.setPlainText(text);
+    }
+};
+
 } // namespace
 
 class TestMessageArea : public QObject {
@@ -53,61 +60,37 @@ class TestMessageArea : public QObject {
 private slots:
     void initTestCase() { initKorvelResources(); }
 
-    void idsAreSharedByBothTabs()
-    {
-        MessageArea area;
-        QCOMPARE(raise(area, scriptA, 1, 3), 2);
-        QCOMPARE(raise(area, scriptA, 2, 1), 3);
-        QCOMPARE(raise(area, scriptA, 3, 11), 4);
-        QCOMPARE(raise(area, scriptB, 9, 14), 5);
-        QCOMPARE(raise(area, scriptB, 1, 2), 6);
-
-        // Withdrawing ids below the largest does not make them available again;
-        // withdrawing the largest does, down to the next largest still listed.
-        // Ids that match nothing are ignored.
-        QVector<int> withdrawn{2, 4, 99, -1};
-        area.removeError(withdrawn);
-        QCOMPARE(raise(area, scriptA, 1, 10), 7);
-        withdrawn = {7, 6, 5};
-        area.removeError(withdrawn);
-        QCOMPARE(raise(area, scriptA, 1, 1), 4);
-
-        withdrawn = {3, 4};
-        area.removeError(withdrawn);
-        QCOMPARE(area.debugModel()->rowCount() + area.messageModel()->rowCount(), 0);
-        QCOMPARE(raise(area, scriptA, 1, 12), 2);
-    }
-
     void severityChoosesTabAndIcon_data()
     {
-        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("inDebug");
         QTest::addColumn<bool>("hasIcon");
-        QTest::newRow("information") << 1 << true << true;
-        QTest::newRow("warning") << 2 << true << true;
-        QTest::newRow("error") << 3 << true << true;
-        QTest::newRow("access level") << 4 << true << false;
-        QTest::newRow("9") << 9 << true << false;
-        QTest::newRow("blue marker") << 10 << false << true;
-        QTest::newRow("fixme") << 15 << false << true;
-        QTest::newRow("16") << 16 << false << false;
+        QTest::newRow("information") << "rem old" << true << true;
+        QTest::newRow("error") << "alias f { echo } x" << true << true;
+        QTest::newRow("access level") << "ctcp x" << true << false;
+        QTest::newRow("todo marker") << "; todo: x" << false << true;
+        QTest::newRow("fixme marker") << "; fixme: x" << false << true;
     }
 
     void severityChoosesTabAndIcon()
     {
-        QFETCH(int, type);
+        QFETCH(QString, line);
         QFETCH(bool, inDebug);
         QFETCH(bool, hasIcon);
         MessageArea area;
-        raise(area, scriptA, 4, type, QStringLiteral("text"));
+        CheckedScript script(area, line);
         DiagnosticListModel* model = inDebug ? area.debugModel() : area.messageModel();
         DiagnosticListModel* other = inDebug ? area.messageModel() : area.debugModel();
         QCOMPARE(model->rowCount(), 1);
         QCOMPARE(other->rowCount(), 0);
         const QModelIndex messageCell = model->index(0, model->columnCount() - 1);
-        QCOMPARE(messageCell.data().toString(), QStringLiteral("text"));
+        QCOMPARE(messageCell.data().toString(), script.checker.recordAt(0).diagnostics.value(0).message);
         const QIcon icon = messageCell.data(Qt::DecorationRole).value<QIcon>();
         QCOMPARE(!icon.isNull() && !icon.pixmap(16, 16).isNull(), hasIcon);
+
+        // The rows leave with the document.
+        script.document.clear();
+        QCOMPARE(model->rowCount(), 0);
     }
 
     void listsMatchPlainImplementation_data()
@@ -117,8 +100,9 @@ private slots:
             QTest::newRow(qPrintable(QString::number(seed))) << seed;
     }
 
-    // Random diagnostics raised, withdrawn and renumbered, files closed, with
-    // header clicks in between: the lists show what re-scanning and re-sorting everything would.
+    // Random diagnostics listed and withdrawn by line, lines moved, files
+    // renamed and closed, with header clicks in between: the lists show what
+    // re-scanning and re-sorting everything would.
     void listsMatchPlainImplementation()
     {
         QFETCH(quint32, seed);
@@ -128,58 +112,62 @@ private slots:
         area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
         ReferenceMessageList reference;
-        QList<int> listed;
-        const QStringList files{scriptA, scriptB, QStringLiteral("/scripts/C.mrc")};
+        const int sources[] = {1, 2, 3};
+        const QStringList files{scriptA, QStringLiteral("/scripts/b.mrc"), QStringLiteral("/scripts/C.mrc")};
         const QStringList blocks{QStringLiteral("alias"), QStringLiteral("on text"), QStringLiteral("dialog")};
         const QList<int> types{1, 2, 3, 4, 10, 11, 13, 15, 20};
+        const auto models = {area.debugModel(), area.messageModel()};
+        const auto sortOf = [](QTreeView* view) {
+            return std::pair{view->header()->sortIndicatorSection(), view->header()->sortIndicatorOrder()};
+        };
 
         for (int step = 0; step < 600; ++step) {
-            const int choice = int(random.bounded(12));
+            const int choice = int(random.bounded(14));
+            const void* source = &sources[random.bounded(3)];
+            const int line = int(random.bounded(1, 12));
             if (choice < 6) {
-                const QString file = files.at(int(random.bounded(files.size())));
-                const int line = int(random.bounded(1, 12));
-                const int column = int(random.bounded(0, 4));
-                const QString block = blocks.at(int(random.bounded(blocks.size())));
-                const int type = types.at(int(random.bounded(types.size())));
-                const QString message = QStringLiteral("message %1").arg(random.bounded(5));
-                QHeaderView* debugHeader = area.debugView()->header();
-                QHeaderView* messageHeader = area.messageView()->header();
-                const int expectedId =
-                    reference.add(line, column, file, block, type, message, debugHeader->sortIndicatorSection(),
-                                  debugHeader->sortIndicatorOrder(), messageHeader->sortIndicatorSection(),
-                                  messageHeader->sortIndicatorOrder());
-                QCOMPARE(raise(area, file, line, type, message, column, block), expectedId);
-                listed << expectedId;
+                DiagnosticRow row;
+                row.source = source;
+                row.file = files.at(int(random.bounded(files.size())));
+                row.line = line;
+                row.column = int(random.bounded(0, 4));
+                row.block = blocks.at(int(random.bounded(blocks.size())));
+                row.type = types.at(int(random.bounded(types.size())));
+                row.message = QStringLiteral("message %1").arg(random.bounded(5));
+                const bool debug = row.type < 10;
+                (debug ? area.debugModel() : area.messageModel())->add(row);
+                const auto [column, order] = sortOf(debug ? area.debugView() : area.messageView());
+                reference.add(row, column, order);
             } else if (choice < 9) {
-                const int id = (listed.isEmpty() || random.bounded(4) == 0)
-                    ? int(random.bounded(2, 40))
-                    : listed.at(int(random.bounded(listed.size())));
-                QVector<int> ids{id};
-                area.removeError(ids);
-                reference.remove(id);
-                listed.removeAll(id);
-            } else if (choice == 10) {
-                // Lines inserted or deleted above some of a file's rows.
-                const QString file = files.at(int(random.bounded(files.size())));
-                QHash<int, int> lineOfId;
-                for (int id : std::as_const(listed)) {
-                    if (random.bounded(2))
-                        lineOfId.insert(id, int(random.bounded(1, 12)));
+                const int last = line + int(random.bounded(3));
+                for (DiagnosticListModel* model : models)
+                    model->removeLines(source, line, last);
+                reference.removeLines(source, line, last);
+            } else if (choice < 11) {
+                // Lines inserted before `line`, or the lines before it removed
+                // with their rows, as the checker reports them.
+                const int delta = std::max(int(random.bounded(-3, 4)), 1 - line);
+                for (DiagnosticListModel* model : models) {
+                    model->removeLines(source, line + delta, line - 1);
+                    model->moveLines(source, line, delta);
                 }
-                area.debugModel()->renumber(file, lineOfId);
-                area.messageModel()->renumber(file, lineOfId);
-                reference.renumber(file, lineOfId);
+                reference.removeLines(source, line + delta, line - 1);
+                reference.moveLines(source, line, delta);
             } else if (choice == 11) {
                 const QString file = files.at(int(random.bounded(files.size())));
-                area.editorFclosed(QFileInfo(file));
-                reference.close(file);
+                for (DiagnosticListModel* model : models)
+                    model->renameSource(source, file);
+                const auto [debugColumn, debugOrder] = sortOf(area.debugView());
+                const auto [messageColumn, messageOrder] = sortOf(area.messageView());
+                reference.renameSource(source, file, debugColumn, debugOrder, messageColumn, messageOrder);
+            } else if (choice == 12) {
+                for (DiagnosticListModel* model : models)
+                    model->removeSource(source);
+                reference.removeSource(source);
             } else {
                 QTreeView* view = random.bounded(2) ? area.debugView() : area.messageView();
+                clickHeader(view, int(random.bounded(view->model()->columnCount())));
                 QStandardItemModel& plain = view == area.debugView() ? reference.debug : reference.messages;
-                int column = int(random.bounded(view->model()->columnCount()));
-                if (view->isColumnHidden(column))
-                    column = 0;
-                clickHeader(view, column);
                 plain.sort(view->header()->sortIndicatorSection(), view->header()->sortIndicatorOrder());
             }
             QCOMPARE(shownRows(*area.debugModel()), shownRows(reference.debug));
@@ -189,52 +177,45 @@ private slots:
 
     void copyMenu_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("otherList");
+        QTest::addColumn<bool>("debugList");
         QTest::addColumn<bool>("withCurrentRow");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("copied");
-        const QString error = QStringLiteral("/scripts/a.mrc 12:5 on text Missing bracket");
-        const QString task = QStringLiteral("/scripts/a.mrc 12:5 Missing bracket");
-        const QString none = QStringLiteral("untouched");
-        QTest::newRow("Debug") << 3 << false << true << QStringLiteral("Copy Error") << error;
-        QTest::newRow("Messages") << 11 << false << true << QStringLiteral("Copy Message") << task;
-        QTest::newRow("Debug, no current row") << 3 << false << false << QStringLiteral("Copy Error") << " :  ";
-        QTest::newRow("Messages, no current row") << 11 << false << false << QStringLiteral("Copy Message") << " : ";
-        // A list without rows offers no menu.
-        QTest::newRow("empty Messages list") << 3 << true << true << QString() << none;
-        QTest::newRow("empty Debug list") << 11 << true << true << QString() << none;
+        QTest::newRow("Debug") << true << true << QStringLiteral("Copy Error")
+                               << QStringLiteral("/scripts/a.mrc 2:0 Ctcp Invalid Access Level");
+        QTest::newRow("Messages") << false << true << QStringLiteral("Copy Message")
+                                  << QStringLiteral("/scripts/a.mrc 3:2 x");
+        QTest::newRow("Debug, no current row") << true << false << QStringLiteral("Copy Error") << " :  ";
+        QTest::newRow("Messages, no current row") << false << false << QStringLiteral("Copy Message") << " : ";
     }
 
     void copyMenu()
     {
-        QFETCH(int, type);
-        QFETCH(bool, otherList);
+        QFETCH(bool, debugList);
         QFETCH(bool, withCurrentRow);
         QFETCH(QString, entry);
         QFETCH(QString, copied);
         MessageArea area;
         area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
-        raise(area, scriptB, 2, type, QStringLiteral("other"), 0, QStringLiteral("alias"));
-        raise(area, scriptA, 12, type, QStringLiteral("Missing bracket"), 5, QStringLiteral("on text"));
-        const bool debugList = (type < 10) != otherList;
+        CheckedScript script(area, QStringLiteral("; a\nctcp x\n; todo: x"));
         QTreeView* view = debugList ? area.debugView() : area.messageView();
         DiagnosticListModel* model = debugList ? area.debugModel() : area.messageModel();
-        int row = 0;
-        while (row < model->rowCount() && model->rowAt(row)->line != 12)
-            ++row;
-        view->setCurrentIndex(withCurrentRow ? model->index(row, 0) : QModelIndex());
+        view->setCurrentIndex(withCurrentRow ? model->index(0, 0) : QModelIndex());
         QApplication::clipboard()->setText(QStringLiteral("untouched"));
 
         QStringList entries;
         answerNextMenu(&area, 0, entries);
-        if (debugList)
-            area.customDebugMenu(QPoint(5, 5));
-        else
-            area.customMessageMenu(QPoint(5, 5));
+        emit view->customContextMenuRequested(QPoint(5, 5));
         QCOMPARE(entries.value(0), entry);
         QCOMPARE(QApplication::clipboard()->text(), copied);
+
+        // A list without rows offers no menu.
+        script.document.clear();
+        entries.clear();
+        answerNextMenu(&area, 0, entries);
+        emit view->customContextMenuRequested(QPoint(5, 5));
+        QVERIFY(entries.isEmpty());
     }
 };
 

@@ -94,6 +94,7 @@ void CheckedDocument::setText(const QString& text)
         lines.resize(texts.size());
         linesJson.clear();
         linesJson.resize(texts.size());
+        records.reset(texts.size());
     }
     for (int i = 0; i < texts.size(); ++i)
         lines[i].text = texts[i];
@@ -125,9 +126,11 @@ void CheckedDocument::replace(TextPosition from, TextPosition to, const QString&
     if (added > removed) {
         lines.insert(from.line + removed, added - removed, CheckedLine());
         linesJson.insert(from.line + removed, added - removed, LineDiagnosticsJson());
+        records.insertLines(from.line + removed, added - removed);
     } else if (added < removed) {
         lines.remove(from.line + added, removed - added);
         linesJson.remove(from.line + added, removed - added);
+        records.removeLines(from.line + added, removed - added);
     }
     for (int i = 0; i < added; ++i)
         lines[from.line + i].text = texts[i];
@@ -194,14 +197,13 @@ bool CheckedDocument::checkLine(int index, int stateIn)
     const int stateOutBefore = line.stateOut;
     line.stateIn = stateIn;
     line.stateOut = scratch.state;
-    line.diagnostics = scratch.diagnostics;
-    line.diagnosticEnds.resize(line.diagnostics.size());
-    for (int k = 0; k < line.diagnostics.size(); ++k)
-        line.diagnosticEnds[k] = diagnosticEnd(line.text, scratch.formats, line.diagnostics[k].pos);
+    records.record(index, scratch);
+    const QVector<LineDiagnostic>& diagnostics = scratch.diagnostics;
+    line.diagnosticEnds.resize(diagnostics.size());
+    for (int k = 0; k < diagnostics.size(); ++k)
+        line.diagnosticEnds[k] = diagnosticEnd(line.text, scratch.formats, diagnostics[k].pos);
     line.spans = scratch.spans();
-    line.header = scratch.header;
-    line.identifiers = scratch.identifiers;
-    LineDiagnosticsJson json = LineDiagnosticsJson::write(line.diagnostics, line.diagnosticEnds);
+    LineDiagnosticsJson json = LineDiagnosticsJson::write(diagnostics, line.diagnosticEnds);
     // The unclosed-block rule reads the block states and header lines: a
     // change of what it reads is a change of the published diagnostics.
     const bool changed = json.text != linesJson[index].text || line.leavesBlockOpen != scratch.leavesBlockOpen
@@ -223,7 +225,7 @@ QVector<UnclosedBlock::Tracker::Finding> CheckedDocument::unclosedBlocks() const
     UnclosedBlock::Tracker tracker;
     for (int i = 0; i < lines.size(); ++i) {
         const CheckedLine& line = lines[i];
-        if (auto finding = tracker.follow(i, line.stateOut, line.leavesBlockOpen, line.header))
+        if (auto finding = tracker.follow(i, line.stateOut, line.leavesBlockOpen, records.at(i).header))
             findings.append(*finding);
     }
     if (auto finding = tracker.atEnd())

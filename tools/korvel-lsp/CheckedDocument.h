@@ -4,6 +4,7 @@
 #include "checker/core/LineCheckResult.h"
 #include "checker/core/MslChecker.h"
 #include "checker/core/UnclosedBlock.h"
+#include "checker/records/LineRecords.h"
 
 #include <QString>
 #include <QVector>
@@ -15,16 +16,14 @@ struct TextPosition {
     int character = 0;
 };
 
-// What the checker found in one line and what later requests read back.
+// One line's text and how its check went; what the checker recorded about
+// the line is kept in the document's line records.
 struct CheckedLine {
     QString text;
-    int stateIn = -1; // the state the line was checked with
-    int stateOut = 1; // the state it handed on
-    QVector<LineDiagnostic> diagnostics;
-    QVector<int> diagnosticEnds; // one past the last character each diagnostic covers
-    QVector<FormatSpan> spans;   // the checker's format runs, in line order
-    HeaderRecord header;
-    QVector<IdentifierRecord> identifiers;
+    int stateIn = -1;             // the state the line was checked with
+    int stateOut = 1;             // the state it handed on
+    QVector<int> diagnosticEnds;  // one past the last character each diagnostic covers
+    QVector<FormatSpan> spans;    // the checker's format runs, in line order
     bool leavesBlockOpen = false; // a header inside a body left that body open
 };
 
@@ -75,6 +74,11 @@ public:
         Q_ASSERT(isSettled());
         return lines[index];
     }
+    const LineRecord& record(int index) const
+    {
+        Q_ASSERT(isSettled());
+        return records.at(index);
+    }
     // A line's diagnostics as the client gets them. Kept apart from the
     // lines, so that publishing walks a small array instead of every line's
     // whole record.
@@ -98,6 +102,7 @@ private:
     bool checkLine(int index, int stateIn);
 
     QVector<CheckedLine> lines;
+    LineRecords records;                    // one per line
     QVector<LineDiagnosticsJson> linesJson; // one per line
     MslChecker checker;
     DocumentKind kind = DocumentKind::Remote;

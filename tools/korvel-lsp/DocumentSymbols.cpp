@@ -52,9 +52,8 @@ int lastLineOf(const CheckedDocument& document, int first)
 // Where the component's name stands in its header line: the checker's
 // name position when the name is there (aliases, dialogs), else the name's
 // first occurrence (an event's name, the word "menu"), else the line start.
-int namePosition(const CheckedLine& header, const QString& name)
+int namePosition(const CheckedLine& header, int recorded, const QString& name)
 {
-    const int recorded = header.header.namePos;
     if (recorded >= 0 && QStringView(header.text).mid(recorded, name.size()).compare(name, Qt::CaseInsensitive) == 0)
         return recorded;
     return int(qMax(header.text.indexOf(name, 0, Qt::CaseInsensitive), qsizetype(0)));
@@ -65,7 +64,7 @@ QJsonObject symbol(const CheckedDocument& document, const OutlineEntry& entry)
     const int lineIndex = entry.line - 1;
     const CheckedLine& header = document.line(lineIndex);
     const int last = lastLineOf(document, lineIndex);
-    const int nameStart = namePosition(header, entry.name);
+    const int nameStart = namePosition(header, document.record(lineIndex).header.namePos, entry.name);
     const int nameEnd = qMin(nameStart + int(entry.name.size()), int(header.text.size()));
     QJsonObject object{{QStringLiteral("name"), entry.label()},
                        {QStringLiteral("kind"), int(symbolKind(entry.kind))},
@@ -83,7 +82,7 @@ QJsonArray documentSymbols(const CheckedDocument& document)
 {
     ScriptOutline outline;
     for (int i = 0; i < document.lineCount(); ++i)
-        outline.add(i + 1, document.line(i).header, document.line(i).text);
+        outline.add(i + 1, document.record(i).header, document.line(i).text);
 
     QVector<OutlineEntry> entries;
     for (const QVector<OutlineEntry>* list : {&outline.aliases.local, &outline.aliases.global, &outline.dialogs.local,

@@ -81,7 +81,7 @@ QJsonArray identifierCompletions(const CheckedDocument& document, int line, int 
 {
     IdentifierCandidates candidates;
     for (int i = 0; i < document.lineCount(); ++i) {
-        const HeaderRecord& header = document.line(i).header;
+        const HeaderRecord& header = document.record(i).header;
         if (header.blockKind == HeaderKind::Alias)
             candidates.addAlias(ScriptOutline::writtenName(header, document.line(i).text), header.isLocal);
     }
@@ -94,7 +94,7 @@ QJsonArray identifierCompletions(const CheckedDocument& document, int line, int 
     return items;
 }
 
-QJsonArray propertyCompletions(const CheckedLine& line, int lineIndex, int dot, int caret)
+QJsonArray propertyCompletions(const LineRecord& line, int lineIndex, int dot, int caret)
 {
     QJsonArray items;
     for (const IdentifierRecord& record : line.identifiers) {
@@ -128,7 +128,7 @@ QJsonArray commandCompletions(const QString& text, int line, int start, int care
 
 // The innermost parenthesised call whose parameter list holds the caret (a
 // "$1" inside it does not hide it). False when there is none.
-bool callAround(const CheckedLine& line, int caret, IdentifierRecord& call)
+bool callAround(const LineRecord& line, int caret, IdentifierRecord& call)
 {
     QVector<IdentifierRecord> calls;
     for (const IdentifierRecord& record : line.identifiers)
@@ -185,9 +185,10 @@ QJsonValue hoverAt(const CheckedDocument& document, TextPosition position)
     // The character under the mouse belongs to an occurrence when the caret
     // after it does; the last character of a call (its ")") only through the
     // caret before it.
-    const IdentifierRecord* record = innermostIdentifier(line->identifiers, position.character + 1);
+    const QVector<IdentifierRecord>& identifiers = document.record(position.line).identifiers;
+    const IdentifierRecord* record = innermostIdentifier(identifiers, position.character + 1);
     if (!record)
-        record = innermostIdentifier(line->identifiers, position.character);
+        record = innermostIdentifier(identifiers, position.character);
     // A built-in is documented with or without parentheses ("$nick" in an
     // event is mIRC's own); any other "$name" is not.
     const QString markdown = record ? identifierMarkdown(record->name) : QString();
@@ -207,7 +208,7 @@ QJsonValue completionAt(const CheckedDocument& document, TextPosition position)
     if (before == QLatin1Char('$'))
         return identifierCompletions(document, position.line, nameStart - 1, caret);
     if (before == QLatin1Char('.') && nameStart >= 2 && line->text[nameStart - 2] == QLatin1Char(')'))
-        return propertyCompletions(*line, position.line, nameStart - 1, caret);
+        return propertyCompletions(document.record(position.line), position.line, nameStart - 1, caret);
     // An INI line's key is no part of its statement.
     const int scriptStart = document.scriptStart(position.line);
     if (scriptStart < 0 || caret < scriptStart)
@@ -225,7 +226,7 @@ QJsonValue signatureHelpAt(const CheckedDocument& document, TextPosition positio
     if (!line)
         return QJsonValue::Null;
     IdentifierRecord call;
-    if (!callAround(*line, position.character, call))
+    if (!callAround(document.record(position.line), position.character, call))
         return commandSignature(document, *line, position);
     const QList<CallTipSignature> signatures = callTipSignatures(call.name);
     if (signatures.isEmpty())

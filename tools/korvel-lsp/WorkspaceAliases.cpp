@@ -52,8 +52,10 @@ DocumentAliases WorkspaceAliases::aliasesOf(const CheckedDocument& document)
     for (int i = 0; i < document.lineCount(); ++i) {
         const CheckedLine& line = document.line(i);
         const int start = document.scriptStart(i);
-        if (start >= 0)
-            aliases.addLine(i, line.text, start, line.stateIn, line.header, line.identifiers);
+        if (start >= 0) {
+            const LineRecord& record = document.record(i);
+            aliases.addLine(i, line.text, start, line.stateIn, record.header, record.identifiers);
+        }
     }
     return aliases;
 }

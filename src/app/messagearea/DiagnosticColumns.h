@@ -1,7 +1,7 @@
 #pragma once
 
 // What a column of a diagnostics list shows.
-enum class DiagnosticField { File, Line, Column, Block, Id, Message };
+enum class DiagnosticField { File, Line, Column, Block, Message };
 
 struct DiagnosticColumn {
     const char* title;
@@ -12,7 +12,6 @@ struct DiagnosticColumn {
 struct DiagnosticTabLayout {
     const DiagnosticColumn* columns;
     int columnCount;
-    int hiddenColumn;       // the id: kept for sorting, never shown
     bool copyIncludesBlock; // "Copy Error" names the block, "Copy Message" does not
 };
 

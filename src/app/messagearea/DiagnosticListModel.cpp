@@ -11,91 +11,97 @@ DiagnosticListModel::DiagnosticListModel(const DiagnosticTabLayout& layout, QObj
 {
 }
 
-DiagnosticListModel::~DiagnosticListModel() = default;
+DiagnosticListModel::~DiagnosticListModel()
+{
+    for (const SourceRows& rows : std::as_const(rowsBySource))
+        qDeleteAll(rows);
+}
 
 void DiagnosticListModel::add(const DiagnosticRow& row)
 {
-    // Ids are unique among listed rows; should one come again, the newer row
-    // replaces the older rather than leaving a row no id can withdraw.
-    remove(row.id);
-    if (row.id < 0)
-        return;
     if (reorderBeforeNextRow)
         reorderRows();
-    auto owned = std::make_unique<DiagnosticRow>(row);
-    DiagnosticRow* listed = owned.get();
+    auto* listed = new DiagnosticRow(row);
     listed->orderedLine = listed->line;
     listed->sequence = nextSequence++;
     const int rank = rowIndex.rankFor(*listed, nullptr);
     beginInsertRows(QModelIndex(), rank, rank);
     rowIndex.insert(listed);
-    idsByFile[listed->file].insert(listed->id);
-    if (size_t(listed->id) >= rowsById.size())
-        rowsById.resize(size_t(listed->id) + 1);
-    rowsById[size_t(listed->id)] = std::move(owned);
+    rowsBySource[listed->source].insert(listed);
     endInsertRows();
-}
-
-DiagnosticRow* DiagnosticListModel::rowWithId(int id) const
-{
-    return id >= 0 && size_t(id) < rowsById.size() ? rowsById[size_t(id)].get() : nullptr;
-}
-
-bool DiagnosticListModel::remove(int id)
-{
-    DiagnosticRow* row = rowWithId(id);
-    if (!row)
-        return false;
-    forget(row);
-    return true;
 }
 
 void DiagnosticListModel::forget(DiagnosticRow* row)
 {
-    const int id = row->id;
     const int rank = rowIndex.rankOf(row);
     beginRemoveRows(QModelIndex(), rank, rank);
     rowIndex.erase(row);
-    const auto fileIds = idsByFile.find(row->file);
-    fileIds->remove(id);
-    if (fileIds->isEmpty())
-        idsByFile.erase(fileIds);
-    rowsById[size_t(id)].reset();
     endRemoveRows();
+    delete row;
 }
 
-QVector<int> DiagnosticListModel::removeFile(const QString& file)
+void DiagnosticListModel::removeLines(const void* source, int first, int last)
 {
-    const QSet<int> ids = idsByFile.value(file);
-    QVector<int> removed;
-    removed.reserve(ids.size());
-    for (int id : ids) {
-        if (remove(id))
-            removed.append(id);
+    const auto rows = rowsBySource.find(source);
+    if (rows == rowsBySource.end())
+        return;
+    auto it = rows->lower_bound(first);
+    while (it != rows->end() && (*it)->line <= last) {
+        DiagnosticRow* row = *it;
+        it = rows->erase(it);
+        forget(row);
     }
-    return removed;
+    if (rows->empty())
+        rowsBySource.erase(rows);
 }
 
-void DiagnosticListModel::renumber(const QString& file, const QHash<int, int>& lineOfId)
+void DiagnosticListModel::moveLines(const void* source, int from, int delta)
 {
-    const QSet<int> ids = idsByFile.value(file);
-    for (int id : ids) {
-        const auto line = lineOfId.constFind(id);
-        if (line == lineOfId.constEnd())
-            continue;
-        DiagnosticRow* row = rowWithId(id);
-        if (row->line != line.value())
-            setLine(row, line.value());
+    const auto rows = rowsBySource.find(source);
+    if (rows == rowsBySource.end() || delta == 0)
+        return;
+    bool moved = false;
+    for (auto it = rows->lower_bound(from); it != rows->end(); ++it) {
+        (*it)->line += delta;
+        moved = true;
     }
-}
-
-void DiagnosticListModel::setLine(DiagnosticRow* row, int line)
-{
-    row->line = line;
-    if (order.isSorted() && order.field() == DiagnosticField::Line && line != row->orderedLine)
+    if (!moved)
+        return;
+    if (order.isSorted() && order.field() == DiagnosticField::Line)
         reorderBeforeNextRow = true;
-    const QModelIndex cell = createIndex(rowIndex.rankOf(row), columnOf(DiagnosticField::Line));
-    emit dataChanged(cell, cell, {Qt::DisplayRole});
+    columnChanged(DiagnosticField::Line);
+}
+
+void DiagnosticListModel::removeSource(const void* source)
+{
+    const auto rows = rowsBySource.find(source);
+    if (rows == rowsBySource.end())
+        return;
+    const SourceRows dropped = std::move(*rows);
+    rowsBySource.erase(rows);
+    for (DiagnosticRow* row : dropped)
+        forget(row);
+}
+
+void DiagnosticListModel::renameSource(const void* source, const QString& file)
+{
+    const auto rows = rowsBySource.find(source);
+    if (rows == rowsBySource.end())
+        return;
+    for (DiagnosticRow* row : *rows)
+        row->file = file;
+    // The order index compares file names as they are: sorted by them, the
+    // list is put in order again before anything else looks for a row.
+    if (order.isSorted() && order.field() == DiagnosticField::File)
+        reorderRows();
+    columnChanged(DiagnosticField::File);
+}
+
+void DiagnosticListModel::columnChanged(DiagnosticField field)
+{
+    const int column = columnOf(field);
+    if (column >= 0 && rowIndex.size() > 0)
+        emit dataChanged(index(0, column), index(rowIndex.size() - 1, column), {Qt::DisplayRole});
 }
 
 int DiagnosticListModel::columnOf(DiagnosticField field) const
@@ -144,7 +150,6 @@ QVariant DiagnosticListModel::displayValue(const DiagnosticRow& row, DiagnosticF
     case DiagnosticField::Line: return row.line;
     case DiagnosticField::Column: return row.column;
     case DiagnosticField::Block: return row.block;
-    case DiagnosticField::Id: return row.id;
     case DiagnosticField::Message: return row.message;
     }
     return QVariant();

@@ -8,17 +8,14 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QIcon>
-#include <QSet>
-#include <QVector>
 
-#include <memory>
-#include <vector>
+#include <set>
 
 // The rows of one tab of the message area. Rows are kept in the order the
 // view's sort indicator asks for, a new row going straight to its sorted
-// place, and they are found by id and by file without looking at the others:
-// listing, withdrawing and renumbering a diagnostic cost the same however
-// many are listed.
+// place, and each document's rows are found by line without looking at the
+// others: listing and withdrawing a diagnostic cost the same however many
+// are listed.
 class DiagnosticListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -28,16 +25,14 @@ public:
     const DiagnosticTabLayout& layout() const { return tabLayout; }
 
     void add(const DiagnosticRow& row);
-    // False when no row has the id.
-    bool remove(int id);
-    // Removes every row of the file and returns their ids.
-    QVector<int> removeFile(const QString& file);
-    bool hasRowsOf(const QString& file) const { return idsByFile.contains(file); }
-    // Ids of the rows of the file.
-    QSet<int> idsOf(const QString& file) const { return idsByFile.value(file); }
-    // Gives the rows of the file whose id has an entry in `lineOfId` that
-    // line. The rows stay where they are until the next row is listed.
-    void renumber(const QString& file, const QHash<int, int>& lineOfId);
+    // Withdraws the source's rows on lines first..last.
+    void removeLines(const void* source, int first, int last);
+    // The source's rows on line `from` and below move by `delta` lines. They
+    // stay where they are in the list until the next row is listed.
+    void moveLines(const void* source, int from, int delta);
+    void removeSource(const void* source);
+    // The source's rows are listed under another file name from now on.
+    void renameSource(const void* source, const QString& file);
 
     // The text "Copy Error" / "Copy Message" puts on the clipboard; with an
     // invalid row, the separators alone.
@@ -52,23 +47,30 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
+    // A source's rows by line. Moving lines shifts all rows from a line on by
+    // the same amount, which keeps this order, so the lines change in place.
+    struct ByLine {
+        using is_transparent = void;
+        bool operator()(const DiagnosticRow* a, const DiagnosticRow* b) const { return a->line < b->line; }
+        bool operator()(const DiagnosticRow* a, int line) const { return a->line < line; }
+        bool operator()(int line, const DiagnosticRow* b) const { return line < b->line; }
+    };
+    using SourceRows = std::multiset<DiagnosticRow*, ByLine>;
+
     QVariant displayValue(const DiagnosticRow& row, DiagnosticField field) const;
     QIcon iconFor(int type) const;
     int columnOf(DiagnosticField field) const;
-    void setLine(DiagnosticRow* row, int line);
+    // Tells the views that a column changed in every row.
+    void columnChanged(DiagnosticField field);
     // Puts the rows in the current order, keeping ties where they are.
     void reorderRows();
     void forget(DiagnosticRow* row);
-    DiagnosticRow* rowWithId(int id) const;
 
     const DiagnosticTabLayout& tabLayout;
     RowOrder order;
     SortedRowIndex rowIndex;
-    // Ids are small and dense (each new one is the largest plus one), so the
-    // rows are found by id in a plain array.
-    std::vector<std::unique_ptr<DiagnosticRow>> rowsById;
-    QHash<QString, QSet<int>> idsByFile;
+    QHash<const void*, SourceRows> rowsBySource; // owns the rows
     quint64 nextSequence = 0;
-    bool reorderBeforeNextRow = false; // a renumbered line left a row out of order
+    bool reorderBeforeNextRow = false; // moved lines left rows out of order
     mutable QHash<int, QIcon> iconCache;
 };

@@ -7,17 +7,18 @@
 // order index of their list (SortedRowIndex), so listing one costs a single
 // allocation.
 struct DiagnosticRow {
+    // The document that raised it; rows are found, moved and dropped by it.
+    const void* source = nullptr;
     QString file;
-    int line = 0;
+    int line = 0; // 1-based
     int column = 0;
     QString block;
-    int id = 0;
     int type = 0;
     QString message;
 
-    // The line the list's order was last worked out with. Renumbering
-    // changes `line` alone, so a renumbered row stays where it is until the
-    // next row listed re-sorts the list, as it does for every other row.
+    // The line the list's order was last worked out with. Lines moving above
+    // a row change `line` alone, so the row stays where it is until the next
+    // row listed re-sorts the list, as it does for every other row.
     int orderedLine = 0;
 
     // Breaks ties between rows of equal sort key: the row's place in the list

@@ -1,15 +1,11 @@
 #include "MessageArea.h"
 
 #include "DiagnosticListModel.h"
-#include "checker/CBlockData.h"
-#include "editor/MslTextEditor.h"
-#include "editorwindow/MdiChildEditor.h"
+#include "checker/MslSyntaxHighlighter.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTreeView>
 
 MessageArea::MessageArea(QWidget* parent)
@@ -17,13 +13,13 @@ MessageArea::MessageArea(QWidget* parent)
 {
     debugRows = new DiagnosticListModel(DiagnosticTabs::debug, this);
     messageRows = new DiagnosticListModel(DiagnosticTabs::messages, this);
-    debugList = createList(debugRows);
-    messageList = createList(messageRows);
+    debugList = createList(debugRows, tr("Copy Error"));
+    messageList = createList(messageRows, tr("Copy Message"));
     addTab(debugList, tr("Debug"));
     addTab(messageList, tr("Messages"));
 }
 
-QTreeView* MessageArea::createList(DiagnosticListModel* model)
+QTreeView* MessageArea::createList(DiagnosticListModel* model, const QString& copyEntry)
 {
     auto* view = new QTreeView(this);
     view->setModel(model);
@@ -33,7 +29,10 @@ QTreeView* MessageArea::createList(DiagnosticListModel* model)
     view->setUniformRowHeights(true);
     view->setSortingEnabled(true);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
-    view->setColumnHidden(model->layout().hiddenColumn, true);
+    connect(view, &QTreeView::doubleClicked, this,
+            [this, model](const QModelIndex& index) { requestGoto(model, index); });
+    connect(view, &QWidget::customContextMenuRequested, this,
+            [this, view, model, copyEntry](const QPoint& point) { showCopyMenu(view, model, copyEntry, point); });
     return view;
 }
 
@@ -41,107 +40,82 @@ void MessageArea::showReferences(const QVector<DiagnosticRow>& rows)
 {
     if (!referenceRows) {
         referenceRows = new DiagnosticListModel(DiagnosticTabs::messages, this);
-        referenceList = createList(referenceRows);
+        referenceList = createList(referenceRows, tr("Copy Message"));
         addTab(referenceList, tr("References"));
-        connect(referenceList, &QTreeView::doubleClicked, this,
-                [this](const QModelIndex& index) { requestGoto(referenceRows, index); });
     }
-    for (int row = referenceRows->rowCount() - 1; row >= 0; --row)
-        referenceRows->remove(referenceRows->rowAt(row)->id);
-    // The ids of this list are its own, numbered from 1 (none is 0).
-    int id = 0;
+    referenceRows->removeSource(nullptr);
     for (DiagnosticRow row : rows) {
-        row.id = ++id;
+        row.source = nullptr;
         referenceRows->add(row);
     }
     setCurrentWidget(referenceList);
 }
 
-void MessageArea::updateError(int lineNum, int linePos, const QString& fname, const QString& block,
-                              const QString& /*id: the checker's placeholder, shown nowhere*/, int type,
-                              const QString& err, int& errId)
+void MessageArea::addDocument(const MslSyntaxHighlighter* checker)
 {
-    errId = listedIds.take();
+    connect(checker, &MslSyntaxHighlighter::diagnosticsChanged, this,
+            [this, checker](int first, int last) { relist(checker, first, last); });
+    connect(checker, &MslSyntaxHighlighter::linesInserted, this,
+            [this, checker](int first, int count) { linesInserted(checker, first, count); });
+    connect(checker, &MslSyntaxHighlighter::linesRemoved, this,
+            [this, checker](int first, int count) { linesRemoved(checker, first, count); });
+    connect(checker, &MslSyntaxHighlighter::fileNameChanged, this,
+            [this, checker](const QString& file) { renamed(checker, file); });
+    connect(checker, &QObject::destroyed, this, [this, checker] { forget(checker); });
+    if (checker->lineCount() > 0)
+        relist(checker, 0, checker->lineCount() - 1);
+}
 
+void MessageArea::relist(const MslSyntaxHighlighter* checker, int first, int last)
+{
+    debugRows->removeLines(checker, first + 1, last + 1);
+    messageRows->removeLines(checker, first + 1, last + 1);
     DiagnosticRow row;
-    row.file = fname;
-    row.line = lineNum;
-    row.column = linePos;
-    row.block = block;
-    row.id = errId;
-    row.type = type;
-    row.message = err;
-    (type < DiagnosticTabs::firstMessageType ? debugRows : messageRows)->add(row);
-}
-
-void MessageArea::removeError(QVector<int>& errIds)
-{
-    for (int id : std::as_const(errIds)) {
-        const bool fromDebug = debugRows->remove(id);
-        const bool fromMessages = messageRows->remove(id);
-        if (fromDebug || fromMessages)
-            listedIds.release(id);
-    }
-}
-
-void MessageArea::forgetIds(const QVector<int>& ids)
-{
-    for (int id : ids)
-        listedIds.release(id);
-}
-
-void MessageArea::editorFclosed(const QFileInfo& filename)
-{
-    const QString file = filename.absoluteFilePath();
-    forgetIds(debugRows->removeFile(file));
-    forgetIds(messageRows->removeFile(file));
-}
-
-void MessageArea::editorErrUpdate(const QFileInfo& filename, MdiChildEditor* win)
-{
-    if (win)
-        renumberLines(filename.absoluteFilePath(), win->getEditor()->document());
-}
-
-void MessageArea::renumberLines(const QString& file, const QTextDocument* document)
-{
-    if (!document || (!debugRows->hasRowsOf(file) && !messageRows->hasRowsOf(file)))
-        return;
-    // One walk over the document for all of the file's rows, ending as soon
-    // as every one of them has been found.
-    QSet<int> wanted = debugRows->idsOf(file);
-    wanted.unite(messageRows->idsOf(file));
-    QHash<int, int> lineOfId;
-    lineOfId.reserve(wanted.size());
-    int line = 1;
-    for (QTextBlock block = document->begin(); block.isValid() && !wanted.isEmpty(); block = block.next(), ++line) {
-        const auto* data = dynamic_cast<const CBlockData*>(block.userData());
-        if (!data)
-            continue;
-        for (int id : data->errorCarrier.errIds) {
-            if (wanted.remove(id))
-                lineOfId.insert(id, line);
+    row.source = checker;
+    row.file = checker->getFileName();
+    for (int line = first; line <= last; ++line) {
+        for (const LineDiagnostic& diagnostic : checker->recordAt(line).diagnostics) {
+            row.line = line + 1;
+            row.column = diagnostic.pos;
+            row.block = diagnostic.block;
+            row.type = int(diagnostic.type);
+            row.message = diagnostic.message;
+            (row.type < DiagnosticTabs::firstMessageType ? debugRows : messageRows)->add(row);
         }
     }
-    debugRows->renumber(file, lineOfId);
-    messageRows->renumber(file, lineOfId);
+}
+
+void MessageArea::linesInserted(const MslSyntaxHighlighter* checker, int first, int count)
+{
+    debugRows->moveLines(checker, first + 1, count);
+    messageRows->moveLines(checker, first + 1, count);
+}
+
+void MessageArea::linesRemoved(const MslSyntaxHighlighter* checker, int first, int count)
+{
+    for (DiagnosticListModel* rows : {debugRows, messageRows}) {
+        rows->removeLines(checker, first + 1, first + count);
+        rows->moveLines(checker, first + count + 1, -count);
+    }
+}
+
+void MessageArea::renamed(const MslSyntaxHighlighter* checker, const QString& file)
+{
+    debugRows->renameSource(checker, file);
+    messageRows->renameSource(checker, file);
+}
+
+void MessageArea::forget(const void* checker)
+{
+    debugRows->removeSource(checker);
+    messageRows->removeSource(checker);
 }
 
 void MessageArea::requestGoto(const DiagnosticListModel* model, const QModelIndex& index)
 {
     const DiagnosticRow* row = model->rowAt(index.row());
     if (row)
-        emit gotoRequested(row->file, row->line, row->column);
-}
-
-void MessageArea::debugDClick(const QModelIndex& index)
-{
-    requestGoto(debugRows, index);
-}
-
-void MessageArea::statusDClick(const QModelIndex& index)
-{
-    requestGoto(messageRows, index);
+        emit gotoRequested(static_cast<const MslSyntaxHighlighter*>(row->source), row->file, row->line, row->column);
 }
 
 void MessageArea::showCopyMenu(QTreeView* view, DiagnosticListModel* model, const QString& entry, const QPoint& point)
@@ -152,14 +126,4 @@ void MessageArea::showCopyMenu(QTreeView* view, DiagnosticListModel* model, cons
     const QAction* copy = menu.addAction(entry);
     if (menu.exec(view->viewport()->mapToGlobal(point)) == copy)
         QApplication::clipboard()->setText(model->copyText(view->currentIndex().row()));
-}
-
-void MessageArea::customDebugMenu(const QPoint& point)
-{
-    showCopyMenu(debugList, debugRows, tr("Copy Error"), point);
-}
-
-void MessageArea::customMessageMenu(const QPoint& point)
-{
-    showCopyMenu(messageList, messageRows, tr("Copy Message"), point);
 }

@@ -1,25 +1,22 @@
 #pragma once
 
-#include "ListedIds.h"
-
-#include <QFileInfo>
-#include <QString>
 #include <QTabWidget>
-#include <QVector>
 
 class DiagnosticListModel;
 struct DiagnosticRow;
-class MdiChildEditor;
-class QTextDocument;
+class MslSyntaxHighlighter;
+class QModelIndex;
 class QTreeView;
 
 // The contents of the "Message Area" dock: the "Debug" tab lists the
 // checker's information, warnings and errors, the "Messages" tab its task
-// markers. Rows come and go as the checker raises and withdraws diagnostics
-// while it highlights; a double click asks for the place in the script, a
-// right click offers to copy the row as text. The main window connects the
-// checkers and the two views' double clicks and context menus to the slots.
-// A third tab, "References", opens for the places Find References lists.
+// markers, for every document handed to it. The rows are read from each
+// document's checker and follow it: they come and go with the diagnostics
+// of its lines, move with lines inserted or removed above them, carry the
+// document's current file name and leave with the document. A double click
+// asks for the place in the document; a right click offers to copy the row
+// as text. A third tab, "References", opens for the places Find References
+// lists.
 class MessageArea : public QTabWidget {
     Q_OBJECT
 public:
@@ -30,37 +27,31 @@ public:
     DiagnosticListModel* debugModel() const { return debugRows; }
     DiagnosticListModel* messageModel() const { return messageRows; }
 
-    // Sets the Line of the file's rows from the document: a row's line is the
-    // first block whose checker record carries the row's id.
-    void renumberLines(const QString& file, const QTextDocument* document);
+    // Lists what the checker's document raises, from now until the checker
+    // is destroyed.
+    void addDocument(const MslSyntaxHighlighter* checker);
 
     // Lists the places Find References found in the "References" tab (made
     // current), instead of what it listed before.
     void showReferences(const QVector<DiagnosticRow>& rows);
 
 signals:
-    // A row was double-clicked: the script window of `file` should show line
-    // `line` (1-based), column `column` as the checker reported them.
-    void gotoRequested(const QString& file, int line, int column);
-
-public slots:
-    // Lists a diagnostic and returns its id through errId: one more than the
-    // largest id listed in either tab, 2 when both are empty.
-    void updateError(int lineNum, int linePos, const QString& fname, const QString& block, const QString& id, int type,
-                     const QString& err, int& errId);
-    void removeError(QVector<int>& errIds);
-    void editorErrUpdate(const QFileInfo& filename, MdiChildEditor* win);
-    void editorFclosed(const QFileInfo& filename);
-    void debugDClick(const QModelIndex& index);
-    void statusDClick(const QModelIndex& index);
-    void customDebugMenu(const QPoint& point);
-    void customMessageMenu(const QPoint& point);
+    // A row was double-clicked: the document should show line `line`
+    // (1-based), column `column` as the checker reported them. A row no
+    // checker raised (a reference) names the place by its file alone.
+    void gotoRequested(const MslSyntaxHighlighter* checker, const QString& file, int line, int column);
 
 private:
-    QTreeView* createList(DiagnosticListModel* model);
+    QTreeView* createList(DiagnosticListModel* model, const QString& copyEntry);
+    // Lists the diagnostics of lines first..last (0-based) in place of what
+    // was listed for them.
+    void relist(const MslSyntaxHighlighter* checker, int first, int last);
+    void linesInserted(const MslSyntaxHighlighter* checker, int first, int count);
+    void linesRemoved(const MslSyntaxHighlighter* checker, int first, int count);
+    void renamed(const MslSyntaxHighlighter* checker, const QString& file);
+    void forget(const void* checker);
     void requestGoto(const DiagnosticListModel* model, const QModelIndex& index);
     void showCopyMenu(QTreeView* view, DiagnosticListModel* model, const QString& entry, const QPoint& point);
-    void forgetIds(const QVector<int>& ids);
 
     DiagnosticListModel* debugRows = nullptr;
     DiagnosticListModel* messageRows = nullptr;
@@ -68,5 +59,4 @@ private:
     QTreeView* messageList = nullptr;
     DiagnosticListModel* referenceRows = nullptr; // with referenceList, made on the first use
     QTreeView* referenceList = nullptr;
-    ListedIds listedIds;
 };

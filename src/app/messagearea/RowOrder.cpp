@@ -32,7 +32,6 @@ bool fieldLess(DiagnosticField field, const DiagnosticRow& a, const DiagnosticRo
     case DiagnosticField::Line: return a.orderedLine < b.orderedLine;
     case DiagnosticField::Column: return a.column < b.column;
     case DiagnosticField::Block: return a.block.compare(b.block, Qt::CaseSensitive) < 0;
-    case DiagnosticField::Id: return a.id < b.id;
     case DiagnosticField::Message: return a.message.compare(b.message, Qt::CaseSensitive) < 0;
     }
     return false;

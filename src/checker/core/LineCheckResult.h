@@ -17,8 +17,8 @@ struct LineDiagnostic {
     QString message;
 };
 
-// The header facts a line records (what the highlighter stores in the
-// line's CBlockData).
+// The header facts a line records (kept with the line's record in
+// LineRecords).
 struct HeaderRecord {
     HeaderKind blockKind = HeaderKind::None;
     QString blockName;

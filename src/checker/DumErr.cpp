@@ -1,6 +1,0 @@
-#include "DumErr.h"
-
-DumErr::~DumErr()
-{
-    emit doRemErr(errIds);
-}
