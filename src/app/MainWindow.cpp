@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "DockEditKeys.h"
 #include "app/messagearea/MessageArea.h"
 #include "checker/MslSyntaxHighlighter.h"
 #include "designer/MdiChildBuilder.h"
@@ -43,6 +44,12 @@ MainWindow::MainWindow()
     // The first look for mIRC waits until the window has shown: a busy mIRC
     // must not keep it from showing.
     QTimer::singleShot(0, syncPanel, &MircSyncPanel::startUpDDE);
+    dockKeys = new DockEditKeys(QList<QAction*>{undoAction, redoAction, cutAction, copyAction, pasteAction,
+                                                deleteAction, selectAllAction}
+                                    + controlCodeActions,
+                                this);
+    dockKeys->guard(messageDock);
+    dockKeys->guard(syncDock);
 
     messageDock->setMaximumHeight(messageDockStartHeight);
     QTimer::singleShot(messageDockReleaseMs, this, &MainWindow::resizeBar);

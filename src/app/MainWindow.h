@@ -14,6 +14,7 @@
 #include <memory>
 
 class AboutDialog;
+class DockEditKeys;
 class MdiChildBuilder;
 class MdiChildEditor;
 class MessageArea;
@@ -205,6 +206,7 @@ private:
     AliasFileCache aliasFiles;
     MircLink* mircLink = nullptr; // created first; the sync panel owns it
     MircSyncPanel* syncPanel = nullptr;
+    DockEditKeys* dockKeys = nullptr; // the Edit keys stay in the docks
     QToolBar* mainToolbar = nullptr;
     QToolBar* formatToolbar = nullptr;
 

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "DockEditKeys.h"
 #include "DocumentIcons.h"
 #include "NewProjectDialog.h"
 #include "app/messagearea/MessageArea.h"
@@ -10,6 +11,7 @@
 #include "editorwindow/MdiChildEditor.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QIcon>
 #include <QMessageBox>
@@ -26,6 +28,8 @@ MdiChildEditor* MainWindow::createScriptWindow()
 {
     auto* win = new MdiChildEditor;
     messageArea->addDocument(win->getHighlighter());
+    for (QDockWidget* dock : win->findChildren<QDockWidget*>())
+        dockKeys->guard(dock); // the outline and the find and go-to bars
     connect(win, &MdiChildEditor::closing, this, &MainWindow::editorClosed);
     connect(win, &MdiChildEditor::titleChanged, this, &MainWindow::editorTitleChange);
     connect(win, &MdiChildEditor::editDialogRequested, this, &MainWindow::editDialogInDesigner);

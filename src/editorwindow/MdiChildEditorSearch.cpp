@@ -96,6 +96,10 @@ void MdiChildEditor::openSearchBox()
 
 void MdiChildEditor::closExtraBoxes()
 {
+    // Typing goes on in the script, not in whatever widget would come next.
+    const bool barHadFocus = searchBar->isAncestorOf(focusWidget()) || gotoBar->isAncestorOf(focusWidget());
+    if (barHadFocus)
+        editor->setFocus();
     searchBar->hide();
     gotoBar->hide();
     editor->callTipPopup()->hide();

@@ -3,14 +3,17 @@
 
 #include "editor/MslTextEditor.h"
 #include "editorwindow/MdiChildEditor.h"
+#include "mirc/MircSyncPanel.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
+#include <QTreeWidget>
 
 using namespace AppTests;
 
@@ -328,6 +331,48 @@ private slots:
         QTest::keyClick(editor, Qt::Key_Delete);
         QCOMPARE(editor->toPlainText(), before);
         QVERIFY(!editor->document()->isModified());
+    }
+
+    // With a dock's list or tree focused, the Edit keys act there: the
+    // script behind it keeps its text.
+    void editKeysInADockLeaveTheScriptAlone_data()
+    {
+        QTest::addColumn<int>("dock");
+        QTest::addColumn<QKeySequence>("keys");
+        const char* const docks[] = {"message list", "mIRC Sync tree", "outline"};
+        for (int dock = 0; dock < 3; ++dock) {
+            for (const char* keys : {"Del", "Ctrl+X", "Ctrl+V", "Ctrl+Z"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(docks[dock], keys)))
+                    << dock << QKeySequence(keys);
+        }
+    }
+
+    void editKeysInADockLeaveTheScriptAlone()
+    {
+        QFETCH(int, dock);
+        QFETCH(QKeySequence, keys);
+        MainWindow w;
+        w.openScript(QFileInfo(scriptPath), false);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        MdiChildEditor* win = w.scriptWindows().first();
+        MslTextEditor* editor = win->getEditor();
+        QTest::keyClick(editor, Qt::Key_X); // an undo step
+        editor->selectAll();
+        const QString before = editor->toPlainText();
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+
+        QWidget* focused = nullptr;
+        if (dock == 0)
+            focused = qobject_cast<QTabWidget*>(w.findChild<QDockWidget*>("msgArea")->widget())->currentWidget();
+        else if (dock == 1)
+            focused = w.mircSyncPanel()->tree();
+        else
+            focused = win->findChild<QDockWidget*>("File Components")->widget();
+        focused->setFocus();
+        QVERIFY(focused->hasFocus());
+        QTest::keySequence(focused, keys);
+        QCOMPARE(editor->toPlainText(), before);
     }
 
     void deleteRemovesSelectionOrNextCharacter()
