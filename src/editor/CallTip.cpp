@@ -2,6 +2,7 @@
 
 #include "IdentifierTips.h"
 
+#include <QAbstractScrollArea>
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QKeyEvent>
@@ -10,14 +11,32 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QTextDocument>
+#include <QtMath>
 
 namespace {
+
+// Room left between the tip and the editor's edges, and around its texts.
+constexpr int edgeGap = 4;
+constexpr int textInset = 3;
+// The narrowest a tip gets, however narrow the editor.
+constexpr int narrowestTip = 160;
+
+// The right edge the tip keeps clear of: the text area's, left of a
+// scroll bar, when the tip sits on an editor.
+int rightLimit(const QWidget* editor)
+{
+    if (const auto* area = qobject_cast<const QAbstractScrollArea*>(editor))
+        return area->viewport()->geometry().right() + 1 - edgeGap;
+    return editor->width() - edgeGap;
+}
 
 QTextDocument* makeTipDocument(QObject* parent)
 {
     auto* doc = new QTextDocument(parent);
     doc->setDefaultFont(QApplication::font());
     doc->setUndoRedoEnabled(false);
+    doc->setDocumentMargin(0);
+    doc->setUseDesignMetrics(true);
     return doc;
 }
 
@@ -49,27 +68,73 @@ void CallTip::setOverloads(const QList<CallTipOverload>& list)
     overloads = list;
     if (currentOverload >= overloads.count())
         currentOverload = qMax(0, overloads.count() - 1);
-    if (isVisible())
-        update();
+    fitToContent();
 }
 
 void CallTip::setCurrentOverload(int i)
 {
     currentOverload = (i < overloads.count()) ? qMax(0, i) : qMax(0, overloads.count() - 1);
-    if (!overloads.isEmpty())
-        update();
+    fitToContent();
 }
 
 void CallTip::nextOverload()
 {
     currentOverload = (currentOverload + 1 < overloads.count()) ? currentOverload + 1 : 0;
-    update();
+    fitToContent();
 }
 
 void CallTip::previousOverload()
 {
     currentOverload = (currentOverload > 0) ? currentOverload - 1 : qMax(0, overloads.count() - 1);
+    fitToContent();
+}
+
+QString CallTip::counterText() const
+{
+    return QString::asprintf("%d of %d", currentOverload + 1, int(overloads.count()));
+}
+
+void CallTip::fitToContent()
+{
+    if (overloads.isEmpty())
+        return;
+    const CallTipOverload& shown = overloads.at(currentOverload);
+    signatureDoc->setHtml(shown.signatureHtml);
+    descriptionDoc->setHtml(shown.descriptionHtml);
+
+    // The first line: an arrow, the counter, an arrow, then the signature.
+    const QFontMetrics fm = fontMetrics();
+    const int signatureLeft = textInset + 2 * arrowBoxWidth + fm.horizontalAdvance(counterText()) + textInset;
+    signatureDoc->setTextWidth(-1);
+    descriptionDoc->setTextWidth(-1);
+    int width =
+        qMax(signatureLeft + qCeil(signatureDoc->idealWidth()), qCeil(descriptionDoc->idealWidth())) + 2 * textInset;
+    const QWidget* editor = parentWidget();
+    if (editor)
+        width = qMin(width, qMax(narrowestTip, rightLimit(editor) - edgeGap));
+    signatureDoc->setTextWidth(width - signatureLeft - textInset);
+    descriptionDoc->setTextWidth(width - 2 * textInset);
+    descriptionTop = textInset + qMax(fm.height(), qCeil(signatureDoc->size().height())) + 1;
+    const int height = descriptionTop + qCeil(descriptionDoc->size().height()) + textInset;
+    setFixedSize(width, height);
+    if (editor && x() + width > rightLimit(editor))
+        move(qMax(0, rightLimit(editor) - width), y());
     update();
+}
+
+void CallTip::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    fitToContent();
+    raise();
+}
+
+void CallTip::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // Placed at the caret near the right edge: moved back inside.
+    if (parentWidget() && x() + width() > rightLimit(parentWidget()) && x() > 0)
+        move(qMax(0, rightLimit(parentWidget()) - width()), y());
 }
 
 void CallTip::paintEvent(QPaintEvent*)
@@ -80,28 +145,14 @@ void CallTip::paintEvent(QPaintEvent*)
         return;
 
     const QFontMetrics fm = fontMetrics();
-    const CallTipOverload& shown = overloads.at(currentOverload);
-    const QString counter = QString::asprintf("%d of %d", currentOverload + 1, int(overloads.count()));
-
-    signatureDoc->setHtml(shown.signatureHtml);
-    signatureDoc->setUseDesignMetrics(true);
-    descriptionDoc->setHtml(shown.descriptionHtml);
-
-    // The bold parameter and the document margins make the rendered
-    // signature wider than the plain text; the extra tenth absorbs that.
-    const int width = int(fm.horizontalAdvance(counter + signatureDoc->toPlainText()) * 1.1 + 10.0 + 2 * arrowBoxWidth);
-    descriptionDoc->setPageSize(QSizeF(width, -1));
-    const int height = int(fm.height() + 3 + descriptionDoc->pageSize().height()
-                           + descriptionDoc->documentLayout()->documentSize().height());
-    const QRect frame(0, 0, width + 5, height);
-
+    const QRect frame = rect();
     QPainter painter(this);
     QLinearGradient gradient(0, 0, 0, 12);
     gradient.setColorAt(0, Qt::white);
     gradient.setColorAt(1, QColor(228, 229, 240));
     painter.fillRect(frame, gradient);
 
-    const int bottom = this->height() - 1;
+    const int bottom = frame.height() - 1;
     const int right = frame.width() - 1;
     painter.setPen(Qt::black);
     painter.drawLine(0, bottom, right, bottom);
@@ -112,28 +163,27 @@ void CallTip::paintEvent(QPaintEvent*)
 
     painter.setPen(Qt::black);
     painter.setBrush(Qt::black);
-    const int arrowBase = fm.height() - 4;
-    int x = 3;
-    painter.drawPolygon(QPolygon({QPoint(x + 6, 5), QPoint(x + 2, arrowBase), QPoint(x + 10, arrowBase)}));
-    prevArrowRect = QRect(x, 0, arrowBoxWidth, this->height());
+    const int arrowTop = textInset + 2;
+    const int arrowBase = textInset + fm.height() - 4;
+    int x = textInset;
+    painter.drawPolygon(QPolygon({QPoint(x + 6, arrowTop), QPoint(x + 2, arrowBase), QPoint(x + 10, arrowBase)}));
+    prevArrowRect = QRect(x, 0, arrowBoxWidth, descriptionTop);
     x += arrowBoxWidth;
 
-    painter.drawText(x, fm.ascent(), counter);
+    const QString counter = counterText();
+    painter.drawText(x, textInset + fm.ascent(), counter);
     x += fm.horizontalAdvance(counter);
 
-    painter.drawPolygon(QPolygon({QPoint(x + 2, 5), QPoint(x + 10, 5), QPoint(x + 6, arrowBase)}));
-    nextArrowRect = QRect(x, 0, arrowBoxWidth, this->height());
-    x += arrowBoxWidth;
+    painter.drawPolygon(QPolygon({QPoint(x + 2, arrowTop), QPoint(x + 10, arrowTop), QPoint(x + 6, arrowBase)}));
+    nextArrowRect = QRect(x, 0, arrowBoxWidth, descriptionTop);
+    x += arrowBoxWidth + textInset;
 
     painter.save();
-    painter.translate(x, -3);
+    painter.translate(x, textInset);
     signatureDoc->drawContents(&painter);
     painter.restore();
-    painter.translate(3, 10);
+    painter.translate(textInset, descriptionTop);
     descriptionDoc->drawContents(&painter);
-
-    setFixedSize(frame.size() + QSize(1, 1));
-    raise();
 }
 
 void CallTip::mousePressEvent(QMouseEvent* event)

@@ -18,7 +18,9 @@ constexpr int arrowBoxWidth = 14;
 // It is a child widget drawn over the editor rather than a window of its own,
 // so it never takes the focus unless the user clicks it; while it has the
 // focus it handles the arrows itself and hands every other key back to the
-// editor. It sizes itself to its content each time it paints.
+// editor. It sizes itself to the shown overload, no wider than the editor:
+// a long signature or description wraps, and a tip that would run past the
+// editor's right edge moves left until it fits.
 //
 // The editor fills it with buildCallTip() (IdentifierTips.h) and shows it
 // with showTip() when a call opens, or keeps its place and overload by
@@ -49,6 +51,8 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -59,6 +63,10 @@ protected:
 
 private:
     void hideAndReturnFocus();
+    // Lays out the shown overload: the tip's size, where the signature and
+    // description go, and a place inside the editor.
+    void fitToContent();
+    QString counterText() const;
 
     int currentOverload = 0;
     QList<CallTipOverload> overloads;
@@ -66,4 +74,5 @@ private:
     QRect nextArrowRect;
     QTextDocument* signatureDoc = nullptr;
     QTextDocument* descriptionDoc = nullptr;
+    int descriptionTop = 0;
 };

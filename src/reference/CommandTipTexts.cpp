@@ -82,7 +82,7 @@ QString commandHoverHtml(const CommandEntry& entry)
 
 CallTipOverload commandCallTip(const CommandEntry& entry)
 {
-    CallTipOverload tip{QStringLiteral("<p style='white-space:pre; margin:0;'>") + escapedHtml(commandUsage(entry))
+    CallTipOverload tip{QStringLiteral("<p style='white-space:pre-wrap; margin:0;'>") + escapedHtml(commandUsage(entry))
                             + QStringLiteral("</p>"),
                         QLatin1String(entry.description)};
     if (entry.switches[0])

@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString signatureStart = QStringLiteral("<p style='white-space:pre; margin:0;'>");
+const QString signatureStart = QStringLiteral("<p style='white-space:pre-wrap; margin:0;'>");
 const QString hoverStart = QStringLiteral("<p style='white-space:pre'>");
 
 QStringList paramsOf(const char* const* params)
@@ -191,6 +191,25 @@ private slots:
         QTEST(tip.isVisible(), "staysOpen");
         QTEST(editor.keys.contains(key), "reachesEditor");
         QTEST(tip.currentOverloadIndex(), "to");
+    }
+
+    // A tip opened near the right edge of a narrow editor stays inside it,
+    // its long texts wrapped; in a wide editor it stays where it was put.
+    void tipStaysInsideTheEditor()
+    {
+        KeySink editor;
+        editor.resize(320, 400);
+        editor.show();
+        CallTip tip(&editor);
+        QVERIFY(tip.showTip("$input", 0, QPoint(250, 20)));
+        QVERIFY2(tip.geometry().right() < editor.width(), qPrintable(QString::number(tip.geometry().right())));
+        QCOMPARE(tip.y(), 20);
+        const int wrappedHeight = tip.height();
+
+        editor.resize(2000, 400);
+        QVERIFY(tip.showTip("$input", 0, QPoint(250, 20)));
+        QCOMPARE(tip.pos(), QPoint(250, 20));
+        QVERIFY(tip.height() < wrappedHeight);
     }
 
     void escapeAndReturnGiveFocusBack()
