@@ -80,13 +80,17 @@ private slots:
         QCOMPARE(diagnosticLines(published),
                  QStringList(
                      {"2:4-9 4 todo say more", "0:0-13 1 error `alias greet' is never closed: a `}' is missing"}));
+        // Renaming the alias renames it in that error too.
+        client.changeDocument(scriptUri, 4, 0, 6, 0, 11, "hello");
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)).last(),
+                 "0:0-13 1 error `alias hello' is never closed: a `}' is missing");
         // Typing it back brings the error back.
-        client.changeDocument(scriptUri, 4, 2, 18, 2, 18, "\r\n}");
+        client.changeDocument(scriptUri, 5, 2, 18, 2, 18, "\r\n}");
         QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)).size(), 2);
 
         // A full replacement, then closing clears the list.
         client.notify("textDocument/didChange",
-                      QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}, {"version", 5}}},
+                      QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}, {"version", 6}}},
                                   {"contentChanges", QJsonArray{QJsonObject{{"text", "alias ok { return 1 }"}}}}});
         QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)), QStringList());
         client.openDocument("file:///scripts/other.mrc", "echo $left(x)");

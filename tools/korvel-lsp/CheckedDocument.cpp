@@ -3,6 +3,7 @@
 #include "formats/ScriptLayout.h"
 
 #include <QStringList>
+#include <algorithm>
 
 QStringList documentLines(const QString& text)
 {
@@ -90,6 +91,7 @@ void CheckedDocument::setText(const QString& text)
     // with its old ones; otherwise every line may have moved.
     if (texts.size() != lines.size()) {
         diagnosticsMoved = diagnosticsMoved || diagnosticsFrom(0);
+        blocksMoved = true;
         lines.clear();
         lines.resize(texts.size());
         linesJson.clear();
@@ -123,6 +125,7 @@ void CheckedDocument::replace(TextPosition from, TextPosition to, const QString&
     const int added = texts.size();
     if (added != removed && !diagnosticsMoved)
         diagnosticsMoved = diagnosticsFrom(from.line);
+    blocksMoved = blocksMoved || added != removed;
     if (added > removed) {
         lines.insert(from.line + removed, added - removed, CheckedLine());
         linesJson.insert(from.line + removed, added - removed, LineDiagnosticsJson());
@@ -175,9 +178,12 @@ void CheckedDocument::settle()
         }
         stateIn = lines[i].stateOut;
     }
+    if (blocksMoved)
+        changed = findUnclosedBlocks() || changed;
     pendingFrom = -1;
     pendingEnd = 0;
     diagnosticsMoved = false;
+    blocksMoved = false;
     if (changed)
         ++revision;
 }
@@ -195,6 +201,9 @@ bool CheckedDocument::checkLine(int index, int stateIn)
         startAt(scratch, start);
     }
     const int stateOutBefore = line.stateOut;
+    const HeaderRecord& headerBefore = records.at(index).header;
+    blocksMoved = blocksMoved || stateOutBefore != scratch.state || line.leavesBlockOpen != scratch.leavesBlockOpen
+        || headerBefore.blockKind != scratch.header.blockKind || headerBefore.blockName != scratch.header.blockName;
     line.stateIn = stateIn;
     line.stateOut = scratch.state;
     records.record(index, scratch);
@@ -204,10 +213,7 @@ bool CheckedDocument::checkLine(int index, int stateIn)
         line.diagnosticEnds[k] = diagnosticEnd(line.text, scratch.formats, diagnostics[k].pos);
     line.spans = scratch.spans();
     LineDiagnosticsJson json = LineDiagnosticsJson::write(diagnostics, line.diagnosticEnds);
-    // The unclosed-block rule reads the block states and header lines: a
-    // change of what it reads is a change of the published diagnostics.
-    const bool changed = json.text != linesJson[index].text || line.leavesBlockOpen != scratch.leavesBlockOpen
-        || (index == lines.size() - 1 && stateOutBefore != line.stateOut);
+    const bool changed = json.text != linesJson[index].text;
     linesJson[index] = std::move(json);
     line.leavesBlockOpen = scratch.leavesBlockOpen;
     ++lastChecked;
@@ -219,7 +225,7 @@ int CheckedDocument::scriptStart(int index) const
     return iniFile ? ScriptLayout::iniLineStart(lines[index].text, keepIniPopupSections) : 0;
 }
 
-QVector<UnclosedBlock::Tracker::Finding> CheckedDocument::unclosedBlocks() const
+bool CheckedDocument::findUnclosedBlocks()
 {
     QVector<UnclosedBlock::Tracker::Finding> findings;
     UnclosedBlock::Tracker tracker;
@@ -230,7 +236,12 @@ QVector<UnclosedBlock::Tracker::Finding> CheckedDocument::unclosedBlocks() const
     }
     if (auto finding = tracker.atEnd())
         findings.append(*finding);
-    return findings;
+    const auto same = [](const UnclosedBlock::Tracker::Finding& a, const UnclosedBlock::Tracker::Finding& b) {
+        return a.line == b.line && a.diagnostic.message == b.diagnostic.message;
+    };
+    const bool differs = !std::equal(findings.begin(), findings.end(), unclosed.begin(), unclosed.end(), same);
+    unclosed = std::move(findings);
+    return differs;
 }
 
 QString CheckedDocument::text() const

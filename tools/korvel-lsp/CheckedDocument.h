@@ -86,7 +86,13 @@ public:
     QString text() const;
     // The errors at the headers of blocks never closed (0-based lines),
     // found by the checker's unclosed-block rule over the whole document.
-    QVector<UnclosedBlock::Tracker::Finding> unclosedBlocks() const;
+    // Found again by settle() only when an edit changed what the rule reads
+    // (block states, headers, a block left open, the number of lines).
+    const QVector<UnclosedBlock::Tracker::Finding>& unclosedBlocks() const
+    {
+        Q_ASSERT(isSettled());
+        return unclosed;
+    }
 
     // Lines checked by the last settle() (for the benchmark).
     int lastCheckedLineCount() const { return lastChecked; }
@@ -100,6 +106,9 @@ private:
     // True when a line from `first` on carries a diagnostic.
     bool diagnosticsFrom(int first) const;
     bool checkLine(int index, int stateIn);
+    // Follows the unclosed-block rule over every line; true when what it
+    // finds differs from before.
+    bool findUnclosedBlocks();
 
     QVector<CheckedLine> lines;
     LineRecords records;                    // one per line
@@ -115,6 +124,8 @@ private:
     int pendingFrom = -1;
     int pendingEnd = 0;
     bool diagnosticsMoved = false; // an edit moved or removed a diagnostic
+    bool blocksMoved = false;      // an edit changed what the unclosed-block rule reads
+    QVector<UnclosedBlock::Tracker::Finding> unclosed;
     quint64 revision = 0;
 };
 
