@@ -148,15 +148,33 @@ void EndToEnd::writeCheckSaveReopenAndDesign()
     user.shortcut(QStringLiteral("alt+shift+0"));
 
     // Save As gives the script a new name and makes it a plain script; the
-    // INI file stays as it was.
+    // INI file stays as it was. The row of a fault typed before it carries
+    // the new name, and a double click on it still lands on the fault.
+    user.key(QStringLiteral("ctrl+End"));
+    user.type(QStringLiteral("stray"));
+    const QPoint strayIcon = waitForErrorIcon(user, true);
+    QVERIFY2(!strayIcon.isNull(), "the stray line is not listed");
     const QString renamed = user.home().filePath(QStringLiteral("renamed.mrc"));
     user.shortcut(QStringLiteral("ctrl+shift+s"));
     QVERIFY(user.waitForWindow(QStringLiteral("^Save As$")));
     user.type(renamed);
     user.key(QStringLiteral("Return"));
     QVERIFY(UserSession::waitUntil([&] { return QFileInfo(renamed).size() > 0; }));
-    QCOMPARE(readText(renamed), QStringLiteral("alias greet {\n  echo -a world\n}\n"));
+    QCOMPARE(readText(renamed), QStringLiteral("alias greet {\n  echo -a world\n}\nstray"));
     QCOMPARE(readText(saved), QStringLiteral("[script]\nn0=alias greet {\nn1=  echo -a world\nn2=}\n"));
+    user.setClipboard(QString());
+    user.click(strayIcon, 3);
+    const QString strayRow = user.clipboardAfter(QStringLiteral("Down Return"));
+    QVERIFY2(strayRow.startsWith(renamed + QLatin1Char(' ')), qPrintable(strayRow));
+    user.key(QStringLiteral("ctrl+Home"));
+    user.click(strayIcon, 1, 2);
+    QCOMPARE(user.restOfCaretLine(), QStringLiteral("stray"));
+    // The selected fault and the line break before it go; saved, the
+    // script is clean again.
+    user.key(QStringLiteral("BackSpace BackSpace ctrl+s"));
+    QVERIFY(UserSession::waitUntil(
+        [&] { return readText(renamed) == QStringLiteral("alias greet {\n  echo -a world\n}"); }));
+    QVERIFY2(waitForErrorIcon(user, false).isNull(), "the mended fault is still listed");
 
     // Korvel started again with a file hands it to the running one and ends;
     // the file opens there as a tab.
