@@ -1,6 +1,7 @@
 #include "MslSyntaxHighlighter.h"
 
 #include "TextFormats.h"
+#include "checker/core/UnclosedBlock.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -12,6 +13,11 @@ MslSyntaxHighlighter::MslSyntaxHighlighter(QTextDocument* document)
     connect(document, &QTextDocument::contentsChange, this, &MslSyntaxHighlighter::followEdit);
     records.reset(document->blockCount());
     setDocument(document);
+    // After the re-highlighting, which the line above connected.
+    connect(document, &QTextDocument::contentsChange, this, [this] {
+        if (documentEndUnsettled)
+            settleDocumentEnd();
+    });
 }
 
 MslSyntaxHighlighter::~MslSyntaxHighlighter()
@@ -78,10 +84,45 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
         return;
     checker.checkLine(MslChecker::lowerCased(text), previousBlockState(), result, kind);
     applyFormats();
-    const int line = currentBlock().blockNumber();
+    const QTextBlock block = currentBlock();
+    const int line = block.blockNumber();
     if (records.record(line, result))
         emit diagnosticsChanged(line, line);
     setCurrentBlockState(result.state);
+    // Edits above the finding's line leave it where it is; a last line
+    // checked again settles at once, any other line once the edit is done.
+    if (!block.next().isValid())
+        settleDocumentEnd();
+    else if (records.endFindingLine() >= 0 && line >= records.endFindingLine())
+        documentEndUnsettled = true;
+}
+
+void MslSyntaxHighlighter::settleDocumentEnd()
+{
+    documentEndUnsettled = false;
+    // The tracker follows the lines from the first of the run that the
+    // document ends in, as it would from the document's first line.
+    std::optional<UnclosedBlock::Tracker::Finding> finding;
+    const QTextBlock last = document()->lastBlock();
+    if (UnclosedBlock::leavesDocumentOpen(last.userState())) {
+        QTextBlock first = last;
+        while (first.previous().isValid() && UnclosedBlock::leavesDocumentOpen(first.previous().userState()))
+            first = first.previous();
+        UnclosedBlock::Tracker tracker;
+        int line = first.blockNumber();
+        for (QTextBlock block = first; block.isValid(); block = block.next(), ++line) {
+            const LineRecord& record = records.at(line);
+            tracker.follow(line, block.userState(), record.leavesBlockOpen, record.header);
+        }
+        finding = tracker.atEnd();
+    }
+    const int before = records.endFindingLine();
+    if (!records.setEndFinding(finding ? finding->line : -1, finding ? finding->diagnostic : LineDiagnostic()))
+        return;
+    if (before >= 0)
+        emit diagnosticsChanged(before, before);
+    if (finding && finding->line != before)
+        emit diagnosticsChanged(finding->line, finding->line);
 }
 
 // Paints each maximal run of one format with a single setFormat call.

@@ -13,8 +13,10 @@ class QTextDocument;
 // Adapts the checker core to one QTextDocument: for every line it runs the
 // core, paints the spans with the shared formats and keeps what the line
 // recorded (header, identifiers, diagnostics) in the document's line records,
-// which it alone writes. Readers ask it for a line's record and follow the
-// diagnostics through its signals; line numbers are 0-based.
+// which it alone writes. A document that ends inside a block (or a comment
+// outside blocks) has the checker's never-closed finding listed with the
+// diagnostics of the header line that opened it, for as long as it ends so. Readers ask it for a line's record and
+// follow the diagnostics through its signals; line numbers are 0-based.
 class MslSyntaxHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
 public:
@@ -56,6 +58,9 @@ private:
     // the records have moved with their lines before any line is checked.
     void followEdit(int position, int charsRemoved, int charsAdded);
     void applyFormats();
+    // Raises, moves or withdraws the never-closed finding from the states
+    // the document's last lines end in.
+    void settleDocumentEnd();
 
     QString fileName;
     bool paused = false;
@@ -63,4 +68,5 @@ private:
     MslChecker checker;
     LineCheckResult result; // reused from line to line to spare allocations
     LineRecords records;
+    bool documentEndUnsettled = false; // a line at or after the finding's was checked again
 };

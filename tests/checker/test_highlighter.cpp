@@ -84,6 +84,8 @@ private slots:
     void recordsFollowInsertedAndRemovedLines_data();
     void recordsFollowInsertedAndRemovedLines();
     void pausedHighlighterChangesNothing();
+    void neverClosedBlockFollowsTheDocumentEnd_data();
+    void neverClosedBlockFollowsTheDocumentEnd();
     void recordsHeadersAndGroups();
 };
 
@@ -105,13 +107,14 @@ void TestHighlighter::recordsDiagnosticsFormatsAndStates()
 
 void TestHighlighter::editingReplacesTheLinesDiagnostics()
 {
+    // Two stray braces, and the body left open at the end (at its header).
     Script s(QStringLiteral("alias f {\necho { a | echo { b\n}"));
-    QCOMPARE(s.diagnostics().size(), 2);
+    QCOMPARE(s.diagnostics().size(), 3);
 
     s.replaceLine(1, QStringLiteral("echo ok"));
     QVERIFY(s.diagnostics().isEmpty());
-    // The body closes one line earlier now.
-    QCOMPARE(s.signalled, (QStringList{QStringLiteral("changed 1-1")}));
+    // The body closes one line earlier now, and closes.
+    QCOMPARE(s.signalled, (QStringList{QStringLiteral("changed 1-1"), QStringLiteral("changed 0-0")}));
     QCOMPARE(s.state(1), 0x20001);
     QCOMPARE(s.state(2), 1);
 }
@@ -161,24 +164,63 @@ void TestHighlighter::recordsFollowInsertedAndRemovedLines()
     QCOMPARE(s.highlighter.recordAt(header).header.blockName, header.isValid() ? QStringLiteral("f") : QString());
 }
 
+void TestHighlighter::neverClosedBlockFollowsTheDocumentEnd_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("newText");
+    QTest::addColumn<QString>("found"); // "line: message" (1-based), after the edit
+    QTest::addColumn<int>("changed");   // the line whose diagnostics were signalled, -1 for none
+    const QString x = QStringLiteral("`alias x' is never closed: a `}' is missing");
+    QTest::newRow("its closing brace deleted") << "alias x {\n  echo 1\n}" << 2 << ""
+                                               << "1: " + x << 0;
+    QTest::newRow("the brace typed") << "alias x {\n  echo 1\n" << 2 << "}" << QString() << 0;
+    QTest::newRow("its header renamed") << "alias y {\n  echo 1" << 0 << "alias x {"
+                                        << "1: " + x << 0;
+    QTest::newRow("lines typed above") << "alias a {\n}\nalias x {\n  echo" << 1 << "}\n; b"
+                                       << "4: " + x << -1;
+    QTest::newRow("a header inside the body") << "alias y {\n  echo" << 1 << "  echo\nalias x {"
+                                              << "3: " + x << 2;
+}
+
+void TestHighlighter::neverClosedBlockFollowsTheDocumentEnd()
+{
+    QFETCH(QString, text);
+    QFETCH(int, line);
+    QFETCH(QString, newText);
+    QFETCH(QString, found);
+    QFETCH(int, changed);
+    Script s(text);
+    s.replaceLine(line, newText);
+    QStringList neverClosed;
+    for (int n = 0; n < s.highlighter.lineCount(); ++n)
+        for (const LineDiagnostic& d : s.highlighter.recordAt(n).diagnostics)
+            if (d.message.contains(QLatin1String("never closed")))
+                neverClosed << QStringLiteral("%1: %2").arg(n + 1).arg(d.message);
+    QCOMPARE(neverClosed.join(QLatin1Char('\n')), found);
+    if (changed >= 0)
+        QVERIFY(s.signalled.contains(QStringLiteral("changed %1-%1").arg(changed)));
+}
+
 void TestHighlighter::pausedHighlighterChangesNothing()
 {
     Script s(QStringLiteral("ctcp x\nalias f {\n  ; body"));
-    QCOMPARE(s.diagnostics().size(), 1);
+    QCOMPARE(s.diagnostics().size(), 2);
     QVERIFY(s.header(1).opensBlock);
 
     s.highlighter.pauseHighlighting();
     s.replaceLine(0, QStringLiteral("; now a comment"));
     s.replaceLine(1, QStringLiteral("alias g echo"));
     QVERIFY(s.signalled.isEmpty());
-    QCOMPARE(s.diagnostics().size(), 1);
+    QCOMPARE(s.diagnostics().size(), 2);
     QCOMPARE(s.state(1), 0x20001);
     QCOMPARE(s.state(2), 0x20001);
     QVERIFY(s.header(1).opensBlock);
 
     s.highlighter.resumeHighlighting();
     s.highlighter.rehighlight();
-    QCOMPARE(s.signalled, QStringList{QStringLiteral("changed 0-0")});
+    s.signalled.removeDuplicates(); // line 1 loses its own and the end's diagnostic
+    QCOMPARE(s.signalled, (QStringList{QStringLiteral("changed 0-0"), QStringLiteral("changed 1-1")}));
     QVERIFY(s.diagnostics().isEmpty());
     QVERIFY(!s.header(1).opensBlock);
     QCOMPARE(s.state(2), 1);

@@ -201,9 +201,9 @@ bool CheckedDocument::checkLine(int index, int stateIn)
         startAt(scratch, start);
     }
     const int stateOutBefore = line.stateOut;
-    const HeaderRecord& headerBefore = records.at(index).header;
-    blocksMoved = blocksMoved || stateOutBefore != scratch.state || line.leavesBlockOpen != scratch.leavesBlockOpen
-        || headerBefore.blockKind != scratch.header.blockKind || headerBefore.blockName != scratch.header.blockName;
+    const LineRecord& before = records.at(index);
+    blocksMoved = blocksMoved || stateOutBefore != scratch.state || before.leavesBlockOpen != scratch.leavesBlockOpen
+        || before.header.blockKind != scratch.header.blockKind || before.header.blockName != scratch.header.blockName;
     line.stateIn = stateIn;
     line.stateOut = scratch.state;
     records.record(index, scratch);
@@ -215,7 +215,6 @@ bool CheckedDocument::checkLine(int index, int stateIn)
     LineDiagnosticsJson json = LineDiagnosticsJson::write(diagnostics, line.diagnosticEnds);
     const bool changed = json.text != linesJson[index].text;
     linesJson[index] = std::move(json);
-    line.leavesBlockOpen = scratch.leavesBlockOpen;
     ++lastChecked;
     return changed;
 }
@@ -231,7 +230,8 @@ bool CheckedDocument::findUnclosedBlocks()
     UnclosedBlock::Tracker tracker;
     for (int i = 0; i < lines.size(); ++i) {
         const CheckedLine& line = lines[i];
-        if (auto finding = tracker.follow(i, line.stateOut, line.leavesBlockOpen, records.at(i).header))
+        const LineRecord& record = records.at(i);
+        if (auto finding = tracker.follow(i, line.stateOut, record.leavesBlockOpen, record.header))
             findings.append(*finding);
     }
     if (auto finding = tracker.atEnd())

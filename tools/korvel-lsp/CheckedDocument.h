@@ -20,11 +20,10 @@ struct TextPosition {
 // the line is kept in the document's line records.
 struct CheckedLine {
     QString text;
-    int stateIn = -1;             // the state the line was checked with
-    int stateOut = 1;             // the state it handed on
-    QVector<int> diagnosticEnds;  // one past the last character each diagnostic covers
-    QVector<FormatSpan> spans;    // the checker's format runs, in line order
-    bool leavesBlockOpen = false; // a header inside a body left that body open
+    int stateIn = -1;            // the state the line was checked with
+    int stateOut = 1;            // the state it handed on
+    QVector<int> diagnosticEnds; // one past the last character each diagnostic covers
+    QVector<FormatSpan> spans;   // the checker's format runs, in line order
 };
 
 // Its members are Qt's own relocatable types, so a line inserted in the

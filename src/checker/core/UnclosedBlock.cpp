@@ -23,6 +23,15 @@ bool isOutsideComment(int state)
     return kind == BlockState::Kind::RootComment || kind == BlockState::Kind::DetachedComment;
 }
 
+} // namespace
+
+bool leavesDocumentOpen(int state)
+{
+    return isInsideBlock(state) || isOutsideComment(state);
+}
+
+namespace {
+
 // The header as a script writer names it: "alias x", "dialog x", "on text".
 QString headerName(const HeaderRecord& header)
 {

@@ -17,6 +17,11 @@ namespace UnclosedBlock {
 // a dialog table, or a comment within them.
 bool isInsideBlock(int state);
 
+// A document whose last line ends in `state` leaves a block or a comment
+// outside blocks open: the lines back to the first one in that state hold
+// the line a finding stands at.
+bool leavesDocumentOpen(int state);
+
 // The error raised at the header line of a block that is never closed.
 LineDiagnostic diagnostic(const HeaderRecord& header);
 

@@ -21,6 +21,8 @@ LineRecords& LineRecords::operator=(const LineRecords& other)
     lines.reserve(other.lines.size());
     for (const std::unique_ptr<LineRecord>& line : other.lines)
         lines.push_back(line ? std::make_unique<LineRecord>(*line) : nullptr);
+    endLine = other.endLine;
+    endDiagnostic = other.endDiagnostic;
     return *this;
 }
 
@@ -31,22 +33,58 @@ const LineRecord& LineRecords::at(int line) const
     return *lines[size_t(line)];
 }
 
+std::unique_ptr<LineRecord>& LineRecords::slotAt(int line)
+{
+    if (line >= lineCount())
+        lines.resize(size_t(line) + 1);
+    std::unique_ptr<LineRecord>& slot = lines[size_t(line)];
+    if (!slot)
+        slot = std::make_unique<LineRecord>();
+    return slot;
+}
+
+void LineRecords::dropIfEmpty(int line)
+{
+    std::unique_ptr<LineRecord>& slot = lines[size_t(line)];
+    if (slot && slot->isEmpty())
+        slot.reset();
+}
+
 bool LineRecords::record(int line, const LineCheckResult& result)
 {
     if (line < 0)
         return false;
+    const bool hadDiagnostics = !at(line).diagnostics.isEmpty();
+    LineRecord& slot = *slotAt(line);
+    slot.header = result.header;
+    slot.identifiers = result.identifiers;
+    slot.diagnostics = result.diagnostics;
+    slot.leavesBlockOpen = result.leavesBlockOpen;
+    if (line == endLine)
+        slot.diagnostics.append(endDiagnostic);
+    const bool hasDiagnostics = !slot.diagnostics.isEmpty();
+    dropIfEmpty(line);
+    return hadDiagnostics || hasDiagnostics;
+}
+
+bool LineRecords::setEndFinding(int line, const LineDiagnostic& diagnostic)
+{
     if (line >= lineCount())
-        lines.resize(size_t(line) + 1);
-    std::unique_ptr<LineRecord>& slot = lines[size_t(line)];
-    const bool hadDiagnostics = slot && !slot->diagnostics.isEmpty();
-    if (!slot)
-        slot = std::make_unique<LineRecord>();
-    slot->header = result.header;
-    slot->identifiers = result.identifiers;
-    slot->diagnostics = result.diagnostics;
-    if (slot->isEmpty())
-        slot.reset();
-    return hadDiagnostics || !result.diagnostics.isEmpty();
+        line = -1;
+    if (line == endLine
+        && (line < 0
+            || (diagnostic.message == endDiagnostic.message && diagnostic.type == endDiagnostic.type
+                && diagnostic.pos == endDiagnostic.pos)))
+        return false;
+    if (endLine >= 0) {
+        lines[size_t(endLine)]->diagnostics.removeLast();
+        dropIfEmpty(endLine);
+    }
+    endLine = line;
+    endDiagnostic = diagnostic;
+    if (endLine >= 0)
+        slotAt(endLine)->diagnostics.append(endDiagnostic);
+    return true;
 }
 
 void LineRecords::insertLines(int at, int count)
@@ -54,6 +92,8 @@ void LineRecords::insertLines(int at, int count)
     if (count <= 0)
         return;
     at = qBound(0, at, lineCount());
+    if (endLine >= at)
+        endLine += count;
     std::vector<std::unique_ptr<LineRecord>> empty(static_cast<size_t>(count));
     lines.insert(lines.begin() + at, std::make_move_iterator(empty.begin()), std::make_move_iterator(empty.end()));
 }
@@ -62,6 +102,10 @@ void LineRecords::removeLines(int at, int count)
 {
     at = qBound(0, at, lineCount());
     count = qBound(0, count, lineCount() - at);
+    if (endLine >= at + count)
+        endLine -= count;
+    else if (endLine >= at)
+        endLine = -1;
     lines.erase(lines.begin() + at, lines.begin() + at + count);
 }
 
@@ -69,4 +113,5 @@ void LineRecords::reset(int count)
 {
     lines.clear();
     lines.resize(size_t(qMax(count, 0)));
+    endLine = -1;
 }

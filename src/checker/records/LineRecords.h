@@ -13,11 +13,12 @@ struct LineRecord {
     HeaderRecord header;
     QVector<IdentifierRecord> identifiers;
     QVector<LineDiagnostic> diagnostics;
+    bool leavesBlockOpen = false; // a header inside a body left that body open
 
     bool isEmpty() const
     {
         return header.isEmpty() && header.blockName.isEmpty() && !header.detailSet && identifiers.isEmpty()
-            && diagnostics.isEmpty();
+            && diagnostics.isEmpty() && !leavesBlockOpen;
     }
 };
 
@@ -41,6 +42,13 @@ public:
     // before. True when the line had diagnostics or has them now.
     bool record(int line, const LineCheckResult& result);
 
+    // The finding the end of the document raises at a line above it (a block
+    // never closed): listed with that line's diagnostics, after its own, and
+    // moving with the line until it is replaced or withdrawn (line -1).
+    // Returns whether the diagnostics of the old line and the new one changed.
+    bool setEndFinding(int line, const LineDiagnostic& diagnostic);
+    int endFindingLine() const { return endLine; }
+
     // `count` empty lines before line `at`.
     void insertLines(int at, int count);
     void removeLines(int at, int count);
@@ -48,5 +56,10 @@ public:
     void reset(int count);
 
 private:
+    std::unique_ptr<LineRecord>& slotAt(int line);
+    void dropIfEmpty(int line);
+
     std::vector<std::unique_ptr<LineRecord>> lines;
+    int endLine = -1;
+    LineDiagnostic endDiagnostic;
 };
