@@ -1,6 +1,10 @@
 #include "CanvasCommands.h"
 
 #include "MdiChildDialogDummy.h"
+#include "Mnu.h"
+
+#include <QAction>
+#include <QMenu>
 
 namespace {
 
@@ -117,4 +121,71 @@ bool PropertyCommand::mergeWith(const QUndoCommand* other)
         return false;
     after = next->after;
     return true;
+}
+
+PlaceMenuEntryCommand::PlaceMenuEntryCommand(Mnu* entry, PlaceDirection direction)
+    : QUndoCommand(direction == PlaceDirection::Add ? QStringLiteral("Add Menu Entry")
+                                                    : QStringLiteral("Delete Menu Entry"))
+    , entry(entry)
+    , holder(qobject_cast<Mnu*>(entry->parent()))
+    , direction(direction)
+    , index(holder->menu()->actions().indexOf(entry->action()))
+{
+}
+
+PlaceMenuEntryCommand::~PlaceMenuEntryCommand()
+{
+    if (!entry || isShown())
+        return;
+    // Its drop-down takes the drop-downs inside it along.
+    if (QMenu* menu = entry->menu())
+        delete menu;
+    else
+        delete entry->action();
+    delete entry;
+}
+
+bool PlaceMenuEntryCommand::isShown() const
+{
+    return holder->entries().contains(entry);
+}
+
+void PlaceMenuEntryCommand::place(bool on)
+{
+    if (!entry || on == isShown())
+        return;
+    if (on)
+        holder->insertEntry(entry, index);
+    else
+        index = holder->takeEntry(entry);
+}
+
+void PlaceMenuEntryCommand::redo()
+{
+    place(direction == PlaceDirection::Add);
+}
+
+void PlaceMenuEntryCommand::undo()
+{
+    place(direction == PlaceDirection::Remove);
+}
+
+RenameMenuEntryCommand::RenameMenuEntryCommand(Mnu* entry, const QString& before, const QString& after)
+    : QUndoCommand(QStringLiteral("Rename Menu Entry"))
+    , entry(entry)
+    , before(before)
+    , after(after)
+{
+}
+
+void RenameMenuEntryCommand::redo()
+{
+    if (entry)
+        entry->setText(after);
+}
+
+void RenameMenuEntryCommand::undo()
+{
+    if (entry)
+        entry->setText(before);
 }

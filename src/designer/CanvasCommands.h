@@ -7,17 +7,20 @@
 #include <QUndoCommand>
 
 class MdiChildDialogDummy;
+class Mnu;
 
 // The undo steps of the designer's canvas. Each one does its work in redo(),
 // which is also run when it is pushed; a change the mouse has already made
 // on the canvas (a drop, a move) is pushed after the fact and its first
 // redo() finds nothing left to do.
 
+enum class PlaceDirection { Add, Remove };
+
 // A control comes onto the canvas (a drop) or goes from it (Delete). A
 // control that is off the canvas when its step is destroyed goes with it.
 class PlaceControlCommand : public QUndoCommand {
 public:
-    enum class Direction { Add, Remove };
+    using Direction = PlaceDirection;
     PlaceControlCommand(MdiChildDialogDummy* canvas, QWidget* control, Direction direction);
     ~PlaceControlCommand() override;
 
@@ -71,4 +74,39 @@ private:
     QPointer<QWidget> control;
     ControlProperties before;
     ControlProperties after;
+};
+
+// An entry of the menu bar comes (typed into its menu's entry field, or a
+// separator) or goes with the entries inside it (Delete). An entry that is
+// off the bar when its step is destroyed goes with it.
+class PlaceMenuEntryCommand : public QUndoCommand {
+public:
+    PlaceMenuEntryCommand(Mnu* entry, PlaceDirection direction);
+    ~PlaceMenuEntryCommand() override;
+
+    void redo() override;
+    void undo() override;
+
+private:
+    void place(bool on);
+    bool isShown() const;
+
+    QPointer<Mnu> entry;
+    Mnu* holder; // the entry's parent, there as long as the entry is
+    PlaceDirection direction;
+    int index = -1; // its place in the holder's drop-down
+};
+
+// The text of a menu bar entry.
+class RenameMenuEntryCommand : public QUndoCommand {
+public:
+    RenameMenuEntryCommand(Mnu* entry, const QString& before, const QString& after);
+
+    void redo() override;
+    void undo() override;
+
+private:
+    QPointer<Mnu> entry;
+    QString before;
+    QString after;
 };

@@ -50,9 +50,9 @@ MdiChildDialogDummy::MdiChildDialogDummy(QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
     createPreviews();
     menuBarWidget = menuBar();
-    rootMnu = new Mnu(
-        menuBarWidget, [this] { return nextId(); }, this);
     undo = new QUndoStack(this);
+    rootMnu = new Mnu(
+        menuBarWidget, [this] { return nextId(); }, undo, this);
 }
 
 MdiChildDialogDummy::~MdiChildDialogDummy()
@@ -213,8 +213,14 @@ void MdiChildDialogDummy::adoptWrittenTable()
     }
     QList<Mnu*> readEntries;
     QList<Mnu*> addedEntries;
-    for (Mnu* entry : allMenuEntries())
+    const QList<Mnu*> shown = allMenuEntries();
+    for (Mnu* entry : shown)
         (entry->designEntry().tableEntry >= 0 ? readEntries : addedEntries).append(entry);
+    // Entries off the bar, kept by undo steps, are new ones if they come back.
+    for (Mnu* entry : rootMnu->findChildren<Mnu*>()) {
+        if (!shown.contains(entry))
+            entry->setTableEntry(-1);
+    }
     std::stable_sort(readEntries.begin(), readEntries.end(), [](const Mnu* a, const Mnu* b) {
         return a->designEntry().tableEntry < b->designEntry().tableEntry;
     });

@@ -50,7 +50,8 @@ public:
     Mnu* rootMenu() const { return rootMnu; }
 
     // Every change of the controls and of their properties is one step
-    // here: drop, move, resize, delete, property edit.
+    // here: drop, move, resize, delete, property edit; so is every entry of
+    // the menu bar added, renamed or deleted.
     QUndoStack* undoStack() const { return undo; }
 
     // Places a control as a drop would, without selecting it and without an

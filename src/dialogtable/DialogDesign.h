@@ -29,10 +29,10 @@ struct DesignControl {
 };
 
 // One entry of the dialog's menu bar: a menu (on the bar or inside another
-// menu) or an item of a menu. Entries take their ids from the same numbers
-// as the controls.
+// menu), an item of a menu or a separator line in a menu (without text).
+// Entries take their ids from the same numbers as the controls.
 struct DesignMenuEntry {
-    enum class Kind { Menu, Item };
+    enum class Kind { Menu, Item, Separator };
     Kind kind = Kind::Menu;
     QString text;
     int id = 0;

@@ -54,10 +54,12 @@ QLatin1String menuKeyword(DesignMenuEntry::Kind kind)
     return kind == DesignMenuEntry::Kind::Menu ? QLatin1String("menu") : QLatin1String("item");
 }
 
+const QLatin1String separatorWord("break");
+
 QString menuStatement(const DesignMenuEntry& entry)
 {
-    QString line = menuKeyword(entry.kind) + QLatin1Char(' ') + quoted(entry.text) + QStringLiteral(", ")
-        + QString::number(entry.id);
+    const QString text = entry.kind == DesignMenuEntry::Kind::Separator ? QString(separatorWord) : quoted(entry.text);
+    QString line = menuKeyword(entry.kind) + QLatin1Char(' ') + text + QStringLiteral(", ") + QString::number(entry.id);
     if (entry.parent > 0)
         line += QStringLiteral(", ") + QString::number(entry.parent);
     return line;

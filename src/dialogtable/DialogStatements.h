@@ -23,10 +23,13 @@ QString sizeField(const QSize& pixels, Units units);
 // (if any) and its styles.
 QString controlStatement(const DesignControl& control, int id, Units units);
 QString titleStatement(const QString& title);
-// A menu bar entry without indent: "menu" or "item", the text, the id and
-// the id of the menu it is in (none for a menu on the bar).
+// A menu bar entry without indent: "menu" or "item", the text (the word
+// "break" for a separator), the id and the id of the menu it is in (none for
+// a menu on the bar).
 QString menuStatement(const DesignMenuEntry& entry);
 // The word that starts the statement of an entry of that kind.
 QLatin1String menuKeyword(DesignMenuEntry::Kind kind);
+// The word an item statement has in place of its text to be a separator.
+extern const QLatin1String separatorWord;
 
 } // namespace DialogStatements

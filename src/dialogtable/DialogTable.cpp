@@ -194,10 +194,18 @@ bool DialogTable::readMenuEntry(int index, int pos, DesignMenuEntry::Kind kind)
     read.line = index;
     const int keywordLength = DialogStatements::menuKeyword(kind).size();
     read.keywordSpan = Span{pos - keywordLength, keywordLength};
-    const std::optional<Span> text = quotedSpan(line, pos);
-    if (!text)
-        return false; // a separator ("item break") or a text from a variable
-    read.textSpan = *text;
+    skipSpaces(line, pos);
+    if (kind == DesignMenuEntry::Kind::Item
+        && QStringView(line).mid(pos).startsWith(DialogStatements::separatorWord, Qt::CaseInsensitive)) {
+        kind = DesignMenuEntry::Kind::Separator;
+        read.textSpan = Span{pos, 0};
+        pos += DialogStatements::separatorWord.size();
+    } else {
+        const std::optional<Span> text = quotedSpan(line, pos);
+        if (!text)
+            return false; // a text from a variable
+        read.textSpan = *text;
+    }
     // After the text: nothing before the comma, the id, the menu's id.
     const QStringList fields = line.mid(pos).split(QLatin1Char(','));
     if (fields.size() < 2 || fields.size() > 3 || !fields[0].trimmed().isEmpty())
@@ -208,8 +216,9 @@ bool DialogTable::readMenuEntry(int index, int pos, DesignMenuEntry::Kind kind)
         return false;
     if (fields.size() == 3 && (!readInt(fields[2].trimmed(), parent) || parent <= 0))
         return false;
-    // An item belongs in a menu, and an entry inside a menu needs that menu.
-    if (parent == 0 ? kind == DesignMenuEntry::Kind::Item : !isMenuRead(parent))
+    // Items and separators belong in a menu, and an entry inside a menu
+    // needs that menu.
+    if (parent == 0 ? kind != DesignMenuEntry::Kind::Menu : !isMenuRead(parent))
         return false;
     read.entry =
         DesignMenuEntry{kind, line.mid(read.textSpan.start, read.textSpan.length), id, parent, int(menuLines.size())};

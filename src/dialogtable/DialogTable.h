@@ -13,10 +13,10 @@
 // numbers), the option line (pixels or dialog units), the lines of the
 // controls it can place (a quoted text where the statement has one, a number
 // as id and four numbers as geometry) and the menu bar's entries ("menu" or
-// "item", a quoted text, a number as id and, for an entry inside a menu,
-// the number of a menu understood before it). Everything else (comments,
-// separators, tab pages, fields that are identifiers or variables) is kept
-// as it stands. Writing back changes only what the design changed, so a
+// "item", a quoted text or "break" for a separator, a number as id and, for
+// an entry inside a menu, the number of a menu understood before it).
+// Everything else (comments, tab pages, fields that are identifiers or
+// variables) is kept as it stands. Writing back changes only what the design changed, so a
 // table read and written back unchanged is the same text.
 class DialogTable {
 public:

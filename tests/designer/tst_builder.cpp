@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -238,6 +239,24 @@ private slots:
         add(reopened.canvas()->rootMenu()->entries().first(), QStringLiteral("Quit"));
         reopened.generateCode();
         QCOMPARE(documentLines(script).mid(9, 2), (QStringList{"  item \"Quit\", 6, 2", "}"}));
+
+        // Renamed, deleted (Recent with its item, then Quit) and a separator
+        // added, each one step: undoing the last puts Quit back in its place.
+        file = reopened.canvas()->rootMenu()->entries().first();
+        file->addSeparator();
+        file->entries().first()->rename(QStringLiteral("&Open..."));
+        for (int entry : {1, 1}) {
+            file->menu()->setActiveAction(file->entries()[entry]->action());
+            QTest::keyClick(file->menu(), Qt::Key_Delete);
+        }
+        reopened.canvas()->undoStack()->undo();
+        reopened.generateCode();
+        QCOMPARE(documentLines(script).mid(5, 5),
+                 (QStringList{"  menu \"&File\", 2", "  item \"&Open...\", 3, 2", "  item \"Quit\", 6, 2",
+                              "  item break, 7, 2", "}"}));
+        MdiChildBuilder third;
+        QVERIFY(third.openTable(&script));
+        QCOMPARE(third.design().menus, reopened.design().menus);
     }
 
     void generateCodeWritesANewTable()

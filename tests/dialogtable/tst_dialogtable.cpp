@@ -200,16 +200,17 @@ private slots:
         const DialogTable read = DialogTable::read(table);
         using Kind = DesignMenuEntry::Kind;
         DialogDesign design = read.design();
-        // Not the separator, an entry of a menu not understood, nor an item
-        // outside every menu.
+        // Not an entry of a menu not understood, nor an item outside every
+        // menu.
         QCOMPARE(design.menus,
                  (QVector<DesignMenuEntry>{{Kind::Menu, "&File", 10, 0, 0},
                                            {Kind::Item, "&Open", 11, 10, 1},
-                                           {Kind::Menu, "Recent", 13, 10, 2},
-                                           {Kind::Item, "a.mrc", 14, 13, 3}}));
+                                           {Kind::Separator, "", 12, 10, 2},
+                                           {Kind::Menu, "Recent", 13, 10, 3},
+                                           {Kind::Item, "a.mrc", 14, 13, 4}}));
         QCOMPARE(read.write(design), table);
         design.menus[1].text = QStringLiteral("Open...");
-        design.menus[2].kind = Kind::Item;
+        design.menus[3].kind = Kind::Item;
         design.menus.removeLast();
         design.menus.append({Kind::Item, "&Quit", 20, 10, -1});
         QStringList expected = table;
@@ -225,7 +226,7 @@ private slots:
         QCOMPARE(checkerFindings(lines), QStringList());
         QCOMPARE(lines.mid(4),
                  (QStringList{"  button \"Go\", 21, 1 2 3 4", "  menu \"&File\", 10", "  item \"Open...\", 11, 10",
-                              "  item \"Recent\", 13, 10", "  item \"&Quit\", 20, 10", "}"}));
+                              "  item break, 12, 10", "  item \"Recent\", 13, 10", "  item \"&Quit\", 20, 10", "}"}));
     }
 
     void writingChangesOnlyWhatChanged()
