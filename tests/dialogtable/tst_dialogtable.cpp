@@ -84,7 +84,6 @@ private slots:
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QStringList>("styles");
         QTest::addColumn<QString>("type");
-        QTest::newRow("edit") << "edit" << QStringList{"autohs"} << "edit";
         QTest::newRow("password") << "edit" << QStringList{"autohs", "pass"} << "pass";
         QTest::newRow("rich") << "edit" << QStringList{"multi", "rich"} << "rich";
         QTest::newRow("check list") << "list" << QStringList{"sort", "check"} << "checkList";
@@ -93,7 +92,6 @@ private slots:
         QTest::newRow("vertical scroll") << "scroll" << QStringList{"right"} << "vscroll";
         QTest::newRow("horizontal scroll") << "scroll" << QStringList{"horizontal"} << "hscroll";
         QTest::newRow("menu") << "menu" << QStringList() << "";
-        QTest::newRow("item") << "item" << QStringList() << "";
     }
     void statementsNameTheirType()
     {
@@ -112,10 +110,6 @@ private slots:
         QCOMPARE(lines[2], QStringLiteral("  size -1 -1 400 300"));
         QCOMPARE(lines[3], QStringLiteral("  option pixels"));
         QCOMPARE(lines[4], QStringLiteral("  button \"Item, 0\", 1, 0 0 75 23, default ok cancel disable hide"));
-        QCOMPARE(lines[6], QStringLiteral("  edit \"Item, 2\", 3, 16 8 100 20, pass read autohs disable hide"));
-        QCOMPARE(lines[10], QStringLiteral("  combo 7, 48 24 131 24, drop sort size disable hide"));
-        QCOMPARE(lines[16], QStringLiteral("  icon 13, 96 48 150 150"));
-        QCOMPARE(lines[20], QStringLiteral("  scroll \"Item, 16\", 17, 128 64 160 16, horizontal disable hide"));
         QCOMPARE(lines.size(), 4 + 17 + 1);
         QCOMPARE(lines.last(), QStringLiteral("}"));
     }

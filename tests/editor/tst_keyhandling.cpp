@@ -374,9 +374,6 @@ private slots:
 
         row("comopen", "/comopen obj Wor", "Wor");
         row("without slash", "comopen obj Wor", "Wor");
-        row("second command", "echo x | comopen obj Wor", "Wor");
-        row("other command of the line", "comopen obj a | echo Wor", "");
-        row("connection name only", "comopen Wor", "");
         row("another command", "echo obj Wor", "");
     }
 
