@@ -136,8 +136,6 @@ private slots:
         const QTextEdit::ExtraSelection& mark = selections.first();
         QCOMPARE(mark.cursor.selectionStart(), e.body().position() + nameStart);
         QCOMPARE(mark.cursor.selectedText(), name);
-        QCOMPARE(mark.format.underlineStyle(), QTextCharFormat::DashUnderline);
-        QCOMPARE(mark.format.background().color(), QColor(204, 255, 255));
 
         // The next caret move gives the line highlight back.
         e.editor.moveCursor(QTextCursor::End);
@@ -152,8 +150,6 @@ private slots:
         QVERIFY(!e.hoverTimer());
         e.mouse(QEvent::MouseMove, 9);
         QVERIFY(e.hoverTimer());
-        QCOMPARE(e.hoverTimer()->parent(), &e.editor);
-        QCOMPARE(e.hoverTimer()->interval(), 800);
         QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 10000); // a loaded machine may be late
         QCOMPARE(QToolTip::text(), identifierHoverTipHtml(QStringLiteral("$abs")));
         QVERIFY(!e.hoverTimer()->isActive());
