@@ -50,15 +50,6 @@ private slots:
         otherPath = writeFile(dir, "other.mrc", "alias b { echo -a b }\r\n; todo: more\r\n");
     }
 
-    // The dock opens small on the first layout and may be enlarged later.
-    void dockHeightIsReleasedAfterStartUp()
-    {
-        MainWindow w;
-        const QDockWidget* dock = w.findChild<QDockWidget*>("msgArea");
-        QCOMPARE(dock->maximumHeight(), 150);
-        QTRY_COMPARE(dock->maximumHeight(), 500);
-    }
-
     void rowsFollowTheScriptWindow()
     {
         MainWindow w;

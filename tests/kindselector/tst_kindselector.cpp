@@ -111,9 +111,6 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("shown");
         QTest::newRow("aliases") << QByteArray("op /mode # +o $1\r\nj join #$1\r\n") << "Aliases";
-        QTest::newRow("popups") << QByteArray("Join:/join #a\r\n-\r\n.Op:/op $1\r\n") << "Popups";
-        QTest::newRow("variables") << QByteArray("%a 1\r\n%b 2\r\n") << "Variables";
-        QTest::newRow("users") << QByteArray("100:*!*@x.net\r\n") << "Users";
         QTest::newRow("remote") << QByteArray("alias a echo a\r\n") << "Remote";
     }
 
