@@ -1,5 +1,6 @@
 #include "MslTextEditor.h"
 
+#include "CallTip.h"
 #include "CompletionModels.h"
 #include "CompletionPopup.h"
 #include "completion/ControlCodes.h"
@@ -77,6 +78,16 @@ void MslTextEditor::openCompletionPopup(QCompleter* completer)
     QRect rect = caretRect();
     rect.setWidth(popup->sizeHintForColumn(0) + popup->verticalScrollBar()->sizeHint().width());
     completer->complete(rect);
+    // The popup opens below the caret line, where a call tip stands: the tip
+    // moves above the line, or gives way while the popup is open when there
+    // is no room above (typing on brings it back).
+    if (callTip->isVisible()) {
+        const int above = rect.top() - callTip->height() - 1;
+        if (above >= 0)
+            callTip->move(callTip->x(), above);
+        else
+            callTip->hide();
+    }
 }
 
 void MslTextEditor::insertCompletionTail(const QCompleter* completer, const QString& completion)
