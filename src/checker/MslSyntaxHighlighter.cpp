@@ -4,7 +4,9 @@
 #include "checker/core/UnclosedBlock.h"
 
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 MslSyntaxHighlighter::MslSyntaxHighlighter(QTextDocument* document)
     : QSyntaxHighlighter(static_cast<QObject*>(document))
@@ -88,6 +90,8 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
     const int line = block.blockNumber();
     if (records.record(line, result))
         emit diagnosticsChanged(line, line);
+    if (line == records.endFindingLine())
+        underlineLine(int(text.size()));
     setCurrentBlockState(result.state);
     // Edits above the finding's line leave it where it is; a last line
     // checked again settles at once, any other line once the edit is done.
@@ -119,10 +123,39 @@ void MslSyntaxHighlighter::settleDocumentEnd()
     const int before = records.endFindingLine();
     if (!records.setEndFinding(finding ? finding->line : -1, finding ? finding->diagnostic : LineDiagnostic()))
         return;
-    if (before >= 0)
+    if (before >= 0) {
         emit diagnosticsChanged(before, before);
-    if (finding && finding->line != before)
+        repaintLater(before);
+    }
+    if (finding && finding->line != before) {
         emit diagnosticsChanged(finding->line, finding->line);
+        repaintLater(finding->line);
+    }
+}
+
+void MslSyntaxHighlighter::underlineLine(int length)
+{
+    const QTextCharFormat& error = TextFormats::format(FormatId::errorFormat);
+    for (int start = 0; start < length;) {
+        QTextCharFormat painted = format(start);
+        int end = start + 1;
+        while (end < length && format(end) == painted)
+            ++end;
+        painted.setUnderlineStyle(error.underlineStyle());
+        painted.setUnderlineColor(error.underlineColor());
+        setFormat(start, end - start, painted);
+        start = end;
+    }
+}
+
+void MslSyntaxHighlighter::repaintLater(int line)
+{
+    // Not from inside the highlighting that settled the finding. A cursor
+    // keeps to the line while later edits move it.
+    QTimer::singleShot(0, this, [this, at = QTextCursor(document()->findBlockByNumber(line))] {
+        if (!at.isNull())
+            rehighlightBlock(at.block());
+    });
 }
 
 // Paints each maximal run of one format with a single setFormat call.

@@ -15,7 +15,8 @@ class QTextDocument;
 // recorded (header, identifiers, diagnostics) in the document's line records,
 // which it alone writes. A document that ends inside a block (or a comment
 // outside blocks) has the checker's never-closed finding listed with the
-// diagnostics of the header line that opened it, for as long as it ends so. Readers ask it for a line's record and
+// diagnostics of the header line that opened it, and that line underlined
+// as an error, for as long as it ends so. Readers ask it for a line's record and
 // follow the diagnostics through its signals; line numbers are 0-based.
 class MslSyntaxHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
@@ -61,6 +62,10 @@ private:
     // Raises, moves or withdraws the never-closed finding from the states
     // the document's last lines end in.
     void settleDocumentEnd();
+    // Adds the error underline to what the line is painted with.
+    void underlineLine(int length);
+    // Paints the line again once the current edit is done.
+    void repaintLater(int line);
 
     QString fileName;
     bool paused = false;

@@ -200,6 +200,14 @@ void TestHighlighter::neverClosedBlockFollowsTheDocumentEnd()
     QCOMPARE(neverClosed.join(QLatin1Char('\n')), found);
     if (changed >= 0)
         QVERIFY(s.signalled.contains(QStringLiteral("changed %1-%1").arg(changed)));
+    // Only the header line carries the error underline, once painted again.
+    QCoreApplication::processEvents();
+    QStringList underlined;
+    for (QTextBlock b = s.doc.begin(); b.isValid(); b = b.next())
+        for (const QTextLayout::FormatRange& range : b.layout()->formats())
+            if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline && range.start == 0)
+                underlined << QString::number(b.blockNumber() + 1);
+    QCOMPARE(underlined.join(QLatin1Char(',')), found.section(QLatin1Char(':'), 0, 0));
 }
 
 void TestHighlighter::pausedHighlighterChangesNothing()
