@@ -70,23 +70,26 @@ std::optional<Tracker::Finding> Tracker::follow(int lineNumber, int state, bool 
     std::optional<Finding> found;
     if (leavesBlockOpen && headerLine >= 0)
         found = Finding{headerLine, diagnostic(header)};
+    const bool inside = isInsideBlock(state);
+    const bool inOutsideComment = !inside && isOutsideComment(state);
     // The line that enters a block from outside every block, or that a
     // header inside a body starts anew, is the header to report.
-    if (isInsideBlock(state) && (!isInsideBlock(lastState) || leavesBlockOpen)) {
+    if (inside && (!lastInside || leavesBlockOpen)) {
         headerLine = lineNumber;
         header = lineHeader;
     }
-    if (isOutsideComment(state) && !isOutsideComment(lastState))
+    if (inOutsideComment && !lastInOutsideComment)
         commentLine = lineNumber;
-    lastState = state;
+    lastInside = inside;
+    lastInOutsideComment = inOutsideComment;
     return found;
 }
 
 std::optional<Tracker::Finding> Tracker::atEnd() const
 {
-    if (headerLine >= 0 && isInsideBlock(lastState))
+    if (headerLine >= 0 && lastInside)
         return Finding{headerLine, diagnostic(header)};
-    if (commentLine >= 0 && isOutsideComment(lastState))
+    if (commentLine >= 0 && lastInOutsideComment)
         return Finding{commentLine, commentDiagnostic()};
     return std::nullopt;
 }

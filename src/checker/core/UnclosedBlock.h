@@ -55,7 +55,9 @@ private:
     int headerLine = -1;
     HeaderRecord header;
     int commentLine = -1; // the line that opened the comment the last line is in
-    int lastState = BlockState::root;
+    // What the last line's end state says, kept rather than decoded again.
+    bool lastInside = false;
+    bool lastInOutsideComment = false;
 };
 
 } // namespace UnclosedBlock
