@@ -22,7 +22,8 @@ class SyncDockTest : public QObject {
     QStringList scripts;
 
     // A main window whose link shows one instance with `scripts` loaded,
-    // once its first look for mIRC has run (when `scanned`).
+    // once its first look for mIRC has run (when `scanned`); none when that
+    // look listed nothing in time.
     std::unique_ptr<MainWindow> windowWithInstance(bool scanned = true)
     {
         QString state = "ddename work";
@@ -34,10 +35,10 @@ class SyncDockTest : public QObject {
             return link;
         });
         auto window = std::make_unique<MainWindow>();
-        if (scanned)
-            QTest::qWaitFor([&window] { return window->mircSyncPanel()->tree()->topLevelItemCount() > 0; });
+        const bool listed =
+            !scanned || QTest::qWaitFor([&window] { return window->mircSyncPanel()->tree()->topLevelItemCount() > 0; });
         setMircLinkFactory([] { return std::make_unique<FakeMircLink>(); });
-        return window;
+        return listed ? std::move(window) : nullptr;
     }
 
 private slots:
@@ -64,6 +65,7 @@ private slots:
     void openingAnAlreadyOpenScriptOnlyActivatesItsTab()
     {
         const auto w = windowWithInstance();
+        QVERIFY(w);
         w->openScript(QFileInfo(scripts.at(1)), false);
         w->openScript(QFileInfo(scripts.at(0)), false);
         QTreeWidget* tree = w->mircSyncPanel()->tree();
@@ -83,6 +85,7 @@ private slots:
     void openAllFilesOpensEveryScriptOnce()
     {
         const auto w = windowWithInstance();
+        QVERIFY(w);
         w->openScript(QFileInfo(scripts.at(2)), false);
         QTreeWidget* tree = w->mircSyncPanel()->tree();
         tree->setCurrentItem(tree->topLevelItem(0));
