@@ -2,32 +2,21 @@
 
 namespace UnclosedBlock {
 
-bool isInsideBlock(int state)
+Place placeOf(int state)
 {
     using BlockState::Kind;
     switch (BlockState::decode(state).kind) {
     case Kind::Root:
+    case Kind::DetachedBody: return Place::Outside;
     case Kind::RootComment:
-    case Kind::DetachedBody:
-    case Kind::DetachedComment: return false;
-    default: return true;
+    case Kind::DetachedComment: return Place::InOutsideComment;
+    default: return Place::InBlock;
     }
 }
 
-namespace {
-
-// A comment outside every block: at the root, or in code whose header was lost.
-bool isOutsideComment(int state)
-{
-    const BlockState::Kind kind = BlockState::decode(state).kind;
-    return kind == BlockState::Kind::RootComment || kind == BlockState::Kind::DetachedComment;
-}
-
-} // namespace
-
 bool leavesDocumentOpen(int state)
 {
-    return isInsideBlock(state) || isOutsideComment(state);
+    return placeOf(state) != Place::Outside;
 }
 
 namespace {
@@ -70,26 +59,24 @@ std::optional<Tracker::Finding> Tracker::follow(int lineNumber, int state, bool 
     std::optional<Finding> found;
     if (leavesBlockOpen && headerLine >= 0)
         found = Finding{headerLine, diagnostic(header)};
-    const bool inside = isInsideBlock(state);
-    const bool inOutsideComment = !inside && isOutsideComment(state);
+    const Place place = placeOf(state);
     // The line that enters a block from outside every block, or that a
     // header inside a body starts anew, is the header to report.
-    if (inside && (!lastInside || leavesBlockOpen)) {
+    if (place == Place::InBlock && (lastPlace != Place::InBlock || leavesBlockOpen)) {
         headerLine = lineNumber;
         header = lineHeader;
     }
-    if (inOutsideComment && !lastInOutsideComment)
+    if (place == Place::InOutsideComment && lastPlace != Place::InOutsideComment)
         commentLine = lineNumber;
-    lastInside = inside;
-    lastInOutsideComment = inOutsideComment;
+    lastPlace = place;
     return found;
 }
 
 std::optional<Tracker::Finding> Tracker::atEnd() const
 {
-    if (headerLine >= 0 && lastInside)
+    if (headerLine >= 0 && lastPlace == Place::InBlock)
         return Finding{headerLine, diagnostic(header)};
-    if (commentLine >= 0 && lastInOutsideComment)
+    if (commentLine >= 0 && lastPlace == Place::InOutsideComment)
         return Finding{commentLine, commentDiagnostic()};
     return std::nullopt;
 }

@@ -13,9 +13,12 @@
 // the rest of the script: a warning at the line that opened it.
 namespace UnclosedBlock {
 
-// A line that ends in `state` lies inside a block a header opened: a body,
-// a dialog table, or a comment within them.
-bool isInsideBlock(int state);
+// Where a line that ends in a state lies, as this rule sees it: inside a
+// block a header opened (a body, a dialog table, or a comment within them),
+// in a comment outside every block (at the root, or in code whose header was
+// lost), or neither.
+enum class Place { Outside, InBlock, InOutsideComment };
+Place placeOf(int state);
 
 // A document whose last line ends in `state` leaves a block or a comment
 // outside blocks open: the lines back to the first one in that state hold
@@ -54,10 +57,8 @@ public:
 private:
     int headerLine = -1;
     HeaderRecord header;
-    int commentLine = -1; // the line that opened the comment the last line is in
-    // What the last line's end state says, kept rather than decoded again.
-    bool lastInside = false;
-    bool lastInOutsideComment = false;
+    int commentLine = -1;             // the line that opened the comment the last line is in
+    Place lastPlace = Place::Outside; // where the last line followed ends
 };
 
 } // namespace UnclosedBlock
