@@ -7,14 +7,18 @@ namespace DialogStatements {
 
 const QLatin1String indent("  ");
 
-QString quoted(const QString& text)
+QString quotable(const QString& text)
 {
     QString inner = text;
     inner.replace(QLatin1Char('"'), QLatin1Char('\''));
-    // A statement is one line.
     inner.replace(QLatin1Char('\n'), QLatin1Char(' '));
     inner.remove(QLatin1Char('\r'));
-    return QLatin1Char('"') + inner + QLatin1Char('"');
+    return inner;
+}
+
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + quotable(text) + QLatin1Char('"');
 }
 
 QString geometryField(const QRect& pixels, Units units)

@@ -12,8 +12,11 @@ enum class Units { Pixels, DialogUnits };
 // The indent of statements inside a new table.
 extern const QLatin1String indent;
 
-// A text as the quoted field of a statement. mSL has no escape for a double
-// quote inside the quotes, so one is written as a single quote.
+// A text as it stands between the quotes of a statement's field. mSL has no
+// escape for a double quote inside the quotes, so one is written as a single
+// quote; a statement is one line, so a line break is written as a space.
+QString quotable(const QString& text);
+// The same text with its quotes: the quoted field of a statement.
 QString quoted(const QString& text);
 // "x y w h" in the table's units, from pixels.
 QString geometryField(const QRect& pixels, Units units);

@@ -398,10 +398,8 @@ QStringList DialogTable::write(const DialogDesign& edited) const
                             DialogStatements::geometryField(control.geometry, tableUnits));
         if (control.id != read.id && control.id > 0)
             line = replaced(line, read.idSpan.start, read.idSpan.length, QString::number(control.id));
-        if (read.textSpan.start >= 0 && control.text != read.text) {
-            const QString inner = DialogStatements::quoted(control.text).mid(1).chopped(1);
-            line = replaced(line, read.textSpan.start, read.textSpan.length, inner);
-        }
+        if (read.textSpan.start >= 0 && control.text != read.text)
+            line = replaced(line, read.textSpan.start, read.textSpan.length, DialogStatements::quotable(control.text));
         out[read.line] = line;
     }
 
@@ -412,10 +410,8 @@ QStringList DialogTable::write(const DialogDesign& edited) const
         keptMenus.insert(entry.tableEntry);
         const MenuLine& read = menuLines[entry.tableEntry];
         QString line = out[read.line];
-        if (entry.text != read.entry.text) {
-            const QString inner = DialogStatements::quoted(entry.text).mid(1).chopped(1);
-            line = replaced(line, read.textSpan.start, read.textSpan.length, inner);
-        }
+        if (entry.text != read.entry.text)
+            line = replaced(line, read.textSpan.start, read.textSpan.length, DialogStatements::quotable(entry.text));
         if (entry.kind != read.entry.kind)
             line = replaced(line, read.keywordSpan.start, read.keywordSpan.length,
                             DialogStatements::menuKeyword(entry.kind));
@@ -469,8 +465,8 @@ QStringList DialogTable::write(const DialogDesign& edited) const
     }
     if (edited.title != title) {
         if (titleAt >= 0) {
-            const QString inner = DialogStatements::quoted(edited.title).mid(1).chopped(1);
-            out[titleAt] = replaced(out[titleAt], titleSpan.start, titleSpan.length, inner);
+            out[titleAt] =
+                replaced(out[titleAt], titleSpan.start, titleSpan.length, DialogStatements::quotable(edited.title));
         } else if (!hasTitleStatement) {
             out.insert(1, indent + DialogStatements::titleStatement(edited.title));
         }
