@@ -73,7 +73,10 @@ void CallTip::setOverloads(const QList<CallTipOverload>& list)
 
 void CallTip::setCurrentOverload(int i)
 {
-    currentOverload = (i < overloads.count()) ? qMax(0, i) : qMax(0, overloads.count() - 1);
+    const int chosen = (i < overloads.count()) ? qMax(0, i) : qMax(0, overloads.count() - 1);
+    if (chosen == currentOverload)
+        return; // laid out when the overloads were set
+    currentOverload = chosen;
     fitToContent();
 }
 
@@ -124,8 +127,8 @@ void CallTip::fitToContent()
 
 void CallTip::showEvent(QShowEvent* event)
 {
+    // Laid out already: every way to show the tip sets its overloads first.
     QWidget::showEvent(event);
-    fitToContent();
     raise();
 }
 
