@@ -6,6 +6,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
+#include <QKeySequence>
 #include <QTest>
 #include <QTextBlock>
 
@@ -45,6 +46,12 @@ struct TypingEditor {
     }
 
     void key(char c, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(keyTarget(), c, modifiers); }
+
+    void press(const QKeySequence& keys)
+    {
+        for (int i = 0; i < keys.count(); ++i)
+            key(keys[i].key(), keys[i].keyboardModifiers());
+    }
 
     void type(const char* text)
     {

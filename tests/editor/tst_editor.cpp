@@ -1,12 +1,9 @@
 #include "KorvelResources.h"
 #include "TestRegistry.h"
 #include "checker/MslSyntaxHighlighter.h"
-#include "checker/core/BlockState.h"
 #include "editor/LineNumberBar.h"
 #include "editor/MslTextEditor.h"
 
-#include <QApplication>
-#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -118,33 +115,6 @@ private:
 private slots:
     void initTestCase() { initKorvelResources(); }
 
-    void gutterWidth_data()
-    {
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<int>("digits");
-        QTest::newRow("9 lines") << 9 << 1;
-        QTest::newRow("10 lines") << 10 << 2;
-        QTest::newRow("99 lines") << 99 << 2;
-        QTest::newRow("100 lines") << 100 << 3;
-    }
-
-    void gutterWidth()
-    {
-        QFETCH(int, lines);
-        QFETCH(int, digits);
-        MslTextEditor editor;
-        editor.resize(400, 300);
-        editor.show();
-        // Start from the other side of the threshold, so that the width has to follow the count.
-        editor.setPlainText(numberedLines(lines + (digits == 1 ? 1 : -1)));
-        editor.setPlainText(numberedLines(lines));
-
-        const int expected = 3 + editor.fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
-        QCOMPARE(editor.lineNumberAreaWidth(), expected);
-        QCOMPARE(editor.viewport()->x() - editor.contentsRect().left(), expected + 18);
-        QCOMPARE(editor.findChild<LineNumberBar*>()->width(), expected + 18);
-    }
-
     void gutterNumbers()
     {
         MslTextEditor editor;
@@ -162,6 +132,8 @@ private slots:
         QCOMPARE(thirdDigit(), 0);
         editor.setPlainText(numberedLines(100));
         QVERIFY(thirdDigit() > 0);
+        // The wider gutter pushes the text over: it never covers a number.
+        QCOMPARE(editor.viewport()->x() - editor.contentsRect().left(), editor.findChild<LineNumberBar*>()->width());
 
         const int numbersEnd = editor.lineNumberAreaWidth();
         // The caret line's number is bold: the same digits carry more ink.
@@ -222,70 +194,6 @@ private slots:
         QCOMPARE(hiddenLines(editor), hidden);
         const QTextCursor c = editor.textCursor();
         QCOMPARE(QStringLiteral("%1:%2").arg(c.blockNumber()).arg(c.positionInBlock()), caret);
-    }
-
-    void foldColumn_data()
-    {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("drawn");
-        QTest::newRow("plain root line") << "" << 0 << "nothing";
-        QTest::newRow("open component") << "" << 2 << "expanded";
-        QTest::newRow("body line") << "" << 3 << "guide";
-        QTest::newRow("closing line") << "" << 4 << "tick";
-        QTest::newRow("line after the closing one") << "" << 5 << "nothing";
-        QTest::newRow("open group") << "" << 6 << "expanded2";
-        QTest::newRow("component inside the group") << "" << 7 << "expanded";
-        QTest::newRow("folded component") << "A" << 2 << "right";
-        QTest::newRow("folded group") << "k6" << 6 << "right2";
-    }
-
-    // The fold column of one line: a marker image, the guide of a body line,
-    // the tick that ends it, or nothing; and the rule under a folded header.
-    void foldColumn()
-    {
-        QFETCH(QString, steps);
-        QFETCH(int, line);
-        QFETCH(QString, drawn);
-        MslTextEditor editor;
-        editor.resize(500, 400);
-        editor.show();
-        loadLines(editor, script);
-        foldSteps(editor, steps);
-
-        const QImage gutter =
-            editor.findChild<LineNumberBar*>()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const int width = editor.gutterWidth();
-        const int top = editor.cursorRect(QTextCursor(editor.document()->findBlockByNumber(line))).top();
-        const int middle = top + editor.fontMetrics().height() / 2;
-        // A folded header also has a rule under its line, across the text.
-        const QImage view = editor.viewport()->grab().toImage();
-        const int below = editor.cursorRect(QTextCursor(editor.document()->findBlockByNumber(line))).bottom() + 1;
-        QCOMPARE(view.pixelColor(view.width() - 20, below) == QColor(Qt::black),
-                 drawn.startsWith(QLatin1String("right")));
-
-        const QImage square = gutter.copy(width - 16, top, 16, 16);
-        for (const char* name : {"expanded", "right", "expanded2", "right2"}) {
-            QImage marker(16, 16, QImage::Format_RGB32);
-            marker.fill(Qt::white);
-            QPainter(&marker)
-                .drawImage(0, 0, QImage(QStringLiteral(":/block/resources/img_assets/editor/block/%1.png").arg(name)));
-            if (square == marker) {
-                QCOMPARE(QString::fromLatin1(name), drawn);
-                return;
-            }
-        }
-        const QColor grey(160, 160, 160);
-        const bool upper = gutter.pixelColor(width - 8, top + 1) == grey;
-        const bool lower = gutter.pixelColor(width - 8, middle + 2) == grey;
-        const bool tick = gutter.pixelColor(width - 5, middle) == grey;
-        const QString found = upper && lower && !tick ? "guide" : upper && !lower && tick ? "tick" : "nothing";
-        QCOMPARE(found, drawn);
-        if (found == QLatin1String("nothing")) {
-            for (int x = width - 18; x < width; ++x)
-                for (int y = top; y < top + editor.fontMetrics().height(); ++y)
-                    QCOMPARE(gutter.pixelColor(x, y), QColor(Qt::white));
-        }
     }
 
     void foldingShrinksTheScrollRange()
@@ -373,72 +281,6 @@ private slots:
         }
         QCOMPARE(editor.textCursor().blockNumber(), line);
         QCOMPARE(editor.textCursor().positionInBlock(), column);
-    }
-
-    // The caret's line is marked across the whole width; a read-only text
-    // has no caret line.
-    void caretLineHighlight()
-    {
-        MslTextEditor editor;
-        editor.setPlainText(QStringLiteral("one\ntwo"));
-        editor.gotoLine(2);
-        QCOMPARE(editor.extraSelections().size(), 1);
-        const QTextEdit::ExtraSelection line = editor.extraSelections().first();
-        QVERIFY(line.format.boolProperty(QTextFormat::FullWidthSelection));
-        QCOMPARE(line.cursor.blockNumber(), 1);
-        QVERIFY(!line.cursor.hasSelection());
-
-        editor.setReadOnly(true);
-        editor.highlightCurrentLine();
-        QVERIFY(editor.extraSelections().isEmpty());
-    }
-
-    // Each code's own character is checked through the Edit menu.
-    void controlCodes_data()
-    {
-        QTest::addColumn<int>("selStart");
-        QTest::addColumn<int>("selEnd");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("caret");
-        QTest::newRow("bold at the caret") << 5 << 5 << QStringLiteral("echo \x02word") << 6;
-        QTest::newRow("around a selection") << 5 << 9 << QStringLiteral("echo \x02word\x02") << 6;
-        QTest::newRow("selection made backwards") << 9 << 5 << QStringLiteral("echo \x02word\x02") << 6;
-    }
-
-    void controlCodes()
-    {
-        QFETCH(int, selStart);
-        QFETCH(int, selEnd);
-        QFETCH(QString, text);
-        QFETCH(int, caret);
-        MslTextEditor editor;
-        editor.setPlainText(QStringLiteral("echo word"));
-        QTextCursor c = editor.textCursor();
-        c.setPosition(selStart);
-        c.setPosition(selEnd, QTextCursor::KeepAnchor);
-        editor.setTextCursor(c);
-        editor.insertBold();
-        QCOMPARE(editor.toPlainText(), text);
-        QCOMPARE(editor.textCursor().position(), caret);
-        QVERIFY(!editor.textCursor().hasSelection());
-    }
-
-    // A read-only text takes no code, whoever asks for it, and no colour
-    // popup opens to insert one later.
-    void readOnlyTakesNoControlCode()
-    {
-        MslTextEditor editor;
-        editor.setPlainText(QStringLiteral("echo word"));
-        editor.setReadOnly(true);
-        editor.show();
-        for (const char* slot :
-             {"insertBold", "insertItalics", "insertUnderline", "insertReverse", "insertColors", "insertPlainCode"}) {
-            editor.selectAll();
-            QVERIFY(QMetaObject::invokeMethod(&editor, slot));
-            QVERIFY2(editor.toPlainText() == QStringLiteral("echo word"), slot);
-            QVERIFY2(!QApplication::activePopupWidget(), slot);
-        }
-        QVERIFY(!editor.document()->isModified());
     }
 };
 

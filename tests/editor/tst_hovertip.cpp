@@ -1,5 +1,5 @@
+#include "EditorHarness.h"
 #include "TestRegistry.h"
-#include "checker/MslSyntaxHighlighter.h"
 #include "checker/tables/CommandNames.h"
 #include "editor/CallTip.h"
 #include "editor/HoverTip.h"
@@ -26,17 +26,10 @@ const char* const script = "alias a {\n"
                            "}";
 constexpr int bodyLine = 1;
 
-// An editor checked by the real highlighter, as in a script window.
-struct CheckedEditor {
-    MslTextEditor editor;
-    MslSyntaxHighlighter highlighter{editor.document()};
-
+struct CheckedEditor : TypingEditor {
     CheckedEditor()
+        : TypingEditor(QString::fromLatin1(script))
     {
-        editor.setHighlighter(&highlighter);
-        editor.resize(700, 300);
-        editor.setPlainText(QString::fromLatin1(script));
-        editor.show();
     }
 
     QTimer* hoverTimer() { return editor.findChild<QTimer*>(QStringLiteral("hoverTimer")); }
@@ -138,7 +131,7 @@ private slots:
         QCOMPARE(mark.cursor.selectedText(), name);
 
         // The next caret move gives the line highlight back.
-        e.editor.moveCursor(QTextCursor::End);
+        e.editor.moveCursor(QTextCursor::Start);
         QVERIFY(e.onlyCaretLineMarked());
     }
 

@@ -36,40 +36,38 @@ private slots:
     void returnKeepsIndent_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("shiftedBrace");
+        QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caretLine");
-        const auto row = [](const char* name, const QString& line, bool shiftedBrace, const QString& text,
-                            const QString& caretLine) {
-            QTest::newRow(name) << line << shiftedBrace << text << caretLine;
-        };
+        const auto row = [](const char* name, const QString& line, const QKeySequence& keys, const QString& text,
+                            const QString& caretLine) { QTest::newRow(name) << line << keys << text << caretLine; };
+        const QKeyCombination brace = Qt::SHIFT | Qt::Key_BraceLeft;
+        const QKeyCombination enter = Qt::Key_Return;
 
-        row("indent kept", "  echo x", false, "  echo x\n  ", "  |");
-        row("tab indent kept as spaces", "\techo", false, "\techo\n ", " |");
-        row("brace expands", "  if (x) ", true, "  if (x) {\n    \n  }", "    |");
-        row("root brace expands", "alias a ", true, "alias a {\n  \n}", "  |");
+        row("indent kept", "  echo x", QKeySequence(enter), "  echo x\n  ", "  |");
+        row("tab indent kept as spaces", "\techo", QKeySequence(enter), "\techo\n ", " |");
+        row("brace expands", "  if (x) ", QKeySequence(brace, enter), "  if (x) {\n    \n  }", "    |");
+        row("root brace expands", "alias a ", QKeySequence(brace, enter), "alias a {\n  \n}", "  |");
+        // The Shift pressed for the next key does not disarm the brace; any other key does.
+        row("shift alone keeps the brace", "alias a ", QKeySequence(brace, Qt::SHIFT | Qt::Key_Shift, enter),
+            "alias a {\n  \n}", "  |");
+        row("another key disarms it", "alias a ", QKeySequence(brace, QKeyCombination(Qt::Key_Space), enter),
+            "alias a { \n", "|");
+        // A "{" typed without Shift (a layout that needs AltGr) arms nothing.
+        row("brace without shift", "alias b ", QKeySequence(QKeyCombination(Qt::Key_BraceLeft), enter), "alias b {\n",
+            "|");
+        // Keypad Enter is no Return: a plain line break without indentation.
+        row("keypad enter", "  echo", QKeySequence(Qt::KeypadModifier | Qt::Key_Enter), "  echo\n", "|");
     }
 
     void returnKeepsIndent()
     {
         QFETCH(QString, line);
-        QFETCH(bool, shiftedBrace);
+        QFETCH(QKeySequence, keys);
         TypingEditor t(line);
-        if (shiftedBrace)
-            t.key('{', Qt::ShiftModifier);
-        t.key(Qt::Key_Return);
+        t.press(keys);
         QTEST(t.text(), "text");
         QTEST(t.caretLine(), "caretLine");
-    }
-
-    void modifierAloneKeepsFlags()
-    {
-        // The Shift pressed for the next key must not disarm the brace.
-        TypingEditor t(QStringLiteral("alias a "));
-        t.key('{', Qt::ShiftModifier);
-        t.key(Qt::Key_Shift, Qt::ShiftModifier);
-        t.key(Qt::Key_Return);
-        QCOMPARE(t.text(), QStringLiteral("alias a {\n  \n}"));
     }
 
     void keyStateBelongsToItsEditor()
@@ -88,26 +86,6 @@ private slots:
         QCOMPARE(second.text(), QStringLiteral("  if (x) )\n  "));
         first.key(Qt::Key_Return);
         QCOMPARE(first.caretLine(), QStringLiteral("  |"));
-
-        // Keypad Enter is no Return: a plain line break without indentation.
-        TypingEditor keypad(QStringLiteral("  echo"));
-        keypad.key(Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(keypad.text(), QStringLiteral("  echo\n"));
-    }
-
-    void otherKeyDisarmsBrace()
-    {
-        TypingEditor t(QStringLiteral("alias a "));
-        t.key('{', Qt::ShiftModifier);
-        t.key(' ');
-        t.key(Qt::Key_Return);
-        QCOMPARE(t.text(), QStringLiteral("alias a { \n"));
-
-        // A "{" typed without Shift (a layout that needs AltGr) arms nothing.
-        TypingEditor u(QStringLiteral("alias b "));
-        u.key('{');
-        u.key(Qt::Key_Return);
-        QCOMPARE(u.text(), QStringLiteral("alias b {\n"));
     }
 
     void parenAutoClosesWithCallTip_data()
@@ -175,73 +153,49 @@ private slots:
         QTEST(t.caretLine(), "after");
     }
 
-    void tabWithoutSelection_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("tab") << int(Qt::Key_Tab);
-        QTest::newRow("shift+tab") << int(Qt::Key_Backtab);
-    }
-
-    void tabWithoutSelection()
-    {
-        QFETCH(int, key);
-        TypingEditor t(QStringLiteral("echo"));
-        t.placeCaret(0);
-        t.key(Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        QCOMPARE(t.caretLine(), QStringLiteral("  |echo"));
-        QVERIFY(t.editor.hasFocus());
-    }
-
-    void tabIndentsSelectedLines_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QString>("after"); // the new selection between "[" and "]"
-
-        // "a\n b\nc\nd": "c" starts at 5.
-        QTest::newRow("into the third line") << 0 << 6 << "[  a\n   b\n  c]\nd";
-        QTest::newRow("up to the third line's start") << 0 << 5 << "[  a\n   b\n]c\nd";
-        QTest::newRow("from inside a line") << 3 << 6 << "a\n   [b\n  c]\nd";
-    }
-
-    void tabIndentsSelectedLines()
-    {
-        const QString original = QStringLiteral("a\n b\nc\nd");
-        TypingEditor t(original);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        t.select(from, to);
-        t.key(Qt::Key_Tab);
-        QString shown = t.text();
-        shown.insert(t.editor.textCursor().selectionEnd(), QLatin1Char(']'));
-        shown.insert(t.editor.textCursor().selectionStart(), QLatin1Char('['));
-        QTEST(shown, "after");
-        t.editor.undo();
-        QCOMPARE(t.text(), original);
-    }
-
-    void shiftTabUnindentsSelection_data()
+    void indentKeys_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("after");
-        const auto row = [](const char* name, const QString& text, const QString& after) {
-            QTest::newRow(name) << text << after;
-        };
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("after"); // the caret as "|", a selection between "[" and "]"
+        const auto row = [](const char* name, const QString& text, int from, int to, const QKeySequence& key,
+                            const QString& after) { QTest::newRow(name) << text << from << to << key << after; };
+        const QKeySequence tab(Qt::Key_Tab);
+        const QKeySequence backtab(Qt::SHIFT | Qt::Key_Backtab);
 
-        row("two of three", "   a\n   b", " a\n b");
-        row("one space", " a\nb", "a\nb");
-        row("none", "a\n\tb", "a\n\tb");
+        // Without a selection either key indents at the caret.
+        row("tab at the caret", "echo", 0, 0, tab, "  |echo");
+        row("shift+tab at the caret", "echo", 0, 0, backtab, "  |echo");
+        // "a\n b\nc\nd": "c" starts at 5.
+        row("tab into the third line", "a\n b\nc\nd", 0, 6, tab, "[  a\n   b\n  c]\nd");
+        row("tab up to the third line's start", "a\n b\nc\nd", 0, 5, tab, "[  a\n   b\n]c\nd");
+        row("tab from inside a line", "a\n b\nc\nd", 3, 6, tab, "a\n   [b\n  c]\nd");
+        row("shift+tab on two of three spaces", "   a\n   b", 0, 9, backtab, "[ a\n b]");
+        row("shift+tab on one space", " a\nb", 0, 4, backtab, "[a\nb]");
+        row("shift+tab on no spaces", "a\n\tb", 0, 4, backtab, "[a\n\tb]");
     }
 
-    void shiftTabUnindentsSelection()
+    void indentKeys()
     {
         QFETCH(QString, text);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QKeySequence, key);
         TypingEditor t(text);
-        t.select(0, text.size());
-        t.key(Qt::Key_Backtab, Qt::ShiftModifier);
-        QFETCH(QString, after);
-        QCOMPARE(t.text(), after);
-        QCOMPARE(t.editor.textCursor().selectionEnd(), after.size());
+        t.select(from, to);
+        t.press(key);
+        const QTextCursor c = t.editor.textCursor();
+        QString shown = t.text();
+        if (c.hasSelection()) {
+            shown.insert(c.selectionEnd(), QLatin1Char(']'));
+            shown.insert(c.selectionStart(), QLatin1Char('['));
+        } else {
+            shown.insert(c.position(), QLatin1Char('|'));
+        }
+        QTEST(shown, "after");
+        QVERIFY(t.editor.hasFocus()); // the key does not move the focus on
         t.editor.undo();
         QCOMPARE(t.text(), text);
     }
@@ -372,21 +326,25 @@ private slots:
     void comPopupFollowsCommand_data()
     {
         QTest::addColumn<QString>("line");
+        QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("prefix"); // empty: no popup
-        const auto row = [](const char* name, const QString& line, const QString& prefix) {
-            QTest::newRow(name) << line << prefix;
+        const auto row = [](const char* name, const QString& line, const QKeySequence& keys, const QString& prefix) {
+            QTest::newRow(name) << line << keys << prefix;
         };
 
-        row("comopen", "/comopen obj Wor", "Wor");
-        row("without slash", "comopen obj Wor", "Wor");
-        row("another command", "echo obj Wor", "");
+        row("comopen", "/comopen obj Wo", QKeySequence(Qt::Key_R), "Wor");
+        row("without slash", "comopen obj Wo", QKeySequence(Qt::Key_R), "Wor");
+        row("another command", "echo obj Wo", QKeySequence(Qt::Key_R), "");
+        row("shifted letter closes it", "comopen obj W",
+            QKeySequence(QKeyCombination(Qt::Key_O), Qt::SHIFT | Qt::Key_R), "");
     }
 
     void comPopupFollowsCommand()
     {
         QFETCH(QString, line);
-        TypingEditor t(line.chopped(1));
-        t.key(line.back().toLatin1());
+        QFETCH(QKeySequence, keys);
+        TypingEditor t(line);
+        t.press(keys);
         QFETCH(QString, prefix);
         QCOMPARE(t.popupOpen(Kind::Com), !prefix.isEmpty());
         if (!prefix.isEmpty())
@@ -400,15 +358,6 @@ private slots:
         QCOMPARE(t.completer(Kind::Com)->currentCompletion(), QStringLiteral("Word.Application"));
         t.key(Qt::Key_Return);
         QCOMPARE(t.caretLine(), QStringLiteral("comopen obj word.Application|"));
-    }
-
-    void shiftedLetterClosesComPopup()
-    {
-        TypingEditor t(QStringLiteral("comopen obj W"));
-        t.key('o');
-        QVERIFY(t.popupOpen(Kind::Com));
-        t.key('R', Qt::ShiftModifier);
-        QVERIFY(!t.popupOpen(Kind::Com));
     }
 
     void ctrlKOpensColours()
@@ -490,30 +439,32 @@ private slots:
 
     void controlCodeKeys_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QKeySequence>("key");
         QTest::addColumn<int>("code");
-
-        QTest::newRow("bold") << int(Qt::Key_B) << int(Qt::ControlModifier) << 0x02;
-        QTest::newRow("italics") << int(Qt::Key_I) << int(Qt::ControlModifier) << 0x1D;
-        QTest::newRow("underline") << int(Qt::Key_U) << int(Qt::ControlModifier) << 0x1F;
-        QTest::newRow("reverse") << int(Qt::Key_R) << int(Qt::ControlModifier) << 0x16;
-        QTest::newRow("colour") << int(Qt::Key_K) << int(Qt::ControlModifier) << 0x03;
-        QTest::newRow("plain") << int(Qt::Key_O) << int(Qt::ControlModifier | Qt::ShiftModifier) << 0x0F;
+        QTest::addColumn<int>("anchor"); // "say hi" with "hi" selected from here to the other end
+        QTest::newRow("bold") << QKeySequence(Qt::CTRL | Qt::Key_B) << 0x02 << 4;
+        QTest::newRow("bold, selected backwards") << QKeySequence(Qt::CTRL | Qt::Key_B) << 0x02 << 6;
+        QTest::newRow("italics") << QKeySequence(Qt::CTRL | Qt::Key_I) << 0x1D << 4;
+        QTest::newRow("underline") << QKeySequence(Qt::CTRL | Qt::Key_U) << 0x1F << 4;
+        QTest::newRow("reverse") << QKeySequence(Qt::CTRL | Qt::Key_R) << 0x16 << 4;
+        QTest::newRow("colour") << QKeySequence(Qt::CTRL | Qt::Key_K) << 0x03 << 4;
+        QTest::newRow("plain") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O) << 0x0F << 4;
     }
 
     void controlCodeKeys()
     {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(int, code);
+        QFETCH(int, anchor);
         TypingEditor t(QStringLiteral("say hi"));
-        t.select(4, 6);
-        t.key(Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        t.select(anchor, 10 - anchor);
+        QFETCH(QKeySequence, key);
+        t.press(key);
+        QFETCH(int, code);
         const QChar c(code);
         QCOMPARE(t.caretLine(), QStringLiteral("say ") + c + QStringLiteral("|hi") + c);
     }
 
+    // The Edit menu's entries call the editor directly: they take no code
+    // either, and the colour one opens no popup to insert one later.
     void readOnlyIgnoresEditingRules()
     {
         TypingEditor t(QStringLiteral("  echo"));
@@ -521,7 +472,12 @@ private slots:
         t.key(Qt::Key_Return);
         t.key(Qt::Key_Tab);
         t.key(Qt::Key_K, Qt::ControlModifier);
+        t.editor.selectAll();
+        t.editor.insertBold();
+        t.editor.insertColors();
         QCOMPARE(t.text(), QStringLiteral("  echo"));
+        QVERIFY(!t.popupOpen(Kind::Colour));
+        QVERIFY(!t.editor.document()->isModified());
     }
 
     void foldedLinesStayReachable_data()

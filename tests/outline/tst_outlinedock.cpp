@@ -11,7 +11,7 @@ namespace {
 
 const QString script = QStringLiteral("; tools\n"
                                       "alias -l helper {\n"
-                                      "  echo -a hi\n"
+                                      "  alias inner echo -a hi\n"
                                       "}\n"
                                       "alias shout echo -a $upper($1-)\n"
                                       "dialog -l setup {\n"
@@ -22,7 +22,8 @@ const QString script = QStringLiteral("; tools\n"
                                       "on *:TEXT:hello:#:{\n"
                                       "  msg # hi\n"
                                       "}\n"
-                                      "on 1:JOIN:#:echo -a joined\n");
+                                      "on 1:JOIN:#:echo -a joined\n"
+                                      "ctcp *:PING:*:echo pong\n");
 
 // The tree as indented lines, children two spaces deeper than their parent.
 void describe(const QTreeWidgetItem* item, int depth, QStringList& out)
@@ -83,6 +84,7 @@ class TestOutlineDock : public QObject {
 private slots:
     void initTestCase() { initKorvelResources(); }
 
+    // A header-like line inside a body is no component.
     void listsComponentsUnderTheirCategories()
     {
         Window w(script);
@@ -111,6 +113,9 @@ private slots:
                      "    Multi-Line: true",
                      "  join",
                      "    Line: 14",
+                     "    Multi-Line: false",
+                     "  Ctcp : ping",
+                     "    Line: 15",
                      "    Multi-Line: false",
                  }));
     }
