@@ -82,6 +82,16 @@ struct TypingEditor {
         editor.setTextCursor(c);
     }
 
+    // The numbers of the hidden lines, as "1,2".
+    QString hiddenLines() const
+    {
+        QStringList hidden;
+        for (QTextBlock b = editor.document()->firstBlock(); b.isValid(); b = b.next())
+            if (!b.isVisible())
+                hidden << QString::number(b.blockNumber());
+        return hidden.join(QLatin1Char(','));
+    }
+
     QCompleter* completer(MslTextEditor::CompletionKind kind) const { return editor.completer(kind); }
     bool popupOpen(MslTextEditor::CompletionKind kind) const { return completer(kind)->popup()->isVisible(); }
     QString text() const { return editor.toPlainText(); }

@@ -1,6 +1,6 @@
+#include "EditorHarness.h"
 #include "KorvelResources.h"
 #include "TestRegistry.h"
-#include "checker/MslSyntaxHighlighter.h"
 #include "editor/LineNumberBar.h"
 #include "editor/MslTextEditor.h"
 
@@ -11,48 +11,20 @@
 namespace {
 
 // Two components at the root, one inside a script group, and the group.
-const char* const script[] = {
-    "; notes",         // 0
-    "; more",          // 1
-    "alias a {",       // 2
-    "  echo 1",        // 3
-    "}",               // 4
-    "; between",       // 5
-    "#grp on",         // 6
-    "alias b {",       // 7
-    "  echo 2",        // 8
-    "}",               // 9
-    "#grp end",        // 10
-    "on *:text:*:#:{", // 11
-    "  echo 3",        // 12
-    "}",               // 13: the last line
-};
-
-// The editor with its checker, which records the headers and states that
-// folding reads.
-void loadText(MslTextEditor& editor, const QString& text)
-{
-    if (!editor.syntaxHighlighter())
-        editor.setHighlighter(new MslSyntaxHighlighter(editor.document()));
-    editor.setPlainText(text);
-}
-
-template <size_t N> void loadLines(MslTextEditor& editor, const char* const (&lines)[N])
-{
-    QStringList texts;
-    for (const char* line : lines)
-        texts << QString::fromLatin1(line);
-    loadText(editor, texts.join(QLatin1Char('\n')));
-}
-
-QString hiddenLines(const MslTextEditor& editor)
-{
-    QStringList hidden;
-    for (QTextBlock b = editor.document()->firstBlock(); b.isValid(); b = b.next())
-        if (!b.isVisible())
-            hidden << QString::number(b.blockNumber());
-    return hidden.join(QLatin1Char(','));
-}
+const char* const script = "; notes\n"         // 0
+                           "; more\n"          // 1
+                           "alias a {\n"       // 2
+                           "  echo 1\n"        // 3
+                           "}\n"               // 4
+                           "; between\n"       // 5
+                           "#grp on\n"         // 6
+                           "alias b {\n"       // 7
+                           "  echo 2\n"        // 8
+                           "}\n"               // 9
+                           "#grp end\n"        // 10
+                           "on *:text:*:#:{\n" // 11
+                           "  echo 3\n"        // 12
+                           "}";                // 13: the last line
 
 // Dark pixels of the gutter's number column in the row of one line, within
 // the horizontal range [fromX, toX).
@@ -183,16 +155,12 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, hidden);
         QFETCH(QString, caret);
-        MslTextEditor editor;
-        editor.resize(500, 400);
-        editor.show();
-        loadLines(editor, script);
-        editor.gotoLine(13);
-        editor.gotoColumn(4);
-
-        foldSteps(editor, steps);
-        QCOMPARE(hiddenLines(editor), hidden);
-        const QTextCursor c = editor.textCursor();
+        TypingEditor t(QString::fromLatin1(script));
+        t.editor.gotoLine(13);
+        t.editor.gotoColumn(4);
+        foldSteps(t.editor, steps);
+        QCOMPARE(t.hiddenLines(), hidden);
+        const QTextCursor c = t.editor.textCursor();
         QCOMPARE(QStringLiteral("%1:%2").arg(c.blockNumber()).arg(c.positionInBlock()), caret);
     }
 
@@ -202,17 +170,14 @@ private slots:
         for (int i = 0; i < 300; ++i)
             lines << QStringLiteral("  echo %1").arg(i);
         lines << QStringLiteral("}") << QStringLiteral("; end");
-        MslTextEditor editor;
-        editor.resize(400, 300);
-        editor.show();
-        loadText(editor, lines.join(QLatin1Char('\n')));
-
-        const int before = editor.verticalScrollBar()->maximum();
-        editor.foldAll();
+        TypingEditor t(lines.join(QLatin1Char('\n')));
+        QScrollBar* bar = t.editor.verticalScrollBar();
+        const int before = bar->maximum();
+        t.editor.foldAll();
         QVERIFY(before > 250);
-        QCOMPARE(editor.verticalScrollBar()->maximum(), 0);
-        editor.unfoldAll();
-        QCOMPARE(editor.verticalScrollBar()->maximum(), before);
+        QCOMPARE(bar->maximum(), 0);
+        t.editor.unfoldAll();
+        QCOMPARE(bar->maximum(), before);
     }
 
     void scrollStepsOverHiddenLines_data()
@@ -242,45 +207,6 @@ private slots:
             editor.document()->findBlockByNumber(i).setVisible(false);
         bar->setValue(to);
         QCOMPARE(bar->value(), landsOn);
-    }
-
-    void gotoFunctions_data()
-    {
-        QTest::addColumn<QString>("call");
-        QTest::addColumn<int>("argument");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<int>("column");
-        // Text: "ab" / "cdef" / "g"
-        QTest::newRow("line 2") << "line" << 2 << 1 << 0;
-        QTest::newRow("line 0 stays at the start") << "line" << 0 << 0 << 0;
-        QTest::newRow("line past the end") << "line" << 99 << 2 << 0;
-        QTest::newRow("offset 4 crosses the line end") << "offset" << 4 << 1 << 0;
-        QTest::newRow("offset past the end") << "offset" << 99 << 2 << 1;
-        QTest::newRow("column 3 of line 2") << "column" << 3 << 1 << 2;
-        QTest::newRow("column past the line end") << "column" << 6 << 2 << 0;
-    }
-
-    void gotoFunctions()
-    {
-        QFETCH(QString, call);
-        QFETCH(int, argument);
-        QFETCH(int, line);
-        QFETCH(int, column);
-        MslTextEditor editor;
-        editor.setPlainText(QStringLiteral("ab\ncdef\ng"));
-        if (call == QLatin1String("line")) {
-            editor.gotoLine(3);
-            editor.moveCursor(QTextCursor::EndOfBlock);
-            editor.gotoLine(argument);
-        } else if (call == QLatin1String("offset")) {
-            editor.gotoOffset(argument);
-        } else {
-            editor.gotoLine(2);
-            editor.moveCursor(QTextCursor::EndOfBlock);
-            editor.gotoColumn(argument);
-        }
-        QCOMPARE(editor.textCursor().blockNumber(), line);
-        QCOMPARE(editor.textCursor().positionInBlock(), column);
     }
 };
 

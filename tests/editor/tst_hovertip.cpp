@@ -14,7 +14,6 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolTip>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -178,32 +177,19 @@ private slots:
         QVERIFY(!e.callTip()->isVisible());
     }
 
+    // A pending hover is dropped with the focus, and so is the call tip.
     void leavingTheEditorEndsBothTips()
     {
-        QWidget window;
-        auto* layout = new QVBoxLayout(&window);
-        auto* editor = new MslTextEditor;
-        auto* other = new QLineEdit;
-        layout->addWidget(editor);
-        layout->addWidget(other);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        editor->setFocus();
-        QTRY_VERIFY(editor->hasFocus());
-
-        // A pending hover is dropped with the focus, and so is the call tip.
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), editor->viewport()->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(editor->viewport(), &move);
-        auto* hoverTimer = editor->findChild<QTimer*>(QStringLiteral("hoverTimer"));
-        QVERIFY(hoverTimer->isActive());
-        auto* tip = editor->findChild<CallTip*>();
-        QVERIFY(tip->showTip(QStringLiteral("$crc"), 0, QPoint(0, 0)));
-        other->setFocus();
-        QTRY_VERIFY(other->hasFocus());
-        QVERIFY(!tip->isVisible());
-        QVERIFY(!hoverTimer->isActive());
+        CheckedEditor e;
+        e.mouse(QEvent::MouseMove, 9);
+        QVERIFY(e.hoverTimer()->isActive());
+        QVERIFY(e.callTip()->showTip(QStringLiteral("$crc"), 0, QPoint(0, 0)));
+        QLineEdit other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QTRY_VERIFY(!e.editor.hasFocus());
+        QVERIFY(!e.callTip()->isVisible());
+        QVERIFY(!e.hoverTimer()->isActive());
     }
 };
 
