@@ -55,6 +55,16 @@ void setCaretLine(QPlainTextEdit& editor, int line)
     editor.setTextCursor(QTextCursor(editor.document()->findBlockByNumber(line)));
 }
 
+// Code generated for a new dialog goes into `script`, followed by `after`,
+// and the designer writes there from then on.
+void writeGeneratedCodeTo(MdiChildBuilder& win, QPlainTextEdit& script, const QString& after = QString())
+{
+    QObject::connect(&win, &MdiChildBuilder::codeGenerated, &script, [&win, &script, after](const QString& code) {
+        script.setPlainText(code + after);
+        win.linkGeneratedScript(&script);
+    });
+}
+
 const QStringList scriptAroundTable = {
     "alias before { echo -a hi }",
     "dialog -l sample {",
@@ -162,10 +172,8 @@ private slots:
         QWidget* button = DragEvents::placeNew(canvas, QStringLiteral("button"), QPoint(16, 16));
         win.valueEdit()->setText(QStringLiteral("G"));
         win.valueEdit()->setText(QStringLiteral("Go"));
-        std::unique_ptr<QMimeData> moved(DragEvents::withFormat(QStringLiteral("gui.moved"), "0 0"));
-        DragEvents::enter(canvas, moved.get(), QPoint(40, 80), Qt::MoveAction);
-        DragEvents::move(canvas, moved.get(), QPoint(40, 80), Qt::MoveAction);
-        DragEvents::drop(canvas, moved.get(), QPoint(40, 80), Qt::MoveAction);
+        DragEvents::dragTo(canvas, DragEvents::withFormat(QStringLiteral("gui.moved"), "0 0").get(), QPoint(40, 80),
+                           Qt::MoveAction);
         QTest::keyClick(canvas, Qt::Key_Delete);
         QVERIFY(canvas->objects().isEmpty());
         QCOMPARE(undo->count(), 4);
@@ -193,10 +201,7 @@ private slots:
     {
         MdiChildBuilder win;
         QPlainTextEdit script;
-        QObject::connect(&win, &MdiChildBuilder::codeGenerated, [&](const QString& code) {
-            script.setPlainText(code + QStringLiteral("\nalias after { }"));
-            win.linkGeneratedScript(&script);
-        });
+        writeGeneratedCodeTo(win, script, QStringLiteral("\nalias after { }"));
         QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
         DragEvents::placeNew(win.canvas(), QStringLiteral("button"), QPoint(8, 8));
         win.generateCode();
@@ -214,10 +219,7 @@ private slots:
     {
         MdiChildBuilder win;
         QPlainTextEdit script;
-        QObject::connect(&win, &MdiChildBuilder::codeGenerated, [&](const QString& code) {
-            script.setPlainText(code);
-            win.linkGeneratedScript(&script);
-        });
+        writeGeneratedCodeTo(win, script);
         const auto add = [](Mnu* menu, const QString& name) {
             menu->entryField()->setText(name);
             QTest::keyClick(menu->entryField(), Qt::Key_Return);
@@ -327,47 +329,44 @@ private slots:
         QCOMPARE(documentLines(script), scriptAroundTable);
     }
 
-    void aReadOnlyScriptIsNotWritten()
+    // Code the script cannot take goes to a new script, after a question.
+    void codeTheScriptCannotTakeGoesElsewhere_data()
     {
-        QPlainTextEdit script;
-        script.setPlainText(scriptAroundTable.join(QLatin1Char('\n')));
-        script.setReadOnly(true);
-        setCaretLine(script, 2);
-        MdiChildBuilder win;
-        QVERIFY(win.openTable(&script));
-        win.canvas()->objects()[0].widget->move(24, 200);
-        QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
-        acceptNextQuestion();
-        win.generateCode();
-        QCOMPARE(documentLines(script), scriptAroundTable);
-        QCOMPARE(generated.size(), 1);
-        QVERIFY(generated.first().first().toString().contains(QStringLiteral("button \"OK\", 1, 24 200 50 20, ok")));
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("read-only script") << true;
+        QTest::newRow("table changed in the script") << false;
     }
 
-    void aTableChangedInTheScriptGoesToANewScript()
+    void codeTheScriptCannotTakeGoesElsewhere()
     {
+        QFETCH(bool, readOnly);
         QPlainTextEdit script;
         script.setPlainText(scriptAroundTable.join(QLatin1Char('\n')));
+        script.setReadOnly(readOnly);
         setCaretLine(script, 2);
         MdiChildBuilder win;
         QVERIFY(win.openTable(&script));
-        // Lines added above the table do not matter; a changed table does.
-        script.moveCursor(QTextCursor::Start);
-        script.insertPlainText(QStringLiteral("; new first line\n"));
+        if (!readOnly) {
+            // Lines added above the table do not matter; a changed table does.
+            script.moveCursor(QTextCursor::Start);
+            script.insertPlainText(QStringLiteral("; new first line\n"));
+            win.canvas()->objects()[0].widget->move(24, 200);
+            win.generateCode();
+            QCOMPARE(script.document()->findBlockByNumber(7).text(),
+                     QStringLiteral("  button \"OK\", 1, 24 200 50 20, ok"));
+            setCaretLine(script, 8);
+            script.textCursor().insertText(QStringLiteral(" "));
+        }
         win.canvas()->objects()[0].widget->move(24, 200);
-        win.generateCode();
-        QCOMPARE(script.document()->findBlockByNumber(7).text(),
-                 QStringLiteral("  button \"OK\", 1, 24 200 50 20, ok"));
-
-        setCaretLine(script, 8);
-        script.textCursor().insertText(QStringLiteral(" "));
         const QString before = script.toPlainText();
         QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
         acceptNextQuestion();
         win.generateCode();
         QCOMPARE(script.toPlainText(), before);
         QCOMPARE(generated.size(), 1);
-        QVERIFY(generated.first().first().toString().startsWith(QStringLiteral("dialog -l sample {\n")));
+        const QString code = generated.first().first().toString();
+        QVERIFY(code.startsWith(QStringLiteral("dialog -l sample {\n")));
+        QVERIFY(code.contains(QStringLiteral("button \"OK\", 1, 24 200 50 20, ok")));
     }
 
     void aSmallDialogIsDrawnAtItsOwnSize()
