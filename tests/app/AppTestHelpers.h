@@ -5,16 +5,20 @@
 #include "ModalAnswers.h"
 #include "app/MainWindow.h"
 #include "app/NewProjectDialog.h"
+#include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QListWidget>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 namespace AppTests {
@@ -41,6 +45,27 @@ inline QStringList tabTexts(const MainWindow& window)
     return texts;
 }
 
+// The message dock's tabs: Debug, Messages, then References once listed.
+inline QTabWidget* messageTabs(const MainWindow& window)
+{
+    return qobject_cast<QTabWidget*>(window.findChild<QDockWidget*>(QStringLiteral("msgArea"))->widget());
+}
+
+// The rows of one of the message dock's lists as "file:line", with
+// ":column" when `withColumn`, sorted.
+inline QStringList listedPlaces(const QAbstractItemModel* model, bool withColumn = false)
+{
+    QStringList places;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        places << QFileInfo(model->index(row, 0).data().toString()).fileName() + ':'
+                + model->index(row, 1).data().toString();
+        if (withColumn)
+            places.last() += ':' + model->index(row, 2).data().toString();
+    }
+    places.sort();
+    return places;
+}
+
 inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content)
 {
     const QString path = dir.filePath(name);
@@ -52,6 +77,27 @@ inline QString writeFile(const QTemporaryDir& dir, const QString& name, const QB
 inline void useSettingsDir(const QTemporaryDir& dir)
 {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+}
+
+// One of Korvel's settings files ("general" or "settings") in `dir`.
+inline QString settingsFile(const QTemporaryDir& dir, const char* name)
+{
+    return dir.filePath(QStringLiteral("Korvel/%1.ini").arg(QLatin1String(name)));
+}
+
+// Opens the script at `path` in `window`; its editor.
+inline MslTextEditor* openEditor(MainWindow& window, const QString& path, bool readOnly = false)
+{
+    window.openScript(QFileInfo(path), readOnly);
+    return qobject_cast<MdiChildEditor*>(window.tabArea()->currentWidget())->getEditor();
+}
+
+// A `_data` table of one bool column, a row for each value.
+inline void boolRows(const char* column, const char* whenFalse, const char* whenTrue)
+{
+    QTest::addColumn<bool>(column);
+    QTest::newRow(whenFalse) << false;
+    QTest::newRow(whenTrue) << true;
 }
 
 // Exit ends the running event loop; run one so that it has a loop to end

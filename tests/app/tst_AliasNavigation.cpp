@@ -1,10 +1,6 @@
 #include "AppTestHelpers.h"
 #include "TestRegistry.h"
 
-#include "editor/MslTextEditor.h"
-#include "editorwindow/MdiChildEditor.h"
-
-#include <QDockWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeView>
@@ -27,8 +23,7 @@ private slots:
         writeFile(dir, "tools/lib.mrc", "; tools\r\nalias Greet { return hi }\r\n");
         const QString mainPath = writeFile(dir, "main.mrc", "alias x {\r\n  greet\r\n  echo -a $greet\r\n}\r\n");
         MainWindow w;
-        w.openScript(QFileInfo(mainPath), false);
-        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        MslTextEditor* editor = openEditor(w, mainPath);
         QTextCursor caret(editor->document()->findBlockByNumber(1));
         caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 3);
         editor->setTextCursor(caret);
@@ -41,16 +36,10 @@ private slots:
         QCOMPARE(shown->getEditor()->textCursor().positionInBlock(), 6);
 
         action(w, "Find References")->trigger();
-        const auto* tabs = qobject_cast<QTabWidget*>(w.findChild<QDockWidget*>("msgArea")->widget());
-        const auto* list = qobject_cast<QTreeView*>(tabs->currentWidget());
+        const QTabWidget* tabs = messageTabs(w);
         QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("References"));
-        QStringList places;
-        for (int row = 0; row < list->model()->rowCount(); ++row)
-            places << QFileInfo(list->model()->index(row, 0).data().toString()).fileName() + ":"
-                    + list->model()->index(row, 1).data().toString() + ":"
-                    + list->model()->index(row, 2).data().toString();
-        places.sort();
-        QCOMPARE(places, (QStringList{"lib.mrc:2:7", "main.mrc:2:3", "main.mrc:3:12"}));
+        QCOMPARE(listedPlaces(qobject_cast<QTreeView*>(tabs->currentWidget())->model(), true),
+                 (QStringList{"lib.mrc:2:7", "main.mrc:2:3", "main.mrc:3:12"}));
     }
 };
 

@@ -27,25 +27,9 @@ class DockSizesTest : public QObject {
 
 private slots:
     // A first start has no stored layout: every dock still opens big enough
-    // to show its title and a few rows.
-    void docksOpenAtAUsableSizeOnAFirstStart()
-    {
-        QTemporaryDir settings;
-        useSettingsDir(settings);
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        for (const char* name : {"mIRCSync", "msgArea"}) {
-            const QDockWidget* d = dock(w, name);
-            QVERIFY2(d->width() >= titleRoom(d), name);
-            QVERIFY2(d->height() >= 120, name);
-        }
-        QVERIFY(dock(w, "mIRCSync")->width() >= 200);
-    }
-
-    // The sizes the user left the docks at come back instead (the message
-    // dock within the height it opens at).
-    void storedLayoutWins()
+    // to show its title and a few rows. The sizes the user leaves the docks
+    // at come back instead (the message dock within the height it opens at).
+    void firstStartSizesThenTheStoredLayout()
     {
         QTemporaryDir settings;
         useSettingsDir(settings);
@@ -55,6 +39,12 @@ private slots:
             MainWindow first;
             first.show();
             QVERIFY(QTest::qWaitForWindowExposed(&first));
+            for (const char* name : {"mIRCSync", "msgArea"}) {
+                const QDockWidget* d = dock(first, name);
+                QVERIFY2(d->width() >= titleRoom(d), name);
+                QVERIFY2(d->height() >= 120, name);
+            }
+            QVERIFY(dock(first, "mIRCSync")->width() >= 200);
             QTRY_COMPARE(dock(first, "msgArea")->maximumHeight(), 500);
             first.resizeDocks({dock(first, "mIRCSync")}, {360}, Qt::Horizontal);
             first.resizeDocks({dock(first, "msgArea")}, {100}, Qt::Vertical);

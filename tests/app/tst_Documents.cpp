@@ -1,16 +1,11 @@
 #include "AppTestHelpers.h"
 #include "TestRegistry.h"
 
+#include "DragEvents.h"
 #include "PopupMenuAnswer.h"
 #include "designer/MdiChildBuilder.h"
-#include "designer/MdiChildDialogDummy.h"
-#include "editor/MslTextEditor.h"
-#include "editorwindow/MdiChildEditor.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -20,9 +15,9 @@ using namespace AppTests;
 
 namespace {
 
-QMimeData* filesData(const QStringList& paths)
+std::unique_ptr<QMimeData> filesData(const QStringList& paths)
 {
-    auto* data = new QMimeData;
+    auto data = std::make_unique<QMimeData>();
     QList<QUrl> urls;
     for (const QString& path : paths)
         urls.append(QUrl::fromLocalFile(path));
@@ -49,9 +44,7 @@ private slots:
 
     void aFileIsNeverOpenTwice_data()
     {
-        QTest::addColumn<bool>("firstReadOnly");
-        QTest::newRow("writable, then read-only") << false;
-        QTest::newRow("read-only, then writable") << true;
+        boolRows("firstReadOnly", "writable, then read-only", "read-only, then writable");
     }
 
     void aFileIsNeverOpenTwice()
@@ -118,13 +111,10 @@ private slots:
     {
         QFETCH(QStringList, files);
         MainWindow w;
-        std::unique_ptr<QMimeData> data(filesData(files));
+        const auto data = filesData(files);
         if (files.isEmpty())
             data->setText("a.mrc");
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        enter.ignore();
-        QCoreApplication::sendEvent(&w, &enter);
-        QTEST(enter.isAccepted(), "accepted");
+        QTEST(DragEvents::send<QDragEnterEvent>(&w, data.get(), QPoint(10, 10)), "accepted");
     }
 
     // File managers put the paths in as text too, which the editor would
@@ -135,20 +125,15 @@ private slots:
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        w.openScript(QFileInfo(aPath), false);
-        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        MslTextEditor* editor = openEditor(w, aPath);
         const QString before = editor->toPlainText();
 
-        std::unique_ptr<QMimeData> data(filesData({bPath, dir.filePath("gone.mrc"), bPath}));
+        const auto data = filesData({bPath, dir.filePath("gone.mrc"), bPath});
         data->setText(bPath);
         QWidget* surface = editor->viewport();
         const QPoint middle = surface->rect().center();
-        QDragEnterEvent enter(middle, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        enter.ignore();
-        QCoreApplication::sendEvent(surface, &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent drop(middle, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(surface, &drop);
+        QVERIFY(DragEvents::send<QDragEnterEvent>(surface, data.get(), middle));
+        DragEvents::send<QDropEvent>(surface, data.get(), middle);
 
         QCOMPARE(tabTexts(w), (QStringList{"a.mrc", "b.ini"}));
         QCOMPARE(w.tabArea()->currentIndex(), 1);
@@ -237,8 +222,7 @@ private slots:
         w.closeAllButActive();
 
         // The tab's close button keeps a window that refuses to close.
-        w.openScript(QFileInfo(aPath), false);
-        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        MslTextEditor* editor = openEditor(w, aPath);
         editor->insertPlainText("unsaved");
         {
             ModalAnswers answers;

@@ -24,16 +24,24 @@ const char* const editMenuTexts[] = {"&Undo",   "&Redo",       "Cu&t",         "
                                      "&Delete", "Select &All", "Find/Replace", "Check Brackets", "Bold",
                                      "Italics", "Underline",   "Reverse",      "Color",          "Plain Text"};
 
+// The main window's own actions with the text `text`: the menu entry and,
+// for a control code, its toolbar button.
+QList<QAction*> entriesNamed(const MainWindow& w, const QString& text)
+{
+    QList<QAction*> found;
+    const QList<QAction*> all = w.findChildren<QAction*>(Qt::FindDirectChildrenOnly);
+    for (QAction* a : all) {
+        if (a->text() == text)
+            found.append(a);
+    }
+    return found;
+}
+
 QList<QAction*> editActions(const MainWindow& w)
 {
     QList<QAction*> result;
-    const QList<QAction*> all = w.findChildren<QAction*>(Qt::FindDirectChildrenOnly);
-    for (const char* text : editMenuTexts) {
-        for (QAction* a : all) {
-            if (a->text() == QLatin1String(text))
-                result.append(a); // the control codes twice: menu and toolbar
-        }
-    }
+    for (const char* text : editMenuTexts)
+        result += entriesNamed(w, QLatin1String(text));
     return result;
 }
 
@@ -102,57 +110,33 @@ private slots:
 
         MainWindow w;
         QCOMPARE(enabledTexts(w), QStringList()); // all disabled at creation
-        if (document == "designer") {
-            chooseNew(w, NewProjectDialog::DialogDocument);
-        } else if (document != "none") {
-            w.openScript(QFileInfo(scriptPath), document == "read-only");
-            if (document == "edited") {
-                MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        if (document != "none") {
+            MslTextEditor* editor = openEditor(w, scriptPath, document == "read-only");
+            if (document == "edited" || document == "designer") {
                 editor->insertPlainText("x");
                 editor->selectAll();
             }
+        }
+        if (document == "designer") {
+            // Over an edited script: Undo, Redo and Delete follow the
+            // designer, which has nothing to undo or delete yet; the text
+            // entries go off as soon as its tab is current.
+            chooseNew(w, NewProjectDialog::DialogDocument);
+            QCOMPARE(enabledTexts(w), QStringList());
         }
         QApplication::clipboard()->setText(clipboard);
         emit menu(w, "&Edit")->aboutToShow();
         QCOMPARE(enabledTexts(w), enabled);
     }
 
+    // The script window's own Check Brackets holds Ctrl+H; the Edit menu's
+    // entry reaches the current script too.
     void checkBracketsReindentsTheCurrentScript()
     {
-        // From the main window's Edit menu and from the script window's own
-        // toolbar alike.
-        const QString path = writeFile(dir, "b.mrc", "alias b {\r\necho 1\r\n}\r\n");
         MainWindow w;
-        w.openScript(QFileInfo(path), false);
-        MdiChildEditor* win = w.scriptWindows().first();
+        MslTextEditor* editor = openEditor(w, writeFile(dir, "b.mrc", "alias b {\r\necho 1\r\n}\r\n"));
         action(w, "Check Brackets")->trigger();
-        QCOMPARE(win->getEditor()->toPlainText(), QStringLiteral("alias b {\n  echo 1\n}\n"));
-
-        win->getEditor()->setPlainText(QStringLiteral("alias c {\n      echo 2\n}"));
-        QAction* own = nullptr;
-        for (QAction* a : win->findChildren<QAction*>())
-            if (a->text() == QLatin1String("Check Brackets"))
-                own = a;
-        QVERIFY(own);
-        own->trigger();
-        QCOMPARE(win->getEditor()->toPlainText(), QStringLiteral("alias c {\n  echo 2\n}"));
-    }
-
-    void tabChangesUpdateTheSelectionEntries()
-    {
-        MainWindow w;
-        w.openScript(QFileInfo(scriptPath), false);
-        w.scriptWindows().first()->getEditor()->selectAll();
-        chooseNew(w, NewProjectDialog::DialogDocument);
-        // A designer tab: Undo, Redo and Delete follow the designer, which
-        // has nothing to undo or delete yet; the text entries are off.
-        QCOMPARE(enabledTexts(w), QStringList());
-
-        w.tabArea()->setCurrentIndex(0);
-        QVERIFY(action(w, "Cu&t")->isEnabled());
-        QVERIFY(action(w, "Select &All")->isEnabled());
-        QVERIFY(action(w, "Bold")->isEnabled());
-        QVERIFY(!action(w, "&Undo")->isEnabled()); // left as it was
+        QCOMPARE(editor->toPlainText(), QStringLiteral("alias b {\n  echo 1\n}\n"));
     }
 
     void viewMenuFoldEntriesNeedAScript()
@@ -161,8 +145,7 @@ private slots:
         emit menu(w, "&View")->aboutToShow();
         QVERIFY(!action(w, "&Fold All Blocks")->isEnabled());
 
-        w.openScript(QFileInfo(scriptPath), false);
-        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        MslTextEditor* editor = openEditor(w, scriptPath);
         const auto openViewMenuAt = [&](int line) {
             editor->setTextCursor(QTextCursor(editor->document()->findBlockByNumber(line)));
             emit menu(w, "&View")->aboutToShow();
@@ -220,15 +203,10 @@ private slots:
         QFETCH(QChar, code);
         MainWindow w;
         chooseNew(w, NewProjectDialog::ScriptDocument);
-        const QList<QAction*> all = w.findChildren<QAction*>(Qt::FindDirectChildrenOnly);
-        int triggered = 0;
-        for (QAction* a : all) {
-            if (a->text() == entry) {
-                a->trigger();
-                ++triggered;
-            }
-        }
-        QCOMPARE(triggered, 2);
+        const QList<QAction*> entries = entriesNamed(w, entry);
+        QCOMPARE(entries.size(), 2);
+        for (QAction* a : entries)
+            a->trigger();
         QCOMPARE(w.scriptWindows().first()->getEditor()->toPlainText(), QString(2, code));
     }
 
@@ -276,22 +254,14 @@ private slots:
         QApplication::clipboard()->setText("pasted");
 
         MainWindow w;
-        w.openScript(QFileInfo(writablePath), false);
-        w.openScript(QFileInfo(protectedPath), true);
-        MslTextEditor* writable = w.scriptWindows().at(0)->getEditor();
-        MslTextEditor* readOnly = w.scriptWindows().at(1)->getEditor();
-        for (MslTextEditor* editor : {writable, readOnly})
-            editor->selectAll();
+        openEditor(w, writablePath)->selectAll();
+        MslTextEditor* readOnly = openEditor(w, protectedPath, true);
+        readOnly->selectAll();
         // Both tabs have a selection, so only the read-only state decides.
         w.tabArea()->setCurrentIndex(0);
         w.tabArea()->setCurrentIndex(1);
 
-        const QList<QAction*> entries = editActions(w);
-        QList<QAction*> matching;
-        for (QAction* a : entries) {
-            if (a->text() == entry)
-                matching.append(a);
-        }
+        const QList<QAction*> matching = entriesNamed(w, entry);
         QVERIFY(!matching.isEmpty());
         for (QAction* a : std::as_const(matching)) {
             QVERIFY(!a->isEnabled());
@@ -318,10 +288,9 @@ private slots:
     void deleteKeyLeavesAReadOnlyDocumentAlone()
     {
         MainWindow w;
-        w.openScript(QFileInfo(scriptPath), true);
+        MslTextEditor* editor = openEditor(w, scriptPath, true);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
         const QString before = editor->toPlainText();
         editor->moveCursor(QTextCursor::Start);
         QTest::keyClick(editor, Qt::Key_Delete);
@@ -360,7 +329,7 @@ private slots:
 
         QWidget* focused = nullptr;
         if (dock == 0)
-            focused = qobject_cast<QTabWidget*>(w.findChild<QDockWidget*>("msgArea")->widget())->currentWidget();
+            focused = messageTabs(w)->currentWidget();
         else if (dock == 1)
             focused = w.mircSyncPanel()->tree();
         else
@@ -374,8 +343,7 @@ private slots:
     void deleteRemovesSelectionOrNextCharacter()
     {
         MainWindow w;
-        w.openScript(QFileInfo(scriptPath), false);
-        MslTextEditor* editor = w.scriptWindows().first()->getEditor();
+        MslTextEditor* editor = openEditor(w, scriptPath);
         editor->moveCursor(QTextCursor::Start);
         w.deleteClicked();
         QVERIFY(editor->toPlainText().startsWith("lias hello"));

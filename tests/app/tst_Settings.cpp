@@ -37,18 +37,8 @@ private:
 
     static const inline QStringList defaults{"Sync Bar", "Debug Window", "Main Toolbar"};
 
-    static QVariant stored(const QTemporaryDir& dir, const char* file, const char* key)
-    {
-        return QSettings(dir.filePath(QStringLiteral("Korvel/%1.ini").arg(file)), QSettings::IniFormat).value(key);
-    }
-
 private slots:
-    void choicesSurviveARestart_data()
-    {
-        QTest::addColumn<bool>("flip");
-        QTest::newRow("all flipped") << true;
-        QTest::newRow("defaults kept") << false;
-    }
+    void choicesSurviveARestart_data() { boolRows("flip", "defaults kept", "all flipped"); }
 
     void choicesSurviveARestart()
     {
@@ -95,7 +85,7 @@ private slots:
             w.findChild<QWidget*>(widget)->close();
             QCOMPARE(exitProgram(w), 0);
         }
-        QTEST(stored(dir, "settings", key.toLatin1()).toBool(), "saved");
+        QTEST(QSettings(settingsFile(dir, "settings"), QSettings::IniFormat).value(key).toBool(), "saved");
     }
 
     void unreadableValuesFallBackToDefaults()

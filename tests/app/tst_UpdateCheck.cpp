@@ -38,14 +38,9 @@ private:
 
 void writeSettings(const QTemporaryDir& dir, const QVariantMap& values)
 {
-    QSettings settings(dir.filePath(QStringLiteral("Korvel/settings.ini")), QSettings::IniFormat);
+    QSettings settings(settingsFile(dir, "settings"), QSettings::IniFormat);
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         settings.setValue(it.key(), it.value());
-}
-
-QVariant storedSetting(const QTemporaryDir& dir, const char* key)
-{
-    return QSettings(dir.filePath(QStringLiteral("Korvel/settings.ini")), QSettings::IniFormat).value(key);
 }
 
 // What the user saw of an answer: "box <title>: <text>" or
@@ -206,12 +201,7 @@ private slots:
     }
 
     // The dialog's check box starts from the setting and writes it back.
-    void updateDialogSwitchesTheStartUpCheck_data()
-    {
-        QTest::addColumn<bool>("automatic");
-        QTest::newRow("turned off") << true;
-        QTest::newRow("turned on") << false;
-    }
+    void updateDialogSwitchesTheStartUpCheck_data() { boolRows("automatic", "turned on", "turned off"); }
 
     void updateDialogSwitchesTheStartUpCheck()
     {
@@ -245,7 +235,7 @@ private slots:
         QCOMPARE(boxWasChecked, automatic);
         QCOMPARE(opened, QList<QUrl>{QUrl(server.url() + "download.html")});
         w.close();
-        QCOMPARE(storedSetting(dir, "chkup").toBool(), !automatic);
+        QCOMPARE(QSettings(settingsFile(dir, "settings"), QSettings::IniFormat).value("chkup").toBool(), !automatic);
     }
 
     // Without a server set nothing is asked, at start-up or from the menu,
@@ -264,7 +254,7 @@ private slots:
         QCOMPARE(answers.seen(), 1);
         const QString help = answers.shown.first().text;
         for (const QString& part :
-             {QStringLiteral("updateUrl"), dir.filePath("Korvel/settings.ini"), QStringLiteral("KORVEL_UPDATE_URL")})
+             {QStringLiteral("updateUrl"), settingsFile(dir, "settings"), QStringLiteral("KORVEL_UPDATE_URL")})
             QVERIFY2(help.contains(part), qPrintable(help));
     }
 };
