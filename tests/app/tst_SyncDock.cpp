@@ -89,7 +89,7 @@ private slots:
         w->openScript(QFileInfo(scripts.at(2)), false);
         QTreeWidget* tree = w->mircSyncPanel()->tree();
         tree->setCurrentItem(tree->topLevelItem(0));
-        QList<MenuEntryState> entries;
+        QStringList entries;
         MenuProbe::answerNext(w.get(), entries, "&Open All Files");
         w->mircSyncPanel()->mircRightclickMenu(QPoint(1, 1));
 

@@ -65,11 +65,6 @@ QString closeAndDescribe(QWidget* modal)
     return QStringLiteral("unexpected %1").arg(modal->windowTitle());
 }
 
-struct ServedCase {
-    Behaviour behaviour;
-    QByteArray payload;
-};
-
 // Catches QDesktopServices::openUrl for one scheme.
 class UrlCatcher : public QObject {
     Q_OBJECT
@@ -95,24 +90,23 @@ const QString checkFailed = QStringLiteral("box Updates: Error checking for upda
 
 } // namespace
 
-Q_DECLARE_METATYPE(ServedCase)
-
 class UpdateCheckTest : public QObject {
     Q_OBJECT
 
-    // A check against a server behaving as `served`: `seen` gets what the
-    // user saw (nothing when nothing was shown).
-    static void runCheck(const ServedCase& served, bool manual, QStringList& seen, QStringList& requestedPaths)
+    // A check against a server behaving as `behaviour`: `seen` gets what
+    // the user saw (nothing when nothing was shown).
+    static void runCheck(Behaviour behaviour, const QByteArray& payload, bool manual, QStringList& seen,
+                         QStringList& requestedPaths)
     {
-        VersionFileServer server(served.behaviour, served.payload);
+        VersionFileServer server(behaviour, payload);
         // A redirect goes to a second server under another host name,
         // one that would announce a newer release.
         VersionFileServer elsewhere(Behaviour::Answer, "Korvel|9.0.0.0\n");
-        const QByteArray location = served.behaviour == Behaviour::Redirect
+        const QByteArray location = behaviour == Behaviour::Redirect
             ? elsewhere.url(QStringLiteral("localhost")).toUtf8() + "version.txt"
             : QByteArray();
         VersionFileServer redirecting(Behaviour::Redirect, location);
-        VersionFileServer& asked = served.behaviour == Behaviour::Redirect ? redirecting : server;
+        VersionFileServer& asked = behaviour == Behaviour::Redirect ? redirecting : server;
         const UpdateUrlOverride pointed(asked.url());
 
         QTemporaryDir dir;
@@ -146,58 +140,54 @@ private slots:
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
     }
 
+    // What the menu's check shows; a check at start-up shows news only.
     void answerOfTheServer_data()
     {
-        QTest::addColumn<ServedCase>("served");
-        QTest::addColumn<QString>("manually");
-        QTest::addColumn<QString>("atStartUp");
-
-        const auto row = [](const char* name, Behaviour behaviour, const QByteArray& body, const QString& manually,
-                            const QString& atStartUp) {
-            QTest::newRow(name) << ServedCase{behaviour, body} << manually << atStartUp;
-        };
-        const auto answer = [&row](const char* name, const QByteArray& body, const QString& manually,
-                                   const QString& atStartUp) {
-            row(name, Behaviour::Answer, body, manually, atStartUp);
+        QTest::addColumn<Behaviour>("behaviour");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("seen");
+        const auto row = [](const char* name, const QByteArray& body, const QString& seen,
+                            Behaviour behaviour = Behaviour::Answer) {
+            QTest::newRow(name) << behaviour << body << seen;
         };
         const QString newerNews = QStringLiteral("update 0.2.1.4: Faster start|Fixed the find bar");
-        answer("one step newer", "Korvel|0.2.1.4\nFaster start\nFixed the find bar", newerNews, newerNews);
-        answer("new major", "Korvel|1.0.0.0", "update 1.0.0.0: ", "update 1.0.0.0: ");
-        answer("same", "Korvel|0.2.1.3\nnothing", noUpdates, "");
-        answer("older", "Korvel|0.2.0.9", noUpdates, "");
-        answer("a part that is no number counts as 0", "Korvel|0.x.9.9", noUpdates, "");
-        answer("another product", "Kervol|0.3.0.0", checkFailed, "");
-        answer("no bar", "Korvel 0.3.0.0", checkFailed, "");
-        answer("three-part version", "Korvel|0.3.0\nNew", checkFailed, "");
-        answer("empty body", "", checkFailed, "");
-        answer("CR LF line ends, empty lines", "Korvel|0.2.1.4\r\nFaster start\r\n\r\n\nFixed the find bar\r\n",
-               newerNews, newerNews);
-        answer("body over 64 KiB", "Korvel|0.3.0.0\n" + QByteArray(64 * 1024, 'x'), checkFailed, "");
-        row("server closes at once", Behaviour::CloseAtOnce, {}, checkFailed, "");
-        row("server never answers", Behaviour::NeverAnswer, {}, checkFailed, "");
-        row("endless body", Behaviour::EndlessBody, {}, checkFailed, "");
-        row("redirect to another host", Behaviour::Redirect, {}, checkFailed, "");
+        row("one step newer", "Korvel|0.2.1.4\nFaster start\nFixed the find bar", newerNews);
+        row("new major", "Korvel|1.0.0.0", "update 1.0.0.0: ");
+        row("same", "Korvel|0.2.1.3\nnothing", noUpdates);
+        row("older", "Korvel|0.2.0.9", noUpdates);
+        row("a part that is no number counts as 0", "Korvel|0.x.9.9", noUpdates);
+        row("another product", "Kervol|0.3.0.0", checkFailed);
+        row("no bar", "Korvel 0.3.0.0", checkFailed);
+        row("three-part version", "Korvel|0.3.0\nNew", checkFailed);
+        row("empty body", "", checkFailed);
+        row("CR LF line ends, empty lines", "Korvel|0.2.1.4\r\nFaster start\r\n\r\n\nFixed the find bar\r\n",
+            newerNews);
+        row("body over 64 KiB", "Korvel|0.3.0.0\n" + QByteArray(64 * 1024, 'x'), checkFailed);
+        row("server closes at once", {}, checkFailed, Behaviour::CloseAtOnce);
+        row("server never answers", {}, checkFailed, Behaviour::NeverAnswer);
+        row("endless body", {}, checkFailed, Behaviour::EndlessBody);
+        row("redirect to another host", {}, checkFailed, Behaviour::Redirect);
     }
 
     void answerOfTheServer()
     {
-        QFETCH(ServedCase, served);
-        QFETCH(QString, manually);
-        QFETCH(QString, atStartUp);
+        QFETCH(Behaviour, behaviour);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, seen);
 
-        QStringList seen, paths;
-        runCheck(served, true, seen, paths);
+        QStringList shown, paths;
+        runCheck(behaviour, body, true, shown, paths);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(seen, QStringList{manually});
-        if (served.behaviour == Behaviour::Answer || served.behaviour == Behaviour::Redirect)
+        QCOMPARE(shown, QStringList{seen});
+        if (behaviour == Behaviour::Answer || behaviour == Behaviour::Redirect)
             QCOMPARE(paths, QStringList{"/version.txt"});
 
-        seen.clear();
-        runCheck(served, false, seen, paths);
+        shown.clear();
+        runCheck(behaviour, body, false, shown, paths);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(seen, atStartUp.isEmpty() ? QStringList() : QStringList{atStartUp});
+        QCOMPARE(shown, seen.startsWith("update ") ? QStringList{seen} : QStringList());
     }
 
     // The dialog's check box starts from the setting and writes it back.

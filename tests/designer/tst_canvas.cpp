@@ -1,11 +1,9 @@
 #include "DragEvents.h"
 #include "TestRegistry.h"
 #include "designer/MdiChildDialogDummy.h"
-#include "dialogtable/DesignControlTypes.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -46,26 +44,6 @@ bool resizeSelected(MdiChildDialogDummy& canvas, MdiChildDialogDummy::Handle han
 class TestCanvas : public QObject {
     Q_OBJECT
 private slots:
-    void everyToolboxFormatPlacesItsControl()
-    {
-        MdiChildDialogDummy canvas;
-        canvas.resize(600, 600);
-        QSignalSpy selections(&canvas, &MdiChildDialogDummy::newSelection);
-        for (int i = 0; i < DesignControlTypes::typeCount(); ++i) {
-            const DesignControlTypes::ControlType& type = DesignControlTypes::controlType(i);
-            const QString name = QLatin1String(type.name);
-            QWidget* control = placeNew(canvas, name, QPoint(16, 16));
-            QCOMPARE(canvas.objects().size(), i + 1);
-            QCOMPARE(canvas.objects().last().type, name);
-            QCOMPARE(control->geometry(), QRect(QPoint(16, 16), DesignControlTypes::defaultSize(type)));
-            QVERIFY(control->isVisibleTo(&canvas));
-            QCOMPARE(canvas.selected(), control);
-            QCOMPARE(selections.last().at(0).value<QWidget*>(), control);
-            QCOMPARE(selections.last().at(1).toString(), name);
-        }
-        QCOMPARE(static_cast<QLineEdit*>(canvas.objects()[2].widget)->echoMode(), QLineEdit::Password);
-    }
-
     void tabPageIsRefused()
     {
         MdiChildDialogDummy canvas;

@@ -27,14 +27,6 @@ constexpr int fakesShowUpWaitMs = 30000;
 constexpr int refreshPollMs = 200;
 constexpr int answerTimeoutMs = 2000;
 
-QStringList topLevelTexts(const QTreeWidget* tree)
-{
-    QStringList texts;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        texts.append(tree->topLevelItem(i)->text(0));
-    return texts;
-}
-
 // Refreshes until a refresh that every instance answered lists `count` of
 // them, or the time is up.
 bool refreshUntilListed(MircSyncPanel& panel, int count)
@@ -80,14 +72,15 @@ private slots:
 
         QVERIFY(refreshUntilListed(panel, 2));
         const QTreeWidget* tree = panel.tree();
-        QCOMPARE(topLevelTexts(tree), (QStringList{"alpha (7.71)", "beta (7.52)"}));
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("alpha (7.71)"));
+        QCOMPARE(tree->topLevelItem(1)->text(0), QString("beta (7.52)"));
         QTreeWidgetItem* scripts = tree->topLevelItem(0);
         QCOMPARE(scripts->childCount(), 2);
         QCOMPARE(scripts->child(0)->text(0), QString("one.mrc"));
         QCOMPARE(scripts->child(0)->data(0, MircSyncPanel::filePathRole).toString(), QString("C:\\mirc\\one.mrc"));
         QCOMPARE(tree->topLevelItem(1)->childCount(), 0);
 
-        QList<MenuEntryState> entries;
+        QStringList entries;
         MenuProbe::answerNext(&panel, entries, "Reload one.mrc (no on load)");
         panel.tree()->setCurrentItem(scripts->child(0));
         panel.mircRightclickMenu(QPoint(1, 1));

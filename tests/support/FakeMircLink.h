@@ -17,7 +17,6 @@ public:
         FakeMircState state;
     };
     QList<Instance> instances;
-    int evaluationCount = 0;
 
     // `stateText` as the fake program reads it ("key value" lines).
     FakeMircState& add(quint64 window, const QString& stateText)
@@ -55,7 +54,6 @@ public:
 
     MircEvaluation evaluate(MircWindowHandle window, const QString& expression) override
     {
-        ++evaluationCount;
         if (!fits(expression))
             return {MircLinkStatus::TextTooLong, QString()};
         const FakeMircState* s = state(window);
