@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "LspTestClient.h"
 
 #include <QJsonArray>
@@ -14,17 +15,14 @@ const QString scriptUri = QStringLiteral("file:///scripts/test.mrc");
 QStringList diagnosticLines(const QJsonObject& params)
 {
     QStringList lines;
-    for (const QJsonValue& value : params.value("diagnostics").toArray()) {
-        const QJsonObject d = value.toObject();
-        const QJsonObject start = d.value("range").toObject().value("start").toObject();
-        const QJsonObject end = d.value("range").toObject().value("end").toObject();
+    for (const QJsonValue& d : params["diagnostics"].toArray()) {
         lines << QStringLiteral("%1:%2-%3 %4 %5 %6")
-                     .arg(start.value("line").toInt())
-                     .arg(start.value("character").toInt())
-                     .arg(end.value("character").toInt())
-                     .arg(d.value("severity").toInt())
-                     .arg(d.value("code").toString(), d.value("message").toString());
-        if (d.value("source") != QLatin1String("korvel"))
+                     .arg(d["range"]["start"]["line"].toInt())
+                     .arg(d["range"]["start"]["character"].toInt())
+                     .arg(d["range"]["end"]["character"].toInt())
+                     .arg(d["severity"].toInt())
+                     .arg(d["code"].toString(), d["message"].toString());
+        if (d["source"] != QLatin1String("korvel"))
             lines << QStringLiteral("wrong source");
     }
     return lines;
@@ -34,13 +32,13 @@ QStringList labels(const QJsonArray& items)
 {
     QStringList list;
     for (const QJsonValue& item : items)
-        list << item.toObject().value("label").toString();
+        list << item["label"].toString();
     return list;
 }
 
 int errorCode(const QJsonObject& response)
 {
-    return response.value("error").toObject().value("code").toInt();
+    return response["error"]["code"].toInt();
 }
 
 } // namespace
@@ -53,13 +51,12 @@ private slots:
     {
         LspTestClient client;
         QVERIFY(client.start());
-        const QJsonObject capabilities = client.initialize();
-        QCOMPARE(capabilities.value("textDocumentSync").toObject().value("change").toInt(), 2);
+        QCOMPARE(client.initialize().value("textDocumentSync")["change"].toInt(), 2);
 
         client.openDocument(scriptUri,
                             "alias greet {\n  echo -a $left(hello)\n  ; todo: say more\n}\necho -a $left(x,1)\n");
         QJsonObject published = client.diagnosticsFor(scriptUri);
-        QCOMPARE(published.value("version").toInt(), 1);
+        QCOMPARE(published["version"].toInt(), 1);
         QCOMPARE(diagnosticLines(published),
                  QStringList({"1:10-22 1 error Too few parameters", "2:4-9 4 todo say more",
                               "4:0-18 1 error Unexpected characters in root level of script file."}));
@@ -67,7 +64,7 @@ private slots:
         // Typing the missing parameter withdraws the error; the task stays.
         client.changeDocument(scriptUri, 2, 1, 20, 1, 20, ",2");
         published = client.diagnosticsFor(scriptUri);
-        QCOMPARE(published.value("version").toInt(), 2);
+        QCOMPARE(published["version"].toInt(), 2);
         QCOMPARE(diagnosticLines(published),
                  QStringList(
                      {"2:4-9 4 todo say more", "4:0-18 1 error Unexpected characters in root level of script file."}));
@@ -76,8 +73,7 @@ private slots:
         // never touched, is now code of the alias, which the document leaves
         // open.
         client.changeDocument(scriptUri, 3, 2, 18, 3, 1, "");
-        published = client.diagnosticsFor(scriptUri);
-        QCOMPARE(diagnosticLines(published),
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)),
                  QStringList(
                      {"2:4-9 4 todo say more", "0:0-13 1 error `alias greet' is never closed: a `}' is missing"}));
         // Renaming the alias renames it in that error too.
@@ -95,8 +91,7 @@ private slots:
         QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)), QStringList());
         client.openDocument("file:///scripts/other.mrc", "echo $left(x)");
         QCOMPARE(diagnosticLines(client.diagnosticsFor("file:///scripts/other.mrc")).size(), 1);
-        client.notify("textDocument/didClose",
-                      QJsonObject{{"textDocument", QJsonObject{{"uri", "file:///scripts/other.mrc"}}}});
+        client.notify("textDocument/didClose", LspTestClient::documentParams("file:///scripts/other.mrc"));
         QCOMPARE(diagnosticLines(client.diagnosticsFor("file:///scripts/other.mrc")), QStringList());
     }
 
@@ -105,8 +100,7 @@ private slots:
     void diagnosticsAreSentOnceAndOnlyWhenTheyChange()
     {
         LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
+        QVERIFY(client.startInitialized());
         client.openDocument(scriptUri, "alias a {\n  echo -a $left(x) hello\n}\n");
         QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)),
                  QStringList({"1:10-19 1 error Too few parameters"}));
@@ -114,29 +108,18 @@ private slots:
         // Ten line breaks at the top in one write (smaller than the pipe's
         // atomic write): one publish, of version 11.
         QByteArray pile;
-        for (int version = 2; version <= 11; ++version) {
-            const QJsonObject start{{"line", 0}, {"character", 0}};
-            const QJsonObject change{{"range", QJsonObject{{"start", start}, {"end", start}}}, {"text", "\n"}};
-            const QByteArray body =
-                QJsonDocument(
-                    QJsonObject{{"jsonrpc", "2.0"},
-                                {"method", "textDocument/didChange"},
-                                {"params",
-                                 QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}, {"version", version}}},
-                                             {"contentChanges", QJsonArray{change}}}}})
-                    .toJson(QJsonDocument::Compact);
-            pile += "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
-        }
+        for (int version = 2; version <= 11; ++version)
+            pile += LspTestClient::frame("textDocument/didChange",
+                                         LspTestClient::changeParams(scriptUri, version, 0, 0, 0, 0, "\n"));
         client.sendRaw(pile);
         const QJsonObject published = client.diagnosticsFor(scriptUri);
-        QCOMPARE(published.value("version").toInt(), 11);
+        QCOMPARE(published["version"].toInt(), 11);
         QCOMPARE(diagnosticLines(published), QStringList({"11:10-19 1 error Too few parameters"}));
 
         // Typing into the echo text changes no finding.
         client.changeDocument(scriptUri, 12, 11, 25, 11, 25, "!");
-        const QJsonObject symbols{{"textDocument", QJsonObject{{"uri", scriptUri}}}};
-        client.request("textDocument/documentSymbol", symbols);
-        client.request("textDocument/documentSymbol", symbols);
+        client.request("textDocument/documentSymbol", LspTestClient::documentParams(scriptUri));
+        client.request("textDocument/documentSymbol", LspTestClient::documentParams(scriptUri));
         QCOMPARE(client.takeArrived("textDocument/publishDiagnostics").size(), 0);
     }
 
@@ -146,26 +129,26 @@ private slots:
     {
         LspTestClient client;
         QVERIFY(client.start());
-        const QJsonObject capabilities =
-            client.initialize(QJsonObject{{"textDocument", QJsonObject{{"diagnostic", QJsonObject()}}}});
-        QVERIFY(capabilities.value("diagnosticProvider").isObject());
+        QVERIFY(client
+                    .initialize(
+                        QJsonObject{{"textDocument", QJsonObject{{"diagnostic", QJsonObject()}}}})["diagnosticProvider"]
+                    .isObject());
         client.openDocument(scriptUri, "alias a echo -a $left(x)\n; note\n");
-        const QJsonObject params{{"textDocument", QJsonObject{{"uri", scriptUri}}}};
-        const QJsonObject first = client.request("textDocument/diagnostic", params).value("result").toObject();
-        QCOMPARE(first.value("kind").toString(), QStringLiteral("full"));
-        QCOMPARE(diagnosticLines(QJsonObject{{"diagnostics", first.value("items")}}),
+        QJsonObject params = LspTestClient::documentParams(scriptUri);
+        const QJsonValue first = client.request("textDocument/diagnostic", params)["result"];
+        QCOMPARE(first["kind"].toString(), QStringLiteral("full"));
+        QCOMPARE(diagnosticLines(QJsonObject{{"diagnostics", first["items"]}}),
                  QStringList({"0:16-24 1 error Too few parameters"}));
 
-        QJsonObject again = params;
-        again.insert("previousResultId", first.value("resultId"));
+        params.insert("previousResultId", first["resultId"]);
         client.changeDocument(scriptUri, 2, 1, 6, 1, 6, " more");
-        QCOMPARE(client.request("textDocument/diagnostic", again).value("result").toObject().value("kind").toString(),
+        QCOMPARE(client.request("textDocument/diagnostic", params).value("result")["kind"].toString(),
                  QStringLiteral("unchanged"));
         client.changeDocument(scriptUri, 3, 0, 22, 0, 22, ",1");
-        const QJsonObject fixed = client.request("textDocument/diagnostic", again).value("result").toObject();
-        QCOMPARE(fixed.value("kind").toString(), QStringLiteral("full"));
-        QVERIFY(fixed.value("items").toArray().isEmpty());
-        QVERIFY(fixed.value("resultId") != first.value("resultId"));
+        const QJsonValue fixed = client.request("textDocument/diagnostic", params)["result"];
+        QCOMPARE(fixed["kind"].toString(), QStringLiteral("full"));
+        QVERIFY(fixed["items"].toArray().isEmpty());
+        QVERIFY(fixed["resultId"] != first["resultId"]);
         QCOMPARE(client.takeArrived("textDocument/publishDiagnostics").size(), 0);
     }
 
@@ -175,39 +158,36 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("character");
         QTest::addColumn<QString>("expected"); // what the result must hold; "" for an empty result
+        const auto row = [](const char* name, const char* method, int line, int character, const char* expected) {
+            QTest::newRow(name) << QStringLiteral("textDocument/") + method << line << character << QString(expected);
+        };
 
         // 0: alias -l helper { return $gettok($1,1,32) }
         // 1: alias shout { echo -a $upper($1) $chan(1).topic $calc(1). }
         // 2: on *:TEXT:*:#:{ echo -a $ $nick }
         // 3: alias helper2 { return $chan(#). }
-        QTest::newRow("hover on a call") << "textDocument/hover" << 0 << 27
-                                         << "$gettok(<string>, <N[-[N2]]>, <delimiter>)";
-        QTest::newRow("hover on its dollar") << "textDocument/hover" << 0 << 25 << "Returns the Nth token";
-        QTest::newRow("hover on its closing parenthesis") << "textDocument/hover" << 0 << 40 << "$gettok(";
-        QTest::newRow("hover on a command") << "textDocument/hover" << 1 << 17 << "/echo [colour] [-c";
-        QTest::newRow("hover on its switch") << "textDocument/hover" << 1 << 20 << "";
-        QTest::newRow("hover on a built-in without parentheses")
-            << "textDocument/hover" << 2 << 28 << "$nick(<#channel>";
-        QTest::newRow("hover past the line") << "textDocument/hover" << 1 << 400 << "";
-        QTest::newRow("hover past the document") << "textDocument/hover" << 40 << 0 << "";
-        QTest::newRow("identifiers after $")
-            << "textDocument/completion" << 2 << 25 << "$chan $gettok $helper $shout $helper2";
-        QTest::newRow("properties after ).") << "textDocument/completion" << 3 << 32 << "topic mode key";
-        QTest::newRow("properties while typing one") << "textDocument/completion" << 1 << 44 << "topic";
-        QTest::newRow("no properties for $calc") << "textDocument/completion" << 1 << 57 << "";
-        QTest::newRow("nothing in a plain word") << "textDocument/completion" << 1 << 19 << "";
-        QTest::newRow("commands in a statement's first word") << "textDocument/completion" << 1 << 16 << "echo";
-        QTest::newRow("no commands at the root") << "textDocument/completion" << 0 << 2 << "";
-        QTest::newRow("signature, first parameter")
-            << "textDocument/signatureHelp" << 0 << 33 << "active 0 $gettok(<string>, <N[-[N2]]>, <delimiter>)";
-        QTest::newRow("signature, third parameter") << "textDocument/signatureHelp" << 0 << 39 << "active 2 $gettok(";
-        QTest::newRow("a command's usage after a call")
-            << "textDocument/signatureHelp" << 0 << 41 << "active 0 /return [value]";
-        QTest::newRow("a command's usage") << "textDocument/signatureHelp" << 1 << 21 << "active 0 /echo [colour]";
-        QTest::newRow("no usage on the command's name") << "textDocument/signatureHelp" << 1 << 18 << "";
-        QTest::newRow("no usage past a brace") << "textDocument/signatureHelp" << 1 << 59 << "";
-        QTest::newRow("signature of a one-parameter call")
-            << "textDocument/signatureHelp" << 1 << 29 << "active 0 $upper(<Text>)";
+        row("hover on a call's dollar", "hover", 0, 25, "$gettok(<string>, <N[-[N2]]>, <delimiter>)");
+        row("hover on its closing parenthesis", "hover", 0, 40, "$gettok(");
+        row("hover on a command", "hover", 1, 17, "/echo [colour] [-c");
+        row("hover on its switch", "hover", 1, 20, "");
+        row("hover on a built-in without parentheses", "hover", 2, 28, "$nick(<#channel>");
+        row("hover past the line", "hover", 1, 400, "");
+        row("hover past the document", "hover", 40, 0, "");
+        row("identifiers after $", "completion", 2, 25, "$chan $gettok $helper $shout $helper2");
+        row("properties after ).", "completion", 3, 32, "topic mode key");
+        row("properties while typing one", "completion", 1, 44, "topic");
+        row("no properties for $calc", "completion", 1, 57, "");
+        row("nothing in a plain word", "completion", 1, 19, "");
+        row("commands in a statement's first word", "completion", 1, 16, "echo");
+        row("no commands at the root", "completion", 0, 2, "");
+        row("signature, first parameter", "signatureHelp", 0, 33,
+            "active 0 $gettok(<string>, <N[-[N2]]>, <delimiter>)");
+        row("signature, third parameter", "signatureHelp", 0, 39, "active 2 $gettok(");
+        row("a command's usage after a call", "signatureHelp", 0, 41, "active 0 /return [value]");
+        row("a command's usage", "signatureHelp", 1, 21, "active 0 /echo [colour]");
+        row("no usage on the command's name", "signatureHelp", 1, 18, "");
+        row("no usage past a brace", "signatureHelp", 1, 59, "");
+        row("signature of a one-parameter call", "signatureHelp", 1, 29, "active 0 $upper(<Text>)");
     }
 
     void positionRequests()
@@ -218,8 +198,7 @@ private slots:
         QFETCH(QString, expected);
 
         LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
+        QVERIFY(client.startInitialized());
         client.openDocument(scriptUri,
                             "alias -l helper { return $gettok($1,1,32) }\n"
                             "alias shout { echo -a $upper($1) $chan(1).topic $calc(1). }\n"
@@ -227,16 +206,16 @@ private slots:
                             "alias helper2 { return $chan(#). }\n");
         const QJsonObject response = client.request(method, client.positionParams(scriptUri, line, character));
         QVERIFY2(response.contains("result"), QJsonDocument(response).toJson().constData());
-        const QJsonValue result = response.value("result");
+        const QJsonValue result = response["result"];
 
         QString shown;
         if (method.endsWith("hover") && result.isObject())
-            shown = result.toObject().value("contents").toObject().value("value").toString();
+            shown = result["contents"]["value"].toString();
         else if (method.endsWith("completion"))
             shown = labels(result.toArray()).join(' ');
         else if (result.isObject())
-            shown = QStringLiteral("active %1 ").arg(result.toObject().value("activeParameter").toInt())
-                + labels(result.toObject().value("signatures").toArray()).join(' ');
+            shown = QStringLiteral("active %1 ").arg(result["activeParameter"].toInt())
+                + labels(result["signatures"].toArray()).join(' ');
         if (expected.isEmpty()) {
             QVERIFY2(shown.isEmpty(), qPrintable(shown));
             return;
@@ -254,24 +233,20 @@ private slots:
     void completionListsEachAliasOnceWithItsScope()
     {
         LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
+        QVERIFY(client.startInitialized());
         client.openDocument(scriptUri, "alias -l twice { }\nalias twice { }\nalias abs { }\nalias open { }\necho $tw");
-        const QJsonArray items =
-            client.request("textDocument/completion", client.positionParams(scriptUri, 4, 8)).value("result").toArray();
         QStringList found;
-        for (const QJsonValue& value : items) {
-            const QJsonObject item = value.toObject();
-            const QString label = item.value("label").toString();
+        for (const QJsonValue& item :
+             client.request("textDocument/completion", client.positionParams(scriptUri, 4, 8))["result"].toArray()) {
+            const QString label = item["label"].toString();
             if (label == "$twice" || label == "$abs" || label == "$open" || label == "$left")
-                found << label + ' ' + item.value("detail").toString().left(5);
+                found << label + ' ' + item["detail"].toString().left(5);
             // A built-in's documentation holds its overloads' descriptions.
             if (label == "$abs")
-                QVERIFY(item.value("documentation").toObject().value("value").toString().contains("absolute value"));
+                QVERIFY(item["documentation"]["value"].toString().contains("absolute value"));
             // Each item replaces what was typed since the "$".
-            const QJsonObject range = item.value("textEdit").toObject().value("range").toObject();
-            QCOMPARE(range.value("start").toObject().value("character").toInt(), 5);
-            QCOMPARE(range.value("end").toObject().value("character").toInt(), 8);
+            QCOMPARE(item["textEdit"]["range"]["start"]["character"].toInt(), 5);
+            QCOMPARE(item["textEdit"]["range"]["end"]["character"].toInt(), 8);
         }
         // A built-in's detail is its hover text, when it has one.
         QCOMPARE(found, QStringList({"$abs $abs(", "$left $left", "$twice local", "$open alias"}));
@@ -280,8 +255,7 @@ private slots:
     void documentSymbolsAreTheOutline()
     {
         LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
+        QVERIFY(client.startInitialized());
         // Names keep their case; a lone surrogate comes back as U+FFFD (the
         // test client refuses JSON with a lone surrogate escape).
         client.openDocument(scriptUri,
@@ -292,24 +266,17 @@ private slots:
                                            "menu channel {\n  Shout:shout\n}\n"
                                            "alias x")
                                 + QChar(0xD83D) + QStringLiteral(" return\n"));
-        const QJsonArray symbols =
-            client
-                .request("textDocument/documentSymbol", QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}}}})
-                .value("result")
-                .toArray();
         QStringList shown;
-        for (const QJsonValue& value : symbols) {
-            const QJsonObject symbol = value.toObject();
-            const QJsonObject range = symbol.value("range").toObject();
-            const QJsonObject selection = symbol.value("selectionRange").toObject();
+        for (const QJsonValue& symbol :
+             client.request("textDocument/documentSymbol", LspTestClient::documentParams(scriptUri))["result"]
+                 .toArray())
             shown << QStringLiteral("%1 %2 %3-%4 %5 name at %6")
-                         .arg(symbol.value("name").toString())
-                         .arg(symbol.value("kind").toInt())
-                         .arg(range.value("start").toObject().value("line").toInt())
-                         .arg(range.value("end").toObject().value("line").toInt())
-                         .arg(symbol.value("detail").toString())
-                         .arg(selection.value("start").toObject().value("character").toInt());
-        }
+                         .arg(symbol["name"].toString())
+                         .arg(symbol["kind"].toInt())
+                         .arg(symbol["range"]["start"]["line"].toInt())
+                         .arg(symbol["range"]["end"]["line"].toInt())
+                         .arg(symbol["detail"].toString())
+                         .arg(symbol["selectionRange"]["start"]["character"].toInt());
         QCOMPARE(shown,
                  QStringList({"Helper 12 0-2 local name at 9", "shout 12 3-3  name at 6", "join 24 4-6  name at 5",
                               "SetUp 19 7-9 local name at 10", "Menu 2 10-12  name at 0",
@@ -319,8 +286,7 @@ private slots:
     void positionsCountUtf16CodeUnits()
     {
         LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
+        QVERIFY(client.startInitialized());
         // "é" is one code unit, the emoji two.
         const QString line = QStringLiteral("alias x echo -a caf\u00e9 \U0001F600 $gettok(x)");
         client.openDocument(scriptUri, line);
@@ -331,11 +297,10 @@ private slots:
         client.changeDocument(scriptUri, 2, 0, 23, 0, 23, "\u00fc");
         QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)),
                  QStringList({"0:25-35 1 error Too few parameters"}));
-        const QJsonObject hover =
-            client.request("textDocument/hover", client.positionParams(scriptUri, 0, 27)).value("result").toObject();
-        const QJsonObject range = hover.value("range").toObject();
-        QCOMPARE(range.value("start").toObject().value("character").toInt(), 25);
-        QCOMPARE(range.value("end").toObject().value("character").toInt(), 32);
+        const QJsonValue range =
+            client.request("textDocument/hover", client.positionParams(scriptUri, 0, 27)).value("result")["range"];
+        QCOMPARE(range["start"]["character"].toInt(), 25);
+        QCOMPARE(range["end"]["character"].toInt(), 32);
     }
 
     // Colours, folds and the re-indent come from the checker's own records.
@@ -343,14 +308,13 @@ private slots:
     {
         LspTestClient client;
         QVERIFY(client.start());
-        const QJsonObject legend =
-            client.initialize().value("semanticTokensProvider").toObject().value("legend").toObject();
+        const QJsonArray types = client.initialize().value("semanticTokensProvider")["legend"]["tokenTypes"].toArray();
         client.openDocument(scriptUri, "alias Greet {\n if (%x) {\n      echo -a $upper(hi)\n  }\n}\n; done\n");
-        const QJsonObject document{{"textDocument", QJsonObject{{"uri", scriptUri}}}};
+        QJsonObject document = LspTestClient::documentParams(scriptUri);
 
         // Tokens as "line:start+length type", decoded from the relative form.
-        const auto tokens = [&](const QJsonObject& result) {
-            const QJsonArray data = result.value("data").toArray();
+        const auto tokens = [&](const QJsonValue& result) {
+            const QJsonArray data = result["data"].toArray();
             QStringList shown;
             int line = 0, start = 0;
             for (int i = 0; i + 4 < data.size(); i += 5) {
@@ -360,54 +324,49 @@ private slots:
                              .arg(line)
                              .arg(start)
                              .arg(data[i + 2].toInt())
-                             .arg(legend.value("tokenTypes").toArray()[data[i + 3].toInt()].toString());
+                             .arg(types[data[i + 3].toInt()].toString());
             }
             return shown;
         };
-        const QStringList all =
-            tokens(client.request("textDocument/semanticTokens/full", document).value("result").toObject());
+        const QStringList all = tokens(client.request("textDocument/semanticTokens/full", document)["result"]);
         for (const QString& expected :
              {"0:0+5 keyword", "0:6+5 function", "1:5+2 variable", "2:6+4 function", "2:14+7 macro", "5:0+6 comment"})
             QVERIFY2(all.contains(expected), qPrintable(all.join(", ")));
-        QJsonObject rangeParams = document;
-        rangeParams.insert("range",
-                           QJsonObject{{"start", QJsonObject{{"line", 5}, {"character", 0}}},
-                                       {"end", QJsonObject{{"line", 5}, {"character", 6}}}});
-        QCOMPARE(tokens(client.request("textDocument/semanticTokens/range", rangeParams).value("result").toObject()),
-                 QStringList{"5:0+6 comment"});
 
         QStringList folds;
-        for (const QJsonValue& range : client.request("textDocument/foldingRange", document).value("result").toArray())
+        for (const QJsonValue& range : client.request("textDocument/foldingRange", document)["result"].toArray())
             folds << QStringLiteral("%1-%2").arg(range["startLine"].toInt()).arg(range["endLine"].toInt());
         QCOMPARE(folds, (QStringList{"1-2", "0-3"}));
 
         QStringList edits;
-        for (const QJsonValue& edit : client.request("textDocument/formatting", document).value("result").toArray()) {
-            const QJsonObject range = edit["range"].toObject();
+        for (const QJsonValue& edit : client.request("textDocument/formatting", document)["result"].toArray())
             edits << QStringLiteral("%1:%2-%3 '%4'")
-                         .arg(range["start"]["line"].toInt())
-                         .arg(range["start"]["character"].toInt())
-                         .arg(range["end"]["character"].toInt())
+                         .arg(edit["range"]["start"]["line"].toInt())
+                         .arg(edit["range"]["start"]["character"].toInt())
+                         .arg(edit["range"]["end"]["character"].toInt())
                          .arg(edit["newText"].toString());
-        }
         QCOMPARE(edits, (QStringList{"1:1-1 ' '", "2:4-6 ''"}));
+
+        document.insert("range",
+                        QJsonObject{{"start", QJsonObject{{"line", 5}, {"character", 0}}},
+                                    {"end", QJsonObject{{"line", 5}, {"character", 6}}}});
+        QCOMPARE(tokens(client.request("textDocument/semanticTokens/range", document)["result"]),
+                 QStringList{"5:0+6 comment"});
     }
 
-    // Aliases are found across the open documents and the workspace's files.
+    // Aliases are found across the open documents and the workspace's files,
+    // which are read as the editor reads them (Windows-1252 bytes too).
     void definitionsReferencesAndSymbols()
     {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
-        QFile library(folder.filePath("lib.mrc"));
-        QVERIFY(library.open(QIODevice::WriteOnly));
-        library.write("alias -l hidden { return 0 }\r\nalias Shared { return 1 }\r\n");
-        library.close();
+        const QString library = folder.filePath("lib.mrc");
+        // Not UTF-8 (0x80), so "\xC3\xA9" is two characters, not one.
+        writeBytes(library, "alias -l hidden { return \x80 }\r\nalias Shared { return \xC3\xA9 $shared(1) }\r\n");
         QVERIFY(QDir(folder.path()).mkpath("sub"));
-        QFile ini(folder.filePath("sub/more.ini"));
+        const QString ini = folder.filePath("sub/more.ini");
         const QByteArray iniText = "[script]\r\nn0=; more\r\nn1=alias other {\r\nn2=  shared 3\r\nn3=}\r\n";
-        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(iniText) == iniText.size());
-        ini.close();
-        const QString libraryUri = QUrl::fromLocalFile(library.fileName()).toString();
+        writeBytes(ini, iniText);
         const QString mainUri = QUrl::fromLocalFile(folder.filePath("main.mrc")).toString();
 
         LspTestClient client;
@@ -431,40 +390,19 @@ private slots:
                  QStringList());
         QVERIFY(client.request("textDocument/definition", client.positionParams(mainUri, 2, 4))["result"].isNull());
 
-        // An INI file's calls are placed on its own lines and columns, from
-        // disk and open alike.
-        QJsonObject params = client.positionParams(libraryUri, 1, 8);
+        // Asked about a file never opened; an INI file's calls are placed on
+        // its own lines and columns, from disk and open alike.
+        QJsonObject params = client.positionParams(QUrl::fromLocalFile(library).toString(), 1, 8);
         params.insert("context", QJsonObject{{"includeDeclaration", true}});
-        const QStringList expected{"lib.mrc 1:6-12", "main.mrc 1:3-9", "main.mrc 1:14-20", "main.mrc 2:11-17",
-                                   "more.ini 3:5-11"};
+        const QStringList expected{"lib.mrc 1:6-12",   "lib.mrc 1:26-32",  "main.mrc 1:3-9",
+                                   "main.mrc 1:14-20", "main.mrc 2:11-17", "more.ini 3:5-11"};
         QCOMPARE(places(client.request("textDocument/references", params)["result"]), expected);
-        client.openDocument(QUrl::fromLocalFile(ini.fileName()).toString(), QString::fromLatin1(iniText));
+        client.openDocument(QUrl::fromLocalFile(ini).toString(), QString::fromLatin1(iniText));
         QCOMPARE(places(client.request("textDocument/references", params)["result"]), expected);
         const QJsonArray symbols =
             client.request("workspace/symbol", QJsonObject{{"query", "HID"}})["result"].toArray();
         QCOMPARE(symbols.size(), 1);
         QCOMPARE(symbols[0]["name"].toString(), QStringLiteral("hidden"));
-    }
-
-    void scriptOnDiskIsReadAsTheEditorReadsIt()
-    {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        const QString path = folder.filePath("latin.mrc");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        // Windows-1252 bytes (0xE9, 0x80) that are no UTF-8, then a call.
-        file.write("alias x echo -a caf\xe9 \x80 $gettok(a,1,32)\r\n");
-        file.close();
-
-        LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
-        const QString uri = QUrl::fromLocalFile(path).toString();
-        const QJsonObject hover =
-            client.request("textDocument/hover", client.positionParams(uri, 0, 24)).value("result").toObject();
-        QVERIFY(hover.value("contents").toObject().value("value").toString().contains("$gettok("));
-        QCOMPARE(hover.value("range").toObject().value("start").toObject().value("character").toInt(), 23);
     }
 
     void badInputGetsErrorsAndTheServerGoesOn_data()
@@ -494,15 +432,12 @@ private slots:
         QFETCH(int, code);
 
         LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
+        QVERIFY(client.startInitialized());
         client.sendRaw(bytes);
-        const QJsonObject error = client.responseTo(QJsonValue::Null);
-        QCOMPARE(errorCode(error), code);
+        QCOMPARE(errorCode(client.responseTo(QJsonValue::Null)), code);
         // The server still answers.
-        const QJsonObject answer = client.request("textDocument/documentSymbol",
-                                                  QJsonObject{{"textDocument", QJsonObject{{"uri", "untitled:x"}}}});
-        QCOMPARE(errorCode(answer), -32602);
+        QCOMPARE(errorCode(client.request("textDocument/documentSymbol", LspTestClient::documentParams("untitled:x"))),
+                 -32602);
     }
 
     void requestErrors_data()
@@ -511,14 +446,10 @@ private slots:
         QTest::addColumn<QJsonObject>("params");
         QTest::addColumn<int>("code");
 
-        const QJsonObject position{{"line", 0}, {"character", 0}};
         QTest::newRow("unknown method") << "textDocument/rename" << QJsonObject() << -32601;
         QTest::newRow("unknown document")
-            << "textDocument/hover"
-            << QJsonObject{{"textDocument", QJsonObject{{"uri", "file:///no/such.mrc"}}}, {"position", position}}
-            << -32602;
-        QTest::newRow("no position") << "textDocument/hover"
-                                     << QJsonObject{{"textDocument", QJsonObject{{"uri", scriptUri}}}} << -32602;
+            << "textDocument/hover" << LspTestClient::positionParams("file:///no/such.mrc", 0, 0) << -32602;
+        QTest::newRow("no position") << "textDocument/hover" << LspTestClient::documentParams(scriptUri) << -32602;
         QTest::newRow("no document") << "textDocument/documentSymbol" << QJsonObject() << -32602;
         QTest::newRow("second initialize") << "initialize" << QJsonObject() << -32600;
     }
@@ -530,8 +461,7 @@ private slots:
         QFETCH(int, code);
 
         LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
+        QVERIFY(client.startInitialized());
         client.openDocument(scriptUri, "echo hi");
         QCOMPARE(errorCode(client.request(method, params)), code);
     }
@@ -539,14 +469,11 @@ private slots:
     void notificationsForUnknownDocumentsAreLogged()
     {
         LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
+        QVERIFY(client.startInitialized());
         client.changeDocument("file:///never/opened.mrc", 2, 0, 0, 0, 0, "x");
-        const QJsonObject answer = client.request("textDocument/documentSymbol",
-                                                  QJsonObject{{"textDocument", QJsonObject{{"uri", "untitled:y"}}}});
-        QCOMPARE(errorCode(answer), -32602);
-        const QJsonObject log = client.notificationOf("window/logMessage");
-        QVERIFY(log.value("message").toString().contains("file:///never/opened.mrc"));
+        QCOMPARE(errorCode(client.request("textDocument/documentSymbol", LspTestClient::documentParams("untitled:y"))),
+                 -32602);
+        QVERIFY(client.notificationOf("window/logMessage")["message"].toString().contains("file:///never/opened.mrc"));
         // Saving a text that differs from the server's takes the saved one.
         client.openDocument(scriptUri, "alias a { return 1 }");
         QCOMPARE(diagnosticLines(client.diagnosticsFor(scriptUri)), QStringList());
@@ -561,18 +488,16 @@ private slots:
     void iniDocumentsAreCheckedAsTheirScript()
     {
         LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
+        QVERIFY(client.startInitialized());
         const QString uri = QStringLiteral("file:///scripts/test.ini");
-        const QString text = "[script]\r\nn0=alias a {\r\nn1=  echo $left(a) $gettok(a,1,32)\r\nn2=}\r\n";
-        client.openDocument(uri, text);
-        const QStringList expected{"2:10-19 1 error Too few parameters"};
-        QCOMPARE(diagnosticLines(client.diagnosticsFor(uri)), expected);
+        client.openDocument(uri, "[script]\r\nn0=alias a {\r\nn1=  echo $left(a) $gettok(a,1,32)\r\nn2=}\r\n");
+        QCOMPARE(diagnosticLines(client.diagnosticsFor(uri)), QStringList{"2:10-19 1 error Too few parameters"});
         client.changeDocument(uri, 2, 2, 0, 2, 0, "n9=; a comment\r\n");
         QCOMPARE(diagnosticLines(client.diagnosticsFor(uri)), QStringList{"3:10-19 1 error Too few parameters"});
-        const QJsonObject hover =
-            client.request("textDocument/hover", client.positionParams(uri, 3, 21)).value("result").toObject();
-        QVERIFY(hover.value("contents").toObject().value("value").toString().contains("$gettok("));
+        QVERIFY(client.request("textDocument/hover", client.positionParams(uri, 3, 21))
+                    .value("result")["contents"]["value"]
+                    .toString()
+                    .contains("$gettok("));
     }
 
     void requestsBeforeInitializeAreRefused()
@@ -605,8 +530,7 @@ private slots:
         QFETCH(int, exitCode);
 
         LspTestClient client;
-        QVERIFY(client.start());
-        client.initialize();
+        QVERIFY(client.startInitialized());
         if (shutdownFirst) {
             QVERIFY(client.request("shutdown", QJsonValue::Null).contains("result"));
             QCOMPARE(errorCode(client.request("textDocument/hover", QJsonObject())), -32600);
