@@ -35,7 +35,6 @@ private slots:
     void exactReports_data();
     void exactReports();
     void sarifRules();
-    void iniPositionsAreTheFiles();
 
 private:
     struct Run {
@@ -431,34 +430,6 @@ void TestKorvelCheck::reportsAgree()
              (QSet<QString>{"sub%20dir/a%20%231%25.mrc",
                             QUrl::fromLocalFile(fixture("numbered.ini")).toString(QUrl::FullyEncoded)}));
     QCOMPARE(sarifFindings, jsonFindings);
-}
-
-// Every report places a finding of an INI file where it is in the file:
-// the file's line, and the column with the key counted.
-void TestKorvelCheck::iniPositionsAreTheFiles()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.ini");
-    const QByteArray bytes("[script]\r\nn0=alias a {\r\n\r\nn1=  echo $left(a)\r\nn2=}\r\n");
-    writeBytes(path, bytes);
-    const QList<QByteArray> fileLines = bytes.split('\n');
-    // What the file holds at a 1-based line and column.
-    const auto at = [&fileLines](int line, int column) { return fileLines.value(line - 1).mid(column - 1, 8); };
-
-    const Run text = runCheck({path});
-    const QRegularExpressionMatch head =
-        QRegularExpression(R"(:(\d+):(\d+): error: Too few parameters)").match(text.out.value(0));
-    QVERIFY2(head.hasMatch(), qPrintable(text.out.join('\n')));
-    QCOMPARE(at(head.captured(1).toInt(), head.captured(2).toInt()), QByteArray("$left(a)"));
-    QCOMPARE(text.out.value(1), QStringLiteral("n1=  echo $left(a)"));
-
-    const QJsonObject json = QJsonDocument::fromJson(runCheck({"--format=json", path}).out.value(1).toUtf8()).object();
-    QCOMPARE(at(json["line"].toInt(), json["pos"].toInt() + 1), QByteArray("$left(a)"));
-
-    const QJsonObject region = QJsonDocument::fromJson(runCheck({"--format=sarif", path}).out.join('\n').toUtf8())
-                                   .object()["runs"][0]["results"][0]["locations"][0]["physicalLocation"]["region"]
-                                   .toObject();
-    QCOMPARE(at(region["startLine"].toInt(), region["startColumn"].toInt()), QByteArray("$left(a)"));
 }
 
 QTEST_GUILESS_MAIN(TestKorvelCheck)
