@@ -165,6 +165,8 @@ void TestKorvelCheck::failures_data()
         true);
     row("unknown format", QStringList{"--format=xml", "EMPTY"}, QStringList{},
         QStringList{"unknown format in '--format=xml'"}, true);
+    row("unknown kind", QStringList{"--kind=macros", "EMPTY"}, QStringList{},
+        QStringList{"unknown kind in '--kind=macros'"}, true);
     row("unreadable files named, the others checked", QStringList{"MISSING", "DIR", "EMPTY"},
         QStringList{"0 errors, 0 warnings, 0 infos, 0 tasks in 1 files"},
         QStringList{"cannot read MISSING: ", "cannot read DIR: "}, false);
