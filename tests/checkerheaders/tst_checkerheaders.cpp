@@ -332,13 +332,6 @@ private slots:
 
     void dialogLines() { verifyLine(dialogState); }
 
-    void dialogLinesKeepTheGroupOffset()
-    {
-        const int group = BlockState::groupOffset;
-        QCOMPARE(CheckedLine("size 1 2 3 4", dialogState + group).result.state, dialogState + group);
-        QCOMPARE(CheckedLine("}", dialogState + group).result.state, group);
-    }
-
     void controlStyles_data()
     {
         QTest::addColumn<QString>("control");
@@ -393,11 +386,8 @@ private slots:
             {"variable label", ".%item : echo", "", "1+5=variableFormat", in},
             {"end of menu with text", "  } x", "3@4 [Menu] Trailing Characters after closing bracket.",
              "2+1=braceFormat|4+1=errorFormat", rootState},
+            {"event word", "dclick", "", "0+6=menuItemFormat", in},
         });
-        for (const char* word : {"sclick", "dclick", "uclick", "lbclick", "leave", "drop"})
-            QTest::addRow("event word %s", word)
-                << QString::fromLatin1(word) << QStringList()
-                << QStringList{QStringLiteral("0+%1=menuItemFormat").arg(strlen(word))} << in;
     }
 
     void menuLines() { verifyLine(menuBodyState + 1); }
