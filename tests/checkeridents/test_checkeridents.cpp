@@ -154,196 +154,131 @@ void TestCheckerIdents::lines_data()
     QTest::addColumn<QStringList>("spans");
     QTest::addColumn<int>("state");
 
-    struct Case {
-        const char* name;
-        const char* line;
-        QStringList diagnostics;
-        QStringList spans;
-        int state = aliasBody1;
-    };
     const QString noClosing = QStringLiteral("No closing brace found on identifier `$%1'");
-    const Case cases[] = {
-        // Conditions in parentheses: no operator check inside them.
-        {"parenthesised, then body",
-         "if ($1 == foo) echo hi",
-         {},
-         {"0+2=braceFormat", "3+1=braceFormat", "4+2=identifierFormat", "13+1=braceFormat", "15+4=commandFormat"}},
-        {"no operator check inside parentheses", "if ($1 foo bar) echo", {}, {}},
-        {"trailing after group", "if ($1 == foo)x", {diag(3, 14, "condition", trailing)}, {"14+1=errorFormat"}},
-        {"two groups and a brace",
-         "if ($1 == foo) && ($2 == bar) {",
-         {},
-         {"18+1=braceFormat", "28+1=braceFormat", "30+1=braceFormat"},
-         aliasBody2},
-        {"unclosed group", "if ($1 == foo", {diag(3, 13, "condition", excess)}, {}},
-        {"negated variable", "if (!%a) echo", {}, {"5+2=variableFormat"}},
-        {"group inside group",
-         "elseif ((%a) || (%b)) { echo",
-         {},
-         {"7+2=braceFormat", "19+2=braceFormat", "22+1=braceFormat"},
-         aliasBody2},
-        {"text after an inner group", "if ((%a) x) echo", {diag(3, 9, "condition", excess)}, {"9+7=errorFormat"}},
-        {"trailing after a nested group",
-         "if (((%a))x) echo",
-         {diag(3, 10, "condition", trailing), diag(3, 13, "condition", excess)},
-         {"10+2=errorFormat", "13+4=errorFormat"}},
-        {"closed on the next group's parenthesis",
-         "while (%a == 1 || %b) { inc %a",
-         {},
-         {"20+1=braceFormat", "22+1=braceFormat"},
-         aliasBody2},
-        {"one-line if block", "if (%a) { echo x }", {}, {}},
-        {"else with brace", "else { echo", {}, {"0+4=braceFormat", "5+1=braceFormat", "7+4=commandFormat"}, aliasBody2},
-
-        // Without parentheses the second word is the operator.
-        {"unknown operator",
-         "while %i foo 10 echo",
-         {diag(3, 9, "condtion", unknownOperator("foo"))},
-         {"6+2=variableFormat", "9+3=errorFormat"}},
-        {"unknown operator before a brace", "while %i foo 10 {", {}, {}, aliasBody2},
-        {"a brace past the next statement does not count",
-         "if %i foo 10 | echo {",
-         {diag(3, 6, "condtion", unknownOperator("foo"))},
-         {}},
-        {"second bare group, brace past the next statement",
-         "if %a == 1 && %b foo 2 | x {",
-         {diag(3, 17, "condtion", unknownOperator("foo"))},
-         {}},
-        {"negated operator", "if %x !isin abc echo", {}, {"16+4=commandFormat"}},
-        {"negated unknown operator", "if %x !foo abc echo", {diag(3, 6, "condtion", unknownOperator("!foo"))}, {}},
-        {"[ and $+ pass unchecked", "if %x [ $+ abc echo", {}, {}},
-        {"closing parenthesis without group",
-         "if %x) == 1 echo",
-         {diag(3, 5, "condition", noOpening)},
-         {"5+1=errorFormat"}},
-        {"right operand passed whole", "if %x == a)b echo", {}, {}},
-        {"bare groups joined", "if %a == 1 || %b isnum echo", {}, {}},
-        // Words, not spaces, are counted: a doubled space leaves the operator
-        // where it was.
-        {"doubled space before a bar", "if %a  | echo", {}, {"9+4=commandFormat"}},
-        {"doubled space before a joiner", "if %a  || %b == 1", {}, {}},
-        {"doubled space at the end", "if %a  ", {}, {}},
-
-        // $iif: the first parameter is a condition.
-        {"$iif condition",
-         "echo $iif(($1 == a), b, c)",
-         {},
-         {"10+1=braceFormat", "18+1=braceFormat", "25+1=identifierFormat"}},
-        {"$iif trailing", "echo $iif(($1 == a)x, b, c)", {diag(3, 19, "condition", trailing)}, {"19+1=errorFormat"}},
-        {"$iif negated operand", "echo $iif(!$1,a,b)", {}, {"11+2=identifierFormat"}},
-
-        // Parameter counts.
-        {"too few", "echo $left(abc)", {diag(3, 5, "Ident:$left", tooFew)}, {"5+10=errorFormat"}},
-        {"too many", "echo $left(a,b,c)", {diag(3, 5, "Ident:$left", tooMany)}, {"5+12=errorFormat"}},
-        {"nested commas do not count", "echo $left($mid(a,b,c),2) $left((a,b),2)", {}, {}},
-        {"$$ looked up without one $", "echo $$left(a)", {diag(3, 5, "Ident:$left", tooFew)}, {}},
-        {"wrong parity", "echo $inpoly(1,2,3)", {diag(3, 5, "Ident:$inpoly", wrongCount)}, {}},
-        {"unknown identifier is not counted", "echo $foo(a,b,c,d).bar", {}, {"18+4=propertyFormat"}},
-        {"no closing parenthesis",
-         "echo $abc(1",
-         {diag(3, 5, "Ident:$abc", noClosing.arg("abc"))},
-         {"5+6=errorFormat"}},
-        {"separator inside parentheses",
-         "echo $foo(a | b) | echo c",
-         {diag(3, 5, "$foo", QStringLiteral("Invalid format:$foo. Unexpected command separated found."))},
-         {"5+7=errorFormat", "19+4=commandFormat"}},
-        // A standalone brace ends the statement an open call stands in.
-        {"brace after an open call",
-         "echo $foo(a } | echo c",
-         {diag(3, 5, "Ident:$foo", noClosing.arg("foo"))},
-         {"5+7=errorFormat", "12+1=braceFormat", "16+4=commandFormat"},
-         BlockState::root},
-        {"bar first after the parenthesis", "echo $foo(| b)", {}, {}},
-        {"opening brace inside parameters",
-         "echo $foo(a { b)",
-         {diag(3, 12, "$foo", QStringLiteral("Unexpected opening bracket inside an identifier."))},
-         {"12+1=errorFormat"},
-         aliasBody2},
-
-        // Properties and what follows the ")".
-        {"unknown property", "echo $nick(#c,1).foo", {diag(2, 17, "Ident:$nick", badProperty)}, {"16+4=warningFormat"}},
-        {"known property", "echo $nick(#c,1).color x", {}, {"16+6=propertyFormat"}},
-        {"empty property", "echo $nick(#c,1). x", {diag(1, 16, "Ident:$nick", emptyProperty)}, {"16+1=noticeFormat"}},
-        {"illegal characters",
-         "echo $nick(#c,1)x",
-         {diag(3, 16, "block", illegalAfter("$nick"))},
-         {"16+1=errorFormat"}},
-
-        // Arithmetic after an identifier belongs to a $calc that directly
-        // encloses it, and nowhere else.
-        {"arithmetic inside $calc", "echo $calc(($asc(a) * 2) / $len(b)+1) $$calc($asc(a)+1)", {}, {}},
-        {"arithmetic outside $calc",
-         "echo $asc(a)+1",
-         {diag(3, 12, "block", illegalAfter("$asc"))},
-         {"12+2=errorFormat"}},
-        {"arithmetic in another identifier", "echo $abs($asc(a)+1)", {diag(3, 17, "block", illegalAfter("$asc"))}, {}},
-        {"$calc is not the direct parent",
-         "echo $calc($abs($asc(a)+1))",
-         {diag(3, 23, "block", illegalAfter("$asc"))},
-         {}},
-
-        // $?=, $! and variables.
-        {"deprecated input, quoted prompt",
-         "echo $?=\"enter a name\" x",
-         {diag(1, 5, "Identifier", deprecatedInput)},
-         {"5+2=identifierFormat", "8+14=promptFormat"}},
-        {"deprecated input, $$ and word prompt",
-         "echo $$?*=name x",
-         {diag(1, 5, "Identifier", deprecatedInput)},
-         {"5+4=identifierFormat", "10+4=promptFormat"}},
-        {"$? not followed by =", "echo $?foo x", {}, {"5+5=identifierFormat"}},
-        {"deferred identifier", "echo $!nick $!nick(a b).x y", {}, {"0+4=commandFormat"}},
-        {"variables", "echo %a %b,c", {}, {"5+2=variableFormat", "8+4=variableFormat"}},
-        {"parameter variables", "echo $left(%a,%b(1,2))", {}, {"11+2=variableFormat", "14+7=variableFormat"}},
-
-        // var.
-        {"unknown var switch",
-         "var -sx %a = 1",
-         {diag(2, 4, "block", badSwitches)},
-         {"0+3=commandFormat", "6+1=warningFormat", "8+2=variableFormat"}},
-        {"known var switches", "var -gs %a", {}, {"8+2=variableFormat"}},
-        {"declarations without spaces", "var %a,%b", {}, {"4+2=variableFormat", "7+2=variableFormat"}},
-        {"identifier in a declaration", "var %a = $len(x), %b = 2", {}, {"18+2=variableFormat"}},
-        {"opening brace in var",
-         "var %a = 1 { x | echo y",
-         {diag(3, 11, "block", openingInVar)},
-         {"11+4=errorFormat", "17+4=commandFormat"},
-         aliasBody2},
-        {"var closes the body", "var %a = 1 }", {}, {"11+1=braceFormat"}, BlockState::root},
-        {"text after var's closing brace",
-         "var %a = 1 } x",
-         {diag(3, 14, "block", afterClosing)},
-         {"13+1=errorFormat"},
-         BlockState::root},
-        {"var closes one brace too many",
-         "var %a = 1 } }",
-         {diag(3, 14, "block", closingInVar)},
-         {"13+1=errorFormat"},
-         BlockState::root},
-
-        // Each problem is reported once, however often the walks pass over
-        // its text: the operand after "||" belongs to the next group only,
-        // and every open group meets the same end of the line.
-        {"operand after a group inside a group",
-         "if ((%a == 1) || $len(a,b)) echo",
-         {diag(3, 17, "Ident:$len", tooMany)},
-         {}},
-        {"operand after a joiner inside a group",
-         "if (%a == 1 || $len(a,b)) echo",
-         {diag(3, 15, "Ident:$len", tooMany)},
-         {}},
-        {"open groups at the end of the line", "if (((%a == 1", {diag(3, 13, "condition", excess)}, {}},
-        {"open groups inside $iif",
-         "echo $iif(((%a == 1",
-         {diag(3, 19, "condition", excess), diag(3, 5, "Ident:$iif", noClosing.arg("iif"))},
-         {}},
-        {"one problem twice outside a condition is two",
-         "echo $left(a) | echo $left(a)",
-         {diag(3, 5, "Ident:$left", tooFew), diag(3, 21, "Ident:$left", tooFew)},
-         {}},
+    const auto row = [](const char* name, const char* line, const QStringList& diagnostics, const QStringList& spans,
+                        int state = aliasBody1) {
+        QTest::newRow(name) << QString::fromLatin1(line) << diagnostics << spans << state;
     };
-    for (const Case& c : cases)
-        QTest::newRow(c.name) << QString::fromLatin1(c.line) << c.diagnostics << c.spans << c.state;
+
+    // Conditions in parentheses: no operator check inside them.
+    row("parenthesised, then body", "if ($1 == foo) echo hi", {},
+        {"0+2=braceFormat", "3+1=braceFormat", "4+2=identifierFormat", "13+1=braceFormat", "15+4=commandFormat"});
+    row("no operator check inside parentheses", "if ($1 foo bar) echo", {}, {});
+    row("trailing after group", "if ($1 == foo)x", {diag(3, 14, "condition", trailing)}, {"14+1=errorFormat"});
+    row("two groups and a brace", "if ($1 == foo) && ($2 == bar) {", {},
+        {"18+1=braceFormat", "28+1=braceFormat", "30+1=braceFormat"}, aliasBody2);
+    row("unclosed group", "if ($1 == foo", {diag(3, 13, "condition", excess)}, {});
+    row("negated variable", "if (!%a) echo", {}, {"5+2=variableFormat"});
+    row("group inside group", "elseif ((%a) || (%b)) { echo", {},
+        {"7+2=braceFormat", "19+2=braceFormat", "22+1=braceFormat"}, aliasBody2);
+    row("text after an inner group", "if ((%a) x) echo", {diag(3, 9, "condition", excess)}, {"9+7=errorFormat"});
+    row("trailing after a nested group", "if (((%a))x) echo",
+        {diag(3, 10, "condition", trailing), diag(3, 13, "condition", excess)},
+        {"10+2=errorFormat", "13+4=errorFormat"});
+    row("closed on the next group's parenthesis", "while (%a == 1 || %b) { inc %a", {},
+        {"20+1=braceFormat", "22+1=braceFormat"}, aliasBody2);
+    row("one-line if block", "if (%a) { echo x }", {}, {});
+    row("else with brace", "else { echo", {}, {"0+4=braceFormat", "5+1=braceFormat", "7+4=commandFormat"}, aliasBody2);
+
+    // Without parentheses the second word is the operator.
+    row("unknown operator", "while %i foo 10 echo", {diag(3, 9, "condtion", unknownOperator("foo"))},
+        {"6+2=variableFormat", "9+3=errorFormat"});
+    row("unknown operator before a brace", "while %i foo 10 {", {}, {}, aliasBody2);
+    row("a brace past the next statement does not count", "if %i foo 10 | echo {",
+        {diag(3, 6, "condtion", unknownOperator("foo"))}, {});
+    row("second bare group, brace past the next statement", "if %a == 1 && %b foo 2 | x {",
+        {diag(3, 17, "condtion", unknownOperator("foo"))}, {});
+    row("negated operator", "if %x !isin abc echo", {}, {"16+4=commandFormat"});
+    row("negated unknown operator", "if %x !foo abc echo", {diag(3, 6, "condtion", unknownOperator("!foo"))}, {});
+    row("[ and $+ pass unchecked", "if %x [ $+ abc echo", {}, {});
+    row("closing parenthesis without group", "if %x) == 1 echo", {diag(3, 5, "condition", noOpening)},
+        {"5+1=errorFormat"});
+    row("right operand passed whole", "if %x == a)b echo", {}, {});
+    row("bare groups joined", "if %a == 1 || %b isnum echo", {}, {});
+
+    // Words, not spaces, are counted: a doubled space leaves the operator
+    // where it was.
+    row("doubled space before a bar", "if %a  | echo", {}, {"9+4=commandFormat"});
+    row("doubled space before a joiner", "if %a  || %b == 1", {}, {});
+    row("doubled space at the end", "if %a  ", {}, {});
+
+    // $iif: the first parameter is a condition.
+    row("$iif condition", "echo $iif(($1 == a), b, c)", {},
+        {"10+1=braceFormat", "18+1=braceFormat", "25+1=identifierFormat"});
+    row("$iif trailing", "echo $iif(($1 == a)x, b, c)", {diag(3, 19, "condition", trailing)}, {"19+1=errorFormat"});
+    row("$iif negated operand", "echo $iif(!$1,a,b)", {}, {"11+2=identifierFormat"});
+
+    // Parameter counts.
+    row("too few", "echo $left(abc)", {diag(3, 5, "Ident:$left", tooFew)}, {"5+10=errorFormat"});
+    row("too many", "echo $left(a,b,c)", {diag(3, 5, "Ident:$left", tooMany)}, {"5+12=errorFormat"});
+    row("nested commas do not count", "echo $left($mid(a,b,c),2) $left((a,b),2)", {}, {});
+    row("$$ looked up without one $", "echo $$left(a)", {diag(3, 5, "Ident:$left", tooFew)}, {});
+    row("wrong parity", "echo $inpoly(1,2,3)", {diag(3, 5, "Ident:$inpoly", wrongCount)}, {});
+    row("unknown identifier is not counted", "echo $foo(a,b,c,d).bar", {}, {"18+4=propertyFormat"});
+    row("no closing parenthesis", "echo $abc(1", {diag(3, 5, "Ident:$abc", noClosing.arg("abc"))}, {"5+6=errorFormat"});
+    row("separator inside parentheses", "echo $foo(a | b) | echo c",
+        {diag(3, 5, "$foo", QStringLiteral("Invalid format:$foo. Unexpected command separated found."))},
+        {"5+7=errorFormat", "19+4=commandFormat"});
+
+    // A standalone brace ends the statement an open call stands in.
+    row("brace after an open call", "echo $foo(a } | echo c", {diag(3, 5, "Ident:$foo", noClosing.arg("foo"))},
+        {"5+7=errorFormat", "12+1=braceFormat", "16+4=commandFormat"}, BlockState::root);
+    row("bar first after the parenthesis", "echo $foo(| b)", {}, {});
+    row("opening brace inside parameters", "echo $foo(a { b)",
+        {diag(3, 12, "$foo", QStringLiteral("Unexpected opening bracket inside an identifier."))}, {"12+1=errorFormat"},
+        aliasBody2);
+
+    // Properties and what follows the ")".
+    row("unknown property", "echo $nick(#c,1).foo", {diag(2, 17, "Ident:$nick", badProperty)}, {"16+4=warningFormat"});
+    row("known property", "echo $nick(#c,1).color x", {}, {"16+6=propertyFormat"});
+    row("empty property", "echo $nick(#c,1). x", {diag(1, 16, "Ident:$nick", emptyProperty)}, {"16+1=noticeFormat"});
+    row("illegal characters", "echo $nick(#c,1)x", {diag(3, 16, "block", illegalAfter("$nick"))}, {"16+1=errorFormat"});
+
+    // Arithmetic after an identifier belongs to a $calc that directly
+    // encloses it, and nowhere else.
+    row("arithmetic inside $calc", "echo $calc(($asc(a) * 2) / $len(b)+1) $$calc($asc(a)+1)", {}, {});
+    row("arithmetic outside $calc", "echo $asc(a)+1", {diag(3, 12, "block", illegalAfter("$asc"))},
+        {"12+2=errorFormat"});
+    row("arithmetic in another identifier", "echo $abs($asc(a)+1)", {diag(3, 17, "block", illegalAfter("$asc"))}, {});
+    row("$calc is not the direct parent", "echo $calc($abs($asc(a)+1))", {diag(3, 23, "block", illegalAfter("$asc"))},
+        {});
+
+    // $?=, $! and variables.
+    row("deprecated input, quoted prompt", "echo $?=\"enter a name\" x", {diag(1, 5, "Identifier", deprecatedInput)},
+        {"5+2=identifierFormat", "8+14=promptFormat"});
+    row("deprecated input, $$ and word prompt", "echo $$?*=name x", {diag(1, 5, "Identifier", deprecatedInput)},
+        {"5+4=identifierFormat", "10+4=promptFormat"});
+    row("$? not followed by =", "echo $?foo x", {}, {"5+5=identifierFormat"});
+    row("deferred identifier", "echo $!nick $!nick(a b).x y", {}, {"0+4=commandFormat"});
+    row("variables", "echo %a %b,c", {}, {"5+2=variableFormat", "8+4=variableFormat"});
+    row("parameter variables", "echo $left(%a,%b(1,2))", {}, {"11+2=variableFormat", "14+7=variableFormat"});
+
+    // var.
+    row("unknown var switch", "var -sx %a = 1", {diag(2, 4, "block", badSwitches)},
+        {"0+3=commandFormat", "6+1=warningFormat", "8+2=variableFormat"});
+    row("known var switches", "var -gs %a", {}, {"8+2=variableFormat"});
+    row("declarations without spaces", "var %a,%b", {}, {"4+2=variableFormat", "7+2=variableFormat"});
+    row("identifier in a declaration", "var %a = $len(x), %b = 2", {}, {"18+2=variableFormat"});
+    row("opening brace in var", "var %a = 1 { x | echo y", {diag(3, 11, "block", openingInVar)},
+        {"11+4=errorFormat", "17+4=commandFormat"}, aliasBody2);
+    row("var closes the body", "var %a = 1 }", {}, {"11+1=braceFormat"}, BlockState::root);
+    row("text after var's closing brace", "var %a = 1 } x", {diag(3, 14, "block", afterClosing)}, {"13+1=errorFormat"},
+        BlockState::root);
+    row("var closes one brace too many", "var %a = 1 } }", {diag(3, 14, "block", closingInVar)}, {"13+1=errorFormat"},
+        BlockState::root);
+
+    // Each problem is reported once, however often the walks pass over
+    // its text: the operand after "||" belongs to the next group only,
+    // and every open group meets the same end of the line.
+    row("operand after a group inside a group", "if ((%a == 1) || $len(a,b)) echo",
+        {diag(3, 17, "Ident:$len", tooMany)}, {});
+    row("operand after a joiner inside a group", "if (%a == 1 || $len(a,b)) echo", {diag(3, 15, "Ident:$len", tooMany)},
+        {});
+    row("open groups at the end of the line", "if (((%a == 1", {diag(3, 13, "condition", excess)}, {});
+    row("open groups inside $iif", "echo $iif(((%a == 1",
+        {diag(3, 19, "condition", excess), diag(3, 5, "Ident:$iif", noClosing.arg("iif"))}, {});
+    row("one problem twice outside a condition is two", "echo $left(a) | echo $left(a)",
+        {diag(3, 5, "Ident:$left", tooFew), diag(3, 21, "Ident:$left", tooFew)}, {});
 }
 
 void TestCheckerIdents::lines()
