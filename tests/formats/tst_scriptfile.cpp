@@ -83,50 +83,33 @@ void TestScriptFile::loadAndSave_data()
     QTest::addColumn<int>("encoding");
     QTest::addColumn<QByteArray>("saved"); // null: the bytes come back unchanged
     const auto row = [](const char* label, const QString& name, const QByteArray& bytes, const QString& text,
-                        int encoding, const QByteArray& saved) {
+                        int encoding, const QByteArray& saved = QByteArray()) {
         QTest::newRow(label) << name << bytes << text << encoding << saved;
     };
 
     const int utf8 = int(ScriptEncoding::Utf8);
     const int cp1252 = int(ScriptEncoding::Windows1252);
-    row("plain CR LF", "a.mrc", QByteArray("echo a\r\necho b\r\n"), "echo a\necho b\n", utf8, QByteArray());
+    row("plain CR LF", "a.mrc", QByteArray("echo a\r\necho b\r\n"), "echo a\necho b\n", utf8);
     row("plain LF, no last line end", "a.mrc", QByteArray("echo a\necho b"), "echo a\necho b", utf8,
         QByteArray("echo a\r\necho b"));
     row("plain mixed and lone CR", "a.mrc", QByteArray("a\r\nb\nc\rd\r\r\n"), "a\nb\nc\nd\n\n", utf8,
         QByteArray("a\r\nb\r\nc\r\nd\r\n\r\n"));
-    row("paragraph breaks end lines", "a.mrc",
-        QByteArray("a\xE2\x80\xA9"
-                   "b\xEF\xB7\x90"
-                   "c\xEF\xB7\x91"
-                   "d\xE2\x80\xA8"
-                   "e"),
-        QString::fromUtf8("a\nb\nc\nd\u2028e"), utf8,
-        QByteArray("a\r\nb\r\nc\r\nd\xE2\x80\xA8"
-                   "e"));
-    row("nul and control codes stay", "a.mrc",
-        QByteArray("echo \x02"
-                   "b\x03"
-                   "4,1c\x0f\0\x1f\r\n",
-                   17),
-        QString::fromLatin1("echo \x02"
-                            "b\x03"
-                            "4,1c\x0f\0\x1f\n",
-                            16),
-        utf8, QByteArray());
-    row("utf-8", "a.mrc", QByteArray("echo gr\xC3\xBC\xC3\x9F\r\n"), QString::fromUtf8("echo grüß\n"), utf8,
-        QByteArray());
+    row("paragraph breaks end lines", "a.mrc", QByteArray("g\xE2\x80\xA9h\xEF\xB7\x90i\xEF\xB7\x91j\xE2\x80\xA8k"),
+        QString::fromUtf8("g\nh\ni\nj\u2028k"), utf8, QByteArray("g\r\nh\r\ni\r\nj\xE2\x80\xA8k"));
+    // Bold, colour 4,1 ("\x34" is "4"), plain, NUL and underline.
+    row("nul and control codes stay", "a.mrc", QByteArray("echo \x02g\x03\x34,1k\x0f\0\x1f\r\n", 17),
+        QString::fromLatin1("echo \x02g\x03\x34,1k\x0f\0\x1f\n", 16), utf8);
+    row("utf-8", "a.mrc", QByteArray("echo gr\xC3\xBC\xC3\x9F\r\n"), QString::fromUtf8("echo grüß\n"), utf8);
     // Scripts are written without a byte-order mark.
-    row("utf-8 with bom", "a.mrc",
-        QByteArray("\xEF\xBB\xBF"
-                   "echo \xE2\x82\xAC"),
-        QString::fromUtf8("echo €"), utf8, QByteArray("echo \xE2\x82\xAC"));
+    row("utf-8 with bom", "a.mrc", QByteArray("\xEF\xBB\xBFsay \xE2\x82\xAC"), QString::fromUtf8("say €"), utf8,
+        QByteArray("say \xE2\x82\xAC"));
     row("windows-1252, undefined bytes too", "a.mrc",
         QByteArray("echo gr\xFC\xDF \x80 \x93q\x94 \x81\x8D\x8F\x90\x9D\xFF\r\n"),
-        QString::fromUtf8("echo grüß € “q” \u0081\u008D\u008F\u0090\u009Dÿ\n"), cp1252, QByteArray());
-    row("truncated utf-8 is 1252", "a.mrc", QByteArray("echo \xC3"), QString::fromUtf8("echo Ã"), cp1252, QByteArray());
+        QString::fromUtf8("echo grüß € “q” \u0081\u008D\u008F\u0090\u009Dÿ\n"), cp1252);
+    row("truncated utf-8 is 1252", "a.mrc", QByteArray("echo \xC3"), QString::fromUtf8("echo Ã"), cp1252);
     row("bom then invalid bytes", "a.mrc", QByteArray("\xEF\xBB\xBF\xFF\r\n"), QString::fromUtf8("ÿ\n"), cp1252,
         QByteArray("\xFF\r\n"));
-    row("overlong utf-8 is 1252", "a.mrc", QByteArray("\xC0\xAF\r\n"), QString::fromUtf8("À¯\n"), cp1252, QByteArray());
+    row("overlong utf-8 is 1252", "a.mrc", QByteArray("\xC0\xAF\r\n"), QString::fromUtf8("À¯\n"), cp1252);
 
     row("ini example", "a.ini", QByteArray("[script]\r\nn0=a\r\n[other]\r\nn5=b=c\r\nplain\r\n"), "a\nb=c\nplain\n",
         utf8, QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n"));
@@ -135,9 +118,9 @@ void TestScriptFile::loadAndSave_data()
     row("ini without [script], keys with spaces", "a.ini", QByteArray("key one = a\r\n\r\n[x] y=z\r\n=b\r\n"),
         " a\n\nb\n", utf8, QByteArray("[script]\r\nn0= a\r\nn1=\r\nn2=b\r\n"));
     row("ini empty", "a.ini", QByteArray(), "", utf8, QByteArray("[script]\r\n"));
-    row("ini only header", "b.INI", QByteArray("[script]\r\n"), "", utf8, QByteArray());
+    row("ini only header", "b.INI", QByteArray("[script]\r\n"), "", utf8);
     row("ini windows-1252", "a.ini", QByteArray("[script]\r\nn0=echo \xE9 \xA9 \x99\r\nn1=\r\n"),
-        QString::fromUtf8("echo é © ™\n\n"), cp1252, QByteArray());
+        QString::fromUtf8("echo é © ™\n\n"), cp1252);
     row("ini windows-1252 behind a bom", "a.ini", QByteArray("\xEF\xBB\xBF[script]\r\nn0=\xE9\r\n"),
         QString::fromUtf8("é\n"), cp1252, QByteArray("[script]\r\nn0=\xE9\r\n"));
 
@@ -146,9 +129,9 @@ void TestScriptFile::loadAndSave_data()
     row("CR LF across a megabyte", "a.mrc", megabyte + "\r\nb", QString::fromLatin1(megabyte + "\nb"), utf8,
         megabyte + "\r\nb");
     row("UTF-8 across a megabyte", "a.mrc", megabyte + "\xC3\xA9\r\n",
-        QString::fromLatin1(megabyte) + QString::fromUtf8("é\n"), utf8, QByteArray());
+        QString::fromLatin1(megabyte) + QString::fromUtf8("é\n"), utf8);
     row("INI across a megabyte", "a.ini", "[script]\r\nn0=" + megabyte.left((1 << 20) - 14) + "\r\nn1=b\r\n",
-        QString::fromLatin1(megabyte.left((1 << 20) - 14) + "\nb\n"), utf8, QByteArray());
+        QString::fromLatin1(megabyte.left((1 << 20) - 14) + "\nb\n"), utf8);
 
     // UTF-16 scripts read as their text and are written as UTF-8 (without a
     // mark). Beyond the basic plane, a control code, a no-break space and a
@@ -164,14 +147,10 @@ void TestScriptFile::loadAndSave_data()
     row("utf-16 mark alone", "e.mrc", QByteArray("\xFF\xFE"), "", le, QByteArray(""));
     // Not well-formed UTF-16: taken byte for byte (none of these bytes is
     // one where Windows-1252 and Latin-1 differ), and written back so.
-    const QByteArray oddByteCount("\xFF\xFE"
-                                  "a\0b",
-                                  5);
-    const QByteArray loneHigh("\xFE\xFF\xD8\x00\x00"
-                              "a",
-                              6);
-    row("utf-16 odd byte count", "broken.mrc", oddByteCount, QString::fromLatin1(oddByteCount), cp1252, {});
-    row("utf-16 lone high surrogate", "broken.mrc", loneHigh, QString::fromLatin1(loneHigh), cp1252, {});
+    const QByteArray oddByteCount("\xFF\xFEg\0h", 5);
+    const QByteArray loneHigh("\xFE\xFF\xD8\x00\x00g", 6);
+    row("utf-16 odd byte count", "broken.mrc", oddByteCount, QString::fromLatin1(oddByteCount), cp1252);
+    row("utf-16 lone high surrogate", "broken.mrc", loneHigh, QString::fromLatin1(loneHigh), cp1252);
 }
 
 // What the editor shows of a file, and what saving that unchanged writes:
