@@ -66,13 +66,11 @@ void CompletionDataTest::caretContext_data()
     row("command: middle of three", "command", "a | b^ | c", " b");
     row("command: bar without spaces", "command", "echo a|b^", "echo a|b");
     row("command: caret after a final bar", "command", "echo a |^", "");
-    row("ProgID: at its end", "progid", "comopen x Word.Ap^", "Word.Ap");
     row("ProgID: inside it", "progid", "comopen x Wo^rd", "Word");
     row("ProgID: prefixed command", "progid", "  !.comopen x Wo^", "Wo");
     row("ProgID: any case", "progid", "COMOPEN x Wo^", "Wo");
     row("ProgID: after a space", "progid", "comopen x Wo ^", "");
     row("ProgID: connection name", "progid", "comopen x^", "");
-    row("ProgID: other command", "progid", "comclose x Wo^", "");
     row("ProgID: second command", "progid", "echo | comopen x W^", "W");
     row("ProgID: comopen before the bar", "progid", "comopen x y | echo W^", "");
     row("marker: after it", "marker", "echo $a $ch^an", "$ch");

@@ -95,10 +95,8 @@ void TestKorvelCheck::jsonDiagnostics_data()
 
     QTest::newRow("escapes")
         << "C:\\x \"y\".mrc"
-        << ""
-        << QString("a\tb\x03"
-                   "c\x1f")
-        << R"({"file":"C:\\x \"y\".mrc","line":12,"pos":4,"type":3,"block":"","message":"a\tb\u0003c\u001f"})";
+        << "" << QString("a\tb\x03g\x1f")
+        << R"({"file":"C:\\x \"y\".mrc","line":12,"pos":4,"type":3,"block":"","message":"a\tb\u0003g\u001f"})";
     QTest::newRow("other line breaks escaped")
         << "a.mrc" << QString(QChar(0x2029)) << QString::fromUtf8("a\u0085b\u2028c\x7f")
         << R"({"file":"a.mrc","line":12,"pos":4,"type":3,"block":"\u2029","message":"a\u0085b\u2028c\u007f"})";
