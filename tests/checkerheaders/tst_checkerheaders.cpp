@@ -1,8 +1,6 @@
 #include "CheckedLine.h"
 #include "checker/core/BlockState.h"
 
-#include "checker/tables/DialogControls.h"
-
 #include "formats/ScriptLineReader.h"
 #include "korvel-check/ReportFormat.h"
 #include "korvel-check/ScriptRun.h"
@@ -315,6 +313,12 @@ private slots:
 
             {"combo bad style", "combo 6, 1 1 50 50, multsel", "3@27 [Dialog] Invalid style type", "20+7=errorFormat",
              in},
+            // Tab stops take a number or none; a tab's styles go unchecked.
+            {"tab stop", "edit \"\", 3, 1 1 1 1, tab12", "", "", in},
+            {"own style, tab stop without a number", "check \"x\", 1, 1 1 1 1, 3state tab", "", "", in},
+            {"tab stop with text", "radio \"x\", 1, 1 1 1 1, tabx", "3@27 [Dialog] Invalid style type",
+             "23+4=errorFormat", in},
+            {"styles of a tab", "tab \"x\", 1, 1 1 1 1, anything", "", "", in},
             {"list alone", "list", "3@0 [Dialog] Dialog `list' missing ID", "0+4=errorFormat", in},
 
             {"icon", "icon foo.ico, 0", "", "0+4=dialogTableFormat", in},
@@ -331,39 +335,6 @@ private slots:
     }
 
     void dialogLines() { verifyLine(dialogState); }
-
-    void controlStyles_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("style");
-        QTest::addColumn<bool>("accepted");
-
-        // A control's own word, another control's, a common word, the tab
-        // stops, and a control whose styles are not checked.
-        const struct {
-            const char* control;
-            const char* style;
-            bool accepted;
-        } rows[] = {
-            {"button", "cancel", true}, {"button", "right", false}, {"check", "3state", true},
-            {"radio", "3state", false}, {"combo", "result", true},  {"edit", "tab12", true},
-            {"check", "tab", true},     {"radio", "tabx", false},   {"tab", "anything", true},
-        };
-        for (const auto& row : rows)
-            QTest::addRow("%s %s", row.control, row.style) << row.control << row.style << row.accepted;
-    }
-
-    void controlStyles()
-    {
-        QFETCH(QString, control);
-        QFETCH(QString, style);
-        const bool hasText = DialogControls::findControl(control)->hasText;
-        const QString line =
-            (hasText ? control + QStringLiteral(" \"x\", 1, 1 1 1 1, ") : control + QStringLiteral(" 1, 1 1 1 1, "))
-            + style;
-        const CheckedLine checked(line, dialogState);
-        QTEST(checked.diagnostics().isEmpty(), "accepted");
-    }
 
     // ---- Menu bodies -----------------------------------------------------
 
