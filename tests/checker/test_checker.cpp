@@ -80,7 +80,6 @@ void TestChecker::lines_data()
     // ---- The root level outside a group.
     row("first line empty", -1, "", 1, {}, "");
     row("blank root line", 1, "   ", 1, {}, "");
-    row("line comment", 1, "  ; plain", 1, {}, "0+9=commentFormat");
     row("line comment task", 1, "; TODO: fix this", 1, {diag(11, 2, "", "fix this")},
         "0+2=commentFormat 2+5=taskMarkerFormat 7+9=commentFormat");
     row("comment opener", 1, "/* one */", 2, {}, "0+9=commentFormat");
@@ -88,7 +87,6 @@ void TestChecker::lines_data()
         "0+4=commentFormat 4+6=taskMarkerFormat 10+6=commentFormat");
     row("rem", 1, "rem old", 1, {diag(1, 0, "root", R1)}, "0+7=commentFormat");
     row("rem prefix of a word", 1, "  REMOTE", 1, {diag(1, 0, "root", R1)}, "0+8=commentFormat");
-    row("group on", 1, "#grp on", G, {}, "0+4=groupNameFormat 5+2=groupStateFormat");
     row("group off, spaces", 1, " #grp  off ", G, {}, "0+5=groupNameFormat 7+4=groupStateFormat");
     row("group end outside a group", 1, "#grp end", 1, {diag(3, 5, "root", G1)}, "0+8=errorFormat");
     row("group without state", 1, "#grp", 1, {diag(3, 4, "root", G1)}, "0+4=errorFormat");
@@ -175,7 +173,6 @@ void TestChecker::lines_data()
     row("later name in the list", A + 1, "didtok a", A + 1, {}, "0+6=commandFormat");
     row("separators", A + 1, "echo a | halt", A + 1, {}, "0+4=commandFormat 9+4=commandFormat");
     row("glued bar is text", A + 1, "echo a|halt", A + 1, {}, "0+4=commandFormat");
-    row("leading bar", A + 1, "| echo b", A + 1, {}, "2+4=commandFormat");
     row("empty statements", A + 1, "| | echo b", A + 1, {}, "4+4=commandFormat");
     row("depth 1: closes, text after", A + 1, "echo a } b", 1, {diag(3, 9, "block", afterClosing)},
         "0+4=commandFormat 7+1=braceFormat 9+1=errorFormat");
@@ -241,25 +238,24 @@ void TestChecker::recovery_data()
     const QString headerInBody = QStringLiteral("A header inside an open block: a `}' is probably missing above");
     const QString unclosedComment = QStringLiteral("A `/*' comment is never closed: the rest of the script is ignored");
 
-    QTest::newRow("unknown event opens its body")
-        << "on *:TXET:*:#:{\n  if (x) { echo $1 }\n}\nalias y { }" << QStringList{"1:5 Unknown event `txet'"};
-    QTest::newRow("rejected ctcp opens its body")
-        << "ctcp &1:do:{\n  echo a\n}\nalias y { }" << QStringList{"1:8 Command Parameter Missing."};
-    QTest::newRow("stray brace between blocks") << "alias x { }\n}\n\nalias y {\n  echo\n}" << QStringList{"2:0 " + U1};
-    QTest::newRow("brace closing a body early")
-        << "alias x {\n  echo }\n  echo b\n  echo c\n}\nalias y { }" << QStringList{"3:0 " + U1};
-    QTest::newRow("never closed at the end")
-        << "alias x {\n  echo a\n  if (1) {\n    echo b\n  }" << QStringList{"1:0 " + unclosed.arg("alias x")};
-    QTest::newRow("header at column 0 inside a body")
-        << "on *:text:*:#:{\n  echo a\ndialog d {\n  title \"x\"\n}"
-        << QStringList{"1:0 " + unclosed.arg("on text"), "3:0 " + headerInBody};
-    QTest::newRow("comment never closed at the root")
-        << "alias x { }\n/* a */ /* b\nalias y { }" << QStringList{"2:0 " + unclosedComment};
-    QTest::newRow("comment closed at the root") << "/* a\n*/\nalias y { }" << QStringList{};
-    QTest::newRow("indented command lines stay code")
-        << "alias x {\nraw -q notice $me :hi\non 1:text:*:#:echo\n}" << QStringList{};
-    QTest::newRow("dialog control without ID")
-        << "dialog d {\n  button \"Ok\", 97 131 37 12, default ok\n}" << QStringList{"2:2 Dialog `button' missing ID"};
+    const auto row = [](const char* name, const char* script, const QStringList& findings) {
+        QTest::newRow(name) << QString::fromLatin1(script) << findings;
+    };
+
+    row("unknown event opens its body", "on *:TXET:*:#:{\n  if (x) { echo $1 }\n}\nalias y { }",
+        {"1:5 Unknown event `txet'"});
+    row("rejected ctcp opens its body", "ctcp &1:do:{\n  echo a\n}\nalias y { }", {"1:8 Command Parameter Missing."});
+    row("stray brace between blocks", "alias x { }\n}\n\nalias y {\n  echo\n}", {"2:0 " + U1});
+    row("brace closing a body early", "alias x {\n  echo }\n  echo b\n  echo c\n}\nalias y { }", {"3:0 " + U1});
+    row("never closed at the end", "alias x {\n  echo a\n  if (1) {\n    echo b\n  }",
+        {"1:0 " + unclosed.arg("alias x")});
+    row("header at column 0 inside a body", "on *:text:*:#:{\n  echo a\ndialog d {\n  title \"x\"\n}",
+        {"1:0 " + unclosed.arg("on text"), "3:0 " + headerInBody});
+    row("comment never closed at the root", "alias x { }\n/* a */ /* b\nalias y { }", {"2:0 " + unclosedComment});
+    row("comment closed at the root", "/* a\n*/\nalias y { }", {});
+    row("indented command lines stay code", "alias x {\nraw -q notice $me :hi\non 1:text:*:#:echo\n}", {});
+    row("dialog control without ID", "dialog d {\n  button \"Ok\", 97 131 37 12, default ok\n}",
+        {"2:2 Dialog `button' missing ID"});
 }
 
 void TestChecker::recovery()
