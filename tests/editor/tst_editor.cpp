@@ -89,9 +89,8 @@ private slots:
 
     void gutterNumbers()
     {
-        MslTextEditor editor;
-        editor.resize(400, 300);
-        editor.show();
+        TypingEditor t;
+        MslTextEditor& editor = t.editor;
         const int digit = editor.fontMetrics().horizontalAdvance(QLatin1Char('9'));
         // Ink where the third digit from the right goes.
         auto thirdDigit = [&] {
@@ -197,14 +196,11 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(int, landsOn);
-        MslTextEditor editor;
-        editor.resize(400, 200);
-        editor.show();
-        editor.setPlainText(numberedLines(200));
-        QScrollBar* bar = editor.verticalScrollBar();
+        TypingEditor t(numberedLines(200));
+        QScrollBar* bar = t.editor.verticalScrollBar();
         bar->setValue(from);
         for (int i = 10; i < 20; ++i)
-            editor.document()->findBlockByNumber(i).setVisible(false);
+            t.editor.document()->findBlockByNumber(i).setVisible(false);
         bar->setValue(to);
         QCOMPARE(bar->value(), landsOn);
     }

@@ -312,16 +312,6 @@ private slots:
             QCOMPARE(shownItems(t.completer(Kind::Property)).first(), firstProperty);
     }
 
-    void chosenPropertyInsertsTail()
-    {
-        TypingEditor t(inAlias(QStringLiteral("echo $chan(1)")));
-        t.key('.');
-        t.type("to");
-        QCOMPARE(t.completer(Kind::Property)->completionPrefix(), QStringLiteral("to"));
-        t.key(Qt::Key_Return);
-        QCOMPARE(t.caretLine(), QStringLiteral("echo $chan(1).topic|"));
-    }
-
     void comPopupFollowsCommand_data()
     {
         QTest::addColumn<QString>("line");
@@ -350,28 +340,30 @@ private slots:
             QCOMPARE(t.completer(Kind::Com)->completionPrefix(), prefix);
     }
 
-    void comCompletionInsertsRest()
+    // Keys as a menu names them, one after another.
+    void popupChoiceIsInserted_data()
     {
-        TypingEditor t(QStringLiteral("comopen obj wo"));
-        t.key('r');
-        QCOMPARE(t.completer(Kind::Com)->currentCompletion(), QStringLiteral("Word.Application"));
-        t.key(Qt::Key_Return);
-        QCOMPARE(t.caretLine(), QStringLiteral("comopen obj word.Application|"));
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("caretLine");
+        const auto row = [](const char* name, const QString& line, const char* keys, const QString& caretLine) {
+            QTest::newRow(name) << line << QString(keys) << caretLine;
+        };
+
+        row("property", inAlias(QStringLiteral("echo $chan(1)")), ". T O Return", "echo $chan(1).topic|");
+        row("COM class", "comopen obj wo", "R Return", "comopen obj word.Application|");
+        // The comma of a colour pair keeps the popup following.
+        row("colour pair", "echo ", "Ctrl+K 4 , 1 Down Return", QStringLiteral("echo ") + colourCode + "4,10|");
     }
 
-    void ctrlKOpensColours()
+    void popupChoiceIsInserted()
     {
-        TypingEditor t(QStringLiteral("echo "));
-        t.key(Qt::Key_K, Qt::ControlModifier);
-        QCOMPARE(t.caretLine(), QStringLiteral("echo ") + colourCode + QLatin1Char('|'));
-        QVERIFY(t.popupOpen(Kind::Colour));
-        QCompleter* c = t.completer(Kind::Colour);
-        t.type("4,");
-        QCOMPARE(c->completionPrefix(), colourCode + QStringLiteral("4,"));
-        t.type("1");
-        t.key(Qt::Key_Down);
-        t.key(Qt::Key_Return);
-        QCOMPARE(t.caretLine(), QStringLiteral("echo ") + colourCode + QStringLiteral("4,10|"));
+        QFETCH(QString, line);
+        QFETCH(QString, keys);
+        TypingEditor t(line);
+        for (const QString& key : keys.split(QLatin1Char(' ')))
+            t.press(QKeySequence(key));
+        QTEST(t.caretLine(), "caretLine");
     }
 
     void ctrlSpaceCompletesCommands()
