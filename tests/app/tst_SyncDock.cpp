@@ -3,11 +3,9 @@
 
 #include "FakeMircLink.h"
 #include "MenuProbe.h"
-#include "editorwindow/MdiChildEditor.h"
 #include "mirc/MircSyncPanel.h"
 
 #include <QDockWidget>
-#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -62,27 +60,10 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->childCount(), 3);
     }
 
-    void openingAnAlreadyOpenScriptOnlyActivatesItsTab()
-    {
-        const auto w = windowWithInstance();
-        QVERIFY(w);
-        w->openScript(QFileInfo(scripts.at(1)), false);
-        w->openScript(QFileInfo(scripts.at(0)), false);
-        QTreeWidget* tree = w->mircSyncPanel()->tree();
-        QTreeWidgetItem* a = tree->topLevelItem(0)->child(0);
-        QCOMPARE(a->text(0), QString("a.mrc"));
-        tree->setCurrentItem(a);
-        w->mircSyncPanel()->openFromDDE(tree->currentIndex());
-        QCOMPARE(tabTexts(*w), (QStringList{"a.mrc", "c.mrc"}));
-        QCOMPARE(w->tabArea()->currentIndex(), 0);
-
-        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
-        w->mircSyncPanel()->openFromDDE(tree->currentIndex());
-        QCOMPARE(tabTexts(*w), (QStringList{"a.mrc", "c.mrc", "b.ini"}));
-        QVERIFY(!w->scriptWindows().last()->isReadOnly());
-    }
-
-    void openAllFilesOpensEveryScriptOnce()
+    // Open All Files opens the instance's scripts in the tree's order, a
+    // script already open keeping its tab; opening one of them again from
+    // the tree only brings its tab forward.
+    void scriptsOfTheTreeOpenOnce()
     {
         const auto w = windowWithInstance();
         QVERIFY(w);
@@ -92,10 +73,15 @@ private slots:
         QStringList entries;
         MenuProbe::answerNext(w.get(), entries, "&Open All Files");
         w->mircSyncPanel()->mircRightclickMenu(QPoint(1, 1));
-
-        // In the tree's order; the one already open keeps its tab.
         QCOMPARE(tabTexts(*w), (QStringList{"b.ini", "a.mrc", "c.mrc"}));
         QCOMPARE(w->tabArea()->currentIndex(), 2);
+        QVERIFY(!w->scriptWindows().last()->isReadOnly());
+
+        tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+        QCOMPARE(tree->currentItem()->text(0), QString("a.mrc"));
+        w->mircSyncPanel()->openFromDDE(tree->currentIndex());
+        QCOMPARE(tabTexts(*w), (QStringList{"b.ini", "a.mrc", "c.mrc"}));
+        QCOMPARE(w->tabArea()->currentIndex(), 1);
     }
 };
 

@@ -56,29 +56,23 @@ void writeFile(const std::wstring& path, const std::string& text)
     std::ofstream(WideText::toUtf8(path), std::ios::binary) << text;
 }
 
-std::vector<std::string> readLines(const std::wstring& path)
+// A whole file: for a fake's log, the commands it performed, one a line.
+std::string readFile(const std::wstring& path)
 {
-    std::ifstream file(WideText::toUtf8(path), std::ios::binary);
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(file, line))
-        lines.push_back(line);
-    return lines;
+    std::ostringstream text;
+    text << std::ifstream(WideText::toUtf8(path), std::ios::binary).rdbuf();
+    return text.str();
 }
 
-struct Fake {
-    std::wstring state;
-    std::wstring log;
-    PROCESS_INFORMATION process = {};
-};
-
-bool startFake(const std::wstring& program, Fake& fake)
+// Starts the fake mIRC program with the state file `state` and the command
+// log `log`.
+bool startFake(const std::wstring& program, const std::wstring& state, const std::wstring& log,
+               PROCESS_INFORMATION& process)
 {
-    std::wstring commandLine = L"\"" + program + L"\" \"" + fake.state + L"\" \"" + fake.log + L"\"";
+    std::wstring commandLine = L"\"" + program + L"\" \"" + state + L"\" \"" + log + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &fake.process);
+    return CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
 }
 
 std::wstring evaluated(HWND window, const std::wstring& expression)
@@ -99,19 +93,20 @@ int wmain(int argc, wchar_t** argv)
     const std::wstring fakeProgram = windowsPath(argv[1]);
     const std::wstring folder = tempFolder();
 
-    std::vector<Fake> fakes(3);
     const char* states[] = {
         "ddename alpha\nscript C:\\mirc\\one.mrc\nscript C:\\mirc\\two words.ini\nremote 5\n",
         "ddename beta\nversion 7.52\n",
         // Another program's window: its title starts with "mIRC" too.
         "title mIRC-notes\nversion seven\n",
     };
+    const std::wstring alphaLog = folder + L"\\fake0.log";
+    std::vector<PROCESS_INFORMATION> fakes(3);
     for (std::size_t i = 0; i < fakes.size(); ++i) {
-        fakes[i].state = folder + L"\\fake" + std::to_wstring(i) + L".state";
-        fakes[i].log = folder + L"\\fake" + std::to_wstring(i) + L".log";
-        writeFile(fakes[i].state, states[i]);
-        writeFile(fakes[i].log, "");
-        check(startFake(fakeProgram, fakes[i]), "a fake starts");
+        const std::wstring state = folder + L"\\fake" + std::to_wstring(i) + L".state";
+        const std::wstring log = folder + L"\\fake" + std::to_wstring(i) + L".log";
+        writeFile(state, states[i]);
+        writeFile(log, "");
+        check(startFake(fakeProgram, state, log, fakes[i]), "a fake starts");
     }
 
     check(MircWin32::SharedMemory::instance().isAvailable(), "the shared memory is created");
@@ -139,6 +134,7 @@ int wmain(int argc, wchar_t** argv)
             alpha = window;
     }
     check(names == std::set<std::wstring>{L"alpha (7.71)", L"beta (7.52)"}, "both instances name themselves");
+    check(alpha != nullptr, "the instance alpha is listed");
 
     if (alpha) {
         check(evaluated(alpha, L"$script(0)") == L"2", "$script(0)");
@@ -148,8 +144,8 @@ int wmain(int argc, wchar_t** argv)
 
         const std::wstring reload = L"/!.reload -rs \"C:\\mirc\\one.mrc\"";
         check(MircWin32::command(alpha, reload) == MircWin32::Status::Done, "a command is sent");
-        const std::vector<std::string> logged = readLines(fakes[0].log);
-        check(logged.size() == 1 && logged[0] == WideText::toUtf8(reload), "the fake performed the command");
+        const std::string logged = WideText::toUtf8(reload) + '\n';
+        check(readFile(alphaLog) == logged, "the fake performed the command");
 
         // The longest text that fits goes whole; one more character is refused
         // and leaves the shared memory as it was.
@@ -161,18 +157,15 @@ int wmain(int argc, wchar_t** argv)
         check(MircWin32::evaluate(alpha, tooLong, result) == MircWin32::Status::TextTooLong && result.empty(),
               "a longer expression is refused");
         check(MircWin32::SharedMemory::instance().read() == longest, "nothing of a refused text is written");
-        const std::vector<std::string> all = readLines(fakes[0].log);
-        check(all.size() == 2 && all[1] == WideText::toUtf8(longest), "the fake got the longest text whole");
-    } else {
-        check(false, "the instance alpha is listed");
+        check(readFile(alphaLog) == logged + WideText::toUtf8(longest) + '\n', "the fake got the longest text whole");
     }
 
-    for (Fake& fake : fakes) {
-        if (fake.process.hProcess) {
-            TerminateProcess(fake.process.hProcess, 0);
-            WaitForSingleObject(fake.process.hProcess, 5000);
-            CloseHandle(fake.process.hProcess);
-            CloseHandle(fake.process.hThread);
+    for (PROCESS_INFORMATION& fake : fakes) {
+        if (fake.hProcess) {
+            TerminateProcess(fake.hProcess, 0);
+            WaitForSingleObject(fake.hProcess, 5000);
+            CloseHandle(fake.hProcess);
+            CloseHandle(fake.hThread);
         }
     }
     std::printf("%d passed, %d failed\n", passed, failed);
