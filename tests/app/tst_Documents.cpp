@@ -264,14 +264,17 @@ private slots:
         QCOMPARE(tabTexts(w), (QStringList{"Untitled1", "Untitled2", "Untitled3*"}));
         MslTextEditor* generated = w.scriptWindows().last()->getEditor();
         QVERIFY(generated->toPlainText().startsWith("dialog InputRequest {\n  title \"Input Request\"\n"));
-        // The next Generate Code goes to the same script; Edit > Undo takes
-        // back the designer's own steps while it is current.
+        // The next Generate Code goes to the same script, as one step of its
+        // undo; Edit > Undo takes back the designer's own steps while it is
+        // current.
         MdiChildBuilder* fresh = w.builderWindows().first();
         w.tabArea()->setCurrentWidget(fresh);
         fresh->valueEdit()->setText("Pick");
         fresh->generateCode();
         QCOMPARE(w.scriptWindows().size(), 2);
         QVERIFY(generated->toPlainText().startsWith("dialog InputRequest {\n  title \"Pick\"\n"));
+        generated->undo();
+        QVERIFY(generated->toPlainText().startsWith("dialog InputRequest {\n  title \"Input Request\"\n"));
         w.tabArea()->setCurrentWidget(fresh);
         action(w, "&Undo")->trigger();
         QCOMPARE(fresh->canvas()->windowTitle(), QStringLiteral("Input Request"));

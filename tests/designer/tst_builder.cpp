@@ -208,24 +208,6 @@ private slots:
         QVERIFY(!win.hasUngeneratedChanges());
     }
 
-    void generateCodeUpdatesWhatItWrote()
-    {
-        MdiChildBuilder win;
-        QPlainTextEdit script;
-        writeGeneratedCodeTo(win, script, QStringLiteral("\nalias after { }"));
-        QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
-        DragEvents::placeNew(win.canvas(), QStringLiteral("button"), QPoint(8, 8));
-        win.generateCode();
-        win.valueEdit()->setText(QStringLiteral("Go"));
-        DragEvents::placeNew(win.canvas(), QStringLiteral("check"), QPoint(8, 40));
-        win.generateCode();
-        QCOMPARE(generated.size(), 1);
-        QCOMPARE(documentLines(script).mid(4, 3),
-                 (QStringList{"  button \"Go\", 1, 8 8 75 23", "  check \"\", 2, 8 40 88 19", "}"}));
-        script.undo();
-        QCOMPARE(documentLines(script)[4], QStringLiteral("  button \"\", 1, 8 8 75 23"));
-    }
-
     void menusBuiltOnTheCanvasComeBackFromTheirTable()
     {
         MdiChildBuilder win;
