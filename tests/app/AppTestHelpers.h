@@ -3,6 +3,7 @@
 #include "DeferredDeletes.h"
 #include "FileBytes.h"
 #include "ModalAnswers.h"
+#include "TestRegistry.h"
 #include "app/MainWindow.h"
 #include "app/NewProjectDialog.h"
 #include "editor/MslTextEditor.h"

@@ -1,7 +1,5 @@
 #include "AppTestHelpers.h"
-#include "TestRegistry.h"
 
-#include <QTest>
 #include <QTextBlock>
 #include <QTreeView>
 

@@ -1,5 +1,4 @@
 #include "AppTestHelpers.h"
-#include "TestRegistry.h"
 
 #include "designer/MdiChildBuilder.h"
 #include "designer/MdiChildDialogDummy.h"

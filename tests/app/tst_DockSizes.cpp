@@ -1,8 +1,4 @@
 #include "AppTestHelpers.h"
-#include "TestRegistry.h"
-
-#include <QDockWidget>
-#include <QTest>
 
 using namespace AppTests;
 

@@ -1,5 +1,4 @@
 #include "AppTestHelpers.h"
-#include "TestRegistry.h"
 
 #include "DragEvents.h"
 #include "PopupMenuAnswer.h"
@@ -7,8 +6,6 @@
 
 #include <QLineEdit>
 #include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
 #include <QUrl>
 
 using namespace AppTests;

@@ -1,8 +1,5 @@
 #include "AppTestHelpers.h"
-#include "TestRegistry.h"
 
-#include <QDockWidget>
-#include <QTest>
 #include <QToolBar>
 
 using namespace AppTests;

@@ -1,11 +1,9 @@
 #include "AppTestHelpers.h"
-#include "TestRegistry.h"
 
 #include "FakeMircLink.h"
 #include "MenuProbe.h"
 #include "mirc/MircSyncPanel.h"
 
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace AppTests;

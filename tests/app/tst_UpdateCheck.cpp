@@ -1,5 +1,4 @@
 #include "AppTestHelpers.h"
-#include "TestRegistry.h"
 #include "VersionFileServer.h"
 
 #include "app/UpdateDialog.h"
@@ -9,7 +8,6 @@
 #include <QLabel>
 #include <QNetworkProxy>
 #include <QPushButton>
-#include <QTest>
 
 using namespace AppTests;
 
