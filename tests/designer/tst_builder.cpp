@@ -5,29 +5,22 @@
 #include "designer/MdiChildDialogDummy.h"
 #include "designer/Mnu.h"
 #include "designer/PropertyPanel.h"
-#include "designer/TQPushButton.h"
 #include "dialogtable/DesignControlTypes.h"
-#include "dialogtable/NewDialogTable.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 #include <QUndoStack>
-
-#include <memory>
 
 namespace {
 
@@ -85,21 +78,12 @@ const QStringList scriptAroundTable = {
 class TestBuilder : public QObject {
     Q_OBJECT
 private slots:
-    // The grid and selection switches reach the canvas.
-    void toolbarSwitchesReachTheCanvas()
+    // The toolbar's grid and selection switches reach the canvas; the grid
+    // size steps between 4 and 30, and only while the grid is shown.
+    void toolbarSwitchesReachTheCanvas_data()
     {
-        MdiChildBuilder win;
-        QVERIFY(win.canvas()->isSnapping());
-        win.toolbarAction(QStringLiteral("Align To Grid"))->trigger();
-        QVERIFY(!win.canvas()->isSnapping());
-        QVERIFY(win.canvas()->isObjectSelectionEnabled());
-        win.toolbarAction(QStringLiteral("Object Selection"))->trigger();
-        QVERIFY(!win.canvas()->isObjectSelectionEnabled());
-    }
-
-    void gridSizeActionsEnableInTurn_data()
-    {
-        QTest::addColumn<QString>("steps"); // i increase, d decrease, h hide grid, s show grid
+        // i increase, d decrease, g show grid, a align to grid, o object selection
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<int>("grid");
         QTest::addColumn<bool>("increaseEnabled");
         QTest::addColumn<bool>("decreaseEnabled");
@@ -107,29 +91,28 @@ private slots:
         QTest::newRow("down twice") << "dd" << 4 << true << false;
         QTest::newRow("up to 30") << "iiiiiiiiiii" << 30 << false << true;
         QTest::newRow("no further") << "iiiiiiiiiiii" << 30 << false << true;
-        QTest::newRow("hidden") << "h" << 8 << false << false;
-        QTest::newRow("hidden at 4, shown") << "ddhs" << 4 << true << false;
-        QTest::newRow("hidden at 30, shown") << "iiiiiiiiiiihs" << 30 << false << true;
+        QTest::newRow("hidden") << "g" << 8 << false << false;
+        QTest::newRow("hidden at 4, shown") << "ddgg" << 4 << true << false;
+        QTest::newRow("hidden at 30, shown") << "iiiiiiiiiiigg" << 30 << false << true;
+        QTest::newRow("no snapping, no selection") << "ao" << 8 << true << true;
     }
-    void gridSizeActionsEnableInTurn()
+    void toolbarSwitchesReachTheCanvas()
     {
         QFETCH(QString, steps);
         MdiChildBuilder win;
-        QAction* increase = win.toolbarAction(QStringLiteral("Increase Grid Size"));
-        QAction* decrease = win.toolbarAction(QStringLiteral("Decrease Grid Size"));
-        QAction* showGrid = win.toolbarAction(QStringLiteral("Show Grid"));
-        for (const QChar step : steps) {
-            if (step == QLatin1Char('i'))
-                increase->trigger();
-            else if (step == QLatin1Char('d'))
-                decrease->trigger();
-            else
-                showGrid->setChecked(step == QLatin1Char('s'));
-        }
+        const QHash<QChar, QString> actions{{'i', "Increase Grid Size"},
+                                            {'d', "Decrease Grid Size"},
+                                            {'g', "Show Grid"},
+                                            {'a', "Align To Grid"},
+                                            {'o', "Object Selection"}};
+        for (const QChar step : steps)
+            win.toolbarAction(actions.value(step))->trigger();
         QTEST(win.canvas()->gridSize(), "grid");
-        QTEST(increase->isEnabled(), "increaseEnabled");
-        QTEST(decrease->isEnabled(), "decreaseEnabled");
-        QCOMPARE(win.canvas()->isGridVisible(), !steps.endsWith(QLatin1Char('h')));
+        QTEST(win.toolbarAction(actions.value('i'))->isEnabled(), "increaseEnabled");
+        QTEST(win.toolbarAction(actions.value('d'))->isEnabled(), "decreaseEnabled");
+        QCOMPARE(win.canvas()->isGridVisible(), steps.count('g') % 2 == 0);
+        QCOMPARE(win.canvas()->isSnapping(), !steps.contains('a'));
+        QCOMPARE(win.canvas()->isObjectSelectionEnabled(), !steps.contains('o'));
     }
 
     // Every toolbox type lands at its own default size, selected; the value

@@ -5,12 +5,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 namespace {
 

@@ -1,6 +1,5 @@
 #include "FakeMircLink.h"
 #include "MenuProbe.h"
-#include "ModalAnswers.h"
 #include "TestRegistry.h"
 #include "mirc/MircSyncPanel.h"
 
