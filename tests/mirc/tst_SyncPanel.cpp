@@ -25,12 +25,6 @@ QStringList childTexts(const QTreeWidgetItem* item)
     return texts;
 }
 
-QTreeWidgetItem* instanceNamed(const QTreeWidget* tree, const QString& text)
-{
-    const QList<QTreeWidgetItem*> found = tree->findItems(text, Qt::MatchExactly);
-    return found.isEmpty() ? nullptr : found.first();
-}
-
 // Runs `call` on the panel and waits until the tree shows what it asked.
 bool refreshed(MircSyncPanel& panel, void (MircSyncPanel::*call)() = &MircSyncPanel::updateDDE)
 {
@@ -55,14 +49,8 @@ class SyncPanelTest : public QObject {
     FakeMircLink* link = nullptr;
     std::unique_ptr<MircSyncPanel> panel;
 
-    void makePanel()
-    {
-        link = new FakeMircLink;
-        panel = std::make_unique<MircSyncPanel>(link);
-    }
-
 private slots:
-    void init() { makePanel(); }
+    void init() { panel = std::make_unique<MircSyncPanel>(link = new FakeMircLink); }
     void cleanup() { panel.reset(); }
 
     void instancesAreSortedWithTheirScripts()
@@ -92,8 +80,9 @@ private slots:
         link->add(0x10, "ddename alpha\nscript C:\\a\\a.mrc");
         link->add(0x30, "ddename gone");
         QVERIFY(refreshed(*panel, &MircSyncPanel::startUpDDE));
-        instanceNamed(panel->tree(), "zeta (7.71)")->setExpanded(true);
-        QTreeWidgetItem* selected = instanceNamed(panel->tree(), "zeta (7.71)")->child(0);
+        QTreeWidgetItem* zeta = panel->tree()->findItems("zeta (7.71)", Qt::MatchExactly).value(0);
+        zeta->setExpanded(true);
+        QTreeWidgetItem* selected = zeta->child(0);
         panel->tree()->setCurrentItem(selected);
 
         link->instances.removeLast();
