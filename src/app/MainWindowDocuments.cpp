@@ -65,12 +65,13 @@ void MainWindow::openScript(const QFileInfo& file, bool readOnly)
     }
 
     MdiChildEditor* win = createScriptWindow();
-    win->loadDocument(file, false, readOnly);
+    // Shown and sized before the text arrives: a change of width lays out
+    // every line of the document again, which costs a text layout per line.
     addDocumentTab(win, readOnly ? DocumentIcons::readOnlyScript : DocumentIcons::script, file.fileName());
     editorWindows.append(win);
-
     applyWordWrap(win, wordWrapAction->isChecked());
     tabs->setCurrentWidget(win);
+    win->loadDocument(file, false, readOnly);
     // Loading checked the whole text, so the message area is already full.
     win->getEditor()->setFocus();
 }

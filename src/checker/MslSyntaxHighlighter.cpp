@@ -4,30 +4,52 @@
 #include "checker/core/UnclosedBlock.h"
 
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTimer>
+#include <QTextLayout>
 
-MslSyntaxHighlighter::MslSyntaxHighlighter(QTextDocument* document)
-    : QSyntaxHighlighter(static_cast<QObject*>(document))
+namespace {
+
+using FormatRanges = QList<QTextLayout::FormatRange>;
+
+// The line's colours with the error underline added throughout, also where
+// the line has no colour of its own.
+FormatRanges underlined(const FormatRanges& ranges, int length)
 {
-    // Before setDocument, which connects the re-highlighting to the same signal.
-    connect(document, &QTextDocument::contentsChange, this, &MslSyntaxHighlighter::followEdit);
-    records.reset(document->blockCount());
-    setDocument(document);
-    // After the re-highlighting, which the line above connected.
-    connect(document, &QTextDocument::contentsChange, this, [this] {
-        if (documentEndUnsettled)
-            settleDocumentEnd();
-    });
+    const QTextCharFormat& error = TextFormats::format(FormatId::errorFormat);
+    FormatRanges all;
+    const auto add = [&](int start, int end, QTextCharFormat format) {
+        format.setUnderlineStyle(error.underlineStyle());
+        format.setUnderlineColor(error.underlineColor());
+        all.append({start, end - start, format});
+    };
+    int pos = 0;
+    for (const QTextLayout::FormatRange& range : ranges) {
+        if (range.start > pos)
+            add(pos, range.start, QTextCharFormat());
+        add(range.start, range.start + range.length, range.format);
+        pos = range.start + range.length;
+    }
+    if (pos < length)
+        add(pos, length, QTextCharFormat());
+    return all;
 }
 
-MslSyntaxHighlighter::~MslSyntaxHighlighter()
+int stateBefore(const QTextBlock& block)
 {
-    // Leaving the document clears its formats, an edit that the document's
-    // readers (the editor's fold keeper) answer by asking for line records:
-    // leave it while the records still exist, not in the base destructor.
-    setDocument(nullptr);
+    const QTextBlock previous = block.previous();
+    return previous.isValid() ? previous.userState() : -1;
+}
+
+} // namespace
+
+MslSyntaxHighlighter::MslSyntaxHighlighter(QTextDocument* document)
+    : QObject(document)
+    , doc(document)
+{
+    connect(document, &QTextDocument::contentsChange, this, &MslSyntaxHighlighter::followEdit);
+    records.reset(document->blockCount());
+    shown.assign(size_t(document->blockCount()), false);
+    rehighlight();
 }
 
 void MslSyntaxHighlighter::setFileName(const QString& name)
@@ -56,43 +78,80 @@ void MslSyntaxHighlighter::resumeHighlighting()
     paused = false;
 }
 
+void MslSyntaxHighlighter::rehighlight()
+{
+    checkFrom(doc->firstBlock(), doc->blockCount() - 1);
+    if (documentEndUnsettled)
+        settleDocumentEnd();
+}
+
+void MslSyntaxHighlighter::formatLines(int first, int last)
+{
+    QTextBlock block = doc->findBlockByNumber(first);
+    for (int line = first; line <= last && block.isValid(); ++line, block = block.next()) {
+        if (shown[size_t(line)])
+            continue;
+        shown[size_t(line)] = true;
+        paintAgain(block, line);
+    }
+}
+
 const LineRecord& MslSyntaxHighlighter::recordAt(const QTextBlock& block) const
 {
     return records.at(block.isValid() ? block.blockNumber() : -1);
 }
 
-void MslSyntaxHighlighter::followEdit(int position, int /*charsRemoved*/, int /*charsAdded*/)
+void MslSyntaxHighlighter::followEdit(int position, int charsRemoved, int charsAdded)
 {
-    // The lines an edit adds or removes lie after the block it starts in;
-    // that block and the edited ones are checked again right after.
-    const int moved = document()->blockCount() - records.lineCount();
-    if (moved == 0)
-        return;
-    const int first = qMax(document()->findBlock(position).blockNumber(), 0) + 1;
-    if (moved > 0) {
-        records.insertLines(first, moved);
-        emit linesInserted(first, moved);
-    } else {
-        records.removeLines(first, -moved);
-        emit linesRemoved(first, -moved);
-    }
-}
-
-void MslSyntaxHighlighter::highlightBlock(const QString& text)
-{
+    moveRecords(position);
     // The bracket checker edits the document while paused: nothing of the
     // lines it touches (states, records, diagnostics) may change meanwhile.
     if (paused)
         return;
-    checker.checkLine(MslChecker::lowerCased(text), previousBlockState(), result, kind);
-    applyFormats();
-    const QTextBlock block = currentBlock();
-    const int line = block.blockNumber();
+    const QTextBlock last = doc->findBlock(position + charsAdded + (charsRemoved > 0 ? 1 : 0));
+    checkFrom(doc->findBlock(position), last.isValid() ? last.blockNumber() : doc->blockCount() - 1);
+    if (documentEndUnsettled)
+        settleDocumentEnd();
+}
+
+void MslSyntaxHighlighter::moveRecords(int position)
+{
+    // The lines an edit adds or removes lie after the block it starts in;
+    // that block and the edited ones are checked again right after.
+    const int moved = doc->blockCount() - records.lineCount();
+    if (moved == 0)
+        return;
+    const int first = qMax(doc->findBlock(position).blockNumber(), 0) + 1;
+    if (moved > 0) {
+        records.insertLines(first, moved);
+        shown.insert(shown.begin() + first, size_t(moved), false);
+        emit linesInserted(first, moved);
+    } else {
+        records.removeLines(first, -moved);
+        shown.erase(shown.begin() + first, shown.begin() + first - moved);
+        emit linesRemoved(first, -moved);
+    }
+}
+
+void MslSyntaxHighlighter::checkFrom(QTextBlock block, int lastLine)
+{
+    bool stateChanged = false;
+    for (int line = block.blockNumber(); block.isValid() && (line <= lastLine || stateChanged);
+         block = block.next(), ++line) {
+        const int stateBeforeCheck = block.userState();
+        checkBlock(block, line);
+        stateChanged = block.userState() != stateBeforeCheck;
+    }
+}
+
+void MslSyntaxHighlighter::checkBlock(QTextBlock block, int line)
+{
+    checker.checkLine(MslChecker::lowerCased(block.text()), stateBefore(block), result, kind);
     if (records.record(line, result))
         emit diagnosticsChanged(line, line);
-    if (line == records.endFindingLine())
-        underlineLine(int(text.size()));
-    setCurrentBlockState(result.state);
+    block.setUserState(result.state);
+    if (shown[size_t(line)])
+        paintBlock(block, line);
     // Edits above the finding's line leave it where it is; a last line
     // checked again settles at once, any other line once the edit is done.
     if (!block.next().isValid())
@@ -101,13 +160,28 @@ void MslSyntaxHighlighter::highlightBlock(const QString& text)
         documentEndUnsettled = true;
 }
 
+void MslSyntaxHighlighter::paintBlock(const QTextBlock& block, int line)
+{
+    FormatRanges ranges;
+    result.forEachSpan([&ranges](const FormatSpan& span) {
+        ranges.append({span.start, span.length, TextFormats::format(span.format)});
+    });
+    if (line == records.endFindingLine())
+        ranges = underlined(ranges, block.length() - 1);
+    QTextLayout* layout = block.layout();
+    if (layout->formats() == ranges)
+        return;
+    layout->setFormats(ranges);
+    doc->markContentsDirty(block.position(), block.length());
+}
+
 void MslSyntaxHighlighter::settleDocumentEnd()
 {
     documentEndUnsettled = false;
     // The tracker follows the lines from the first of the run that the
     // document ends in, as it would from the document's first line.
     std::optional<UnclosedBlock::Tracker::Finding> finding;
-    const QTextBlock last = document()->lastBlock();
+    const QTextBlock last = doc->lastBlock();
     if (UnclosedBlock::leavesDocumentOpen(last.userState())) {
         QTextBlock first = last;
         while (first.previous().isValid() && UnclosedBlock::leavesDocumentOpen(first.previous().userState()))
@@ -125,42 +199,24 @@ void MslSyntaxHighlighter::settleDocumentEnd()
         return;
     if (before >= 0) {
         emit diagnosticsChanged(before, before);
-        repaintLater(before);
+        repaintLine(before);
     }
     if (finding && finding->line != before) {
         emit diagnosticsChanged(finding->line, finding->line);
-        repaintLater(finding->line);
+        repaintLine(finding->line);
     }
 }
 
-void MslSyntaxHighlighter::underlineLine(int length)
+void MslSyntaxHighlighter::repaintLine(int line)
 {
-    const QTextCharFormat& error = TextFormats::format(FormatId::errorFormat);
-    for (int start = 0; start < length;) {
-        QTextCharFormat painted = format(start);
-        int end = start + 1;
-        while (end < length && format(end) == painted)
-            ++end;
-        painted.setUnderlineStyle(error.underlineStyle());
-        painted.setUnderlineColor(error.underlineColor());
-        setFormat(start, end - start, painted);
-        start = end;
-    }
+    if (shown[size_t(line)])
+        paintAgain(doc->findBlockByNumber(line), line);
 }
 
-void MslSyntaxHighlighter::repaintLater(int line)
+void MslSyntaxHighlighter::paintAgain(const QTextBlock& block, int line)
 {
-    // Not from inside the highlighting that settled the finding. A cursor
-    // keeps to the line while later edits move it.
-    QTimer::singleShot(0, this, [this, at = QTextCursor(document()->findBlockByNumber(line))] {
-        if (!at.isNull())
-            rehighlightBlock(at.block());
-    });
-}
-
-// Paints each maximal run of one format with a single setFormat call.
-void MslSyntaxHighlighter::applyFormats()
-{
-    result.forEachSpan(
-        [this](const FormatSpan& span) { setFormat(span.start, span.length, TextFormats::format(span.format)); });
+    // The checker is a function of the line and the state before it, so it
+    // gives the spans it gave when it last checked the line.
+    checker.checkLine(MslChecker::lowerCased(block.text()), stateBefore(block), result, kind);
+    paintBlock(block, line);
 }

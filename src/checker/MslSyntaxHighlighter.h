@@ -4,25 +4,34 @@
 #include "checker/core/MslChecker.h"
 #include "checker/records/LineRecords.h"
 
+#include <QObject>
 #include <QString>
-#include <QSyntaxHighlighter>
+
+#include <vector>
 
 class QTextBlock;
 class QTextDocument;
 
-// Adapts the checker core to one QTextDocument: for every line it runs the
-// core, paints the spans with the shared formats and keeps what the line
-// recorded (header, identifiers, diagnostics) in the document's line records,
-// which it alone writes. A document that ends inside a block (or a comment
-// outside blocks) has the checker's never-closed finding listed with the
-// diagnostics of the header line that opened it, and that line underlined
-// as an error, for as long as it ends so. Readers ask it for a line's record and
-// follow the diagnostics through its signals; line numbers are 0-based.
-class MslSyntaxHighlighter : public QSyntaxHighlighter {
+// Adapts the checker core to one QTextDocument: it runs the core over every
+// line as the document changes and keeps what each line recorded (header,
+// identifiers, diagnostics) in the document's line records, which it alone
+// writes, and each line's end state in its block. A document that ends
+// inside a block (or a comment outside blocks) has the checker's never-closed
+// finding listed with the diagnostics of the header line that opened it, and
+// that line underlined as an error, for as long as it ends so. Readers ask it
+// for a line's record and follow the diagnostics through its signals; line
+// numbers are 0-based.
+//
+// Colours are the checker's spans too, but a line gets them only once a view
+// is about to show it (formatLines): a script of 100,000 lines is checked
+// whole on opening, yet only its shown lines carry a text layout. A line that
+// has been shown keeps its colours current as it is checked again.
+class MslSyntaxHighlighter : public QObject {
     Q_OBJECT
 public:
     explicit MslSyntaxHighlighter(QTextDocument* document);
-    ~MslSyntaxHighlighter() override;
+
+    QTextDocument* document() const { return doc; }
 
     // The name the document's diagnostics are listed under.
     void setFileName(const QString& name);
@@ -33,9 +42,17 @@ public:
     void setDocumentKind(DocumentKind kind);
     DocumentKind documentKind() const { return kind; }
 
+    // While paused, edits move the records with their lines but check
+    // nothing; rehighlight() afterwards brings every line up to date.
     void pauseHighlighting();
     void resumeHighlighting();
     bool isPaused() const { return paused; }
+    // Checks every line again, from the first.
+    void rehighlight();
+
+    // Gives the lines from `first` to `last` the colours of their spans, for
+    // a view that is about to show them.
+    void formatLines(int first, int last);
 
     const LineRecord& recordAt(const QTextBlock& block) const;
     const LineRecord& recordAt(int line) const { return records.at(line); }
@@ -51,27 +68,33 @@ signals:
     void linesRemoved(int first, int count);
     void fileNameChanged(const QString& name);
 
-protected:
-    void highlightBlock(const QString& text) override;
-
 private:
-    // Keeps one record per block: connected ahead of the re-highlighting, so
-    // the records have moved with their lines before any line is checked.
+    // Moves the records with the lines an edit adds or removes, then checks
+    // the edited lines and those after them whose starting state changed.
     void followEdit(int position, int charsRemoved, int charsAdded);
-    void applyFormats();
+    void moveRecords(int position);
+    // Checks the lines from `block` on: all of them up to `lastLine`, and
+    // after it for as long as a line's end state changed.
+    void checkFrom(QTextBlock block, int lastLine);
+    void checkBlock(QTextBlock block, int line);
+    // Sets the line's colours (the spans of `result`, which checked it) when
+    // they differ from those it has.
+    void paintBlock(const QTextBlock& block, int line);
     // Raises, moves or withdraws the never-closed finding from the states
     // the document's last lines end in.
     void settleDocumentEnd();
-    // Adds the error underline to what the line is painted with.
-    void underlineLine(int length);
-    // Paints the line again once the current edit is done.
-    void repaintLater(int line);
+    // Paints a shown line again, for a change of its underline.
+    void repaintLine(int line);
+    // Checks the line again for its spans alone, and paints them.
+    void paintAgain(const QTextBlock& block, int line);
 
+    QTextDocument* doc;
     QString fileName;
     bool paused = false;
     DocumentKind kind = DocumentKind::Remote;
     MslChecker checker;
     LineCheckResult result; // reused from line to line to spare allocations
     LineRecords records;
+    std::vector<bool> shown;           // per line: once given colours, kept current
     bool documentEndUnsettled = false; // a line at or after the finding's was checked again
 };

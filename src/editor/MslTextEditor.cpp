@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include <algorithm>
 #include <memory>
 
 using namespace GutterGeometry;
@@ -75,7 +76,7 @@ bool MslTextEditor::isGroupStart(const QTextBlock& block) const
 int MslTextEditor::lineNumberAreaWidth() const
 {
     int digits = 1;
-    for (int n = qMax(1, blockCount()); n >= 10; n /= 10)
+    for (int n = std::max({1, blockCount(), arrivingLines}); n >= 10; n /= 10)
         ++digits;
     return 3 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
@@ -96,6 +97,16 @@ void MslTextEditor::updatelineNumberWidth(int /*newBlockCount*/)
     setViewportMargins(gutterWidth(), 0, 0, 0);
     // The number column widens by one digit at 10, 100, ... lines.
     placeGutter();
+}
+
+void MslTextEditor::setScriptText(const QString& text)
+{
+    // The gutter widens for the new lines before they arrive, not after:
+    // a change of width lays out every line of the document again.
+    arrivingLines = int(text.count(QLatin1Char('\n'))) + 1;
+    updatelineNumberWidth(0);
+    setPlainText(text);
+    arrivingLines = 0;
 }
 
 void MslTextEditor::resizeEvent(QResizeEvent* event)
@@ -201,6 +212,16 @@ void MslTextEditor::paintLineNumbers(QPaintEvent* event)
 
 void MslTextEditor::paintEvent(QPaintEvent* event)
 {
+    // Lines get their colours as they come into view.
+    if (highlighter) {
+        const int first = firstVisibleBlock().blockNumber();
+        int shownLines = 0;
+        forEachBlockRow(viewport()->height(), [&shownLines](const QTextBlock&, int, int) {
+            ++shownLines;
+            return true;
+        });
+        highlighter->formatLines(first, first + shownLines - 1);
+    }
     QPlainTextEdit::paintEvent(event);
 
     // A thin rule under every folded header shows where lines are hidden.

@@ -42,6 +42,8 @@ public:
     int lineNumberAreaWidth() const;
     // Width of the whole gutter (number column and fold column).
     int gutterWidth() const;
+    // Replaces the whole text, as a file is loaded.
+    void setScriptText(const QString& text);
 
     // The owning window hands over the checker of this editor's document
     // right after it has created both.
@@ -204,6 +206,7 @@ private:
     // The scroll correction sets the scroll bar itself; the value change that
     // causes must not be corrected again.
     bool correctingScroll = false;
+    int arrivingLines = 0; // lines of a text being set, which the gutter is sized for
     MslSyntaxHighlighter* highlighter = nullptr;
 
     QCompleter* comCompleter = nullptr;

@@ -181,7 +181,7 @@ void MdiChildEditor::loadDocument(const QFileInfo& fileToLoad, bool isNew, bool 
     // Setting the text checks every line once; the diagnostics it raises
     // carry the file's name from the start.
     highlighter->setFileName(file.absoluteFilePath());
-    editor->setPlainText(loaded.text);
+    editor->setScriptText(loaded.text);
     editor->document()->setModified(false);
     if (protect) {
         editor->setReadOnly(true);

@@ -36,8 +36,9 @@ struct Script {
         QObject::connect(&highlighter, &MslSyntaxHighlighter::linesRemoved, &highlighter,
                          [this](int first, int n) { signalled << QStringLiteral("removed %1+%2").arg(first).arg(n); });
         doc.setPlainText(text);
-        // The highlighter checks a document first from the event loop.
-        QCoreApplication::processEvents();
+        // As in a view that shows the whole script: shown lines keep their
+        // colours current through the edits that follow.
+        showAll();
         signalled.clear();
     }
 
@@ -54,6 +55,8 @@ struct Script {
                            .arg(d.block, d.message);
         return all;
     }
+
+    void showAll() { highlighter.formatLines(0, highlighter.lineCount() - 1); }
 
     int state(int n) const { return doc.findBlockByNumber(n).userState(); }
     const HeaderRecord& header(int n) const { return highlighter.recordAt(doc.findBlockByNumber(n)).header; }
@@ -103,6 +106,10 @@ void TestHighlighter::recordsDiagnosticsFormatsAndStates()
     // Checking again tells the readers of every line with diagnostics, and only those.
     s.highlighter.rehighlight();
     QCOMPARE(s.signalled, (QStringList{QStringLiteral("changed 1-1"), QStringLiteral("changed 3-3")}));
+
+    // A shown line takes the colours of a state that an edit above it changed.
+    s.replaceLine(0, QStringLiteral("/*"));
+    QCOMPARE(s.formatNameAt(3, 9), QStringLiteral("commentFormat"));
 }
 
 void TestHighlighter::editingReplacesTheLinesDiagnostics()
@@ -200,8 +207,9 @@ void TestHighlighter::neverClosedBlockFollowsTheDocumentEnd()
     QCOMPARE(neverClosed.join(QLatin1Char('\n')), found);
     if (changed >= 0)
         QVERIFY(s.signalled.contains(QStringLiteral("changed %1-%1").arg(changed)));
-    // Only the header line carries the error underline, once painted again.
-    QCoreApplication::processEvents();
+    // Only the header line carries the error underline, also once lines the
+    // edit added are shown.
+    s.showAll();
     QStringList underlined;
     for (QTextBlock b = s.doc.begin(); b.isValid(); b = b.next())
         for (const QTextLayout::FormatRange& range : b.layout()->formats())

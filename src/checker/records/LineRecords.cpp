@@ -57,8 +57,10 @@ bool LineRecords::record(int line, const LineCheckResult& result)
     const bool hadDiagnostics = !at(line).diagnostics.isEmpty();
     LineRecord& slot = *slotAt(line);
     slot.header = result.header;
-    slot.identifiers = result.identifiers;
-    slot.diagnostics = result.diagnostics;
+    // Copied at their size: sharing the checker's buffers would keep their
+    // spare room with every line, and make the checker allocate anew.
+    slot.identifiers = QVector<IdentifierRecord>(result.identifiers.cbegin(), result.identifiers.cend());
+    slot.diagnostics = QVector<LineDiagnostic>(result.diagnostics.cbegin(), result.diagnostics.cend());
     slot.leavesBlockOpen = result.leavesBlockOpen;
     if (line == endLine)
         slot.diagnostics.append(endDiagnostic);
