@@ -7,6 +7,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <system_error>
+
 namespace {
 
 using FormatRanges = QList<QTextLayout::FormatRange>;
@@ -96,6 +98,62 @@ void MslSyntaxHighlighter::formatLines(int first, int last)
     }
 }
 
+void MslSyntaxHighlighter::checkArrivingText(const QString& text)
+{
+    try {
+        arriving = std::async(std::launch::async, checkText, text, kind);
+    } catch (const std::system_error&) {
+        // No thread to spare: the edit checks the lines itself.
+    }
+}
+
+MslSyntaxHighlighter::CheckedText MslSyntaxHighlighter::checkText(const QString& text, DocumentKind kind)
+{
+    CheckedText checked;
+    checked.records.reset(int(text.count(QLatin1Char('\n'))) + 1);
+    MslChecker checker;
+    LineCheckResult result;
+    int state = -1;
+    int line = 0;
+    for (qsizetype start = 0; start <= text.size(); ++line) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        checker.checkLine(MslChecker::lowerCased(text.mid(start, end - start)), state, result, kind);
+        checked.records.record(line, result);
+        checked.states.push_back(result.state);
+        state = result.state;
+        start = end + 1;
+    }
+    return checked;
+}
+
+bool MslSyntaxHighlighter::adoptArrivingText(int charsAdded)
+{
+    // Clearing the old text comes first, as an edit that adds nothing.
+    if (charsAdded == 0)
+        return false;
+    CheckedText checked = arriving.get();
+    // The document also starts lines at characters other than LF (CR, the
+    // paragraph separator): a text with those is checked as the document
+    // splits it.
+    if (paused || int(checked.states.size()) != doc->blockCount())
+        return false;
+    const int before = records.lineCount();
+    records = std::move(checked.records);
+    shown.assign(checked.states.size(), false);
+    if (doc->blockCount() > before)
+        emit linesInserted(before, doc->blockCount() - before);
+    else if (doc->blockCount() < before)
+        emit linesRemoved(doc->blockCount(), before - doc->blockCount());
+    int line = 0;
+    for (QTextBlock block = doc->firstBlock(); block.isValid(); block = block.next(), ++line)
+        block.setUserState(checked.states[size_t(line)]);
+    emit diagnosticsChanged(0, doc->blockCount() - 1);
+    settleDocumentEnd();
+    return true;
+}
+
 const LineRecord& MslSyntaxHighlighter::recordAt(const QTextBlock& block) const
 {
     return records.at(block.isValid() ? block.blockNumber() : -1);
@@ -103,6 +161,8 @@ const LineRecord& MslSyntaxHighlighter::recordAt(const QTextBlock& block) const
 
 void MslSyntaxHighlighter::followEdit(int position, int charsRemoved, int charsAdded)
 {
+    if (arriving.valid() && adoptArrivingText(charsAdded))
+        return;
     moveRecords(position);
     // The bracket checker edits the document while paused: nothing of the
     // lines it touches (states, records, diagnostics) may change meanwhile.

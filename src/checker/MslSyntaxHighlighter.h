@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <future>
 #include <vector>
 
 class QTextBlock;
@@ -54,6 +55,12 @@ public:
     // a view that is about to show them.
     void formatLines(int first, int last);
 
+    // Starts checking `text` on a second thread, ahead of the edit that makes
+    // it the document's whole text (a file being loaded): its lines are
+    // checked while the document takes them in, and that edit adopts what
+    // was found instead of checking every line again.
+    void checkArrivingText(const QString& text);
+
     const LineRecord& recordAt(const QTextBlock& block) const;
     const LineRecord& recordAt(int line) const { return records.at(line); }
     int lineCount() const { return records.lineCount(); }
@@ -69,6 +76,16 @@ signals:
     void fileNameChanged(const QString& name);
 
 private:
+    // What checking a text line by line found.
+    struct CheckedText {
+        LineRecords records;
+        std::vector<int> states; // each line's end state
+    };
+    static CheckedText checkText(const QString& text, DocumentKind kind);
+    // Takes the arriving text's check for the edit that brought the text in;
+    // false when this edit is not that one.
+    bool adoptArrivingText(int charsAdded);
+
     // Moves the records with the lines an edit adds or removes, then checks
     // the edited lines and those after them whose starting state changed.
     void followEdit(int position, int charsRemoved, int charsAdded);
@@ -95,6 +112,7 @@ private:
     MslChecker checker;
     LineCheckResult result; // reused from line to line to spare allocations
     LineRecords records;
-    std::vector<bool> shown;           // per line: once given colours, kept current
+    std::vector<bool> shown; // per line: once given colours, kept current
+    std::future<CheckedText> arriving;
     bool documentEndUnsettled = false; // a line at or after the finding's was checked again
 };

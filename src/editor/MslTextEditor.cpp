@@ -105,6 +105,8 @@ void MslTextEditor::setScriptText(const QString& text)
     // a change of width lays out every line of the document again.
     arrivingLines = int(text.count(QLatin1Char('\n'))) + 1;
     updatelineNumberWidth(0);
+    if (highlighter)
+        highlighter->checkArrivingText(text);
     setPlainText(text);
     arrivingLines = 0;
 }

@@ -87,6 +87,8 @@ private slots:
     void recordsFollowInsertedAndRemovedLines_data();
     void recordsFollowInsertedAndRemovedLines();
     void pausedHighlighterChangesNothing();
+    void loadedTextIsCheckedAsTyped_data();
+    void loadedTextIsCheckedAsTyped();
     void neverClosedBlockFollowsTheDocumentEnd_data();
     void neverClosedBlockFollowsTheDocumentEnd();
     void recordsHeadersAndGroups();
@@ -216,6 +218,32 @@ void TestHighlighter::neverClosedBlockFollowsTheDocumentEnd()
             if (range.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline && range.start == 0)
                 underlined << QString::number(b.blockNumber() + 1);
     QCOMPARE(underlined.join(QLatin1Char(',')), found.section(QLatin1Char(':'), 0, 0));
+}
+
+void TestHighlighter::loadedTextIsCheckedAsTyped_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("faults and a block never closed") << QStringLiteral("ctcp x\nalias f {\n  echo } b\n}\nalias g {\n");
+    // Lines the document also starts at a CR or a paragraph separator.
+    QTest::newRow("lone CR") << QStringLiteral("alias f {\r  echo a\n}\n}");
+    QTest::newRow("paragraph separator") << QStringLiteral("alias f {") + QChar(QChar::ParagraphSeparator) + "}\n}";
+    QTest::newRow("empty") << QString();
+}
+
+void TestHighlighter::loadedTextIsCheckedAsTyped()
+{
+    // A file loaded over an old text is checked on a second thread while the
+    // document takes it in; the result must be what checking it line by line
+    // gives.
+    QFETCH(QString, text);
+    const Script typed(text);
+    Script loaded(QStringLiteral("ctcp x\nalias old {\n;\n;\n;\n"));
+    loaded.highlighter.checkArrivingText(text);
+    loaded.doc.setPlainText(text);
+    QCOMPARE(loaded.diagnostics(), typed.diagnostics());
+    QCOMPARE(loaded.highlighter.lineCount(), typed.doc.blockCount());
+    for (int n = 0; n < typed.doc.blockCount(); ++n)
+        QCOMPARE(loaded.state(n), typed.state(n));
 }
 
 void TestHighlighter::pausedHighlighterChangesNothing()

@@ -9,14 +9,6 @@ QString OutlineEntry::label() const
     return name + QStringLiteral(" : ") + detail;
 }
 
-ScriptOutline ScriptOutline::build(const QVector<Header>& headers)
-{
-    ScriptOutline outline;
-    for (const Header& header : headers)
-        outline.add(header.line, header.record, header.text);
-    return outline;
-}
-
 QString ScriptOutline::writtenName(const HeaderRecord& record, QStringView lineText)
 {
     const QString& name = record.blockName;

@@ -10,11 +10,8 @@
 // per line. The outline dock of a script window and the language server's
 // document symbols both show this one tree.
 //
-// Use: collect one ScriptOutline::Header for every line whose HeaderRecord
-// has a non-empty blockName (lines without one are skipped anyway), with the
-// line's 1-based number and its text, in line order, and call
-// ScriptOutline::build.
-// Nothing here needs a document or a GUI.
+// Use: call add() for the lines in line order, each with its 1-based number,
+// its header record and its text. Nothing here needs a document or a GUI.
 
 // What kind of component an entry is: the header kind of its line (never
 // None).
@@ -51,20 +48,10 @@ struct ScriptOutline {
     QVector<OutlineEntry> events;
     QVector<OutlineEntry> menus;
 
-    // One line's header record with the line's 1-based number.
-    struct Header {
-        int line = 0;
-        HeaderRecord record;
-        QString text; // the line as written
-    };
-
-    static ScriptOutline build(const QVector<Header>& headers);
-
     // Files one header; lines without a component name (or of no kind the
-    // outline knows) add nothing. build() calls this for each header, and a
-    // caller walking its own line store can use it directly. The checker
-    // reads lower-cased lines, so the name of an alias, dialog or popup item
-    // is taken back from `lineText` at the header's name position.
+    // outline knows) add nothing. The checker reads lower-cased lines, so
+    // the name of an alias, dialog or popup item is taken back from
+    // `lineText` at the header's name position.
     void add(int line, const HeaderRecord& record, QStringView lineText);
 
     // The record's component name as `lineText` writes it: the checker's
