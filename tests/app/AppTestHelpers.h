@@ -24,17 +24,24 @@
 
 namespace AppTests {
 
-// The main window's own action whose text is exactly `text` (menu texts
-// keep their "&" marks, toolbar texts have none). Direct children only: the
-// toolbars' and docks' view toggles carry their titles as texts.
-inline QAction* action(const MainWindow& window, const QString& text)
+// A window's own actions whose text is exactly `text`: for the main window
+// a menu entry (menu texts keep their "&" marks) and, for a control code,
+// its toolbar button. Direct children only: the toolbars' and docks' view
+// toggles carry their titles as texts.
+inline QList<QAction*> actionsNamed(const QWidget& window, const QString& text)
 {
+    QList<QAction*> found;
     const QList<QAction*> actions = window.findChildren<QAction*>(Qt::FindDirectChildrenOnly);
     for (QAction* a : actions) {
         if (a->text() == text)
-            return a;
+            found.append(a);
     }
-    return nullptr;
+    return found;
+}
+
+inline QAction* action(const MainWindow& window, const QString& text)
+{
+    return actionsNamed(window, text).value(0);
 }
 
 // The titles of the document tabs, left to right.

@@ -279,11 +279,7 @@ private slots:
         MdiChildEditor* script = w.scriptWindows().first();
         script->getEditor()->setPlainText("; none here\ndialog pick {\n  size -1 -1 300 250\n"
                                           "  check \"On\", 1, 8 8 88 19\n}");
-        QAction* edit = nullptr;
-        for (QAction* a : script->findChildren<QAction*>()) {
-            if (a->text() == "Edit Dialog in Designer")
-                edit = a;
-        }
+        QAction* edit = actionsNamed(*script, "Edit Dialog in Designer").value(0);
         QVERIFY(script->getEditor()->actions().contains(edit)); // the context menu lists it
 
         ModalAnswers answers;

@@ -18,24 +18,11 @@ const char* const editMenuTexts[] = {"&Undo",   "&Redo",       "Cu&t",         "
                                      "&Delete", "Select &All", "Find/Replace", "Check Brackets", "Bold",
                                      "Italics", "Underline",   "Reverse",      "Color",          "Plain Text"};
 
-// The main window's own actions with the text `text`: the menu entry and,
-// for a control code, its toolbar button.
-QList<QAction*> entriesNamed(const MainWindow& w, const QString& text)
-{
-    QList<QAction*> found;
-    const QList<QAction*> all = w.findChildren<QAction*>(Qt::FindDirectChildrenOnly);
-    for (QAction* a : all) {
-        if (a->text() == text)
-            found.append(a);
-    }
-    return found;
-}
-
 QList<QAction*> editActions(const MainWindow& w)
 {
     QList<QAction*> result;
     for (const char* text : editMenuTexts)
-        result += entriesNamed(w, QLatin1String(text));
+        result += actionsNamed(w, QLatin1String(text));
     return result;
 }
 
@@ -194,7 +181,7 @@ private slots:
         QFETCH(QChar, code);
         MainWindow w;
         chooseNew(w, NewProjectDialog::ScriptDocument);
-        const QList<QAction*> entries = entriesNamed(w, entry);
+        const QList<QAction*> entries = actionsNamed(w, entry);
         QCOMPARE(entries.size(), 2);
         for (QAction* a : entries)
             a->trigger();
@@ -252,7 +239,7 @@ private slots:
         w.tabArea()->setCurrentIndex(0);
         w.tabArea()->setCurrentIndex(1);
 
-        const QList<QAction*> matching = entriesNamed(w, entry);
+        const QList<QAction*> matching = actionsNamed(w, entry);
         QVERIFY(!matching.isEmpty());
         for (QAction* a : std::as_const(matching)) {
             QVERIFY(!a->isEnabled());

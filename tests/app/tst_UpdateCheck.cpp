@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QNetworkProxy>
 #include <QPushButton>
+#include <QScopeGuard>
 
 using namespace AppTests;
 
@@ -19,20 +20,12 @@ const QString checkEntry = QStringLiteral("Check For Updates");
 constexpr int replyWaitMs = 10000;
 constexpr int shortTransferTimeoutMs = 300;
 
-// Points Korvel at a test server for as long as it lives.
-class UpdateUrlOverride {
-public:
-    explicit UpdateUrlOverride(const QString& url)
-        : previous(qgetenv(variable))
-    {
-        qputenv(variable, url.toUtf8());
-    }
-    ~UpdateUrlOverride() { qputenv(variable, previous); }
-
-private:
-    static constexpr char variable[] = "KORVEL_UPDATE_URL";
-    QByteArray previous;
-};
+// Points Korvel at a test server for as long as the guard returned lives.
+auto pointUpdatesAt(const QString& url)
+{
+    qputenv("KORVEL_UPDATE_URL", url.toUtf8());
+    return qScopeGuard([] { qunsetenv("KORVEL_UPDATE_URL"); });
+}
 
 void writeSettings(const QTemporaryDir& dir, const QVariantMap& values)
 {
@@ -63,24 +56,16 @@ QString closeAndDescribe(QWidget* modal)
     return QStringLiteral("unexpected %1").arg(modal->windowTitle());
 }
 
-// Catches QDesktopServices::openUrl for one scheme.
+// Catches the web pages Korvel would open in a browser.
 class UrlCatcher : public QObject {
     Q_OBJECT
 public:
-    explicit UrlCatcher(const QString& scheme)
-        : scheme(scheme)
-    {
-        QDesktopServices::setUrlHandler(scheme, this, "open");
-    }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(scheme); }
-
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
     QList<QUrl> opened;
 
 public slots:
     void open(const QUrl& url) { opened << url; }
-
-private:
-    QString scheme;
 };
 
 const QString noUpdates = QStringLiteral("box Updates: No new updates were found.");
@@ -105,7 +90,7 @@ class UpdateCheckTest : public QObject {
             : QByteArray();
         VersionFileServer redirecting(Behaviour::Redirect, location);
         VersionFileServer& asked = behaviour == Behaviour::Redirect ? redirecting : server;
-        const UpdateUrlOverride pointed(asked.url());
+        const auto pointed = pointUpdatesAt(asked.url());
 
         QTemporaryDir dir;
         useSettingsDir(dir);
@@ -193,7 +178,7 @@ private slots:
     {
         QFETCH(bool, automatic);
         VersionFileServer server(Behaviour::Answer, "Korvel|0.3.0.0\nNew things\n");
-        const UpdateUrlOverride pointed(server.url());
+        const auto pointed = pointUpdatesAt(server.url());
         QTemporaryDir dir;
         useSettingsDir(dir);
         writeSettings(dir, {{"chkup", automatic}});
@@ -207,7 +192,7 @@ private slots:
             auto* box = dialog->findChild<QCheckBox*>("checkBox");
             boxWasChecked = box->isChecked();
             box->click();
-            const UrlCatcher catcher(QStringLiteral("http"));
+            const UrlCatcher catcher;
             dialog->findChild<QPushButton*>("pushButton_2")->click();
             opened = catcher.opened;
             dialog->findChild<QPushButton*>("pushButton")->click();
@@ -228,7 +213,7 @@ private slots:
     // and the menu says where the address goes.
     void noServerNoRequest()
     {
-        const UpdateUrlOverride unset{QString()};
+        const auto unset = pointUpdatesAt(QString());
         QTemporaryDir dir;
         useSettingsDir(dir);
         ModalAnswers answers;
