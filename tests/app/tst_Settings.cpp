@@ -1,7 +1,5 @@
 #include "AppTestHelpers.h"
 
-#include <QToolBar>
-
 using namespace AppTests;
 
 class SettingsTest : public QObject {
@@ -12,20 +10,17 @@ private:
     // the shown ones, and any whose menu check says otherwise.
     static QStringList shown(const MainWindow& w)
     {
-        const struct {
-            const char* entry;
-            const QWidget* part;
-        } parts[] = {{"Sync Bar", w.findChild<QDockWidget*>("mIRCSync")},
-                     {"Debug Window", w.findChild<QDockWidget*>("msgArea")},
-                     {"Main Toolbar", w.findChild<QToolBar*>("mainToolbar")},
-                     {"Format Toolbar", w.findChild<QToolBar*>("colorToolbar")}};
+        const char* const parts[][2] = {{"Sync Bar", "mIRCSync"},
+                                        {"Debug Window", "msgArea"},
+                                        {"Main Toolbar", "mainToolbar"},
+                                        {"Format Toolbar", "colorToolbar"}};
         QStringList result;
-        for (const auto& p : parts) {
-            const bool visible = !p.part->isHidden();
+        for (const auto& [entry, name] : parts) {
+            const bool visible = !w.findChild<QWidget*>(name)->isHidden();
             if (visible)
-                result << p.entry;
-            if (action(w, p.entry)->isChecked() != visible)
-                result << QStringLiteral("%1 checked %2").arg(p.entry).arg(!visible);
+                result << entry;
+            if (action(w, entry)->isChecked() != visible)
+                result << QStringLiteral("%1 checked %2").arg(entry).arg(!visible);
         }
         if (action(w, "Word wrap")->isChecked())
             result << "Word wrap";
