@@ -1,10 +1,8 @@
-#include "TestRegistry.h"
+#include "AppTestHelpers.h"
 
 #include "app/InstanceChannel.h"
 
-#include <QDir>
 #include <QSignalSpy>
-#include <QTest>
 #include <QUuid>
 
 #include <cstring>
@@ -19,30 +17,21 @@ class InstanceChannelTest : public QObject {
 private slots:
     // A later start's files reach the running Korvel, also over the socket
     // a crashed run left (bound, nobody listening); with none running the
-    // later start is told so.
-    void laterStartHandsOverItsFiles_data()
-    {
-        QTest::addColumn<bool>("listening");
-        QTest::addColumn<bool>("crashedRunFirst");
-        QTest::newRow("running") << true << false;
-        QTest::newRow("running over a crashed run's socket") << true << true;
-        QTest::newRow("none running") << false << true;
-    }
+    // later start is told so. (A plain hand-over is a step of the end-to-end
+    // run.)
+    void laterStartHandsOverItsFiles_data() { AppTests::boolRows("listening", "none running", "running"); }
 
     void laterStartHandsOverItsFiles()
     {
         QFETCH(bool, listening);
-        QFETCH(bool, crashedRunFirst);
         const QString name = QStringLiteral("korvel-test-") + QUuid::createUuid().toString(QUuid::Id128);
-        if (crashedRunFirst) {
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            std::strncpy(address.sun_path, QDir(QDir::tempPath()).filePath(name).toLocal8Bit().constData(),
-                         sizeof(address.sun_path) - 1);
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-            ::close(fd);
-        }
+        sockaddr_un crashedRun{};
+        crashedRun.sun_family = AF_UNIX;
+        std::strncpy(crashedRun.sun_path, QDir(QDir::tempPath()).filePath(name).toLocal8Bit().constData(),
+                     sizeof(crashedRun.sun_path) - 1);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QCOMPARE(::bind(fd, reinterpret_cast<sockaddr*>(&crashedRun), sizeof(crashedRun)), 0);
+        ::close(fd);
         InstanceChannel running(name);
         if (listening)
             QVERIFY(running.listen());
