@@ -53,6 +53,7 @@ private slots:
     {
         if (!FakeMircProcesses::sessionPresent())
             QSKIP("not inside a Wine session (run through wine-session.sh)");
+        initKorvelResources();
     }
 
     void theDockWorksThroughTheHelper()
@@ -102,12 +103,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    QApplication app(argc, argv);
-    initKorvelResources();
-    MircWineTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(MircWineTest)
 
 #include "tst_mircwine.moc"
