@@ -1,5 +1,6 @@
 #include "CorpusTables.h"
 #include "DragEvents.h"
+#include "ModalAnswers.h"
 #include "TestRegistry.h"
 #include "designer/MdiChildBuilder.h"
 #include "designer/MdiChildDialogDummy.h"
@@ -19,7 +20,6 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
-#include <QTimer>
 #include <QUndoStack>
 
 namespace {
@@ -32,15 +32,6 @@ QStringList documentLines(const QPlainTextEdit& editor)
     for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next())
         lines << block.text();
     return lines;
-}
-
-// Answers Yes to the question Generate Code is about to ask.
-void acceptNextQuestion()
-{
-    QTimer::singleShot(0, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->button(QMessageBox::Yes)->click();
-    });
 }
 
 void setCaretLine(QPlainTextEdit& editor, int line)
@@ -336,8 +327,10 @@ private slots:
         win.canvas()->objects()[0].widget->move(24, 200);
         const QString before = script.toPlainText();
         QSignalSpy generated(&win, &MdiChildBuilder::codeGenerated);
-        acceptNextQuestion();
+        ModalAnswers question;
+        question.press(QMessageBox::Yes);
         win.generateCode();
+        QCOMPARE(question.seen(), 1);
         QCOMPARE(script.toPlainText(), before);
         QCOMPARE(generated.size(), 1);
         const QString code = generated.first().first().toString();
