@@ -4,7 +4,8 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-// Each test class of the mIRC link lives in its own file.
+// The main() of a test program whose classes register with KORVEL_TEST,
+// each in its own file.
 int main(int argc, char* argv[])
 {
     QStandardPaths::setTestModeEnabled(true);
