@@ -1,9 +1,9 @@
 #pragma once
 
+#include "FileBytes.h"
 #include "mirc/bridge/WineSettings.h"
 
 #include <QDir>
-#include <QFile>
 #include <QList>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -49,11 +49,8 @@ public:
     int start(const QString& state)
     {
         const int number = int(processes.size());
-        QFile stateFile(statePath(number));
-        if (stateFile.open(QIODevice::WriteOnly))
-            stateFile.write(state.toUtf8());
-        stateFile.close();
-        QFile(logPath(number)).open(QIODevice::WriteOnly);
+        writeBytes(statePath(number), state.toUtf8());
+        writeBytes(logPath(number), QByteArray());
         auto process = std::make_unique<QProcess>();
         process->setStandardOutputFile(QProcess::nullDevice());
         process->setStandardErrorFile(QProcess::nullDevice());
@@ -66,10 +63,7 @@ public:
     // The commands fake `number` has performed so far.
     QStringList performed(int number) const
     {
-        QFile log(logPath(number));
-        if (!log.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return QString::fromUtf8(readBytes(logPath(number))).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
 private:
