@@ -190,15 +190,14 @@ private slots:
     {
         QTest::addColumn<QString>("mircPath");
         QTest::addColumn<QString>("local"); // relative to the prefix, or absolute
-        QTest::newRow("drive c") << R"(C:\mIRC\scripts\a.mrc)"
-                                 << "drive_c/mIRC/scripts/a.mrc";
-        QTest::newRow("drive z is the root") << R"(z:\tmp\b.mrc)"
-                                             << "/tmp/b.mrc";
+        const auto row = [](const char* name, const char* mircPath, const char* local) {
+            QTest::newRow(name) << QString(mircPath) << QString(local);
+        };
+        row("drive c", R"(C:\mIRC\scripts\a.mrc)", "drive_c/mIRC/scripts/a.mrc");
+        row("drive z is the root", R"(z:\tmp\b.mrc)", "/tmp/b.mrc");
         // No place here: no path, and the reason names what is missing.
-        QTest::newRow("unknown drive") << R"(Q:\c.mrc)"
-                                       << "drive Q: has no link in";
-        QTest::newRow("not a drive path") << "scripts/d.mrc"
-                                          << "without a drive letter";
+        row("unknown drive", R"(Q:\c.mrc)", "drive Q: has no link in");
+        row("not a drive path", "scripts/d.mrc", "without a drive letter");
     }
 
     void drivePathsResolveInsideThePrefix()
