@@ -19,10 +19,9 @@ public:
     QList<Instance> instances;
 
     // `stateText` as the fake program reads it ("key value" lines).
-    FakeMircState& add(quint64 window, const QString& stateText)
+    void add(quint64 window, const QString& stateText)
     {
         instances.append({MircWindowHandle{window}, FakeMircState::parse(stateText.toStdWString())});
-        return instances.last().state;
     }
 
     FakeMircState* state(MircWindowHandle window)
