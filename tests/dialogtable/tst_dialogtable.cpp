@@ -72,28 +72,6 @@ const QStringList sampleTable = {
 class TestDialogTable : public QObject {
     Q_OBJECT
 private slots:
-    void statementsNameTheirType_data()
-    {
-        QTest::addColumn<QString>("keyword");
-        QTest::addColumn<QStringList>("styles");
-        QTest::addColumn<QString>("type");
-        QTest::newRow("password") << "edit" << QStringList{"autohs", "pass"} << "pass";
-        QTest::newRow("rich") << "edit" << QStringList{"multi", "rich"} << "rich";
-        QTest::newRow("check list") << "list" << QStringList{"sort", "check"} << "checkList";
-        QTest::newRow("radio list") << "list" << QStringList{"radio"} << "radioList";
-        QTest::newRow("plain list") << "list" << QStringList{"vsbar"} << "list";
-        QTest::newRow("vertical scroll") << "scroll" << QStringList{"right"} << "vscroll";
-        QTest::newRow("horizontal scroll") << "scroll" << QStringList{"horizontal"} << "hscroll";
-        QTest::newRow("menu") << "menu" << QStringList() << "";
-    }
-    void statementsNameTheirType()
-    {
-        QFETCH(QString, keyword);
-        QFETCH(QStringList, styles);
-        const DesignControlTypes::ControlType* found = DesignControlTypes::findByStatement(keyword, styles);
-        QTEST(found ? QString::fromLatin1(found->name) : QString(), "type");
-    }
-
     void skeletonsAreWrittenForWhatTheScriptLacks_data()
     {
         QTest::addColumn<QStringList>("script");
