@@ -110,40 +110,30 @@ void TestDocumentKinds::kindChecks_data()
     QTest::addColumn<DocumentKind>("kind");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("alias lines with and without slash")
-        << "op /mode # +ooo $$1 $2 $3\n/j join #$1\n; a comment\n\nx echo $len(a) $+ b\n"
-        << DocumentKind::Aliases << QStringList();
-    QTest::newRow("braced alias bodies open and close") << "hop {\n  part #\n  if ($1) { join $1 }\n}\nnext echo ok\n"
-                                                        << DocumentKind::Aliases << QStringList();
+    const auto row = [](const char* name, const char* text, DocumentKind kind, const QStringList& expected) {
+        QTest::newRow(name) << QString::fromLatin1(text) << kind << expected;
+    };
+    row("alias lines with and without slash",
+        "op /mode # +ooo $$1 $2 $3\n/j join #$1\n; a comment\n\nx echo $len(a) $+ b\n", DocumentKind::Aliases, {});
+    row("braced alias bodies open and close", "hop {\n  part #\n  if ($1) { join $1 }\n}\nnext echo ok\n",
+        DocumentKind::Aliases, {});
     // The same mistake is found as behind an alias header.
-    QTest::newRow("alias line faults are the alias header's")
-        << "a echo $len(x))\n"
-        << DocumentKind::Aliases
-        << QStringList{QStringLiteral("1:14 Illegal characters after identifier `$len' closing bracket")};
-    QTest::newRow("a brace left open stays an alias body, reported at its line")
-        << "a {\n  echo a\n  b echo b\n"
-        << DocumentKind::Aliases << QStringList{QStringLiteral("1:0 `alias a' is never closed: a `}' is missing")};
-    QTest::newRow("popup file with submenus, separators and an item block")
-        << "Join:/join #test\n-\nModes\n.Op:/mode # +o $1\n..Voice:/mode # +v $1\n.-\nBlock {\n  echo a\n}\n"
-           "sclick:/echo clicked\n"
-        << DocumentKind::Popups << QStringList();
-    QTest::newRow("popup label bracket") << "a { b:/echo x\n"
-                                         << DocumentKind::Popups
-                                         << QStringList{QStringLiteral(
-                                                "1:2 Bracket in the middle of expression, will make menu not work.")};
-    QTest::newRow("variables") << "%a 1\n%long.name some value here\n\n%x\n"
-                               << DocumentKind::Variables << QStringList();
-    QTest::newRow("broken variable lines")
-        << "a 1\n% x\n%ok 2\n"
-        << DocumentKind::Variables
-        << QStringList{QStringLiteral("1:0 ") + variableMessage, QStringLiteral("2:0 ") + variableMessage};
-    QTest::newRow("users") << "100:*!*@host.net\nfriend,op:nick!*@*\n\n" << DocumentKind::Users << QStringList();
-    QTest::newRow("broken user lines") << "*!*@host.net\n100:\nsome level:*!*@*\n:*!*@*\n"
-                                       << DocumentKind::Users
-                                       << QStringList{QStringLiteral("1:0 ") + levelMessage,
-                                                      QStringLiteral("2:3 ") + maskMessage,
-                                                      QStringLiteral("3:0 ") + levelMessage,
-                                                      QStringLiteral("4:0 ") + levelMessage};
+    row("alias line faults are the alias header's", "a echo $len(x))\n", DocumentKind::Aliases,
+        {"1:14 Illegal characters after identifier `$len' closing bracket"});
+    row("a brace left open stays an alias body, reported at its line", "a {\n  echo a\n  b echo b\n",
+        DocumentKind::Aliases, {"1:0 `alias a' is never closed: a `}' is missing"});
+    row("popup file with submenus, separators and an item block",
+        "Join:/join #test\n-\nModes\n.Op:/mode # +o $1\n..Voice:/mode # +v $1\n.-\nBlock {\n  echo a\n}\n"
+        "sclick:/echo clicked\n",
+        DocumentKind::Popups, {});
+    row("popup label bracket", "a { b:/echo x\n", DocumentKind::Popups,
+        {"1:2 Bracket in the middle of expression, will make menu not work."});
+    row("variables", "%a 1\n%long.name some value here\n\n%x\n", DocumentKind::Variables, {});
+    row("broken variable lines", "a 1\n% x\n%ok 2\n", DocumentKind::Variables,
+        {"1:0 " + variableMessage, "2:0 " + variableMessage});
+    row("users", "100:*!*@host.net\nfriend,op:nick!*@*\n\n", DocumentKind::Users, {});
+    row("broken user lines", "*!*@host.net\n100:\nsome level:*!*@*\n:*!*@*\n", DocumentKind::Users,
+        {"1:0 " + levelMessage, "2:3 " + maskMessage, "3:0 " + levelMessage, "4:0 " + levelMessage});
 }
 
 void TestDocumentKinds::kindChecks()
