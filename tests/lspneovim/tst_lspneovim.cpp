@@ -1,3 +1,5 @@
+#include "FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -112,10 +114,7 @@ private slots:
 
         const QByteArray setUp = readmeSetUp();
         QVERIFY(setUp.contains(KORVEL_LSP_PROGRAM));
-        QFile init(folder.filePath(QStringLiteral("init.lua")));
-        QVERIFY(init.open(QIODevice::WriteOnly));
-        init.write(setUp);
-        init.close();
+        writeBytes(folder.filePath(QStringLiteral("init.lua")), setUp);
 
         QProcess editor;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -128,10 +127,8 @@ private slots:
         editor.setWorkingDirectory(folder.path());
         editor.start(nvim, {"--headless", "--clean", "-n", "-c", "luafile init.lua", "-c", "luafile " NVIM_DRIVER});
         QVERIFY(editor.waitForFinished(120000));
-        QFile out(folder.filePath(QStringLiteral("out.json")));
-        QVERIFY(out.open(QIODevice::ReadOnly));
-        const QJsonObject results = QJsonDocument::fromJson(out.readAll()).object();
-        QVERIFY2(!results.contains("error"), qPrintable(results["error"].toString()));
+        const QJsonObject results = QJsonDocument::fromJson(readBytes(environment.value("OUT"))).object();
+        QVERIFY2(!results.isEmpty() && !results.contains("error"), qPrintable(results["error"].toString()));
 
         const QStringList expected = checkedFindings(script);
         QVERIFY(!expected.isEmpty());
