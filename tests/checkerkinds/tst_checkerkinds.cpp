@@ -6,7 +6,6 @@
 #include "formats/ScriptLineReader.h"
 #include "korvel-check/ScriptRun.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -74,7 +73,6 @@ private slots:
     void iniRoundTrip_data();
     void iniRoundTrip();
     void scriptSectionWins();
-    void commandLineKinds();
 };
 
 void TestDocumentKinds::plainFileDetection_data()
@@ -215,30 +213,6 @@ void TestDocumentKinds::scriptSectionWins()
         QCOMPARE(loaded.kind, DocumentKind::Remote);
         QCOMPARE(loaded.iniSection, QString());
     }
-}
-
-void TestDocumentKinds::commandLineKinds()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("aliases.mrc"));
-    writeBytes(path, "op /mode # +o $1\r\nj join #$1\r\n");
-
-    auto run = [&path](const QStringList& options) {
-        QProcess process;
-        process.start(QStringLiteral(KORVEL_CHECK_BINARY), options + QStringList{path});
-        process.waitForFinished(60000);
-        return QString::fromUtf8(process.readAllStandardOutput());
-    };
-    const QString detected = run({"--format=json"});
-    QCOMPARE(detected, QStringLiteral("{\"file\":\"%1\",\"kind\":\"aliases\"}\n").arg(path));
-    QCOMPARE(run({"--format=json", "--kind=auto"}), detected);
-    QCOMPARE(run({"--format=json", "--kind=aliases"}), detected);
-    // Checked as a remote script, the same file names that kind, then gets
-    // the root's diagnostic (one for the run of stray lines).
-    const QString remote = run({"--format=json", "--kind=remote"});
-    QVERIFY(remote.startsWith(QStringLiteral("{\"file\":\"%1\",\"kind\":\"remote\"}\n").arg(path)));
-    QCOMPARE(remote.count(QLatin1Char('\n')), 2);
-    QCOMPARE(run({"--quiet", "--kind=popups"}), QStringLiteral("0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"));
 }
 
 QTEST_GUILESS_MAIN(TestDocumentKinds)

@@ -260,6 +260,22 @@ void TestKorvelCheck::exactReports_data()
                "FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncafé au lait\n^\n"
                "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
         << 1;
+    // A file's kind is told by its lines unless --kind names it.
+    const QByteArray aliasLines("op /mode # +o $1\r\nj join #$1\r\n");
+    QTest::newRow("kind told by the lines") << "a.mrc" << aliasLines << QStringList{"--format=json"}
+                                            << R"({"file":"FILE","kind":"aliases"})"
+                                               "\n"
+                                            << 0;
+    QTest::newRow("kind named")
+        << "a.mrc" << aliasLines << QStringList{"--format=json", "--kind=remote"}
+        << R"({"file":"FILE","kind":"remote"})"
+           "\n"
+           R"({"file":"FILE","line":1,"pos":0,"type":3,"block":"root","message":"Unexpected characters in root level of script file."})"
+           "\n"
+        << 1;
+    QTest::newRow("kind named, quiet") << "a.mrc" << aliasLines << QStringList{"--quiet", "--kind=popups"}
+                                       << "0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"
+                                       << 0;
     QTest::newRow("group and comment states")
         << "a.ini" << QByteArray("[script]\r\nn0=#g on\r\nn1=/* c\r\nn2=*/ x\r\nn3=#g end\r\n")
         << QStringList{"--trace", "--format=json"}
