@@ -63,23 +63,15 @@ private slots:
         QCOMPARE(win.getHighlighter()->documentKind(), DocumentKind::Remote);
         QCOMPARE(errors, 2);
 
+        // Saved as another kind, the file takes that kind's section.
+        emit selector->activated(selector->findText(QStringLiteral("Popups")));
+        QVERIFY(win.saveFileClicked());
+        QCOMPARE(readBytes(path), QByteArray(file).replace("[aliases]", "[cpopup]"));
+
         errors = errorsRaised(win, [&] { emit selector->activated(selector->findText(QStringLiteral("Aliases"))); });
         QCOMPARE(errors, 0);
         QVERIFY(win.saveFileClicked());
         QCOMPARE(readBytes(path), file);
-    }
-
-    void changedKindSavesUnderItsSection()
-    {
-        const QString path = dir.filePath(QStringLiteral("popups.ini"));
-        writeBytes(path, QByteArray("[script]\r\nn0=Join:/join #a\r\nn1=-\r\n"));
-        MdiChildEditor win;
-        win.loadDocument(QFileInfo(path), false, false);
-        auto* selector = win.findChild<DocumentKindSelector*>();
-        QCOMPARE(selector->kind(), DocumentKind::Remote);
-        emit selector->activated(selector->findText(QStringLiteral("Popups")));
-        QVERIFY(win.saveFileClicked());
-        QCOMPARE(readBytes(path), QByteArray("[cpopup]\r\nn0=Join:/join #a\r\nn1=-\r\n"));
     }
 
     void outlineListsPopupItems()
