@@ -1,9 +1,11 @@
 #include "CheckedLine.h"
+#include "FileBytes.h"
 #include "checker/core/BlockState.h"
 #include "checker/core/UnclosedBlock.h"
 #include "korvel-check/ScriptRun.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The checker core line by line: a line and the state it follows in; the end
@@ -229,7 +231,8 @@ void TestChecker::lines()
 }
 
 // One fault, one report: a script's errors and warnings ("line:pos message"),
-// with what the unclosed-block rule adds at header lines.
+// with what the unclosed-block rule adds at header lines, as korvel-check and
+// the editor check a script.
 void TestChecker::recovery_data()
 {
     QTest::addColumn<QString>("script");
@@ -262,26 +265,17 @@ void TestChecker::recovery()
 {
     QFETCH(QString, script);
     QFETCH(QStringList, findings);
-    MslChecker checker;
-    LineCheckResult result;
-    UnclosedBlock::Tracker tracker;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("script.mrc"));
+    writeBytes(path, script.toUtf8());
+    ScriptLineReader reader;
+    QVERIFY(reader.open(path));
     QStringList found;
-    const auto add = [&found](int line, const LineDiagnostic& d) {
-        if (d.type == Severity::Error || d.type == Severity::Warning)
-            found << QStringLiteral("%1:%2 %3").arg(line).arg(d.pos).arg(d.message);
-    };
-    int state = -1;
-    const QStringList lines = script.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
-        checker.checkLine(MslChecker::lowerCased(lines[i]), state, result);
+    QVERIFY(checkScript(reader, [&found](const ScriptLine& line, const LineCheckResult& result) {
         for (const LineDiagnostic& d : result.diagnostics)
-            add(i + 1, d);
-        if (const auto finding = tracker.follow(i + 1, result))
-            add(finding->line, finding->diagnostic);
-        state = result.state;
-    }
-    if (const auto finding = tracker.atEnd())
-        add(finding->line, finding->diagnostic);
+            if (d.type == Severity::Error || d.type == Severity::Warning)
+                found << QStringLiteral("%1:%2 %3").arg(line.number).arg(d.pos).arg(d.message);
+    }));
     found.sort();
     findings.sort();
     QCOMPARE(found, findings);
