@@ -22,6 +22,12 @@ inline QString outsideLine(const LineCheckResult& result, int length)
     return QString();
 }
 
+// A diagnostic as the tests' tables write it: "3@10 [on text] message".
+inline QString diag(int type, int pos, const QString& block, const QString& message)
+{
+    return QStringLiteral("%1@%2 [%3] %4").arg(type).arg(pos).arg(block, message);
+}
+
 // Runs the checker over one line, lower-cased as the editor hands it over,
 // and describes what it produced in short texts that the tests' tables
 // compare against.
@@ -43,7 +49,7 @@ struct CheckedLine {
     {
         QStringList texts;
         for (const LineDiagnostic& d : result.diagnostics)
-            texts << QStringLiteral("%1@%2 [%3] %4").arg(int(d.type)).arg(d.pos).arg(d.block, d.message);
+            texts << diag(int(d.type), d.pos, d.block, d.message);
         return texts;
     }
 

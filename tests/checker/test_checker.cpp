@@ -26,11 +26,6 @@ constexpr int DLGC = BlockState::dialogComment;
 // and diagnostics only.
 const char* const anySpans = "*";
 
-QString diag(int type, int pos, const QString& block, const QString& message)
-{
-    return QStringLiteral("%1@%2 [%3] %4").arg(type).arg(pos).arg(block, message);
-}
-
 void row(const char* name, int previous, const QString& line, int state, const QStringList& diagnostics,
          const QString& spans)
 {

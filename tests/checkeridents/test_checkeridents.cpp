@@ -37,11 +37,6 @@ QStringList describe(const QVector<IdentifierRecord>& records)
     return list;
 }
 
-QString diag(int type, int pos, const char* block, const QString& message)
-{
-    return QStringLiteral("%1@%2 [%3] %4").arg(type).arg(pos).arg(QLatin1String(block), message);
-}
-
 const QString trailing = QStringLiteral("Trailing Characters after closing bracket.");
 const QString excess = QStringLiteral("Excess characters or incomplete condition");
 const QString noOpening = QStringLiteral("Invalid closing brace, no opening brace found");
