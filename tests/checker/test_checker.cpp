@@ -1,11 +1,10 @@
 #include "CheckedLine.h"
-#include "FileBytes.h"
+#include "CheckedScript.h"
 #include "checker/core/BlockState.h"
 #include "checker/core/UnclosedBlock.h"
 #include "korvel-check/ScriptRun.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The checker core line by line: a line and the state it follows in; the end
@@ -260,17 +259,7 @@ void TestChecker::recovery()
 {
     QFETCH(QString, script);
     QFETCH(QStringList, findings);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("script.mrc"));
-    writeBytes(path, script.toUtf8());
-    ScriptLineReader reader;
-    QVERIFY(reader.open(path));
-    QStringList found;
-    QVERIFY(checkScript(reader, [&found](const ScriptLine& line, const LineCheckResult& result) {
-        for (const LineDiagnostic& d : result.diagnostics)
-            if (d.type == Severity::Error || d.type == Severity::Warning)
-                found << QStringLiteral("%1:%2 %3").arg(line.number).arg(d.pos).arg(d.message);
-    }));
+    QStringList found = findingsIn(script);
     found.sort();
     findings.sort();
     QCOMPARE(found, findings);
@@ -339,13 +328,7 @@ void TestChecker::deepNestingStaysABody()
 
 void TestChecker::arbitraryStatesStayBounded()
 {
-    const QStringList lines = {QString(),
-                               QStringLiteral("}"),
-                               QStringLiteral("*/ x"),
-                               QStringLiteral("/* x"),
-                               QStringLiteral("echo { } } | ; { | /* |"),
-                               QStringLiteral("#g end"),
-                               QStringLiteral("alias x {")};
+    const QStringList lines = {"", "}", "*/ x", "/* x", "echo { } } | ; { | /* |", "#g end", "alias x {"};
     const int states[] = {INT_MIN, -2,      0,       4,       0xff,    0x102,       0x20000,     0x21000, 0x27fff,
                           0x74fff, 0x75001, 0x75002, 0x75003, 0x9c000, 2 * 0x75000, INT_MAX - 1, INT_MAX};
     MslChecker checker;

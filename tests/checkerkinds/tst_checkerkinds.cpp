@@ -1,10 +1,9 @@
+#include "CheckedScript.h"
 #include "FileBytes.h"
 #include "checker/core/DocumentKind.h"
 #include "checker/core/ScriptOutline.h"
 #include "formats/ScriptFile.h"
 #include "formats/ScriptLayout.h"
-#include "formats/ScriptLineReader.h"
-#include "korvel-check/ScriptRun.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,34 +16,15 @@ Q_DECLARE_METATYPE(DocumentKind)
 
 namespace {
 
-// Checks `text` as a file of `kind` and hands every line to `visit`.
-void checkAs(const QString& text, DocumentKind kind, const LineVisitor& visit)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("script.mrc"));
-    writeBytes(path, text.toUtf8());
-    ScriptLineReader reader;
-    QVERIFY(reader.open(path, &kind));
-    QVERIFY(checkScript(reader, visit));
-}
-
-// Every diagnostic of a script checked as `kind`, as "LINE:POS MESSAGE".
-QStringList findings(const QString& text, DocumentKind kind)
-{
-    QStringList found;
-    checkAs(text, kind, [&found](const ScriptLine& line, const LineCheckResult& result) {
-        for (const LineDiagnostic& d : result.diagnostics)
-            found.append(QStringLiteral("%1:%2 %3").arg(line.number).arg(d.pos).arg(d.message));
-    });
-    return found;
-}
-
 ScriptOutline outlineOf(const QString& text, DocumentKind kind)
 {
     ScriptOutline outline;
-    checkAs(text, kind, [&outline](const ScriptLine& line, const LineCheckResult& result) {
-        outline.add(line.number, result.header, line.text);
-    });
+    checkText(
+        text,
+        [&outline](const ScriptLine& line, const LineCheckResult& result) {
+            outline.add(line.number, result.header, line.text);
+        },
+        &kind);
     return outline;
 }
 
@@ -138,7 +118,7 @@ void TestDocumentKinds::kindChecks()
 {
     QFETCH(QString, text);
     QFETCH(DocumentKind, kind);
-    QTEST(findings(text, kind), "expected");
+    QTEST(findingsIn(text, &kind), "expected");
 }
 
 void TestDocumentKinds::outlineOfAliasAndPopupFiles()
@@ -194,7 +174,7 @@ void TestDocumentKinds::iniRoundTrip()
     if (!section.isEmpty())
         QCOMPARE(loaded.iniSection, section);
     QTEST(loaded.text.section(QLatin1Char('\n'), 0, 0), "firstLine");
-    QCOMPARE(findings(loaded.text, loaded.kind), QStringList());
+    QCOMPARE(findingsIn(loaded.text, &loaded.kind), QStringList());
 
     QString error;
     QVERIFY(ScriptFile::save(path, loaded.text, loaded.encoding, &error, loaded.kind, loaded.iniSection));

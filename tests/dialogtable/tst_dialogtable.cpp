@@ -1,5 +1,5 @@
+#include "CheckedScript.h"
 #include "CorpusTables.h"
-#include "checker/core/MslChecker.h"
 #include "dialogtable/DesignControlTypes.h"
 #include "dialogtable/DialogSkeletons.h"
 #include "dialogtable/DialogTable.h"
@@ -11,22 +11,10 @@
 
 namespace {
 
-// Every diagnostic the checker raises for `lines`, as "line: message".
+// Every diagnostic the checker raises for `lines` as a script.
 QStringList checkerFindings(const QStringList& lines)
 {
-    MslChecker checker;
-    LineCheckResult result;
-    int state = -1;
-    QStringList findings;
-    for (int i = 0; i < lines.size(); ++i) {
-        checker.checkLine(MslChecker::lowerCased(lines[i]), state, result);
-        state = result.state;
-        for (const LineDiagnostic& d : result.diagnostics)
-            findings << QStringLiteral("%1: %2").arg(i + 1).arg(d.message);
-    }
-    if (state != BlockState::root)
-        findings << QStringLiteral("table left open (state %1)").arg(state);
-    return findings;
+    return findingsIn(lines.join(QLatin1Char('\n')));
 }
 
 // One control of every type, each with a text, in the toolbox's order, with
