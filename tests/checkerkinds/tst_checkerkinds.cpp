@@ -150,9 +150,7 @@ void TestDocumentKinds::iniRoundTrip_data()
     row("aliases", "[aliases]\r\nn0=/op /mode # +ooo $$1 $2 $3\r\nn1=hop {\r\nn2=  part #\r\nn3=}\r\n",
         DocumentKind::Aliases, "aliases", "/op /mode # +ooo $$1 $2 $3");
     row("section as written", "[Aliases]\r\nn0=a echo\r\n", DocumentKind::Aliases, "Aliases", "a echo");
-    for (const char* popup : {"bpopup", "cpopup", "qpopup", "lpopup", "mpopup"})
-        row(popup, QByteArray("[") + popup + "]\r\nn0=Join:/join #a\r\nn1=-\r\n", DocumentKind::Popups, popup,
-            "Join:/join #a");
+    row("popups", "[cpopup]\r\nn0=Join:/join #a\r\nn1=-\r\n", DocumentKind::Popups, "cpopup", "Join:/join #a");
     row("several popup sections", "[cpopup]\r\nn0=Join:/join #a\r\n[lpopup]\r\nn0=Op:/op $1\r\nn1=.Voice:/voice $1\r\n",
         DocumentKind::Popups, "", "[cpopup]");
     row("variables", "[variables]\r\nn0=%a 1\r\nn1=%b two words\r\n", DocumentKind::Variables, "variables", "%a 1");

@@ -225,70 +225,63 @@ void TestKorvelCheck::exactReports_data()
         "FILE:2:1: error: Unexpected characters in root level of script file. [root]\n  stray text\n^\n";
     const QString summary = "1 errors, 0 warnings, 1 infos, 0 tasks in 1 files\n";
 
-    QTest::newRow("text") << "a.mrc" << remAndStray << QStringList{} << rem + stray + summary << 1;
-    QTest::newRow("json")
-        << "a.mrc" << remAndStray << QStringList{"--format=json"}
-        << R"({"file":"FILE","kind":"remote"})"
-           "\n"
-           R"({"file":"FILE","line":1,"pos":0,"type":1,"block":"root","message":"Old-style rem comments are deprecated, consider using `;' comments."})"
-           "\n"
-           R"({"file":"FILE","line":2,"pos":0,"type":3,"block":"root","message":"Unexpected characters in root level of script file."})"
-           "\n"
-        << 1;
-    QTest::newRow("trace") << "a.mrc" << remAndStray << QStringList{"--trace"}
-                           << "1\t1\t0+5=commentFormat\t-\n" + rem + "2\t163841\t0+12=errorFormat\t-\n" + stray
-            + "3\t163841\t\t-\n" + summary
-                           << 1;
-    QTest::newRow("quiet") << "a.mrc" << remAndStray << QStringList{"--quiet", "--trace"} << summary << 1;
-    QTest::newRow("trace of a block never closed names its header once")
-        << "a.mrc" << QByteArray("alias x {\n") << QStringList{"--trace"}
-        << "1\t131073\t0+5=aliasKeywordFormat 6+1=aliasNameFormat 8+1=braceFormat\tkind=1 name=x detail= pos=6 "
-           "local=0 opens=1 group=0\n2\t131073\t\t-\n"
-           "FILE:1:1: error: `alias x' is never closed: a `}' is missing [root]\nalias x {\n^\n"
-           "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"
-        << 1;
-    QTest::newRow("empty file is one empty line") << "a.mrc" << QByteArray() << QStringList{"--trace"}
-                                                  << "1\t1\t\t-\n0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"
-                                                  << 0;
-    QTest::newRow("infos only exit 0, line shown as written")
-        << "a.mrc" << QByteArray("REM X") << QStringList{}
-        << QString(rem).replace("rem x", "REM X") + "0 errors, 0 warnings, 1 infos, 0 tasks in 1 files\n"
-        << 0;
-    QTest::newRow("windows-1252 line shown in utf-8")
-        << "a.mrc" << QByteArray("caf\xE9 au lait\r\n") << QStringList{}
-        << QString::fromUtf8(
-               "FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncafé au lait\n^\n"
-               "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n")
-        << 1;
+    const auto row = [](const char* name, const char* file, const QByteArray& bytes, const QStringList& options,
+                        const QString& expected, int exitCode) {
+        QTest::newRow(name) << QString(file) << bytes << options << expected << exitCode;
+    };
+    row("text", "a.mrc", remAndStray, {}, rem + stray + summary, 1);
+    row("json", "a.mrc", remAndStray, {"--format=json"},
+        R"({"file":"FILE","kind":"remote"})"
+        "\n"
+        R"({"file":"FILE","line":1,"pos":0,"type":1,"block":"root","message":"Old-style rem comments are deprecated, consider using `;' comments."})"
+        "\n"
+        R"({"file":"FILE","line":2,"pos":0,"type":3,"block":"root","message":"Unexpected characters in root level of script file."})"
+        "\n",
+        1);
+    row("trace", "a.mrc", remAndStray, {"--trace"},
+        "1\t1\t0+5=commentFormat\t-\n" + rem + "2\t163841\t0+12=errorFormat\t-\n" + stray + "3\t163841\t\t-\n"
+            + summary,
+        1);
+    row("quiet", "a.mrc", remAndStray, {"--quiet", "--trace"}, summary, 1);
+    row("trace of a block never closed names its header once", "a.mrc", "alias x {\n", {"--trace"},
+        "1\t131073\t0+5=aliasKeywordFormat 6+1=aliasNameFormat 8+1=braceFormat\tkind=1 name=x detail= pos=6 "
+        "local=0 opens=1 group=0\n2\t131073\t\t-\n"
+        "FILE:1:1: error: `alias x' is never closed: a `}' is missing [root]\nalias x {\n^\n"
+        "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n",
+        1);
+    row("empty file is one empty line", "a.mrc", QByteArray(), {"--trace"},
+        "1\t1\t\t-\n0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n", 0);
+    row("infos only exit 0, line shown as written", "a.mrc", "REM X", {},
+        QString(rem).replace("rem x", "REM X") + "0 errors, 0 warnings, 1 infos, 0 tasks in 1 files\n", 0);
+    row("windows-1252 line shown in utf-8", "a.mrc", "caf\xE9 au lait\r\n", {},
+        QString::fromUtf8(
+            "FILE:1:1: error: Unexpected characters in root level of script file. [root]\ncafé au lait\n^\n"
+            "1 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"),
+        1);
     // A file's kind is told by its lines unless --kind names it.
     const QByteArray aliasLines("op /mode # +o $1\r\nj join #$1\r\n");
-    QTest::newRow("kind told by the lines") << "a.mrc" << aliasLines << QStringList{"--format=json"}
-                                            << R"({"file":"FILE","kind":"aliases"})"
-                                               "\n"
-                                            << 0;
-    QTest::newRow("kind named")
-        << "a.mrc" << aliasLines << QStringList{"--format=json", "--kind=remote"}
-        << R"({"file":"FILE","kind":"remote"})"
-           "\n"
-           R"({"file":"FILE","line":1,"pos":0,"type":3,"block":"root","message":"Unexpected characters in root level of script file."})"
-           "\n"
-        << 1;
-    QTest::newRow("kind named, quiet") << "a.mrc" << aliasLines << QStringList{"--quiet", "--kind=popups"}
-                                       << "0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n"
-                                       << 0;
-    QTest::newRow("group and comment states")
-        << "a.ini" << QByteArray("[script]\r\nn0=#g on\r\nn1=/* c\r\nn2=*/ x\r\nn3=#g end\r\n")
-        << QStringList{"--trace", "--format=json"}
-        << R"({"file":"FILE","kind":"remote"})"
-           "\n"
-           "1\t479232\t0+2=groupNameFormat 3+2=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=1\n"
-           "2\t3\t0+4=commentFormat\t-\n"
-           "3\t479232\t0+3=commentFormat 3+1=errorFormat\t-\n"
-           R"({"file":"FILE","line":4,"pos":6,"type":3,"block":"root","message":"Trailing text after end of a multi-line comment."})"
-           "\n"
-           "4\t1\t0+2=groupNameFormat 3+3=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=2\n"
-           "5\t1\t\t-\n"
-        << 1;
+    row("kind told by the lines", "a.mrc", aliasLines, {"--format=json"}, "{\"file\":\"FILE\",\"kind\":\"aliases\"}\n",
+        0);
+    row("kind named", "a.mrc", aliasLines, {"--format=json", "--kind=remote"},
+        R"({"file":"FILE","kind":"remote"})"
+        "\n"
+        R"({"file":"FILE","line":1,"pos":0,"type":3,"block":"root","message":"Unexpected characters in root level of script file."})"
+        "\n",
+        1);
+    row("kind named, quiet", "a.mrc", aliasLines, {"--quiet", "--kind=popups"},
+        "0 errors, 0 warnings, 0 infos, 0 tasks in 1 files\n", 0);
+    row("group and comment states", "a.ini", "[script]\r\nn0=#g on\r\nn1=/* c\r\nn2=*/ x\r\nn3=#g end\r\n",
+        {"--trace", "--format=json"},
+        R"({"file":"FILE","kind":"remote"})"
+        "\n"
+        "1\t479232\t0+2=groupNameFormat 3+2=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=1\n"
+        "2\t3\t0+4=commentFormat\t-\n"
+        "3\t479232\t0+3=commentFormat 3+1=errorFormat\t-\n"
+        R"({"file":"FILE","line":4,"pos":6,"type":3,"block":"root","message":"Trailing text after end of a multi-line comment."})"
+        "\n"
+        "4\t1\t0+2=groupNameFormat 3+3=groupStateFormat\tkind=0 name= detail= pos=-1 local=0 opens=0 group=2\n"
+        "5\t1\t\t-\n",
+        1);
 }
 
 // A few reports checked character by character, on lines whose diagnostics
