@@ -1,6 +1,7 @@
 // Prints how long Korvel takes from process start to its first shown main
 // window, and the time and peak memory to open a 100,000-line script with the
-// checker done and the message area filled.
+// checker done and the message area filled, against the floor of setting the
+// same text into a plain QPlainTextEdit.
 //
 // Start-up is measured from outside: the benchmark starts itself again as a
 // child that builds the main window as main() does, and the child reports the
@@ -9,12 +10,15 @@
 #include "BenchScript.h"
 #include "KorvelResources.h"
 #include "app/MainWindow.h"
+#include "editor/MslTextEditor.h"
+#include "editorwindow/MdiChildEditor.h"
 #include "checker/TextFormats.h"
 
 #include <QApplication>
 #include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -114,5 +118,17 @@ int main(int argc, char** argv)
     std::printf("open with checker done and %d messages listed: %.0f ms (%.0f ms of processor time)\n", listedRows,
                 openMs, openProcessorMs);
     std::printf("peak resident memory: %.0f MB (%.0f MB before opening)\n", peakResidentMegabytes(), memoryBefore);
+
+    // The floor: the same text into a plain editor of the same size, shown.
+    QPlainTextEdit plain;
+    plain.resize(window.scriptWindows().front()->getEditor()->size());
+    plain.show();
+    QCoreApplication::processEvents();
+    const qint64 plainStarted = monotonicNanoseconds();
+    plain.setPlainText(script.text);
+    plain.repaint();
+    const double plainMs = double(monotonicNanoseconds() - plainStarted) / 1e6;
+    std::printf("floor, the same text into a plain QPlainTextEdit: %.0f ms; Korvel / floor: %.2f\n", plainMs,
+                openMs / plainMs);
     return window.scriptWindows().size() == 1 ? 0 : 1;
 }
