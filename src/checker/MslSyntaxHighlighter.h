@@ -66,7 +66,7 @@ public:
     int lineCount() const { return records.lineCount(); }
 
 signals:
-    // The diagnostics of lines first..last were replaced.
+    // The diagnostics of lines first..last changed.
     void diagnosticsChanged(int first, int last);
     // Lines moved: `count` lines were inserted before line `first`, or
     // removed from it on, with whatever they recorded. The lines around are

@@ -15,6 +15,12 @@ struct LineDiagnostic {
     int pos = 0;   // 0-based position in the line
     QString block; // construct being checked: "root", "alias", "on text", ...; "" for tasks
     QString message;
+
+    bool operator==(const LineDiagnostic& o) const
+    {
+        return type == o.type && pos == o.pos && block == o.block && message == o.message;
+    }
+    bool operator!=(const LineDiagnostic& o) const { return !(*this == o); }
 };
 
 // The header facts a line records (kept with the line's record in

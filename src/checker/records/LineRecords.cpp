@@ -1,5 +1,6 @@
 #include "LineRecords.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -54,29 +55,30 @@ bool LineRecords::record(int line, const LineCheckResult& result)
 {
     if (line < 0)
         return false;
-    const bool hadDiagnostics = !at(line).diagnostics.isEmpty();
     LineRecord& slot = *slotAt(line);
     slot.header = result.header;
     // Copied at their size: sharing the checker's buffers would keep their
     // spare room with every line, and make the checker allocate anew.
     slot.identifiers = QVector<IdentifierRecord>(result.identifiers.cbegin(), result.identifiers.cend());
-    slot.diagnostics = QVector<LineDiagnostic>(result.diagnostics.cbegin(), result.diagnostics.cend());
     slot.leavesBlockOpen = result.leavesBlockOpen;
-    if (line == endLine)
-        slot.diagnostics.append(endDiagnostic);
-    const bool hasDiagnostics = !slot.diagnostics.isEmpty();
+    // The end's finding stays last, after the line's own.
+    const qsizetype own = slot.diagnostics.size() - (line == endLine ? 1 : 0);
+    const bool changed = own != result.diagnostics.size()
+        || !std::equal(result.diagnostics.cbegin(), result.diagnostics.cend(), slot.diagnostics.cbegin());
+    if (changed) {
+        slot.diagnostics = QVector<LineDiagnostic>(result.diagnostics.cbegin(), result.diagnostics.cend());
+        if (line == endLine)
+            slot.diagnostics.append(endDiagnostic);
+    }
     dropIfEmpty(line);
-    return hadDiagnostics || hasDiagnostics;
+    return changed;
 }
 
 bool LineRecords::setEndFinding(int line, const LineDiagnostic& diagnostic)
 {
     if (line >= lineCount())
         line = -1;
-    if (line == endLine
-        && (line < 0
-            || (diagnostic.message == endDiagnostic.message && diagnostic.type == endDiagnostic.type
-                && diagnostic.pos == endDiagnostic.pos)))
+    if (line == endLine && (line < 0 || diagnostic == endDiagnostic))
         return false;
     if (endLine >= 0) {
         lines[size_t(endLine)]->diagnostics.removeLast();

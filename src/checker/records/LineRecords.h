@@ -39,7 +39,7 @@ public:
     const LineRecord& at(int line) const;
 
     // Keeps what checking the line found in place of what it recorded
-    // before. True when the line had diagnostics or has them now.
+    // before. True when the line's diagnostics changed.
     bool record(int line, const LineCheckResult& result);
 
     // The finding the end of the document raises at a line above it (a block
