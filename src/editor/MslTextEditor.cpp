@@ -298,10 +298,10 @@ void MslTextEditor::focusOutEvent(QFocusEvent* event)
 
 void MslTextEditor::gotoLine(int n)
 {
+    // Straight to the line's block: stepping there block by block would lay
+    // out every line on the way.
     QTextCursor cursor = textCursor();
-    cursor.movePosition(QTextCursor::Start);
-    if (n > 1)
-        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::MoveAnchor, n - 1);
+    cursor.setPosition(document()->findBlockByNumber(qBound(0, n - 1, blockCount() - 1)).position());
     jumpTo(cursor);
 }
 
