@@ -65,11 +65,9 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<bool>("inDebug");
         QTest::addColumn<bool>("hasIcon");
-        QTest::newRow("information") << "rem old" << true << true;
         QTest::newRow("error") << "alias f { echo } x" << true << true;
         QTest::newRow("access level") << "ctcp x" << true << false;
         QTest::newRow("todo marker") << "; todo: x" << false << true;
-        QTest::newRow("fixme marker") << "; fixme: x" << false << true;
     }
 
     void severityChoosesTabAndIcon()
@@ -181,12 +179,9 @@ private slots:
         QTest::addColumn<bool>("withCurrentRow");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("Debug") << true << true << QStringLiteral("Copy Error")
-                               << QStringLiteral("/scripts/a.mrc 2:0 Ctcp Invalid Access Level");
         QTest::newRow("Messages") << false << true << QStringLiteral("Copy Message")
                                   << QStringLiteral("/scripts/a.mrc 3:2 x");
         QTest::newRow("Debug, no current row") << true << false << QStringLiteral("Copy Error") << " :  ";
-        QTest::newRow("Messages, no current row") << false << false << QStringLiteral("Copy Message") << " : ";
     }
 
     void copyMenu()

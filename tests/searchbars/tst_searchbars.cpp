@@ -102,7 +102,6 @@ private slots:
         row("regex bare pattern keeps slashes", "a/b", regex, "a/b", QStringList{"1:0:a/b"});
         row("regex whole words only", "echo", regex, "ech", QStringList{});
         row("regex that matches nothing anywhere", "aaa xx b", regex, "/x*/", QStringList{"1:4:xx"});
-        row("regex of anchors only", "a\nb", regex, "^", QStringList{});
         row("invalid regex", "a(b", regex, "/a(/", QStringList{});
         row("whole words", "echo cho cho2 $cho", words, "cho", QStringList{"1:5:cho", "1:15:cho"});
         row("identifier without $", "alias x echo $nick $nickname nick", ident, "nick", QStringList{"1:13:$nick"});
@@ -132,43 +131,41 @@ private slots:
         QCOMPARE(w.marksFor(QStringLiteral("Echo")), QStringList{"1:0:echo"});
     }
 
-    void nextAndPreviousStopAtTheEnds()
+    void nextAndPrevious_data()
     {
-        Window w(QStringLiteral("echo a\necho b"));
-        w.searchBox()->setText(QStringLiteral("echo"));
-        w.win.search_next();
-        QCOMPARE(w.editor()->textCursor().selectionStart(), 0);
-        w.win.search_next();
-        QCOMPARE(w.editor()->textCursor().selectionStart(), 7);
-        w.win.search_next(); // no wrap-around: the last match stays selected
-        QCOMPARE(w.editor()->textCursor().selectionStart(), 7);
-        QCOMPARE(w.selection(), QStringLiteral("echo"));
-        w.win.search_prev();
-        QCOMPARE(w.editor()->textCursor().selectionStart(), 0);
-        w.win.search_prev();
-        QCOMPARE(w.editor()->textCursor().selectionStart(), 0);
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("steps");  // n: next, p: previous
+        QTest::addColumn<QString>("starts"); // the selection's start after each step
+        // No wrap-around: past the last match it stays selected.
+        QTest::newRow("stops at the ends") << "echo a\necho b" << int(SearchMode::Plain) << "nnnpp"
+                                           << "0 7 7 0 0";
+        QTest::newRow("identifier both ways")
+            << "alias x echo $echo $echoes $echo" << int(SearchMode::Identifier) << "nnp"
+            << "13 27 13";
+        // A match in a folded body is shown.
+        QTest::newRow("into a fold") << "alias a {\n  echo x\n}\necho y" << int(SearchMode::Plain) << "n"
+                                     << "12";
     }
 
-    void findNextOpensTheFoldItLandsIn()
+    void nextAndPrevious()
     {
-        Window w(QStringLiteral("alias a {\n  echo x\n}\necho y"));
+        QFETCH(QString, document);
+        QFETCH(int, mode);
+        QFETCH(QString, steps);
+        Window w(document);
         w.editor()->foldAll();
-        w.searchBox()->setText(QStringLiteral("echo x"));
-        w.win.search_next();
-        QCOMPARE(w.selection(), QStringLiteral("echo x"));
-        QVERIFY(w.editor()->textCursor().block().isVisible());
-    }
-
-    void identifierSearchGoesBothWays()
-    {
-        Window w(QStringLiteral("alias x echo $nick $nickname $nick"));
-        w.chooseMode(SearchMode::Identifier);
-        w.searchBox()->setText(QStringLiteral("nick"));
-        w.win.search_next();
-        w.win.search_next();
-        QCOMPARE(w.editor()->textCursor().selectionStart(), 29);
-        w.win.search_prev();
-        QCOMPARE(w.editor()->textCursor().selectionStart(), 13);
+        if (mode != int(SearchMode::Plain))
+            w.chooseMode(SearchMode(mode));
+        w.searchBox()->setText(QStringLiteral("echo"));
+        QStringList starts;
+        for (const QChar step : steps) {
+            step == QLatin1Char('n') ? w.win.search_next() : w.win.search_prev();
+            starts << QString::number(w.editor()->textCursor().selectionStart());
+            QVERIFY(w.selection().endsWith(QLatin1String("echo")));
+            QVERIFY(w.editor()->textCursor().block().isVisible());
+        }
+        QTEST(starts.join(QLatin1Char(' ')), "starts");
     }
 
     void highlightAllStopsAtTheLimit()
@@ -209,7 +206,6 @@ private slots:
         };
         row("replacement holds the text", "a a\na", "a", "aa", "aa aa\naa");
         row("to nothing", "xaxbx", "x", "", "ab");
-        row("no match", "abc", "z", "y", "abc");
     }
 
     void replaceAll()
