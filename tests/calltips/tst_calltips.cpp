@@ -164,8 +164,6 @@ private slots:
         QTest::newRow("escape") << int(Qt::Key_Escape) << none << false << false << 0 << 0;
         QTest::newRow("tab") << int(Qt::Key_Tab) << none << false << true << 0 << 0;
         QTest::newRow("shift+tab") << int(Qt::Key_Backtab) << int(Qt::ShiftModifier) << false << true << 0 << 0;
-        QTest::newRow("return") << int(Qt::Key_Return) << none << false << true << 0 << 0;
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << false << true << 0 << 0;
         QTest::newRow("letter") << int(Qt::Key_A) << none << true << true << 1 << 1;
         QTest::newRow("shift alone") << int(Qt::Key_Shift) << none << true << true << 0 << 0;
         QTest::newRow("shifted letter") << int(Qt::Key_A) << int(Qt::ShiftModifier) << true << true << 0 << 0;
