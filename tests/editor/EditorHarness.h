@@ -59,6 +59,42 @@ struct TypingEditor {
             key(*c);
     }
 
+    // Keys as a menu names them, one after another: "Shift+{ Return".
+    void keys(const QString& names)
+    {
+        for (const QString& name : names.split(QLatin1Char(' ')))
+            press(QKeySequence(name));
+    }
+
+    // The text with the caret as "|", or a selection from "[" (its anchor)
+    // to "]" (the caret).
+    QString marked() const
+    {
+        const QTextCursor c = editor.textCursor();
+        QString shown = text();
+        if (!c.hasSelection())
+            return shown.insert(c.position(), QLatin1Char('|'));
+        const bool forward = c.anchor() < c.position();
+        shown.insert(c.selectionEnd(), QLatin1Char(forward ? ']' : '['));
+        return shown.insert(c.selectionStart(), QLatin1Char(forward ? '[' : ']'));
+    }
+
+    // Sets a text marked as marked() shows it.
+    void setMarked(QString shown)
+    {
+        int anchor = shown.indexOf(QLatin1Char('|'));
+        int caret = anchor;
+        if (anchor < 0) {
+            anchor = shown.indexOf(QLatin1Char('['));
+            caret = shown.indexOf(QLatin1Char(']'));
+            shown.remove(qMax(anchor, caret), 1);
+            (anchor < caret ? caret : anchor) -= 1;
+        }
+        shown.remove(qMin(anchor, caret), 1);
+        editor.setPlainText(shown);
+        select(anchor, caret);
+    }
+
     // The caret's line with a "|" where the caret stands.
     QString caretLine() const
     {

@@ -9,8 +9,6 @@ using Kind = MslTextEditor::CompletionKind;
 
 namespace {
 
-const QChar colourCode(0x03);
-
 // Commands are only checked inside a body: the lines under test go into one.
 QString inAlias(const QString& line)
 {
@@ -33,41 +31,77 @@ class KeyHandlingTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void returnKeepsIndent_data()
+    // Keys typed into a text with the caret at "|" or a selection from "["
+    // (its anchor) to "]", and the text and caret they leave.
+    void editingKeys_data()
     {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("caretLine");
-        const auto row = [](const char* name, const QString& line, const QKeySequence& keys, const QString& text,
-                            const QString& caretLine) { QTest::newRow(name) << line << keys << text << caretLine; };
-        const QKeyCombination brace = Qt::SHIFT | Qt::Key_BraceLeft;
-        const QKeyCombination enter = Qt::Key_Return;
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("after");
+        const auto row = [](const char* name, const QString& before, const char* keys, const QString& after) {
+            QTest::newRow(name) << before << QString(keys) << after;
+        };
 
-        row("indent kept", "  echo x", QKeySequence(enter), "  echo x\n  ", "  |");
-        row("tab indent kept as spaces", "\techo", QKeySequence(enter), "\techo\n ", " |");
-        row("brace expands", "  if (x) ", QKeySequence(brace, enter), "  if (x) {\n    \n  }", "    |");
-        row("root brace expands", "alias a ", QKeySequence(brace, enter), "alias a {\n  \n}", "  |");
+        row("indent kept", "  echo x|", "Return", "  echo x\n  |");
+        row("tab indent kept as spaces", "\techo|", "Return", "\techo\n |");
+        row("brace expands", "  if (x) |", "Shift+{ Return", "  if (x) {\n    |\n  }");
+        row("root brace expands", "alias a |", "Shift+{ Return", "alias a {\n  |\n}");
         // The Shift pressed for the next key does not disarm the brace; any other key does.
-        row("shift alone keeps the brace", "alias a ", QKeySequence(brace, Qt::SHIFT | Qt::Key_Shift, enter),
-            "alias a {\n  \n}", "  |");
-        row("another key disarms it", "alias a ", QKeySequence(brace, QKeyCombination(Qt::Key_Space), enter),
-            "alias a { \n", "|");
+        row("shift alone keeps the brace", "alias a |", "Shift+{ Shift+Shift Return", "alias a {\n  |\n}");
+        row("another key disarms it", "alias a |", "Shift+{ Space Return", "alias a { \n|");
         // A "{" typed without Shift (a layout that needs AltGr) arms nothing.
-        row("brace without shift", "alias b ", QKeySequence(QKeyCombination(Qt::Key_BraceLeft), enter), "alias b {\n",
-            "|");
+        row("brace without shift", "alias b |", "{ Return", "alias b {\n|");
         // Keypad Enter is no Return: a plain line break without indentation.
-        row("keypad enter", "  echo", QKeySequence(Qt::KeypadModifier | Qt::Key_Enter), "  echo\n", "|");
+        row("keypad enter", "  echo|", "Num+Enter", "  echo\n|");
+
+        row("backspace on an empty pair", "echo $mid(|)", "Backspace", "echo $mid|");
+        row("backspace on a selected (", "echo $mid[(])", "Backspace", "echo $mid|)");
+        row("backspace in the first column", "|()", "Backspace", "|()");
+        row("backspace in a full pair", "echo (|x)", "Backspace", "echo |x)");
+
+        // Without a selection either key indents at the caret.
+        row("tab at the caret", "|echo", "Tab", "  |echo");
+        row("shift+tab at the caret", "|echo", "Shift+Backtab", "  |echo");
+        row("tab into the third line", "[a\n b\nc]\nd", "Tab", "[  a\n   b\n  c]\nd");
+        row("tab up to the third line's start", "[a\n b\n]c\nd", "Tab", "[  a\n   b\n]c\nd");
+        row("tab from inside a line", "a\n [b\nc]\nd", "Tab", "a\n   [b\n  c]\nd");
+        row("shift+tab on two of three spaces", "[   a\n   b]", "Shift+Backtab", "[ a\n b]");
+        row("shift+tab on one space", "[ a\nb]", "Shift+Backtab", "[a\nb]");
+        row("shift+tab on no spaces", "[a\n\tb]", "Shift+Backtab", "[a\n\tb]");
+
+        // A control code goes on both sides of the selection.
+        row("bold", "say [hi]", "Ctrl+B", "say \x02|hi\x02");
+        row("bold, selected backwards", "say ]hi[", "Ctrl+B", "say \x02|hi\x02");
+        row("italics", "say [hi]", "Ctrl+I", "say \x1D|hi\x1D");
+        row("underline", "say [hi]", "Ctrl+U", "say \x1F|hi\x1F");
+        row("reverse", "say [hi]", "Ctrl+R", "say \x16|hi\x16");
+        row("colour", "say [hi]", "Ctrl+K", "say \x03|hi\x03");
+        row("plain", "say [hi]", "Ctrl+Shift+O", "say \x0F|hi\x0F");
+
+        // Choices taken from popups; the comma of a colour pair keeps the popup following.
+        row("property", inAlias("echo $chan(1)|"), ". T O Return", inAlias("echo $chan(1).topic|"));
+        row("COM class", "comopen obj wo|", "R Return", "comopen obj word.Application|");
+        row("colour pair", "echo |", "Ctrl+K 4 , 1 Down Return",
+            "echo \x03"
+            "4,10|");
     }
 
-    void returnKeepsIndent()
+    // No key moves the focus on; a single key other than a control code
+    // (whose two marks are two steps) is undone in one step.
+    void editingKeys()
     {
-        QFETCH(QString, line);
-        QFETCH(QKeySequence, keys);
-        TypingEditor t(line);
-        t.press(keys);
-        QTEST(t.text(), "text");
-        QTEST(t.caretLine(), "caretLine");
+        QFETCH(QString, before);
+        QFETCH(QString, keys);
+        TypingEditor t;
+        t.setMarked(before);
+        const QString text = t.text();
+        t.keys(keys);
+        QTEST(t.marked(), "after");
+        QVERIFY(t.editor.hasFocus());
+        if (!keys.contains(QLatin1Char(' ')) && !keys.startsWith(QLatin1String("Ctrl"))) {
+            t.editor.undo();
+            QCOMPARE(t.text(), text);
+        }
     }
 
     void keyStateBelongsToItsEditor()
@@ -136,80 +170,6 @@ private slots:
         }
     }
 
-    void backspaceOnEmptyPair_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<int>("selectionEnd");
-        QTest::addColumn<QString>("after");
-
-        QTest::newRow("pair") << "echo $mid()" << 10 << -1 << "echo $mid|";
-        QTest::newRow("selection") << "echo $mid()" << 9 << 10 << "echo $mid|)";
-        QTest::newRow("first column") << "()" << 0 << -1 << "|()";
-        QTest::newRow("not a pair") << "echo (x)" << 6 << -1 << "echo |x)";
-    }
-
-    void backspaceOnEmptyPair()
-    {
-        QFETCH(QString, line);
-        QFETCH(int, caret);
-        QFETCH(int, selectionEnd);
-        TypingEditor t(line);
-        if (selectionEnd < 0)
-            t.placeCaret(caret);
-        else
-            t.select(caret, selectionEnd);
-        t.key(Qt::Key_Backspace);
-        QTEST(t.caretLine(), "after");
-    }
-
-    void indentKeys_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<QKeySequence>("key");
-        QTest::addColumn<QString>("after"); // the caret as "|", a selection between "[" and "]"
-        const auto row = [](const char* name, const QString& text, int from, int to, const QKeySequence& key,
-                            const QString& after) { QTest::newRow(name) << text << from << to << key << after; };
-        const QKeySequence tab(Qt::Key_Tab);
-        const QKeySequence backtab(Qt::SHIFT | Qt::Key_Backtab);
-
-        // Without a selection either key indents at the caret.
-        row("tab at the caret", "echo", 0, 0, tab, "  |echo");
-        row("shift+tab at the caret", "echo", 0, 0, backtab, "  |echo");
-        // "a\n b\nc\nd": "c" starts at 5.
-        row("tab into the third line", "a\n b\nc\nd", 0, 6, tab, "[  a\n   b\n  c]\nd");
-        row("tab up to the third line's start", "a\n b\nc\nd", 0, 5, tab, "[  a\n   b\n]c\nd");
-        row("tab from inside a line", "a\n b\nc\nd", 3, 6, tab, "a\n   [b\n  c]\nd");
-        row("shift+tab on two of three spaces", "   a\n   b", 0, 9, backtab, "[ a\n b]");
-        row("shift+tab on one space", " a\nb", 0, 4, backtab, "[a\nb]");
-        row("shift+tab on no spaces", "a\n\tb", 0, 4, backtab, "[a\n\tb]");
-    }
-
-    void indentKeys()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(QKeySequence, key);
-        TypingEditor t(text);
-        t.select(from, to);
-        t.press(key);
-        const QTextCursor c = t.editor.textCursor();
-        QString shown = t.text();
-        if (c.hasSelection()) {
-            shown.insert(c.selectionEnd(), QLatin1Char(']'));
-            shown.insert(c.selectionStart(), QLatin1Char('['));
-        } else {
-            shown.insert(c.position(), QLatin1Char('|'));
-        }
-        QTEST(shown, "after");
-        QVERIFY(t.editor.hasFocus()); // the key does not move the focus on
-        t.editor.undo();
-        QCOMPARE(t.text(), text);
-    }
-
     void dollarOpensIdentifiers()
     {
         TypingEditor t(QStringLiteral("alias -l myhelper {\n}\nalias myhelper {\n}\nalias abs {\n}\nalias other {\n}\n")
@@ -224,13 +184,6 @@ private slots:
         QCOMPARE(model->findItems(QStringLiteral("$abs")).size(), 1);
         QCOMPARE(model->findItems(QStringLiteral("$myhelper")).size(), 1);
         QCOMPARE(model->findItems(QStringLiteral("$other")).size(), 1);
-    }
-
-    void dollarInsideWordOpensNothing()
-    {
-        TypingEditor t(inAlias(QString()));
-        t.type("echo a$");
-        QVERIFY(!t.popupOpen(Kind::Identifier));
     }
 
     void keysOnIdentifierPopup_data()
@@ -286,84 +239,39 @@ private slots:
         QCOMPARE(tip->mapToGlobal(QPoint()).x(), parenX);
     }
 
-    void periodOpensProperties_data()
+    // A popup opens where its list applies, showing what was typed (its
+    // prefix) and, first, what it offers, as "prefix:first"; "" when closed.
+    void popupOpensForItsList_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("firstProperty");
-        const auto row = [](const char* name, const QString& typed, const QString& firstProperty) {
-            QTest::newRow(name) << typed << firstProperty;
-        };
-
-        row("$chan", "echo $chan(1)", "topic");
-        row("no properties", "echo $calc(1)", "");
-        row("not in the table", "echo $myalias(1)", "");
-        row("no parentheses", "echo $chan", "");
-    }
-
-    void periodOpensProperties()
-    {
-        QFETCH(QString, typed);
-        TypingEditor t(inAlias(typed));
-        t.key('.');
-        QFETCH(QString, firstProperty);
-        QCOMPARE(t.popupOpen(Kind::Property), !firstProperty.isEmpty());
-        QCOMPARE(t.caretLine(), typed + QStringLiteral(".|"));
-        if (!firstProperty.isEmpty())
-            QCOMPARE(shownItems(t.completer(Kind::Property)).first(), firstProperty);
-    }
-
-    void comPopupFollowsCommand_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QKeySequence>("keys");
-        QTest::addColumn<QString>("prefix"); // empty: no popup
-        const auto row = [](const char* name, const QString& line, const QKeySequence& keys, const QString& prefix) {
-            QTest::newRow(name) << line << keys << prefix;
-        };
-
-        row("comopen", "/comopen obj Wo", QKeySequence(Qt::Key_R), "Wor");
-        row("without slash", "comopen obj Wo", QKeySequence(Qt::Key_R), "Wor");
-        row("another command", "echo obj Wo", QKeySequence(Qt::Key_R), "");
-        row("shifted letter closes it", "comopen obj W",
-            QKeySequence(QKeyCombination(Qt::Key_O), Qt::SHIFT | Qt::Key_R), "");
-    }
-
-    void comPopupFollowsCommand()
-    {
-        QFETCH(QString, line);
-        QFETCH(QKeySequence, keys);
-        TypingEditor t(line);
-        t.press(keys);
-        QFETCH(QString, prefix);
-        QCOMPARE(t.popupOpen(Kind::Com), !prefix.isEmpty());
-        if (!prefix.isEmpty())
-            QCOMPARE(t.completer(Kind::Com)->completionPrefix(), prefix);
-    }
-
-    // Keys as a menu names them, one after another.
-    void popupChoiceIsInserted_data()
-    {
-        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("caretLine");
-        const auto row = [](const char* name, const QString& line, const char* keys, const QString& caretLine) {
-            QTest::newRow(name) << line << QString(keys) << caretLine;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, const QString& before, const char* keys, Kind kind, const char* shown) {
+            QTest::newRow(name) << before << QString(keys) << int(kind) << QString(shown);
         };
 
-        row("property", inAlias(QStringLiteral("echo $chan(1)")), ". T O Return", "echo $chan(1).topic|");
-        row("COM class", "comopen obj wo", "R Return", "comopen obj word.Application|");
-        // The comma of a colour pair keeps the popup following.
-        row("colour pair", "echo ", "Ctrl+K 4 , 1 Down Return", QStringLiteral("echo ") + colourCode + "4,10|");
+        row("$chan properties", inAlias("echo $chan(1)|"), ".", Kind::Property, ":topic");
+        row("no properties", inAlias("echo $calc(1)|"), ".", Kind::Property, "");
+        row("not in the property table", inAlias("echo $myalias(1)|"), ".", Kind::Property, "");
+        row("properties need parentheses", inAlias("echo $chan|"), ".", Kind::Property, "");
+        row("$ inside a word", inAlias("echo a|"), "$", Kind::Identifier, "");
+        row("comopen", "/comopen obj Wo|", "R", Kind::Com, "Wor:Word.Application");
+        row("comopen without slash", "comopen obj Wo|", "R", Kind::Com, "Wor:Word.Application");
+        row("another command", "echo obj Wo|", "R", Kind::Com, "");
+        row("shifted letter closes it", "comopen obj W|", "O Shift+R", Kind::Com, "");
     }
 
-    void popupChoiceIsInserted()
+    void popupOpensForItsList()
     {
-        QFETCH(QString, line);
+        QFETCH(QString, before);
         QFETCH(QString, keys);
-        TypingEditor t(line);
-        for (const QString& key : keys.split(QLatin1Char(' ')))
-            t.press(QKeySequence(key));
-        QTEST(t.caretLine(), "caretLine");
+        QFETCH(int, kind);
+        TypingEditor t;
+        t.setMarked(before);
+        t.keys(keys);
+        QCompleter* c = t.completer(Kind(kind));
+        QTEST(t.popupOpen(Kind(kind)) ? c->completionPrefix() + ':' + shownItems(c).value(0) : QString(), "shown");
     }
 
     void ctrlSpaceCompletesCommands()
@@ -397,32 +305,6 @@ private slots:
         t.key(Qt::Key_Home);
         t.key(Qt::Key_Right);
         QVERIFY(!tip->isVisible());
-    }
-
-    void controlCodeKeys_data()
-    {
-        QTest::addColumn<QKeySequence>("key");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("anchor"); // "say hi" with "hi" selected from here to the other end
-        QTest::newRow("bold") << QKeySequence(Qt::CTRL | Qt::Key_B) << 0x02 << 4;
-        QTest::newRow("bold, selected backwards") << QKeySequence(Qt::CTRL | Qt::Key_B) << 0x02 << 6;
-        QTest::newRow("italics") << QKeySequence(Qt::CTRL | Qt::Key_I) << 0x1D << 4;
-        QTest::newRow("underline") << QKeySequence(Qt::CTRL | Qt::Key_U) << 0x1F << 4;
-        QTest::newRow("reverse") << QKeySequence(Qt::CTRL | Qt::Key_R) << 0x16 << 4;
-        QTest::newRow("colour") << QKeySequence(Qt::CTRL | Qt::Key_K) << 0x03 << 4;
-        QTest::newRow("plain") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O) << 0x0F << 4;
-    }
-
-    void controlCodeKeys()
-    {
-        QFETCH(int, anchor);
-        TypingEditor t(QStringLiteral("say hi"));
-        t.select(anchor, 10 - anchor);
-        QFETCH(QKeySequence, key);
-        t.press(key);
-        QFETCH(int, code);
-        const QChar c(code);
-        QCOMPARE(t.caretLine(), QStringLiteral("say ") + c + QStringLiteral("|hi") + c);
     }
 
     // The Edit menu's entries call the editor directly: they take no code
