@@ -60,37 +60,6 @@ class TestMessageArea : public QObject {
 private slots:
     void initTestCase() { initKorvelResources(); }
 
-    void severityChoosesTabAndIcon_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<bool>("inDebug");
-        QTest::addColumn<bool>("hasIcon");
-        QTest::newRow("error") << "alias f { echo } x" << true << true;
-        QTest::newRow("access level") << "ctcp x" << true << false;
-        QTest::newRow("todo marker") << "; todo: x" << false << true;
-    }
-
-    void severityChoosesTabAndIcon()
-    {
-        QFETCH(QString, line);
-        QFETCH(bool, inDebug);
-        QFETCH(bool, hasIcon);
-        MessageArea area;
-        CheckedScript script(area, line);
-        DiagnosticListModel* model = inDebug ? area.debugModel() : area.messageModel();
-        DiagnosticListModel* other = inDebug ? area.messageModel() : area.debugModel();
-        QCOMPARE(model->rowCount(), 1);
-        QCOMPARE(other->rowCount(), 0);
-        const QModelIndex messageCell = model->index(0, model->columnCount() - 1);
-        QCOMPARE(messageCell.data().toString(), script.checker.recordAt(0).diagnostics.value(0).message);
-        const QIcon icon = messageCell.data(Qt::DecorationRole).value<QIcon>();
-        QCOMPARE(!icon.isNull() && !icon.pixmap(16, 16).isNull(), hasIcon);
-
-        // The rows leave with the document.
-        script.document.clear();
-        QCOMPARE(model->rowCount(), 0);
-    }
-
     void listsMatchPlainImplementation_data()
     {
         QTest::addColumn<quint32>("seed");
@@ -173,40 +142,49 @@ private slots:
         }
     }
 
-    void copyMenu_data()
+    // An error and an access level are listed under Debug, a task marker
+    // under Messages, with an icon for all but the access level. A list's
+    // menu copies its current row (empty fields without one); the rows leave
+    // with the document, and a list without rows offers no menu.
+    void listedAndCopied_data()
     {
         QTest::addColumn<bool>("debugList");
-        QTest::addColumn<bool>("withCurrentRow");
-        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("row"); // -1: no current row
+        QTest::addColumn<bool>("hasIcon");
         QTest::addColumn<QString>("copied");
-        QTest::newRow("Messages") << false << true << QStringLiteral("Copy Message")
-                                  << QStringLiteral("/scripts/a.mrc 3:2 x");
-        QTest::newRow("Debug, no current row") << true << false << QStringLiteral("Copy Error") << " :  ";
+        QTest::newRow("error") << true << 0 << true
+                               << "/scripts/a.mrc 1:17 block Unexpected characters after closing bracket";
+        QTest::newRow("access level") << true << 1 << false << "/scripts/a.mrc 2:0 Ctcp Invalid Access Level";
+        QTest::newRow("task marker") << false << 0 << true << "/scripts/a.mrc 3:2 x";
+        QTest::newRow("no current row") << true << -1 << false << " :  ";
     }
 
-    void copyMenu()
+    void listedAndCopied()
     {
         QFETCH(bool, debugList);
-        QFETCH(bool, withCurrentRow);
-        QFETCH(QString, entry);
-        QFETCH(QString, copied);
+        QFETCH(int, row);
+        QFETCH(bool, hasIcon);
         MessageArea area;
         area.show();
         QVERIFY(QTest::qWaitForWindowExposed(&area));
-        CheckedScript script(area, QStringLiteral("; a\nctcp x\n; todo: x"));
+        CheckedScript script(area, QStringLiteral("alias f { echo } x\nctcp x\n; todo: x"));
         QTreeView* view = debugList ? area.debugView() : area.messageView();
         DiagnosticListModel* model = debugList ? area.debugModel() : area.messageModel();
-        view->setCurrentIndex(withCurrentRow ? model->index(0, 0) : QModelIndex());
+        QCOMPARE(model->rowCount(), debugList ? 2 : 1);
+        const QModelIndex messageCell = model->index(row, model->columnCount() - 1);
+        const QIcon icon = messageCell.data(Qt::DecorationRole).value<QIcon>();
+        QCOMPARE(!icon.isNull() && !icon.pixmap(16, 16).isNull(), hasIcon);
+        view->setCurrentIndex(messageCell);
         QApplication::clipboard()->setText(QStringLiteral("untouched"));
 
         QStringList entries;
         answerNextMenu(&area, 0, entries);
         emit view->customContextMenuRequested(QPoint(5, 5));
-        QCOMPARE(entries.value(0), entry);
-        QCOMPARE(QApplication::clipboard()->text(), copied);
+        QCOMPARE(entries.value(0), debugList ? QStringLiteral("Copy Error") : QStringLiteral("Copy Message"));
+        QTEST(QApplication::clipboard()->text(), "copied");
 
-        // A list without rows offers no menu.
         script.document.clear();
+        QCOMPARE(model->rowCount(), 0);
         entries.clear();
         answerNextMenu(&area, 0, entries);
         emit view->customContextMenuRequested(QPoint(5, 5));
