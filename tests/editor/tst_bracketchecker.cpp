@@ -17,7 +17,6 @@ private slots:
             QTest::newRow(name) << script << expected;
         };
 
-        row("alias body", "alias a {\necho 1\n}", "alias a {\n  echo 1\n}");
         row("surplus spaces removed", "     alias a {\n      echo 1\n    }", "alias a {\n  echo 1\n}");
         row("nested if", "alias a {\nif (x) {\necho 1\n}\necho 2\n}",
             "alias a {\n  if (x) {\n    echo 1\n  }\n  echo 2\n}");

@@ -45,7 +45,6 @@ private slots:
         row("indent kept", "  echo x|", "Return", "  echo x\n  |");
         row("tab indent kept as spaces", "\techo|", "Return", "\techo\n |");
         row("brace expands", "  if (x) |", "Shift+{ Return", "  if (x) {\n    |\n  }");
-        row("root brace expands", "alias a |", "Shift+{ Return", "alias a {\n  |\n}");
         // The Shift pressed for the next key does not disarm the brace; any other key does.
         row("shift alone keeps the brace", "alias a |", "Shift+{ Shift+Shift Return", "alias a {\n  |\n}");
         row("another key disarms it", "alias a |", "Shift+{ Space Return", "alias a { \n|");
@@ -138,8 +137,7 @@ private slots:
         row("not an identifier", "x foo(", "x foo(|", "");
         row("inside a parameter list", "x $abs(1 + (", "x $abs(1 + (|)", current);
         row("lone dollar", "x $(", "x $(|", "");
-        // A ")" typed at an automatic one steps over it.
-        row("argument typed inside", "x $calc(1+2)", "x $calc(1+2)|", "");
+        // A ")" typed at an automatic one steps over it (the single call is typed end to end).
         row("nested calls", "x $calc($abs(1))", "x $calc($abs(1))|", "");
         row("one more )", "x $abs())", "x $abs())|", "");
         row("backspace with the tip open", "x $abs(\b", "x $abs|", "");
