@@ -20,11 +20,14 @@ void MslTextEditor::insertControlCode(QChar code)
     }
     const int start = cursor.selectionStart();
     const int end = cursor.selectionEnd();
+    // Both codes are one edit, which one undo takes back.
     QTextCursor edit(document());
+    edit.beginEditBlock();
     edit.setPosition(start);
     edit.insertText(QString(code));
     edit.setPosition(end + 1); // the first code moved the selection's end by one
     edit.insertText(QString(code));
+    edit.endEditBlock();
     cursor.setPosition(start + 1);
     setTextCursor(cursor);
 }
