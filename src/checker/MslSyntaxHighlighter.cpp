@@ -128,16 +128,17 @@ MslSyntaxHighlighter::CheckedText MslSyntaxHighlighter::checkText(const QString&
     return checked;
 }
 
-bool MslSyntaxHighlighter::adoptArrivingText(int charsAdded)
+bool MslSyntaxHighlighter::adoptArrivingText(int position, int charsAdded)
 {
     // Clearing the old text comes first, as an edit that adds nothing.
     if (charsAdded == 0)
         return false;
     CheckedText checked = arriving.get();
-    // The document also starts lines at characters other than LF (CR, the
-    // paragraph separator): a text with those is checked as the document
-    // splits it.
-    if (paused || int(checked.states.size()) != doc->blockCount())
+    // The edit that brings the text in adds the whole document. The document
+    // also starts lines at characters other than LF (CR, the paragraph
+    // separator): a text with those is checked as the document splits it.
+    if (paused || position != 0 || charsAdded != doc->characterCount()
+        || int(checked.states.size()) != doc->blockCount())
         return false;
     const int before = records.lineCount();
     records = std::move(checked.records);
@@ -161,7 +162,7 @@ const LineRecord& MslSyntaxHighlighter::recordAt(const QTextBlock& block) const
 
 void MslSyntaxHighlighter::followEdit(int position, int charsRemoved, int charsAdded)
 {
-    if (arriving.valid() && adoptArrivingText(charsAdded))
+    if (arriving.valid() && adoptArrivingText(position, charsAdded))
         return;
     moveRecords(position);
     // The bracket checker edits the document while paused: nothing of the

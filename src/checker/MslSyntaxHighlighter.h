@@ -84,7 +84,7 @@ private:
     static CheckedText checkText(const QString& text, DocumentKind kind);
     // Takes the arriving text's check for the edit that brought the text in;
     // false when this edit is not that one.
-    bool adoptArrivingText(int charsAdded);
+    bool adoptArrivingText(int position, int charsAdded);
 
     // Moves the records with the lines an edit adds or removes, then checks
     // the edited lines and those after them whose starting state changed.
