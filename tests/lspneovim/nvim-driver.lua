@@ -1,7 +1,8 @@
 -- Drives Neovim (0.7 or newer) for tst_lspneovim, with korvel-lsp attached
 -- by the README's set-up lines (run before this file). Environment: SCRIPT
 -- (a script to open and edit), EDITED (where the edited script is written),
--- OUT (where the results go, as JSON).
+-- FEATURES (a small script the position requests are made in), OUT (where
+-- the results go, as JSON).
 local env = os.getenv
 local results = { log = {} }
 local published = {} -- uri -> last publishDiagnostics params
@@ -18,6 +19,7 @@ vim.lsp.handlers['textDocument/publishDiagnostics'] = function(_, params)
 end
 
 local ok, err = pcall(function()
+  local client
   -- Opens a file (the README's lines attach the server) and waits for its
   -- first diagnostics.
   local function open(path)
@@ -25,7 +27,8 @@ local ok, err = pcall(function()
     local buf = vim.api.nvim_get_current_buf()
     -- A client shows as attached once the server answered initialize.
     vim.wait(20000, function() return next(vim.lsp.buf_get_clients(buf)) ~= nil end, 10)
-    assert(next(vim.lsp.buf_get_clients(buf)), 'korvel-lsp was not attached to ' .. path)
+    client = next(vim.lsp.buf_get_clients(buf))
+    assert(client, 'korvel-lsp was not attached to ' .. path)
     local uri = vim.uri_from_bufnr(buf)
     assert(vim.wait(20000, function() return published[uri] ~= nil end, 10), 'no diagnostics for ' .. path)
     return buf, uri
@@ -51,6 +54,23 @@ local ok, err = pcall(function()
   assert(vim.wait(20000, function() return published[uri].version == version end, 10), 'edits were not published')
   results.edited = findings(uri)
   vim.cmd('silent write! ' .. vim.fn.fnameescape(env('EDITED')))
+
+  -- Position requests in a script of our own.
+  local fbuf, furi = open(env('FEATURES'))
+  local function request(method, params)
+    params.textDocument = { uri = furi }
+    local answers = vim.lsp.buf_request_sync(fbuf, method, params, 10000) or {}
+    local answer = answers[client] or {}
+    return answer.result or vim.NIL
+  end
+  local function at(line, character)
+    return { position = { line = line, character = character } }
+  end
+  results.hover = request('textDocument/hover', at(1, 26))
+  results.completion = request('textDocument/completion', at(2, 22))
+  results.signature = request('textDocument/signatureHelp', at(1, 33))
+  results.tokens = request('textDocument/semanticTokens/full', {})
+  results.definition = request('textDocument/definition', at(3, 11))
 end)
 if not ok then
   results.error = tostring(err)

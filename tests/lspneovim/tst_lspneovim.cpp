@@ -12,6 +12,12 @@
 
 namespace {
 
+// A script of our own for the position requests (see nvim-driver.lua).
+const char featureScript[] = "alias Greet { return $upper($1) }\n"
+                             "on *:TEXT:*:#:{ echo -a $gettok($1-,1,32) }\n"
+                             "alias x { echo -a $gre }\n"
+                             "alias y { greet x | echo -a $greet(1) }\n";
+
 // Findings as "line:column message", sorted, from korvel-check's JSON lines.
 QStringList checkedFindings(const QString& path)
 {
@@ -86,10 +92,9 @@ QByteArray readmeSetUp()
 
 } // namespace
 
-// Debian's Neovim, headless, with korvel-lsp attached by the README's
-// lines: the diagnostics equal korvel-check's for real scripts as opened and
-// after edits. (What the position requests answer is the server's own JSON,
-// which Neovim passes through untouched: the language-server test pins it.)
+// Debian's Neovim, headless, with korvel-lsp attached as its own client:
+// the diagnostics equal korvel-check's for real scripts as opened and after
+// edits, and the position requests answer.
 class TestLspNeovim : public QObject {
     Q_OBJECT
 
@@ -111,6 +116,10 @@ private slots:
         QVERIFY(folder.isValid());
         const QString copy = folder.filePath(QFileInfo(script).fileName());
         QVERIFY(QFile::copy(script, copy));
+        QFile features(folder.filePath(QStringLiteral("features.mrc")));
+        QVERIFY(features.open(QIODevice::WriteOnly));
+        features.write(featureScript);
+        features.close();
 
         const QByteArray setUp = readmeSetUp();
         QVERIFY(setUp.contains(KORVEL_LSP_PROGRAM));
@@ -120,6 +129,7 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("SCRIPT", copy);
         environment.insert("EDITED", folder.filePath(QStringLiteral("edited.mrc")));
+        environment.insert("FEATURES", features.fileName());
         environment.insert("OUT", folder.filePath(QStringLiteral("out.json")));
         environment.insert("HOME", folder.path()); // no user configuration, no shada
         editor.setProcessEnvironment(environment);
@@ -134,6 +144,17 @@ private slots:
         QVERIFY(!expected.isEmpty());
         QCOMPARE(publishedFindings(results["opened"].toArray()), expected);
         QCOMPARE(publishedFindings(results["edited"].toArray()), checkedFindings(environment.value("EDITED")));
+
+        QVERIFY(results["hover"]["contents"]["value"].toString().contains("$gettok("));
+        QStringList completions;
+        for (const QJsonValue& item : results["completion"].toArray())
+            completions << item["label"].toString();
+        QVERIFY2(completions.contains("$Greet"), qPrintable(completions.join(' ')));
+        QCOMPARE(results["signature"]["activeParameter"].toInt(), 0);
+        QVERIFY(results["signature"]["signatures"][0]["label"].toString().startsWith("$gettok("));
+        QVERIFY(results["tokens"]["data"].toArray().size() >= 5 * 8);
+        QCOMPARE(results["definition"][0]["range"]["start"]["line"].toInt(), 0);
+        QCOMPARE(results["definition"][0]["range"]["start"]["character"].toInt(), 6);
     }
 };
 
