@@ -1,6 +1,7 @@
 // Prints how long the editor takes for its whole-document operations on a
 // large script: loading it into a script window, folding and unfolding every
-// component, and painting a screen of the gutter.
+// component, going to the middle offset and line, and painting a screen of
+// the gutter.
 #include "KorvelResources.h"
 #include "editor/MslTextEditor.h"
 #include "editorwindow/MdiChildEditor.h"
@@ -63,7 +64,13 @@ int main(int argc, char** argv)
     app.processEvents();
     report("unfold all", timer.nsecsElapsed());
 
+    timer.restart();
+    editor->gotoOffset(int(editor->document()->characterCount() / 2));
+    report("go to the middle offset", timer.nsecsElapsed());
+
+    timer.restart();
     editor->gotoLine(components * linesPerComponent / 2);
+    report("go to the middle line", timer.nsecsElapsed());
     app.processEvents();
     constexpr int paints = 50;
     timer.restart();

@@ -305,12 +305,39 @@ void MslTextEditor::gotoLine(int n)
     jumpTo(cursor);
 }
 
+namespace {
+
+// NextCharacter steps from the start of the line to the start of the next.
+int stepsAcross(const QTextBlock& block)
+{
+    // One step onto the next line, and one per character; below the
+    // combining marks (U+0300) every code unit is a character of its own.
+    const QString text = block.text();
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x300; }))
+        return int(text.size()) + 1;
+    int steps = 1;
+    for (int pos = 0; pos < text.size(); pos = block.layout()->nextCursorPosition(pos))
+        ++steps;
+    return steps;
+}
+
+} // namespace
+
 void MslTextEditor::gotoOffset(int n)
 {
+    // As n - 1 steps of NextCharacter from the start, which take a character
+    // written with several code units (a combining mark, a surrogate pair)
+    // in one step. Stepping one at a time lays out every line on the way, so
+    // whole lines are stepped over by their count of steps.
+    int steps = qMax(n - 1, 0);
+    QTextBlock block = document()->firstBlock();
+    for (int across = stepsAcross(block); block.next().isValid() && steps >= across; across = stepsAcross(block)) {
+        steps -= across;
+        block = block.next();
+    }
     QTextCursor cursor = textCursor();
-    cursor.movePosition(QTextCursor::Start);
-    if (n > 1)
-        cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, n - 1);
+    cursor.setPosition(block.position());
+    cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, steps);
     jumpTo(cursor);
 }
 

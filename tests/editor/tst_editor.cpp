@@ -163,6 +163,20 @@ private slots:
         QCOMPARE(QStringLiteral("%1:%2").arg(c.blockNumber()).arg(c.positionInBlock()), caret);
     }
 
+    void gotoOffsetLandsWhereCharacterStepsLand()
+    {
+        // Over plain lines, a combining mark, a character beyond 16 bits and
+        // a control code: every offset as many NextCharacter steps from the start.
+        TypingEditor t(QString::fromUtf8("ab\ne\xCC\x81x\n\xF0\x9F\x98\x80y\n\x03"
+                                         "4z"));
+        for (int n = 0; n <= t.editor.document()->characterCount() + 1; ++n) {
+            QTextCursor stepped(t.editor.document());
+            stepped.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, qMax(n - 1, 0));
+            t.editor.gotoOffset(n);
+            QCOMPARE(t.editor.textCursor().position(), stepped.position());
+        }
+    }
+
     void foldingShrinksTheScrollRange()
     {
         QStringList lines{QStringLiteral("alias big {")};
