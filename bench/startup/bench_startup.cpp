@@ -10,9 +10,9 @@
 #include "BenchScript.h"
 #include "KorvelResources.h"
 #include "app/MainWindow.h"
+#include "checker/TextFormats.h"
 #include "editor/MslTextEditor.h"
 #include "editorwindow/MdiChildEditor.h"
-#include "checker/TextFormats.h"
 
 #include <QApplication>
 #include <QDockWidget>

@@ -7,7 +7,8 @@ namespace {
 
 QString signatureHtml(const CallTipSignature& signature, int paramIndex)
 {
-    QString html = QStringLiteral("<p style='white-space:pre-wrap; margin:0;'>") + signature.identifier + QLatin1Char('(');
+    QString html =
+        QStringLiteral("<p style='white-space:pre-wrap; margin:0;'>") + signature.identifier + QLatin1Char('(');
     for (int k = 0; k < signature.parameters.size(); ++k) {
         if (k > 0)
             html += QLatin1String(", ");
