@@ -37,7 +37,7 @@ AREAS = [
         "name": "checker core",
         "files": "src/checker/core/*.cpp",
         "count": 32,
-        "tests": ["test_checker", "test_checkeridents", "test_checkerheaders"],
+        "tests": ["test_checker", "test_checkeridents", "test_checkerheaders", "test_checkerkinds"],
         "helpers": [],
     },
     {
@@ -51,7 +51,7 @@ AREAS = [
         "name": "formats",
         "files": "src/formats/*.cpp",
         "count": 16,
-        "tests": ["test_formats", "test_korvelcheck"],
+        "tests": ["test_formats", "test_korvelcheck", "test_checkerkinds"],
         "helpers": ["korvel-check"],
     },
     {
