@@ -49,6 +49,7 @@ private slots:
     void plainFileDetection();
     void kindChecks_data();
     void kindChecks();
+    void kindWordsArePainted();
     void outlineOfAliasAndPopupFiles();
     void iniRoundTrip_data();
     void iniRoundTrip();
@@ -64,6 +65,9 @@ void TestDocumentKinds::plainFileDetection_data()
         << DocumentKind::Aliases;
     QTest::newRow("popups with submenu and separator")
         << "Join:/join #test\n-\nModes\n.Op:/mode # +o $1\n.Deop:/mode # -o $1\nChange nick:/nick $$?\n"
+        << DocumentKind::Popups;
+    QTest::newRow("popups of submenu titles and separators")
+        << "Channel\n.Modes\n..Op:/mode # +o $1\n..Deop:/mode # -o $1\n-\n.Topic\n"
         << DocumentKind::Popups;
     QTest::newRow("variables") << "%away off\n%nick Korvel\n%count 3\n" << DocumentKind::Variables;
     QTest::newRow("users") << "100:*!*@host.example\nfriend,op:nick!*@*\n5:*!ident@*.net\n" << DocumentKind::Users;
@@ -119,6 +123,24 @@ void TestDocumentKinds::kindChecks()
     QFETCH(QString, text);
     QFETCH(DocumentKind, kind);
     QTEST(findingsIn(text, &kind), "expected");
+}
+
+void TestDocumentKinds::kindWordsArePainted()
+{
+    // What makes a line a variable or a user line wears its own colour.
+    const auto painted = [](const char* text, DocumentKind kind) {
+        QStringList spans;
+        checkText(
+            QString::fromLatin1(text),
+            [&spans](const ScriptLine&, const LineCheckResult& result) {
+                for (const FormatSpan& s : result.spans())
+                    spans << QStringLiteral("%1+%2=%3").arg(s.start).arg(s.length).arg(formatName(s.format));
+            },
+            &kind);
+        return spans.join(QLatin1Char(' '));
+    };
+    QCOMPARE(painted("%long.name some value\n", DocumentKind::Variables), QStringLiteral("0+10=variableFormat"));
+    QCOMPARE(painted("friend,op:*!*@host.net\n", DocumentKind::Users), QStringLiteral("0+9=accessLevelFormat"));
 }
 
 void TestDocumentKinds::outlineOfAliasAndPopupFiles()

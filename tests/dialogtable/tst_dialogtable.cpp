@@ -142,6 +142,7 @@ private slots:
             "  menu \"Recent\", 13, 10",
             "  item \"a.mrc\", 14,13",
             "  item \"Lost\", 15, 99",
+            "  item \"Zero\", 0, 10",
             "  menu %m, 16",
             "  item \"Loose\", 17",
             "}",
@@ -150,7 +151,7 @@ private slots:
         using Kind = DesignMenuEntry::Kind;
         DialogDesign design = read.design();
         // Not an entry of a menu not understood, nor an item outside every
-        // menu.
+        // menu, nor one whose id is not positive.
         QCOMPARE(design.menus,
                  (QVector<DesignMenuEntry>{{Kind::Menu, "&File", 10, 0, 0},
                                            {Kind::Item, "&Open", 11, 10, 1},
@@ -166,7 +167,7 @@ private slots:
         expected[2] = QStringLiteral("  item \"Open...\", 11, 10");
         expected[4] = QStringLiteral("  item \"Recent\", 13, 10");
         expected.removeAt(5);
-        expected.insert(8, QStringLiteral("  item \"&Quit\", 20, 10"));
+        expected.insert(9, QStringLiteral("  item \"&Quit\", 20, 10"));
         QCOMPARE(read.write(design), expected);
 
         // A new table: controls without an id take theirs after the menus'.
@@ -184,7 +185,7 @@ private slots:
         DialogDesign design = table.design();
         design.title = QStringLiteral("Renamed");
         design.size = QSize(300, 150);
-        design.controls[0].text = QStringLiteral("Go");
+        design.controls[0].text = QStringLiteral("Go\non"); // a line break cannot stand in a line
         design.controls[0].styles = QStringList{"ok", "cancel"};
         design.controls[1].geometry.moveTo(96, 16);
         design.controls[1].id = 8;
@@ -195,7 +196,7 @@ private slots:
         QStringList expected = sampleTable;
         expected[1] = QStringLiteral("  title \"Renamed\"");
         expected[2] = QStringLiteral("  size -1 -1 300 150");
-        expected[6] = QStringLiteral("  button \"Go\",1, 10 70 50 20, ok cancel");
+        expected[6] = QStringLiteral("  button \"Go on\",1, 10 70 50 20, ok cancel");
         expected[10] = QStringLiteral("  list 8, 96 16 90 50, check");
         expected.removeAt(12);
         expected.insert(12, QStringLiteral("  radio \"New\", 61, 8 8 99 19, push"));

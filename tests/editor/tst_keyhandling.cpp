@@ -57,6 +57,8 @@ private slots:
         row("backspace on a selected (", "echo $mid[(])", "Backspace", "echo $mid|)");
         row("backspace in the first column", "|()", "Backspace", "|()");
         row("backspace in a full pair", "echo (|x)", "Backspace", "echo |x)");
+        // Only a ")" typed right at an automatic one steps over it.
+        row("a ) inside an automatic pair", inAlias("x $abs|"), "( 1 2 Left )", inAlias("x $abs(1)|2)"));
 
         // Without a selection either key indents at the caret.
         row("tab at the caret", "|echo", "Tab", "  |echo");

@@ -115,6 +115,8 @@ void TestScriptFile::loadAndSave_data()
         utf8, QByteArray("[script]\r\nn0=a\r\nn1=b=c\r\nn2=plain\r\n"));
     row("ini LF, no last line end", "a.ini", QByteArray("[script]\nn0=a\nn1="), "a\n\n", utf8,
         QByteArray("[script]\r\nn0=a\r\nn1=\r\n"));
+    row("ini, last key without a line end", "a.ini", QByteArray("[script]\r\nn0=a\r\nn1=b"), "a\nb\n", utf8,
+        QByteArray("[script]\r\nn0=a\r\nn1=b\r\n"));
     row("ini without [script], keys with spaces", "a.ini", QByteArray("key one = a\r\n\r\n[x] y=z\r\n=b\r\n"),
         " a\n\nb\n", utf8, QByteArray("[script]\r\nn0= a\r\nn1=\r\nn2=b\r\n"));
     row("ini empty", "a.ini", QByteArray(), "", utf8, QByteArray("[script]\r\n"));
