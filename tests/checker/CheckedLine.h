@@ -22,6 +22,15 @@ inline QString outsideLine(const LineCheckResult& result, int length)
     return QString();
 }
 
+// The painted runs of a result, "start+length=formatName", in line order.
+inline QStringList spanTexts(const LineCheckResult& result)
+{
+    QStringList texts;
+    for (const FormatSpan& s : result.spans())
+        texts << QStringLiteral("%1+%2=%3").arg(s.start).arg(s.length).arg(formatName(s.format));
+    return texts;
+}
+
 // A diagnostic as the tests' tables write it: "3@10 [on text] message".
 inline QString diag(int type, int pos, const QString& block, const QString& message)
 {
@@ -53,14 +62,7 @@ struct CheckedLine {
         return texts;
     }
 
-    // The painted runs, "start+length=formatName", in line order.
-    QStringList spans() const
-    {
-        QStringList texts;
-        for (const FormatSpan& s : result.spans())
-            texts << QStringLiteral("%1+%2=%3").arg(s.start).arg(s.length).arg(formatName(s.format));
-        return texts;
-    }
+    QStringList spans() const { return spanTexts(result); }
 
     // "3 text|hello@10": kind, name, detail and name position of the
     // recorded header; "local" is appended for a local alias or dialog;

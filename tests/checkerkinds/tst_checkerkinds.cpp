@@ -1,3 +1,4 @@
+#include "CheckedLine.h"
 #include "CheckedScript.h"
 #include "FileBytes.h"
 #include "checker/core/DocumentKind.h"
@@ -132,11 +133,7 @@ void TestDocumentKinds::kindWordsArePainted()
         QStringList spans;
         checkText(
             QString::fromLatin1(text),
-            [&spans](const ScriptLine&, const LineCheckResult& result) {
-                for (const FormatSpan& s : result.spans())
-                    spans << QStringLiteral("%1+%2=%3").arg(s.start).arg(s.length).arg(formatName(s.format));
-            },
-            &kind);
+            [&spans](const ScriptLine&, const LineCheckResult& result) { spans << spanTexts(result); }, &kind);
         return spans.join(QLatin1Char(' '));
     };
     QCOMPARE(painted("%long.name some value\n", DocumentKind::Variables), QStringLiteral("0+10=variableFormat"));
